@@ -1,0 +1,72 @@
+#pragma once
+// Every message box, question, input box and file dialog of the program goes
+// through Mesaj. The program installs the widget implementation at start-up;
+// tests install a scripted one; command-line runs get one that writes to stderr.
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+
+class Mesaj
+{
+public:
+    enum class Tur { Bilgi, Uyari, Hata };
+
+    virtual ~Mesaj();
+
+    // The implementation in force (never null: a console one until another is set).
+    static Mesaj &aktif();
+    // Replaces the implementation; returns the previous one. Ownership stays with the caller.
+    static Mesaj *ayarla(Mesaj *yeni);
+
+    // Plain message box with an OK button.
+    static void goster(const QString &metin, QWidget *ust = nullptr) { aktif().mesaj(Tur::Bilgi, metin, ust); }
+    // The general error display: the text of the error itself (database client, file).
+    static void hata(const QString &metin, QWidget *ust = nullptr) { aktif().mesaj(Tur::Hata, metin, ust); }
+    // Yes/No confirmation; true on "Evet".
+    static bool soru(const QString &metin, QWidget *ust = nullptr) { return aktif().evetHayir(metin, ust); }
+    // Input box; nullopt when cancelled.
+    static std::optional<QString> girdi(const QString &baslik, const QString &etiket,
+                                        const QString &varsayilan = QString(), QWidget *ust = nullptr)
+    { return aktif().girdiKutusu(baslik, etiket, varsayilan, ust); }
+    // File dialogs; empty when cancelled. filtre as Qt's ("Excel (*.xlsx *.xls)").
+    static QString dosyaAc(const QString &baslik, const QString &klasor = QString(),
+                           const QString &filtre = QString(), QWidget *ust = nullptr)
+    { return aktif().dosyaSec(false, baslik, klasor, filtre, ust); }
+    static QString dosyaKaydet(const QString &baslik, const QString &klasor = QString(),
+                               const QString &filtre = QString(), QWidget *ust = nullptr)
+    { return aktif().dosyaSec(true, baslik, klasor, filtre, ust); }
+
+protected:
+    virtual void mesaj(Tur tur, const QString &metin, QWidget *ust) = 0;
+    virtual bool evetHayir(const QString &metin, QWidget *ust) = 0;
+    virtual std::optional<QString> girdiKutusu(const QString &baslik, const QString &etiket,
+                                               const QString &varsayilan, QWidget *ust) = 0;
+    virtual QString dosyaSec(bool kaydet, const QString &baslik, const QString &klasor,
+                             const QString &filtre, QWidget *ust) = 0;
+};
+
+// The desktop implementation: Qt's message boxes and dialogs, in Turkish.
+class PencereMesaj : public Mesaj
+{
+protected:
+    void mesaj(Tur tur, const QString &metin, QWidget *ust) override;
+    bool evetHayir(const QString &metin, QWidget *ust) override;
+    std::optional<QString> girdiKutusu(const QString &baslik, const QString &etiket,
+                                       const QString &varsayilan, QWidget *ust) override;
+    QString dosyaSec(bool kaydet, const QString &baslik, const QString &klasor,
+                     const QString &filtre, QWidget *ust) override;
+};
+
+// For runs without windows (command line): messages to stderr, questions answered No.
+class KonsolMesaj : public Mesaj
+{
+protected:
+    void mesaj(Tur tur, const QString &metin, QWidget *ust) override;
+    bool evetHayir(const QString &metin, QWidget *ust) override;
+    std::optional<QString> girdiKutusu(const QString &baslik, const QString &etiket,
+                                       const QString &varsayilan, QWidget *ust) override;
+    QString dosyaSec(bool kaydet, const QString &baslik, const QString &klasor,
+                     const QString &filtre, QWidget *ust) override;
+};

@@ -1,0 +1,4 @@
+#include "app/oturum.h"
+
+OturumKaydi Oturum;
+AktarimKaydi Aktarim;

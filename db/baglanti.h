@@ -1,0 +1,28 @@
+#pragma once
+// Database connections. One shared connection serves every screen (the
+// login window's), the main window opens a second one for its lookups.
+// A bare path opens the file with the embedded engine, host:path goes
+// through a Firebird server.
+#include <QSqlDatabase>
+#include <QString>
+
+namespace Baglanti {
+
+inline const QString Paylasilan = QStringLiteral("velmorika");
+inline const QString Menu = QStringLiteral("velmorika_menu");
+
+// SYSDBA and the documented password unless VELMORIKA_DB_USER / VELMORIKA_DB_PASSWORD say otherwise.
+QString kullanici();
+QString sifre();
+
+// Opens (or re-opens) the connection named ad to konum. On failure returns
+// false and puts the client's message into hata.
+bool ac(const QString &konum, const QString &ad = Paylasilan, QString *hata = nullptr);
+void kapat(const QString &ad = Paylasilan);
+QSqlDatabase vt(const QString &ad = Paylasilan);
+
+// datayeri.txt beside the executable; its first line, line break removed.
+QString datayeriDosyasi();
+bool datayeriOku(QString *konum, QString *hata);
+
+} // namespace Baglanti

@@ -1,0 +1,45 @@
+#pragma once
+// The one description of every table: name, columns in order with type and
+// width, key column and generator. Creating the schema, the data sets'
+// insert/update/delete/refresh statements, cutting texts to width and the
+// tests are all derived from it.
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+enum class KolonTuru { Tamsayi, Ondalik, Metin, Tarih };
+
+struct Kolon
+{
+    QString ad;        // upper case, as in the database
+    KolonTuru tur;
+    int uzunluk = 0;   // characters, for Metin
+    bool bosOlamaz = false;
+};
+
+struct Indeks
+{
+    QString ad;
+    QStringList kolonlar;
+    bool tekil = false;
+};
+
+struct Tablo
+{
+    QString ad;                 // upper case table name
+    std::vector<Kolon> kolonlar;
+    QString anahtar;            // KAYITNO (KAYIT_NO for ELEMANLAR, PARAMETRELER)
+    QString uretec;             // generator of the key, empty when none
+    bool sirketli = false;      // carries SIRKETKODU
+    std::vector<Indeks> indeksler;
+
+    const Kolon *kolon(const QString &ad) const;  // case-insensitive; null when absent
+    int kolonSirasi(const QString &ad) const;     // -1 when absent
+};
+
+// Every table of the database, in creation order.
+const std::vector<Tablo> &Tablolar();
+// A table by name (case-insensitive); null when unknown.
+const Tablo *TabloBul(const QString &ad);
+// Generators that belong to no table's key but are created with the schema.
+QStringList DigerUretecler();

@@ -1,0 +1,55 @@
+#pragma once
+// Scratch queries and statements outside data sets. Every select is read
+// with a forward-only query and finished at once. Errors go to the general
+// error display (Mesaj::hata) unless a hata text is given, which then takes
+// the client's message and nothing is shown.
+#include <QString>
+#include <QVariant>
+#include <QVector>
+#include <optional>
+
+namespace Sorgu {
+
+struct Sonuc
+{
+    QStringList kolonlar;               // upper case result column names
+    QVector<QVariantList> satirlar;
+    int kolonSirasi(const QString &ad) const; // case-insensitive, -1 when absent
+    QVariant deger(int satir, const QString &kolon) const;
+};
+
+// Runs one statement with values bound in order to its '?' placeholders.
+bool calistir(const QString &sql, const QVariantList &degerler = {}, const QString &baglanti = QString(),
+              QString *hata = nullptr);
+// Reads every row of a select.
+std::optional<Sonuc> sec(const QString &sql, const QVariantList &degerler = {},
+                         const QString &baglanti = QString(), QString *hata = nullptr);
+// The first column of the first row; an invalid QVariant when there is no row.
+std::optional<QVariant> tekDeger(const QString &sql, const QVariantList &degerler = {},
+                                 const QString &baglanti = QString(), QString *hata = nullptr);
+// Next value of a generator (step 1); nullopt on error.
+std::optional<qint64> uretec(const QString &ad, const QString &baglanti = QString(), QString *hata = nullptr);
+
+} // namespace Sorgu
+
+// A change made of several statements that must not be half done. While an
+// Islem is alive, data sets and Sorgu on that connection run inside it and do
+// not commit; onayla() commits once. Destroyed without onayla(): rolled back.
+class Islem
+{
+public:
+    explicit Islem(const QString &baglanti = QString());
+    ~Islem();
+    Islem(const Islem &) = delete;
+    Islem &operator=(const Islem &) = delete;
+
+    bool basladi() const { return m_basladi; }
+    bool onayla(QString *hata = nullptr);   // commit; errors to the general display unless hata given
+    void geriAl();
+    static bool acikMi(const QString &baglanti = QString());
+
+private:
+    QString m_baglanti;
+    bool m_basladi = false;
+    bool m_bitti = false;
+};

@@ -1,0 +1,113 @@
+#pragma once
+// The data set every screen is built on: an updatable query over one table.
+// Its select text is head + filter + order; the rows are read into its own
+// buffer at once (the query is finished straight away, so no transaction
+// stays open), one row is current, and it is in one of the states
+// closed / browse / insert / edit. Insert, update, delete and refresh
+// statements are derived from the table's description and address a row by
+// its key (KAYITNO). Every post and delete is committed at once, unless a
+// transaction (Islem) is open on the connection, which then commits it.
+//
+// Database errors go to the general error display (Mesaj::hata) and the
+// operation returns false, leaving the data set as it was (a refused or
+// failed post keeps the row pending).
+#include "db/sema.h"
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+#include <functional>
+
+class VeriSeti : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Durum { Kapali, Gozat, Ekle, Duzenle };
+
+    // tablo: a table of the schema description. baglanti: connection name
+    // (empty: the shared one).
+    explicit VeriSeti(const QString &tablo, QObject *ust = nullptr, const QString &baglanti = QString());
+    ~VeriSeti() override;
+
+    const Tablo &tablo() const;
+    QString baglantiAdi() const;
+
+    // The select text. Changing it does not reopen.
+    void selectMetniAyarla(const QString &sql);
+    QString selectMetni() const;
+
+    // Runs the select and buffers every row; the first row becomes current.
+    bool ac();
+    void kapat();
+    bool acikMi() const;
+    // Runs the select again, keeping the current row on the same key where it still exists.
+    bool yenile();
+
+    int kayitSayisi() const;
+    bool bosMu() const { return kayitSayisi() == 0; }
+    int gecerliSatir() const;          // -1 when there is no row
+    bool satiraGit(int satir);         // posts nothing: refused while inserting/editing
+    bool ilk();
+    bool son();
+    bool sonraki();
+    bool onceki();
+    bool bul(qint64 anahtar);          // locate by key; false when not among the rows
+
+    // Field access by column name (case-insensitive), on the current row
+    // (including pending changes while inserting or editing).
+    QVariant deger(const QString &kolon) const;
+    QString metin(const QString &kolon) const;    // empty for NULL
+    double sayi(const QString &kolon) const;      // 0 for NULL
+    qint64 anahtar() const;                       // key of the current row, 0 when none
+    QVariant satirDegeri(int satir, const QString &kolon) const;
+    // Sets a field of the current row. In browse state it first enters edit
+    // state (before-edit hook may refuse: then false and nothing changes).
+    bool degerAyarla(const QString &kolon, const QVariant &deger);
+
+    // Extra columns of the select that are not in the table (joins, aliases)
+    // are readable with deger() but never written.
+    QStringList sonucKolonlari() const;
+
+    Durum durum() const;
+    bool duzenleniyorMu() const { return durum() == Durum::Ekle || durum() == Durum::Duzenle; }
+
+    // Appends a new row: before-insert hook, the key from the generator (a
+    // cancelled row leaves a gap), then the new-row defaults hook.
+    bool ekle();
+    // Enters edit state: before-edit hook.
+    bool duzenle();
+    // Posts: before-post hook, checks that every text fits WIN1254, cuts texts
+    // to their column width, stores empty texts as NULL, inserts or updates by
+    // key, commits, after-post hook.
+    bool kaydet();
+    // Discards a pending insert or edit.
+    void iptal();
+    // Deletes the current row by key: before-delete hook, commit, after-delete hook.
+    bool sil();
+    // Reads the current row again from the database by key.
+    bool satirYenile();
+
+    // Hooks. A "before" hook returning false refuses the operation.
+    std::function<bool()> eklemedenOnce;
+    std::function<bool()> duzenlemedenOnce;
+    std::function<bool()> kaydetmedenOnce;
+    std::function<bool()> silmedenOnce;
+    std::function<void()> yeniSatirDegerleri;
+    std::function<void()> kaydettiktenSonra;
+    std::function<void()> sildiktenSonra;
+
+signals:
+    void acildi();                       // rows (re)loaded
+    void kapandi();
+    void gecerliSatirDegisti(int satir);
+    void durumDegisti(VeriSeti::Durum durum);
+    void alanDegisti(const QString &kolon); // a field of the current row changed
+    void satirEklendi(int satir);
+    void satirSilindi(int satir);
+    void satirGuncellendi(int satir);
+
+private:
+    struct Ozel;
+    Ozel *d;
+};

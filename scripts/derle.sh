@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is missing and builds into build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/kur.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > build.log 2>&1 || { cat build.log; exit 1; }
+cmake --build build -j"$(nproc)"

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the program and the tests need.
+# Safe to run again: installs only what is missing.
+set -euo pipefail
+
+PAKETLER=(
+  g++ cmake make pkg-config
+  qt6-base-dev libqt6sql6-ibase libqt6printsupport6 qt6-translations-l10n
+  firebird3.0-server-core firebird3.0-utils libfbclient2 firebird-dev
+  libxlsxwriter-dev libquazip1-qt6-dev libfreexl-dev libturbojpeg0-dev
+  poppler-utils xvfb xauth
+)
+
+eksik=()
+for p in "${PAKETLER[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || eksik+=("$p")
+done
+
+if [ ${#eksik[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${eksik[@]}"
+fi

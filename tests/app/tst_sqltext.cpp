@@ -1,0 +1,60 @@
+#include "app/sqltext.h"
+
+#include <QtTest>
+
+class TstSqlText : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sqlQuote_data()
+    {
+        QTest::addColumn<QString>("girdi");
+        QTest::addColumn<QString>("beklenen");
+        QTest::newRow("kesme isareti") << "O'NEIL" << "'O`NEIL'";
+        QTest::newRow("uc bosluk") << "   " << "''";
+        QTest::newRow("bos") << "" << "Null";
+        QTest::newRow("kenar bosluklari") << "  AB  " << "'AB'";
+        QTest::newRow("sekme ve satir sonu") << "\tAB\r\n" << "'AB'";
+        QTest::newRow("yalniz kesme") << "'" << "'`'";
+        QTest::newRow("turkce") << "ŞİĞ" << "'ŞİĞ'";
+    }
+    void sqlQuote()
+    {
+        QFETCH(QString, girdi);
+        QFETCH(QString, beklenen);
+        QCOMPARE(SqlQuote(girdi), beklenen);
+    }
+
+    void sqlNumber()
+    {
+        QCOMPARE(SqlNumber(1500), QStringLiteral("1500"));
+        QCOMPARE(SqlNumber(-42), QStringLiteral("-42"));
+        QCOMPARE(SqlNumber(0), QStringLiteral("0"));
+    }
+
+    void tarihler()
+    {
+        QCOMPARE(SqlTarih(QDate(2008, 3, 5)), QStringLiteral("'05.03.2008'"));
+        QCOMPARE(SqlTarih(QDate()), QStringLiteral("Null"));
+        QVERIFY(!MetindenTarih(QStringLiteral("  .  .    ")).isValid());
+        QVERIFY(!MetindenTarih(QStringLiteral("31.02.1980")).isValid());
+        QCOMPARE(MetindenTarih(QStringLiteral("29.02.2024")), QDate(2024, 2, 29));
+    }
+
+    void benzerlikDeseni()
+    {
+        QCOMPARE(SqlBenzer(QStringLiteral("AB"), Benzerlik::IleBaslar), QStringLiteral("'AB%' escape '!'"));
+        QCOMPARE(SqlBenzer(QStringLiteral("A'B"), Benzerlik::Icerir), QStringLiteral("'%A`B%' escape '!'"));
+        QCOMPARE(SqlBenzer(QStringLiteral("%_!"), Benzerlik::Icerir), QStringLiteral("'%!%!_!!%' escape '!'"));
+        QCOMPARE(SqlBenzer(QStringLiteral("\"x;"), Benzerlik::IleBaslar), QStringLiteral("'\"x;%' escape '!'"));
+    }
+
+    void turkceBuyukHarf()
+    {
+        QCOMPARE(TurkceBuyuk(QStringLiteral("istanbul ılıca")), QStringLiteral("İSTANBUL ILICA"));
+        QCOMPARE(TurkceBuyuk(QStringLiteral("çöğüş")), QStringLiteral("ÇÖĞÜŞ"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstSqlText)
+#include "tst_sqltext.moc"

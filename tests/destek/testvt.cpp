@@ -1,0 +1,59 @@
+#include "testvt.h"
+
+#include "app/oturum.h"
+#include "db/baglanti.h"
+#include "db/olustur.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+// The database made once per test program; each test case gets a copy.
+QString sablonYolu(QString *hata)
+{
+    static QTemporaryDir klasor;
+    static QString yol;
+    static QString sablonHatasi;
+    if (yol.isEmpty() && sablonHatasi.isEmpty()) {
+        const QString y = klasor.filePath(QStringLiteral("sablon.fdb"));
+        if (Olustur::veritabaniOlustur(y, &sablonHatasi))
+            yol = y;
+    }
+    if (yol.isEmpty() && hata)
+        *hata = sablonHatasi;
+    return yol;
+}
+}
+
+TestVeritabani::TestVeritabani()
+{
+    Baglanti::kapat(Baglanti::Paylasilan);
+    Baglanti::kapat(Baglanti::Menu);
+    const QString sablon = sablonYolu(&m_hata);
+    if (sablon.isEmpty())
+        return;
+    m_yol = m_klasor.filePath(QStringLiteral("test.fdb"));
+    if (!QFile::copy(sablon, m_yol)) {
+        m_hata = QStringLiteral("Veritabanı kopyalanamadı: ") + m_yol;
+        return;
+    }
+    QFile::setPermissions(m_yol, QFile::ReadOwner | QFile::WriteOwner);
+    if (!Baglanti::ac(m_yol, Baglanti::Paylasilan, &m_hata))
+        return;
+    Oturum = OturumKaydi();
+    Oturum.datayeri = m_yol;
+    Oturum.sirketkodu = QStringLiteral("2007");
+    Oturum.kullanici_kodu = QStringLiteral("1");
+    Oturum.username = QStringLiteral("VELMOR");
+    Oturum.kullaniciadisoyadi = QStringLiteral("VELMOR");
+    Aktarim = AktarimKaydi();
+    m_hazir = true;
+}
+
+TestVeritabani::~TestVeritabani()
+{
+    Baglanti::kapat(Baglanti::Menu);
+    Baglanti::kapat(Baglanti::Paylasilan);
+}
+
+QString TestDosyasi(const QString &ad) { return QDir(QStringLiteral(VELMORIKA_TEST_VERI)).filePath(ad); }

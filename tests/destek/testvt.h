@@ -1,0 +1,31 @@
+#pragma once
+// A fresh embedded database for each test case, made by the same code as
+// "velmorika --yeni-veritabani" (made once per test program, then copied),
+// opened as the shared connection, with the login context of the seed user.
+#include <QString>
+#include <QTemporaryDir>
+
+class TestVeritabani
+{
+public:
+    TestVeritabani();
+    ~TestVeritabani();
+    bool hazir() const { return m_hazir; }
+    QString yol() const { return m_yol; }
+    QString klasor() const { return m_klasor.path(); }
+    QString hata() const { return m_hata; }
+
+private:
+    QTemporaryDir m_klasor;
+    QString m_yol;
+    QString m_hata;
+    bool m_hazir = false;
+};
+
+// Path of a committed test file under tests/veri.
+QString TestDosyasi(const QString &ad);
+
+// Use at the start of a test function: fails the test when the database could not be made.
+#define TEST_VT(ad) \
+    TestVeritabani ad; \
+    QVERIFY2(ad.hazir(), qPrintable(ad.hata()))

@@ -1,12 +1,7 @@
 #include "app/komutsatiri.h"
 #include "app/mesaj.h"
 
-int RaporKomutu(const QStringList &)
-{
-    Mesaj::hata(QStringLiteral("Bu ekran henüz hazır değil"));
-    return 1;
-}
-
+// Placeholder until the spreadsheet export lands.
 int ExcelKomutu(const QStringList &)
 {
     Mesaj::hata(QStringLiteral("Bu ekran henüz hazır değil"));

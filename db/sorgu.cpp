@@ -1,0 +1,182 @@
+#include "db/sorgu.h"
+
+#include "app/mesaj.h"
+#include "db/baglanti.h"
+
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+QString baglantiAdi(const QString &ad) { return ad.isEmpty() ? Baglanti::Paylasilan : ad; }
+
+// Connections on which an Islem is open.
+QSet<QString> &aciklar()
+{
+    static QSet<QString> s;
+    return s;
+}
+
+void hataBildir(const QString &metin, QString *hata)
+{
+    if (hata)
+        *hata = metin;
+    else
+        Mesaj::hata(metin);
+}
+
+QString hataMetni(const QSqlError &e)
+{
+    QString s = e.databaseText().trimmed();
+    if (s.isEmpty())
+        s = e.text().trimmed();
+    return s;
+}
+
+bool hazirlaVeCalistir(QSqlQuery &q, const QString &sql, const QVariantList &degerler, QString *hata)
+{
+    q.setForwardOnly(true);
+    bool tamam;
+    if (degerler.isEmpty()) {
+        tamam = q.exec(sql);
+    } else {
+        tamam = q.prepare(sql);
+        if (tamam) {
+            for (const QVariant &v : degerler)
+                q.addBindValue(v);
+            tamam = q.exec();
+        }
+    }
+    if (!tamam)
+        hataBildir(hataMetni(q.lastError()), hata);
+    return tamam;
+}
+
+} // namespace
+
+namespace Sorgu {
+
+int Sonuc::kolonSirasi(const QString &ad) const
+{
+    for (int i = 0; i < kolonlar.size(); ++i)
+        if (kolonlar.at(i).compare(ad, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QVariant Sonuc::deger(int satir, const QString &kolon) const
+{
+    const int k = kolonSirasi(kolon);
+    if (k < 0 || satir < 0 || satir >= satirlar.size())
+        return QVariant();
+    return satirlar.at(satir).at(k);
+}
+
+bool calistir(const QString &sql, const QVariantList &degerler, const QString &baglanti, QString *hata)
+{
+    QSqlDatabase db = Baglanti::vt(baglantiAdi(baglanti));
+    if (!db.isOpen()) {
+        hataBildir(QStringLiteral("Veritabanı bağlantısı açık değil."), hata);
+        return false;
+    }
+    QSqlQuery q(db);
+    const bool tamam = hazirlaVeCalistir(q, sql, degerler, hata);
+    q.finish();
+    return tamam;
+}
+
+std::optional<Sonuc> sec(const QString &sql, const QVariantList &degerler, const QString &baglanti, QString *hata)
+{
+    QSqlDatabase db = Baglanti::vt(baglantiAdi(baglanti));
+    if (!db.isOpen()) {
+        hataBildir(QStringLiteral("Veritabanı bağlantısı açık değil."), hata);
+        return std::nullopt;
+    }
+    QSqlQuery q(db);
+    if (!hazirlaVeCalistir(q, sql, degerler, hata))
+        return std::nullopt;
+    Sonuc s;
+    const QSqlRecord r = q.record();
+    const int n = r.count();
+    for (int i = 0; i < n; ++i)
+        s.kolonlar << r.fieldName(i).toUpper();
+    while (q.next()) {
+        QVariantList satir;
+        satir.reserve(n);
+        for (int i = 0; i < n; ++i)
+            satir << q.value(i);
+        s.satirlar << std::move(satir);
+    }
+    if (q.lastError().isValid()) {
+        hataBildir(hataMetni(q.lastError()), hata);
+        return std::nullopt;
+    }
+    q.finish();
+    return s;
+}
+
+std::optional<QVariant> tekDeger(const QString &sql, const QVariantList &degerler, const QString &baglanti,
+                                 QString *hata)
+{
+    auto s = sec(sql, degerler, baglanti, hata);
+    if (!s)
+        return std::nullopt;
+    if (s->satirlar.isEmpty() || s->kolonlar.isEmpty())
+        return QVariant();
+    return s->satirlar.first().first();
+}
+
+std::optional<qint64> uretec(const QString &ad, const QString &baglanti, QString *hata)
+{
+    // Generator names come from the schema description, never from the user.
+    auto d = tekDeger(QStringLiteral("select gen_id(%1, 1) from rdb$database").arg(ad), {}, baglanti, hata);
+    if (!d)
+        return std::nullopt;
+    return d->toLongLong();
+}
+
+} // namespace Sorgu
+
+Islem::Islem(const QString &baglanti)
+    : m_baglanti(baglantiAdi(baglanti))
+{
+    QSqlDatabase db = Baglanti::vt(m_baglanti);
+    if (db.isOpen() && !aciklar().contains(m_baglanti) && db.transaction()) {
+        m_basladi = true;
+        aciklar().insert(m_baglanti);
+    }
+}
+
+Islem::~Islem()
+{
+    if (m_basladi && !m_bitti)
+        geriAl();
+}
+
+bool Islem::onayla(QString *hata)
+{
+    if (!m_basladi || m_bitti)
+        return false;
+    QSqlDatabase db = Baglanti::vt(m_baglanti);
+    m_bitti = true;
+    aciklar().remove(m_baglanti);
+    if (!db.commit()) {
+        hataBildir(hataMetni(db.lastError()), hata);
+        db.rollback();
+        return false;
+    }
+    return true;
+}
+
+void Islem::geriAl()
+{
+    if (!m_basladi || m_bitti)
+        return;
+    m_bitti = true;
+    aciklar().remove(m_baglanti);
+    Baglanti::vt(m_baglanti).rollback();
+}
+
+bool Islem::acikMi(const QString &baglanti) { return aciklar().contains(baglantiAdi(baglanti)); }

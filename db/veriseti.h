@@ -69,6 +69,17 @@ public:
     // are readable with deger() but never written.
     QStringList sonucKolonlari() const;
 
+    // Fast access by column index (models, exports): the buffer's columns are
+    // the select's result columns followed by any table columns the select
+    // left out (those read as NULL until set).
+    int kolonSayisi() const;
+    int kolonSirasi(const QString &kolon) const;          // case-insensitive; -1 when absent
+    QString kolonAdiAt(int kolon) const;                  // upper case
+    KolonTuru kolonTuru(int kolon) const;                 // from the description, else from the result type
+    const Kolon *tabloKolonu(int kolon) const;            // null for extra select columns
+    QVariant satirDegeri(int satir, int kolon) const;     // invalid QVariant for NULL
+    bool bosMu(int satir, int kolon) const;               // NULL
+
     Durum durum() const;
     bool duzenleniyorMu() const { return durum() == Durum::Ekle || durum() == Durum::Duzenle; }
 
@@ -97,7 +108,18 @@ public:
     std::function<void()> kaydettiktenSonra;
     std::function<void()> sildiktenSonra;
 
+    // Further checks run before the before-post hook (a binder's bad date or
+    // number boxes); the first one returning false refuses the post. The
+    // check goes away with its owner.
+    void kaydetKontroluEkle(QObject *sahip, std::function<bool()> kontrol);
+
 signals:
+    // Announced before the buffer changes (for models): sifirlanacak is
+    // followed by acildi or kapandi, satirEklenecek by satirEklendi,
+    // satirSilinecek by satirSilindi.
+    void sifirlanacak();
+    void satirEklenecek(int satir);
+    void satirSilinecek(int satir);
     void acildi();                       // rows (re)loaded
     void kapandi();
     void gecerliSatirDegisti(int satir);

@@ -1,0 +1,76 @@
+#pragma once
+// Ties edit controls to columns of a VeriSeti. The controls show the current
+// row and follow it when it changes; while the data set is closed or has no
+// row they show empty. What the user types is written into the data set at
+// once (VeriSeti::degerAyarla): typing while the data set is browsing enters
+// edit state, and when the before-edit hook refuses the control goes back to
+// the row's value.
+//
+// Date boxes and number boxes write only what can be stored. Text that is
+// not a possible date or not a number stays in the box, marked bad; posting
+// the data set (from any caller of VeriSeti::kaydet) is then refused with a
+// Turkish message at that control, which gets the focus, and nothing is
+// written: the record stays pending. An empty date box ("  .  .    ") and an
+// empty number box store NULL.
+#include <QObject>
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QSpinBox;
+class QTextEdit;
+class QWidget;
+class VeriSeti;
+
+class Baglayici : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Baglayici(VeriSeti *veriSeti, QObject *ust = nullptr);
+    ~Baglayici() override;
+
+    VeriSeti *veriSeti() const;
+
+    // Text box. buyukHarf: Turkish upper case as typed (i -> İ), the cursor
+    // stays where it was. A text column's width becomes the box's maxLength.
+    void bagla(QLineEdit *kutu, const QString &kolon, bool buyukHarf = false);
+    // Combo box, editable or with fixed items; the value is the text. A fixed
+    // combo showing a value that is not among its items shows nothing.
+    void bagla(QComboBox *kutu, const QString &kolon, bool buyukHarf = false);
+    // Memos (plain text).
+    void bagla(QPlainTextEdit *kutu, const QString &kolon, bool buyukHarf = false);
+    void bagla(QTextEdit *kutu, const QString &kolon, bool buyukHarf = false);
+    // Check box storing evet / hayir texts ("E"/"H"). NULL shows unticked.
+    void bagla(QCheckBox *kutu, const QString &kolon, const QString &evet = QStringLiteral("E"),
+               const QString &hayir = QStringLiteral("H"));
+    // Spin boxes for numbers (NULL shows the minimum).
+    void bagla(QSpinBox *kutu, const QString &kolon);
+    void bagla(QDoubleSpinBox *kutu, const QString &kolon);
+    // Date box: a QLineEdit gets the input mask "00.00.0000" (shows
+    // "  .  .    " when empty); value "DD.MM.YYYY".
+    void tarihBagla(QLineEdit *kutu, const QString &kolon);
+    // Number box: a QLineEdit holding a whole or decimal number (Turkish
+    // "1.234,5" or plain "1234.5").
+    void sayiBagla(QLineEdit *kutu, const QString &kolon);
+
+    // Unties a control (it keeps its text).
+    void coz(QWidget *kutu);
+    // The control bound to a column (the first one), null when none.
+    QWidget *kontrol(const QString &kolon) const;
+    // Column of a bound control; empty when not bound.
+    QString kolon(QWidget *kutu) const;
+
+    // Checks the date and number boxes: on the first bad one shows its
+    // Turkish message, focuses it and returns it; null when all are fine.
+    // The data set runs this itself before every post.
+    QWidget *dogrula();
+    // Shows the current row again in every control (drops bad texts).
+    void goster();
+
+private:
+    struct Ozel;
+    Ozel *d;
+};

@@ -1,0 +1,136 @@
+#include "hastalar/hastaaktarim.h"
+
+#include "app/oturum.h"
+#include "db/veriseti.h"
+#include "hastalar/hastakodu.h"
+#include "raporlar/tablookuyucu.h"
+
+#include <QStringList>
+
+namespace HastaAktarim {
+
+const QStringList &kolonlar()
+{
+    static const QStringList k{
+        QStringLiteral("HASTAKODU"),  QStringLiteral("HASTAADISOYADI"), QStringLiteral("CINSIYET"),
+        QStringLiteral("BABAADI"),    QStringLiteral("DOKTORKODU"),     QStringLiteral("DOKTORADI"),
+        QStringLiteral("DOGUMYERI"),  QStringLiteral("MEDENIDURUM"),    QStringLiteral("COCUKSAYISI"),
+        QStringLiteral("TCKIMLIKNO")};
+    return k;
+}
+
+QChar win1254Disi(const QString &metin)
+{
+    // Windows-1254: ASCII, the Latin-1 upper half with Ğ ğ İ ı Ş ş in place of
+    // Ð ð Ý ý Þ þ, and the typographic characters of 0x80–0x9F.
+    static const QString ekler = QString::fromUtf8("ĞğİıŞş€‚ƒ„…†‡ˆ‰Š‹Œ‘’“”•–—˜™š›œŸ");
+    for (QChar c : metin) {
+        const ushort u = c.unicode();
+        if (u < 0x80)
+            continue;
+        if (u >= 0xA0 && u <= 0xFF && u != 0xD0 && u != 0xDD && u != 0xDE && u != 0xF0 && u != 0xFD && u != 0xFE)
+            continue;
+        if (ekler.contains(c))
+            continue;
+        return c;
+    }
+    return QChar();
+}
+
+namespace {
+QString durduEki(int aktarilan)
+{
+    return QStringLiteral(" Aktarım bu satırda durdu; önceki satırlardan aktarılan %1 hasta kartı kaydedildi.")
+        .arg(aktarilan);
+}
+} // namespace
+
+HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function<bool(int, int)> &ilerleme)
+{
+    HastaAktarimSonucu s;
+    TabloOkuyucu okuyucu;
+    QString hata;
+    if (!okuyucu.ac(dosya, &hata)) {
+        s.durum = HastaAktarimSonucu::Durum::DosyaHatasi;
+        s.mesaj = QStringLiteral("Dosya okunamadı, hiçbir hasta kartı aktarılmadı.\n") + hata;
+        return s;
+    }
+    if (!vs.acikMi() && !vs.ac()) {
+        s.durum = HastaAktarimSonucu::Durum::DosyaHatasi;
+        s.mesaj = QStringLiteral("Hasta listesi açılamadı, hiçbir hasta kartı aktarılmadı.");
+        return s;
+    }
+    const QStringList &k = kolonlar();
+    const int toplam = qMin(SonSatir, okuyucu.satirSayisi());
+    const Tablo &tablo = vs.tablo();
+
+    auto dur = [&](int satir, const QString &neden) {
+        s.durum = HastaAktarimSonucu::Durum::Durdu;
+        s.satir = satir;
+        s.mesaj = neden + durduEki(s.aktarilan);
+        return s;
+    };
+
+    for (int r = 1; r <= toplam; ++r) {
+        if (ilerleme && !ilerleme(r, toplam)) {
+            s.durum = HastaAktarimSonucu::Durum::Iptal;
+            s.satir = r;
+            s.mesaj = QStringLiteral("Veri alma işlemi iptal edildi. O ana kadar aktarılan %1 hasta kartı "
+                                     "veritabanında kaldı.")
+                          .arg(s.aktarilan);
+            return s;
+        }
+        if (okuyucu.hucre(r, 1).trimmed().isEmpty())
+            continue;
+
+        QStringList degerler;
+        for (int c = 1; c <= SutunSayisi; ++c) {
+            QString d = okuyucu.hucre(r, c).trimmed();
+            const Kolon *kol = tablo.kolon(k.at(c - 1));
+            if (kol && kol->tur == KolonTuru::Metin && kol->uzunluk > 0 && d.size() > kol->uzunluk)
+                d = d.left(kol->uzunluk).trimmed();
+            const QChar yabanci = win1254Disi(d);
+            if (!yabanci.isNull())
+                return dur(r, QStringLiteral("%1. satırdaki \"%2\" değerinde Türkçe karakter kümesinin (WIN1254) "
+                                             "tutamadığı bir harf var: '%3'.")
+                                  .arg(r)
+                                  .arg(d, QString(yabanci)));
+            degerler << d;
+        }
+
+        QVariant cocuk;
+        if (!degerler.at(8).isEmpty()) {
+            bool ok = false;
+            const double c = QString(degerler.at(8)).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+            if (!ok)
+                return dur(r, QStringLiteral("%1. satırdaki çocuk sayısı \"%2\" bir sayı değil.")
+                                  .arg(r)
+                                  .arg(degerler.at(8)));
+            cocuk = c;
+        }
+
+        const QString kod = degerler.at(0);
+        auto n = HastaKodu::kodSayisi(kod, Oturum.sirketkodu);
+        if (!n)
+            return dur(r, QStringLiteral("%1. satırın hasta kodu denetlenemedi.").arg(r));
+        if (*n > 0)
+            return dur(r, QStringLiteral("%1. satırdaki \"%2\" hasta kodu ile kayıtlı hasta var.").arg(r).arg(kod));
+
+        if (!vs.ekle())
+            return dur(r, QStringLiteral("%1. satır için yeni hasta kartı açılamadı.").arg(r));
+        bool tamam = true;
+        for (int c = 0; c < SutunSayisi && tamam; ++c) {
+            const QVariant v = c == 8 ? cocuk : (degerler.at(c).isEmpty() ? QVariant() : QVariant(degerler.at(c)));
+            tamam = vs.degerAyarla(k.at(c), v);
+        }
+        if (!tamam || !vs.kaydet()) {
+            vs.iptal();
+            return dur(r, QStringLiteral("%1. satırdaki hasta kartı kaydedilemedi.").arg(r));
+        }
+        ++s.aktarilan;
+    }
+    s.mesaj = QStringLiteral("Hasta Kartları Excelden Veri Alma İşlemi Başarı ile Tamamlandı");
+    return s;
+}
+
+} // namespace HastaAktarim

@@ -3,11 +3,14 @@
 // width, key column and generator. Creating the schema, the data sets'
 // insert/update/delete/refresh statements, cutting texts to width and the
 // tests are all derived from it.
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <vector>
 
-enum class KolonTuru { Tamsayi, Ondalik, Metin, Tarih };
+// Tarih is the dialect-1 DATE: date and time of day (TIMESTAMP in DDL).
+// UzunMetin is a text blob (BLOB SUB_TYPE 1), no width.
+enum class KolonTuru { Tamsayi, Ondalik, Metin, Tarih, UzunMetin };
 
 struct Kolon
 {
@@ -35,7 +38,15 @@ struct Tablo
 
     const Kolon *kolon(const QString &ad) const;  // case-insensitive; null when absent
     int kolonSirasi(const QString &ad) const;     // -1 when absent
+
+    // Column positions by upper-case name; filled by siraHazirla().
+    QHash<QString, int> sira;
+    void siraHazirla();
 };
+
+// The column's type as written in DDL: INTEGER, DOUBLE PRECISION,
+// VARCHAR(n), TIMESTAMP, BLOB SUB_TYPE 1.
+QString KolonSqlTuru(const Kolon &k);
 
 // Every table of the database, in creation order.
 const std::vector<Tablo> &Tablolar();

@@ -1,0 +1,182 @@
+#include "db/guncelleme.h"
+
+#include "db/sorgu.h"
+
+namespace {
+
+// Columns written grouped by type, "A, B varchar(10); C date": every name
+// before a type takes that type. The connection speaks dialect 3, where DATE
+// has no time of day, so "date" is sent as TIMESTAMP (the dialect-1 DATE).
+QStringList kolonlar(const char *gruplar)
+{
+    QStringList sonuc;
+    const QStringList parcalar = QString::fromLatin1(gruplar).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QString &grup : parcalar) {
+        QStringList adlar = grup.split(QLatin1Char(','));
+        const QString son = adlar.takeLast().simplified();
+        const int bosluk = son.indexOf(QLatin1Char(' '));
+        adlar << son.left(bosluk);
+        QString tur = son.mid(bosluk + 1).toUpper();
+        if (tur == QLatin1String("DATE"))
+            tur = QStringLiteral("TIMESTAMP");
+        for (const QString &ad : adlar)
+            sonuc << ad.trimmed() + QLatin1Char(' ') + tur;
+    }
+    return sonuc;
+}
+
+QString ekle(const char *tablo, const char *gruplar)
+{
+    return QStringLiteral("ALTER TABLE %1 ADD ").arg(QLatin1String(tablo))
+           + kolonlar(gruplar).join(QStringLiteral(",ADD "));
+}
+
+QString tablo(const char *ad, const char *gruplar, bool noktaliVirgul)
+{
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(QLatin1String(ad), kolonlar(gruplar).join(QLatin1Char(',')))
+           + (noktaliVirgul ? QStringLiteral(";") : QString());
+}
+
+QString uretec(const char *ad, bool noktaliVirgul = false)
+{
+    return QStringLiteral("CREATE GENERATOR ") + QLatin1String(ad) + (noktaliVirgul ? QStringLiteral(";") : QString());
+}
+
+QString indeks(const char *ad, const char *tablo, const char *kolon)
+{
+    return QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+        .arg(QLatin1String(ad), QLatin1String(tablo), QLatin1String(kolon));
+}
+
+QStringList listeyiKur()
+{
+    QStringList k;
+    k << uretec("OTOKOD_MUAYENE_LAB")
+      << ekle("LABORATUVAR", "ACIKLAMA varchar(400); LABORATUVARADI varchar(60)")
+      << tablo("RANDEVUPROGRAMI",
+               "KAYITNO integer not null; SAAT, TARIH date; HASTAADI varchar(45); SIRKETKODU varchar(15);"
+               "ACIKLAMA varchar(40)",
+               false)
+      << uretec("AUTOINCRANDEVUPROGRAMI", true)
+      << ekle("HASTALAR", "DOGUMYERI varchar(25); AILEGECMISI varchar(250); TANI1, TANI2 varchar(125);"
+                          "HATUYARI varchar(5)")
+      << ekle("MUAYENE", "LABORATUVARUCRETI, ISLEMTUTARI, TOPLAMTUTAR double precision; DOKTORPAYTURU varchar(15);"
+                         "DOKTORPAYPARAM, DOKTORPAYTUTARI double precision; BOLUM, BRANS varchar(40);"
+                         "DOKTORU varchar(45)")
+      << ekle("RANDEVU", "BOLUM, BRANS varchar(40); MUAYENEUCRETI double precision")
+      << ekle("DOKTORLAR", "DOKTORPAYTURU varchar(15); DOKTORPAYPARAM, DOKTORPAYTUTARI, MAASI double precision;"
+                           "BOLUM varchar(40); CALISIYORMU varchar(5); CEPTEL2 varchar(15)")
+      << ekle("MUAYENE_LAB", "DOKTORPAYTURU varchar(15); DOKTORPAYPARAM, DOKTORPAYTUTARI double precision;"
+                             "ISLEMTURU varchar(30); ISLEMIYAPANKODU varchar(15); ISLEMIYAPANADI varchar(45);"
+                             "ODEMESEKLI varchar(15)")
+      << ekle("LABORATUVAR", "ISLEMTURU varchar(30)")
+      << tablo("YAPILANISLEMLER",
+               "KAYITNO integer not null; HASTAKODU, SIRKETKODU varchar(15); HASTAADISOYADI varchar(45);"
+               "ISLEMKODU varchar(15); YAPILANISLEM varchar(100); ISLEMTURU varchar(30); DOSYANO varchar(20);"
+               "ISLEMTARIHI date; DUSUNCELER1, DUSUNCELER2 varchar(400); ISLEMIYAPANKODU varchar(15);"
+               "ISLEMIYAPANADI varchar(45); DOKTORKODU varchar(15); DOKTORADI varchar(45);"
+               "UCRETI double precision; DOKTORPAYTURU varchar(15); DOKTORPAYPARAM, DOKTORPAYTUTARI double precision;"
+               "BOLUM, BRANS varchar(40); MUAYENENO double precision",
+               true)
+      << uretec("OTOKOD_YAPILANISLEMLER")
+      << ekle("DOKTORLAR", "PERSONELTURU varchar(30); LDOKTORPAYTURU varchar(15); LDOKTORPAYPARAM double precision;"
+                           "IDOKTORPAYTURU varchar(15); IDOKTORPAYPARAM, MUAYENEUCRETI double precision;"
+                           "DOGUMYERI varchar(25); DOGUMTARIHI date; TCKIMLIKNO varchar(20);"
+                           "MEZUNOLDUGUOKUL, ENSONCALISTIGIYER varchar(40); MEDENIDURUM, COCUKDURUMU varchar(20);"
+                           "REFERANSI varchar(25); ACIKLAMA varchar(255)")
+      << tablo("ISLEMLER",
+               "KAYITNO integer not null; ISLEMKODU varchar(15); YAPILANISLEM varchar(100); ISLEMTURU varchar(30);"
+               "ACIKLAMA varchar(400); UCRETI double precision; SIRKETKODU varchar(15)",
+               true)
+      << uretec("OTOKOD_ISLEMLER")
+      << tablo("EK9",
+               "KAYITNO integer not null; PAKETKODU varchar(20); ISLEMADI varchar(80); ACIKLAMA varchar(250);"
+               "ISLEMGRUBU varchar(20); OZELKOD varchar(50); SIRKETKODU varchar(15); UCRETI double precision",
+               true)
+      << uretec("OTOKOD_EK9")
+      << tablo("GOZHASTALIKLARI",
+               "KAYITNO integer not null; HASTAKODU varchar(15); HASTAADISOYADI varchar(45);"
+               "MUAYENENO, RANDEVUNO double precision; MUAYENETARIHI date; DOKTORKODU varchar(15);"
+               "DOKTORADI varchar(45); ISLEMTARIHI date; GOZ_SAGGZLKSUZ, GOZ_SOLGZLKSUZ, GOZ_SAGGZLKLU,"
+               "GOZ_SOLGZLKLU, GOZ_SAGTAHSISLI, GOZ_SOLTAHSISLI, GOZ_SAGYAK1, GOZ_SAGYAK2, GOZ_SAGYAK3,"
+               "GOZ_SOLYAK1, GOZ_SOLYAK2, GOZ_SOLYAK3, GOZ_SAGUZAK1, GOZ_SAGUZAK2, GOZ_SAGUZAK3, GOZ_SOLUZAK1,"
+               "GOZ_SOLUZAK2, GOZ_SOLUZAK3, GOZ_SAGOR1, GOZ_SAGOR2, GOZ_SAGOR3, GOZ_SOLOR1, GOZ_SOLOR2,"
+               "GOZ_SOLOR3, GOZ_SAGIOR1, GOZ_SAGIOR2, GOZ_SAGIOR3, GOZ_SOLIOR1, GOZ_SOLIOR2, GOZ_SOLIOR3,"
+               "GOZ_SAGVR1 varchar(10)",
+               true)
+      << ekle("GOZHASTALIKLARI",
+              "GOZ_SAGVR2, GOZ_SAGVR3, GOZ_SOLVR1, GOZ_SOLVR2, GOZ_SOLVR3, GOZ_SAGIVR1, GOZ_SAGIVR2, GOZ_SAGIVR3,"
+              "GOZ_SOLIVR1, GOZ_SOLIVR2, GOZ_SOLIVR3, GOZ_SAGSIKL1, GOZ_SAGSIKL2, GOZ_SAGSIKL3, GOZ_SOLSIKL1,"
+              "GOZ_SOLSIKL2, GOZ_SOLSIKL3, GOZ_SAGKERA1, GOZ_SAGKERA2, GOZ_SAGKERA3, GOZ_SOLKERA1, GOZ_SOLKERA2,"
+              "GOZ_SOLKERA3 varchar(10); GOZ_SAGGIB, GOZ_SOLGIB, GOZ_SAGVL, GOZ_SOLVL, GOZ_SAGBIO,"
+              "GOZ_SOLBIO varchar(20); GOZ_FUNDUS, GOZ_ONSEG, GOZ_GENEL varchar(200); REC_SAGUZAK1, REC_SAGUZAK2,"
+              "REC_SAGUZAK3 varchar(10)")
+      << ekle("GOZHASTALIKLARI",
+              "REC_SOLUZAK1, REC_SOLUZAK2, REC_SOLUZAK3, REC_SAGYAKIN1, REC_SAGYAKIN2, REC_SAGYAKIN3,"
+              "REC_SOLYAKIN1, REC_SOLYAKIN2, REC_SOLYAKIN3, REC_SAGDAIMI1, REC_SAGDAIMI2, REC_SAGDAIMI3,"
+              "REC_SOLDAIMI1, REC_SOLDAIMI2, REC_SOLDAIMI3, REC_IPM1, REC_IPM2, REC_IPM3, REC_INTERM varchar(10);"
+              "REC_CAMTIPI, REC_CAMRENGI varchar(50); REC_RECETE varchar(400); REC_RECETEACIKLAMA varchar(250);"
+              "LENS_SAGKERA1, LENS_SAGKERA2, LENS_SAGKERA3, LENS_SOLKERA1, LENS_SOLKERA2, LENS_SOLKERA3,"
+              "LENS_SAGRAD1, LENS_SAGRAD2, LENS_SAGRAD3, LENS_SOLRAD1, LENS_SOLRAD2 varchar(10)")
+      << ekle("GOZHASTALIKLARI",
+              "LENS_SOLRAD3, LENS_SAGAKS1, LENS_SAGAKS2, LENS_SAGAKS3, LENS_SOLAKS1, LENS_SOLAKS2,"
+              "LENS_SOLAKS3 varchar(10); LENS_SOLISYON varchar(30); LENS_LENSTIPI varchar(50); LENS_SCH varchar(15);"
+              "LENS_LENSBULGU varchar(200); LENS_LENSACIKLAMA varchar(250); OPER_SAGKERA1, OPER_SAGKERA2,"
+              "OPER_SOLKERA1, OPER_SOLKERA2, OPER_SAGRAD1, OPER_SAGRAD2, OPER_SOLRAD1, OPER_SOLRAD2, OPER_SAGAKS1,"
+              "OPER_SAGAKS2, OPER_SOLAKS1, OPER_SOLAKS2 varchar(10); OPER_SOLAMLTIP, OPER_SAGAMLTIP varchar(80);"
+              "OPER_AMELIYATBULGU varchar(200); OPER_AMELIYATACIKLAMA varchar(250); SASI_SAGTIP, SASI_SOLTIP,"
+              "SASI_SAGDER, SASI_SOLDER, SASI_SAGHRSB varchar(20)")
+      << ekle("GOZHASTALIKLARI",
+              "SASI_SOLHRSB, SASI_SAGKAPA, SASI_SOLKAPA, SASI_SAGTROH, SASI_SOLTROH, SASI_SAGTROV, SASI_SOLTROV,"
+              "SASI_SAGKAPP, SASI_SOLKAPP, SASI_SAGFORH, SASI_SOLFORH, SASI_SAGFORV, SASI_SOLFORV varchar(20);"
+              "SASI_SASIACIKLAMA varchar(250); GLOK_SAGKAM1, GLOK_SAGKAM2, GLOK_SAGKAM3, GLOK_SOLKAM1,"
+              "GLOK_SOLKAM2, GLOK_SOLKAM3 varchar(10); GLOK_FUNDUS, GLOK_GALAN varchar(200);"
+              "GLOK_GLOKOMACIKLAMA varchar(250); DUSUNCELER varchar(400); UCRETI double precision;"
+              "DOKTORPAYTURU varchar(15); DOKTORPAYPARAM, DOKTORPAYTUTARI double precision; KULLANICI varchar(10);"
+              "DEGISTIRMETARIHI date; SIRKETKODU varchar(15); LABORATUVARUCRETI, ISLEMTUTARI double precision")
+      << ekle("GOZHASTALIKLARI",
+              "TOPLAMTUTAR double precision; SIKAYET, TANI varchar(200); AMELIYATKODU1, AMELIYATKODU2 varchar(20);"
+              "AMELIYATTUTARI1, AMELIYATTUTARI2 double precision")
+      << uretec("OTOKOD_GOZ")
+      << ekle("YAPILANISLEMLER", "HATIRLATMATARIHI date; HATIRLATMANOTU varchar(100); HATIRLATMADURUMU varchar(5)")
+      << ekle("HASTALAR", "HATIRLATMATARIHI2 date; HATIRLATMANOTU2 varchar(100); HATIRLATMADURUMU2 varchar(5)")
+      << ekle("GOZHASTALIKLARI",
+              "GOZ_ONSEGSOL varchar(200); LENS_SAG1, LENS_SAG2, LENS_SAG3, LENS_SOL1, LENS_SOL2, LENS_SOL3,"
+              "GLOK_CUPPINGSAG, GLOK_CUPPINGSOL varchar(10)")
+      << ekle("GOZHASTALIKLARI", "GLOK_FUNDUSGSOL varchar(200); LENS_LENSTIPISOL varchar(50)")
+      << indeks("GOZ_KAYITNO", "GOZHASTALIKLARI", "KAYITNO")
+      << indeks("GOZ_HASTAKODU", "GOZHASTALIKLARI", "HASTAKODU")
+      << indeks("GOZ_HASTAADI", "GOZHASTALIKLARI", "HASTAADISOYADI")
+      << indeks("GOZ_MUAYENETARIHI", "GOZHASTALIKLARI", "MUAYENETARIHI")
+      << indeks("GOZ_MUAYENENO", "GOZHASTALIKLARI", "MUAYENENO")
+      << indeks("HASTA_HASTAKODU", "HASTALAR", "HASTAKODU")
+      << indeks("HASTA_HASTAADI", "HASTALAR", "HASTAADISOYADI")
+      << indeks("HASTA_KAYITNO", "HASTALAR", "KAYITNO")
+      << indeks("HASTA_TCKIMLIKNO", "HASTALAR", "TCKIMLIKNO")
+      // The eye screen writes the left-eye fundus too; no earlier step adds it.
+      << ekle("GOZHASTALIKLARI", "GOZ_FUNDUSSOL varchar(200)");
+    return k;
+}
+
+} // namespace
+
+namespace Guncelleme {
+
+QStringList komutlar()
+{
+    static const QStringList k = listeyiKur();
+    return k;
+}
+
+int calistir(const QString &baglanti)
+{
+    int basarili = 0;
+    for (const QString &komut : komutlar()) {
+        QString hata; // "already exists" and the like: ignored, nothing shown
+        if (Sorgu::calistir(komut, {}, baglanti, &hata))
+            ++basarili;
+    }
+    return basarili;
+}
+
+} // namespace Guncelleme

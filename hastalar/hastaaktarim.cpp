@@ -2,6 +2,7 @@
 
 #include "app/oturum.h"
 #include "db/veriseti.h"
+#include "db/win1254.h"
 #include "hastalar/hastakodu.h"
 #include "raporlar/tablookuyucu.h"
 
@@ -21,20 +22,8 @@ const QStringList &kolonlar()
 
 QChar win1254Disi(const QString &metin)
 {
-    // Windows-1254: ASCII, the Latin-1 upper half with Ğ ğ İ ı Ş ş in place of
-    // Ð ð Ý ý Þ þ, and the typographic characters of 0x80–0x9F.
-    static const QString ekler = QString::fromUtf8("ĞğİıŞş€‚ƒ„…†‡ˆ‰Š‹Œ‘’“”•–—˜™š›œŸ");
-    for (QChar c : metin) {
-        const ushort u = c.unicode();
-        if (u < 0x80)
-            continue;
-        if (u >= 0xA0 && u <= 0xFF && u != 0xD0 && u != 0xDD && u != 0xDE && u != 0xF0 && u != 0xFD && u != 0xFE)
-            continue;
-        if (ekler.contains(c))
-            continue;
-        return c;
-    }
-    return QChar();
+    const QString d = Win1254::disindakiler(metin);
+    return d.isEmpty() ? QChar() : d.at(0);
 }
 
 namespace {

@@ -63,6 +63,8 @@ public:
     QVariant satirDegeri(int satir, const QString &kolon) const;
     // Sets a field of the current row. In browse state it first enters edit
     // state (before-edit hook may refuse: then false and nothing changes).
+    // A value the column cannot hold (letters for a number, an impossible
+    // date) is refused with a Turkish message.
     bool degerAyarla(const QString &kolon, const QVariant &deger);
 
     // Extra columns of the select that are not in the table (joins, aliases)
@@ -77,26 +79,41 @@ public:
     QString kolonAdiAt(int kolon) const;                  // upper case
     KolonTuru kolonTuru(int kolon) const;                 // from the description, else from the result type
     const Kolon *tabloKolonu(int kolon) const;            // null for extra select columns
-    QVariant satirDegeri(int satir, int kolon) const;     // invalid QVariant for NULL
+    QVariant satirDegeri(int satir, int kolon) const;     // (by index)
     bool bosMu(int satir, int kolon) const;               // NULL
+
+    // Converts a value for a column of the given type the way degerAyarla
+    // does (texts "1.234,5"/"1234.5" to numbers, "DD.MM.YYYY" or QDate to a
+    // date, empty or blank mask to NULL); false when it cannot be stored.
+    static bool degerCevir(KolonTuru tur, const QVariant &girdi, QVariant *sonuc);
+    // The Turkish message for a value degerCevir refused.
+    static QString gecersizDegerMesaji(const QString &kolon, KolonTuru tur, const QString &metin);
 
     Durum durum() const;
     bool duzenleniyorMu() const { return durum() == Durum::Ekle || durum() == Durum::Duzenle; }
 
-    // Appends a new row: before-insert hook, the key from the generator (a
-    // cancelled row leaves a gap), then the new-row defaults hook.
+    // Appends a new row at the end and makes it current: a pending row is
+    // posted first, then the before-insert hook, the key from the generator
+    // (a cancelled row leaves a gap), then the new-row defaults hook. The
+    // row is in the buffer (and in the grids) until it is cancelled.
     bool ekle();
     // Enters edit state: before-edit hook.
     bool duzenle();
-    // Posts: before-post hook, checks that every text fits WIN1254, cuts texts
-    // to their column width, stores empty texts as NULL, inserts or updates by
-    // key, commits, after-post hook.
+    // Posts: the registered checks, before-post hook, checks that every text
+    // fits WIN1254, cuts texts to their column width, stores empty texts as
+    // NULL (a text of blanks is written as it is), inserts or updates by key,
+    // commits, after-post hook. The buffer then holds the values as stored.
+    // An update writes the columns the select read plus those set since
+    // editing began. In browse state there is nothing to post: true.
     bool kaydet();
     // Discards a pending insert or edit.
     void iptal();
-    // Deletes the current row by key: before-delete hook, commit, after-delete hook.
+    // Deletes the current row by key: before-delete hook, commit, after-delete
+    // hook; the next row becomes current. A pending insert is only discarded;
+    // a pending edit is discarded before deleting.
     bool sil();
-    // Reads the current row again from the database by key.
+    // Reads the current row's table columns again from the database by key
+    // (browse state only); false when the row is gone.
     bool satirYenile();
 
     // Hooks. A "before" hook returning false refuses the operation.

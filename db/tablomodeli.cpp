@@ -1,0 +1,411 @@
+#include "db/tablomodeli.h"
+
+#include "db/veriseti.h"
+
+#include <QDateTime>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QPointer>
+#include <QTableView>
+#include <QTimer>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+QString SayiBicimle(double sayi, const QString &desen)
+{
+    // Prefix and suffix: whatever stands before the first and after the last
+    // pattern character.
+    auto desenKarakteri = [](QChar c) {
+        return c == QLatin1Char('0') || c == QLatin1Char('#') || c == QLatin1Char(',') || c == QLatin1Char('.');
+    };
+    qsizetype bas = 0, son = desen.size();
+    while (bas < son && !desenKarakteri(desen.at(bas)))
+        ++bas;
+    while (son > bas && !desenKarakteri(desen.at(son - 1)))
+        --son;
+    const QString on = desen.left(bas);
+    const QString arka = desen.mid(son);
+    const QString govde = desen.mid(bas, son - bas);
+
+    const qsizetype nokta = govde.indexOf(QLatin1Char('.'));
+    const QString tamKisim = nokta < 0 ? govde : govde.left(nokta);
+    const QString kesirKisim = nokta < 0 ? QString() : govde.mid(nokta + 1);
+    const bool grupla = tamKisim.contains(QLatin1Char(','));
+    const int enAzTam = int(tamKisim.count(QLatin1Char('0')));
+    const int enAzKesir = int(kesirKisim.count(QLatin1Char('0')));
+    const int enCokKesir = enAzKesir + int(kesirKisim.count(QLatin1Char('#')));
+
+    if (!std::isfinite(sayi))
+        return on + QString::number(sayi) + arka;
+    QString s = QString::number(std::fabs(sayi), 'f', enCokKesir);
+    QString tam = s, kesir;
+    const qsizetype n = s.indexOf(QLatin1Char('.'));
+    if (n >= 0) {
+        tam = s.left(n);
+        kesir = s.mid(n + 1);
+    }
+    bool sifir = true;
+    for (QChar c : std::as_const(s))
+        if (c >= QLatin1Char('1') && c <= QLatin1Char('9')) {
+            sifir = false;
+            break;
+        }
+    // '#' writes no insignificant zero.
+    qsizetype ilk = 0;
+    while (ilk < tam.size() && tam.at(ilk) == QLatin1Char('0'))
+        ++ilk;
+    tam = tam.mid(ilk);
+    while (tam.size() < enAzTam)
+        tam.prepend(QLatin1Char('0'));
+    while (kesir.size() > enAzKesir && kesir.endsWith(QLatin1Char('0')))
+        kesir.chop(1);
+    if (grupla && tam.size() > 3) {
+        QString g;
+        g.reserve(tam.size() + tam.size() / 3);
+        const qsizetype m = tam.size();
+        for (qsizetype i = 0; i < m; ++i) {
+            if (i > 0 && (m - i) % 3 == 0)
+                g += QLatin1Char('.');
+            g += tam.at(i);
+        }
+        tam = g;
+    }
+    QString sonuc = tam;
+    if (!kesir.isEmpty())
+        sonuc += QLatin1Char(',') + kesir;
+    if (sayi < 0 && !sifir)
+        sonuc.prepend(QLatin1Char('-'));
+    return on + sonuc + arka;
+}
+
+QString TutarMetni(double sayi) { return SayiBicimle(sayi, QStringLiteral("#,###.00")); }
+
+namespace {
+
+struct Gorunen
+{
+    TabloKolonu tanim;
+    int sutun = -1;                // column of the data set, -1 when absent
+    KolonTuru tur = KolonTuru::Metin;
+};
+
+} // namespace
+
+struct TabloModeli::Ozel
+{
+    QPointer<VeriSeti> vs;
+    QList<TabloKolonu> tanimlar;   // as set; empty: every column
+    std::vector<Gorunen> gorunen;
+    bool sifirlaniyor = false;
+
+    void coz()
+    {
+        gorunen.clear();
+        if (tanimlar.isEmpty()) {
+            if (!vs)
+                return;
+            const QStringList adlar = vs->sonucKolonlari();
+            for (const QString &ad : adlar) {
+                Gorunen g;
+                g.tanim.kolon = ad;
+                g.tanim.baslik = ad;
+                gorunen.push_back(g);
+            }
+        } else {
+            for (const TabloKolonu &t : tanimlar) {
+                Gorunen g;
+                g.tanim = t;
+                if (g.tanim.baslik.isEmpty())
+                    g.tanim.baslik = t.kolon.toUpper();
+                gorunen.push_back(g);
+            }
+        }
+        for (Gorunen &g : gorunen) {
+            g.sutun = vs ? vs->kolonSirasi(g.tanim.kolon) : -1;
+            g.tur = g.sutun >= 0 ? vs->kolonTuru(g.sutun) : KolonTuru::Metin;
+        }
+    }
+};
+
+TabloModeli::TabloModeli(VeriSeti *veriSeti, QObject *ust)
+    : QAbstractTableModel(ust)
+    , d(new Ozel)
+{
+    d->vs = veriSeti;
+    d->coz();
+    if (!veriSeti)
+        return;
+    connect(veriSeti, &VeriSeti::sifirlanacak, this, [this] {
+        if (!d->sifirlaniyor) {
+            d->sifirlaniyor = true;
+            beginResetModel();
+        }
+    });
+    auto bitir = [this] {
+        if (!d->sifirlaniyor)
+            beginResetModel();
+        d->coz();
+        d->sifirlaniyor = false;
+        endResetModel();
+    };
+    connect(veriSeti, &VeriSeti::acildi, this, bitir);
+    connect(veriSeti, &VeriSeti::kapandi, this, bitir);
+    connect(veriSeti, &VeriSeti::satirEklenecek, this,
+            [this](int satir) { beginInsertRows(QModelIndex(), satir, satir); });
+    connect(veriSeti, &VeriSeti::satirEklendi, this, [this](int) { endInsertRows(); });
+    connect(veriSeti, &VeriSeti::satirSilinecek, this,
+            [this](int satir) { beginRemoveRows(QModelIndex(), satir, satir); });
+    connect(veriSeti, &VeriSeti::satirSilindi, this, [this](int) { endRemoveRows(); });
+    connect(veriSeti, &VeriSeti::satirGuncellendi, this, [this](int satir) {
+        if (satir >= 0 && satir < rowCount() && columnCount() > 0)
+            emit dataChanged(index(satir, 0), index(satir, columnCount() - 1));
+    });
+    connect(veriSeti, &VeriSeti::alanDegisti, this, [this](const QString &kolon) {
+        const int satir = d->vs ? d->vs->gecerliSatir() : -1;
+        if (satir < 0 || satir >= rowCount())
+            return;
+        for (int i = 0; i < int(d->gorunen.size()); ++i)
+            if (d->gorunen[size_t(i)].tanim.kolon.compare(kolon, Qt::CaseInsensitive) == 0)
+                emit dataChanged(index(satir, i), index(satir, i));
+    });
+}
+
+TabloModeli::~TabloModeli() { delete d; }
+
+VeriSeti *TabloModeli::veriSeti() const { return d->vs; }
+
+void TabloModeli::kolonlariAyarla(const QList<TabloKolonu> &kolonlar)
+{
+    beginResetModel();
+    d->tanimlar = kolonlar;
+    d->coz();
+    endResetModel();
+}
+
+QList<TabloKolonu> TabloModeli::kolonlar() const
+{
+    QList<TabloKolonu> l;
+    for (const Gorunen &g : d->gorunen)
+        l << g.tanim;
+    return l;
+}
+
+int TabloModeli::gorunenKolon(const QString &kolon) const
+{
+    for (int i = 0; i < int(d->gorunen.size()); ++i)
+        if (d->gorunen[size_t(i)].tanim.kolon.compare(kolon, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QString TabloModeli::kolonAdi(int gorunenKolon) const
+{
+    if (gorunenKolon < 0 || gorunenKolon >= int(d->gorunen.size()))
+        return QString();
+    return d->gorunen[size_t(gorunenKolon)].tanim.kolon;
+}
+
+int TabloModeli::rowCount(const QModelIndex &ust) const
+{
+    if (ust.isValid() || !d->vs)
+        return 0;
+    return d->vs->kayitSayisi();
+}
+
+int TabloModeli::columnCount(const QModelIndex &ust) const
+{
+    return ust.isValid() ? 0 : int(d->gorunen.size());
+}
+
+QString TabloModeli::hucreMetni(int satir, int kolon) const
+{
+    if (!d->vs || kolon < 0 || kolon >= int(d->gorunen.size()))
+        return QString();
+    const Gorunen &g = d->gorunen[size_t(kolon)];
+    if (g.sutun < 0 || d->vs->bosMu(satir, g.sutun))
+        return QString();
+    const QVariant v = d->vs->satirDegeri(satir, g.sutun);
+    const bool zaman = g.tur == KolonTuru::Tarih;
+    switch (g.tanim.bicim) {
+    case GosterimBicimi::Otomatik:
+        switch (g.tur) {
+        case KolonTuru::Ondalik:
+            return TutarMetni(v.toDouble());
+        case KolonTuru::Tarih:
+            return v.toDateTime().date().toString(QStringLiteral("dd.MM.yyyy"));
+        case KolonTuru::Tamsayi:
+            return QString::number(v.toLongLong());
+        default:
+            return v.toString();
+        }
+    case GosterimBicimi::Metin:
+        if (zaman)
+            return v.toDateTime().date().toString(QStringLiteral("dd.MM.yyyy"));
+        if (g.tur == KolonTuru::Ondalik)
+            return QString::number(v.toDouble(), 'g', 15);
+        return v.toString();
+    case GosterimBicimi::Tutar:
+    case GosterimBicimi::Desen: {
+        double x = 0.0;
+        if (g.tur == KolonTuru::Metin || g.tur == KolonTuru::UzunMetin) {
+            QVariant c;
+            if (!VeriSeti::degerCevir(KolonTuru::Ondalik, v, &c))
+                return v.toString();
+            x = c.toDouble();
+        } else {
+            x = v.toDouble();
+        }
+        return g.tanim.bicim == GosterimBicimi::Tutar ? TutarMetni(x) : SayiBicimle(x, g.tanim.desen);
+    }
+    case GosterimBicimi::Tarih:
+        return zaman ? v.toDateTime().date().toString(QStringLiteral("dd.MM.yyyy")) : v.toString();
+    case GosterimBicimi::Saat:
+        return zaman ? v.toDateTime().time().toString(QStringLiteral("hh:mm")) : v.toString();
+    case GosterimBicimi::TarihSaat:
+        return zaman ? v.toDateTime().toString(QStringLiteral("dd.MM.yyyy hh:mm")) : v.toString();
+    }
+    return v.toString();
+}
+
+QVariant TabloModeli::data(const QModelIndex &indeks, int rol) const
+{
+    if (!indeks.isValid() || !d->vs)
+        return QVariant();
+    const int kolon = indeks.column();
+    if (kolon < 0 || kolon >= int(d->gorunen.size()))
+        return QVariant();
+    const Gorunen &g = d->gorunen[size_t(kolon)];
+    switch (rol) {
+    case Qt::DisplayRole:
+        return hucreMetni(indeks.row(), kolon);
+    case Qt::EditRole:
+        return g.sutun < 0 ? QVariant() : d->vs->satirDegeri(indeks.row(), g.sutun);
+    case Qt::TextAlignmentRole: {
+        if (g.tanim.hizalama)
+            return QVariant(int(g.tanim.hizalama));
+        const bool sayi = g.tur == KolonTuru::Ondalik || g.tur == KolonTuru::Tamsayi
+                          || g.tanim.bicim == GosterimBicimi::Tutar || g.tanim.bicim == GosterimBicimi::Desen;
+        return QVariant(int((sayi ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
+    }
+    default:
+        return QVariant();
+    }
+}
+
+QVariant TabloModeli::headerData(int bolum, Qt::Orientation yon, int rol) const
+{
+    if (yon == Qt::Horizontal) {
+        if (bolum < 0 || bolum >= int(d->gorunen.size()))
+            return QVariant();
+        if (rol == Qt::DisplayRole)
+            return d->gorunen[size_t(bolum)].tanim.baslik;
+        return QVariant();
+    }
+    if (rol == Qt::DisplayRole)
+        return QVariant();
+    return QAbstractTableModel::headerData(bolum, yon, rol);
+}
+
+Qt::ItemFlags TabloModeli::flags(const QModelIndex &indeks) const
+{
+    if (!indeks.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    const int kolon = indeks.column();
+    if (kolon >= 0 && kolon < int(d->gorunen.size()) && d->gorunen[size_t(kolon)].tanim.duzenlenebilir
+        && d->gorunen[size_t(kolon)].sutun >= 0)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool TabloModeli::setData(const QModelIndex &indeks, const QVariant &deger, int rol)
+{
+    if (rol != Qt::EditRole || !d->vs || !(flags(indeks) & Qt::ItemIsEditable))
+        return false;
+    VeriSeti *vs = d->vs;
+    if (indeks.row() != vs->gecerliSatir()) {
+        if (vs->duzenleniyorMu() && !vs->kaydet())
+            return false;
+        if (!vs->satiraGit(indeks.row()))
+            return false;
+    }
+    return vs->degerAyarla(d->gorunen[size_t(indeks.column())].tanim.kolon, deger);
+}
+
+void TabloModeli::gorunumeBagla(QTableView *gorunum)
+{
+    gorunum->setModel(this);
+    gorunum->setSelectionBehavior(QAbstractItemView::SelectRows);
+    gorunum->setSelectionMode(QAbstractItemView::SingleSelection);
+    gorunum->verticalHeader()->setDefaultSectionSize(gorunum->fontMetrics().height() + 6);
+    gorunum->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+
+    auto genislikler = [this, gorunum] {
+        for (int i = 0; i < int(d->gorunen.size()); ++i)
+            if (d->gorunen[size_t(i)].tanim.genislik > 0)
+                gorunum->setColumnWidth(i, d->gorunen[size_t(i)].tanim.genislik);
+    };
+    genislikler();
+    connect(this, &QAbstractItemModel::modelReset, gorunum, genislikler);
+
+    auto esitleniyor = std::make_shared<bool>(false);
+    QPointer<QTableView> g(gorunum);
+
+    // Data set -> view.
+    auto veridenGorunume = [this, g, esitleniyor](int satir) {
+        if (!g || *esitleniyor)
+            return;
+        *esitleniyor = true;
+        QItemSelectionModel *sm = g->selectionModel();
+        if (satir < 0 || satir >= rowCount()) {
+            if (sm)
+                sm->clearCurrentIndex();
+        } else if (sm) {
+            const int kolon = g->currentIndex().isValid() ? g->currentIndex().column() : 0;
+            const QModelIndex i = index(satir, qMax(0, qMin(kolon, columnCount() - 1)));
+            if (sm->currentIndex().row() != satir || !sm->isRowSelected(satir, QModelIndex()))
+                sm->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            g->scrollTo(i);
+        }
+        *esitleniyor = false;
+    };
+    if (d->vs) {
+        connect(d->vs, &VeriSeti::gecerliSatirDegisti, gorunum, veridenGorunume);
+        connect(this, &QAbstractItemModel::modelReset, gorunum, [this, veridenGorunume] {
+            if (d->vs)
+                veridenGorunume(d->vs->gecerliSatir());
+        });
+    }
+
+    // View -> data set. A pending row is posted before moving; when the data
+    // set refuses to move, the view goes back to its row.
+    auto baglaSecim = [this, g, esitleniyor, veridenGorunume] {
+        if (!g || !g->selectionModel())
+            return;
+        connect(g->selectionModel(), &QItemSelectionModel::currentRowChanged, g,
+                [this, g, esitleniyor, veridenGorunume](const QModelIndex &simdiki, const QModelIndex &) {
+                    if (*esitleniyor || !d->vs || !simdiki.isValid())
+                        return;
+                    VeriSeti *vs = d->vs;
+                    if (simdiki.row() == vs->gecerliSatir())
+                        return;
+                    bool tamam = true;
+                    if (vs->duzenleniyorMu())
+                        tamam = vs->kaydet();
+                    if (tamam)
+                        tamam = vs->satiraGit(simdiki.row());
+                    if (!tamam) {
+                        QPointer<VeriSeti> p(vs);
+                        QTimer::singleShot(0, g, [p, veridenGorunume] {
+                            if (p)
+                                veridenGorunume(p->gecerliSatir());
+                        });
+                    }
+                });
+    };
+    baglaSecim();
+    if (d->vs)
+        veridenGorunume(d->vs->gecerliSatir());
+}

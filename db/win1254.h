@@ -1,0 +1,14 @@
+#pragma once
+// The characters the database's character set (WIN1254, Turkish Windows)
+// can hold. A text with others cannot be stored: Firebird refuses to
+// transliterate it, so it is caught before writing.
+#include <QString>
+
+namespace Win1254 {
+
+bool tasiyabilir(char16_t c);
+// The characters of metin WIN1254 has no place for, each once, in order;
+// empty when the whole text fits.
+QString disindakiler(const QString &metin);
+
+} // namespace Win1254

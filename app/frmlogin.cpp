@@ -130,6 +130,7 @@ void TfrmLogin::kur()
     edt_sifre->setObjectName(QStringLiteral("edt_sifre"));
     edt_sifre->setToolTip(QStringLiteral("Şifrenizi Giriniz"));
     edt_sifre->setEchoMode(QLineEdit::Password);
+    edt_sifre->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
     edt_sifre->setMaxLength(10);
     buyukHarfYap(edt_kullanici_adi);
     buyukHarfYap(edt_sifre);

@@ -11,7 +11,9 @@ Yetkiler YetkiOku(const QString &kullanici_kodu, const QString &moduladi, const 
     Yetkiler y;
     const QString sql = QStringLiteral("select * from kullanicilar where 1=1 ")
                         + QStringLiteral("and kullanici_kodu =") + SqlQuote(kullanici_kodu)
-                        + QStringLiteral("and moduladi =") + SqlQuote(moduladi)
+                        // A blank before each piece: an empty value becomes Null, and
+                        // "Nulland" would not parse.
+                        + QStringLiteral(" and moduladi =") + SqlQuote(moduladi)
                         + QStringLiteral(" and sirketkodu =") + SqlQuote(sirketkodu) + QStringLiteral(" ");
     const auto s = Sorgu::sec(sql, {}, baglanti);
     if (ok)

@@ -4,6 +4,8 @@
 
 #include "app/frm_about.h"
 #include "app/frm_hesapmakinesi.h"
+#include "hastalar/frm_doktorlar.h"
+#include "hastalar/katalog.h"
 #include "klinik/frm_dosyabul.h"
 #include "klinik/frm_dosyayonetimi.h"
 #include "klinik/frm_notlar2.h"
@@ -19,6 +21,11 @@ void EkranlariKaydet()
 {
     kaydet<Tfrm_hesapmakinesi>("frm_hesapmakinesi");
     kaydet<Tfrm_about>("frm_about");
+    kaydet<Tfrm_doktorlar>("frm_doktorlar");
+    kaydet<Tfrm_tanilar>("frm_tanilar");
+    kaydet<Tfrm_islemler>("frm_islemler");
+    kaydet<Tfrm_laboratuvarlar>("frm_laboratuvarlar");
+    kaydet<Tfrm_ek9>("frm_ek9");
     kaydet<Tfrm_notlar2>("frm_notlar2");
     kaydet<Tfrm_dosyayonetimi>("frm_dosyayonetimi");
     kaydet<Tfrm_dosyabul>("frm_dosyabul");

@@ -1,0 +1,832 @@
+#include "app/kayitekrani.h"
+
+#include "app/ekranlar.h"
+#include "app/mesaj.h"
+#include "app/notdosya.h"
+#include "app/oturum.h"
+#include "app/parametre.h"
+#include "app/sqltext.h"
+#include "db/baglayici.h"
+#include "db/tablomodeli.h"
+#include "db/veriseti.h"
+#include "hastalar/arama.h"
+#include "raporlar/rapor.h"
+#include "raporlar/tabloaktar.h"
+
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+const QString kilitliMetni = QStringLiteral("KAYIT KİLİTLİ");
+const QString duzenleMetni = QStringLiteral("KAYIT DÜZENLE");
+const QString hizliMenuMetni = QStringLiteral("Hızlı Menu");
+const QString siralamaMetni = QStringLiteral("İndexleme  Seç");
+const QColor beyaz(255, 255, 255);
+const QColor acikMavi(0, 255, 255);
+
+enum RenkTuru { RenkYok = 0, RenkVar = 1, RenkMemo = 2 };
+
+bool tarihKutusuMu(QWidget *w)
+{
+    if (qobject_cast<QAbstractSpinBox *>(w))
+        return true; // date editors and spin boxes
+    auto *e = qobject_cast<QLineEdit *>(w);
+    return e && e->inputMask().startsWith(QLatin1String("00.00.0000"));
+}
+
+// The control a focus or key event is really about: the line edit of an
+// editable combo or of a date editor stands for its owner.
+QWidget *asilKontrol(QWidget *w)
+{
+    if (!w)
+        return nullptr;
+    QWidget *p = w->parentWidget();
+    if (p && (qobject_cast<QComboBox *>(p) || qobject_cast<QAbstractSpinBox *>(p)))
+        return p;
+    return w;
+}
+} // namespace
+
+KayitEkrani::KayitEkrani(const KayitEkraniAyari &ayar, QWidget *ust) : QDialog(ust), m_ayar(ayar)
+{
+    if (m_ayar.kilitsizKapali.isEmpty() && m_ayar.kilitli)
+        m_ayar.kilitsizKapali = {QStringLiteral("btn_yeni"),   QStringLiteral("btn_sil"),
+                                 QStringLiteral("btn_firmabul"), QStringLiteral("Yeni1"),
+                                 m_ayar.aramaMenuAdi,          QStringLiteral("Sil1"),
+                                 QStringLiteral("lem1"),       QStringLiteral("Arama1")};
+    kur();
+}
+
+KayitEkrani::~KayitEkrani()
+{
+    if (m_vs)
+        m_vs->kapat();
+}
+
+QAction *KayitEkrani::eylem(const QString &ad, const QString &metin, const QString &kisayol, QMenu *menu,
+                            std::function<void()> is)
+{
+    auto *a = new QAction(metin, this);
+    a->setObjectName(ad);
+    if (!kisayol.isEmpty())
+        a->setShortcut(QKeySequence(kisayol));
+    a->setShortcutContext(Qt::WindowShortcut);
+    connect(a, &QAction::triggered, this, [is] { is(); });
+    if (menu)
+        menu->addAction(a);
+    else
+        m_menu->addAction(a);
+    addAction(a); // shortcuts work whether or not the menu is visible
+    return a;
+}
+
+QPushButton *KayitEkrani::dugmeEkle(const QString &ad, const QString &metin, const QString &ipucu)
+{
+    auto *b = new QPushButton(metin, this);
+    b->setObjectName(ad);
+    b->setToolTip(ipucu);
+    b->setAutoDefault(false);
+    b->setFocusPolicy(Qt::TabFocus);
+    // Extra buttons go before the quick menu and the state label.
+    int yer = m_aracDuzeni->count();
+    if (m_hizliMenu)
+        yer = m_aracDuzeni->indexOf(m_hizliMenu);
+    else if (m_label20)
+        yer = m_aracDuzeni->indexOf(m_label20);
+    if (yer < 0)
+        yer = m_aracDuzeni->count();
+    m_aracDuzeni->insertWidget(yer, b);
+    return b;
+}
+
+QPushButton *KayitEkrani::dugme(const QString &ad) const { return findChild<QPushButton *>(ad); }
+
+QMenu *KayitEkrani::menu(const QString &ad) const { return findChild<QMenu *>(ad); }
+
+void KayitEkrani::kur()
+{
+    setObjectName(m_ayar.ekranAdi);
+    setWindowTitle(m_ayar.baslik);
+    setModal(true);
+    resize(1000, 700);
+
+    m_vs = new VeriSeti(m_ayar.tablo, this);
+    m_vs->setObjectName(m_ayar.veriSetiAdi.isEmpty() ? QStringLiteral("qry_") + m_ayar.tablo.toLower()
+                                                     : m_ayar.veriSetiAdi);
+    m_model = new TabloModeli(m_vs, this);
+    m_baglayici = new Baglayici(m_vs, this);
+    m_baglayicilar << m_baglayici;
+
+    auto *ana = new QVBoxLayout(this);
+    ana->setContentsMargins(4, 4, 4, 4);
+    m_menu = new QMenuBar(this);
+    m_menu->setObjectName(QStringLiteral("MainMenu1"));
+    ana->setMenuBar(m_menu);
+
+    // Toolbar.
+    m_aracDuzeni = new QHBoxLayout;
+    ana->addLayout(m_aracDuzeni);
+    m_label20 = new QLabel(this);
+    m_label20->setObjectName(QStringLiteral("Label20"));
+    m_label20->setStyleSheet(QStringLiteral("font-weight: bold; color: #b00000"));
+    m_aracDuzeni->addStretch(1);
+    if (m_ayar.hizliMenu) {
+        m_hizliMenu = new QComboBox(this);
+        m_hizliMenu->setObjectName(QStringLiteral("cmb_hizlimenu"));
+        m_hizliMenu->setEditable(true);
+        m_hizliMenu->setInsertPolicy(QComboBox::NoInsert);
+        m_hizliMenu->addItems({QStringLiteral("HASTALAR"), QStringLiteral("MUAYENE"), QStringLiteral("RANDEVU"),
+                               QStringLiteral("LABORATUVAR"), QStringLiteral("TANILAR"),
+                               QStringLiteral("TETKİKLER"), QString(), QStringLiteral("Kapat")});
+        m_hizliMenu->setCurrentIndex(-1);
+        m_hizliMenu->setEditText(hizliMenuMetni);
+        m_hizliMenu->setMinimumWidth(130);
+        // Only a chosen item counts, never typed text.
+        connect(m_hizliMenu, &QComboBox::activated, this,
+                [this](int i) { hizliMenuSec(m_hizliMenu->itemText(i)); });
+        m_aracDuzeni->addWidget(m_hizliMenu);
+    }
+    m_aracDuzeni->addWidget(m_label20);
+    if (!m_ayar.kilitli)
+        m_label20->hide();
+
+    struct D { const char *ad, *metin, *ipucu; };
+    const D dugmeler[] = {
+        {"btn_kaydet", "Kaydet", "Kaydet  F5"},
+        {"btn_yeni", "Yeni", "Yeni Kayit  F2"},
+        {"btn_sil", "Sil", "Kayit Sil   Ctrl+Del"},
+        {"btn_iptal", "İptal", "İptal   F3"},
+        {"btn_degistir", "Değiştir", "Değiştir/ Düzenle  F4"},
+    };
+    int yer = 0;
+    auto ekle = [&](const QString &ad, const QString &metin, const QString &ipucu) {
+        auto *b = new QPushButton(metin, this);
+        b->setObjectName(ad);
+        b->setToolTip(ipucu);
+        b->setAutoDefault(false);
+        b->setFocusPolicy(Qt::TabFocus);
+        m_aracDuzeni->insertWidget(yer++, b);
+        return b;
+    };
+    for (const D &d : dugmeler)
+        ekle(QString::fromUtf8(d.ad), QString::fromUtf8(d.metin), QString::fromUtf8(d.ipucu));
+    if (!m_ayar.aramaEkrani.isEmpty())
+        ekle(QStringLiteral("btn_firmabul"), QStringLiteral("Bul"), m_ayar.aramaIpucu);
+    ekle(QStringLiteral("btn_kapat"), QStringLiteral("&"), QStringLiteral("Kapat  Ctrl+K"))
+        ->setText(QStringLiteral("Kapat"));
+
+    // Menus: each menu twin runs exactly what its button does.
+    auto *kayitMenu = m_menu->addMenu(QStringLiteral("Kayıt"));
+    kayitMenu->setObjectName(QStringLiteral("Kayit1"));
+    eylem(QStringLiteral("Yeni1"), QStringLiteral("Yeni"), QStringLiteral("F2"), kayitMenu, [this] { yeni(); });
+    eylem(QStringLiteral("Kaydet1"), QStringLiteral("Kaydet"), QStringLiteral("F5"), kayitMenu, [this] { kaydet(); });
+    eylem(QStringLiteral("Deitir1"), QStringLiteral("Değiştir"), m_ayar.kilitli ? QStringLiteral("F4") : QString(),
+          kayitMenu, [this] { degistir(); });
+    eylem(QStringLiteral("ptal1"), QStringLiteral("İptal"), QStringLiteral("F3"), kayitMenu, [this] { iptal(); });
+    eylem(QStringLiteral("Sil1"), QStringLiteral("Sil"), QStringLiteral("Ctrl+Del"), kayitMenu, [this] { sil(); });
+    if (!m_ayar.aramaEkrani.isEmpty()) {
+        auto *arama = m_menu->addMenu(m_ayar.kilitli ? QStringLiteral(" Aramalar  ") : QStringLiteral("Ara"));
+        arama->setObjectName(QStringLiteral("Arama1"));
+        arama->menuAction()->setObjectName(QStringLiteral("Arama1"));
+        eylem(m_ayar.aramaMenuAdi, m_ayar.aramaMenuBasligi, QStringLiteral("Ctrl+F"), arama, [this] { ara(); });
+    }
+    if (m_ayar.menuler) {
+        auto *raporlar = m_menu->addMenu(QStringLiteral("Raporlar"));
+        raporlar->setObjectName(QStringLiteral("Raporlar1"));
+        eylem(QStringLiteral("ExceleAktar1"), QStringLiteral("Excele Aktar"), QStringLiteral("Ctrl+E"), raporlar,
+              [this] { exceleAktar(); });
+        eylem(QStringLiteral("Raporlama1"), QStringLiteral("Raporlama"), QStringLiteral("Ctrl+Alt+W"), raporlar,
+              [this] { raporlama(); });
+        eylem(QStringLiteral("Rapor1"), QStringLiteral("Rapor"), QStringLiteral("Ctrl+P"), raporlar,
+              [this] { rapor(); });
+        auto *islemler = m_menu->addMenu(QStringLiteral("İşlemler"));
+        islemler->setObjectName(QStringLiteral("lem1"));
+        islemler->menuAction()->setObjectName(QStringLiteral("lem1"));
+        eylem(QStringLiteral("Dosya1"), QStringLiteral("Dosya Yönetimi"), QStringLiteral("Shift+D"), islemler,
+              [this] { dosyaYonetimi(); });
+        eylem(QStringLiteral("AciklamaNotlar1"), QStringLiteral("Aciklama-Notlar"), QStringLiteral("Ctrl+N"),
+              islemler, [this] { aciklamaNotlar(); });
+        eylem(QStringLiteral("HesapMakinesi1"), QStringLiteral("Hesap Makinesi"), m_ayar.hesapMakinesiKisayolu,
+              nullptr, [this] { hesapMakinesi(); });
+    }
+    eylem(QStringLiteral("Kapat1"), m_ayar.kilitli ? QStringLiteral("    Kapat   ") : QStringLiteral("Kapat"),
+          QStringLiteral("Ctrl+K"), nullptr, [this] { close(); });
+
+    // The buttons run the operations directly; the light variant's buttons
+    // trigger their menu items, which does the same.
+    auto bagla = [this](const char *ad, std::function<void()> is) {
+        if (QPushButton *b = dugme(QLatin1String(ad)))
+            connect(b, &QPushButton::clicked, this, [is] { is(); });
+    };
+    bagla("btn_kaydet", [this] { kaydet(); });
+    bagla("btn_yeni", [this] { yeni(); });
+    bagla("btn_sil", [this] { sil(); });
+    bagla("btn_iptal", [this] { iptal(); });
+    bagla("btn_degistir", [this] { degistir(); });
+    bagla("btn_firmabul", [this] { ara(); });
+    bagla("btn_kapat", [this] { close(); });
+
+    // Edit area, sort row, grid.
+    m_ustAlan = new QWidget(this);
+    auto *ustDuzen = new QVBoxLayout(m_ustAlan);
+    ustDuzen->setContentsMargins(0, 0, 0, 0);
+    m_duzenleme = new QWidget(m_ustAlan);
+    m_duzenleme->setObjectName(m_ayar.duzenlemeAlaniAdi);
+    ustDuzen->addWidget(m_duzenleme);
+    ana->addWidget(m_ustAlan);
+
+    m_siralamaDuzeni = new QHBoxLayout;
+    ana->addLayout(m_siralamaDuzeni);
+    if (!m_ayar.siralamaKolonlari.isEmpty()) {
+        m_siralama = new QComboBox(this);
+        m_siralama->setObjectName(QStringLiteral("cmb_index1"));
+        m_siralama->setEditable(true);
+        m_siralama->setInsertPolicy(QComboBox::NoInsert);
+        m_siralama->addItems(m_ayar.siralamaKolonlari);
+        m_siralama->setCurrentIndex(-1);
+        m_siralama->setEditText(siralamaMetni);
+        m_siralama->setMinimumWidth(180);
+        connect(m_siralama, &QComboBox::activated, this,
+                [this](int i) { siralamaSec(m_siralama->itemText(i)); });
+        m_siralamaDuzeni->addWidget(m_siralama);
+    }
+    m_siralamaDuzeni->addStretch(1);
+
+    m_listeDuzeni = new QVBoxLayout;
+    ana->addLayout(m_listeDuzeni, 1);
+    m_izgara = new QTableView(this);
+    m_izgara->setObjectName(m_ayar.izgaraAdi);
+    m_model->gorunumeBagla(m_izgara);
+    if (m_ayar.kilitli) {
+        m_izgara->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        m_izgara->setSelectionBehavior(QAbstractItemView::SelectRows);
+    }
+    m_izgara->verticalHeader()->setDefaultSectionSize(22);
+    m_listeDuzeni->addWidget(m_izgara);
+
+    m_durumCubugu = new QStatusBar(this);
+    m_durumCubugu->setObjectName(QStringLiteral("StatusBar1"));
+    m_durumCubugu->setSizeGripEnabled(false);
+    ana->addWidget(m_durumCubugu);
+    if (!m_ayar.kayitSayisiDurumCubugunda)
+        m_durumCubugu->hide();
+
+    // Data set events.
+    const bool yetkili = !m_ayar.modul.isEmpty() && m_ayar.olaylardaYetki;
+    if (yetkili) {
+        m_vs->eklemedenOnce = [this] { return IslemIzni(m_yetki.YENIKAYIT, this); };
+        m_vs->duzenlemedenOnce = [this] {
+            if (Yetkiler::izin(m_yetki.DEGISTIRME)
+                || (m_ayar.duzenlemedeKayitYeter && Yetkiler::izin(m_yetki.KAYIT)))
+                return true;
+            Mesaj::goster(QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz"), this);
+            return false;
+        };
+        m_vs->silmedenOnce = [this] { return IslemIzni(m_yetki.SILME, this); };
+    }
+    m_vs->kaydetmedenOnce = [this, yetkili] {
+        if (yetkili && !IslemIzni(m_yetki.KAYIT, this))
+            return false;
+        return m_ayar.kaydetmedenOnce ? m_ayar.kaydetmedenOnce() : true;
+    };
+    m_vs->yeniSatirDegerleri = [this] {
+        if (m_ayar.yeniSatirDegerleri)
+            m_ayar.yeniSatirDegerleri();
+    };
+    m_vs->kaydettiktenSonra = [this] {
+        if (m_ayar.kaydettiktenSonra)
+            m_ayar.kaydettiktenSonra();
+    };
+    connect(m_vs, &VeriSeti::gecerliSatirDegisti, this, [this] {
+        if (m_ayar.satirDegisti)
+            m_ayar.satirDegisti();
+    });
+    if (m_ayar.kayitSayisiDurumCubugunda) {
+        connect(m_vs, &VeriSeti::acildi, this, &KayitEkrani::sayiGuncelle);
+        connect(m_vs, &VeriSeti::kapandi, this, &KayitEkrani::sayiGuncelle);
+        connect(m_vs, &VeriSeti::satirEklendi, this, &KayitEkrani::sayiGuncelle);
+        connect(m_vs, &VeriSeti::satirSilindi, this, &KayitEkrani::sayiGuncelle);
+    }
+
+    if (m_ayar.odakRenklendirme)
+        connect(qApp, &QApplication::focusChanged, this, &KayitEkrani::odakDegisti);
+    if (m_ayar.enterIleIlerle)
+        qApp->installEventFilter(this);
+
+    if (m_ayar.modul.isEmpty()) {
+        // A screen without a module guards nothing.
+        const QString e = QStringLiteral("E");
+        m_yetki.bulundu = true;
+        m_yetki.KAYIT = m_yetki.YENIKAYIT = m_yetki.DEGISTIRME = m_yetki.SILME = e;
+        m_yetki.FORMGIRISI = m_yetki.RAPOR = m_yetki.OZELYETKI1 = m_yetki.OZELYETKI2 = e;
+    }
+}
+
+void KayitEkrani::duzenlemeAlaniAyarla(QWidget *alan)
+{
+    if (!alan || alan == m_duzenleme)
+        return;
+    if (m_duzenleme && m_duzenleme->parentWidget() == m_ustAlan && m_duzenleme->children().isEmpty())
+        m_duzenleme->deleteLater();
+    m_duzenleme = alan;
+    if (m_duzenleme->objectName().isEmpty())
+        m_duzenleme->setObjectName(m_ayar.duzenlemeAlaniAdi);
+}
+
+QString KayitEkrani::parametre(int n) const
+{
+    return n >= 1 && n <= m_parametreler.size() ? m_parametreler.at(n - 1) : QString();
+}
+
+void KayitEkrani::baglayiciEkle(Baglayici *b)
+{
+    if (b && !m_baglayicilar.contains(b))
+        m_baglayicilar << b;
+}
+
+void KayitEkrani::odakla(const QString &ad)
+{
+    if (QWidget *w = findChild<QWidget *>(ad))
+        w->setFocus();
+}
+
+KayitEkrani::Durum KayitEkrani::durum() const
+{
+    if (m_ayar.kilitli && m_kilitli)
+        return Durum::KilitliGozat;
+    switch (m_vs->durum()) {
+    case VeriSeti::Durum::Ekle: return Durum::DuzenlemeEkle;
+    case VeriSeti::Durum::Duzenle: return Durum::DuzenlemeDuzenle;
+    default: return Durum::DuzenlemeGozat;
+    }
+}
+
+// ---------------------------------------------------------------- show / close
+
+void KayitEkrani::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    if (!m_gosterildi) {
+        m_gosterildi = true;
+        gosterAdimi();
+    }
+}
+
+QString KayitEkrani::gosterFiltresi() const
+{
+    QString filtre;
+    if (m_ayar.sirketKosulu)
+        filtre += QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu);
+    if (m_ayar.ekKosullar)
+        filtre += m_ayar.ekKosullar();
+    return filtre;
+}
+
+void KayitEkrani::gosterAdimi()
+{
+    if (!m_ayar.modul.isEmpty())
+        m_yetki = YetkiOku(Oturum.kullanici_kodu, m_ayar.modul, Oturum.sirketkodu);
+    if (!m_ayar.parametreEkrani.isEmpty() && m_ayar.parametreSayisi > 0) {
+        m_parametreler = QStringList();
+        for (int i = 0; i < m_ayar.parametreSayisi; ++i)
+            m_parametreler << QString();
+        ParametreOku(m_ayar.parametreEkrani, m_parametreler);
+    }
+
+    QString sql;
+    if (m_ayar.selectDisaridan && !m_disSelect.isEmpty())
+        sql = m_disSelect;
+    else
+        sql = QStringLiteral("select * from ") + m_ayar.tablo + QStringLiteral(" where 1=1 ") + gosterFiltresi()
+              + m_ayar.siralama;
+    m_vs->selectMetniAyarla(sql);
+    if (m_vs->ac()) {
+        if (m_ayar.sonSatir)
+            m_vs->son();
+        else
+            m_vs->ilk();
+    }
+    m_izgara->setFocus();
+
+    if (!m_ayar.baslikEki.isEmpty())
+        setWindowTitle(windowTitle() + m_ayar.baslikEki + QStringLiteral(" ŞİRKET : ") + Oturum.sirketkodu);
+
+    if (m_ayar.kilitli)
+        ekranikilitle();
+    sayiGuncelle();
+    if (m_ayar.gosterildi)
+        m_ayar.gosterildi();
+}
+
+void KayitEkrani::done(int r)
+{
+    kapanisAdimi();
+    QDialog::done(r);
+}
+
+void KayitEkrani::kapanisAdimi()
+{
+    if (m_kapandi)
+        return;
+    m_kapandi = true;
+    m_vs->kapat();
+    Aktarim.rapor_sablonu.clear();
+    if (m_ayar.kapanirken)
+        m_ayar.kapanirken();
+}
+
+// ---------------------------------------------------------------- lock
+
+void KayitEkrani::etkinlestir(const QString &ad, bool etkin)
+{
+    if (ad.isEmpty())
+        return;
+    bool bulundu = false;
+    const auto eylemler = findChildren<QAction *>(ad);
+    for (QAction *a : eylemler) {
+        a->setEnabled(etkin);
+        bulundu = true;
+    }
+    if (QMenu *m = findChild<QMenu *>(ad)) {
+        m->menuAction()->setEnabled(etkin);
+        m->setEnabled(etkin);
+        bulundu = true;
+    }
+    if (!bulundu)
+        if (QWidget *w = findChild<QWidget *>(ad))
+            w->setEnabled(etkin);
+}
+
+void KayitEkrani::kilitNesneleri(bool etkin)
+{
+    for (const QString &ad : std::as_const(m_ayar.kilitsizKapali))
+        etkinlestir(ad, etkin);
+}
+
+void KayitEkrani::ekraniac()
+{
+    if (!m_ayar.kilitli)
+        return;
+    m_kilitli = false;
+    m_duzenleme->setEnabled(true);
+    m_izgara->setEnabled(false);
+    m_label20->setText(duzenleMetni);
+    kilitNesneleri(false);
+    if (m_ayar.kilitDegisti)
+        m_ayar.kilitDegisti(false);
+}
+
+void KayitEkrani::ekranikilitle()
+{
+    if (!m_ayar.kilitli)
+        return;
+    m_kilitli = true;
+    kilitNesneleri(true);
+    m_duzenleme->setEnabled(false);
+    m_izgara->setEnabled(true);
+    m_label20->setText(kilitliMetni);
+    if (m_ayar.kilitDegisti)
+        m_ayar.kilitDegisti(true);
+}
+
+// ---------------------------------------------------------------- actions
+
+bool KayitEkrani::izin(const QString &bayrak)
+{
+    if (m_ayar.modul.isEmpty())
+        return true;
+    return IslemIzni(bayrak, this);
+}
+
+void KayitEkrani::yeni()
+{
+    if (!izin(m_yetki.YENIKAYIT))
+        return;
+    if (!m_ayar.kilitli && m_vs->duzenleniyorMu() && !kaydet())
+        return; // the light variant first saves what is pending
+    if (m_ayar.kilitli && m_vs->duzenleniyorMu())
+        return; // unreachable through the buttons: New is disabled while unlocked
+    if (m_ayar.kilitli)
+        ekraniac();
+    if (!m_vs->acikMi()) {
+        if (m_vs->selectMetni().isEmpty())
+            m_vs->selectMetniAyarla(QStringLiteral("select * from ") + m_ayar.tablo + QStringLiteral(" where 1=1 ")
+                                    + gosterFiltresi() + m_ayar.siralama);
+        if (!m_vs->ac()) {
+            if (m_ayar.kilitli)
+                ekranikilitle();
+            return;
+        }
+    }
+    if (!m_vs->ekle()) {
+        // refused or failed: nothing is pending, so the screen goes back to locked
+        if (m_ayar.kilitli)
+            ekranikilitle();
+        return;
+    }
+    if (m_ayar.kilitli) {
+        for (const char *ad : {"btn_yeni", "Yeni1", "Sil1", "lem1", "Arama1", "btn_firmabul"})
+            etkinlestir(QLatin1String(ad), false);
+        etkinlestir(m_ayar.aramaMenuAdi, false);
+    }
+    if (!m_ayar.ilkAlan.isEmpty())
+        odakla(m_ayar.ilkAlan);
+    if (m_ayar.yenidenSonra)
+        m_ayar.yenidenSonra();
+}
+
+bool KayitEkrani::kaydet()
+{
+    if (!izin(m_yetki.KAYIT))
+        return false;
+    if (m_ayar.kilitli && m_ayar.kaydetKilitBakar && m_kilitli) {
+        Mesaj::goster(m_ayar.kilitMesaji, this);
+        return false;
+    }
+    const VeriSeti::Durum d = m_vs->durum();
+    if (d == VeriSeti::Durum::Ekle) {
+        if (m_ayar.eklemeDogrula && !m_ayar.eklemeDogrula())
+            return false;
+    } else if (d == VeriSeti::Durum::Duzenle) {
+        if (m_ayar.duzenlemeDogrula && !m_ayar.duzenlemeDogrula())
+            return false;
+    } else {
+        return true; // nothing typed: nothing to do, the screen stays as it is
+    }
+    if (!m_vs->kaydet())
+        return false; // the row stays pending
+    if (m_ayar.kilitli && m_ayar.kaydettenSonraKilitle)
+        ekranikilitle();
+    return true;
+}
+
+void KayitEkrani::degistir()
+{
+    if (!m_ayar.kilitli)
+        return; // fields are always editable
+    if (!izin(m_yetki.DEGISTIRME))
+        return;
+    if (m_vs->durum() == VeriSeti::Durum::Ekle) {
+        Mesaj::goster(QStringLiteral("Önce İşlemi Kaydetmelisiniz ! "), this);
+        return;
+    }
+    if (!m_vs->acikMi() || m_vs->bosMu())
+        return;
+    if (m_kilitli) {
+        ekraniac();
+        return;
+    }
+    kaydet();
+    // Locking over a change that could not be saved would hide it behind a
+    // disabled edit area: stay unlocked then.
+    if (!m_vs->duzenleniyorMu())
+        ekranikilitle();
+}
+
+void KayitEkrani::iptal()
+{
+    m_vs->iptal();
+    for (Baglayici *b : std::as_const(m_baglayicilar))
+        if (b->veriSeti() == m_vs)
+            b->goster();
+    if (m_ayar.kilitli)
+        ekranikilitle();
+}
+
+void KayitEkrani::sil()
+{
+    if (!m_vs->acikMi() || m_vs->bosMu())
+        return;
+    if (!m_ayar.modul.isEmpty() && !m_ayar.olaylardaYetki && !IslemIzni(m_yetki.SILME, this))
+        return;
+    if (m_ayar.silmeKontrolu && !m_ayar.silmeKontrolu())
+        return;
+    if (!Mesaj::soru(m_ayar.silmeSorusu, this))
+        return;
+    if (m_vs->durum() == VeriSeti::Durum::Ekle) {
+        // the pending new row is the one on screen: dropping it is its deletion
+        m_vs->iptal();
+        return;
+    }
+    if (m_vs->durum() == VeriSeti::Durum::Duzenle)
+        m_vs->iptal();
+    if (!m_vs->sil())
+        return;
+    if (m_ayar.silmedenSonraYenile)
+        m_vs->yenile();
+    if (!m_ayar.silindiMesaji.isEmpty())
+        Mesaj::goster(m_ayar.silindiMesaji, this);
+    if (m_ayar.sildiktenSonra)
+        m_ayar.sildiktenSonra();
+}
+
+void KayitEkrani::ara()
+{
+    if (m_ayar.aramaEkrani.isEmpty())
+        return;
+    if (m_vs->duzenleniyorMu()) {
+        if (m_ayar.kilitli || !kaydet())
+            return;
+    }
+    AramaPenceresi dlg(m_ayar.aramaEkrani, this);
+    const QString sonuc = dlg.calistir();
+    if (sonuc == QLatin1String("-1"))
+        return;
+    bool ok = false;
+    const qint64 no = sonuc.toLongLong(&ok);
+    if (ok)
+        m_vs->bul(no);
+    m_izgara->setFocus();
+}
+
+void KayitEkrani::siralamaSec(const QString &kolon)
+{
+    if (kolon == siralamaMetni || kolon.isEmpty())
+        return;
+    if (m_ayar.kilitli && !m_kilitli)
+        return;
+    if (!m_ayar.siralamaKolonlari.contains(kolon))
+        return; // only the listed column names ever reach the statement
+    const QString sql = QStringLiteral("select * from ") + m_ayar.tablo + QStringLiteral(" where 1=1 ")
+                        + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu) + QStringLiteral("  ")
+                        + QStringLiteral("order by ") + m_ayar.tablo + QLatin1Char('.') + kolon;
+    m_vs->selectMetniAyarla(sql);
+    m_vs->ac();
+}
+
+void KayitEkrani::hizliMenuSec(const QString &ad) { HizliAc(ad, this); }
+
+void KayitEkrani::exceleAktar()
+{
+    if (m_ayar.excelYetkiIster && !izin(m_yetki.RAPOR))
+        return;
+    // Every column of the main data set, as filtered and sorted now.
+    TabloModeli hepsi(m_vs);
+    TabloAktar::verisetinden(*m_vs, hepsi, {}, this);
+}
+
+// The chosen template over the main data set, in the preview window.
+static void veriSetiniOnizle(VeriSeti *vs, const QString &sablon, QWidget *ust)
+{
+    VeriSetiKaynagi kaynak(*vs);
+    Rapor r;
+    r.baglan(&kaynak);
+    if (!r.yukle(sablon, ust))
+        return;
+    r.baslikAyarla(sablon);
+    r.onizle(ust);
+}
+
+void KayitEkrani::raporlama()
+{
+    if (m_ayar.raporlamaYetkiIster) {
+        if (!izin(m_yetki.RAPOR))
+            return;
+        EkranAc(QStringLiteral("frm_freeMainForm"), this);
+        if (!Aktarim.rapor_sablonu.isEmpty())
+            veriSetiniOnizle(m_vs, Aktarim.rapor_sablonu, this);
+        return;
+    }
+    EkranAc(QStringLiteral("frm_freeMainForm"), this);
+}
+
+void KayitEkrani::rapor()
+{
+    if (!izin(m_yetki.RAPOR))
+        return;
+    EkranAc(QStringLiteral("frm_freeMainForm"), this);
+    if (!Aktarim.rapor_sablonu.isEmpty())
+        veriSetiniOnizle(m_vs, Aktarim.rapor_sablonu, this);
+}
+
+void KayitEkrani::aciklamaNotlar()
+{
+    const qint64 no = m_vs->anahtar();
+    if (no == 0)
+        return;
+    NotlariAc(this, int(no), m_ayar.evrakTuru, m_vs->metin(m_ayar.notHastaKoduKolonu),
+              m_vs->metin(m_ayar.notHastaAdiKolonu));
+}
+
+void KayitEkrani::dosyaYonetimi()
+{
+    const qint64 no = m_vs->anahtar();
+    if (no == 0)
+        return;
+    DosyalariAc(this, int(no), m_ayar.evrakTuru);
+}
+
+void KayitEkrani::hesapMakinesi() { EkranAc(QStringLiteral("frm_hesapmakinesi"), this); }
+
+void KayitEkrani::sayiGuncelle()
+{
+    if (!m_ayar.kayitSayisiDurumCubugunda)
+        return;
+    m_durumCubugu->showMessage(QStringLiteral("Kayıt Sayısı: ") + QString::number(m_vs->kayitSayisi()));
+}
+
+// ---------------------------------------------------------------- keyboard and focus
+
+void KayitEkrani::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        // Esc is the cancel button's key, not the window's close.
+        if (QPushButton *b = dugme(QStringLiteral("btn_iptal")); b && b->isEnabled())
+            b->click();
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+bool KayitEkrani::bagliMi(QWidget *w) const
+{
+    for (Baglayici *b : m_baglayicilar)
+        if (!b->kolon(w).isEmpty())
+            return true;
+    return false;
+}
+
+int KayitEkrani::renkTuru(QWidget *w) const
+{
+    if (!w || tarihKutusuMu(w))
+        return RenkYok;
+    if (qobject_cast<QComboBox *>(w) || qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w)
+        || qobject_cast<QListView *>(w) || qobject_cast<QTableWidget *>(w))
+        return RenkVar;
+    if (qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QTextEdit *>(w))
+        return RenkMemo;
+    if (auto *e = qobject_cast<QLineEdit *>(w)) {
+        if (qobject_cast<QComboBox *>(e->parentWidget()) || qobject_cast<QAbstractSpinBox *>(e->parentWidget()))
+            return RenkYok; // part of another control
+        if (!e->inputMask().isEmpty() || bagliMi(e) || m_ayar.odakRenkDuzEdit)
+            return RenkVar;
+    }
+    return RenkYok;
+}
+
+static void renkVer(QWidget *w, const QColor &renk)
+{
+    QPalette p = w->palette();
+    if (p.color(QPalette::Base) == renk)
+        return;
+    p.setColor(QPalette::Base, renk);
+    w->setPalette(p);
+}
+
+void KayitEkrani::odakDegisti(QWidget *, QWidget *yeni)
+{
+    QWidget *w = asilKontrol(yeni);
+    if (!w || w->window() != this)
+        return;
+    if (renkTuru(w) == RenkYok)
+        return; // grids, date editors, buttons change no colour
+    const auto hepsi = findChildren<QWidget *>();
+    for (QWidget *c : hepsi) {
+        const int t = renkTuru(c);
+        if (t == RenkVar || (t == RenkMemo && !m_ayar.odakRenkMemoHaric))
+            renkVer(c, beyaz);
+    }
+    renkVer(w, acikMavi);
+}
+
+bool KayitEkrani::eventFilter(QObject *o, QEvent *e)
+{
+    if (e->type() == QEvent::KeyPress && o->isWidgetType()) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)
+            && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier))) {
+            QWidget *w = asilKontrol(static_cast<QWidget *>(o));
+            if (w && w->window() == this && !tarihKutusuMu(w)) {
+                const bool izgaraMi = qobject_cast<QTableView *>(w) && !qobject_cast<QTableWidget *>(w);
+                const bool bagli = (qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w)
+                                    || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QTextEdit *>(w))
+                                   && bagliMi(w);
+                if (izgaraMi || bagli) {
+                    focusNextChild();
+                    return true;
+                }
+            }
+        }
+    }
+    return QDialog::eventFilter(o, e);
+}

@@ -1,21 +1,17 @@
 #include "klinik/frm_resimgoster.h"
+#include "klinik/dosyagezgini.h"
 #include "klinik/jpeg.h"
 #include "klinik/resimdeposu.h"
 #include "app/mesaj.h"
 #include "app/oturum.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStandardPaths>
@@ -23,34 +19,7 @@
 
 namespace {
 
-struct DosyaTuru
-{
-    const char *metin;
-    const char *maske;
-};
-constexpr DosyaTuru Turler[] = {
-    {"JPG", "*.jpg"},
-    {"BMP", "*.bmp"},
-    {"GIF", "*.gif"},
-    {"All files (*.*)", "*.*"},
-};
-
 const QSize CerceveBoyutu(440, 330);
-
-// "*.*" means every file, also those without a dot in their name.
-QStringList maskeListesi(const QString &maske)
-{
-    QStringList sonuc;
-    for (QString m : maske.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        m = m.trimmed();
-        if (m.isEmpty())
-            continue;
-        sonuc << (m == QLatin1String("*.*") ? QStringLiteral("*") : m);
-    }
-    if (sonuc.isEmpty())
-        sonuc << QStringLiteral("*");
-    return sonuc;
-}
 
 } // namespace
 
@@ -62,30 +31,11 @@ Tfrm_resimgoster::Tfrm_resimgoster(QWidget *ust)
     setWindowTitle(QStringLiteral("Resim Göster"));
     setModal(true);
 
-    m_surucu = new QComboBox(this);
-    m_surucu->setObjectName(QStringLiteral("cmb_surucu"));
-    for (const QFileInfo &s : QDir::drives())
-        m_surucu->addItem(QDir::toNativeSeparators(s.absoluteFilePath()), s.absoluteFilePath());
-    if (m_surucu->findData(QDir::homePath()) < 0)
-        m_surucu->addItem(QDir::toNativeSeparators(QDir::homePath()), QDir::homePath());
-
-    auto *klasorEtiketi = new QLabel(this);
-    klasorEtiketi->setObjectName(QStringLiteral("lbl_klasor"));
-    klasorEtiketi->setWordWrap(true);
-
-    m_klasorler = new QListWidget(this);
-    m_klasorler->setObjectName(QStringLiteral("lst_klasorler"));
-    m_dosyalar = new QListWidget(this);
-    m_dosyalar->setObjectName(QStringLiteral("lst_dosyalar"));
-
-    m_maske = new QLineEdit(QStringLiteral("*.jpg"), this);
-    m_maske->setObjectName(QStringLiteral("edt_maske"));
-    m_maske->installEventFilter(this);
-
-    m_tur = new QComboBox(this);
-    m_tur->setObjectName(QStringLiteral("cmb_dosyaturu"));
-    for (const DosyaTuru &t : Turler)
-        m_tur->addItem(QString::fromUtf8(t.metin), QString::fromUtf8(t.maske));
+    m_gezgin = new DosyaGezgini({{QStringLiteral("JPG"), QStringLiteral("*.jpg")},
+                                 {QStringLiteral("BMP"), QStringLiteral("*.bmp")},
+                                 {QStringLiteral("GIF"), QStringLiteral("*.gif")},
+                                 {QStringLiteral("All files (*.*)"), QStringLiteral("*.*")}},
+                                this);
 
     m_dosyaSec = new QPushButton(QStringLiteral("Dosya Seç..."), this);
     m_dosyaSec->setObjectName(QStringLiteral("btn_dosyasec"));
@@ -115,12 +65,8 @@ Tfrm_resimgoster::Tfrm_resimgoster(QWidget *ust)
     m_hedefEtiketi->setObjectName(QStringLiteral("lbl_hedef"));
 
     auto *sol = new QVBoxLayout;
-    sol->addWidget(m_surucu);
-    sol->addWidget(klasorEtiketi);
-    sol->addWidget(m_klasorler, 1);
-    sol->addWidget(m_dosyalar, 1);
-    sol->addWidget(m_maske);
-    sol->addWidget(m_tur);
+    sol->setContentsMargins(0, 0, 0, 0);
+    sol->addWidget(m_gezgin, 1);
     sol->addWidget(m_dosyaSec);
     auto *solKutu = new QWidget(this);
     solKutu->setLayout(sol);
@@ -138,11 +84,7 @@ Tfrm_resimgoster::Tfrm_resimgoster(QWidget *ust)
     ana->addLayout(sag);
     ana->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_surucu, &QComboBox::activated, this, &Tfrm_resimgoster::surucuSecildi);
-    connect(m_klasorler, &QListWidget::itemActivated, this, &Tfrm_resimgoster::klasorTiklandi);
-    connect(m_dosyalar, &QListWidget::currentItemChanged, this,
-            [this](QListWidgetItem *yeni, QListWidgetItem *) { dosyaSecildi(yeni); });
-    connect(m_tur, &QComboBox::currentIndexChanged, this, &Tfrm_resimgoster::turSecildi);
+    connect(m_gezgin, &DosyaGezgini::dosyaSecildi, this, &Tfrm_resimgoster::dosyaSecildi);
     connect(m_sigdir, &QCheckBox::toggled, this, [this] {
         // The frame may hold a reduced decode; the own-size view needs the whole picture.
         if (!m_veri.isEmpty())
@@ -178,85 +120,25 @@ void Tfrm_resimgoster::done(int r)
     QDialog::done(r);
 }
 
-bool Tfrm_resimgoster::eventFilter(QObject *nesne, QEvent *olay)
+QString Tfrm_resimgoster::klasor() const
 {
-    if (nesne == m_maske && olay->type() == QEvent::KeyPress) {
-        const int tus = static_cast<QKeyEvent *>(olay)->key();
-        if (tus == Qt::Key_Return || tus == Qt::Key_Enter) {
-            maskeyiUygula();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(nesne, olay);
+    return m_gezgin->klasor();
 }
 
 void Tfrm_resimgoster::klasoreGit(const QString &yol)
 {
-    const QDir d(yol);
-    if (!d.exists())
-        return;
-    m_klasor = d.absolutePath();
-    if (auto *e = findChild<QLabel *>(QStringLiteral("lbl_klasor")))
-        e->setText(QDir::toNativeSeparators(m_klasor));
-
-    m_klasorler->clear();
-    if (!d.isRoot())
-        m_klasorler->addItem(QStringLiteral(".."));
-    const QStringList alt = d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    m_klasorler->addItems(alt);
-    dosyaListesiniDoldur();
-}
-
-void Tfrm_resimgoster::surucuSecildi(int i)
-{
-    klasoreGit(m_surucu->itemData(i).toString());
-}
-
-void Tfrm_resimgoster::klasorTiklandi(QListWidgetItem *oge)
-{
-    if (!oge)
-        return;
-    QDir d(m_klasor);
-    if (oge->text() == QLatin1String(".."))
-        d.cdUp();
-    else
-        d.cd(oge->text());
-    klasoreGit(d.absolutePath());
-}
-
-void Tfrm_resimgoster::dosyaListesiniDoldur()
-{
-    const QSignalBlocker b(m_dosyalar);
-    m_dosyalar->clear();
-    const QDir d(m_klasor);
-    m_dosyalar->addItems(d.entryList(maskeListesi(m_gecerliMaske), QDir::Files, QDir::Name | QDir::IgnoreCase));
-}
-
-void Tfrm_resimgoster::turSecildi(int i)
-{
-    m_gecerliMaske = m_tur->itemData(i).toString();
-    m_maske->setText(m_gecerliMaske);
-    dosyaListesiniDoldur();
-}
-
-void Tfrm_resimgoster::maskeyiUygula()
-{
-    m_gecerliMaske = m_maske->text().trimmed();
-    dosyaListesiniDoldur();
+    m_gezgin->klasoreGit(yol);
 }
 
 bool Tfrm_resimgoster::jpgTuruSecili() const
 {
-    return m_tur->currentText() == QLatin1String("JPG");
+    return m_gezgin->seciliTurMetni() == QLatin1String("JPG");
 }
 
-void Tfrm_resimgoster::dosyaSecildi(QListWidgetItem *oge)
+void Tfrm_resimgoster::dosyaSecildi(const QString &yol)
 {
-    if (!oge)
-        return;
-    m_maske->setText(oge->text());
     if (jpgTuruSecili())
-        dosyaYukle(QDir(m_klasor).filePath(oge->text()));
+        dosyaYukle(yol);
 }
 
 void Tfrm_resimgoster::dosyaYukle(const QString &yol)
@@ -319,27 +201,13 @@ void Tfrm_resimgoster::cerceveyiGuncelle()
 
 void Tfrm_resimgoster::dosyaSecDiyalog()
 {
-    const QString maske = m_tur->currentData().toString();
+    const QString maske = m_gezgin->seciliTurMaskesi();
     const QString filtre = maske == QLatin1String("*.jpg")
                                ? QStringLiteral("JPG (*.jpg *.jpeg *.JPG *.JPEG)")
-                               : m_tur->currentText() + QStringLiteral(" (") + maske + QLatin1Char(')');
-    const QString yol = Mesaj::dosyaAc(QStringLiteral("Resim Seç"), m_klasor, filtre, this);
-    if (yol.isEmpty())
-        return;
-    const QFileInfo fi(yol);
-    klasoreGit(fi.absolutePath());
-    const auto bulunan = m_dosyalar->findItems(fi.fileName(), Qt::MatchExactly);
-    if (!bulunan.isEmpty()) {
-        if (m_dosyalar->currentItem() == bulunan.first())
-            dosyaSecildi(bulunan.first());
-        else
-            m_dosyalar->setCurrentItem(bulunan.first());
-        return;
-    }
-    // Not matched by the list's mask (".jpeg"): treat it as the selected file all the same.
-    m_maske->setText(fi.fileName());
-    if (jpgTuruSecili())
-        dosyaYukle(fi.absoluteFilePath());
+                               : m_gezgin->seciliTurMetni() + QStringLiteral(" (") + maske + QLatin1Char(')');
+    const QString yol = Mesaj::dosyaAc(QStringLiteral("Resim Seç"), m_gezgin->klasor(), filtre, this);
+    if (!yol.isEmpty())
+        m_gezgin->dosyaSec(yol);
 }
 
 void Tfrm_resimgoster::iliskilendir()

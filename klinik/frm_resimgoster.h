@@ -5,12 +5,9 @@
 #include <QDialog>
 #include <QImage>
 
+class DosyaGezgini;
 class QCheckBox;
-class QComboBox;
 class QLabel;
-class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 class QScrollArea;
 
@@ -21,7 +18,7 @@ public:
     explicit Tfrm_resimgoster(QWidget *ust = nullptr);
 
     // The folder the directory and file lists show.
-    QString klasor() const { return m_klasor; }
+    QString klasor() const;
     void klasoreGit(const QString &yol);
     // The JPEG data of the picture in the frame (empty when none is loaded).
     QByteArray yukluVeri() const { return m_veri; }
@@ -30,26 +27,16 @@ public:
 protected:
     void showEvent(QShowEvent *e) override;
     void done(int r) override;
-    bool eventFilter(QObject *nesne, QEvent *olay) override;
 
 private:
-    void surucuSecildi(int i);
-    void klasorTiklandi(QListWidgetItem *oge);
-    void dosyaListesiniDoldur();
-    void dosyaSecildi(QListWidgetItem *oge);
-    void turSecildi(int i);
-    void maskeyiUygula();
+    void dosyaSecildi(const QString &yol);
     void dosyaYukle(const QString &yol);
     void cerceveyiGuncelle();
     void dosyaSecDiyalog();
     void iliskilendir();
     bool jpgTuruSecili() const;
 
-    QComboBox *m_surucu;
-    QListWidget *m_klasorler;
-    QListWidget *m_dosyalar;
-    QLineEdit *m_maske;
-    QComboBox *m_tur;
+    DosyaGezgini *m_gezgin;
     QScrollArea *m_cerceve;
     QLabel *m_resimEtiketi;
     QCheckBox *m_sigdir;
@@ -57,8 +44,6 @@ private:
     QPushButton *m_iliskilendir;
     QLabel *m_hedefEtiketi;
 
-    QString m_klasor;
-    QString m_gecerliMaske = QStringLiteral("*.jpg");
     QByteArray m_veri;      // the file's bytes as read, written unchanged
     QImage m_resim;         // decoded for the frame
     QString m_yukluDosya;

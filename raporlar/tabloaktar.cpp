@@ -64,7 +64,8 @@ QString aktar(int satirSayisi, const QString &ad, QWidget *ust, const Yazici &ya
         pencere->setObjectName(QStringLiteral("frm_exceleaktar"));
         pencere->setWindowTitle(QStringLiteral("Excele Aktar"));
         pencere->setWindowModality(ust ? Qt::WindowModal : Qt::ApplicationModal);
-        pencere->setMinimumDuration(500);
+        // Shown at once: only a visible window lets the user stop the work.
+        pencere->setMinimumDuration(0);
         pencere->setAutoClose(false);
         pencere->setAutoReset(false);
         QProgressDialog *p = pencere.get();

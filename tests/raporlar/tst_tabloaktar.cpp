@@ -1,0 +1,407 @@
+// Spreadsheet export: cell types in the written file, read back with the
+// reader and checked in the package itself; the screens' entry points with
+// their messages; the --excel command on a real database.
+#include "app/komutsatiri.h"
+#include "db/sorgu.h"
+#include "db/tablomodeli.h"
+#include "db/veriseti.h"
+#include "raporlar/tabloaktar.h"
+#include "raporlar/tablookuyucu.h"
+#include "raporlar/tabloyazici.h"
+#include "destek/betikmesaj.h"
+#include "destek/testvt.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProgressDialog>
+#include <QRegularExpression>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QXmlStreamReader>
+
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+
+#include <unistd.h>
+
+namespace {
+
+QByteArray parca(const QString &paket, const QString &ad)
+{
+    QuaZip zip(paket);
+    if (!zip.open(QuaZip::mdUnzip) || !zip.setCurrentFile(ad))
+        return QByteArray();
+    QuaZipFile f(&zip);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+// The number format code of cell style s (index into cellXfs).
+QString stilBicimi(const QByteArray &stiller, int s)
+{
+    QHash<int, QString> bicimler;
+    QList<int> xf;
+    QXmlStreamReader x(stiller);
+    bool hucre = false;
+    while (!x.atEnd()) {
+        x.readNext();
+        if (x.isStartElement() && x.name() == QLatin1String("numFmt"))
+            bicimler.insert(x.attributes().value(QLatin1String("numFmtId")).toInt(),
+                            x.attributes().value(QLatin1String("formatCode")).toString());
+        else if (x.isStartElement() && x.name() == QLatin1String("cellXfs"))
+            hucre = true;
+        else if (x.isEndElement() && x.name() == QLatin1String("cellXfs"))
+            hucre = false;
+        else if (hucre && x.isStartElement() && x.name() == QLatin1String("xf"))
+            xf << x.attributes().value(QLatin1String("numFmtId")).toInt();
+    }
+    return s >= 0 && s < xf.size() ? bicimler.value(xf.at(s)) : QString();
+}
+
+QStringList acilanlar;
+bool kaydederekAc(const QString &yol)
+{
+    acilanlar << yol;
+    return true;
+}
+bool acamaz(const QString &) { return false; }
+
+// A model like a grid's: raw values in EditRole, titles in the header.
+std::unique_ptr<QStandardItemModel> ornekModel(int satirSayisi = 3)
+{
+    auto m = std::make_unique<QStandardItemModel>(satirSayisi, 8);
+    const QStringList basliklar{QStringLiteral("Kod"), QStringLiteral("GİZLİ"), QStringLiteral("Adı Soyadı"),
+                                QStringLiteral("Tutar"), QStringLiteral("Adet"), QStringLiteral("Tarih"),
+                                QStringLiteral("Boş"), QStringLiteral("Zaman")};
+    m->setHorizontalHeaderLabels(basliklar);
+    for (int r = 0; r < satirSayisi; ++r) {
+        m->setData(m->index(r, 0), QStringLiteral("K%1").arg(r + 1));
+        m->setData(m->index(r, 1), QStringLiteral("gizli"));
+        if (r == 1)
+            continue;   // the second row is NULL apart from its code
+        m->setData(m->index(r, 2), QStringLiteral("ŞĞÜİÖÇ ığüşöç O'NEIL \"Z\" <&>"));
+        m->setData(m->index(r, 3), 1234.56 + r);
+        m->setData(m->index(r, 4), QVariant::fromValue<qint64>(7 + r));
+        m->setData(m->index(r, 5), QDate(2008, 3, 5).addDays(r));
+        m->setData(m->index(r, 7), QDateTime(QDate(2024, 1, 2), QTime(14, 30)));
+    }
+    return m;
+}
+
+const QList<int> GorunenKolonlar{0, 2, 3, 4, 5, 6, 7};
+
+void hastaEkle(qint64 no, const QString &kod, const QString &ad, const QVariant &dogum, const QVariant &cocuk)
+{
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, "
+                                           "dogumtarihi, cocuksayisi, sirketkodu) values (?, ?, ?, ?, ?, ?)"),
+                            {no, kod, ad, dogum, cocuk, QStringLiteral("2007")}));
+}
+
+QStringList xlsxDosyalari(const QString &klasor)
+{
+    return QDir(klasor).entryList({QStringLiteral("*.xlsx")}, QDir::Files);
+}
+
+} // namespace
+
+class TestTabloAktar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void gidisDonus();
+    void sorguSonucundan();
+    void ekrandanAcma();
+    void acacakProgramYok();
+    void yazilamayanKlasor();
+    void uzunListeIptal();
+    void verisetiAcikDegil();
+    void verisetindenAktarim();
+    void komutSatiri();
+    void komutSatiriHatalari_data();
+    void komutSatiriHatalari();
+
+private:
+    QTemporaryDir m_klasor;
+};
+
+void TestTabloAktar::init()
+{
+    acilanlar.clear();
+    TabloAktar::aciciAyarla(kaydederekAc);
+    TabloAktar::klasorAyarla(m_klasor.path());
+    for (const QString &f : xlsxDosyalari(m_klasor.path()))
+        QFile::remove(QDir(m_klasor.path()).filePath(f));
+}
+
+void TestTabloAktar::gidisDonus()
+{
+    const auto m = ornekModel();
+    const QString yol = m_klasor.filePath(QStringLiteral("gidis.xlsx"));
+    QString hata;
+    QCOMPARE(TabloYazici::yaz(yol, *m, GorunenKolonlar, &hata, {}, QStringLiteral("HASTALAR")),
+             TabloYazici::Sonuc::Tamam);
+
+    TabloOkuyucu t;
+    QVERIFY2(t.ac(yol, &hata), qPrintable(hata));
+    QCOMPARE(t.satirSayisi(), 4);
+    QCOMPARE(t.sutunSayisi(), 7);
+    // Row 1: the visible titles in order; the hidden column is left out.
+    QStringList basliklar;
+    for (int c = 1; c <= 7; ++c)
+        basliklar << t.hucre(1, c);
+    QCOMPARE(basliklar, (QStringList{QStringLiteral("Kod"), QStringLiteral("Adı Soyadı"), QStringLiteral("Tutar"),
+                                     QStringLiteral("Adet"), QStringLiteral("Tarih"), QStringLiteral("Boş"),
+                                     QStringLiteral("Zaman")}));
+    QCOMPARE(t.hucre(2, 1), QStringLiteral("K1"));
+    QCOMPARE(t.hucre(2, 2), QStringLiteral("ŞĞÜİÖÇ ığüşöç O'NEIL \"Z\" <&>"));
+    QCOMPARE(t.hucreDegeri(2, 3), QVariant(1234.56));
+    QCOMPARE(t.hucreDegeri(2, 4), QVariant(7.0));
+    QCOMPARE(t.hucre(2, 4), QStringLiteral("7"));
+    QCOMPARE(t.hucreDegeri(2, 5), QVariant(QDate(2008, 3, 5)));
+    QCOMPARE(t.hucre(2, 5), QStringLiteral("05.03.2008"));
+    QVERIFY(!t.hucreDegeri(2, 6).isValid());
+    QCOMPARE(t.hucre(2, 7), QStringLiteral("02.01.2024 14:30:00"));
+    // The NULL row: only its code.
+    QCOMPARE(t.hucre(3, 1), QStringLiteral("K2"));
+    for (int c = 2; c <= 7; ++c)
+        QVERIFY(!t.hucreDegeri(3, c).isValid());
+    QCOMPARE(t.hucre(4, 5), QStringLiteral("07.03.2008"));
+
+    // The package itself: the sheet is named, the date is a serial number in a
+    // cell whose style shows it dd.mm.yyyy, the amount a plain number, NULL no cell.
+    const QByteArray kitap = parca(yol, QStringLiteral("xl/workbook.xml"));
+    QVERIFY(kitap.contains("name=\"HASTALAR\""));
+    const QString sayfa = QString::fromUtf8(parca(yol, QStringLiteral("xl/worksheets/sheet1.xml")));
+    const auto tarih = QRegularExpression(QStringLiteral("<c r=\"E2\" s=\"(\\d+)\"><v>([^<]*)</v></c>")).match(sayfa);
+    QVERIFY2(tarih.hasMatch(), qPrintable(sayfa.left(2000)));
+    QCOMPARE(tarih.captured(2), QStringLiteral("39512"));
+    QCOMPARE(stilBicimi(parca(yol, QStringLiteral("xl/styles.xml")), tarih.captured(1).toInt()),
+             QStringLiteral("dd.mm.yyyy"));
+    QVERIFY(QRegularExpression(QStringLiteral("<c r=\"C2\"( s=\"0\")?><v>1234.56</v></c>")).match(sayfa).hasMatch());
+    QVERIFY(sayfa.contains(QStringLiteral("<c r=\"D2\"><v>7</v></c>")));
+    QVERIFY(!sayfa.contains(QStringLiteral("r=\"F2\"")));
+    QVERIFY(sayfa.contains(QStringLiteral("t=\"inlineStr\"")));   // constant-memory mode writes texts inline
+}
+
+void TestTabloAktar::sorguSonucundan()
+{
+    Sorgu::Sonuc s;
+    s.kolonlar = QStringList{QStringLiteral("HASTAKODU"), QStringLiteral("TUTAR"), QStringLiteral("TARIH")};
+    s.satirlar << QVariantList{QStringLiteral("H1"), 10.5, QDateTime(QDate(1980, 1, 31), QTime(0, 0))}
+               << QVariantList{QStringLiteral("H2"), QVariant(), QVariant(QMetaType::fromType<QDateTime>())};
+    const QString yol = m_klasor.filePath(QStringLiteral("sonuc.xlsx"));
+    QString hata;
+    QCOMPARE(TabloYazici::yaz(yol, s, &hata), TabloYazici::Sonuc::Tamam);
+    TabloOkuyucu t;
+    QVERIFY2(t.ac(yol, &hata), qPrintable(hata));
+    QCOMPARE(t.hucre(1, 1), QStringLiteral("HASTAKODU"));
+    QCOMPARE(t.hucre(2, 2), QStringLiteral("10.5"));
+    QCOMPARE(t.hucreDegeri(2, 3), QVariant(QDate(1980, 1, 31)));
+    QCOMPARE(t.hucre(3, 1), QStringLiteral("H2"));
+    QVERIFY(t.hucre(3, 2).isEmpty());
+    QVERIFY(t.hucre(3, 3).isEmpty());
+    QCOMPARE(t.satirSayisi(), 3);
+}
+
+void TestTabloAktar::ekrandanAcma()
+{
+    BetikMesaj mesaj;
+    const auto m = ornekModel();
+    const QString yol = TabloAktar::modelden(*m, GorunenKolonlar, QStringLiteral("HASTALAR"));
+    QVERIFY(!yol.isEmpty());
+    QVERIFY(mesaj.mesajlar.isEmpty());
+    QCOMPARE(acilanlar, QStringList{yol});
+    QCOMPARE(QFileInfo(yol).absolutePath(), QFileInfo(m_klasor.path()).absoluteFilePath());
+    QVERIFY2(QRegularExpression(QStringLiteral("^VELMORIKA_HASTALAR_\\d{8}_\\d{6}(_\\d+)?\\.xlsx$"))
+                 .match(QFileInfo(yol).fileName()).hasMatch(),
+             qPrintable(yol));
+    // A second export in the same second gets a file of its own.
+    const QString ikinci = TabloAktar::modelden(*m, {}, QStringLiteral("HASTALAR"));
+    QVERIFY(!ikinci.isEmpty());
+    QVERIFY(ikinci != yol);
+    TabloOkuyucu t;
+    QVERIFY(t.ac(ikinci));
+    QCOMPARE(t.sutunSayisi(), 8);   // no list of columns: all of them
+    QCOMPARE(t.hucre(1, 2), QStringLiteral("GİZLİ"));
+}
+
+void TestTabloAktar::acacakProgramYok()
+{
+    BetikMesaj mesaj;
+    TabloAktar::aciciAyarla(acamaz);
+    const auto m = ornekModel();
+    const QString yol = TabloAktar::modelden(*m, GorunenKolonlar, QStringLiteral("MUAYENE"));
+    QVERIFY(QFile::exists(yol));
+    QCOMPARE(mesaj.mesajlar.size(), 1);
+    QVERIFY2(mesaj.son().contains(QDir::toNativeSeparators(yol)), qPrintable(mesaj.son()));
+    QVERIFY(mesaj.hatalar.isEmpty());
+}
+
+void TestTabloAktar::yazilamayanKlasor()
+{
+    // As root, permissions do not stop writing: /proc does.
+    QTemporaryDir kilitli;
+    QString klasor = kilitli.path();
+    QFile::setPermissions(klasor, QFile::ReadOwner | QFile::ExeOwner);
+    if (::geteuid() == 0)
+        klasor = QStringLiteral("/proc");
+    TabloAktar::klasorAyarla(klasor);
+    BetikMesaj mesaj;
+    const auto m = ornekModel();
+    QVERIFY(TabloAktar::modelden(*m, GorunenKolonlar, QStringLiteral("HASTALAR")).isEmpty());
+    QCOMPARE(mesaj.hatalar.size(), 1);
+    QVERIFY2(mesaj.hatalar.first().contains(QStringLiteral("yazma izni yok")), qPrintable(mesaj.hatalar.first()));
+    QVERIFY(acilanlar.isEmpty());
+    QVERIFY(xlsxDosyalari(kilitli.path()).isEmpty());
+    QFile::setPermissions(kilitli.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// A long list shows the progress window; cancelling it leaves no file.
+void TestTabloAktar::uzunListeIptal()
+{
+    BetikMesaj mesaj;
+    const auto m = ornekModel(TabloAktar::IlerlemeSiniri + 3000);
+    bool pencereVardi = false;
+    QTimer zamanlayici;
+    QObject::connect(&zamanlayici, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *p = qobject_cast<QProgressDialog *>(w); p && p->isVisible()) {
+                pencereVardi = true;
+                p->cancel();
+            }
+    });
+    zamanlayici.start(0);
+    QVERIFY(TabloAktar::modelden(*m, GorunenKolonlar, QStringLiteral("HASTALAR")).isEmpty());
+    zamanlayici.stop();
+    QVERIFY(pencereVardi);
+    QVERIFY(xlsxDosyalari(m_klasor.path()).isEmpty());
+    QVERIFY(acilanlar.isEmpty());
+    QCOMPARE(mesaj.mesajlar.size(), 1);
+    QVERIFY2(mesaj.son().contains(QStringLiteral("iptal")), qPrintable(mesaj.son()));
+
+    // Not cancelled, the same list is written whole.
+    const QString yol = TabloAktar::modelden(*m, GorunenKolonlar, QStringLiteral("HASTALAR"));
+    QVERIFY(!yol.isEmpty());
+    TabloOkuyucu t;
+    QVERIFY(t.ac(yol));
+    QCOMPARE(t.satirSayisi(), TabloAktar::IlerlemeSiniri + 3000 + 1);
+}
+
+void TestTabloAktar::verisetiAcikDegil()
+{
+    TEST_VT(vt);
+    BetikMesaj mesaj;
+    VeriSeti vs(QStringLiteral("HASTALAR"));
+    vs.selectMetniAyarla(QStringLiteral("select * from hastalar where 1=1 "));
+    TabloModeli model(&vs);
+    QVERIFY(TabloAktar::verisetinden(vs, model).isEmpty());
+    QCOMPARE(mesaj.mesajlar, QStringList{QStringLiteral("Dataset is not active")});
+    QVERIFY(xlsxDosyalari(m_klasor.path()).isEmpty());
+    QVERIFY(acilanlar.isEmpty());
+}
+
+// The record screens' road: a data set, its grid model with titles, typed cells.
+void TestTabloAktar::verisetindenAktarim()
+{
+    TEST_VT(vt);
+    hastaEkle(1, QStringLiteral("H1"), QStringLiteral("ŞÜKRÜ ÇAĞLAR"), QDateTime(QDate(1975, 6, 15), QTime(0, 0)), 2);
+    hastaEkle(2, QStringLiteral("H2"), QStringLiteral("IŞIL IŞIK"), QVariant(QMetaType::fromType<QDateTime>()),
+              QVariant(QMetaType::fromType<double>()));
+    BetikMesaj mesaj;
+    VeriSeti vs(QStringLiteral("HASTALAR"));
+    vs.selectMetniAyarla(QStringLiteral("select * from hastalar where 1=1 order by hastakodu"));
+    QVERIFY(vs.ac());
+    TabloModeli model(&vs);
+    TabloKolonu k1, k2, k3, k4;
+    k1.kolon = QStringLiteral("HASTAKODU");
+    k1.baslik = QStringLiteral("Hasta Kodu");
+    k2.kolon = QStringLiteral("HASTAADISOYADI");
+    k2.baslik = QStringLiteral("Adı Soyadı");
+    k3.kolon = QStringLiteral("DOGUMTARIHI");
+    k3.baslik = QStringLiteral("Doğum Tarihi");
+    k4.kolon = QStringLiteral("COCUKSAYISI");
+    k4.baslik = QStringLiteral("Çocuk Sayısı");
+    model.kolonlariAyarla({k1, k2, k3, k4});
+    const QString yol = TabloAktar::verisetinden(vs, model);
+    QVERIFY2(!yol.isEmpty(), qPrintable(mesaj.mesajlar.join(QLatin1Char('\n'))));
+    QCOMPARE(QFileInfo(yol).fileName().left(19), QStringLiteral("VELMORIKA_HASTALAR_"));
+    TabloOkuyucu t;
+    QVERIFY(t.ac(yol));
+    QCOMPARE(t.satirSayisi(), 3);
+    QCOMPARE(t.sutunSayisi(), 4);
+    QCOMPARE(t.hucre(1, 1), QStringLiteral("Hasta Kodu"));
+    QCOMPARE(t.hucre(1, 4), QStringLiteral("Çocuk Sayısı"));
+    QCOMPARE(t.hucre(2, 2), QStringLiteral("ŞÜKRÜ ÇAĞLAR"));
+    QCOMPARE(t.hucreDegeri(2, 3), QVariant(QDate(1975, 6, 15)));
+    QCOMPARE(t.hucreDegeri(2, 4), QVariant(2.0));
+    QCOMPARE(t.hucre(3, 1), QStringLiteral("H2"));
+    QVERIFY(!t.hucreDegeri(3, 3).isValid());
+    QVERIFY(!t.hucreDegeri(3, 4).isValid());
+}
+
+void TestTabloAktar::komutSatiri()
+{
+    TEST_VT(vt);
+    hastaEkle(1, QStringLiteral("H1"), QStringLiteral("ÜMRAN ÇİFTÇİ"), QDateTime(QDate(1990, 2, 28), QTime(0, 0)), 5);
+    hastaEkle(2, QStringLiteral("H2"), QStringLiteral("O'NEIL"), QVariant(QMetaType::fromType<QDateTime>()), 0);
+    BetikMesaj mesaj;
+    const QString yol = m_klasor.filePath(QStringLiteral("komut.xlsx"));
+    const int sonuc = ExcelKomutu({QStringLiteral("--excel"), QStringLiteral("--sorgu"),
+                                   QStringLiteral("select hastakodu, hastaadisoyadi, dogumtarihi, cocuksayisi "
+                                                  "from hastalar order by hastakodu"),
+                                   QStringLiteral("--xlsx"), yol, QStringLiteral("--veritabani"), vt.yol()});
+    QCOMPARE(sonuc, 0);
+    QVERIFY2(mesaj.mesajlar.isEmpty(), qPrintable(mesaj.mesajlar.join(QLatin1Char('\n'))));
+    TabloOkuyucu t;
+    QString hata;
+    QVERIFY2(t.ac(yol, &hata), qPrintable(hata));
+    QCOMPARE(t.satirSayisi(), 3);
+    QCOMPARE(t.hucre(1, 1), QStringLiteral("HASTAKODU"));
+    QCOMPARE(t.hucre(1, 3), QStringLiteral("DOGUMTARIHI"));
+    QCOMPARE(t.hucre(2, 2), QStringLiteral("ÜMRAN ÇİFTÇİ"));
+    QCOMPARE(t.hucreDegeri(2, 3), QVariant(QDate(1990, 2, 28)));
+    QCOMPARE(t.hucre(2, 4), QStringLiteral("5"));
+    QCOMPARE(t.hucre(3, 2), QStringLiteral("O'NEIL"));
+    QVERIFY(t.hucre(3, 3).isEmpty());
+    // The shared connection of the running program is left as it was.
+    QVERIFY(Sorgu::tekDeger(QStringLiteral("select count(*) from hastalar")).has_value());
+}
+
+void TestTabloAktar::komutSatiriHatalari_data()
+{
+    QTest::addColumn<QStringList>("argumanlar");
+    QTest::newRow("hatalı sorgu") << QStringList{QStringLiteral("--sorgu"), QStringLiteral("select * from yoktablo"),
+                                                 QStringLiteral("--xlsx"), QStringLiteral("CIKTI")};
+    QTest::newRow("xlsx yok") << QStringList{QStringLiteral("--sorgu"), QStringLiteral("select * from hastalar")};
+    QTest::newRow("tanınmayan") << QStringList{QStringLiteral("--pdf"), QStringLiteral("x.pdf"),
+                                               QStringLiteral("--xlsx"), QStringLiteral("CIKTI")};
+    QTest::newRow("veritabanı yok") << QStringList{QStringLiteral("--sorgu"), QStringLiteral("select * from hastalar"),
+                                                   QStringLiteral("--xlsx"), QStringLiteral("CIKTI"),
+                                                   QStringLiteral("--veritabani"), QStringLiteral("/yok/yok.fdb")};
+}
+
+void TestTabloAktar::komutSatiriHatalari()
+{
+    QFETCH(QStringList, argumanlar);
+    TEST_VT(vt);
+    BetikMesaj mesaj;
+    const QString yol = m_klasor.filePath(QStringLiteral("hatali.xlsx"));
+    QStringList a{QStringLiteral("--excel")};
+    for (const QString &s : std::as_const(argumanlar))
+        a << (s == QLatin1String("CIKTI") ? yol : s);
+    if (!a.contains(QStringLiteral("--veritabani")))
+        a << QStringLiteral("--veritabani") << vt.yol();
+    QVERIFY(ExcelKomutu(a) != 0);
+    QCOMPARE(mesaj.hatalar.size(), 1);
+    QVERIFY(!mesaj.hatalar.first().isEmpty());
+    QVERIFY(!QFile::exists(yol));
+}
+
+QTEST_MAIN(TestTabloAktar)
+#include "tst_tabloaktar.moc"

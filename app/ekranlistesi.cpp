@@ -5,6 +5,7 @@
 #include "app/frm_about.h"
 #include "app/frm_hesapmakinesi.h"
 #include "hastalar/frm_doktorlar.h"
+#include "hastalar/frm_hastalar.h"
 #include "hastalar/katalog.h"
 #include "klinik/frm_dosyabul.h"
 #include "klinik/frm_dosyayonetimi.h"
@@ -21,6 +22,7 @@ void EkranlariKaydet()
 {
     kaydet<Tfrm_hesapmakinesi>("frm_hesapmakinesi");
     kaydet<Tfrm_about>("frm_about");
+    kaydet<Tfrm_hastalar>("frm_hastalar");
     kaydet<Tfrm_doktorlar>("frm_doktorlar");
     kaydet<Tfrm_tanilar>("frm_tanilar");
     kaydet<Tfrm_islemler>("frm_islemler");

@@ -770,7 +770,8 @@ bool VeriSeti::degerAyarla(const QString &kolon, const QVariant &deger)
 {
     const int k = d->sutunBul(kolon);
     if (k < 0) {
-        qWarning("VeriSeti %s: kolon yok: %s", qPrintable(d->tabloAdi), qPrintable(kolon));
+        if (d->durum != Durum::Kapali)
+            qWarning("VeriSeti %s: kolon yok: %s", qPrintable(d->tabloAdi), qPrintable(kolon));
         return false;
     }
     if (d->durum == Durum::Kapali || d->gecerli < 0)

@@ -70,6 +70,13 @@ int satirSayisi(const QString &sql)
     return s ? int(s->satirlar.size()) : -1;
 }
 
+QStringList acilanlar;
+bool sahteAcici(const QString &yol)
+{
+    acilanlar << yol;
+    return true;
+}
+
 // Records what the desktop is asked to open.
 class Acici : public QObject
 {
@@ -79,8 +86,6 @@ public:
 public slots:
     void ac(const QUrl &url) { acilanlar << url; }
 };
-
-bool sahteAcici(const QString &) { return true; }
 
 } // namespace
 
@@ -501,16 +506,25 @@ private slots:
         QTemporaryDir k;
         TabloAktar::klasorAyarla(k.path());
         auto eski = TabloAktar::aciciAyarla(&sahteAcici);
-        notlarAktarim(5, "HASTA");
-        Tfrm_notlar2 p;
-        hazirla(p, NotlarSelectMetni(5, "HASTA"));
-        notEkle(p, "bir");
-        eylem(&p, "ExceleAktar1")->trigger();
+        Aktarim.not_evrakkayitno = 5;
+        Aktarim.not_evrakturu = QStringLiteral("HASTA");
+        {
+            Tfrm_notlar2 p;
+            p.setProperty(SelectMetniOzelligi, NotlarSelectMetni(5, QStringLiteral("HASTA")));
+            p.show();
+            p.findChild<QAction *>("Yeni1")->trigger();
+            QTest::keyClicks(p.findChild<QPlainTextEdit *>("edt_aciklama1"), "aktarilacak not");
+            p.findChild<QAction *>("Kaydet1")->trigger();
+            p.findChild<QAction *>("ExceleAktar1")->trigger();
+            p.findChild<QAction *>("Kapat1")->trigger();
+        }
         TabloAktar::aciciAyarla(eski);
         TabloAktar::klasorAyarla(QString());
+        QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join('\n')));
         const QStringList dosyalar = QDir(k.path()).entryList({"*.xlsx"}, QDir::Files);
         QCOMPARE(dosyalar.size(), 1);
-        QVERIFY(m.hatalar.isEmpty());
+        QCOMPARE(acilanlar.size(), 1);
+        QVERIFY(QFileInfo(k.filePath(dosyalar.first())).size() > 0);
     }
 };
 

@@ -38,14 +38,20 @@ class CApi
 public:
     ~CApi() { kapat(); }
 
+    // Creates the file, dialect 1, WIN1254, and stays attached with UTF-8 as
+    // the connection character set, so that the seed texts go as written.
+    // Forced writes stay off while the schema is built (each page would be
+    // synced on its own, ten times slower) and are switched on at the end.
     bool olustur(const QString &yol)
     {
-        const QByteArray sql = QByteArrayLiteral("CREATE DATABASE '") + QFile::encodeName(yol).replace('\'', "''")
-                               + QByteArrayLiteral("' USER '") + Baglanti::kullanici().toUtf8().replace('\'', "''")
-                               + QByteArrayLiteral("' PASSWORD '") + Baglanti::sifre().toUtf8().replace('\'', "''")
-                               + QByteArrayLiteral("' PAGE_SIZE 8192 DEFAULT CHARACTER SET WIN1254");
-        isc_tr_handle tr = 0;
-        if (isc_dsql_execute_immediate(m_durum, &m_vt, &tr, 0, sql.constData(), 1, nullptr)) {
+        QByteArray dpb = temelDpb();
+        tamsayiEkle(dpb, char(isc_dpb_sql_dialect), 1);
+        tamsayiEkle(dpb, char(isc_dpb_page_size), 8192);
+        metinEkle(dpb, char(isc_dpb_set_db_charset), QByteArrayLiteral("WIN1254"));
+        tamsayiEkle(dpb, char(isc_dpb_force_write), 0);
+        const QByteArray ad = QFile::encodeName(yol);
+        if (isc_create_database(m_durum, short(ad.size()), ad.constData(), &m_vt, short(dpb.size()),
+                                dpb.constData(), 0)) {
             m_hata = durumMetni(m_durum);
             m_vt = 0;
             return false;
@@ -53,20 +59,11 @@ public:
         return true;
     }
 
-    // Attaches with UTF-8 as the connection character set, so that the
-    // seed texts are sent as written.
-    bool bagla(const QString &yol)
+    bool bagla(const QString &yol, int zorunluYazma = -1)
     {
-        QByteArray dpb;
-        dpb.append(char(isc_dpb_version1));
-        auto ekle = [&dpb](char kod, const QByteArray &deger) {
-            dpb.append(kod);
-            dpb.append(char(deger.size()));
-            dpb.append(deger);
-        };
-        ekle(char(isc_dpb_user_name), Baglanti::kullanici().toUtf8());
-        ekle(char(isc_dpb_password), Baglanti::sifre().toUtf8());
-        ekle(char(isc_dpb_lc_ctype), QByteArrayLiteral("UTF8"));
+        QByteArray dpb = temelDpb();
+        if (zorunluYazma >= 0)
+            tamsayiEkle(dpb, char(isc_dpb_force_write), zorunluYazma);
         const QByteArray ad = QFile::encodeName(yol);
         if (isc_attach_database(m_durum, short(ad.size()), ad.constData(), &m_vt, short(dpb.size()),
                                 dpb.constData())) {
@@ -132,6 +129,29 @@ public:
     QString hata() const { return m_hata; }
 
 private:
+    static void metinEkle(QByteArray &dpb, char kod, const QByteArray &deger)
+    {
+        dpb.append(kod);
+        dpb.append(char(deger.size()));
+        dpb.append(deger);
+    }
+    static void tamsayiEkle(QByteArray &dpb, char kod, int deger)
+    {
+        dpb.append(kod);
+        dpb.append(char(4));
+        for (int i = 0; i < 4; ++i)
+            dpb.append(char((deger >> (8 * i)) & 0xff)); // little-endian, as the client expects
+    }
+    static QByteArray temelDpb()
+    {
+        QByteArray dpb;
+        dpb.append(char(isc_dpb_version1));
+        metinEkle(dpb, char(isc_dpb_user_name), Baglanti::kullanici().toUtf8());
+        metinEkle(dpb, char(isc_dpb_password), Baglanti::sifre().toUtf8());
+        metinEkle(dpb, char(isc_dpb_lc_ctype), QByteArrayLiteral("UTF8"));
+        return dpb;
+    }
+
     ISC_STATUS_ARRAY m_durum = {};
     isc_db_handle m_vt = 0;
     QString m_hata;
@@ -362,13 +382,17 @@ bool veritabaniOlustur(const QString &yol, const QStringList &ddl, const QString
     CApi vt;
     QString neden;
     if (!vt.olustur(yol)) {
-        neden = vt.hata();
-        // Nothing of ours may stay behind, but a file we did not make is left alone.
+        neden = vt.hata(); // nothing was made: a file that is there is not ours
     } else {
-        vt.ayril();
-        if (!vt.bagla(yol) || !vt.calistir(ddl) || !vt.calistir(dml))
+        if (!vt.calistir(ddl) || !vt.calistir(dml))
             neden = vt.hata();
         vt.ayril();
+        if (neden.isEmpty()) {
+            if (vt.bagla(yol, 1))
+                vt.ayril();
+            else
+                neden = vt.hata();
+        }
         if (!neden.isEmpty())
             vt.sil(yol);
     }

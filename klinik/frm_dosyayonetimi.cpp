@@ -45,6 +45,7 @@ Tfrm_dosyayonetimi::Tfrm_dosyayonetimi(QWidget *ust)
     QLineEdit *pcadi = kutu("edt_pcadi");
     QLineEdit *kayittarihi = kutu("edt_kayittarihi");
     QLineEdit *kullanici = kutu("edt_kullanici");
+    kayittarihi->setMaximumWidth(110);
     auto *kilit = new QComboBox(alan);
     kilit->setObjectName(QStringLiteral("cmb_kilit"));
     kilit->setEditable(true);
@@ -89,6 +90,11 @@ Tfrm_dosyayonetimi::Tfrm_dosyayonetimi(QWidget *ust)
         TabloKolonu t;
         t.kolon = QLatin1String(ad);
         t.duzenlenebilir = t.kolon != QLatin1String("KAYITNO");
+        if (t.kolon == QLatin1String("KAYITNO") || t.kolon == QLatin1String("EVRAKKAYITNO")) {
+            // Record numbers are whole numbers, not amounts.
+            t.bicim = GosterimBicimi::Desen;
+            t.desen = QStringLiteral("0");
+        }
         t.genislik = t.kolon == QLatin1String("KONUM") ? 240 : (t.kolon.startsWith(QLatin1String("ACIKLAMA")) ? 150 : 0);
         kolonlar << t;
     }

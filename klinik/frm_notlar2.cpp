@@ -33,6 +33,8 @@ Tfrm_notlar2::Tfrm_notlar2(QWidget *ust)
     tarih1->setObjectName(QStringLiteral("edt_tarih1"));
     auto *tarih2 = new QLineEdit(alan);
     tarih2->setObjectName(QStringLiteral("edt_tarih2"));
+    tarih1->setMaximumWidth(110);
+    tarih2->setMaximumWidth(110);
     auto *kullanici = new QLineEdit(alan);
     kullanici->setObjectName(QStringLiteral("edt_kullanici"));
     kullanici->setReadOnly(true);
@@ -72,6 +74,11 @@ Tfrm_notlar2::Tfrm_notlar2(QWidget *ust)
         t.baslik = baslik;
         t.genislik = genislik;
         t.duzenlenebilir = duzenlenebilir;
+        if (t.kolon.endsWith(QLatin1String("KAYITNO"))) {
+            // Record numbers are whole numbers, not amounts.
+            t.bicim = GosterimBicimi::Desen;
+            t.desen = QStringLiteral("0");
+        }
         return t;
     };
     m_model->kolonlariAyarla({

@@ -136,6 +136,10 @@ private slots:
             QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join('\n')));
             QCOMPARE(p.veriSeti()->durum(), VeriSeti::Durum::Gozat);
             QCOMPARE(Aktarim.not_evrakkayitno, no);
+            QCOMPARE(p.model()->hucreMetni(0, p.model()->gorunenKolon("EVRAKKAYITNO")), QString::number(no));
+            QCOMPARE(p.model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("E.K.No"));
+            QVERIFY(!(p.model()->flags(p.model()->index(0, 4)) & Qt::ItemIsEditable));
+            QVERIFY(p.model()->flags(p.model()->index(0, 0)) & Qt::ItemIsEditable);
             eylem(&p, "Kapat1")->trigger();
         }
         // Closing cleared the hand-over values.

@@ -282,6 +282,13 @@ void Tablo::siraHazirla()
 
 int Tablo::kolonSirasi(const QString &ad) const
 {
+    if (sira.isEmpty()) {
+        // A table put together by hand without siraHazirla().
+        for (int i = 0; i < int(kolonlar.size()); ++i)
+            if (kolonlar[size_t(i)].ad.compare(ad.trimmed(), Qt::CaseInsensitive) == 0)
+                return i;
+        return -1;
+    }
     // Callers nearly always give the name in upper case already.
     auto it = sira.constFind(ad);
     if (it != sira.constEnd())

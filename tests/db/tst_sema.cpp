@@ -145,6 +145,13 @@ private slots:
         QCOMPARE(t->kolonSirasi(QStringLiteral("YOK_BOYLE")), -1);
         QVERIFY(!t->kolon(QStringLiteral("YOK_BOYLE")));
         QCOMPARE(t->kolon(QStringLiteral("Hastaadisoyadi"))->uzunluk, 45);
+        // A hand-made table answers as well, before and after its positions are built.
+        Tablo el;
+        el.kolonlar = {Kolon{QStringLiteral("A"), KolonTuru::Tamsayi}, Kolon{QStringLiteral("B"), KolonTuru::Metin, 3}};
+        QCOMPARE(el.kolonSirasi(QStringLiteral("b")), 1);
+        el.siraHazirla();
+        QCOMPARE(el.kolonSirasi(QStringLiteral("b")), 1);
+        QCOMPARE(el.kolonSirasi(QStringLiteral("C")), -1);
     }
 
     void indeksler()

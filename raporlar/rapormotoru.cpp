@@ -363,13 +363,20 @@ void Dizgi::otomatikKolonlar()
     const QStringList kolonlar = k->kolonlar();
     if (kolonlar.isEmpty())
         return;
-    const int ornek = std::min(n, 200);
-    std::vector<qreal> agirlik;
-    std::vector<bool> sayisal;
+    // Natural width of every column: its heading (bold) and its widest value
+    // among the first rows, measured in the template's font.
+    const int ornek = std::min(n, 300);
+    const qreal pxMm = 1200 / 25.4;
+    QFont duz(s.yaziTipi);
+    duz.setPointSizeF(s.boyut);
+    QFont kalin = duz;
+    kalin.setBold(true);
+    const QFontMetricsF fmDuz(duz, &m_olcum), fmKalin(kalin, &m_olcum);
+    std::vector<qreal> dogal;
+    std::vector<bool> sayisal, ondalik;
     for (int c = 0; c < kolonlar.size(); ++c) {
-        qreal enUzun = k->kolonBasligi(c).size();
-        bool sayi = false, ondalik = false, bulundu = false;
-        for (int r = 0; r < ornek; ++r) {
+        bool sayi = false, kesirli = false, bulundu = false;
+        for (int r = 0; r < ornek && !kesirli; ++r) {
             const QVariant v = k->deger(r, c);
             if (v.isNull())
                 continue;
@@ -379,49 +386,74 @@ void Dizgi::otomatikKolonlar()
                 sayi = t == QMetaType::Double || t == QMetaType::Int || t == QMetaType::LongLong
                     || t == QMetaType::Float;
             }
-            if (t == QMetaType::Double || t == QMetaType::Float)
-                ondalik = true;
-            enUzun = std::max<qreal>(enUzun, RaporDegerMetni(v, ondalik ? QStringLiteral("#,###.00") : QString()).size());
+            kesirli = t == QMetaType::Double || t == QMetaType::Float;
         }
-        agirlik.push_back(std::clamp<qreal>(enUzun, 3, 40) + 1);
+        const QString bicim = kesirli ? QStringLiteral("#,###.00") : QString();
+        qreal g = fmKalin.horizontalAdvance(k->kolonBasligi(c));
+        for (int r = 0; r < ornek; ++r)
+            g = std::max(g, fmDuz.horizontalAdvance(RaporDegerMetni(k->deger(r, c), bicim)));
+        dogal.push_back(g / pxMm + 2.5);   // inner margins and a gap
         sayisal.push_back(sayi);
-        Q_UNUSED(ondalik);
+        ondalik.push_back(kesirli);
     }
     const qreal alan = s.yaziAlaniGenisligi();
     qreal toplam = 0;
-    for (qreal a : agirlik)
-        toplam += a;
-    // About 0.55 em per character; shrink the font when the columns do not fit.
+    for (qreal g : dogal)
+        toplam += g;
+    // Too wide: a smaller font first (down to 6 pt), then the widest columns
+    // are cut to a common limit so that short ones stay whole.
     qreal boyut = s.boyut;
-    const qreal gereken = toplam * 0.55 * boyut * 25.4 / 72;
-    if (gereken > alan)
-        boyut = std::max<qreal>(5, boyut * alan / gereken);
+    if (toplam > alan) {
+        const qreal oran = std::max<qreal>(6.0 / s.boyut, alan / toplam);
+        boyut = s.boyut * std::min<qreal>(1, oran);
+        for (qreal &g : dogal)
+            g *= boyut / s.boyut;
+        toplam *= boyut / s.boyut;
+    }
+    std::vector<qreal> genislik = dogal;
+    if (toplam > alan) {
+        std::vector<qreal> sirali = dogal;
+        std::sort(sirali.begin(), sirali.end());
+        qreal sinir = sirali.back(), once = 0;
+        for (size_t i = 0; i < sirali.size(); ++i) {
+            const qreal kalan = alan - once;
+            const qreal aday = kalan / qreal(sirali.size() - i);
+            if (aday <= sirali[i]) {
+                sinir = aday;
+                break;
+            }
+            once += sirali[i];
+        }
+        for (qreal &g : genislik)
+            g = std::min(g, sinir);
+    } else {
+        // Spare room goes to the columns in proportion.
+        for (qreal &g : genislik)
+            g *= alan / toplam;
+    }
     qreal x = 0;
     for (int c = 0; c < kolonlar.size(); ++c) {
-        const qreal g = alan * agirlik[c] / toplam;
-        const QString ad = kolonlar.at(c);
-        bool ondalik = false;
-        for (int r = 0; r < ornek && !ondalik; ++r) {
-            const int t = k->deger(r, c).metaType().id();
-            ondalik = t == QMetaType::Double || t == QMetaType::Float;
-        }
+        const qreal g = genislik[c];
+        const Qt::Alignment hiza = (sayisal[c] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
         if (baslik) {
             RaporNesnesi o;
             o.alan = QRectF(x, 0, g, baslik->yukseklik);
             o.metin = k->kolonBasligi(c);
+            o.metin.replace(QLatin1Char('['), QStringLiteral("[["));
             o.kalin = true;
             o.boyut = boyut;
             o.kenar = KenarAlt;
-            o.hiza = (sayisal[c] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+            o.hiza = hiza;
             baslik->nesneler.push_back(o);
         }
         if (detay) {
             RaporNesnesi o;
             o.alan = QRectF(x, 0, g, detay->yukseklik);
-            o.metin = QLatin1Char('[') + ad + (ondalik ? QStringLiteral(":#,###.00") : QString()) + QLatin1Char(']');
+            o.metin = QLatin1Char('[') + kolonlar.at(c) + (ondalik[c] ? QStringLiteral(":#,###.00") : QString())
+                      + QLatin1Char(']');
             o.boyut = boyut;
             o.kaydir = detay->esnek;
-            o.hiza = (sayisal[c] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+            o.hiza = hiza;
             detay->nesneler.push_back(o);
         }
         x += g;

@@ -373,6 +373,23 @@ private slots:
         QCOMPARE(dosyaOku(m_kok->filePath("RESIMLER/HASTA12.jpg")), m_jpegB);
     }
 
+    void okunamayanDosya()
+    {
+        // A file gone since it was listed, or a folder given as a file: the error, nothing loaded.
+        BetikMesaj m;
+        QVERIFY(QDir().mkpath(m_kaynak->filePath("klasor.jpg")));
+        Tfrm_resimgoster p;
+        p.show();
+        for (const char *ad : {"silinmis.jpg", "klasor.jpg"}) {
+            m.temizle();
+            m.dosyalar.enqueue(m_kaynak->filePath(QLatin1String(ad)));
+            QTest::mouseClick(p.findChild<QPushButton *>("btn_dosyasec"), Qt::LeftButton);
+            QCOMPARE(m.hatalar.size(), 1);
+            QVERIFY2(m.hatalar.first().startsWith("Dosya okunamadı"), qPrintable(m.hatalar.first()));
+            QVERIFY(!p.resimYuklu());
+        }
+    }
+
     void yazilamayanDosyaPencereyiAcikTutar()
     {
         BetikMesaj m;

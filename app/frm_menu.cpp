@@ -323,7 +323,7 @@ void Tfrm_menu::muayeneClick()
     const QString brans = Oturum.menuParametresi(2);
     if (brans.isEmpty() || brans == QLatin1String("GENEL"))
         EkranAc(QStringLiteral("frm_muayene"), this, maksimum());
-    else if (brans == QLatin1String("GÖZ"))
+    else if (brans == QStringLiteral("GÖZ"))
         EkranAc(QStringLiteral("frm_goz"), this, maksimum());
 }
 
@@ -333,7 +333,7 @@ void Tfrm_menu::laboratuvarClick()
 {
     if (!GirisIzni(QStringLiteral("LABORATUVAR"), this, Menu))
         return;
-    const bool goz = Oturum.menuParametresi(2) == QLatin1String("GÖZ");
+    const bool goz = Oturum.menuParametresi(2) == QStringLiteral("GÖZ");
     EkranAc(QStringLiteral("frm_muayene_lab"), this, maksimum(), Oturum.menuParametresi(4), [goz](QDialog *d) {
         if (!goz)
             return;

@@ -7,6 +7,7 @@
 #include "db/sorgu.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
+#include "sahteekran.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,6 +78,9 @@ void sirketListesindeYap(std::function<void(Tfrm_sirket_ara *)> adim)
 class TstGiris : public QObject
 {
     Q_OBJECT
+    // The main window opens the reminders after login; here they only close again.
+    SahteEkranlar m_hatirlatma{{QStringLiteral("frm_uyari")}};
+
 private slots:
     void cleanup() { QFile::remove(datayeriYolu()); }
 

@@ -21,7 +21,9 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -250,6 +252,72 @@ private slots:
             QVERIFY2(d, e);
             QCOMPARE(d->objectName(), QLatin1String(e));
         }
+    }
+
+    void menuler_data()
+    {
+        QTest::addColumn<bool>("notlar");
+        QTest::newRow("frm_notlar2") << true;
+        QTest::newRow("frm_dosyayonetimi") << false;
+    }
+    void menuler()
+    {
+        QFETCH(bool, notlar);
+        std::unique_ptr<QDialog> p(notlar ? static_cast<QDialog *>(new Tfrm_notlar2)
+                                          : static_cast<QDialog *>(new Tfrm_dosyayonetimi));
+        const struct { const char *ad; const char *metin; QKeySequence kisayol; } beklenen[] = {
+            {"Kaydet1", " Kaydet     ", QKeySequence(Qt::Key_F5)},
+            {"Sil1", " Sil  ", QKeySequence(Qt::CTRL | Qt::Key_Delete)},
+            {"Yeni1", "   Yeni   ", QKeySequence(Qt::Key_F2)},
+            {"Iptal1", "   İptal   ", QKeySequence(Qt::Key_F3)},
+            {"ExceleAktar1", "Excele Aktar", QKeySequence(Qt::CTRL | Qt::Key_E)},
+            {"TumunuListele1", "Tümünü Listele", QKeySequence()},
+            {"AciklamaNotListesi1", "Aciklama-Not Listesi", QKeySequence()},
+            {"Kapat1", "Kapat", QKeySequence(Qt::CTRL | Qt::Key_K)},
+        };
+        for (const auto &b : beklenen) {
+            QAction *a = eylem(p.get(), b.ad);
+            QVERIFY2(a, b.ad);
+            QCOMPARE(a->text(), QString::fromUtf8(b.metin));
+            QCOMPARE(a->shortcut(), b.kisayol);
+        }
+        QCOMPARE(p->findChild<QMenu *>("Islemler1")->title(), QStringLiteral("İşlemler"));
+        auto etiketler = p->findChildren<QLabel *>();
+        QStringList metinler;
+        for (QLabel *l : etiketler)
+            metinler << l->text();
+        const QStringList gerekli = notlar
+            ? QStringList{"Acıklama 1", "Acıklama 2", "Tarih 1", "Tarih 2", "İlgili", "Hasta Adı"}
+            : QStringList{"Kayıt No", "Acıklama 1", "Acıklama 2", "Konum", "Pc Adı", "Kayıt Tarihi", "Kullanıcı",
+                          "Kayıt Kilidi "};
+        for (const QString &g : gerekli)
+            QVERIFY2(metinler.contains(g), qPrintable(g));
+        if (!notlar) {
+            QCOMPARE(p->findChild<QPushButton *>("btn_dosyayiac")->text(), QStringLiteral("Dosyayı Ac"));
+            QCOMPARE(p->findChild<QPushButton *>("btn_dosyayibul")->text(), QStringLiteral("Dosyayı Bul"));
+        } else {
+            QVERIFY(p->findChild<QLineEdit *>("edt_kullanici")->isReadOnly());
+        }
+    }
+
+    void kisayollar()
+    {
+        TEST_VT(vt);
+        BetikMesaj m;
+        notlarAktarim(5, "HASTA");
+        Tfrm_notlar2 p;
+        hazirla(p, NotlarSelectMetni(5, "HASTA"));
+        QApplication::setActiveWindow(&p);
+        QVERIFY(QTest::qWaitForWindowActive(&p));
+        QTest::keyClick(&p, Qt::Key_F2);
+        QCOMPARE(p.veriSeti()->durum(), VeriSeti::Durum::Ekle);
+        QTest::keyClicks(p.findChild<QPlainTextEdit *>("edt_aciklama1"), "tus ile");
+        QTest::keyClick(&p, Qt::Key_F5);
+        QCOMPARE(p.veriSeti()->durum(), VeriSeti::Durum::Gozat);
+        QCOMPARE(satirSayisi("select * from aciklamalar where aciklama1 = 'tus ile'"), 1);
+        QTest::keyClick(&p, Qt::Key_K, Qt::ControlModifier);
+        QVERIFY(!p.isVisible());
+        QVERIFY(m.hatalar.isEmpty());
     }
 
     void silme()

@@ -403,6 +403,18 @@ bool veritabaniOlustur(const QString &yol, const QStringList &ddl, const QString
     return false;
 }
 
+bool zorunluYazma(const QString &yol, bool acik, QString *hata)
+{
+    CApi vt;
+    if (!vt.bagla(yol, acik ? 1 : 0)) {
+        if (hata)
+            *hata = QStringLiteral("Veritabanı açılamadı: ") + yol + QStringLiteral("\n") + vt.hata();
+        return false;
+    }
+    vt.ayril();
+    return true;
+}
+
 bool veritabaniOlustur(const QString &yol, QString *hata)
 {
     return veritabaniOlustur(yol, semaKomutlari(), baslangicKayitlari(), hata);

@@ -25,4 +25,9 @@ bool veritabaniOlustur(const QString &yol, QString *hata);
 // all in SQL dialect 1. Refuses an existing path; leaves no file on failure.
 bool veritabaniOlustur(const QString &yol, const QStringList &ddl, const QStringList &dml, QString *hata);
 
+// Switches forced writes (a sync after every page write) of the closed
+// database file at yol on or off. New databases have them on; a throw-away
+// copy (a test's) may switch them off: commits then cost a fraction.
+bool zorunluYazma(const QString &yol, bool acik, QString *hata);
+
 } // namespace Olustur

@@ -232,6 +232,24 @@ private slots:
                  uzun);
     }
 
+    void zorunluYazmaKapatilir()
+    {
+        QTemporaryDir d;
+        const QString yol = d.filePath(QStringLiteral("kopya.fdb"));
+        QString h;
+        QVERIFY2(Olustur::veritabaniOlustur(yol, &h), qPrintable(h));
+        QVERIFY2(Olustur::zorunluYazma(yol, false, &h), qPrintable(h));
+        QVERIFY2(Baglanti::ac(yol, QStringLiteral("kopya"), &h), qPrintable(h));
+        auto w = Sorgu::tekDeger(QStringLiteral("select mon$forced_writes from mon$database"), {},
+                                 QStringLiteral("kopya"), &h);
+        QVERIFY2(w, qPrintable(h));
+        QCOMPARE(w->toInt(), 0);
+        Baglanti::kapat(QStringLiteral("kopya"));
+        QVERIFY(!Olustur::zorunluYazma(d.filePath(QStringLiteral("yok.fdb")), false, &h));
+        QVERIFY(!h.isEmpty());
+        QVERIFY(!QFile::exists(d.filePath(QStringLiteral("yok.fdb"))));
+    }
+
     void varOlanYolReddedilir()
     {
         QTemporaryDir d;

@@ -1,0 +1,623 @@
+// The patient screen driven through its controls' objectNames.
+#include "app/oturum.h"
+#include "app/sqltext.h"
+#include "db/sorgu.h"
+#include "db/veriseti.h"
+#include "destek/betikmesaj.h"
+#include "destek/testvt.h"
+#include "hastalar/frm_hastalar.h"
+#include "hastalar/hastatestdestek.h"
+#include "hastalar/iller.h"
+#include "raporlar/rapor.h"
+
+#include <QAction>
+#include <QCollator>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+
+using namespace HastaTest;
+
+namespace {
+const QString KodBos = QStringLiteral("Hasta Kodu Boş Olamaz.Lütfen Bir Kod Giriniz");
+const QString AdBos = QStringLiteral("Hasta Adı Boş Olamaz.Lütfen Hasta Adı Giriniz");
+const QString KodVar = QStringLiteral(
+    "Bu  Kod ile Kayıtlı Hasta Var. Yeni Hasta Kodu Girerken Lütfen Farklı Bir Hasta Kodu Kullanınız");
+const QString TcVar = QStringLiteral("Bu  Tc Kimlik No ile Kayıtlı Hasta Var. Numarayı KOntrol Ediniz.");
+
+struct Ekran
+{
+    std::unique_ptr<Tfrm_hastalar> e;
+    Ekran()
+        : e(new Tfrm_hastalar)
+    {
+        e->show();
+        QCoreApplication::processEvents();
+    }
+    ~Ekran()
+    {
+        if (e)
+            e->close();
+    }
+    template <class T = QWidget> T *w(const char *ad) const
+    {
+        T *x = e->findChild<T *>(QLatin1String(ad));
+        if (!x)
+            qWarning("denetim yok: %s", ad);
+        return x;
+    }
+    void tikla(const char *ad) const { w<QPushButton>(ad)->click(); }
+    void eylem(const char *ad) const { e->findChild<QAction *>(QLatin1String(ad))->trigger(); }
+    void yaz(const char *ad, const QString &metin) const
+    {
+        auto *k = w<QLineEdit>(ad);
+        k->setFocus();
+        k->selectAll();
+        QTest::keyClicks(k, metin);
+    }
+    void bitir(const char *ad) const { emit w<QLineEdit>(ad)->editingFinished(); }
+    VeriSeti *vs() const { return e->veriSeti(); }
+    QString etiket() const { return w<QLabel>("Label20")->text(); }
+};
+
+// Catches the URLs the screen asks the desktop to open.
+class UrlYakalayici : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urller;
+public slots:
+    void ac(const QUrl &u) { urller << u; }
+};
+} // namespace
+
+class tst_hastaekrani : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void yeniHastaVarsayilanlar();
+    void dogrulamalarSirasi_data();
+    void dogrulamalarSirasi();
+    void kilitliEkrandaKaydet();
+    void degisenKodBaskaHastanin();
+    void hataliGirdiler_data();
+    void hataliGirdiler();
+    void dogumYili();
+    void ayniAdUyarisi();
+    void otoKodVeSonrakiKod();
+    void kodDegistirHerYerde();
+    void silme();
+    void veriAl();
+    void hastaKarti();
+    void randevuVeMuayeneKarti();
+    void listeSekmeleri();
+    void filtreler();
+    void muayeneDugmesiVeEposta();
+    void ilceListesi();
+};
+
+void tst_hastaekrani::initTestCase()
+{
+    static QTemporaryDir kok;
+    qputenv("VELMORIKA_KOK", kok.path().toUtf8());
+}
+
+void tst_hastaekrani::yeniHastaVarsayilanlar()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    parametreYaz({"D1", "DR. AYŞE", "KADIN", "SSK", "ANKARA", "EVLİ", "2", "MEMUR", "LİSE", "ÇANKAYA",
+                  "TÜRKİYE", "HAYIR", "YOK", "", ""});
+    Ekran s;
+    QCOMPARE(s.etiket(), QStringLiteral("KAYIT KİLİTLİ"));
+    QVERIFY(!s.w("Panel2")->isEnabled());
+    s.tikla("btn_yeni");
+    QCOMPARE(s.etiket(), QStringLiteral("KAYIT DÜZENLE"));
+    const qint64 no = s.vs()->anahtar();
+    QVERIFY(no > 0);
+    // The code box shows the record number before anything is typed.
+    QCOMPARE(s.w<QLineEdit>("edt_hastakodu")->text(), QString::number(no));
+    QVERIFY(s.w<QLineEdit>("edt_hastakodu")->isEnabled());
+    QVERIFY(s.w("Edit1")->isVisible());
+    QVERIFY(s.w("CheckBox1")->isVisible());
+    QCOMPARE(s.w<QLineEdit>("edt_doktorkodu")->text(), QStringLiteral("D1"));
+    QCOMPARE(s.w<QComboBox>("cmb_cinsiyet")->currentText(), QStringLiteral("KADIN"));
+    s.yaz("edt_hastaadi", QStringLiteral("ali işık"));
+    QCOMPARE(s.w<QLineEdit>("edt_hastaadi")->text(), QStringLiteral("ALİ IŞIK"));
+    s.tikla("btn_kaydet");
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+    QCOMPARE(s.etiket(), QStringLiteral("KAYIT KİLİTLİ"));
+    QVERIFY(!s.w("Edit1")->isVisible());
+    auto r = Sorgu::sec("select * from hastalar where kayitno = ?", {no});
+    QVERIFY(r && r->satirlar.size() == 1);
+    QCOMPARE(r->deger(0, "HASTAKODU").toString(), QString::number(no));
+    QCOMPARE(r->deger(0, "HASTAADISOYADI").toString(), QStringLiteral("ALİ IŞIK"));
+    QCOMPARE(r->deger(0, "SIRKETKODU").toString(), QStringLiteral("2007"));
+    QCOMPARE(r->deger(0, "KAYITDURUMU").toString(), QStringLiteral("AKTİF"));
+    QCOMPARE(r->deger(0, "KAYITTARIHI").toDate(), QDate::currentDate());
+    QCOMPARE(r->deger(0, "HATUYARI").toString(), QStringLiteral("HAYIR"));
+    QCOMPARE(r->deger(0, "HATIRLATMADURUMU2").toString(), QStringLiteral("HAYIR"));
+    const QStringList beklenen{"D1", "DR. AYŞE", "KADIN", "SSK", "ANKARA", "EVLİ", "2", "MEMUR", "LİSE",
+                               "ÇANKAYA", "TÜRKİYE", "HAYIR", "YOK"};
+    const QStringList kolonlar{"DOKTORKODU", "DOKTORADI", "CINSIYET", "KURUMU", "IL", "MEDENIDURUM",
+                               "COCUKSAYISI", "MESLEGI", "EGITIMI", "ILCE", "ULKE", "SIGARADURUMU", "ALKOLDURUMU"};
+    for (int i = 0; i < kolonlar.size(); ++i) {
+        QString v = r->deger(0, kolonlar[i]).toString();
+        if (kolonlar[i] == QLatin1String("COCUKSAYISI"))
+            v = QString::number(r->deger(0, kolonlar[i]).toDouble());
+        QCOMPARE(v, beklenen[i]);
+    }
+    QVERIFY(s.e->windowTitle().endsWith(QStringLiteral("HASTA : ALİ IŞIK")));
+}
+
+void tst_hastaekrani::dogrulamalarSirasi_data()
+{
+    QTest::addColumn<QString>("kod");
+    QTest::addColumn<QString>("ad");
+    QTest::addColumn<QString>("tc");
+    QTest::addColumn<QString>("mesaj");
+    QTest::addColumn<QString>("odak");
+    QTest::newRow("kod-ve-ad-bos") << "" << "" << "" << KodBos << "edt_hastakodu";
+    QTest::newRow("ad-bos") << "YENI" << "" << "11111111111" << AdBos << "edt_hastaadi";
+    QTest::newRow("kod-ve-tc-var") << "K1" << "VELİ" << "11111111111" << KodVar << "edt_hastakodu";
+    QTest::newRow("tc-var") << "YENI" << "VELİ" << "11111111111" << TcVar << "edt_tckimlikno";
+    QTest::newRow("bos-tc-ikisinde") << "YENI" << "VELİ" << "" << QString() << QString();
+    QTest::newRow("tirnakli-kod") << "O'K\"1" << "VELİ" << "" << QString() << QString();
+}
+
+void tst_hastaekrani::dogrulamalarSirasi()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QFETCH(QString, kod);
+    QFETCH(QString, ad);
+    QFETCH(QString, tc);
+    QFETCH(QString, mesaj);
+    QFETCH(QString, odak);
+    QVERIFY(hastaEkle("K1", "ALİ", QString(), "11111111111") > 0);
+    QVERIFY(hastaEkle("K2", "AYŞE") > 0); // no identity number either
+    Ekran s;
+    s.tikla("btn_yeni");
+    s.w<QLineEdit>("edt_hastakodu")->clear();
+    if (!kod.isEmpty())
+        s.yaz("edt_hastakodu", kod);
+    if (!ad.isEmpty())
+        s.yaz("edt_hastaadi", ad);
+    if (!tc.isEmpty())
+        s.yaz("edt_tckimlikno", tc);
+    s.tikla("btn_kaydet");
+    if (mesaj.isEmpty()) {
+        QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+        QCOMPARE(say("select count(*) from hastalar"), 3);
+        QCOMPARE(say("select count(*) from hastalar where hastakodu = ?", {TurkceBuyuk(kod)}), 1);
+        return;
+    }
+    QCOMPARE(m.mesajlar, QStringList{mesaj});
+    QCOMPARE(s.vs()->durum(), VeriSeti::Durum::Ekle);
+    QCOMPARE(s.etiket(), QStringLiteral("KAYIT DÜZENLE"));
+    QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(), odak);
+    QCOMPARE(say("select count(*) from hastalar"), 2);
+}
+
+void tst_hastaekrani::kilitliEkrandaKaydet()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(hastaEkle("K1", "ALİ") > 0);
+    Ekran s;
+    s.tikla("btn_kaydet");
+    QCOMPARE(m.mesajlar, QStringList{QStringLiteral(" UYARI  HASTA KAYDI KİLİTLİ .... Hasta Kaydında Değişiklik "
+                                                    "Yapmak İstiyorsanız Önce DEĞİŞTİR Tuşuna Basın ")});
+    // F4 while a new row is pending keeps it.
+    m.temizle();
+    s.tikla("btn_yeni");
+    s.tikla("btn_degistir");
+    QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Önce İşlemi Kaydetmelisiniz ! ")});
+    QCOMPARE(s.vs()->durum(), VeriSeti::Durum::Ekle);
+}
+
+void tst_hastaekrani::degisenKodBaskaHastanin()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(hastaEkle("K1", "ALİ") > 0);
+    const qint64 no = hastaEkle("K2", "VELİ");
+    Ekran s;
+    QCOMPARE(s.vs()->anahtar(), no); // the last row is current
+    s.tikla("btn_degistir");
+    QVERIFY(!s.w("edt_hastakodu")->isEnabled());
+    s.eylem("HastaKoduAktif1");
+    QVERIFY(s.w("edt_hastakodu")->isEnabled());
+    s.yaz("edt_hastakodu", "K1");
+    s.tikla("btn_kaydet");
+    QCOMPARE(m.mesajlar, QStringList{KodVar});
+    QCOMPARE(say("select count(*) from hastalar where hastakodu = 'K1'"), 1);
+    // Its own code again (unchanged) passes.
+    m.temizle();
+    s.yaz("edt_hastakodu", "K3");
+    s.tikla("btn_kaydet");
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+    QCOMPARE(deger("select hastakodu from hastalar where kayitno = ?", {no}).toString(), QStringLiteral("K3"));
+}
+
+void tst_hastaekrani::hataliGirdiler_data()
+{
+    QTest::addColumn<QString>("kutu");
+    QTest::addColumn<QString>("metin");
+    QTest::newRow("dogum-tarihi-yok") << "edt_dogumtarihi" << "31021980";
+    QTest::newRow("cocuk-harf") << "edt_cocuksayisi" << "IKI";
+    QTest::newRow("hatirlatma-tarihi") << "edt_hatirlatmatarihi" << "45132020";
+}
+
+void tst_hastaekrani::hataliGirdiler()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QFETCH(QString, kutu);
+    QFETCH(QString, metin);
+    Ekran s;
+    s.tikla("btn_yeni");
+    s.yaz("edt_hastaadi", "ALİ");
+    s.yaz(kutu.toLatin1().constData(), metin);
+    s.tikla("btn_kaydet");
+    QCOMPARE(m.mesajlar.size(), 1);
+    QCOMPARE(s.vs()->durum(), VeriSeti::Durum::Ekle);
+    QCOMPARE(QApplication::focusWidget()->objectName(), kutu);
+    QCOMPARE(say("select count(*) from hastalar"), 0);
+    // Over-long text is cut to the column's width as typed.
+    s.yaz("edt_hastaadi", QString(60, QLatin1Char('A')));
+    QCOMPARE(s.w<QLineEdit>("edt_hastaadi")->text().size(), 45);
+}
+
+void tst_hastaekrani::dogumYili()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    Ekran s;
+    s.tikla("btn_yeni");
+    s.yaz("edt_hastaadi", "ALİ");
+    s.yaz("Edit1", "19a5");
+    s.bitir("Edit1");
+    QCOMPARE(m.mesajlar.size(), 1);
+    QVERIFY(m.son().contains(QStringLiteral("geçerli bir doğum yılı değil")));
+    QVERIFY(s.vs()->deger("DOGUMTARIHI").isNull());
+    QCOMPARE(say("select count(*) from hastalar"), 0);
+    m.temizle();
+    s.yaz("Edit1", "1985");
+    s.bitir("Edit1");
+    QVERIFY(m.mesajlar.isEmpty());
+    QCOMPARE(s.w<QLineEdit>("edt_dogumtarihi")->text(), QStringLiteral("01.01.1985"));
+    s.tikla("btn_kaydet");
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+    QCOMPARE(deger("select dogumtarihi from hastalar").toDate(), QDate(1985, 1, 1));
+}
+
+void tst_hastaekrani::ayniAdUyarisi()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(hastaEkle("K1", "ALİ VELİ") > 0);
+    QVERIFY(hastaEkle("K9", "AYŞE", "2008") > 0);
+    Ekran s;
+    s.tikla("btn_yeni");
+    s.yaz("edt_hastaadi", "AYŞE");
+    s.bitir("edt_hastaadi");
+    QVERIFY(!s.w("Memo1")->isVisible()); // only another company has the name
+    s.yaz("edt_hastaadi", "ALİ VELİ");
+    s.bitir("edt_hastaadi");
+    QVERIFY(s.w("Memo1")->isVisible());
+    QCOMPARE(s.w<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("Bu Hasta Adı\nÖnceden Girilmiş"));
+    s.tikla("btn_kaydet");
+    QVERIFY(m.mesajlar.isEmpty());
+    QCOMPARE(say("select count(*) from hastalar where hastaadisoyadi = 'ALİ VELİ'"), 2);
+    QVERIFY(!s.w("Memo1")->isVisible());
+}
+
+void tst_hastaekrani::otoKodVeSonrakiKod()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    for (const char *k : {"A1", "A2", "BA7"})
+        QVERIFY(hastaEkle(k, "X") > 0);
+    Ekran s;
+    s.tikla("btn_yeni");
+    const QString no = QString::number(s.vs()->anahtar());
+    s.yaz("edt_hastakodu", "ZZ");
+    QCOMPARE(s.w<QLineEdit>("edt_hastakodu")->text(), QStringLiteral("ZZ"));
+    s.w<QCheckBox>("CheckBox1")->click();
+    QCOMPARE(s.w<QLineEdit>("edt_hastakodu")->text(), no);
+    s.yaz("edt_hastakodu", "A");
+    s.eylem("SonrakiKod1");
+    QCOMPARE(s.w<QLineEdit>("edt_hastakodu")->text(), QStringLiteral("A4"));
+    s.yaz("edt_hastakodu", "%'\"");
+    s.eylem("SonrakiKod1");
+    QCOMPARE(s.w<QLineEdit>("edt_hastakodu")->text(), QStringLiteral("%'\"1"));
+    QVERIFY(m.hatalar.isEmpty());
+    // Locked: nothing happens.
+    s.tikla("btn_iptal");
+    const QString once = s.w<QLineEdit>("edt_hastakodu")->text();
+    s.eylem("SonrakiKod1");
+    QCOMPARE(s.w<QLineEdit>("edt_hastakodu")->text(), once);
+}
+
+void tst_hastaekrani::kodDegistirHerYerde()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    const qint64 no = hastaEkle("P1", "ALİ");
+    QVERIFY(hastaEkle("P2", "VELİ") > 0);
+    for (const char *t : {"MUAYENE", "RANDEVU", "MUAYENE_LAB", "GOZHASTALIKLARI", "YAPILANISLEMLER", "ACIKLAMALAR"})
+        QVERIFY(satirEkle(t, "HASTAKODU", "P1", Oturum.sirketkodu));
+    QVERIFY(satirEkle("CARI_HAREKET", "CARIKOD", "P1", Oturum.sirketkodu));
+    QVERIFY(satirEkle("DOKUMANLAR", "CARIKOD", "P1", Oturum.sirketkodu));
+    Ekran s;
+    QVERIFY(s.vs()->bul(no));
+    // Refused: the other patient's code; nothing moves.
+    m.cevaplar << true;
+    m.girdiler << QString("P2");
+    s.eylem("HastaKoduDegistir1");
+    QCOMPARE(m.sorular, QStringList{QStringLiteral("Bu Hasta Kartın Kodunu Değiştirmek İstiyormusunuz ? ")});
+    QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Bu  Kod ile Kayıtlı Hasta Kartı Var. Hasta Kodu Değiştirirken "
+                                                    "Lütfen Farklı Bir Kod Kullanınız")});
+    QCOMPARE(say("select count(*) from muayene where hastakodu = 'P1'"), 1);
+    // Done.
+    m.temizle();
+    m.cevaplar << true;
+    m.girdiler << QString("P9");
+    s.eylem("HastaKoduDegistir1");
+    QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Hasta Kodu Değiştirme İşlemi Tamamlandı")});
+    QCOMPARE(s.w<QLineEdit>("edt_hastakodu")->text(), QStringLiteral("P9"));
+    for (const char *t : {"MUAYENE", "RANDEVU", "MUAYENE_LAB", "GOZHASTALIKLARI", "YAPILANISLEMLER", "ACIKLAMALAR"})
+        QCOMPARE(say(QStringLiteral("select count(*) from %1 where hastakodu = 'P9'").arg(t)), 1);
+    QCOMPARE(say("select count(*) from cari_hareket where carikod = 'P9'"), 1);
+    QCOMPARE(say("select count(*) from dokumanlar where carikod = 'P9'"), 1);
+    QCOMPARE(say("select count(*) from hastalar where hastakodu = 'P9'"), 1);
+    // Without the six rights: nothing at all.
+    m.temizle();
+    QVERIFY(Sorgu::calistir("update kullanicilar set ozelyetki2 = 'H' where moduladi = 'HASTALAR'"));
+    Ekran s2;
+    s2.eylem("HastaKoduDegistir1");
+    QVERIFY(m.sorular.isEmpty());
+    QVERIFY(m.mesajlar.isEmpty());
+}
+
+void tst_hastaekrani::silme()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    const qint64 bagli = hastaEkle("P1", "ALİ");
+    const qint64 serbest = hastaEkle("P2", "VELİ");
+    QVERIFY(satirEkle("MUAYENE", "HASTAKODU", "P1", Oturum.sirketkodu));
+    QVERIFY(satirEkle("CARI_HAREKET", "CARIKOD", "P1", Oturum.sirketkodu));
+    Ekran s;
+    QVERIFY(s.vs()->bul(bagli));
+    s.tikla("btn_sil");
+    QCOMPARE(m.mesajlar.size(), 1);
+    QCOMPARE(m.son(), QStringLiteral("Bu hasta silinemez. Hastanın kayıtları var: 1 muayene, 1 cari hareket. "
+                                     "Önce bu kayıtları silmelisiniz."));
+    QVERIFY(m.sorular.isEmpty());
+    QCOMPARE(say("select count(*) from hastalar where kayitno = ?", {bagli}), 1);
+    m.temizle();
+    QVERIFY(s.vs()->bul(serbest));
+    m.cevaplar << false;
+    s.tikla("btn_sil");
+    QCOMPARE(say("select count(*) from hastalar where kayitno = ?", {serbest}), 1);
+    m.cevaplar << true;
+    s.tikla("btn_sil");
+    QCOMPARE(say("select count(*) from hastalar where kayitno = ?", {serbest}), 0);
+    QCOMPARE(s.vs()->kayitSayisi(), 1);
+}
+
+void tst_hastaekrani::veriAl()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(hastaEkle("H007", "ÖNCEKİ") > 0);
+    Ekran s;
+    m.dosyalar << QString(); // cancelled dialog: nothing, no message
+    s.tikla("BitBtn13");
+    QVERIFY(m.mesajlar.isEmpty());
+    m.dosyalar << TestDosyasi("hastalar/hastalar.xlsx");
+    s.tikla("BitBtn13");
+    QCOMPARE(m.mesajlar.size(), 1);
+    QVERIFY2(m.son().startsWith(QStringLiteral("7. satırdaki \"H007\" hasta kodu ile kayıtlı hasta var.")),
+             qPrintable(m.son()));
+    QCOMPARE(say("select count(*) from hastalar"), 6); // H007 + rows 1-5 without the empty row 6
+    QCOMPARE(s.vs()->kayitSayisi(), 6);
+    QCOMPARE(s.etiket(), QStringLiteral("KAYIT KİLİTLİ"));
+}
+
+void tst_hastaekrani::hastaKarti()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(hastaEkle("P1", "ALİ") > 0);
+    const qint64 no = hastaEkle("P2", "ZEYNEP \"ZEY\" AK");
+    Aktarim.hasta_hastakodu = QStringLiteral("P2");
+    Ekran s;
+    QCOMPARE(s.vs()->kayitSayisi(), 1);
+    QStringList metinler;
+    QString baslik;
+    int satir = -1;
+    auto eski = Tfrm_hastalar::onizleyici;
+    Tfrm_hastalar::onizleyici = [&](Rapor &r, QWidget *) {
+        satir = r.kaynak()->satirSayisi();
+        baslik = r.baslik();
+        const RaporBelgesi b = r.olustur();
+        for (const RaporSayfasi &p : b.sayfalar)
+            metinler << p.metinler();
+    };
+    s.tikla("BitBtn7");
+    Tfrm_hastalar::onizleyici = eski;
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+    QCOMPARE(satir, 1);
+    QCOMPARE(baslik, QStringLiteral("HASTAKARTI.frf"));
+    QVERIFY(metinler.contains(QStringLiteral("ZEYNEP \"ZEY\" AK")));
+    QVERIFY(metinler.contains(QStringLiteral("P2")));
+    QVERIFY(metinler.contains(QStringLiteral("HASTA KARTI")));
+    // Afterwards every patient of the company is listed again.
+    QCOMPARE(s.vs()->kayitSayisi(), 2);
+    Q_UNUSED(no);
+}
+
+void tst_hastaekrani::randevuVeMuayeneKarti()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(Sorgu::calistir("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu, doktorkodu, "
+                            "doktoradi, ceptel) values (1, 'P1', 'ALİ', '2007', 'D1', 'DR. X', '5551112233')"));
+    Ekran s;
+    m.girdiler << QString("");
+    s.eylem("RandevuVer1");
+    QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Randevu Tarihini Yazınız.")});
+    m.temizle();
+    m.girdiler << QString("31.02.2027");
+    s.eylem("RandevuVer1");
+    QCOMPARE(m.mesajlar.size(), 1);
+    QVERIFY(m.son().contains(QStringLiteral("geçerli bir tarih değil")));
+    m.temizle();
+    m.girdiler << QString("15.01.2027") << QString("");
+    s.eylem("RandevuVer1");
+    QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Randevu Saatini Yazınız.")});
+    QCOMPARE(say("select count(*) from randevu"), 0);
+    m.temizle();
+    m.girdiler << QString("15.01.2027") << QString("10:15");
+    s.eylem("RandevuVer1");
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+    auto r = Sorgu::sec("select * from randevu");
+    QVERIFY(r && r->satirlar.size() == 1);
+    QCOMPARE(r->deger(0, "HASTAKODU").toString(), QStringLiteral("P1"));
+    QCOMPARE(r->deger(0, "DOKTOR").toString(), QStringLiteral("D1"));
+    QCOMPARE(r->deger(0, "HASTACEPTEL").toString(), QStringLiteral("5551112233"));
+    QCOMPARE(r->deger(0, "MUAYENEOLDUMU").toString(), QStringLiteral("HAYIR"));
+    QCOMPARE(r->deger(0, "RANDEVUTARIHI").toDate(), QDate(2027, 1, 15));
+    QCOMPARE(r->deger(0, "RANDEVUSAATI").toDateTime().time(), QTime(10, 15));
+    QCOMPARE(r->deger(0, "RANDALMATARIHI").toDate(), QDate::currentDate());
+
+    m.cevaplar << false;
+    s.eylem("MuayeneKartiAc1");
+    QCOMPARE(say("select count(*) from muayene"), 0);
+    m.cevaplar << true;
+    s.eylem("MuayeneKartiAc1");
+    QCOMPARE(m.sorular.last(), QStringLiteral("Muayene Kartı Acılsın mı ? "));
+    auto mu = Sorgu::sec("select * from muayene");
+    QVERIFY(mu && mu->satirlar.size() == 1);
+    QCOMPARE(mu->deger(0, "MUAYENEOLDUMU").toString(), QStringLiteral("H"));
+    QCOMPARE(mu->deger(0, "DOKTORADI").toString(), QStringLiteral("DR. X"));
+    QCOMPARE(mu->deger(0, "MUAYENETARIHI").toDate(), QDate::currentDate());
+    QCOMPARE(say("select count(*) from cari_hareket"), 0);
+}
+
+void tst_hastaekrani::listeSekmeleri()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(hastaEkle("P1", "ALİ") > 0);
+    const qint64 p2 = hastaEkle("P2", "VELİ");
+    QVERIFY(satirEkle("RANDEVU", "HASTAKODU", "P2", Oturum.sirketkodu));
+    QVERIFY(satirEkle("RANDEVU", "HASTAKODU", "P2", Oturum.sirketkodu));
+    QVERIFY(satirEkle("RANDEVU", "HASTAKODU", "P1", Oturum.sirketkodu));
+    QVERIFY(satirEkle("YAPILANISLEMLER", "HASTAKODU", "P2", Oturum.sirketkodu));
+    Ekran s;
+    QCOMPARE(s.vs()->anahtar(), p2);
+    auto *sekmeler = s.w<QTabWidget>("PageControl1");
+    QCOMPARE(sekmeler->count(), 5);
+    QCOMPARE(sekmeler->tabText(2), QStringLiteral("Randevu"));
+    sekmeler->setCurrentIndex(2);
+    QCOMPARE(s.e->randevuSeti()->kayitSayisi(), 2);
+    sekmeler->setCurrentIndex(4);
+    QCOMPARE(s.e->islemSeti()->kayitSayisi(), 1);
+    // The appointment grid is edited in place and saved.
+    sekmeler->setCurrentIndex(2);
+    auto *g = s.w<QTableView>("DBGrid2");
+    const QModelIndex i = g->model()->index(0, 5); // KONU
+    QVERIFY(g->model()->setData(i, QStringLiteral("KONTROL")));
+    sekmeler->setCurrentIndex(0);
+    QCOMPARE(say("select count(*) from randevu where konu = 'KONTROL' and hastakodu = 'P2'"), 1);
+    QVERIFY(m.hatalar.isEmpty());
+}
+
+void tst_hastaekrani::filtreler()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(hastaEkle("P1", "ALİ") > 0);
+    QVERIFY(hastaEkle("P2", "VELİ") > 0);
+    QVERIFY(hastaEkle("P3", "CAN") > 0);
+    QVERIFY(Sorgu::calistir("update hastalar set kayittarihi = '05.03.2024' where hastakodu in ('P1','P3')"));
+    Aktarim.hasta_hastakodu = QStringLiteral("P2");
+    {
+        Ekran s;
+        QCOMPARE(s.vs()->kayitSayisi(), 1);
+        // A sort column brings back every patient of the company.
+        s.e->siralamaSec(QStringLiteral("HASTAADISOYADI"));
+        QCOMPARE(s.vs()->kayitSayisi(), 3);
+        QCOMPARE(s.vs()->metin("HASTAADISOYADI"), QStringLiteral("ALİ"));
+        s.e->close();
+        QVERIFY(Aktarim.hasta_hastakodu.isEmpty());
+    }
+    Ekran s;
+    QCOMPARE(s.vs()->kayitSayisi(), 3);
+    s.yaz("EsDateEdit1", "05032024");
+    QCOMPARE(s.vs()->kayitSayisi(), 2);
+    QCOMPARE(Aktarim.arama_kayittarihi, QStringLiteral("05.03.2024"));
+    s.yaz("EsDateEdit1", "31022024"); // no such day: the list stays
+    QCOMPARE(s.vs()->kayitSayisi(), 2);
+    QVERIFY(m.hatalar.isEmpty());
+}
+
+void tst_hastaekrani::muayeneDugmesiVeEposta()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(Sorgu::calistir("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu, email) "
+                            "values (1, 'P1', 'ALİ', '2007', 'ali@ornek.com')"));
+    QVERIFY(Sorgu::calistir("delete from kullanicilar where moduladi = 'MUAYENE'"));
+    Ekran s;
+    s.tikla("btn_carihareket");
+    QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Bu Ekrana Girmeye Yetkili Değilsiniz")});
+    QVERIFY(Aktarim.muayene_hastakodu.isEmpty());
+
+    UrlYakalayici y;
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &y, "ac");
+    s.tikla("btn_degistir"); // the "Ek Bilgi" tab is usable only unlocked
+    auto *posta = s.w<QLineEdit>("edt_email");
+    QVERIFY(posta->isEnabled());
+    QTest::mouseDClick(posta, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    QCOMPARE(y.urller, QList<QUrl>{QUrl(QStringLiteral("mailto:ali@ornek.com"))});
+}
+
+void tst_hastaekrani::ilceListesi()
+{
+    const QStringList &l = IlceListesi();
+    QVERIFY2(!IlceDosyasi().isEmpty(), "ilceler.txt bulunamadı");
+    QCOMPARE(l.size(), 973);
+    QCOMPARE(l.count(QStringLiteral("ZONGULDAK MERKEZ")), 1);
+    QVERIFY(l.contains(QStringLiteral("ALTINYAYLA/BURDUR")));
+    QVERIFY(l.contains(QStringLiteral("ALTINYAYLA/SİVAS")));
+    QVERIFY(l.contains(QStringLiteral("ÇANKAYA")));
+    QVERIFY(l.contains(QStringLiteral("EYÜPSULTAN")));
+    QVERIFY(!l.contains(QStringLiteral("ALTINYAYLA")));
+    QCOMPARE(QSet<QString>(l.begin(), l.end()).size(), l.size());
+    const QCollator tr = [] {
+        QCollator c{QLocale(QLocale::Turkish, QLocale::Turkey)};
+        return c;
+    }();
+    for (int i = 1; i < l.size(); ++i)
+        QVERIFY2(tr.compare(l[i - 1], l[i]) < 0, qPrintable(l[i - 1] + " / " + l[i]));
+    QCOMPARE(IlListesi().size(), 85);
+    QCOMPARE(IlListesi().first(), QStringLiteral("İSTANBUL"));
+    QCOMPARE(IlListesi().last(), QStringLiteral("ZONGULDAK"));
+}
+
+QTEST_MAIN(tst_hastaekrani)
+#include "tst_hastaekrani.moc"

@@ -3,7 +3,7 @@
 #include "app/mesaj.h"
 #include "db/baglanti.h"
 
-#include <QSet>
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -12,10 +12,11 @@ namespace {
 
 QString baglantiAdi(const QString &ad) { return ad.isEmpty() ? Baglanti::Paylasilan : ad; }
 
-// Connections on which an Islem is open.
-QSet<QString> &aciklar()
+// Connections on which an Islem is open; true once a joined Islem ended
+// without onayla (the whole change must then be rolled back).
+QHash<QString, bool> &aciklar()
 {
-    static QSet<QString> s;
+    static QHash<QString, bool> s;
     return s;
 }
 
@@ -142,26 +143,41 @@ std::optional<qint64> uretec(const QString &ad, const QString &baglanti, QString
 Islem::Islem(const QString &baglanti)
     : m_baglanti(baglantiAdi(baglanti))
 {
+    if (aciklar().contains(m_baglanti)) {
+        m_katilimci = true;
+        return;
+    }
     QSqlDatabase db = Baglanti::vt(m_baglanti);
-    if (db.isOpen() && !aciklar().contains(m_baglanti) && db.transaction()) {
+    if (db.isOpen() && db.transaction()) {
         m_basladi = true;
-        aciklar().insert(m_baglanti);
+        aciklar().insert(m_baglanti, false);
     }
 }
 
 Islem::~Islem()
 {
-    if (m_basladi && !m_bitti)
+    if ((m_basladi || m_katilimci) && !m_bitti)
         geriAl();
 }
 
 bool Islem::onayla(QString *hata)
 {
+    if (m_katilimci && !m_bitti) {
+        m_bitti = true;
+        return !aciklar().value(m_baglanti, true);
+    }
     if (!m_basladi || m_bitti)
         return false;
     QSqlDatabase db = Baglanti::vt(m_baglanti);
     m_bitti = true;
+    const bool bozuk = aciklar().value(m_baglanti, false);
     aciklar().remove(m_baglanti);
+    if (bozuk) {
+        db.rollback();
+        hataBildir(QStringLiteral("İşlemin bir bölümü tamamlanamadığı için yapılan değişikliklerin hepsi geri alındı."),
+                   hata);
+        return false;
+    }
     if (!db.commit()) {
         hataBildir(hataMetni(db.lastError()), hata);
         db.rollback();
@@ -172,6 +188,13 @@ bool Islem::onayla(QString *hata)
 
 void Islem::geriAl()
 {
+    if (m_katilimci && !m_bitti) {
+        m_bitti = true;
+        auto it = aciklar().find(m_baglanti);
+        if (it != aciklar().end())
+            *it = true;
+        return;
+    }
     if (!m_basladi || m_bitti)
         return;
     m_bitti = true;

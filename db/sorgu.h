@@ -35,6 +35,9 @@ std::optional<qint64> uretec(const QString &ad, const QString &baglanti = QStrin
 // A change made of several statements that must not be half done. While an
 // Islem is alive, data sets and Sorgu on that connection run inside it and do
 // not commit; onayla() commits once. Destroyed without onayla(): rolled back.
+// An Islem made while another is open on the connection joins it: its
+// onayla() commits nothing, and when it ends without onayla() the outer one
+// can no longer commit (its onayla() rolls everything back and says so).
 class Islem
 {
 public:
@@ -43,7 +46,7 @@ public:
     Islem(const Islem &) = delete;
     Islem &operator=(const Islem &) = delete;
 
-    bool basladi() const { return m_basladi; }
+    bool basladi() const { return m_basladi || m_katilimci; }
     bool onayla(QString *hata = nullptr);   // commit; errors to the general display unless hata given
     void geriAl();
     static bool acikMi(const QString &baglanti = QString());
@@ -51,5 +54,6 @@ public:
 private:
     QString m_baglanti;
     bool m_basladi = false;
+    bool m_katilimci = false;
     bool m_bitti = false;
 };

@@ -467,6 +467,13 @@ bool VeriSeti::ac()
         }
         const QSqlError e = q.lastError();
         q.finish();
+        for (Sutun &s : yeni) {
+            // give back what the doubling of the text blocks left unused
+            if (s.depo == Depo::Metin && s.blok.size() > s.blokBoyu + s.blokBoyu / 8 + 4096) {
+                s.blok.resize(s.blokBoyu);
+                s.blok.squeeze();
+            }
+        }
         if (e.isValid()) {
             Mesaj::hata(e.databaseText().trimmed().isEmpty() ? e.text() : e.databaseText().trimmed());
             return false;

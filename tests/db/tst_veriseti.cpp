@@ -327,6 +327,38 @@ private slots:
         QVERIFY(m.mesajlar.isEmpty());
     }
 
+    void icIceIslem_data()
+    {
+        QTest::addColumn<bool>("iceriOnaylar");
+        QTest::newRow("içteki onaylar") << true;
+        QTest::newRow("içteki yarıda kalır") << false;
+    }
+
+    void icIceIslem()
+    {
+        QFETCH(bool, iceriOnaylar);
+        TEST_VT(vt);
+        BetikMesaj m;
+        VeriSeti vs(QStringLiteral("HASTALAR"));
+        QVERIFY(vs.ac());
+        {
+            Islem dis;
+            QVERIFY(hastaEkle(vs, QStringLiteral("D1"), QStringLiteral("DIŞ")));
+            {
+                Islem ic;
+                QVERIFY(ic.basladi());
+                QVERIFY(hastaEkle(vs, QStringLiteral("I1"), QStringLiteral("İÇ")));
+                if (iceriOnaylar)
+                    QVERIFY(ic.onayla());
+                QVERIFY(Islem::acikMi());   // the inner one commits nothing
+            }
+            QCOMPARE(dis.onayla(), iceriOnaylar);
+        }
+        QVERIFY(!Islem::acikMi());
+        QCOMPARE(sayiSor(QStringLiteral("select count(*) from hastalar")), iceriOnaylar ? 2 : 0);
+        QCOMPARE(m.hatalar.size(), iceriOnaylar ? 0 : 1);
+    }
+
     void karakterSetiDisiMetinReddedilir()
     {
         TEST_VT(vt);
@@ -496,6 +528,30 @@ private slots:
         QVERIFY(vs.yenile());
         QCOMPARE(vs.anahtar(), 40);
         QVERIFY(m.mesajlar.isEmpty());
+    }
+
+    void uzunMetinGidisDonus()
+    {
+        TEST_VT(vt);
+        BetikMesaj m;
+        const QString not_ = QStringLiteral("Şikâyeti: baş ağrısı\nİkinci satır ĞÜŞİÖÇ ğüşıöç ") + QString(3000, QLatin1Char('x'));
+        {
+            VeriSeti vs(QStringLiteral("ACIKLAMALAR"));
+            QVERIFY(vs.ac());
+            QVERIFY(vs.ekle());
+            vs.degerAyarla(QStringLiteral("ACIKLAMA2"), not_);
+            vs.degerAyarla(QStringLiteral("ACIKLAMA1"), QStringLiteral("KISA"));
+            QVERIFY(vs.kaydet());
+        }
+        VeriSeti vs(QStringLiteral("ACIKLAMALAR"));
+        QVERIFY(vs.ac());
+        QCOMPARE(vs.kayitSayisi(), 1);
+        QCOMPARE(vs.metin(QStringLiteral("ACIKLAMA2")), not_);   // not cut: a blob has no width
+        QCOMPARE(sayiSor(QStringLiteral("select char_length(aciklama2) from aciklamalar")), not_.size());
+        // foreign letters are refused in memos too
+        QVERIFY(vs.degerAyarla(QStringLiteral("ACIKLAMA2"), QStringLiteral("Ə")));
+        QVERIFY(!vs.kaydet());
+        QVERIFY2(m.son().contains(QStringLiteral("ACIKLAMA2")), qPrintable(m.son()));
     }
 
     void kapaliVeBosVeriSeti()

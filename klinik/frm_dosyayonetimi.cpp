@@ -1,6 +1,7 @@
 #include "klinik/frm_dosyayonetimi.h"
 #include "klinik/frm_dosyabul.h"
 #include "app/mesaj.h"
+#include "app/notdosya.h"
 #include "app/oturum.h"
 #include "db/baglayici.h"
 #include "db/tablomodeli.h"
@@ -104,9 +105,9 @@ Tfrm_dosyayonetimi::Tfrm_dosyayonetimi(QWidget *ust)
     resize(860, 560);
 }
 
-QString Tfrm_dosyayonetimi::aktarimKosulu() const
+QString Tfrm_dosyayonetimi::aktarimSelectMetni() const
 {
-    return EvrakKosulu(Aktarim.dosya_evrakkayitno, Aktarim.dosya_evrakturu);
+    return DosyalarSelectMetni(Aktarim.dosya_evrakkayitno, Aktarim.dosya_evrakturu);
 }
 
 void Tfrm_dosyayonetimi::yeniSatirDegerleri()

@@ -20,7 +20,7 @@ public:
     bool konumAyarla(const QString &yol);
 
 protected:
-    QString aktarimKosulu() const override;
+    QString aktarimSelectMetni() const override;
     void yeniSatirDegerleri() override;
     void aktarimiTemizle() override;
 };

@@ -1,4 +1,5 @@
 #include "klinik/frm_notlar2.h"
+#include "app/notdosya.h"
 #include "app/oturum.h"
 #include "db/baglayici.h"
 #include "db/tablomodeli.h"
@@ -98,9 +99,9 @@ Tfrm_notlar2::Tfrm_notlar2(QWidget *ust)
     resize(820, 560);
 }
 
-QString Tfrm_notlar2::aktarimKosulu() const
+QString Tfrm_notlar2::aktarimSelectMetni() const
 {
-    return EvrakKosulu(Aktarim.not_evrakkayitno, Aktarim.not_evrakturu);
+    return NotlarSelectMetni(Aktarim.not_evrakkayitno, Aktarim.not_evrakturu);
 }
 
 void Tfrm_notlar2::yeniSatirDegerleri()

@@ -10,7 +10,7 @@ public:
     explicit Tfrm_notlar2(QWidget *ust = nullptr);
 
 protected:
-    QString aktarimKosulu() const override;
+    QString aktarimSelectMetni() const override;
     void yeniSatirDegerleri() override;
     void aktarimiTemizle() override;
 };

@@ -1,7 +1,6 @@
 #include "klinik/notdosyapenceresi.h"
 #include "app/mesaj.h"
 #include "app/notdosya.h"
-#include "app/sqltext.h"
 #include "db/baglayici.h"
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
@@ -16,12 +15,6 @@
 #include <QMenuBar>
 #include <QTableView>
 #include <QVBoxLayout>
-
-QString EvrakKosulu(int evrakkayitno, const QString &evrakturu)
-{
-    return QStringLiteral(" and Evrakkayitno=") + SqlQuote(QString::number(evrakkayitno))
-           + QStringLiteral(" and Evrakturu=") + SqlQuote(evrakturu);
-}
 
 NotDosyaPenceresi::NotDosyaPenceresi(const QString &tablo, const QString &sablon, QWidget *ust)
     : QDialog(ust)
@@ -89,8 +82,7 @@ void NotDosyaPenceresi::selectMetniAyarla(const QString &sql)
 bool NotDosyaPenceresi::ac()
 {
     if (m_vs->selectMetni().isEmpty())
-        m_vs->selectMetniAyarla(QStringLiteral("select * from ") + m_tablo + QStringLiteral(" where 1=1 ")
-                                + aktarimKosulu() + QStringLiteral(" "));
+        m_vs->selectMetniAyarla(aktarimSelectMetni());
     return m_vs->ac();
 }
 

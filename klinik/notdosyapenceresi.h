@@ -42,8 +42,9 @@ public:
 protected:
     NotDosyaPenceresi(const QString &tablo, const QString &sablon, QWidget *ust);
 
-    // Condition of the rows of the record the window was opened for, from the hand-over values.
-    virtual QString aktarimKosulu() const = 0;
+    // The select of the record the window was opened for, from the hand-over values
+    // (used when the opener handed over no select text).
+    virtual QString aktarimSelectMetni() const = 0;
     virtual void yeniSatirDegerleri() = 0;
     virtual void aktarimiTemizle() = 0;
 
@@ -63,6 +64,3 @@ protected:
     QString m_tablo;    // lower case, as the select heads are written
     QString m_sablon;
 };
-
-// The condition that ties rows to one record: " and Evrakkayitno='5' and Evrakturu='HASTA'".
-QString EvrakKosulu(int evrakkayitno, const QString &evrakturu);

@@ -217,6 +217,14 @@ private slots:
             hazirla(p, NotlarSelectMetni(8, "RANDEVU"));
             notEkle(p, "randevu notu");
         }
+        {
+            // Opened by name with no select handed over: the hand-over values decide.
+            notlarAktarim(8, "RANDEVU");
+            std::unique_ptr<QDialog> d(EkranOlustur("frm_notlar2", nullptr));
+            d->show();
+            QCOMPARE(static_cast<Tfrm_notlar2 *>(d.get())->veriSeti()->kayitSayisi(), 1);
+            d->reject();
+        }
         QString ad;
         int satir = -1;
         QTimer::singleShot(0, [&] {

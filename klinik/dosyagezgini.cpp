@@ -102,6 +102,20 @@ void DosyaGezgini::klasoreGit(const QString &yol)
         return;
     m_klasor = d.absolutePath();
     m_klasorEtiketi->setText(QDir::toNativeSeparators(m_klasor));
+    // The drive chooser shows the drive (or home folder) the folder is on.
+    int surucu = -1, enUzun = -1;
+    for (int i = 0; i < m_surucu->count(); ++i) {
+        const QString kok = m_surucu->itemData(i).toString();
+        const bool altinda = m_klasor.startsWith(kok, Qt::CaseInsensitive)
+                             && (kok.endsWith(QLatin1Char('/')) || m_klasor.size() == kok.size()
+                                 || m_klasor.at(kok.size()) == QLatin1Char('/'));
+        if (altinda && kok.size() > enUzun) {
+            enUzun = int(kok.size());
+            surucu = i;
+        }
+    }
+    if (surucu >= 0)
+        m_surucu->setCurrentIndex(surucu);
     m_klasorler->clear();
     if (!d.isRoot())
         m_klasorler->addItem(QStringLiteral(".."));

@@ -1,0 +1,498 @@
+// The report windows driven through their objectNames: preview, template
+// chooser, designer.
+#include "destek/betikmesaj.h"
+#include "destek/testvt.h"
+
+#include "app/oturum.h"
+#include "db/sorgu.h"
+#include "raporlar/raporonizleme.h"
+#include "raporlar/raporsecici.h"
+#include "raporlar/raportasarim.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+const QByteArray SAYFALI = R"(<?xml version="1.0" encoding="UTF-8"?>
+<rapor kagit="A4" sol="10" ust="10" sag="10" alt="10">
+ <bant tur="raporbasligi" yukseklik="20"><metin x="0" y="0" genislik="100" yukseklik="10">[#BASLIK]</metin></bant>
+ <bant tur="detay" yukseklik="10"><metin x="0" y="0" genislik="60" yukseklik="10">[AD]</metin></bant>
+ <bant tur="sayfaaltligi" yukseklik="10"><metin x="0" y="0" genislik="60" yukseklik="10">Sayfa [#SAYFA]</metin></bant>
+</rapor>
+)";
+
+TabloKaynagi satirlar(int n)
+{
+    QVector<QVariantList> s;
+    for (int i = 1; i <= n; ++i)
+        s.append({QStringLiteral("Satır %1").arg(i)});
+    return TabloKaynagi({QStringLiteral("AD")}, s);
+}
+
+QString dosyaYaz(const QTemporaryDir &k, const QString &ad, const QByteArray &icerik)
+{
+    QFile f(k.filePath(ad));
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write(icerik);
+    return QFileInfo(f).absoluteFilePath();
+}
+
+QString pdfMetni(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int sariNokta(const QPixmap &p)
+{
+    const QImage i = p.toImage();
+    int n = 0;
+    for (int y = 0; y < i.height(); y += 2)
+        for (int x = 0; x < i.width(); x += 2) {
+            const QColor c = i.pixelColor(x, y);
+            if (c.red() > 240 && c.green() > 220 && c.blue() < 120)
+                ++n;
+        }
+    return n;
+}
+
+template <typename T> T *bul(QWidget *w, const char *ad)
+{
+    T *c = w->findChild<T *>(QString::fromLatin1(ad));
+    if (!c)
+        qFatal("no %s", ad);
+    return c;
+}
+
+// Runs f on the modal window named ad as soon as it is up.
+void acilinca(const QString &ad, std::function<void(QWidget *)> f)
+{
+    auto *zaman = new QTimer;
+    zaman->setInterval(20);
+    QObject::connect(zaman, &QTimer::timeout, [zaman, ad, f] {
+        QWidget *w = QApplication::activeModalWidget();
+        if (w && w->objectName() == ad) {
+            zaman->stop();
+            zaman->deleteLater();
+            f(w);
+        }
+    });
+    zaman->start();
+}
+
+} // namespace
+
+class TestRaporPencereleri : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void onizlemeGezinme();
+    void onizlemeBul();
+    void onizlemePdfVeSablonYukle();
+    void onizlemeUyarilariBirKez();
+    void seciciSec();
+    void seciciKapatVeDuzenle();
+    void tasarimDuzenleKaydet();
+    void tasarimFareIleTasi();
+    void tasarimOrnekSorgu();
+};
+
+void TestRaporPencereleri::onizlemeGezinme()
+{
+    BetikMesaj m;
+    QTemporaryDir k;
+    TabloKaynagi kaynak = satirlar(60);
+    Rapor r;
+    r.baglan(&kaynak);
+    QVERIFY(r.yukle(dosyaYaz(k, QStringLiteral("s.frf"), SAYFALI)));
+    r.baslikAyarla(QStringLiteral("s.frf"));
+    RaporOnizleme w(r);
+    w.show();
+    QCOMPARE(w.objectName(), QStringLiteral("frm_onizleme"));
+    QVERIFY(w.isModal());
+    QCOMPARE(w.windowTitle(), QStringLiteral("s.frf"));
+    // 297 - 20 - 10 = 267 mm: page 1 has 23 rows after the title, then 26, then 11.
+    QCOMPARE(w.belge().sayfaSayisi(), 3);
+    QCOMPARE(bul<QLabel>(&w, "lbl_sayfasayisi")->text(), QStringLiteral("/ 3"));
+    QCOMPARE(w.gecerliSayfa(), 0);
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_sonraki"), Qt::LeftButton);
+    QCOMPARE(w.gecerliSayfa(), 1);
+    QCOMPARE(bul<QSpinBox>(&w, "spn_sayfa")->value(), 2);
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_son"), Qt::LeftButton);
+    QCOMPARE(w.gecerliSayfa(), 2);
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_sonraki"), Qt::LeftButton);
+    QCOMPARE(w.gecerliSayfa(), 2);
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_ilk"), Qt::LeftButton);
+    QCOMPARE(w.gecerliSayfa(), 0);
+    bul<QSpinBox>(&w, "spn_sayfa")->setValue(2);
+    QCOMPARE(w.gecerliSayfa(), 1);
+    // Zoom: the page picture grows with it.
+    QLabel *sayfa = bul<QLabel>(&w, "lbl_sayfa");
+    const int once = sayfa->width();
+    auto *yakinlik = bul<QComboBox>(&w, "cmb_yakinlik");
+    yakinlik->setCurrentIndex(yakinlik->findData(2.0));
+    QCOMPARE(w.yakinlik(), 2.0);
+    QVERIFY(qAbs(sayfa->width() - 2 * once) <= 2);
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_kapat"), Qt::LeftButton);
+    QVERIFY(!w.isVisible());
+    QVERIFY(m.mesajlar.isEmpty());
+}
+
+void TestRaporPencereleri::onizlemeBul()
+{
+    BetikMesaj m;
+    QTemporaryDir k;
+    TabloKaynagi kaynak = satirlar(60);
+    Rapor r;
+    r.baglan(&kaynak);
+    QVERIFY(r.yukle(dosyaYaz(k, QStringLiteral("s.frf"), SAYFALI)));
+    RaporOnizleme w(r);
+    w.show();
+    QCOMPARE(sariNokta(bul<QLabel>(&w, "lbl_sayfa")->pixmap()), 0);
+    bul<QLineEdit>(&w, "edt_bul")->setText(QStringLiteral("satır 55"));
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_bul"), Qt::LeftButton);
+    QCOMPARE(w.gecerliSayfa(), 2);
+    QVERIFY(sariNokta(bul<QLabel>(&w, "lbl_sayfa")->pixmap()) > 20);
+    // Again: the next page holding it (wraps round to the first).
+    bul<QLineEdit>(&w, "edt_bul")->setText(QStringLiteral("Sayfa"));
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_bul"), Qt::LeftButton);
+    QCOMPARE(w.gecerliSayfa(), 2);
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_bul"), Qt::LeftButton);
+    QCOMPARE(w.gecerliSayfa(), 0);
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_bul"), Qt::LeftButton);
+    QCOMPARE(w.gecerliSayfa(), 1);
+    QVERIFY(m.mesajlar.isEmpty());
+    bul<QLineEdit>(&w, "edt_bul")->setText(QStringLiteral("olmayan metin"));
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_bul"), Qt::LeftButton);
+    QCOMPARE(m.mesajlar.size(), 1);
+    QVERIFY(m.son().contains(QStringLiteral("bulunamadı")));
+    QCOMPARE(w.gecerliSayfa(), 1);
+    QCOMPARE(sariNokta(bul<QLabel>(&w, "lbl_sayfa")->pixmap()), 0);
+}
+
+void TestRaporPencereleri::onizlemePdfVeSablonYukle()
+{
+    BetikMesaj m;
+    QTemporaryDir k;
+    TabloKaynagi kaynak = satirlar(30);
+    Rapor r;
+    r.baglan(&kaynak);
+    QVERIFY(r.yukle(dosyaYaz(k, QStringLiteral("s.frf"), SAYFALI)));
+    RaporOnizleme w(r);
+    w.show();
+    // Save as PDF: the file dialog through Mesaj, ".pdf" added.
+    m.dosyalar.enqueue(k.filePath(QStringLiteral("cikti")));
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_pdf"), Qt::LeftButton);
+    const QString pdf = k.filePath(QStringLiteral("cikti.pdf"));
+    QVERIFY(QFile::exists(pdf));
+    const QString metin = pdfMetni(pdf);
+    QVERIFY(metin.contains(QStringLiteral("Satır 1")));
+    QVERIFY(metin.contains(QStringLiteral("Satır 30")));
+    // Cancelled dialog: nothing happens.
+    m.dosyalar.enqueue(QString());
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_pdf"), Qt::LeftButton);
+    QVERIFY(m.hatalar.isEmpty());
+
+    // Loading a template that is not there: error, the preview unchanged.
+    const int sayfa = w.belge().sayfaSayisi();
+    m.dosyalar.enqueue(k.filePath(QStringLiteral("yok.frf")));
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_yukle"), Qt::LeftButton);
+    QCOMPARE(m.hatalar.size(), 1);
+    QVERIFY(m.hatalar.first().contains(QStringLiteral("yok.frf")));
+    QCOMPARE(w.belge().sayfaSayisi(), sayfa);
+    // Another template over the same rows.
+    m.dosyalar.enqueue(dosyaYaz(k, QStringLiteral("tek.frf"), QByteArray(SAYFALI).replace("[AD]", "* [AD] *")));
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_yukle"), Qt::LeftButton);
+    QCOMPARE(m.hatalar.size(), 1);
+    QCOMPARE(w.windowTitle(), QStringLiteral("tek.frf"));
+    QVERIFY(w.belge().sayfalar[0].metinler(BantTuru::Detay).contains(QStringLiteral("* Satır 1 *")));
+}
+
+void TestRaporPencereleri::onizlemeUyarilariBirKez()
+{
+    BetikMesaj m;
+    QTemporaryDir k;
+    TabloKaynagi kaynak = satirlar(80);
+    Rapor r;
+    r.baglan(&kaynak);
+    QVERIFY(r.yukle(dosyaYaz(k, QStringLiteral("e.frf"), QByteArray(SAYFALI).replace("[AD]", "[AD] [SOYAD]"))));
+    RaporOnizleme w(r);
+    w.show();
+    QCOMPARE(m.mesajlar.size(), 1);
+    QVERIFY(m.son().contains(QStringLiteral("[SOYAD]")));
+    QVERIFY(w.belge().sayfalar[1].metinler(BantTuru::Detay).first().endsWith(QStringLiteral("[?SOYAD]")));
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_son"), Qt::LeftButton);
+    QCOMPARE(m.mesajlar.size(), 1);
+}
+
+void TestRaporPencereleri::seciciSec()
+{
+    BetikMesaj m;
+    QTemporaryDir k;
+    dosyaYaz(k, QStringLiteral("b.frf"), SAYFALI);
+    dosyaYaz(k, QStringLiteral("a.frf"), SAYFALI);
+    dosyaYaz(k, QStringLiteral("not.txt"), "x");
+    const QString once = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(k.path()));
+    Aktarim.rapor_sablonu.clear();
+    {
+        RaporSecici s;
+        s.show();
+        QCOMPARE(s.objectName(), QStringLiteral("frm_freeMainForm"));
+        QCOMPARE(s.windowTitle(), QStringLiteral("Rapor   Sec - Düzenle - Oluştur"));
+        QVERIFY(s.isModal());
+        QCOMPARE(bul<QPushButton>(&s, "btn_sec")->text(), QStringLiteral(" S e c"));
+        QCOMPARE(bul<QPushButton>(&s, "btn_duzenle")->text(), QStringLiteral("D ü z e n l e"));
+        QCOMPARE(bul<QPushButton>(&s, "btn_kapat")->text(), QStringLiteral(" K a p a t"));
+        QCOMPARE(s.klasor(), QDir(k.path()).absolutePath());
+        QCOMPARE(s.dosyalar(), (QStringList{"a.frf", "b.frf"}));
+        auto *liste = bul<QListWidget>(&s, "lst_sablonlar");
+        liste->setCurrentRow(1);
+        QTest::mouseClick(bul<QPushButton>(&s, "btn_sec"), Qt::LeftButton);
+        QCOMPARE(Aktarim.rapor_sablonu, QDir(k.path()).absoluteFilePath(QStringLiteral("b.frf")));
+        QCOMPARE(s.result(), int(QDialog::Accepted));
+        QVERIFY(!s.isVisible());
+    }
+    {
+        // Another folder through the tree: its templates are listed.
+        QTemporaryDir bos;
+        RaporSecici s;
+        s.show();
+        s.klasorAc(bos.path());
+        QVERIFY(s.dosyalar().isEmpty());
+        QTest::mouseClick(bul<QPushButton>(&s, "btn_sec"), Qt::LeftButton);
+        QVERIFY(s.isVisible());
+        QCOMPARE(Aktarim.rapor_sablonu, QDir(k.path()).absoluteFilePath(QStringLiteral("b.frf")));
+    }
+    QVERIFY(QDir::setCurrent(once));
+}
+
+// " K a p a t" keeps what was picked earlier; RaporSablonuSec tells the caller.
+void TestRaporPencereleri::seciciKapatVeDuzenle()
+{
+    BetikMesaj m;
+    QTemporaryDir k;
+    const QString a = dosyaYaz(k, QStringLiteral("a.frf"), SAYFALI);
+    const QString once = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(k.path()));
+    Aktarim.rapor_sablonu.clear();
+    acilinca(QStringLiteral("frm_freeMainForm"),
+             [](QWidget *w) { QTest::mouseClick(bul<QPushButton>(w, "btn_kapat"), Qt::LeftButton); });
+    QVERIFY(!RaporSablonuSec());
+    QVERIFY(Aktarim.rapor_sablonu.isEmpty());
+
+    Aktarim.rapor_sablonu = QStringLiteral("/eski/secim.frf");
+    acilinca(QStringLiteral("frm_freeMainForm"),
+             [](QWidget *w) { QTest::mouseClick(bul<QPushButton>(w, "btn_kapat"), Qt::LeftButton); });
+    QVERIFY(RaporSablonuSec());
+    QCOMPARE(Aktarim.rapor_sablonu, QStringLiteral("/eski/secim.frf"));
+
+    // "D ü z e n l e" opens the designer on the picked file; then " S e c".
+    QString tasarimdaki;
+    acilinca(QStringLiteral("frm_freeMainForm"), [&tasarimdaki](QWidget *w) {
+        acilinca(QStringLiteral("frm_rapor_tasarim"), [&tasarimdaki, w](QWidget *t) {
+            tasarimdaki = static_cast<RaporTasarim *>(t)->dosyaYolu();
+            QTest::mouseClick(bul<QPushButton>(t, "btn_kapat"), Qt::LeftButton);
+            QTimer::singleShot(0, w, [w] { QTest::mouseClick(bul<QPushButton>(w, "btn_sec"), Qt::LeftButton); });
+        });
+        QTest::mouseClick(bul<QPushButton>(w, "btn_duzenle"), Qt::LeftButton);
+    });
+    QVERIFY(RaporSablonuSec());
+    QCOMPARE(tasarimdaki, a);
+    QCOMPARE(Aktarim.rapor_sablonu, a);
+    QVERIFY(m.sorular.isEmpty());
+    QVERIFY(QDir::setCurrent(once));
+}
+
+void TestRaporPencereleri::tasarimDuzenleKaydet()
+{
+    BetikMesaj m;
+    QTemporaryDir k;
+    QFile::copy(RaporSablonuBul(QStringLiteral("cari_gruplu.frf")), k.filePath(QStringLiteral("c.frf")));
+    QFile::setPermissions(k.filePath(QStringLiteral("c.frf")), QFile::ReadOwner | QFile::WriteOwner);
+    TabloKaynagi kaynak({QStringLiteral("CARIKOD"), QStringLiteral("CARIUNVAN"), QStringLiteral("ACIKLAMA"),
+                         QStringLiteral("BORC"), QStringLiteral("ALACAK"), QStringLiteral("ISLEMTURU")},
+                        {{QStringLiteral("H1"), QStringLiteral("ALİ"), QStringLiteral("muayene"), 10.0, 0.0, QStringLiteral("NAKIT")}});
+    RaporTasarim t(nullptr, &kaynak);
+    t.show();
+    QCOMPARE(t.objectName(), QStringLiteral("frm_rapor_tasarim"));
+    QVERIFY(t.ac(k.filePath(QStringLiteral("c.frf"))));
+    // Every object of the template is on the scene where it prints.
+    auto *sahne = bul<QGraphicsView>(&t, "gv_tasarim")->scene();
+    int nesne = 0, tasinabilir = 0;
+    for (const auto &b : t.sablon().bantlar)
+        nesne += int(b.nesneler.size());
+    for (QGraphicsItem *o : sahne->items())
+        if (o->flags() & QGraphicsItem::ItemIsMovable)
+            ++tasinabilir;
+    QCOMPARE(tasinabilir, nesne);
+
+    int detay = -1;
+    for (int i = 0; i < int(t.sablon().bantlar.size()); ++i)
+        if (t.sablon().bantlar[i].tur == BantTuru::Detay)
+            detay = i;
+    QVERIFY(detay >= 0);
+    t.sec(detay, 4);
+    auto *metin = bul<QPlainTextEdit>(&t, "edt_metin");
+    QCOMPARE(metin->toPlainText(), QStringLiteral("[ACIKLAMA]"));
+    metin->setPlainText(QStringLiteral("Açıklama: [ACIKLAMA]"));
+    bul<QCheckBox>(&t, "chk_kalin")->setChecked(true);
+    auto *hiza = bul<QComboBox>(&t, "cmb_hiza");
+    hiza->setCurrentIndex(hiza->findText(QStringLiteral("Sağa")));
+    bul<QDoubleSpinBox>(&t, "spn_genislik")->setValue(80);
+    const RaporNesnesi &n = t.sablon().bantlar[detay].nesneler[4];
+    QCOMPARE(n.metin, QStringLiteral("Açıklama: [ACIKLAMA]"));
+    QVERIFY(n.kalin);
+    QCOMPARE(int(n.hiza & Qt::AlignHorizontal_Mask), int(Qt::AlignRight));
+    QCOMPARE(n.alan.width(), 80.0);
+    // A field inserted from the list with a format.
+    metin->moveCursor(QTextCursor::End);
+    bul<QComboBox>(&t, "cmb_alan")->setCurrentText(QStringLiteral("BORC"));
+    bul<QComboBox>(&t, "cmb_bicim")->setCurrentText(QStringLiteral("#,###.00"));
+    QTest::mouseClick(bul<QPushButton>(&t, "btn_alanekle"), Qt::LeftButton);
+    QCOMPARE(t.sablon().bantlar[detay].nesneler[4].metin, QStringLiteral("Açıklama: [ACIKLAMA][BORC:#,###.00]"));
+
+    // Add and delete objects and bands.
+    const size_t once = t.sablon().bantlar[detay].nesneler.size();
+    t.sec(detay);
+    QTest::mouseClick(bul<QPushButton>(&t, "btn_kutuekle"), Qt::LeftButton);
+    QCOMPARE(t.sablon().bantlar[detay].nesneler.size(), once + 1);
+    QCOMPARE(t.sablon().bantlar[detay].nesneler.back().tur, NesneTuru::Kutu);
+    QCOMPARE(t.seciliNesne(), int(once));
+    QTest::mouseClick(bul<QPushButton>(&t, "btn_sil"), Qt::LeftButton);
+    QCOMPARE(t.sablon().bantlar[detay].nesneler.size(), once);
+    QCOMPARE(t.bantEkle(BantTuru::Ozet), -1);   // there is one already
+    QCOMPARE(m.mesajlar.size(), 1);
+    const int grup = t.bantEkle(BantTuru::GrupBasligi, QStringLiteral("ISLEMTURU"));
+    QVERIFY(grup >= 0);
+    QStringList turler;
+    for (const auto &b : t.sablon().bantlar)
+        turler << BantTuruAdi(b.tur) + (b.kolon.isEmpty() ? QString() : QLatin1Char(':') + b.kolon);
+    QCOMPARE(turler, (QStringList{"raporbasligi", "kolonbasligi", "grupbasligi:CARIKOD", "grupbasligi:ISLEMTURU",
+                                  "detay", "grupsonu:CARIKOD", "ozet", "sayfaaltligi"}));
+    t.sec(grup);
+    QTest::mouseClick(bul<QPushButton>(&t, "btn_metinekle"), Qt::LeftButton);
+    bul<QPlainTextEdit>(&t, "edt_metin")->setPlainText(QStringLiteral("Tür: [ISLEMTURU]"));
+
+    // Page set-up.
+    bul<QComboBox>(&t, "cmb_kagit")->setCurrentText(QStringLiteral("Letter"));
+    bul<QComboBox>(&t, "cmb_yon")->setCurrentText(QStringLiteral("Yatay"));
+    bul<QDoubleSpinBox>(&t, "spn_sol")->setValue(12.7);
+    QCOMPARE(t.sablon().kagit, RaporSablonu::Kagit::Letter);
+    QVERIFY(t.sablon().yatay);
+    QCOMPARE(t.sablon().solBosluk, 12.7);
+
+    // The preview over the sample rows shows the changes.
+    const RaporBelgesi b = t.onizlemeBelgesi();
+    QVERIFY(b.sayfalar[0].metinler(BantTuru::Detay).contains(QStringLiteral("Açıklama: muayene10,00")));
+    QVERIFY(b.sayfalar[0].metinler(BantTuru::GrupBasligi).contains(QStringLiteral("Tür: NAKIT")));
+    QCOMPARE(b.sayfalar[0].boyut, QSizeF(279.4, 215.9));
+
+    // Save and read back.
+    QVERIFY(t.degisti());
+    QTest::mouseClick(bul<QPushButton>(&t, "btn_kaydet"), Qt::LeftButton);
+    QVERIFY(!t.degisti());
+    QString hata;
+    auto okunan = RaporSablonu::oku(k.filePath(QStringLiteral("c.frf")), &hata);
+    QVERIFY2(okunan, qPrintable(hata));
+    QCOMPARE(QString::fromUtf8(okunan->xml()), QString::fromUtf8(t.sablon().xml()));
+
+    // Closing with unsaved changes asks; "Hayır" closes without saving.
+    t.nesneEkle(NesneTuru::Cizgi);
+    m.cevaplar.enqueue(false);
+    QTest::mouseClick(bul<QPushButton>(&t, "btn_kapat"), Qt::LeftButton);
+    QCOMPARE(m.sorular.size(), 1);
+    QVERIFY(!t.isVisible());
+    QCOMPARE(QString::fromUtf8(RaporSablonu::oku(k.filePath(QStringLiteral("c.frf")), &hata)->xml()),
+             QString::fromUtf8(okunan->xml()));
+}
+
+// Objects move and resize with the mouse, snapped to half millimetres.
+void TestRaporPencereleri::tasarimFareIleTasi()
+{
+    BetikMesaj m;
+    QTemporaryDir k;
+    RaporTasarim t;
+    t.resize(1200, 800);
+    t.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&t));
+    // The new template: title band with one text at (0, 2) 120 × 9 mm.
+    QCOMPARE(t.sablon().bantlar[0].tur, BantTuru::RaporBasligi);
+    auto *gorunum = bul<QGraphicsView>(&t, "gv_tasarim");
+    QGraphicsItem *oge = nullptr;
+    for (QGraphicsItem *o : gorunum->scene()->items())
+        if (o->flags() & QGraphicsItem::ItemIsMovable)
+            oge = o;
+    QVERIFY(oge);
+    const QPoint bas = gorunum->mapFromScene(oge->mapToScene(oge->boundingRect().center()));
+    const QPoint son = bas + gorunum->mapFromScene(QPointF(40, 8)) - gorunum->mapFromScene(QPointF(0, 0));
+    QTest::mousePress(gorunum->viewport(), Qt::LeftButton, {}, bas);
+    QTest::mouseMove(gorunum->viewport(), bas + QPoint(5, 2));
+    QTest::mouseMove(gorunum->viewport(), son);
+    QTest::mouseRelease(gorunum->viewport(), Qt::LeftButton, {}, son);
+    const RaporNesnesi &n = t.sablon().bantlar[0].nesneler[0];
+    QCOMPARE(t.seciliBant(), 0);
+    QCOMPARE(t.seciliNesne(), 0);
+    QVERIFY2(qAbs(n.alan.x() - 10) <= 0.5 && qAbs(n.alan.y() - 4) <= 0.5,
+             qPrintable(QStringLiteral("%1 %2").arg(n.alan.x()).arg(n.alan.y())));
+    QCOMPARE(n.alan.x() * 2, qRound(n.alan.x() * 2) * 1.0);
+    QCOMPARE(n.alan.size(), QSizeF(120, 9));
+    QCOMPARE(bul<QDoubleSpinBox>(&t, "spn_x")->value(), n.alan.x());
+    // The bottom-right corner of the selected object resizes it.
+    const QPoint kose = gorunum->mapFromScene(oge->mapToScene(oge->boundingRect().bottomRight() - QPointF(2, 2)));
+    const QPoint yeni = kose - (gorunum->mapFromScene(QPointF(80, 0)) - gorunum->mapFromScene(QPointF(0, 0)));
+    QTest::mousePress(gorunum->viewport(), Qt::LeftButton, {}, kose);
+    QTest::mouseMove(gorunum->viewport(), kose - QPoint(3, 0));
+    QTest::mouseMove(gorunum->viewport(), yeni);
+    QTest::mouseRelease(gorunum->viewport(), Qt::LeftButton, {}, yeni);
+    const RaporNesnesi &b = t.sablon().bantlar[0].nesneler[0];
+    QVERIFY2(qAbs(b.alan.width() - 100) <= 0.5, qPrintable(QString::number(b.alan.width())));
+    QVERIFY(qAbs(b.alan.x() - n.alan.x()) < 0.01);
+    QVERIFY(t.degisti());
+    m.cevaplar.enqueue(false);
+    QTest::mouseClick(bul<QPushButton>(&t, "btn_kapat"), Qt::LeftButton);
+    QVERIFY(!t.isVisible());
+}
+
+// Opened from the chooser without data: sample rows from a query.
+void TestRaporPencereleri::tasarimOrnekSorgu()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into cari_hareket (kayitno, carikod, cariunvan, borc, alacak, sirketkodu) "
+                                           "values (1, 'H9', 'DENEME', 5, 0, '2007')")));
+    RaporTasarim t;
+    QVERIFY(t.ac(RaporSablonuBul(QStringLiteral("liste.frf"))));
+    bul<QLineEdit>(&t, "edt_sorgu")->setText(QStringLiteral("select carikod, cariunvan, borc from cari_hareket"));
+    QTest::mouseClick(bul<QPushButton>(&t, "btn_sorgu"), Qt::LeftButton);
+    const RaporBelgesi b = t.onizlemeBelgesi();
+    QCOMPARE(b.sayfalar[0].metinler(BantTuru::Detay), (QStringList{"H9", "DENEME", "5,00"}));
+    QVERIFY(!bul<QLabel>(&t, "lbl_canli")->pixmap().isNull());
+    // A broken sample query: the client's message, no crash, empty sample.
+    t.ornekSorguAyarla(QStringLiteral("select * from yok_tablo"));
+    QVERIFY(t.onizlemeBelgesi().sayfalar[0].metinler(BantTuru::Detay).isEmpty());
+    QCOMPARE(m.hatalar.size(), 1);
+}
+
+QTEST_MAIN(TestRaporPencereleri)
+#include "tst_raporpencereleri.moc"

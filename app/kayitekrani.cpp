@@ -604,6 +604,10 @@ void KayitEkrani::degistir()
 
 void KayitEkrani::iptal()
 {
+    // The grid must not take the vanishing new row's removal for a move to
+    // another row (which would post the row being dropped).
+    if (m_vs->durum() == VeriSeti::Durum::Ekle && m_izgara->selectionModel())
+        m_izgara->selectionModel()->clearCurrentIndex();
     m_vs->iptal();
     for (Baglayici *b : std::as_const(m_baglayicilar))
         if (b->veriSeti() == m_vs)
@@ -624,7 +628,7 @@ void KayitEkrani::sil()
         return;
     if (m_vs->durum() == VeriSeti::Durum::Ekle) {
         // the pending new row is the one on screen: dropping it is its deletion
-        m_vs->iptal();
+        iptal();
         return;
     }
     if (m_vs->durum() == VeriSeti::Durum::Duzenle)

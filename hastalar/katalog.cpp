@@ -374,7 +374,7 @@ void KatalogEkrani::sil()
     if (!Mesaj::soru(QStringLiteral("Kayıt silinsin mi?"), this))
         return;
     if (m_vs->durum() == VeriSeti::Durum::Ekle) {
-        m_vs->iptal();
+        iptal();
         return;
     }
     if (m_vs->durum() == VeriSeti::Durum::Duzenle)
@@ -392,6 +392,10 @@ bool KatalogEkrani::kaydet() { return bekleyeniKaydet(); }
 
 void KatalogEkrani::iptal()
 {
+    // The grid must not take the vanishing new row's removal for a move to
+    // another row (which would post the row being dropped).
+    if (m_vs->durum() == VeriSeti::Durum::Ekle && m_izgara->selectionModel())
+        m_izgara->selectionModel()->clearCurrentIndex();
     m_vs->iptal();
     m_baglayici->goster();
 }

@@ -281,7 +281,7 @@ const std::vector<ParametreSeti> &parametreSetleri()
         {"CARI HAREKET",
          {{"ÖZEL KOD 1 BAŞLIĞI", "", "Doluysa Özel kod 1 etiketi ve sütun başlığı"},
           {"ÖZEL KOD 2 BAŞLIĞI", "", "Doluysa Özel kod 2 etiketi ve sütun başlığı"},
-          {"ÖZEL KOD HESABI", "", "ÇARP, BÖL, ÇIKAR, TOPLA: borç hesabı; YOK: hiçbiri"},
+          {"ÖZEL KOD HESABI", "", "ÇARP/BÖL/ÇIKAR/TOPLA: özel kodlardan borç"},
           {"PARA BİRİMİ", "", "Yeni hareketin para birimi (boş: YTL)"},
           {"BAKİYE HESAPLA", "", "E: hareketler açılınca yürüyen bakiye hesaplanır"},
           {"YEDEK 6", "", "Kullanılmıyor"},

@@ -11,7 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -100,6 +102,8 @@ private slots:
     void pngBoyutu_data();
     void pngBoyutu();
     void pdfMetinleri();
+    void resimler();
+    void yaziciyaBasim();
     void veriSetiKaynagi();
 };
 
@@ -584,6 +588,66 @@ void TestRaporMotoru::pdfMetinleri()
     for (const char *beklenen : {"Cari Hareketler", "ŞÜKRÜ IŞIK", "05.03.2008", "Muayene Ücreti", "1.234,50",
                                  "1.000,00", "234,50", "Açıklama", "Sayfa 1 / 1", "Genel Toplam (2 hareket)"})
         QVERIFY2(metin.contains(QString::fromUtf8(beklenen)), beklenen);
+}
+
+// Pictures from a file next to the template, scaled into their box keeping
+// the aspect ratio; a missing picture is a warning, not a failure.
+void TestRaporMotoru::resimler()
+{
+    QTemporaryDir klasor;
+    QImage logo(200, 100, QImage::Format_RGB32);
+    logo.fill(Qt::red);
+    QVERIFY(logo.save(klasor.filePath(QStringLiteral("logo.png"))));
+    const QString yol = klasor.filePath(QStringLiteral("r.frf"));
+    QFile f(yol);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(sablon(bant("raporbasligi", 40,
+                        QStringLiteral("<resim x=\"0\" y=\"0\" genislik=\"40\" yukseklik=\"40\" dosya=\"logo.png\"/>"
+                                       "<resim x=\"50\" y=\"0\" genislik=\"40\" yukseklik=\"40\" dosya=\"[RESIM]\"/>")))
+                .xml());
+    f.close();
+    SatirKaynagi k({{QStringLiteral("RESIM"), QStringLiteral("yok.jpg")}});
+    Rapor r;
+    r.baglan(&k);
+    QVERIFY(r.yukle(yol));
+    const RaporBelgesi b = r.olustur();
+    QCOMPARE(b.sayfalar[0].ogeler.size(), size_t(2));
+    QCOMPARE(b.sayfalar[0].ogeler[0].resim.size(), QSize(200, 100));
+    QVERIFY(b.sayfalar[0].ogeler[1].resim.isNull());
+    QCOMPARE(r.uyarilar().size(), 1);
+    QVERIFY(r.uyarilar().first().contains(QStringLiteral("yok.jpg")));
+    // At 100 dpi the 40 × 40 mm box holds a 40 × 20 mm red band in its middle.
+    const QImage sayfa = Rapor::sayfaResmi(b, 0, 100);
+    auto px = [](qreal mm) { return qRound(mm * 100 / 25.4); };
+    QCOMPARE(sayfa.pixelColor(px(10 + 20), px(10 + 20)), QColor(Qt::red));
+    QCOMPARE(sayfa.pixelColor(px(10 + 20), px(10 + 5)), QColor(Qt::white));
+    QCOMPARE(sayfa.pixelColor(px(10 + 2), px(10 + 12)), QColor(Qt::red));
+}
+
+// The printer path: a QPrinter writing PDF, pages chosen by range.
+void TestRaporMotoru::yaziciyaBasim()
+{
+    Rapor r;
+    r.sablonAyarla(sablon(bant("detay", 100, metinNesnesi("[AD]")), QStringLiteral("kagit=\"Letter\" yon=\"yatay\"")));
+    TabloKaynagi k({QStringLiteral("AD")}, {{QStringLiteral("birinci")}, {QStringLiteral("ikinci")}, {QStringLiteral("üçüncü")}});
+    r.baglan(&k);
+    const RaporBelgesi b = r.olustur();
+    QCOMPARE(b.sayfaSayisi(), 3);
+    QTemporaryDir klasor;
+    QPrinter yazici(QPrinter::HighResolution);
+    yazici.setOutputFormat(QPrinter::PdfFormat);
+    yazici.setOutputFileName(klasor.filePath(QStringLiteral("y.pdf")));
+    QVERIFY(Rapor::yazdir(b, yazici, 1, 2));
+    const QString metin = pdfMetni(klasor.filePath(QStringLiteral("y.pdf")));
+    QVERIFY(!metin.contains(QStringLiteral("birinci")));
+    QVERIFY(metin.contains(QStringLiteral("ikinci")));
+    QVERIFY(metin.contains(QStringLiteral("üçüncü")));
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {klasor.filePath(QStringLiteral("y.pdf"))});
+    QVERIFY(p.waitForFinished(60000));
+    const QString bilgi = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY2(bilgi.contains(QRegularExpression(QStringLiteral("Pages:\\s+2"))), qPrintable(bilgi));
+    QVERIFY2(bilgi.contains(QStringLiteral("792 x 612 pts")), qPrintable(bilgi));
 }
 
 // A data set's rows through the data set adapter.

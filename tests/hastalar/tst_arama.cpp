@@ -1,0 +1,349 @@
+// The lookup dialogs: prefix and contains search, exact-match focus jump,
+// confirm / cancel, hand-over inputs, the multi-row transfer, and search
+// texts that must never reach the database as SQL.
+#include "app/oturum.h"
+#include "db/sorgu.h"
+#include "db/veriseti.h"
+#include "destek/betikmesaj.h"
+#include "destek/testvt.h"
+#include "hastalar/arama.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+void hastaEkle(const QString &kod, const QString &ad, const QString &sirket = QStringLiteral("2007"),
+               const QString &tarih = QStringLiteral("01.03.2024"))
+{
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu, "
+                                           "kayittarihi) values (gen_id(OTOKOD_HASTALAR, 1), ?, ?, ?, ?)"),
+                            {kod, ad, sirket, QDate::fromString(tarih, QStringLiteral("dd.MM.yyyy"))}));
+}
+
+QStringList adlar(AramaPenceresi &d, const QString &kolon = QStringLiteral("HASTAADISOYADI"))
+{
+    QStringList l;
+    VeriSeti *vs = d.veriSeti();
+    for (int i = 0; i < vs->kayitSayisi(); ++i)
+        l << vs->satirDegeri(i, kolon).toString();
+    return l;
+}
+
+void yaz(AramaPenceresi &d, const QString &metin)
+{
+    auto *e = d.findChild<QLineEdit *>(QStringLiteral("edt_ara"));
+    e->setFocus();
+    QTest::keyClicks(e, metin);
+}
+
+} // namespace
+
+class tst_arama : public QObject
+{
+    Q_OBJECT
+private slots:
+    void tumPencerelerAcilir_data();
+    void tumPencerelerAcilir();
+    void basiVeIcinde();
+    void tamEslesmeVeOnay();
+    void iptal();
+    void tehlikeliKarakterler_data();
+    void tehlikeliKarakterler();
+    void hastaGirdileri();
+    void personelAcilisi();
+    void tetkikAktarimi();
+    void bosListeOnayi();
+};
+
+void tst_arama::tumPencerelerAcilir_data()
+{
+    QTest::addColumn<QString>("ad");
+    for (const QString &a : AramaPencereleri())
+        QTest::newRow(qPrintable(a)) << a;
+    QVERIFY(AramaPencereleri().size() == 11);
+}
+
+void tst_arama::tumPencerelerAcilir()
+{
+    // Every dialog of the table opens and searches every one of its columns
+    // (text, number and date columns alike) without a database error.
+    QFETCH(QString, ad);
+    TEST_VT(vt);
+    BetikMesaj m;
+    AramaPenceresi d(ad);
+    QCOMPARE(d.objectName(), ad);
+    QVERIFY(!d.windowTitle().isEmpty());
+    QVERIFY(d.veriSeti()->acikMi());
+    auto *kolon = d.findChild<QComboBox *>(QStringLiteral("cbx_aranacak"));
+    QVERIFY(kolon->count() > 0);
+    QCOMPARE(kolon->isEditable(), false);
+    auto *ara = d.findChild<QLineEdit *>(QStringLiteral("edt_ara"));
+    for (int i = 0; i < kolon->count(); ++i) {
+        kolon->setCurrentIndex(i);
+        ara->setText(QStringLiteral("1"));
+        QVERIFY2(d.veriSeti()->acikMi(), qPrintable(kolon->itemText(i)));
+        if (auto *c = d.findChild<QCheckBox *>(QStringLiteral("CheckBox2"))) {
+            c->setChecked(true);
+            c->setChecked(false);
+        }
+        ara->clear();
+    }
+    QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join(QLatin1Char('\n'))));
+}
+
+void tst_arama::basiVeIcinde()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    hastaEkle(QStringLiteral("1"), QStringLiteral("AHMET YILMAZ"));
+    hastaEkle(QStringLiteral("2"), QStringLiteral("MEHMET AHMETOĞLU"));
+    hastaEkle(QStringLiteral("3"), QStringLiteral("AHU KAYA"));
+    hastaEkle(QStringLiteral("4"), QStringLiteral("AHMET BAŞKA"), QStringLiteral("2008"));
+    AramaPenceresi d(QStringLiteral("frm_hastaarama"));
+    d.show();
+    QCOMPARE(adlar(d), (QStringList{QStringLiteral("AHMET YILMAZ"), QStringLiteral("AHU KAYA"),
+                                    QStringLiteral("MEHMET AHMETOĞLU")}));
+    auto *icinde = d.findChild<QCheckBox *>(QStringLiteral("CheckBox2"));
+    QCOMPARE(icinde->text(), QStringLiteral("İçindeki Kelimeyi Ara"));
+    QVERIFY(!icinde->isChecked());
+    yaz(d, QStringLiteral("ah")); // typed letters become upper case
+    QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->text(), QStringLiteral("AH"));
+    QCOMPARE(adlar(d), (QStringList{QStringLiteral("AHMET YILMAZ"), QStringLiteral("AHU KAYA")}));
+    icinde->setChecked(true);
+    QCOMPARE(adlar(d), (QStringList{QStringLiteral("AHMET YILMAZ"), QStringLiteral("AHU KAYA"),
+                                    QStringLiteral("MEHMET AHMETOĞLU")}));
+    // Clearing the box keeps the last list.
+    d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->clear();
+    QCOMPARE(d.veriSeti()->kayitSayisi(), 3);
+    // Another column.
+    d.findChild<QComboBox *>(QStringLiteral("cbx_aranacak"))->setCurrentText(QStringLiteral("TCKIMLIKNO"));
+    yaz(d, QStringLiteral("5"));
+    QCOMPARE(d.veriSeti()->kayitSayisi(), 0);
+    QVERIFY(m.mesajlar.isEmpty());
+}
+
+void tst_arama::tamEslesmeVeOnay()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    hastaEkle(QStringLiteral("11"), QStringLiteral("ALİ"));
+    hastaEkle(QStringLiteral("12"), QStringLiteral("ALİ VELİ"));
+    AramaPenceresi d(QStringLiteral("frm_hastaarama"));
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    yaz(d, QStringLiteral("AL"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("edt_ara"));
+    yaz(d, QStringLiteral("i"));
+    // "ALİ" equals the first listed value: the focus jumps to the grid.
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("DBGrid5"));
+    // The next key moves in the grid, Enter confirms.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(d.veriSeti()->metin(QStringLiteral("HASTAKODU")), QStringLiteral("12"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    const auto no = Sorgu::tekDeger(QStringLiteral("select kayitno from hastalar where hastakodu='12'"));
+    QCOMPARE(d.sonuc(), no->toString());
+    // The caller reads further columns of the confirmed row.
+    QCOMPARE(d.metin(QStringLiteral("HASTAADISOYADI")), QStringLiteral("ALİ VELİ"));
+
+    // A double-click confirms too.
+    AramaPenceresi d2(QStringLiteral("frm_hastaarama"));
+    d2.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d2));
+    auto *g = d2.findChild<QTableView *>(QStringLiteral("DBGrid5"));
+    const QRect r = g->visualRect(g->model()->index(0, 1));
+    QVERIFY(r.isValid());
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, r.center());
+    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, r.center());
+    QCOMPARE(d2.result(), int(QDialog::Accepted));
+    QCOMPARE(d2.sonuc(), Sorgu::tekDeger(QStringLiteral("select kayitno from hastalar where hastakodu='11'"))
+                             ->toString());
+}
+
+void tst_arama::iptal()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    hastaEkle(QStringLiteral("1"), QStringLiteral("ALİ"));
+    {
+        AramaPenceresi d(QStringLiteral("frm_hastaarama"));
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QTest::keyClick(d.findChild<QLineEdit *>(QStringLiteral("edt_ara")), Qt::Key_Escape);
+        QCOMPARE(d.sonuc(), QStringLiteral("-1"));
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+    }
+    {
+        AramaPenceresi d(QStringLiteral("frm_doktorarama"));
+        d.show();
+        d.findChild<QPushButton *>(QStringLiteral("btn_hayir"))->click();
+        QCOMPARE(d.sonuc(), QStringLiteral("-1"));
+    }
+    {
+        AramaPenceresi d(QStringLiteral("frm_hastaarama"));
+        d.show();
+        d.close(); // the close box
+        QCOMPARE(d.sonuc(), QStringLiteral("-1"));
+    }
+}
+
+void tst_arama::tehlikeliKarakterler_data()
+{
+    QTest::addColumn<QString>("metin");
+    QTest::addColumn<bool>("icinde");
+    QTest::addColumn<QStringList>("beklenen");
+    const QStringList hic;
+    QTest::newRow("cift tirnak") << QStringLiteral("\"") << true << hic;
+    QTest::newRow("tek tirnak") << QStringLiteral("O'N") << false << QStringList{QStringLiteral("O'NEIL")};
+    QTest::newRow("yalniz tirnak") << QStringLiteral("'") << true << QStringList{QStringLiteral("O'NEIL")};
+    QTest::newRow("yuzde") << QStringLiteral("%") << true << QStringList{QStringLiteral("100% SAĞLIK")};
+    QTest::newRow("yuzde basta") << QStringLiteral("%") << false << hic;
+    QTest::newRow("alt cizgi") << QStringLiteral("A_I") << true << hic;
+    QTest::newRow("noktali virgul") << QStringLiteral("; drop table hastalar") << true << hic;
+    QTest::newRow("unlem") << QStringLiteral("!") << true << hic;
+    QTest::newRow("ters bolu") << QStringLiteral("\\") << false << hic;
+    QTest::newRow("win1254 disi") << QStringLiteral("Ж") << true << hic;
+    QTest::newRow("yorum") << QStringLiteral("A' or '1'='1") << true << hic;
+}
+
+void tst_arama::tehlikeliKarakterler()
+{
+    QFETCH(QString, metin);
+    QFETCH(bool, icinde);
+    QFETCH(QStringList, beklenen);
+    TEST_VT(vt);
+    BetikMesaj m;
+    hastaEkle(QStringLiteral("1"), QStringLiteral("O'NEIL"));
+    hastaEkle(QStringLiteral("2"), QStringLiteral("100% SAĞLIK"));
+    hastaEkle(QStringLiteral("3"), QStringLiteral("ALI"));
+    AramaPenceresi d(QStringLiteral("frm_hastaarama"));
+    d.findChild<QCheckBox *>(QStringLiteral("CheckBox2"))->setChecked(icinde);
+    d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(metin);
+    QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join(QLatin1Char('\n'))));
+    QCOMPARE(adlar(d), beklenen);
+    QCOMPARE(Sorgu::tekDeger(QStringLiteral("select count(*) from hastalar"))->toInt(), 3);
+}
+
+void tst_arama::hastaGirdileri()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    hastaEkle(QStringLiteral("1"), QStringLiteral("ALİ"), QStringLiteral("2007"), QStringLiteral("01.03.2024"));
+    hastaEkle(QStringLiteral("2"), QStringLiteral("ALİ"), QStringLiteral("2007"), QStringLiteral("02.03.2024"));
+    hastaEkle(QStringLiteral("3"), QStringLiteral("ALİCAN"), QStringLiteral("2007"), QStringLiteral("01.03.2024"));
+    {
+        // The exact name applies to the opening list only.
+        Aktarim.arama_hastaadi = QStringLiteral("ALİ");
+        AramaPenceresi d(QStringLiteral("frm_hastaarama"));
+        QCOMPARE(adlar(d), (QStringList{QStringLiteral("ALİ"), QStringLiteral("ALİ")}));
+        d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(QStringLiteral("AL"));
+        QCOMPARE(d.veriSeti()->kayitSayisi(), 3);
+        d.show();
+        d.reject();
+        QCOMPARE(Aktarim.arama_hastaadi, QString());
+    }
+    {
+        // The registration date applies to the opening list and every search.
+        Aktarim.arama_kayittarihi = QStringLiteral("01.03.2024");
+        AramaPenceresi d(QStringLiteral("frm_hastaarama"));
+        QCOMPARE(adlar(d, QStringLiteral("HASTAKODU")), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
+        d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(QStringLiteral("ALİ"));
+        QCOMPARE(adlar(d, QStringLiteral("HASTAKODU")), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
+        d.show();
+        d.accept();
+        QCOMPARE(Aktarim.arama_kayittarihi, QString());
+    }
+    QVERIFY(m.hatalar.isEmpty());
+}
+
+void tst_arama::personelAcilisi()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    for (auto [kod, ad, calisiyor] : {std::tuple{"D1", "AYŞE", "EVET"}, std::tuple{"D2", "AYHAN", "HAYIR"}})
+        QVERIFY(Sorgu::calistir(QStringLiteral("insert into doktorlar (kayitno, doktorkodu, doktoradisoyadi, "
+                                               "calisiyormu, sirketkodu) values (gen_id(OTOKOD_DOKTORLAR, 1), ?, ?, "
+                                               "?, '2007')"),
+                                {QString::fromUtf8(kod), QString::fromUtf8(ad), QString::fromUtf8(calisiyor)}));
+    AramaPenceresi d(QStringLiteral("frm_doktorarama"));
+    QCOMPARE(adlar(d, QStringLiteral("DOKTORADISOYADI")), QStringList{QStringLiteral("AYŞE")});
+    d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(QStringLiteral("AY"));
+    QCOMPARE(adlar(d, QStringLiteral("DOKTORADISOYADI")), (QStringList{QStringLiteral("AYHAN"), QStringLiteral("AYŞE")}));
+    QCOMPARE(d.findChild<QTableView *>(QStringLiteral("DBGrid5"))->model()->headerData(1, Qt::Horizontal).toString(),
+             QStringLiteral("PERSONEL ADI"));
+}
+
+void tst_arama::tetkikAktarimi()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    struct T { int kod; const char *ad; const char *tur; double ucret; };
+    for (const T &t : {T{101, "GLUKOZ", "BİYOKİMYA", 10}, T{102, "HEMOGRAM", "HEMATOLOJİ", 20},
+                       T{103, "ÜRE", "BİYOKİMYA", 30}})
+        QVERIFY(Sorgu::calistir(QStringLiteral("insert into laboratuvar (kayitno, tetkikkodu, tetkikadi, turu, ucreti, "
+                                               "kod1) values (gen_id(OTOKOD_LABORATUVAR, 1), ?, ?, ?, ?, 7)"),
+                                {t.kod, QString::fromUtf8(t.ad), QString::fromUtf8(t.tur), t.ucret}));
+    QList<QVariantMap> aktarilan;
+    const LabAktarimHedefi eski = LabAktarimHedefiKaydet(QStringLiteral("muayene"), [&](const QVariantMap &r) {
+        aktarilan << r;
+        return true;
+    });
+    Aktarim.lab_turu = QStringLiteral("BİYOKİMYA");
+    Aktarim.lab_cagiran = QStringLiteral("muayene");
+    AramaPenceresi d(QStringLiteral("frm_labarama"));
+    d.show();
+    QCOMPARE(adlar(d, QStringLiteral("TETKIKADI")), (QStringList{QStringLiteral("GLUKOZ"), QStringLiteral("ÜRE")}));
+    d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(QStringLiteral("H"));
+    QCOMPARE(d.veriSeti()->kayitSayisi(), 0); // the group restriction holds in searches too
+    d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(QString());
+    d.findChild<QComboBox *>(QStringLiteral("cbx_aranacak"))->setCurrentText(QStringLiteral("UCRETI"));
+    d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(QStringLiteral("%"));
+    QCOMPARE(d.veriSeti()->kayitSayisi(), 0); // a number column searched by its text form
+    // Re-open the list: choose both rows, the second one first.
+    AramaPenceresi d2(QStringLiteral("frm_labarama"));
+    Aktarim.lab_cagiran = QStringLiteral("muayene");
+    d2.show();
+    auto *g = d2.findChild<QTableView *>(QStringLiteral("DBGrid5"));
+    QCOMPARE(g->selectionMode(), QAbstractItemView::ExtendedSelection);
+    g->selectionModel()->clearSelection();
+    QCOMPARE(g->model()->rowCount(), 2); // the group restriction is still handed over
+    g->selectionModel()->select(g->model()->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    g->selectionModel()->select(g->model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    auto *aktar = d2.findChild<QPushButton *>(QStringLiteral("btn_aktar"));
+    QCOMPARE(aktar->text(), QStringLiteral("Secilenleri Aktar"));
+    aktar->click();
+    QCOMPARE(aktarilan.size(), 2);
+    QCOMPARE(aktarilan[0].value(QStringLiteral("TETKIKADI")).toString(), QStringLiteral("ÜRE"));
+    QCOMPARE(aktarilan[1].value(QStringLiteral("TETKIKADI")).toString(), QStringLiteral("GLUKOZ"));
+    QCOMPARE(aktarilan[1].value(QStringLiteral("UCRETI")).toDouble(), 10.0);
+    QCOMPARE(aktarilan[1].value(QStringLiteral("KOD1")).toDouble(), 7.0);
+    QCOMPARE(Aktarim.lab_cagiran, QString());
+    QVERIFY(d2.isVisible()); // the dialog stays open
+    // Without a caller nothing is transferred.
+    aktar->click();
+    QCOMPARE(aktarilan.size(), 2);
+    d2.reject();
+    d.reject();
+    QCOMPARE(Aktarim.lab_turu, QString());
+    LabAktarimHedefiKaydet(QStringLiteral("muayene"), eski);
+    QVERIFY(m.hatalar.isEmpty());
+}
+
+void tst_arama::bosListeOnayi()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    AramaPenceresi d(QStringLiteral("frm_taniarama"));
+    d.show();
+    QVERIFY(d.veriSeti()->bosMu());
+    d.accept();
+    QCOMPARE(d.sonuc(), QStringLiteral("-1"));
+}
+
+QTEST_MAIN(tst_arama)
+#include "tst_arama.moc"

@@ -199,6 +199,7 @@ Tfrm_hesapmakinesi::Tfrm_hesapmakinesi(QWidget *ust)
         b->setProperty("tur", QLatin1String(t.tur));
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoDefault(false);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         const QString yazi = QString::fromUtf8(t.yazi);
         connect(b, &QPushButton::clicked, this, [this, yazi] { tus(yazi); });
         izgara->addWidget(b, t.satir, t.sutun, 1, QLatin1String(t.ad) == QLatin1String("btn_0") ? 2 : 1);
@@ -206,6 +207,7 @@ Tfrm_hesapmakinesi::Tfrm_hesapmakinesi(QWidget *ust)
     auto *l = new QVBoxLayout(this);
     l->setContentsMargins(12, 12, 12, 12);
     l->addWidget(m_ekran);
+    l->addSpacing(6);
     l->addLayout(izgara, 1);
     resize(320, 400);
 }

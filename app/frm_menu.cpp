@@ -385,6 +385,7 @@ void Tfrm_menu::setVisible(bool gorunur)
 
 void Tfrm_menu::gosterimAdimlari()
 {
+    m_paneller[3]->setText(QStringLiteral("Database : ") + Oturum.datayeri);
     m_paneller[4]->setText(bugunMetni());
     setWindowTitle(QStringLiteral("V E L M O R I K A  [ Ver:03.07 ]                Şirket : ") + Oturum.sirketkodu
                    + QStringLiteral("  [ ") + Oturum.sirketunvani + QStringLiteral(" ]            Kullanıcı : ")

@@ -81,7 +81,16 @@ void TfrmLogin::kur()
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("V E L M O R I K A                      Şifre Girişi                  Tervana Bilişim"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setFixedSize(560, 330);
+    setFixedSize(560, 310);
+    setStyleSheet(QStringLiteral(
+        "QLineEdit { border: 1px solid #b7cdd8; border-radius: 4px; padding: 4px 6px; background: white;"
+        " selection-background-color: #2a9d8f; lineedit-password-character: 42; }" // passwords as "*"
+        "QLineEdit:focus { border: 1px solid #2a9d8f; background: #f3fbfa; }"
+        "QLineEdit[readOnly=\"true\"] { background: #eef4f7; color: #0f3d56; font-weight: bold; }"
+        "QPushButton { border: 1px solid #b7cdd8; border-radius: 6px; background: white; }"
+        "QPushButton:hover { background: #e6f2f5; border-color: #2a9d8f; }"
+        "QPushButton:focus { border: 2px solid #2a9d8f; }"
+        "QPushButton:pressed { background: #cfe6ec; }"));
 
     // Left: the emblem and the product name
     m_yanPanel = new QWidget(this);
@@ -130,7 +139,6 @@ void TfrmLogin::kur()
     edt_sifre->setObjectName(QStringLiteral("edt_sifre"));
     edt_sifre->setToolTip(QStringLiteral("Şifrenizi Giriniz"));
     edt_sifre->setEchoMode(QLineEdit::Password);
-    edt_sifre->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
     edt_sifre->setMaxLength(10);
     buyukHarfYap(edt_kullanici_adi);
     buyukHarfYap(edt_sifre);
@@ -180,9 +188,9 @@ void TfrmLogin::kur()
     sag->setContentsMargins(26, 26, 22, 12);
     sag->addWidget(baslik);
     sag->addWidget(aciklama);
-    sag->addSpacing(16);
+    sag->addSpacing(18);
     sag->addLayout(form);
-    sag->addSpacing(12);
+    sag->addSpacing(14);
     sag->addLayout(dugmeler);
     sag->addStretch();
     sag->addWidget(lbl_datayeri);

@@ -167,6 +167,7 @@ KayitEkraniAyari Tfrm_hastalar::ayarlar(Tfrm_hastalar *e)
     a.eklemeDogrula = [e] { return e->eklemeDogrula(); };
     a.duzenlemeDogrula = [e] { return e->duzenlemeDogrula(); };
     a.kaydettiktenSonra = [e] {
+        e->baslikGuncelle();
         for (const char *ad : {"Yeni1", "Sil1", "Arama1", "lem1"})
             if (QAction *x = e->findChild<QAction *>(QLatin1String(ad)))
                 x->setEnabled(true);
@@ -465,7 +466,13 @@ void Tfrm_hastalar::arayuzKur()
     s1->setContentsMargins(0, 0, 0, 0);
     s1->addWidget(panel);
     m_sekmeler->addTab(sayfa1, QStringLiteral("Hasta Bilgileri"));
+    // The framework's own empty area gives way to the panel (it goes with the next event loop).
+    QWidget *eskiAlan = duzenlemeAlani();
     duzenlemeAlaniAyarla(panel);
+    if (eskiAlan != panel) {
+        eskiAlan->setObjectName(QString());
+        eskiAlan->hide();
+    }
 
     // "Ek Bilgi".
     auto *ek = new QWidget;

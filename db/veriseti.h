@@ -7,6 +7,8 @@
 // statements are derived from the table's description and address a row by
 // its key (KAYITNO). Every post and delete is committed at once, unless a
 // transaction (Islem) is open on the connection, which then commits it.
+// (When such an Islem is rolled back, the buffer still shows what was
+// written inside it: call yenile().)
 //
 // Database errors go to the general error display (Mesaj::hata) and the
 // operation returns false, leaving the data set as it was (a refused or
@@ -38,10 +40,14 @@ public:
     QString selectMetni() const;
 
     // Runs the select and buffers every row; the first row becomes current.
+    // A pending change is discarded first. On a database error the rows
+    // shown before stay as they were. Without a select text: every row of
+    // the table ("select * from <table> where 1=1 ").
     bool ac();
     void kapat();
     bool acikMi() const;
-    // Runs the select again, keeping the current row on the same key where it still exists.
+    // Runs the select again, keeping the current row on the same key where it
+    // still exists (else the same position). A pending change is discarded.
     bool yenile();
 
     int kayitSayisi() const;
@@ -57,7 +63,8 @@ public:
     // Field access by column name (case-insensitive), on the current row
     // (including pending changes while inserting or editing).
     QVariant deger(const QString &kolon) const;
-    QString metin(const QString &kolon) const;    // empty for NULL
+    QString metin(const QString &kolon) const;    // empty for NULL; dates "DD.MM.YYYY", numbers "1234.5"
+
     double sayi(const QString &kolon) const;      // 0 for NULL
     qint64 anahtar() const;                       // key of the current row, 0 when none
     QVariant satirDegeri(int satir, const QString &kolon) const;

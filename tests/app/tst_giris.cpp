@@ -117,6 +117,7 @@ private slots:
         QTest::newRow("veritabani degil") << "metin";
         QTest::newRow("bos satir") << "bos";
         QTest::newRow("dosya yok") << "olmayan";
+        QTest::newRow("sunucu yanit vermiyor") << "sunucu";
     }
     void baslangicHatalari()
     {
@@ -134,6 +135,8 @@ private slots:
             datayeriYaz(metin.toUtf8());
         else if (durum == QLatin1String("bos"))
             datayeriYaz("\n");
+        else if (durum == QLatin1String("sunucu"))
+            datayeriYaz("127.0.0.1/1:/tmp/yok.fdb"); // nobody listens on port 1
         else if (durum == QLatin1String("olmayan"))
             datayeriYaz(klasor.filePath(QStringLiteral("yok.fdb")).toUtf8());
 

@@ -53,6 +53,8 @@ private slots:
     void ucBinBesYuzSatir();
     void ondaliklar_data();
     void ondaliklar();
+    void icerik_data();
+    void icerik();
     void bozukDosyalar_data();
     void bozukDosyalar();
     void parolali();
@@ -149,6 +151,12 @@ void TestTabloOkuyucu::bicimlerAyniMetni_data()
                               << (ucu + QStringList{QStringLiteral("csv")});
     QTest::newRow("49 sutun") << QStringLiteral("hastalar-49sutun") << ucu;
     QTest::newRow("muayene") << QStringLiteral("muayene-33sutun") << ucu;
+    // These .xls files are turned down by FreeXL and read by our own reader.
+    QTest::newRow("ek9") << QStringLiteral("ek9-7sutun") << ucu;
+    QTest::newRow("laboratuvar") << QStringLiteral("laboratuvar-12sutun") << ucu;
+    QTest::newRow("form parametreleri") << QStringLiteral("formparametreleri-5sutun") << ucu;
+    QTest::newRow("modüller") << QStringLiteral("moduller-5sutun") << ucu;
+    QTest::newRow("tanılar") << QStringLiteral("tanilar-3sutun") << ucu;
 }
 
 // Every cell reads the same whatever format the sheet was saved in.
@@ -247,6 +255,38 @@ void TestTabloOkuyucu::ondaliklar()
     QVERIFY(hepsi.contains(QStringLiteral("46.1")));
     QVERIFY(hepsi.contains(QStringLiteral("YÜZDE")));
     QVERIFY(hepsi.contains(QStringLiteral("BİRİM FİYAT")));
+}
+
+void TestTabloOkuyucu::icerik_data()
+{
+    QTest::addColumn<QString>("kok");
+    QTest::addColumn<QStringList>("metinler");   // each must be one cell's whole text
+    QTest::newRow("ek9") << QStringLiteral("ek9-7sutun") << QStringList{QStringLiteral("2450.75")};
+    QTest::newRow("laboratuvar") << QStringLiteral("laboratuvar-12sutun")
+                                 << QStringList{QStringLiteral("0,27-4,2")};
+    QTest::newRow("modüller") << QStringLiteral("moduller-5sutun")
+                              << QStringList{QStringLiteral("TETKİKLER"), QStringLiteral("VERİ KONTROL")};
+}
+
+// Texts the import screens rely on, from every format (the .xls of these go
+// through our own Excel 97 reader).
+void TestTabloOkuyucu::icerik()
+{
+    QFETCH(QString, kok);
+    QFETCH(QStringList, metinler);
+    for (const char *u : {"xlsx", "ods", "xls"}) {
+        TabloOkuyucu t;
+        QString hata;
+        QVERIFY2(t.ac(veri(kok + QLatin1Char('.') + QLatin1String(u)), &hata), qPrintable(hata));
+        QStringList hepsi;
+        for (int r = 1; r <= t.satirSayisi(); ++r)
+            for (int c = 1; c <= t.sutunSayisi(); ++c)
+                hepsi << t.hucre(r, c);
+        for (const QString &m : metinler)
+            QVERIFY2(hepsi.contains(m), qPrintable(QLatin1String(u) + QLatin1String(": ") + m));
+        if (kok.startsWith(QLatin1String("laboratuvar")))
+            QVERIFY2(hepsi.join(QLatin1Char(' ')).contains(QChar(0x00B5)), u);   // µ in a unit
+    }
 }
 
 void TestTabloOkuyucu::bozukDosyalar_data()

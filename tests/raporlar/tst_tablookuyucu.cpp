@@ -327,6 +327,24 @@ void TestTabloOkuyucu::parolali()
     QVERIFY(!t.ac(xlsx, &hata));
     QVERIFY2(hata.contains(QStringLiteral("parola")), qPrintable(hata));
 
+    // An Excel 97 workbook saved with a password carries a FILEPASS record
+    // right after the first BOF: make one out of a plain workbook.
+    QFile xlsKaynak(veri(QStringLiteral("hastalar.xls")));
+    QVERIFY(xlsKaynak.open(QIODevice::ReadOnly));
+    QByteArray xls = xlsKaynak.readAll();
+    const qsizetype bof = xls.indexOf(QByteArray("\x09\x08\x10\x00\x00\x06", 6));
+    QVERIFY(bof > 0);
+    xls[bof + 20] = 0x2F;
+    xls[bof + 21] = 0x00;
+    const QString xlsYol = k.filePath(QStringLiteral("parolali.xls"));
+    QFile xlsHedef(xlsYol);
+    QVERIFY(xlsHedef.open(QIODevice::WriteOnly));
+    xlsHedef.write(xls);
+    xlsHedef.close();
+    hata.clear();
+    QVERIFY(!t.ac(xlsYol, &hata));
+    QVERIFY2(hata.contains(QStringLiteral("parola")), qPrintable(hata));
+
     const QString ods = k.filePath(QStringLiteral("parolali.ods"));
     QVERIFY(paketYaz(ods, {
         {QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.spreadsheet"},

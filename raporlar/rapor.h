@@ -115,6 +115,7 @@ enum class BantTuru {
     KolonBasligi,   // "kolonbasligi": under the page header, every page
     GrupBasligi,    // "grupbasligi": when the value of its column changes
     Detay,          // "detay": once per row
+    AltDetay,       // "altdetay": once per sub-row of a row (Rapor::altKaynakAyarla)
     GrupSonu,       // "grupsonu": after the last row of its group
     Ozet,           // "ozet": once, after the last row
     SayfaAltligi    // "sayfaaltligi": bottom of every page
@@ -273,6 +274,12 @@ public:
     bool notTemizle(const QString &ad);
     bool notAyarla(const QString &ad, const QStringList &satirlar);
     QStringList notSatirlari(const QString &ad) const;
+
+    // Sub-rows printed in the "altdetay" band under each row (an invoice's
+    // lines under a movement). The function gives the sub-rows of a row of
+    // the main source; null or empty: none.
+    using AltKaynak = std::function<std::shared_ptr<const VeriKaynagi>(int satir)>;
+    void altKaynakAyarla(const AltKaynak &kaynak);
 
     // 4. Title (window caption, [#BASLIK]).
     void baslikAyarla(const QString &baslik);

@@ -243,8 +243,9 @@ QImage olcumCihazi()
 class Dizgi
 {
 public:
-    Dizgi(const RaporSablonu &sablon, const VeriKaynagi *kaynak, const QString &baslik)
-        : s(sablon), k(kaynak), m_baslik(baslik), m_olcum(olcumCihazi())
+    Dizgi(const RaporSablonu &sablon, const VeriKaynagi *kaynak, const QString &baslik,
+          const Rapor::AltKaynak &altKaynak)
+        : s(sablon), k(kaynak), m_baslik(baslik), m_olcum(olcumCihazi()), m_altKaynak(altKaynak)
     {
         n = k ? k->satirSayisi() : 0;
     }
@@ -254,6 +255,9 @@ public:
 private:
     void otomatikKolonlar();
     void derle();
+    DBant bantDerle(const RaporBandi &b);
+    void baglariKur();
+    void altSatirlar(int satir);
     DMetin metinDerle(const QString &metin);
     bool parcaDerle(const QString &icerik, Parca *p);
     QString degerlendir(const DMetin &m, const Baglam &c) const;
@@ -297,6 +301,12 @@ private:
     bool m_icerikVar = false;
     int m_sonSatir = -1;
     QSet<QString> m_uyarilanlar;
+    // Sub-rows: while they print, k and n are the sub-source's.
+    Rapor::AltKaynak m_altKaynak;
+    const RaporBandi *m_altBant = nullptr;
+    const VeriKaynagi *m_anaK = nullptr;
+    int m_anaN = 0;
+    bool m_altta = false;
 };
 
 void Dizgi::uyar(const QString &metin)
@@ -519,6 +529,12 @@ bool Dizgi::parcaDerle(const QString &icerik, Parca *p)
                            || *it == Sistem::GrupToplam || *it == Sistem::GenelToplam;
         if (toplamMi != (ac >= 0))
             return false;
+        if (toplamMi && m_altta) {
+            uyar(QStringLiteral("Alt detay bandında toplam kullanılamaz: [%1]").arg(icerik));
+            p->tur = Parca::Duz;
+            p->metin = QStringLiteral("[?") + ifade + QLatin1Char(']');
+            return true;
+        }
         if (toplamMi) {
             IfadeOkuyucu o(arg, k);
             auto e = o.oku();
@@ -640,30 +656,13 @@ void Dizgi::derle()
 
     m_bantlar.reserve(s.bantlar.size());
     for (const auto &b : s.bantlar) {
-        DBant db;
-        db.b = &b;
-        // Print order within a band: top to bottom, left to right.
-        std::vector<const RaporNesnesi *> sirali;
-        for (const auto &o : b.nesneler)
-            sirali.push_back(&o);
-        std::stable_sort(sirali.begin(), sirali.end(), [](const RaporNesnesi *a, const RaporNesnesi *c) {
-            if (std::abs(a->alan.top() - c->alan.top()) > 0.5)
-                return a->alan.top() < c->alan.top();
-            return a->alan.left() < c->alan.left();
-        });
-        for (const RaporNesnesi *o : sirali) {
-            DNesne dn;
-            dn.n = o;
-            if (o->tur == NesneTuru::Metin) {
-                dn.metin = metinDerle(o->metin);
-                dn.yaziTipi = yaziTipi(*o);
-            } else if (o->tur == NesneTuru::Resim) {
-                dn.dosya = metinDerle(o->dosya);
-                if (dn.dosya.sabit)
-                    dn.resim = resimYukle(dn.dosya.sabitMetin);
-            }
-            db.nesneler.push_back(std::move(dn));
+        if (b.tur == BantTuru::AltDetay) {
+            // Compiled against each row's sub-source when it prints.
+            if (!m_altBant)
+                m_altBant = &b;
+            continue;
         }
+        DBant db = bantDerle(b);
         if (b.tur == BantTuru::GrupBasligi || b.tur == BantTuru::GrupSonu) {
             const auto it = std::find(m_grupKolonlari.begin(), m_grupKolonlari.end(), b.kolon.toUpper());
             db.seviye = int(it - m_grupKolonlari.begin());
@@ -671,6 +670,40 @@ void Dizgi::derle()
         }
         m_bantlar.push_back(std::move(db));
     }
+    baglariKur();
+}
+
+DBant Dizgi::bantDerle(const RaporBandi &b)
+{
+    DBant db;
+    db.b = &b;
+    // Print order within a band: top to bottom, left to right.
+    std::vector<const RaporNesnesi *> sirali;
+    for (const auto &o : b.nesneler)
+        sirali.push_back(&o);
+    std::stable_sort(sirali.begin(), sirali.end(), [](const RaporNesnesi *a, const RaporNesnesi *c) {
+        if (std::abs(a->alan.top() - c->alan.top()) > 0.5)
+            return a->alan.top() < c->alan.top();
+        return a->alan.left() < c->alan.left();
+    });
+    for (const RaporNesnesi *o : sirali) {
+        DNesne dn;
+        dn.n = o;
+        if (o->tur == NesneTuru::Metin) {
+            dn.metin = metinDerle(o->metin);
+            dn.yaziTipi = yaziTipi(*o);
+        } else if (o->tur == NesneTuru::Resim) {
+            dn.dosya = metinDerle(o->dosya);
+            if (dn.dosya.sabit)
+                dn.resim = resimYukle(dn.dosya.sabitMetin);
+        }
+        db.nesneler.push_back(std::move(dn));
+    }
+    return db;
+}
+
+void Dizgi::baglariKur()
+{
     for (const auto &db : m_bantlar) {
         switch (db.b->tur) {
         case BantTuru::RaporBasligi: if (!m_raporBasligi) m_raporBasligi = &db; break;
@@ -681,6 +714,7 @@ void Dizgi::derle()
         case BantTuru::SayfaAltligi: if (!m_sayfaAltligi) m_sayfaAltligi = &db; break;
         case BantTuru::GrupBasligi: if (!m_grupBasliklari[db.seviye]) m_grupBasliklari[db.seviye] = &db; break;
         case BantTuru::GrupSonu: if (!m_grupSonlari[db.seviye]) m_grupSonlari[db.seviye] = &db; break;
+        case BantTuru::AltDetay: break;
         }
     }
     const size_t g = m_grupKolonlari.size();
@@ -887,8 +921,18 @@ void Dizgi::yerlestir(const DBant *b, const Baglam &c, int detaySatiri, qreal ek
     if (kirilabilir && m_icerikVar && m_y + h + ekYukseklik > m_sinir + 0.001) {
         if (detaySatiri >= 0)
             d = once;
+        const VeriKaynagi *altK = k;
+        const int altN = n;
+        if (m_altta) {
+            k = m_anaK;
+            n = m_anaN;
+        }
         sayfaBitir();
-        yeniSayfa(c.satir);
+        yeniSayfa(m_altta ? m_sonSatir : c.satir);
+        if (m_altta) {
+            k = altK;
+            n = altN;
+        }
         if (detaySatiri >= 0)
             isle(detaySatiri);
         m = metinler(*b, c);
@@ -897,6 +941,26 @@ void Dizgi::yerlestir(const DBant *b, const Baglam &c, int detaySatiri, qreal ek
     koy(*b, m, c, h);
     if (kirilabilir)
         m_icerikVar = true;
+}
+
+void Dizgi::altSatirlar(int satir)
+{
+    if (!m_altBant || !m_altKaynak)
+        return;
+    const std::shared_ptr<const VeriKaynagi> alt = m_altKaynak(satir);
+    if (!alt || alt->satirSayisi() == 0)
+        return;
+    m_anaK = k;
+    m_anaN = n;
+    k = alt.get();
+    n = alt->satirSayisi();
+    m_altta = true;
+    const DBant b = bantDerle(*m_altBant);
+    for (int r = 0; r < n; ++r)
+        yerlestir(&b, Baglam{r, -1});
+    m_altta = false;
+    k = m_anaK;
+    n = m_anaN;
 }
 
 RaporBelgesi Dizgi::diz(const std::function<bool(int, int)> &ilerleme)
@@ -941,6 +1005,7 @@ RaporBelgesi Dizgi::diz(const std::function<bool(int, int)> &ilerleme)
             yerlestir(m_detay, Baglam{r, -1}, r);
         else
             isle(r);
+        altSatirlar(r);
         onceki = anahtar;
     }
     if (!iptal) {
@@ -964,7 +1029,7 @@ RaporBelgesi Dizgi::diz(const std::function<bool(int, int)> &ilerleme)
 
 RaporBelgesi RaporDiz(const RaporSablonu &sablon, const VeriKaynagi *kaynak,
                       const QHash<QString, QStringList> &notlar, const QString &baslik,
-                      const std::function<bool(int, int)> &ilerleme)
+                      const std::function<bool(int, int)> &ilerleme, const Rapor::AltKaynak &altKaynak)
 {
     RaporSablonu s = sablon;
     for (auto &b : s.bantlar)
@@ -974,7 +1039,7 @@ RaporBelgesi RaporDiz(const RaporSablonu &sablon, const VeriKaynagi *kaynak,
                 if (it != notlar.constEnd())
                     o.metin = it->join(QLatin1Char('\n'));
             }
-    Dizgi dz(s, kaynak, baslik);
+    Dizgi dz(s, kaynak, baslik, altKaynak);
     return dz.diz(ilerleme);
 }
 
@@ -1079,9 +1144,11 @@ QString Rapor::baslik() const { return d->baslik; }
 
 RaporBelgesi Rapor::olustur(const std::function<bool(int, int)> &ilerleme)
 {
-    RaporBelgesi b = RaporDiz(sablon(), d->kaynak, d->notlar, d->baslik, ilerleme);
+    RaporBelgesi b = RaporDiz(sablon(), d->kaynak, d->notlar, d->baslik, ilerleme, d->altKaynak);
     d->uyarilar = b.uyarilar;
     return b;
 }
 
 QStringList Rapor::uyarilar() const { return d->uyarilar; }
+
+void Rapor::altKaynakAyarla(const AltKaynak &kaynak) { d->altKaynak = kaynak; }

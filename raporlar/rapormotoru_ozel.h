@@ -13,9 +13,11 @@ struct Rapor::Ozel
     QString baslik;
     QHash<QString, QStringList> notlar;   // memo objects by lower-case name
     QStringList uyarilar;
+    Rapor::AltKaynak altKaynak;
 };
 
 // Page layout of a report: the engine proper (rapormotoru.cpp).
 RaporBelgesi RaporDiz(const RaporSablonu &sablon, const VeriKaynagi *kaynak,
                       const QHash<QString, QStringList> &notlar, const QString &baslik,
-                      const std::function<bool(int, int)> &ilerleme);
+                      const std::function<bool(int, int)> &ilerleme,
+                      const Rapor::AltKaynak &altKaynak = {});

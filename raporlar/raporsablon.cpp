@@ -19,6 +19,7 @@ const BantAdi BANT_ADLARI[] = {
     {BantTuru::KolonBasligi, "kolonbasligi", "Kolon Başlığı"},
     {BantTuru::GrupBasligi, "grupbasligi", "Grup Başlığı"},
     {BantTuru::Detay, "detay", "Detay"},
+    {BantTuru::AltDetay, "altdetay", "Alt Detay"},
     {BantTuru::GrupSonu, "grupsonu", "Grup Sonu"},
     {BantTuru::Ozet, "ozet", "Özet"},
     {BantTuru::SayfaAltligi, "sayfaaltligi", "Sayfa Altlığı"},

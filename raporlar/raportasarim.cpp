@@ -42,9 +42,10 @@ int bantSirasi(BantTuru t)
     case BantTuru::KolonBasligi: return 2;
     case BantTuru::GrupBasligi: return 3;
     case BantTuru::Detay: return 4;
-    case BantTuru::GrupSonu: return 5;
-    case BantTuru::Ozet: return 6;
-    case BantTuru::SayfaAltligi: return 7;
+    case BantTuru::AltDetay: return 5;
+    case BantTuru::GrupSonu: return 6;
+    case BantTuru::Ozet: return 7;
+    case BantTuru::SayfaAltligi: return 8;
     }
     return 4;
 }
@@ -274,7 +275,7 @@ RaporTasarim::RaporTasarim(QWidget *ust, const VeriKaynagi *kaynak)
     m_cmbBantTuru = new QComboBox(this);
     m_cmbBantTuru->setObjectName(QStringLiteral("cmb_banttur"));
     for (BantTuru t : {BantTuru::RaporBasligi, BantTuru::SayfaBasligi, BantTuru::KolonBasligi, BantTuru::GrupBasligi,
-                       BantTuru::Detay, BantTuru::GrupSonu, BantTuru::Ozet, BantTuru::SayfaAltligi})
+                       BantTuru::Detay, BantTuru::AltDetay, BantTuru::GrupSonu, BantTuru::Ozet, BantTuru::SayfaAltligi})
         m_cmbBantTuru->addItem(BantTuruBasligi(t), int(t));
     auto *btnBant = dugme(this, "btn_bantekle", QStringLiteral("+ Bant"));
     auto *btnOnizle = dugme(this, "btn_onizle", QStringLiteral("Önizle"));

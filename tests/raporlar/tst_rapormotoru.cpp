@@ -102,6 +102,7 @@ private slots:
     void pngBoyutu_data();
     void pngBoyutu();
     void pdfMetinleri();
+    void altDetay();
     void resimler();
     void yaziciyaBasim();
     void veriSetiKaynagi();
@@ -588,6 +589,42 @@ void TestRaporMotoru::pdfMetinleri()
     for (const char *beklenen : {"Cari Hareketler", "ŞÜKRÜ IŞIK", "05.03.2008", "Muayene Ücreti", "1.234,50",
                                  "1.000,00", "234,50", "Açıklama", "Sayfa 1 / 1", "Genel Toplam (2 hareket)"})
         QVERIFY2(metin.contains(QString::fromUtf8(beklenen)), beklenen);
+}
+
+// Sub-rows under each row (an invoice's lines under its movement); a row
+// without sub-rows prints none; a page break among sub-rows repeats the
+// page header of the main source.
+void TestRaporMotoru::altDetay()
+{
+    const RaporSablonu s = sablon(
+        bant("sayfabasligi", 10, metinNesnesi("SB [#SAYFA]"))
+        + bant("detay", 10, metinNesnesi("[EVRAKNO] [BORC:#,###.00] [#SATIRNO]"))
+        + bant("altdetay", 10, metinNesnesi("  [STOKADI] [MIKTAR:#,##] [#TOPLAM(MIKTAR)]"))
+        + bant("ozet", 10, metinNesnesi("Toplam [#TOPLAM(BORC):#,###.00]")));
+    TabloKaynagi k({QStringLiteral("EVRAKNO"), QStringLiteral("BORC")},
+                   {{QStringLiteral("F1"), 100.0}, {QStringLiteral("F2"), 50.0}, {QStringLiteral("F3"), 7.5}});
+    Rapor r;
+    r.sablonAyarla(s);
+    r.baglan(&k);
+    r.altKaynakAyarla([](int satir) -> std::shared_ptr<const VeriKaynagi> {
+        if (satir == 1)
+            return nullptr;
+        QVector<QVariantList> kalemler;
+        const int adet = satir == 0 ? 2 : 30;
+        for (int i = 1; i <= adet; ++i)
+            kalemler.append({QStringLiteral("STOK%1").arg(i), i * 1.0});
+        return std::make_shared<TabloKaynagi>(QStringList{QStringLiteral("STOKADI"), QStringLiteral("MIKTAR")}, kalemler);
+    });
+    const RaporBelgesi b = r.olustur();
+    const QStringList hepsi = akis(b);
+    QCOMPARE(hepsi.mid(0, 4), (QStringList{"detay:F1 100,00 1", "altdetay:  STOK1 1 [?#TOPLAM(MIKTAR)]",
+                                           "altdetay:  STOK2 2 [?#TOPLAM(MIKTAR)]", "detay:F2 50,00 2"}));
+    QCOMPARE(hepsi.at(4), QStringLiteral("detay:F3 7,50 3"));
+    QCOMPARE(hepsi.filter(QStringLiteral("altdetay:")).size(), 32);
+    QCOMPARE(hepsi.last(), QStringLiteral("ozet:Toplam 157,50"));
+    QCOMPARE(b.sayfaSayisi(), 2);
+    QCOMPARE(b.sayfalar[1].metinler(BantTuru::SayfaBasligi), QStringList{"SB 2"});
+    QVERIFY(r.uyarilar().join(' ').contains(QStringLiteral("Alt detay")));
 }
 
 // Pictures from a file next to the template, scaled into their box keeping

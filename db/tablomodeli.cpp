@@ -99,6 +99,9 @@ struct TabloModeli::Ozel
     QList<TabloKolonu> tanimlar;   // as set; empty: every column
     std::vector<Gorunen> gorunen;
     bool sifirlaniyor = false;
+    // Rows are being added, removed or reloaded: the view's current index
+    // moves on its own then and must not move the data set.
+    int yapisal = 0;
 
     void coz()
     {
@@ -140,24 +143,38 @@ TabloModeli::TabloModeli(VeriSeti *veriSeti, QObject *ust)
     connect(veriSeti, &VeriSeti::sifirlanacak, this, [this] {
         if (!d->sifirlaniyor) {
             d->sifirlaniyor = true;
+            ++d->yapisal;
             beginResetModel();
         }
     });
     auto bitir = [this] {
-        if (!d->sifirlaniyor)
+        if (!d->sifirlaniyor) {
+            ++d->yapisal;
             beginResetModel();
+        }
         d->coz();
         d->sifirlaniyor = false;
         endResetModel();
+        --d->yapisal;
     };
     connect(veriSeti, &VeriSeti::acildi, this, bitir);
     connect(veriSeti, &VeriSeti::kapandi, this, bitir);
-    connect(veriSeti, &VeriSeti::satirEklenecek, this,
-            [this](int satir) { beginInsertRows(QModelIndex(), satir, satir); });
-    connect(veriSeti, &VeriSeti::satirEklendi, this, [this](int) { endInsertRows(); });
-    connect(veriSeti, &VeriSeti::satirSilinecek, this,
-            [this](int satir) { beginRemoveRows(QModelIndex(), satir, satir); });
-    connect(veriSeti, &VeriSeti::satirSilindi, this, [this](int) { endRemoveRows(); });
+    connect(veriSeti, &VeriSeti::satirEklenecek, this, [this](int satir) {
+        ++d->yapisal;
+        beginInsertRows(QModelIndex(), satir, satir);
+    });
+    connect(veriSeti, &VeriSeti::satirEklendi, this, [this](int) {
+        endInsertRows();
+        --d->yapisal;
+    });
+    connect(veriSeti, &VeriSeti::satirSilinecek, this, [this](int satir) {
+        ++d->yapisal;
+        beginRemoveRows(QModelIndex(), satir, satir);
+    });
+    connect(veriSeti, &VeriSeti::satirSilindi, this, [this](int) {
+        endRemoveRows();
+        --d->yapisal;
+    });
     connect(veriSeti, &VeriSeti::satirGuncellendi, this, [this](int satir) {
         if (satir >= 0 && satir < rowCount() && columnCount() > 0)
             emit dataChanged(index(satir, 0), index(satir, columnCount() - 1));
@@ -386,7 +403,7 @@ void TabloModeli::gorunumeBagla(QTableView *gorunum)
             return;
         connect(g->selectionModel(), &QItemSelectionModel::currentRowChanged, g,
                 [this, g, esitleniyor, veridenGorunume](const QModelIndex &simdiki, const QModelIndex &) {
-                    if (*esitleniyor || !d->vs || !simdiki.isValid())
+                    if (*esitleniyor || d->yapisal || !d->vs || !simdiki.isValid())
                         return;
                     VeriSeti *vs = d->vs;
                     if (simdiki.row() == vs->gecerliSatir())

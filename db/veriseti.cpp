@@ -361,6 +361,8 @@ struct VeriSeti::Ozel
     std::vector<Kontrol> kontroller;
     QStringEncoder enc{QStringConverter::Utf8, QStringConverter::Flag::Stateless};
 
+    bool gecerliVar() const { return gecerli >= 0 && gecerli < satirSayisi; }
+
     int sutunBul(const QString &ad) const
     {
         auto it = yazimSirasi.constFind(ad);
@@ -587,7 +589,7 @@ bool VeriSeti::bul(qint64 anahtar)
 QVariant VeriSeti::deger(const QString &kolon) const
 {
     const int k = d->sutunBul(kolon);
-    if (k < 0 || d->gecerli < 0)
+    if (k < 0 || !d->gecerliVar())
         return QVariant();
     return d->sutunlar[size_t(k)].al(d->gecerli);
 }
@@ -595,7 +597,7 @@ QVariant VeriSeti::deger(const QString &kolon) const
 QString VeriSeti::metin(const QString &kolon) const
 {
     const int k = d->sutunBul(kolon);
-    if (k < 0 || d->gecerli < 0)
+    if (k < 0 || !d->gecerliVar())
         return QString();
     const Sutun &s = d->sutunlar[size_t(k)];
     if (s.bosMu(d->gecerli))
@@ -618,7 +620,7 @@ QString VeriSeti::metin(const QString &kolon) const
 double VeriSeti::sayi(const QString &kolon) const
 {
     const int k = d->sutunBul(kolon);
-    if (k < 0 || d->gecerli < 0)
+    if (k < 0 || !d->gecerliVar())
         return 0.0;
     const Sutun &s = d->sutunlar[size_t(k)];
     if (s.bosMu(d->gecerli))
@@ -639,7 +641,7 @@ double VeriSeti::sayi(const QString &kolon) const
 
 qint64 VeriSeti::anahtar() const
 {
-    if (d->anahtarSutunu < 0 || d->gecerli < 0)
+    if (d->anahtarSutunu < 0 || !d->gecerliVar())
         return 0;
     return d->sutunlar[size_t(d->anahtarSutunu)].al(d->gecerli).toLongLong();
 }
@@ -781,7 +783,7 @@ bool VeriSeti::degerAyarla(const QString &kolon, const QVariant &deger)
             qWarning("VeriSeti %s: kolon yok: %s", qPrintable(d->tabloAdi), qPrintable(kolon));
         return false;
     }
-    if (d->durum == Durum::Kapali || d->gecerli < 0)
+    if (d->durum == Durum::Kapali || !d->gecerliVar())
         return false;
     Sutun &s = d->sutunlar[size_t(k)];
     QVariant v;
@@ -846,7 +848,7 @@ bool VeriSeti::duzenle()
 {
     if (duzenleniyorMu())
         return true;
-    if (d->durum != Durum::Gozat || d->gecerli < 0)
+    if (d->durum != Durum::Gozat || !d->gecerliVar())
         return false;
     if (duzenlemedenOnce && !duzenlemedenOnce())
         return false;
@@ -866,7 +868,7 @@ bool VeriSeti::kaydet()
 {
     if (d->durum == Durum::Gozat)
         return true;
-    if (d->durum == Durum::Kapali || d->gecerli < 0)
+    if (d->durum == Durum::Kapali || !d->gecerliVar())
         return false;
 
     for (size_t i = 0; i < d->kontroller.size(); ++i) {
@@ -977,18 +979,20 @@ bool VeriSeti::kaydet()
 void VeriSeti::iptal()
 {
     if (d->durum == Durum::Ekle) {
+        // Browse state before the row goes, so that nothing reacting to the
+        // removal takes the vanishing row for a pending one.
         const int satir = d->gecerli;
+        d->kirli.clear();
+        d->durum = Durum::Gozat;
         emit satirSilinecek(satir);
         for (Sutun &s : d->sutunlar)
             s.sil(satir);
         --d->satirSayisi;
-        emit satirSilindi(satir);
         int yeni = d->eklemedenOnceki;
         if (yeni >= d->satirSayisi)
             yeni = d->satirSayisi - 1;
         d->gecerli = yeni;
-        d->kirli.clear();
-        d->durum = Durum::Gozat;
+        emit satirSilindi(satir);
         emit durumDegisti(d->durum);
         emit gecerliSatirDegisti(d->gecerli);
     } else if (d->durum == Durum::Duzenle) {
@@ -1013,7 +1017,7 @@ bool VeriSeti::sil()
     }
     if (d->durum == Durum::Duzenle)
         iptal();
-    if (d->durum != Durum::Gozat || d->gecerli < 0)
+    if (d->durum != Durum::Gozat || !d->gecerliVar())
         return false;
     if (silmedenOnce && !silmedenOnce())
         return false;
@@ -1030,8 +1034,8 @@ bool VeriSeti::sil()
     for (Sutun &s : d->sutunlar)
         s.sil(satir);
     --d->satirSayisi;
-    emit satirSilindi(satir);
     d->gecerli = satir < d->satirSayisi ? satir : d->satirSayisi - 1;
+    emit satirSilindi(satir);
     emit gecerliSatirDegisti(d->gecerli);
     if (sildiktenSonra)
         sildiktenSonra();
@@ -1040,7 +1044,7 @@ bool VeriSeti::sil()
 
 bool VeriSeti::satirYenile()
 {
-    if (d->durum != Durum::Gozat || d->gecerli < 0 || !d->tablo || d->anahtarSutunu < 0
+    if (d->durum != Durum::Gozat || !d->gecerliVar() || !d->tablo || d->anahtarSutunu < 0
         || bosMu(d->gecerli, d->anahtarSutunu))
         return false;
     QStringList adlar;

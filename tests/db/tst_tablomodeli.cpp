@@ -209,6 +209,27 @@ private slots:
         QTRY_COMPARE(gorunum.currentIndex().row(), 3);
         vs.iptal();
         QCOMPARE(hastaAdi(4), QStringLiteral("AD 4"));
+        vs.kaydetmedenOnce = nullptr;
+
+        // Cancelling a new row with the grid on it posts nothing and the
+        // grid goes back to the row that was current before.
+        QVERIFY(vs.satiraGit(2));
+        QVERIFY(vs.ekle());
+        QCOMPARE(gorunum.currentIndex().row(), 5);
+        vs.degerAyarla(QStringLiteral("HASTAKODU"), QStringLiteral("YENİ"));
+        vs.iptal();
+        QCOMPARE(vs.gecerliSatir(), 2);
+        QCOMPARE(gorunum.currentIndex().row(), 2);
+        QCOMPARE(Sorgu::tekDeger(QStringLiteral("select count(*) from hastalar")).value().toInt(), 5);
+
+        // Deleting the last row: the one before becomes current in both.
+        QVERIFY(vs.son());
+        QVERIFY(vs.sil());
+        QCOMPARE(vs.gecerliSatir(), 3);
+        QCOMPARE(gorunum.currentIndex().row(), 3);
+        QCOMPARE(vs.anahtar(), 4);
+        QCOMPARE(Sorgu::tekDeger(QStringLiteral("select count(*) from hastalar")).value().toInt(), 4);
+        QVERIFY(m.mesajlar.isEmpty());
     }
 
     void baglayiciGidisDonus()

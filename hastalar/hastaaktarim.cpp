@@ -4,7 +4,10 @@
 #include "db/veriseti.h"
 #include "db/win1254.h"
 #include "hastalar/hastakodu.h"
+#include "db/sorgu.h"
 #include "raporlar/tablookuyucu.h"
+
+#include <QSet>
 
 #include <QStringList>
 
@@ -48,6 +51,18 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
         s.durum = HastaAktarimSonucu::Durum::DosyaHatasi;
         s.mesaj = QStringLiteral("Hasta listesi açılamadı, hiçbir hasta kartı aktarılmadı.");
         return s;
+    }
+    // The company's codes, read once; every imported code joins them.
+    QSet<QString> kodlar;
+    {
+        auto r = Sorgu::sec(QStringLiteral("select hastakodu from hastalar where sirketkodu = ?"), {Oturum.sirketkodu});
+        if (!r) {
+            s.durum = HastaAktarimSonucu::Durum::DosyaHatasi;
+            s.mesaj = QStringLiteral("Hasta kodları okunamadı, hiçbir hasta kartı aktarılmadı.");
+            return s;
+        }
+        for (const QVariantList &satir : r->satirlar)
+            kodlar.insert(satir.value(0).toString().trimmed());
     }
     const QStringList &k = kolonlar();
     const int toplam = qMin(SonSatir, okuyucu.satirSayisi());
@@ -99,10 +114,7 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
         }
 
         const QString kod = degerler.at(0);
-        auto n = HastaKodu::kodSayisi(kod, Oturum.sirketkodu);
-        if (!n)
-            return dur(r, QStringLiteral("%1. satırın hasta kodu denetlenemedi.").arg(r));
-        if (*n > 0)
+        if (kodlar.contains(kod))
             return dur(r, QStringLiteral("%1. satırdaki \"%2\" hasta kodu ile kayıtlı hasta var.").arg(r).arg(kod));
 
         if (!vs.ekle())
@@ -116,6 +128,7 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
             vs.iptal();
             return dur(r, QStringLiteral("%1. satırdaki hasta kartı kaydedilemedi.").arg(r));
         }
+        kodlar.insert(kod);
         ++s.aktarilan;
     }
     s.mesaj = QStringLiteral("Hasta Kartları Excelden Veri Alma İşlemi Başarı ile Tamamlandı");

@@ -8,10 +8,14 @@
 #include "hastalar/frm_hastalar.h"
 #include "hastalar/hastatestdestek.h"
 #include "hastalar/iller.h"
+#include "klinik/resimdeposu.h"
+#include "app/ekranlar.h"
 #include "raporlar/rapor.h"
 
 #include <QAction>
 #include <QCollator>
+#include <QFileInfo>
+#include <QTimer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -110,6 +114,7 @@ private slots:
     void filtreler();
     void muayeneDugmesiVeEposta();
     void ilceListesi();
+    void fotograf();
 };
 
 void tst_hastaekrani::initTestCase()
@@ -592,6 +597,21 @@ void tst_hastaekrani::muayeneDugmesiVeEposta()
     QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Bu Ekrana Girmeye Yetkili Değilsiniz")});
     QVERIFY(Aktarim.muayene_hastakodu.isEmpty());
 
+    // With the right the button hands the patient over and opens the examination screen by name.
+    QVERIFY(Sorgu::calistir("insert into kullanicilar (kayitno, kullanici_kodu, moduladi, formgirisi, sirketkodu) "
+                            "values (9001, 1, 'MUAYENE', 'E', '2007')"));
+    m.temizle();
+    const bool ekranVar = EkranVar(QStringLiteral("frm_muayene"));
+    if (ekranVar)
+        QTimer::singleShot(0, [] {
+            if (QWidget *w = QApplication::activeModalWidget())
+                w->close();
+        });
+    s.tikla("btn_carihareket");
+    QCOMPARE(Aktarim.muayene_hastakodu, QStringLiteral("P1"));
+    if (!ekranVar)
+        QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Bu ekran henüz hazır değil")});
+
     UrlYakalayici y;
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &y, "ac");
     s.tikla("btn_degistir"); // the "Ek Bilgi" tab is usable only unlocked
@@ -623,6 +643,35 @@ void tst_hastaekrani::ilceListesi()
     QCOMPARE(IlListesi().size(), 85);
     QCOMPARE(IlListesi().first(), QStringLiteral("İSTANBUL"));
     QCOMPARE(IlListesi().last(), QStringLiteral("ZONGULDAK"));
+}
+
+void tst_hastaekrani::fotograf()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    const qint64 p1 = hastaEkle("P1", "ALİ");
+    const qint64 p2 = hastaEkle("P2", "VELİ");
+    QImage resim(40, 30, QImage::Format_RGB32);
+    resim.fill(Qt::red);
+    const QString yol = ResimYolu(ResimTuru::Hasta, QString::number(p1));
+    QVERIFY(resim.save(yol, "JPG"));
+    Ekran s;
+    auto *foto = s.w<QLabel>("img_fotograf");
+    QCOMPARE(QFileInfo(foto->property("dosya").toString()).fileName(), QStringLiteral("bos.jpg"));
+    QVERIFY(s.vs()->bul(p1));
+    QCOMPARE(foto->property("dosya").toString(), yol);
+    QVERIFY(!foto->pixmap().isNull());
+    // With "Resimini Göster" cleared the frame keeps the last picture.
+    s.w<QCheckBox>("CheckBox2")->setChecked(false);
+    QVERIFY(s.vs()->bul(p2));
+    QCOMPARE(foto->property("dosya").toString(), yol);
+    // The picture buttons need OZELYETKI1.
+    QVERIFY(Sorgu::calistir("update kullanicilar set ozelyetki1 = 'H' where moduladi = 'HASTALAR'"));
+    Ekran s2;
+    s2.tikla("BitBtn2");
+    s2.tikla("BitBtn3");
+    QCOMPARE(m.mesajlar, QStringList({QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz"),
+                                      QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz")}));
 }
 
 QTEST_MAIN(tst_hastaekrani)

@@ -5,6 +5,7 @@
 #include "db/veriseti.h"
 
 #include <QCheckBox>
+#include <QAbstractItemModel>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDoubleSpinBox>
@@ -306,6 +307,22 @@ void Baglayici::bagla(QComboBox *kutu, const QString &kolon, bool buyukHarf)
                 d->yaz(*b, kutu->currentText());
         });
     }
+    // Items added or removed by the screen move the combo's index on their
+    // own: that is no choice of the user, the row's value is shown again.
+    if (QAbstractItemModel *m = kutu->model()) {
+        auto basla = [this] { ++d->yukleniyor; };
+        auto bitir = [this, kutu] {
+            --d->yukleniyor;
+            if (Bag *b = d->bul(kutu))
+                d->yukle(*b);
+        };
+        connect(m, &QAbstractItemModel::rowsAboutToBeInserted, this, basla);
+        connect(m, &QAbstractItemModel::rowsInserted, this, bitir);
+        connect(m, &QAbstractItemModel::rowsAboutToBeRemoved, this, basla);
+        connect(m, &QAbstractItemModel::rowsRemoved, this, bitir);
+        connect(m, &QAbstractItemModel::modelAboutToBeReset, this, basla);
+        connect(m, &QAbstractItemModel::modelReset, this, bitir);
+    }
     d->yukle(*b);
 }
 
@@ -427,6 +444,8 @@ void Baglayici::coz(QWidget *kutu)
     for (auto it = d->baglar.begin(); it != d->baglar.end(); ++it) {
         if ((*it)->w == kutu) {
             disconnect(kutu, nullptr, this, nullptr);
+            if (auto *c = qobject_cast<QComboBox *>(kutu); c && c->model())
+                disconnect(c->model(), nullptr, this, nullptr);
             d->baglar.erase(it);
             return;
         }

@@ -286,6 +286,8 @@ private slots:
         QTest::keyClicks(il, QStringLiteral("izmir"));
         QCOMPARE(il->currentText(), QStringLiteral("İZMİR"));
         cins->setCurrentIndex(1);
+        cins->addItem(QStringLiteral("BELİRSİZ"));   // items added later change nothing
+        QCOMPARE(cins->currentText(), QStringLiteral("KADIN"));
         uyari->click();
         QTest::keyClicks(adres, QStringLiteral("x"));
         QCOMPARE(vs.deger(QStringLiteral("HASTAADISOYADI")).toString(), QStringLiteral("IALİ"));
@@ -307,6 +309,10 @@ private slots:
         QVERIFY(vs.ilk());
         QCOMPARE(ad->text(), QStringLiteral("BİR"));
         QVERIFY(!uyari->isChecked());
+        cins->clear();
+        cins->addItems({QStringLiteral("ERKEK"), QStringLiteral("KADIN")});
+        QCOMPARE(cins->currentIndex(), -1);                // row 1 has no value
+        QCOMPARE(vs.durum(), VeriSeti::Durum::Gozat);      // filling the list is no edit
         vs.kapat();
         QCOMPARE(ad->text(), QString());
         QCOMPARE(adres->toPlainText(), QString());

@@ -92,14 +92,10 @@ void RaporSayfasiCiz(QPainter &p, const RaporSayfasi &sayfa, qreal olcek, const 
                 int bayrak = int(o.hiza);
                 if (o.kaydir)
                     bayrak |= Qt::TextWordWrap;
-                if (o.kirp) {
-                    p.save();
-                    p.setClipRect(alan);
-                    p.drawText(metinAlani, bayrak, o.metin);
-                    p.restore();
-                } else {
-                    p.drawText(metinAlani, bayrak | Qt::TextDontClip, o.metin);
-                }
+                // Qt clips to the rectangle by itself, and only when the text overflows it.
+                if (!o.kirp)
+                    bayrak |= Qt::TextDontClip;
+                p.drawText(metinAlani, bayrak, o.metin);
             }
             if (o.kenar != KenarYok) {
                 p.setPen(kalem);

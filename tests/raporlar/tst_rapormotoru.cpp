@@ -103,6 +103,8 @@ private slots:
     void pngBoyutu();
     void pdfMetinleri();
     void altDetay();
+    void kirpma_data();
+    void kirpma();
     void resimler();
     void yaziciyaBasim();
     void veriSetiKaynagi();
@@ -625,6 +627,34 @@ void TestRaporMotoru::altDetay()
     QCOMPARE(b.sayfaSayisi(), 2);
     QCOMPARE(b.sayfalar[1].metinler(BantTuru::SayfaBasligi), QStringList{"SB 2"});
     QVERIFY(r.uyarilar().join(' ').contains(QStringLiteral("Alt detay")));
+}
+
+void TestRaporMotoru::kirpma_data()
+{
+    QTest::addColumn<QString>("ek");
+    QTest::addColumn<bool>("tasar");
+    QTest::newRow("kirpilir") << "" << false;
+    QTest::newRow("kirpilmaz") << "kirp=\"hayir\"" << true;
+}
+
+// A text too long for its box is cut at the box unless clipping is off.
+void TestRaporMotoru::kirpma()
+{
+    QFETCH(QString, ek);
+    QFETCH(bool, tasar);
+    Rapor r;
+    r.sablonAyarla(sablon(bant("raporbasligi", 10, metinNesnesi("WWWWWWWWWWWWWWWWWWWW", 0, 10, 0, 10, ek + " boyut=\"14\""))));
+    const QImage i = Rapor::sayfaResmi(r.olustur(), 0, 100);
+    auto px = [](qreal mm) { return qRound(mm * 100 / 25.4); };
+    int icerde = 0, disarda = 0;
+    for (int y = px(10); y < px(20); ++y) {
+        for (int x = px(10); x < px(20); ++x)
+            icerde += qGray(i.pixel(x, y)) < 128;
+        for (int x = px(21); x < px(60); ++x)
+            disarda += qGray(i.pixel(x, y)) < 128;
+    }
+    QVERIFY(icerde > 50);
+    QCOMPARE(disarda > 50, tasar);
 }
 
 // Pictures from a file next to the template, scaled into their box keeping

@@ -45,6 +45,8 @@ RaporSecici::RaporSecici(QWidget *ust, const QString &klasor)
     for (int c = 1; c < m_model->columnCount(); ++c)
         m_agac->hideColumn(c);
     m_agac->header()->hide();
+    m_agac->setSortingEnabled(true);
+    m_agac->sortByColumn(0, Qt::AscendingOrder);
     m_liste = new QListWidget(bolucu);
     m_liste->setObjectName(QStringLiteral("lst_sablonlar"));
     bolucu->setStretchFactor(0, 3);

@@ -118,9 +118,9 @@ Tfrm_menu::Tfrm_menu(QWidget *ust)
         " border-radius: 6px; padding: 4px; }"
         "QFrame#Panel1 QToolButton:hover { background: #d3e6ee; border-color: #9cc3d3; }"
         "QFrame#Panel1 QToolButton:pressed { background: #bcd8e4; }"
-        "QStatusBar { background: #0f3d56; color: white; }"
-        "QStatusBar QLabel { color: white; padding: 0 8px; }"
-        "QStatusBar::item { border: none; border-right: 1px solid #3f6f86; }"));
+        "QStatusBar#StatusBar1 { background: #0f3d56; color: white; }"
+        "QStatusBar#StatusBar1 QLabel { color: white; padding: 0 8px; }"
+        "QStatusBar#StatusBar1::item { border: none; border-right: 1px solid #3f6f86; }"));
 
     menuKur();
 

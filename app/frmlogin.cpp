@@ -82,15 +82,20 @@ void TfrmLogin::kur()
     setWindowTitle(QStringLiteral("V E L M O R I K A                      Şifre Girişi                  Tervana Bilişim"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(560, 310);
+    // Only this window's own controls: the dialogs it opens keep their own look.
     setStyleSheet(QStringLiteral(
-        "QLineEdit { border: 1px solid #b7cdd8; border-radius: 4px; padding: 4px 6px; background: white;"
-        " selection-background-color: #2a9d8f; lineedit-password-character: 42; }" // passwords as "*"
-        "QLineEdit:focus { border: 1px solid #2a9d8f; background: #f3fbfa; }"
-        "QLineEdit[readOnly=\"true\"] { background: #eef4f7; color: #0f3d56; font-weight: bold; }"
-        "QPushButton { border: 1px solid #b7cdd8; border-radius: 6px; background: white; }"
-        "QPushButton:hover { background: #e6f2f5; border-color: #2a9d8f; }"
-        "QPushButton:focus { border: 2px solid #2a9d8f; }"
-        "QPushButton:pressed { background: #cfe6ec; }"));
+        "QLineEdit#edt_sirket, QLineEdit#edt_kullanici_adi, QLineEdit#edt_sifre { border: 1px solid #b7cdd8;"
+        " border-radius: 4px; padding: 4px 6px; background: white; selection-background-color: #2a9d8f; }"
+        "QLineEdit { lineedit-password-character: 42; }" // passwords as "*"
+        "QLineEdit#edt_kullanici_adi:focus, QLineEdit#edt_sifre:focus { border: 1px solid #2a9d8f;"
+        " background: #f3fbfa; }"
+        "QLineEdit#edt_sirket { background: #eef4f7; color: #0f3d56; font-weight: bold; }"
+        "QLineEdit#edt_sirket:focus { border: 1px solid #2a9d8f; }"
+        "QPushButton#btnOkey, QPushButton#btnCancel { border: 1px solid #b7cdd8; border-radius: 6px;"
+        " background: white; }"
+        "QPushButton#btnOkey:hover, QPushButton#btnCancel:hover { background: #e6f2f5; border-color: #2a9d8f; }"
+        "QPushButton#btnOkey:focus, QPushButton#btnCancel:focus { border: 2px solid #2a9d8f; }"
+        "QPushButton#btnOkey:pressed, QPushButton#btnCancel:pressed { background: #cfe6ec; }"));
 
     // Left: the emblem and the product name
     m_yanPanel = new QWidget(this);

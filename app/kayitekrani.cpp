@@ -11,6 +11,7 @@
 #include "db/veriseti.h"
 #include "hastalar/arama.h"
 #include "raporlar/rapor.h"
+#include "raporlar/raporsecici.h"
 #include "raporlar/tabloaktar.h"
 
 #include <QAbstractSpinBox>
@@ -705,20 +706,20 @@ void KayitEkrani::raporlama()
     if (m_ayar.raporlamaYetkiIster) {
         if (!izin(m_yetki.RAPOR))
             return;
-        EkranAc(QStringLiteral("frm_freeMainForm"), this);
-        if (!Aktarim.rapor_sablonu.isEmpty())
+        if (RaporSablonuSec(this))
             veriSetiniOnizle(m_vs, Aktarim.rapor_sablonu, this);
         return;
     }
-    EkranAc(QStringLiteral("frm_freeMainForm"), this);
+    RaporSablonuSec(this);
 }
 
 void KayitEkrani::rapor()
 {
     if (!izin(m_yetki.RAPOR))
         return;
-    EkranAc(QStringLiteral("frm_freeMainForm"), this);
-    if (!Aktarim.rapor_sablonu.isEmpty())
+    // A template chosen earlier on this screen still counts when the
+    // chooser is closed without a choice.
+    if (RaporSablonuSec(this))
         veriSetiniOnizle(m_vs, Aktarim.rapor_sablonu, this);
 }
 

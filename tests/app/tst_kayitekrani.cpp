@@ -10,6 +10,7 @@
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
 #include "destek/testvt.h"
+#include "raporlar/tabloaktar.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,6 +23,8 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QDir>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -179,6 +182,7 @@ private slots:
     void odakRenklendirme();
     void enterTusu();
     void notlarVeDosyalar();
+    void raporVeExcel();
 };
 
 void tst_kayitekrani::gosterAdimi()
@@ -613,6 +617,52 @@ void tst_kayitekrani::notlarVeDosyalar()
     EkranKaydet(QStringLiteral("frm_notlar2"), eskiNot);
     EkranKaydet(QStringLiteral("frm_dosyayonetimi"), eskiDosya);
     QVERIFY(m.mesajlar.isEmpty());
+}
+
+static bool acmadan(const QString &) { return true; }
+
+void tst_kayitekrani::raporVeExcel()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    yetkiYaz(QStringLiteral("E"));
+    doktorEkle(QStringLiteral("D1"), QStringLiteral("AHMET"));
+    auto e = ac();
+    // "Excele Aktar": a workbook of the main data set.
+    QTemporaryDir klasor;
+    TabloAktar::klasorAyarla(klasor.path());
+    const TabloAktar::Acici eski = TabloAktar::aciciAyarla(&acmadan);
+    e->findChild<QAction *>(QStringLiteral("ExceleAktar1"))->trigger();
+    QCOMPARE(QDir(klasor.path()).entryList({QStringLiteral("*.xlsx")}).size(), 1);
+    TabloAktar::aciciAyarla(eski);
+    TabloAktar::klasorAyarla(QString());
+
+    // "Rapor": the chooser, then the preview of the chosen template over the main data set.
+    const QString sablon = QStringLiteral(VELMORIKA_SABLON_KLASORU "/liste.frf");
+    QStringList acilanlar;
+    std::function<void()> kapat = [&] {
+        QWidget *w = QApplication::activeModalWidget();
+        if (!w || w == e.get()) {
+            if (acilanlar.size() < 2)
+                QTimer::singleShot(20, kapat);
+            return;
+        }
+        acilanlar << w->objectName() + QLatin1Char('|') + w->windowTitle();
+        if (w->objectName() == QLatin1String("frm_freeMainForm"))
+            Aktarim.rapor_sablonu = sablon;
+        static_cast<QDialog *>(w)->reject();
+        if (acilanlar.size() < 2)
+            QTimer::singleShot(20, kapat);
+    };
+    QTimer::singleShot(0, kapat);
+    e->findChild<QAction *>(QStringLiteral("Rapor1"))->trigger();
+    QCOMPARE(acilanlar.size(), 2);
+    QVERIFY(acilanlar[0].startsWith(QStringLiteral("frm_freeMainForm|")));
+    QVERIFY2(acilanlar[1].contains(sablon), qPrintable(acilanlar[1]));
+    QCOMPARE(Aktarim.rapor_sablonu, sablon);
+    QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join(QLatin1Char('\n'))));
+    e->close();
+    QCOMPARE(Aktarim.rapor_sablonu, QString());
 }
 
 QTEST_MAIN(tst_kayitekrani)

@@ -1,6 +1,7 @@
 #include "app/frmlogin.h"
 #include "app/komutsatiri.h"
 #include "app/mesaj.h"
+#include "app/verikoku.h"
 #include "db/baglanti.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ int ProgramiBaslat()
     Mesaj *onceki = Mesaj::ayarla(&pencereMesaj);
     QApplication::setApplicationName(QStringLiteral("VELMORIKA"));
     QApplication::setQuitOnLastWindowClosed(true);
+    VeriKoku(); // the picture and video folders exist from the first run on
 
     int sonuc = 0;
     {

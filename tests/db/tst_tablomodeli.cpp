@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QTextEdit>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -343,6 +345,41 @@ private slots:
         QCOMPARE(vs.durum(), VeriSeti::Durum::Gozat);
         QCOMPARE(m.mesajlar.size(), 2);
         QCOMPARE(hastaAdi(1), QStringLiteral("BİR"));
+    }
+
+    void sayacVeZenginMetin()
+    {
+        TEST_VT(vt);
+        BetikMesaj m;
+        hastaYaz(1, QStringLiteral("A"), QStringLiteral("BİR"), 3.0);
+        hastaYaz(2, QStringLiteral("B"), QStringLiteral("İKİ"));
+        VeriSeti vs(QStringLiteral("HASTALAR"));
+        vs.selectMetniAyarla(QStringLiteral("select * from hastalar where 1=1 order by hastalar.kayitno"));
+        QSpinBox tam;
+        QDoubleSpinBox ondalik;
+        tam.setRange(0, 100);
+        ondalik.setRange(0, 1000);
+        QTextEdit adres;
+        Baglayici b(&vs);
+        b.bagla(&tam, QStringLiteral("COCUKSAYISI"));
+        b.bagla(&ondalik, QStringLiteral("COCUKSAYISI"));
+        b.bagla(&adres, QStringLiteral("ADRES"), true);
+        QVERIFY(vs.ac());
+        QCOMPARE(tam.value(), 3);
+        QCOMPARE(ondalik.value(), 3.0);
+        tam.setValue(5);
+        QCOMPARE(vs.durum(), VeriSeti::Durum::Duzenle);
+        QCOMPARE(ondalik.value(), 5.0);            // the other box on the same column follows
+        adres.setPlainText(QStringLiteral("çiçek sokağı"));
+        QCOMPARE(adres.toPlainText(), QStringLiteral("ÇİÇEK SOKAĞI"));
+        QVERIFY(vs.kaydet());
+        QCOMPARE(kolonDegeri(QStringLiteral("cocuksayisi"), 1).toDouble(), 5.0);
+        QCOMPARE(kolonDegeri(QStringLiteral("adres"), 1).toString(), QStringLiteral("ÇİÇEK SOKAĞI"));
+        QVERIFY(vs.sonraki());
+        QCOMPARE(tam.value(), 0);                  // NULL shows the minimum
+        QCOMPARE(adres.toPlainText(), QString());
+        QCOMPARE(vs.durum(), VeriSeti::Durum::Gozat);
+        QVERIFY(m.mesajlar.isEmpty());
     }
 
     void tarihVeSayiKutusu_data()

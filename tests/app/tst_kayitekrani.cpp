@@ -23,6 +23,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QStatusBar>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -74,7 +75,14 @@ public:
         return a;
     }
 
-    DenemeEkrani() : KayitEkrani(ayar(this))
+    static KayitEkraniAyari uyarla(KayitEkraniAyari a, const std::function<void(KayitEkraniAyari &)> &f)
+    {
+        if (f)
+            f(a);
+        return a;
+    }
+
+    explicit DenemeEkrani(const std::function<void(KayitEkraniAyari &)> &fark = {}) : KayitEkrani(uyarla(ayar(this), fark))
     {
         auto *f = new QFormLayout(duzenlemeAlani());
         auto *kod = new QLineEdit;
@@ -183,6 +191,7 @@ private slots:
     void enterTusu();
     void notlarVeDosyalar();
     void raporVeExcel();
+    void randevuFarklari();
 };
 
 void tst_kayitekrani::gosterAdimi()
@@ -663,6 +672,52 @@ void tst_kayitekrani::raporVeExcel()
     QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join(QLatin1Char('\n'))));
     e->close();
     QCOMPARE(Aktarim.rapor_sablonu, QString());
+}
+
+void tst_kayitekrani::randevuFarklari()
+{
+    // The appointment book's differences: the actions test their own flags
+    // (the data set has no checks), no focus colouring, no Enter handling, no
+    // sort combo, no caption change, the record count in the status bar.
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into kullanicilar (kayitno, kullanici_kodu, moduladi, kayit, "
+                                           "yenikayit, degistirme, silme, formgirisi, rapor, ozelyetki1, ozelyetki2, "
+                                           "sirketkodu) values (gen_id(OTOKOD_KULLANICILAR, 1), 1, ?, 'E', 'E', 'E', "
+                                           "'H', 'E', 'E', 'E', 'E', '2007')"),
+                            {modul}));
+    doktorEkle(QStringLiteral("D1"), QStringLiteral("AHMET"));
+    doktorEkle(QStringLiteral("D2"), QStringLiteral("MEHMET"));
+    auto e = std::make_unique<DenemeEkrani>([](KayitEkraniAyari &a) {
+        a.olaylardaYetki = false;
+        a.odakRenklendirme = false;
+        a.enterIleIlerle = false;
+        a.siralamaKolonlari.clear();
+        a.baslikEki.clear();
+        a.kayitSayisiDurumCubugunda = true;
+        a.hesapMakinesiKisayolu = QStringLiteral("Ctrl+H");
+    });
+    e->show();
+    QVERIFY(QTest::qWaitForWindowActive(e.get()));
+    QCOMPARE(e->windowTitle(), QStringLiteral("DENEME"));
+    QVERIFY(!e->findChild<QComboBox *>(QStringLiteral("cmb_index1")));
+    QCOMPARE(e->durumCubugu()->currentMessage(), QStringLiteral("Kayıt Sayısı: 2"));
+    QCOMPARE(e->findChild<QAction *>(QStringLiteral("HesapMakinesi1"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
+    // Delete is refused by its own step, before the question.
+    e->findChild<QPushButton *>(QStringLiteral("btn_sil"))->click();
+    QVERIFY(m.sorular.isEmpty());
+    QCOMPARE(m.mesajlar, QStringList{yetkisiz});
+    QCOMPARE(doktorSayisi(), 2);
+    // New and save update the count.
+    tus(e.get(), Qt::Key_F2);
+    auto *ad = e->findChild<QLineEdit *>(QStringLiteral("edt_ad"));
+    QTest::keyClicks(ad, QStringLiteral("CAN"));
+    QCOMPARE(ad->palette().color(QPalette::Base) == QColor(0, 255, 255), false);
+    QTest::keyClick(ad, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(ad)); // Enter is not a Tab here
+    tus(e.get(), Qt::Key_F5);
+    QCOMPARE(doktorSayisi(), 3);
+    QCOMPARE(e->durumCubugu()->currentMessage(), QStringLiteral("Kayıt Sayısı: 3"));
 }
 
 QTEST_MAIN(tst_kayitekrani)

@@ -9,14 +9,22 @@
 #include <QLocale>
 #include <QTranslator>
 
+bool TurkceAyarla()
+{
+    const QLocale tr(QLocale::Turkish, QLocale::Turkey);
+    QLocale::setDefault(tr);
+    static QTranslator qtCeviri; // lives as long as the program
+    static bool yuklendi = false;
+    if (!yuklendi && qtCeviri.load(tr, QStringLiteral("qtbase"), QStringLiteral("_"),
+                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        yuklendi = QCoreApplication::installTranslator(&qtCeviri);
+    return yuklendi;
+}
+
 int ProgramiBaslat()
 {
     // Qt's own dialogs and buttons in Turkish, numbers and dates the Turkish way.
-    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
-    QTranslator qtCeviri;
-    if (qtCeviri.load(QLocale(QLocale::Turkish, QLocale::Turkey), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtCeviri);
+    TurkceAyarla();
 
     PencereMesaj pencereMesaj;
     Mesaj *onceki = Mesaj::ayarla(&pencereMesaj);

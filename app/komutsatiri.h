@@ -10,3 +10,6 @@ int RaporKomutu(const QStringList &argumanlar);
 int ExcelKomutu(const QStringList &argumanlar);
 // The desktop program: login window, then the main window. Exit code.
 int ProgramiBaslat();
+// Turkish for Qt's own dialogs (qtbase_tr) and the Turkish locale for numbers
+// and dates. False when the translations were not found.
+bool TurkceAyarla();

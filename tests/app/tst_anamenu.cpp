@@ -4,6 +4,7 @@
 #include "app/ekranlar.h"
 #include "app/frm_hesapmakinesi.h"
 #include "app/frm_menu.h"
+#include "app/komutsatiri.h"
 #include "app/frmlogin.h"
 #include "app/oturum.h"
 #include "db/baglanti.h"
@@ -588,6 +589,15 @@ private slots:
         }
         QCOMPARE(h.ekran(), sonuc);
         QCOMPARE(h.findChild<QLineEdit *>(QStringLiteral("edt_ekran"))->text(), sonuc);
+    }
+
+    void turkce()
+    {
+        QVERIFY(TurkceAyarla());
+        // Qt's own buttons and the number format speak Turkish.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("İptal"));
+        QCOMPARE(QLocale().toString(1234.5, 'f', 2), QStringLiteral("1.234,50"));
+        QLocale::setDefault(QLocale::c());
     }
 
     void hesapMakinesiDugmeleri()

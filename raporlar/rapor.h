@@ -163,6 +163,7 @@ struct RaporBandi
     bool otomatik = false;      // column header / detail: one column per data-source column
     QString kolon;              // group bands: the column (or expression) whose change starts a group
     bool yeniSayfa = false;     // group header: start a new page (not before the first)
+    bool tekrarla = false;      // group header: printed again at the top of a page the group runs on to
     bool ilkSayfada = true;     // page header: also on the first page
     std::vector<RaporNesnesi> nesneler;
 };

@@ -300,6 +300,7 @@ private:
     qreal m_y = 0, m_sinir = 0;
     bool m_icerikVar = false;
     int m_sonSatir = -1;
+    int m_acikGrup = 0;              // group levels open (their header printed, footer not yet)
     QSet<QString> m_uyarilanlar;
     // Sub-rows: while they print, k and n are the sub-source's.
     Rapor::AltKaynak m_altKaynak;
@@ -895,6 +896,9 @@ void Dizgi::yeniSayfa(int satir)
         yerlestir(m_raporBasligi, c, -1, 0, false);
     if (m_kolonBasligi)
         yerlestir(m_kolonBasligi, c, -1, 0, false);
+    for (int l = 0; l < m_acikGrup && l < int(m_grupBasliklari.size()); ++l)
+        if (m_grupBasliklari[l] && m_grupBasliklari[l]->b->tekrarla)
+            yerlestir(m_grupBasliklari[l], Baglam{satir, l}, -1, 0, false);
 }
 
 void Dizgi::sayfaBitir()
@@ -987,9 +991,12 @@ RaporBelgesi Dizgi::diz(const std::function<bool(int, int)> &ilerleme)
                 kirilma = l;
         }
         if (r > 0)
-            for (int l = g - 1; l >= kirilma; --l)
+            for (int l = g - 1; l >= kirilma; --l) {
+                m_acikGrup = l + 1;
                 yerlestir(m_grupSonlari[l], Baglam{r - 1, l});
+            }
         for (int l = kirilma; l < g; ++l) {
+            m_acikGrup = l;
             grupSifirla(l);
             const DBant *b = m_grupBasliklari[l];
             if (!b)
@@ -1001,6 +1008,7 @@ RaporBelgesi Dizgi::diz(const std::function<bool(int, int)> &ilerleme)
             // A group header never stays alone at the foot of a page.
             yerlestir(b, Baglam{r, l}, -1, detayH);
         }
+        m_acikGrup = g;
         if (m_detay)
             yerlestir(m_detay, Baglam{r, -1}, r);
         else
@@ -1010,8 +1018,11 @@ RaporBelgesi Dizgi::diz(const std::function<bool(int, int)> &ilerleme)
     }
     if (!iptal) {
         if (n > 0)
-            for (int l = g - 1; l >= 0; --l)
+            for (int l = g - 1; l >= 0; --l) {
+                m_acikGrup = l + 1;
                 yerlestir(m_grupSonlari[l], Baglam{n - 1, l});
+            }
+        m_acikGrup = 0;
         yerlestir(m_ozet, Baglam{n > 0 ? n - 1 : -1, -1});
     }
     sayfaBitir();

@@ -223,6 +223,7 @@ std::optional<RaporSablonu> RaporSablonu::metindenOku(const QByteArray &xml, con
                 b.otomatik = evetMi(at("otomatik"), false);
                 b.kolon = at("kolon").trimmed();
                 b.yeniSayfa = evetMi(at("yenisayfa"), false);
+                b.tekrarla = evetMi(at("tekrarla"), false);
                 b.ilkSayfada = evetMi(at("ilksayfada"), true);
                 if ((b.tur == BantTuru::GrupBasligi || b.tur == BantTuru::GrupSonu) && b.kolon.isEmpty()) {
                     sorunla(QStringLiteral("grup bandında kolon belirtilmemiş"));
@@ -334,6 +335,8 @@ QByteArray RaporSablonu::xml() const
             w.writeAttribute(QStringLiteral("otomatik"), QStringLiteral("evet"));
         if (b.yeniSayfa)
             w.writeAttribute(QStringLiteral("yenisayfa"), QStringLiteral("evet"));
+        if (b.tekrarla)
+            w.writeAttribute(QStringLiteral("tekrarla"), QStringLiteral("evet"));
         if (!b.ilkSayfada)
             w.writeAttribute(QStringLiteral("ilksayfada"), QStringLiteral("hayir"));
         for (const RaporNesnesi &n : b.nesneler) {

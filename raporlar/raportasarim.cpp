@@ -475,6 +475,9 @@ RaporTasarim::RaporTasarim(QWidget *ust, const VeriKaynagi *kaynak)
     m_chkYeniSayfa = new QCheckBox(QStringLiteral("Her grup yeni sayfada"), bantSayfa);
     m_chkYeniSayfa->setObjectName(QStringLiteral("chk_yenisayfa"));
     bf->addRow(QString(), m_chkYeniSayfa);
+    m_chkTekrarla = new QCheckBox(QStringLiteral("Grup sonraki sayfaya taşarsa yeniden bas"), bantSayfa);
+    m_chkTekrarla->setObjectName(QStringLiteral("chk_tekrarla"));
+    bf->addRow(QString(), m_chkTekrarla);
     auto *btnBantSil = dugme(bantSayfa, "btn_bantsil", QStringLiteral("Bandı Sil"));
     bf->addRow(QString(), btnBantSil);
     m_panel->addWidget(bantSayfa);
@@ -581,7 +584,7 @@ RaporTasarim::RaporTasarim(QWidget *ust, const VeriKaynagi *kaynak)
     connect(m_cmbYazi, &QFontComboBox::currentFontChanged, this, &RaporTasarim::ozelliklerdenAl);
     connect(m_spnBantH, &QDoubleSpinBox::valueChanged, this, &RaporTasarim::bantOzelliklerindenAl);
     connect(m_edtBantKolon, &QLineEdit::editingFinished, this, &RaporTasarim::bantOzelliklerindenAl);
-    for (QCheckBox *c : {m_chkEsnek, m_chkOtomatik, m_chkYeniSayfa})
+    for (QCheckBox *c : {m_chkEsnek, m_chkOtomatik, m_chkYeniSayfa, m_chkTekrarla})
         connect(c, &QCheckBox::toggled, this, &RaporTasarim::bantOzelliklerindenAl);
     for (QComboBox *c : {m_cmbKagit, m_cmbYon})
         connect(c, &QComboBox::currentIndexChanged, this, &RaporTasarim::sayfaAyarindanAl);
@@ -797,6 +800,8 @@ void RaporTasarim::ozellikleriGoster()
         m_chkOtomatik->setEnabled(b.tur == BantTuru::Detay || b.tur == BantTuru::KolonBasligi);
         m_chkYeniSayfa->setChecked(b.yeniSayfa);
         m_chkYeniSayfa->setEnabled(b.tur == BantTuru::GrupBasligi);
+        m_chkTekrarla->setChecked(b.tekrarla);
+        m_chkTekrarla->setEnabled(b.tur == BantTuru::GrupBasligi);
     } else {
         const RaporNesnesi &n = m_sablon.bantlar[m_bant].nesneler[m_nesne];
         m_panel->setCurrentIndex(1);
@@ -888,6 +893,7 @@ void RaporTasarim::bantOzelliklerindenAl()
     b.esnek = m_chkEsnek->isChecked();
     b.otomatik = m_chkOtomatik->isChecked();
     b.yeniSayfa = m_chkYeniSayfa->isChecked();
+    b.tekrarla = m_chkTekrarla->isChecked();
     degistir(true);
 }
 

@@ -112,7 +112,7 @@ private:
     QLabel *m_lblBant = nullptr;
     QDoubleSpinBox *m_spnBantH = nullptr;
     QLineEdit *m_edtBantKolon = nullptr;
-    QCheckBox *m_chkEsnek = nullptr, *m_chkOtomatik = nullptr, *m_chkYeniSayfa = nullptr;
+    QCheckBox *m_chkEsnek = nullptr, *m_chkOtomatik = nullptr, *m_chkYeniSayfa = nullptr, *m_chkTekrarla = nullptr;
     QComboBox *m_cmbBantTuru = nullptr;
 };
 

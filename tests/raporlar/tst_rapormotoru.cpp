@@ -87,6 +87,7 @@ private slots:
     void sayfalar();
     void gruplarVeToplamlar();
     void icIceGruplar();
+    void grupBasligiTekrari();
     void yuruyenBakiyeVeSayfaToplamlari();
     void notNesneleri();
     void eksikKolon();
@@ -264,6 +265,40 @@ void TestRaporMotoru::icIceGruplar()
         "grupbasligi:B:GÖZ", "grupbasligi:D:A", "detay:1", "detay:2", "grupsonu:d=3",
         "grupbasligi:D:B", "detay:4", "grupsonu:d=4", "grupsonu:b=7/3",
         "grupbasligi:B:KBB", "grupbasligi:D:B", "detay:8", "grupsonu:d=8", "grupsonu:b=8/1"}));
+}
+
+// A group running on to the next page gets its header again there (when
+// the template asks), a group starting on a page does not get it twice.
+void TestRaporMotoru::grupBasligiTekrari()
+{
+    const RaporSablonu s = sablon(
+        bant("grupbasligi", 10, metinNesnesi("G:[GRUP]"), "kolon=\"GRUP\" tekrarla=\"evet\"")
+        + bant("detay", 10, metinNesnesi("[NO]"))
+        + bant("grupsonu", 10, metinNesnesi("S:[GRUP] [#GRUPSATIRNO]"), "kolon=\"GRUP\""));
+    QVector<QVariantList> satirlar;
+    // 277 mm from 10 to 287: 27 bands of 10 mm per page.
+    for (int i = 1; i <= 30; ++i)
+        satirlar.append({i <= 25 ? QStringLiteral("A") : QStringLiteral("B"), i});
+    TabloKaynagi k({QStringLiteral("GRUP"), QStringLiteral("NO")}, satirlar);
+    Rapor r;
+    r.sablonAyarla(s);
+    r.baglan(&k);
+    const RaporBelgesi b = r.olustur();
+    QCOMPARE(b.sayfaSayisi(), 2);
+    // Page 1: G:A, 1..25, S:A 25 = 27 bands; page 2 starts with B's header, once.
+    QCOMPARE(b.sayfalar[0].metinler().last(), QStringLiteral("S:A 25"));
+    QCOMPARE(b.sayfalar[1].metinler().mid(0, 2), (QStringList{"G:B", "26"}));
+    QCOMPARE(b.sayfalar[1].metinler().count(QStringLiteral("G:B")), 1);
+
+    // Group A longer than a page: its header again on page 2, above row 27.
+    for (int i = 0; i < 30; ++i)
+        satirlar[i][0] = i < 28 ? QStringLiteral("A") : QStringLiteral("B");
+    TabloKaynagi k2({QStringLiteral("GRUP"), QStringLiteral("NO")}, satirlar);
+    r.baglan(&k2);
+    const RaporBelgesi c = r.olustur();
+    QCOMPARE(c.sayfalar[0].metinler().first(), QStringLiteral("G:A"));
+    QCOMPARE(c.sayfalar[0].metinler().last(), QStringLiteral("26"));
+    QCOMPARE(c.sayfalar[1].metinler().mid(0, 4), (QStringList{"G:A", "27", "28", "S:A 28"}));
 }
 
 // Running balance BORC-ALACAK on every line, footer sums of the rows printed

@@ -9,6 +9,8 @@
 
 #include <QSet>
 
+#include <optional>
+
 #include <QStringList>
 
 namespace HastaAktarim {
@@ -72,20 +74,21 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
         s.durum = HastaAktarimSonucu::Durum::Durdu;
         s.satir = satir;
         s.mesaj = neden + durduEki(s.aktarilan);
-        return s;
+        return false;
     };
 
-    for (int r = 1; r <= toplam; ++r) {
+    // One row; false stops the import.
+    auto satirIsle = [&](int r) -> bool {
         if (ilerleme && !ilerleme(r, toplam)) {
             s.durum = HastaAktarimSonucu::Durum::Iptal;
             s.satir = r;
             s.mesaj = QStringLiteral("Veri alma işlemi iptal edildi. O ana kadar aktarılan %1 hasta kartı "
                                      "veritabanında kaldı.")
                           .arg(s.aktarilan);
-            return s;
+            return false;
         }
         if (okuyucu.hucre(r, 1).trimmed().isEmpty())
-            continue;
+            return true;
 
         QStringList degerler;
         for (int c = 1; c <= SutunSayisi; ++c) {
@@ -130,8 +133,45 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
         }
         kodlar.insert(kod);
         ++s.aktarilan;
+        return true;
+    };
+
+    // Rows are committed in groups, so that thousands of rows do not wait for
+    // thousands of disk flushes; whatever was posted before a stop, a cancel
+    // or the end is committed.
+    constexpr int Grup = 250;
+    std::optional<Islem> islem;
+    int onaylanan = 0;
+    auto onayla = [&]() -> bool {
+        if (!islem)
+            return true;
+        const bool ok = !islem->basladi() || islem->onayla();
+        islem.reset();
+        if (ok) {
+            onaylanan = s.aktarilan;
+            return true;
+        }
+        s.durum = HastaAktarimSonucu::Durum::Durdu;
+        s.aktarilan = onaylanan;
+        s.mesaj = QStringLiteral("Hasta kartları veritabanına yazılamadı. Aktarım durdu; kaydedilen hasta kartı "
+                                 "sayısı: %1.")
+                      .arg(onaylanan);
+        vs.yenile();
+        return false;
+    };
+    for (int r = 1; r <= toplam; ++r) {
+        if (!islem)
+            islem.emplace(vs.baglantiAdi());
+        const bool devam = satirIsle(r);
+        if (!devam)
+            break;
+        if (s.aktarilan - onaylanan >= Grup && !onayla())
+            return s;
     }
-    s.mesaj = QStringLiteral("Hasta Kartları Excelden Veri Alma İşlemi Başarı ile Tamamlandı");
+    if (!onayla())
+        return s;
+    if (s.durum == HastaAktarimSonucu::Durum::Tamam)
+        s.mesaj = QStringLiteral("Hasta Kartları Excelden Veri Alma İşlemi Başarı ile Tamamlandı");
     return s;
 }
 

@@ -101,10 +101,14 @@ public:
     int satirSayisi() const override;
     QStringList kolonlar() const override;
     QVariant deger(int satir, int kolon) const override;
+    // Headings for generated columns (the grid's titles), by column name.
+    void basliklariAyarla(const QHash<QString, QString> &basliklar) { m_basliklar = basliklar; }
+    QString kolonBasligi(int kolon) const override;
 
 private:
     const VeriSeti &m_vs;
     mutable QStringList m_kolonlar;
+    QHash<QString, QString> m_basliklar;
 };
 
 // ---------------------------------------------------------------- template

@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -111,6 +112,20 @@ RaporOnizleme::RaporOnizleme(Rapor &rapor, QWidget *ust)
     connect(btnYukle, &QPushButton::clicked, this, &RaporOnizleme::sablonYukleSor);
     connect(btnYardim, &QPushButton::clicked, this, &RaporOnizleme::yardim);
     connect(btnKapat, &QPushButton::clicked, this, &QDialog::reject);
+    // Keys of the usual viewers.
+    auto kisayol = [this](const QKeySequence &k, auto f) {
+        auto *s = new QShortcut(k, this);
+        connect(s, &QShortcut::activated, this, f);
+    };
+    kisayol(QKeySequence(Qt::Key_PageDown), [this] { sayfayaGit(m_sayfa + 1); });
+    kisayol(QKeySequence(Qt::Key_PageUp), [this] { sayfayaGit(m_sayfa - 1); });
+    kisayol(QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { sayfayaGit(0); });
+    kisayol(QKeySequence(Qt::CTRL | Qt::Key_End), [this] { sayfayaGit(m_belge.sayfaSayisi() - 1); });
+    kisayol(QKeySequence::Find, [this] { m_edtBul->setFocus(); m_edtBul->selectAll(); });
+    kisayol(QKeySequence::FindNext, [this] { bulTikla(); });
+    kisayol(QKeySequence::Print, [this] { yazdir(); });
+    kisayol(QKeySequence::ZoomIn, [this] { m_cmbYakinlik->setCurrentIndex(std::min(m_cmbYakinlik->currentIndex() + 1, m_cmbYakinlik->count() - 1)); });
+    kisayol(QKeySequence::ZoomOut, [this] { m_cmbYakinlik->setCurrentIndex(std::max(m_cmbYakinlik->currentIndex() - 1, 0)); });
 
     if (QScreen *ekran = QApplication::primaryScreen()) {
         const QRect r = ekran->availableGeometry();

@@ -21,6 +21,14 @@ QStringList VeriSetiKaynagi::kolonlar() const
     return m_kolonlar;
 }
 
+QString VeriSetiKaynagi::kolonBasligi(int kolon) const
+{
+    if (m_kolonlar.isEmpty())
+        kolonlar();
+    const QString ad = m_kolonlar.value(kolon);
+    return m_basliklar.value(ad, ad);
+}
+
 QVariant VeriSetiKaynagi::deger(int satir, int kolon) const
 {
     if (m_kolonlar.isEmpty())

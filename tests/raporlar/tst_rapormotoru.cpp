@@ -770,6 +770,13 @@ void TestRaporMotoru::veriSetiKaynagi()
     r.sablonAyarla(sablon(bant("detay", 5, metinNesnesi("[CARIKOD] [#YURUYEN(BORC-ALACAK):#,###.00]"))));
     r.baglan(&k);
     QCOMPARE(r.olustur().sayfalar[0].metinler(BantTuru::Detay), (QStringList{"H1 100,00", "H1 60,00"}));
+    // The generic list with the grid's headings.
+    k.basliklariAyarla({{QStringLiteral("CARIKOD"), QStringLiteral("Cari Kod")}});
+    QVERIFY(r.yukle(QStringLiteral("liste.frf")));
+    const QStringList baslik = r.olustur().sayfalar[0].metinler(BantTuru::KolonBasligi);
+    QCOMPARE(baslik.size(), vs.sonucKolonlari().size());
+    QVERIFY(baslik.contains(QStringLiteral("Cari Kod")));
+    QVERIFY(baslik.contains(QStringLiteral("BORC")));
 }
 
 QTEST_MAIN(TestRaporMotoru)

@@ -268,7 +268,9 @@ void TfrmLogin::btnOkeyClick()
     QString filtre;
     filtre += QStringLiteral("and kullanici_adi =") + SqlQuote(edt_kullanici_adi->text());
     filtre += QStringLiteral("and sifre =") + SqlQuote(edt_sifre->text());
-    const auto s = Sorgu::sec(QStringLiteral("select * from elemanlar where 1=1 ") + filtre + QStringLiteral(" "));
+    // Two users with the same name and password: the oldest row is the user.
+    const auto s = Sorgu::sec(QStringLiteral("select * from elemanlar where 1=1 ") + filtre
+                              + QStringLiteral(" order by kayit_no"));
     if (!s)
         return; // the error has been shown, nothing changes
     if (s->satirlar.isEmpty())

@@ -14,13 +14,14 @@ Yetkiler YetkiOku(const QString &kullanici_kodu, const QString &moduladi, const 
                         // A blank before each piece: an empty value becomes Null, and
                         // "Nulland" would not parse.
                         + QStringLiteral(" and moduladi =") + SqlQuote(moduladi)
-                        + QStringLiteral(" and sirketkodu =") + SqlQuote(sirketkodu) + QStringLiteral(" ");
+                        + QStringLiteral(" and sirketkodu =") + SqlQuote(sirketkodu)
+                        // Several rows for one key: the oldest decides, whatever the storage order.
+                        + QStringLiteral(" order by kayitno");
     const auto s = Sorgu::sec(sql, {}, baglanti);
     if (ok)
         *ok = s.has_value();
     if (!s || s->satirlar.isEmpty())
         return y;
-    // Several rows for the same key: the first one decides.
     auto oku = [&](const char *kolon) {
         const QVariant v = s->deger(0, QLatin1String(kolon));
         return v.isNull() ? QString() : v.toString();

@@ -12,6 +12,10 @@
 // Turkish message at that control, which gets the focus, and nothing is
 // written: the record stays pending. An empty date box ("  .  .    ") and an
 // empty number box store NULL.
+//
+// Line edits write what the user types (textEdited); a program's setText()
+// writes nothing. Memos, check boxes, spin boxes and combo choices write any
+// change of their value, except a combo's list being filled or cleared.
 #include <QObject>
 #include <QString>
 
@@ -50,7 +54,7 @@ public:
     void bagla(QSpinBox *kutu, const QString &kolon);
     void bagla(QDoubleSpinBox *kutu, const QString &kolon);
     // Date box: a QLineEdit gets the input mask "00.00.0000" (shows
-    // "  .  .    " when empty); value "DD.MM.YYYY".
+    // "  .  .    " when empty); value "DD.MM.YYYY", written as that day at 00:00.
     void tarihBagla(QLineEdit *kutu, const QString &kolon);
     // Number box: a QLineEdit holding a whole or decimal number (Turkish
     // "1.234,5" or plain "1234.5").

@@ -30,6 +30,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -306,6 +307,7 @@ void Tfrm_hastalar::arayuzKur()
     g->addWidget(etiket(QStringLiteral("Hasta Kodu")), satir, 0);
     g->addLayout(kodSatiri, satir++, 1);
     m_kod->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_kod->installEventFilter(this);
 
     m_ad = kutu(QStringLiteral("edt_hastaadi"));
     b->bagla(m_ad, QStringLiteral("HASTAADISOYADI"), true);
@@ -1314,6 +1316,14 @@ bool Tfrm_hastalar::eventFilter(QObject *o, QEvent *e)
                     QDesktopServices::openUrl(QUrl::fromLocalFile(yol));
                 return true;
             }
+    }
+    // Ctrl+A in the code box is "next code from prefix", not the box's select-all.
+    if (o == m_kod && e->type() == QEvent::ShortcutOverride) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() == Qt::Key_A && k->modifiers() == Qt::ControlModifier) {
+            e->ignore();
+            return true;
+        }
     }
     if (o == m_otoKod && e->type() == QEvent::FocusOut)
         otoKod();

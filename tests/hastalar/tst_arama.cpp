@@ -58,6 +58,7 @@ private slots:
     void personelAcilisi();
     void tetkikAktarimi();
     void bosListeOnayi();
+    void tarihVeSayiKolonlari();
 };
 
 void tst_arama::tumPencerelerAcilir_data()
@@ -343,6 +344,32 @@ void tst_arama::bosListeOnayi()
     QVERIFY(d.veriSeti()->bosMu());
     d.accept();
     QCOMPARE(d.sonuc(), QStringLiteral("-1"));
+}
+
+void tst_arama::tarihVeSayiKolonlari()
+{
+    // Dates are searched in the form the user reads them, numbers by their digits.
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into randevu (kayitno, hastaadisoyadi, randevutarihi, sirketkodu) "
+                                           "values (gen_id(OTOKOD_RANDEVU, 1), 'ALİ', ?, '2007')"),
+                            {QDateTime(QDate(2024, 3, 5), QTime(0, 0))}));
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into randevu (kayitno, hastaadisoyadi, randevutarihi, sirketkodu) "
+                                           "values (gen_id(OTOKOD_RANDEVU, 1), 'VELİ', ?, '2007')"),
+                            {QDateTime(QDate(2024, 11, 5), QTime(0, 0))}));
+    AramaPenceresi d(QStringLiteral("frm_randevuarama"));
+    QCOMPARE(d.findChild<QComboBox *>(QStringLiteral("cbx_aranacak"))->currentText(), QStringLiteral("hastaadisoyadi"));
+    d.findChild<QComboBox *>(QStringLiteral("cbx_aranacak"))->setCurrentText(QStringLiteral("randevutarihi"));
+    d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(QStringLiteral("05.03"));
+    QCOMPARE(adlar(d), QStringList{QStringLiteral("ALİ")});
+    d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(QStringLiteral("05.11.2024"));
+    QCOMPARE(adlar(d), QStringList{QStringLiteral("VELİ")});
+    d.findChild<QComboBox *>(QStringLiteral("cbx_aranacak"))->setCurrentText(QStringLiteral("kayitno"));
+    const QString no = Sorgu::tekDeger(QStringLiteral("select kayitno from randevu where hastaadisoyadi='ALİ'"))
+                           ->toString();
+    d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(no);
+    QVERIFY(adlar(d).contains(QStringLiteral("ALİ")));
+    QVERIFY(m.hatalar.isEmpty());
 }
 
 QTEST_MAIN(tst_arama)

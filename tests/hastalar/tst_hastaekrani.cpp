@@ -348,6 +348,12 @@ void tst_hastaekrani::otoKodVeSonrakiKod()
     s.yaz("edt_hastakodu", "A");
     s.eylem("SonrakiKod1");
     QCOMPARE(s.w<QLineEdit>("edt_hastakodu")->text(), QStringLiteral("A4"));
+    // Ctrl+A in the code box is the menu's shortcut.
+    s.e->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s.e.get()));
+    s.yaz("edt_hastakodu", "BA");
+    QTest::keyClick(s.w<QLineEdit>("edt_hastakodu"), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(s.w<QLineEdit>("edt_hastakodu")->text(), QStringLiteral("BA2"));
     s.yaz("edt_hastakodu", "%'\"");
     s.eylem("SonrakiKod1");
     QCOMPARE(s.w<QLineEdit>("edt_hastakodu")->text(), QStringLiteral("%'\"1"));

@@ -508,7 +508,12 @@ QString AramaPenceresi::aramaMetni(const QString &metin) const
     // Text columns are matched as they are; others by their text form.
     QString ifade = kolon;
     if (const Tablo *t = TabloBul(m_ayar.tablo))
-        if (const Kolon *c = t->kolon(kolon); c && c->tur != KolonTuru::Metin && c->tur != KolonTuru::UzunMetin)
+        if (const Kolon *c = t->kolon(kolon); c && c->tur == KolonTuru::Tarih)
+            // dates as the user reads them: DD.MM.YYYY
+            ifade = QStringLiteral("(lpad(extract(day from %1), 2, '0') || '.' || lpad(extract(month from %1), 2, '0')"
+                                   " || '.' || extract(year from %1))")
+                        .arg(kolon);
+        else if (c && c->tur != KolonTuru::Metin && c->tur != KolonTuru::UzunMetin)
             ifade = QStringLiteral("cast(") + kolon + QStringLiteral(" as varchar(40))");
     const bool icinde = m_icinde && m_icinde->isChecked();
     QString sql = QStringLiteral("select * from ") + m_ayar.tablo + QStringLiteral(" where 1=1 ");

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -101,13 +102,28 @@ std::optional<Sonuc> sec(const QString &sql, const QVariantList &degerler, const
     Sonuc s;
     const QSqlRecord r = q.record();
     const int n = r.count();
-    for (int i = 0; i < n; ++i)
+    // CHAR(n) results (literals, system tables) come padded with blanks
+    // that mean nothing.
+    QVector<bool> sabit(n, false);
+    for (int i = 0; i < n; ++i) {
         s.kolonlar << r.fieldName(i).toUpper();
+        sabit[i] = r.field(i).typeID() == 452; // SQL_TEXT
+    }
     while (q.next()) {
         QVariantList satir;
         satir.reserve(n);
-        for (int i = 0; i < n; ++i)
-            satir << q.value(i);
+        for (int i = 0; i < n; ++i) {
+            QVariant v = q.value(i);
+            if (sabit[i] && v.typeId() == QMetaType::QString && !v.isNull()) {
+                QString m = v.toString();
+                qsizetype k = m.size();
+                while (k > 0 && m.at(k - 1) == QLatin1Char(' '))
+                    --k;
+                if (k != m.size())
+                    v = QVariant(m.left(k));
+            }
+            satir << v;
+        }
         s.satirlar << std::move(satir);
     }
     if (q.lastError().isValid()) {

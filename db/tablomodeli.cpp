@@ -109,13 +109,17 @@ struct TabloModeli::Ozel
         if (tanimlar.isEmpty()) {
             if (!vs)
                 return;
+            // By position: a join may bring two columns of the same name.
             const QStringList adlar = vs->sonucKolonlari();
-            for (const QString &ad : adlar) {
+            for (int i = 0; i < adlar.size(); ++i) {
                 Gorunen g;
-                g.tanim.kolon = ad;
-                g.tanim.baslik = ad;
+                g.tanim.kolon = adlar.at(i);
+                g.tanim.baslik = adlar.at(i);
+                g.sutun = i;
+                g.tur = vs->kolonTuru(i);
                 gorunen.push_back(g);
             }
+            return;
         } else {
             for (const TabloKolonu &t : tanimlar) {
                 Gorunen g;

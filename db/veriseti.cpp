@@ -26,6 +26,8 @@ namespace {
 enum class Depo { Tam, Ond, Zaman, Metin, Diger };
 
 constexpr quint32 BOS_METIN = 0xFFFFFFFFu;
+// The client's type code of CHAR(n) (SQL_TEXT), as the driver reports it.
+constexpr int SQL_TEXT_TURU = 452;
 
 // A dialect-1 DATE is a timestamp without time zone: kept as milliseconds
 // counted from the Julian day 0, so no local-time conversion ever happens.
@@ -51,6 +53,7 @@ struct Sutun
     Depo depo = Depo::Metin;
     const Kolon *kolon = nullptr; // the table's column; null for extra select columns
     bool sonuctan = true;         // read by the select (false: a table column the select left out)
+    bool sabitUzunluk = false;    // CHAR: trailing blanks are padding
 
     std::vector<qint64> tam;      // Tam, Zaman
     std::vector<double> ond;      // Ond
@@ -105,10 +108,20 @@ struct Sutun
             bos.push_back(true);
             break;
         case Depo::Metin:
-            if (!null && v.typeId() == QMetaType::QByteArray)
+            if (null) {
+                metinEkle(QString(), true, enc);
+            } else if (v.typeId() == QMetaType::QByteArray) {
                 metinEkle(QString::fromUtf8(v.toByteArray()), false, enc);
-            else
-                metinEkle(null ? QString() : v.toString(), null, enc);
+            } else if (sabitUzunluk) {
+                QString m = v.toString();
+                qsizetype n = m.size();
+                while (n > 0 && m.at(n - 1) == QLatin1Char(' '))
+                    --n;
+                m.truncate(n);
+                metinEkle(m, false, enc);
+            } else {
+                metinEkle(v.toString(), false, enc);
+            }
             break;
         case Depo::Diger:
             diger.push_back(v);
@@ -459,6 +472,9 @@ bool VeriSeti::ac()
             } else {
                 sonucTuru(QMetaType::Type(kayit.field(i).metaType().id()), &s.tur, &s.depo);
             }
+            // CHAR(n) (a literal, a legacy column) comes padded to n bytes of
+            // UTF-8: the blanks mean nothing.
+            s.sabitUzunluk = kayit.field(i).typeID() == SQL_TEXT_TURU;
         }
         // Keep the engine's values in the driver's own row and copy them
         // straight into the columns.

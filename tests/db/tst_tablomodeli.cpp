@@ -167,6 +167,14 @@ private slots:
         vs.kapat();
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(sifir.count(), 2);
+
+        // Unconfigured, the columns go by position (a join may repeat a name).
+        vs.selectMetniAyarla(QStringLiteral("select h.kayitno, h.hastaadisoyadi, 'Z' as kayitno from hastalar h"));
+        QVERIFY(vs.ac());
+        QCOMPARE(model.columnCount(), 3);
+        QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("KAYITNO"));
+        QCOMPARE(model.data(model.index(0, 2)).toString(), QStringLiteral("Z"));
+        QCOMPARE(model.data(model.index(0, 0)).toString(), QStringLiteral("2"));
         QVERIFY(m.mesajlar.isEmpty());
     }
 

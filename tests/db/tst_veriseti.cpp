@@ -554,6 +554,22 @@ private slots:
         QVERIFY2(m.son().contains(QStringLiteral("ACIKLAMA2")), qPrintable(m.son()));
     }
 
+    void sabitUzunlukluMetinKirpilir()
+    {
+        TEST_VT(vt);
+        // CHAR results come padded from the client; scratch queries and data
+        // sets give the text itself.
+        QCOMPARE(degerSor(QStringLiteral("select 'E' from rdb$database")).toString(), QStringLiteral("E"));
+        QCOMPARE(degerSor(QStringLiteral("select cast('Şİ' as char(5)) from rdb$database")).toString(),
+                 QStringLiteral("Şİ"));
+        QCOMPARE(degerSor(QStringLiteral("select 'A  B ' || '' from rdb$database")).toString(), QStringLiteral("A  B "));
+        hastaYaz(1, QStringLiteral("A"), QStringLiteral("BİR"));
+        VeriSeti vs(QStringLiteral("HASTALAR"));
+        vs.selectMetniAyarla(QStringLiteral("select h.*, 'EVET' as durum from hastalar h"));
+        QVERIFY(vs.ac());
+        QCOMPARE(vs.metin(QStringLiteral("DURUM")), QStringLiteral("EVET"));
+    }
+
     void kapaliVeBosVeriSeti()
     {
         TEST_VT(vt);

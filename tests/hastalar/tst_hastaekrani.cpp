@@ -115,6 +115,7 @@ private slots:
     void muayeneDugmesiVeEposta();
     void ilceListesi();
     void fotograf();
+    void doktorSecimi();
 };
 
 void tst_hastaekrani::initTestCase()
@@ -678,6 +679,31 @@ void tst_hastaekrani::fotograf()
     s2.tikla("BitBtn3");
     QCOMPARE(m.mesajlar, QStringList({QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz"),
                                       QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz")}));
+}
+
+void tst_hastaekrani::doktorSecimi()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    const qint64 no = hastaEkle("P1", "ALİ");
+    QVERIFY(Sorgu::calistir("insert into doktorlar (kayitno, doktorkodu, doktoradisoyadi, calisiyormu, sirketkodu) "
+                            "values (1, 'D7', 'DR. CAN ÖZ', 'EVET', '2007')"));
+    Ekran s;
+    s.tikla("btn_degistir");
+    // The staff lookup: confirm its only row.
+    QTimer::singleShot(0, [] {
+        QWidget *d = QApplication::activeModalWidget();
+        if (d && d->objectName() == QLatin1String("frm_doktorarama"))
+            if (auto *evet = d->findChild<QPushButton *>(QStringLiteral("btn_evet")))
+                evet->click();
+    });
+    s.tikla("BitBtn1");
+    QCOMPARE(s.w<QLineEdit>("edt_doktorkodu")->text(), QStringLiteral("D7"));
+    QCOMPARE(s.w<QLineEdit>("edt_doktoradi")->text(), QStringLiteral("DR. CAN ÖZ"));
+    QCOMPARE(s.vs()->durum(), VeriSeti::Durum::Duzenle);
+    s.tikla("btn_kaydet");
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+    QCOMPARE(deger("select doktoradi from hastalar where kayitno = ?", {no}).toString(), QStringLiteral("DR. CAN ÖZ"));
 }
 
 QTEST_MAIN(tst_hastaekrani)

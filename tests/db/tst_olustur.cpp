@@ -54,7 +54,14 @@ private slots:
         QVERIFY2(p, qPrintable(h));
         QCOMPARE(p->toInt(), 8192);
         // Built fast without syncing each page, but handed over with forced writes on.
-        auto w = Sorgu::tekDeger(QStringLiteral("select mon$forced_writes from mon$database"), {}, {}, &h);
+        // (The fixture's copies switch them off, so look at a database made here.)
+        QTemporaryDir k;
+        const QString yol = k.filePath(QStringLiteral("fw.fdb"));
+        QVERIFY2(Olustur::veritabaniOlustur(yol, &h), qPrintable(h));
+        const QString fw = QStringLiteral("zorunlu_yazma");
+        QVERIFY2(Baglanti::ac(yol, fw, &h), qPrintable(h));
+        auto w = Sorgu::tekDeger(QStringLiteral("select mon$forced_writes from mon$database"), {}, fw, &h);
+        Baglanti::kapat(fw);
         QVERIFY2(w, qPrintable(h));
         QCOMPARE(w->toInt(), 1);
     }

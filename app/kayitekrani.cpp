@@ -605,10 +605,6 @@ void KayitEkrani::degistir()
 
 void KayitEkrani::iptal()
 {
-    // The grid must not take the vanishing new row's removal for a move to
-    // another row (which would post the row being dropped).
-    if (m_vs->durum() == VeriSeti::Durum::Ekle && m_izgara->selectionModel())
-        m_izgara->selectionModel()->clearCurrentIndex();
     m_vs->iptal();
     for (Baglayici *b : std::as_const(m_baglayicilar))
         if (b->veriSeti() == m_vs)

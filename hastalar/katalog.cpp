@@ -392,10 +392,6 @@ bool KatalogEkrani::kaydet() { return bekleyeniKaydet(); }
 
 void KatalogEkrani::iptal()
 {
-    // The grid must not take the vanishing new row's removal for a move to
-    // another row (which would post the row being dropped).
-    if (m_vs->durum() == VeriSeti::Durum::Ekle && m_izgara->selectionModel())
-        m_izgara->selectionModel()->clearCurrentIndex();
     m_vs->iptal();
     m_baglayici->goster();
 }

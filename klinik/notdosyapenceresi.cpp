@@ -124,10 +124,6 @@ void NotDosyaPenceresi::yeni()
 
 void NotDosyaPenceresi::bekleyeniAt()
 {
-    // The grid posts a pending row when its current row moves; dropping the
-    // row moves it, so the grid lets go of its current row first.
-    if (m_izgara->selectionModel())
-        m_izgara->selectionModel()->clearCurrentIndex();
     m_vs->iptal();
     m_bag->goster();
 }

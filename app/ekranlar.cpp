@@ -1,6 +1,5 @@
 #include "app/ekranlar.h"
 
-#include "app/frm_menu.h"
 #include "app/mesaj.h"
 #include "app/oturum.h"
 #include "app/yetki.h"
@@ -11,9 +10,13 @@
 #include <QHash>
 #include <QPointer>
 
-void EkranlariKaydet(); // app/ekranlistesi.cpp
-
 namespace {
+
+std::function<void()> &kayitIslemi()
+{
+    static std::function<void()> f;
+    return f;
+}
 
 struct Kayitlar
 {
@@ -24,11 +27,7 @@ struct Kayitlar
 Kayitlar &kayitlar()
 {
     static Kayitlar k;
-    static bool dolduruldu = false;
-    if (!dolduruldu) {
-        dolduruldu = true;
-        EkranlariKaydet();
-    }
+    KayitlariHazirla();
     return k;
 }
 
@@ -41,6 +40,17 @@ std::function<void()> &cikisIslemi()
 const QString hazirDegil = QStringLiteral("Bu ekran henüz hazır değil");
 
 } // namespace
+
+void KayitIslemiAyarla(std::function<void()> kaydet) { kayitIslemi() = std::move(kaydet); }
+
+void KayitlariHazirla()
+{
+    static bool calisti = false;
+    if (calisti || !kayitIslemi())
+        return;
+    calisti = true;
+    kayitIslemi()();
+}
 
 EkranUretici EkranKaydet(const QString &ekranAdi, EkranUretici uretici)
 {
@@ -137,8 +147,8 @@ void ProgramiSonlandir()
 {
     const auto pencereler = QApplication::topLevelWidgets();
     for (QWidget *w : pencereler)
-        if (auto *m = qobject_cast<Tfrm_menu *>(w))
-            m->sorusuzKapat();
+        if (w->objectName() == QLatin1String("frm_menu"))
+            QMetaObject::invokeMethod(w, "sorusuzKapat", Qt::DirectConnection);
     for (QWidget *w : pencereler)
         if (w->objectName() == QLatin1String("frmLogin"))
             w->close();

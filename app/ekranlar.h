@@ -13,9 +13,16 @@ using EkranUretici = std::function<QDialog *(QWidget *ust)>;
 // An operation without a window of its own (the daily reports).
 using EylemIslemi = std::function<void(QWidget *ust)>;
 
+// The program's registrations (screens, lookups, report services) are made
+// by one function above this layer (app/program/ekranlistesi.cpp), which the
+// program and the test support hand over here before anything opens. It runs
+// once, on the first use of any registry.
+void KayitIslemiAyarla(std::function<void()> kaydet);
+void KayitlariHazirla();
+
 // Registers (or with an empty function removes) the screen of a window name.
-// Every screen of the program is registered in app/ekranlistesi.cpp, one line
-// each. Returns the registration it replaced.
+// Every screen of the program is registered in app/program/ekranlistesi.cpp,
+// one line each. Returns the registration it replaced.
 EkranUretici EkranKaydet(const QString &ekranAdi, EkranUretici uretici);
 EylemIslemi EylemKaydet(const QString &ad, EylemIslemi islem);
 // True when the program has the screen.

@@ -5,14 +5,12 @@
 #include "app/notdosya.h"
 #include "app/oturum.h"
 #include "app/parametre.h"
-#include "app/sqltext.h"
+#include "db/sqltext.h"
+#include "app/aramapenceresi.h"
+#include "app/raporhizmeti.h"
 #include "db/baglayici.h"
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
-#include "hastalar/arama.h"
-#include "raporlar/rapor.h"
-#include "raporlar/raporsecici.h"
-#include "raporlar/tabloaktar.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -680,21 +678,17 @@ void KayitEkrani::exceleAktar()
 {
     if (m_ayar.excelYetkiIster && !izin(m_yetki.RAPOR))
         return;
-    // Every column of the main data set, as filtered and sorted now.
-    TabloModeli hepsi(m_vs);
-    TabloAktar::verisetinden(*m_vs, hepsi, {}, this);
+    if (RaporHizmeti().disaAktar)
+        RaporHizmeti().disaAktar(m_vs, this);
 }
 
-// The chosen template over the main data set, in the preview window.
+// The template chooser and the chosen template over the main data set.
+static bool sablonSec(QWidget *ust) { return RaporHizmeti().sablonSec && RaporHizmeti().sablonSec(ust); }
+
 static void veriSetiniOnizle(VeriSeti *vs, const QString &sablon, QWidget *ust)
 {
-    VeriSetiKaynagi kaynak(*vs);
-    Rapor r;
-    r.baglan(&kaynak);
-    if (!r.yukle(sablon, ust))
-        return;
-    r.baslikAyarla(sablon);
-    r.onizle(ust);
+    if (RaporHizmeti().onizle)
+        RaporHizmeti().onizle(vs, sablon, ust);
 }
 
 void KayitEkrani::raporlama()
@@ -702,11 +696,11 @@ void KayitEkrani::raporlama()
     if (m_ayar.raporlamaYetkiIster) {
         if (!izin(m_yetki.RAPOR))
             return;
-        if (RaporSablonuSec(this))
+        if (sablonSec(this))
             veriSetiniOnizle(m_vs, Aktarim.rapor_sablonu, this);
         return;
     }
-    RaporSablonuSec(this);
+    sablonSec(this);
 }
 
 void KayitEkrani::rapor()
@@ -715,7 +709,7 @@ void KayitEkrani::rapor()
         return;
     // A template chosen earlier on this screen still counts when the
     // chooser is closed without a choice.
-    if (RaporSablonuSec(this))
+    if (sablonSec(this))
         veriSetiniOnizle(m_vs, Aktarim.rapor_sablonu, this);
 }
 

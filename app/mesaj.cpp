@@ -1,5 +1,7 @@
 #include "app/mesaj.h"
 
+#include "db/hata.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
@@ -21,6 +23,16 @@ Mesaj *Mesaj::ayarla(Mesaj *yeni)
     Mesaj *eski = aktifMesaj;
     aktifMesaj = yeni ? yeni : &konsolMesaj;
     return eski;
+}
+
+void Mesaj::veriHatalariniBagla()
+{
+    VeriHatasi::ayarla([](VeriHatasi::Tur tur, const QString &metin, QWidget *ust) {
+        if (tur == VeriHatasi::Tur::Hata)
+            Mesaj::hata(metin, ust);
+        else
+            Mesaj::goster(metin, ust);
+    });
 }
 
 static QString baslik() { return QStringLiteral("VELMORIKA"); }

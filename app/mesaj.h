@@ -19,6 +19,9 @@ public:
     static Mesaj &aktif();
     // Replaces the implementation; returns the previous one. Ownership stays with the caller.
     static Mesaj *ayarla(Mesaj *yeni);
+    // Points the data layer's error sink at the implementation in force
+    // (done once at start-up by the program and its command-line verbs).
+    static void veriHatalariniBagla();
 
     // Plain message box with an OK button.
     static void goster(const QString &metin, QWidget *ust = nullptr) { aktif().mesaj(Tur::Bilgi, metin, ust); }

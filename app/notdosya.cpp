@@ -2,7 +2,7 @@
 
 #include "app/ekranlar.h"
 #include "app/oturum.h"
-#include "app/sqltext.h"
+#include "db/sqltext.h"
 
 #include <QDialog>
 

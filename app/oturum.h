@@ -22,6 +22,9 @@ struct OturumKaydi
 
 extern OturumKaydi Oturum;
 
+// The company condition every company-owned query carries: " and sirketkodu ='2007'".
+QString SirketKosulu();
+
 // The hand-over record between screens: the opener sets, the opened screen
 // reads when shown and clears its own values when it closes.
 struct AktarimKaydi

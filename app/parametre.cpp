@@ -1,6 +1,6 @@
 #include "app/parametre.h"
 
-#include "app/sqltext.h"
+#include "db/sqltext.h"
 #include "db/sorgu.h"
 
 bool ParametreOku(const QString &formadi, QStringList &slotlar, const QString &baglanti)

@@ -2,7 +2,7 @@
 
 #include "app/mesaj.h"
 #include "app/oturum.h"
-#include "app/sqltext.h"
+#include "db/sqltext.h"
 #include "db/sorgu.h"
 
 Yetkiler YetkiOku(const QString &kullanici_kodu, const QString &moduladi, const QString &sirketkodu, bool *ok,

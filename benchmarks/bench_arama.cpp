@@ -8,7 +8,7 @@
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
-#include "hastalar/arama.h"
+#include "app/aramapenceresi.h"
 
 #include <QApplication>
 #include <QCheckBox>

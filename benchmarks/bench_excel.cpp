@@ -6,8 +6,8 @@
 //
 //   bench_excel            all sizes, both writers, table of results
 //   bench_excel --cocuk {bizim|ham} SATIR DOSYA    one measurement (internal)
-#include "raporlar/tabloxlsx.h"
-#include "raporlar/tabloyazici.h"
+#include "raporlar/motor/tabloxlsx.h"
+#include "raporlar/motor/tabloyazici.h"
 
 #include <QAbstractTableModel>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // Renders a 5,000-row list (liste.frf) and a grouped report (cari_gruplu.frf)
 // to PDF; prints layout and PDF times, pages per second and peak memory.
 // Usage: bench_rapor [ROWS] [OUTPUT_FOLDER]  (the PDFs are kept in the folder when given)
-#include "raporlar/rapor.h"
+#include "raporlar/motor/rapor.h"
 
 #include <QApplication>
 #include <QDate>

@@ -1,7 +1,7 @@
 // Thumbnails for the picture galleries: decoding a camera-size JPEG at a
 // reduced DCT scale against decoding it whole and shrinking the image.
 // Prints both times and their ratio.
-#include "klinik/jpeg.h"
+#include "app/jpeg.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "db/baglayici.h"
 
-#include "app/mesaj.h"
-#include "app/sqltext.h"
+#include "db/hata.h"
+#include "db/sqltext.h"
 #include "db/veriseti.h"
 
 #include <QCheckBox>
@@ -472,7 +472,7 @@ QWidget *Baglayici::dogrula()
         if (!b->w || !b->bozuk)
             continue;
         const KolonTuru t = d->tur(*b);
-        Mesaj::goster(VeriSeti::gecersizDegerMesaji(b->kolon.toUpper(), t, b->bozukMetin), b->w->window());
+        VeriHatasi::bilgi(VeriSeti::gecersizDegerMesaji(b->kolon.toUpper(), t, b->bozukMetin), b->w->window());
         b->w->setFocus();
         if (auto *e = qobject_cast<QLineEdit *>(b->w.data()))
             e->selectAll();

@@ -1,6 +1,6 @@
 #include "db/sorgu.h"
 
-#include "app/mesaj.h"
+#include "db/hata.h"
 #include "db/baglanti.h"
 
 #include <QHash>
@@ -26,7 +26,7 @@ void hataBildir(const QString &metin, QString *hata)
     if (hata)
         *hata = metin;
     else
-        Mesaj::hata(metin);
+        VeriHatasi::hata(metin);
 }
 
 QString hataMetni(const QSqlError &e)

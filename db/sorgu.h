@@ -1,7 +1,7 @@
 #pragma once
 // Scratch queries and statements outside data sets. Every select is read
 // with a forward-only query and finished at once. Errors go to the general
-// error display (Mesaj::hata) unless a hata text is given, which then takes
+// error display (the data layer's error sink, db/hata.h) unless a hata text is given, which then takes
 // the client's message and nothing is shown.
 #include <QString>
 #include <QVariant>

@@ -1,7 +1,7 @@
 #include "db/veriseti.h"
 
-#include "app/mesaj.h"
-#include "app/sqltext.h"
+#include "db/hata.h"
+#include "db/sqltext.h"
 #include "db/baglanti.h"
 #include "db/sorgu.h"
 #include "db/win1254.h"
@@ -439,7 +439,7 @@ bool VeriSeti::ac()
 
     QSqlDatabase db = Baglanti::vt(d->baglanti);
     if (!db.isOpen()) {
-        Mesaj::hata(QStringLiteral("Veritabanı bağlantısı açık değil."));
+        VeriHatasi::hata(QStringLiteral("Veritabanı bağlantısı açık değil."));
         return false;
     }
 
@@ -452,7 +452,7 @@ bool VeriSeti::ac()
         if (!q.exec(selectMetni())) {
             const QSqlError e = q.lastError();
             q.finish();
-            Mesaj::hata(e.databaseText().trimmed().isEmpty() ? e.text() : e.databaseText().trimmed());
+            VeriHatasi::hata(e.databaseText().trimmed().isEmpty() ? e.text() : e.databaseText().trimmed());
             return false;
         }
         const QSqlRecord kayit = q.record();
@@ -493,7 +493,7 @@ bool VeriSeti::ac()
             }
         }
         if (e.isValid()) {
-            Mesaj::hata(e.databaseText().trimmed().isEmpty() ? e.text() : e.databaseText().trimmed());
+            VeriHatasi::hata(e.databaseText().trimmed().isEmpty() ? e.text() : e.databaseText().trimmed());
             return false;
         }
         // Table columns the select left out: writable, read as NULL.
@@ -806,7 +806,7 @@ bool VeriSeti::degerAyarla(const QString &kolon, const QVariant &deger)
     if (s.depo == Depo::Diger) {
         v = deger;
     } else if (!degerCevir(s.tur, deger, &v)) {
-        Mesaj::goster(gecersizDegerMesaji(s.ad, s.tur, deger.toString()));
+        VeriHatasi::bilgi(gecersizDegerMesaji(s.ad, s.tur, deger.toString()));
         return false;
     }
     if (d->durum == Durum::Gozat && !duzenle())
@@ -897,7 +897,7 @@ bool VeriSeti::kaydet()
     if (kaydetmedenOnce && !kaydetmedenOnce())
         return false;
     if (!d->tablo || d->tablo->kolonlar.empty()) {
-        Mesaj::hata(QStringLiteral("%1 tablosu tanımlı değil; kayıt yazılamaz.").arg(d->tabloAdi));
+        VeriHatasi::hata(QStringLiteral("%1 tablosu tanımlı değil; kayıt yazılamaz.").arg(d->tabloAdi));
         return false;
     }
     const bool ekleme = d->durum == Durum::Ekle;
@@ -927,7 +927,7 @@ bool VeriSeti::kaydet()
             } else {
                 const QString yabanci = Win1254::disindakiler(m);
                 if (!yabanci.isEmpty()) {
-                    Mesaj::goster(QStringLiteral("%1 alanındaki metin veritabanının karakter setinde olmayan "
+                    VeriHatasi::bilgi(QStringLiteral("%1 alanındaki metin veritabanının karakter setinde olmayan "
                                                  "harfler içeriyor: %2")
                                       .arg(s.ad, yabanci));
                     return false;
@@ -956,7 +956,7 @@ bool VeriSeti::kaydet()
     } else {
         if (d->anahtarSutunu < 0 || size_t(d->anahtarSutunu) >= d->yedek.size()
             || d->yedek[size_t(d->anahtarSutunu)].isNull()) {
-            Mesaj::hata(QStringLiteral("%1 kaydının anahtarı (%2) okunmadığı için kayıt güncellenemez.")
+            VeriHatasi::hata(QStringLiteral("%1 kaydının anahtarı (%2) okunmadığı için kayıt güncellenemez.")
                             .arg(d->tabloAdi, d->tablo->anahtar));
             return false;
         }
@@ -1038,7 +1038,7 @@ bool VeriSeti::sil()
     if (silmedenOnce && !silmedenOnce())
         return false;
     if (!d->tablo || d->anahtarSutunu < 0 || bosMu(d->gecerli, d->anahtarSutunu)) {
-        Mesaj::hata(QStringLiteral("%1 kaydının anahtarı okunmadığı için kayıt silinemez.").arg(d->tabloAdi));
+        VeriHatasi::hata(QStringLiteral("%1 kaydının anahtarı okunmadığı için kayıt silinemez.").arg(d->tabloAdi));
         return false;
     }
     const QVariant k = satirDegeri(d->gecerli, d->anahtarSutunu);

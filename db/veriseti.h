@@ -10,7 +10,7 @@
 // (When such an Islem is rolled back, the buffer still shows what was
 // written inside it: call yenile().)
 //
-// Database errors go to the general error display (Mesaj::hata) and the
+// Database errors go to the general error display (the data layer's error sink, db/hata.h) and the
 // operation returns false, leaving the data set as it was (a refused or
 // failed post keeps the row pending).
 #include "db/sema.h"

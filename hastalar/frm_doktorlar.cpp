@@ -3,13 +3,13 @@
 #include "app/ekranlar.h"
 #include "app/mesaj.h"
 #include "app/oturum.h"
-#include "app/sqltext.h"
+#include "db/sqltext.h"
 #include "db/baglayici.h"
 #include "db/sorgu.h"
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
 #include "hastalar/iller.h"
-#include "raporlar/tabloaktar.h"
+#include "raporlar/motor/tabloaktar.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -3,21 +3,20 @@
 #include "app/ekranlar.h"
 #include "app/mesaj.h"
 #include "app/oturum.h"
-#include "app/sqltext.h"
+#include "db/sqltext.h"
 #include "app/yetki.h"
 #include "db/baglayici.h"
 #include "db/sorgu.h"
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
-#include "hastalar/arama.h"
+#include "app/aramapenceresi.h"
 #include "hastalar/hastaaktarim.h"
 #include "hastalar/hastakayit.h"
 #include "hastalar/hastakodu.h"
 #include "hastalar/iller.h"
-#include "klinik/frm_resimgoster.h"
-#include "klinik/resimdeposu.h"
-#include "raporlar/rapor.h"
-#include "raporlar/tablookuyucu.h"
+#include "app/resimdeposu.h"
+#include "raporlar/motor/rapor.h"
+#include "raporlar/motor/tablookuyucu.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -1093,7 +1092,7 @@ void Tfrm_hastalar::resimEkle(int slot)
     const QString ad = slot == 0 ? QString::number(no) : QStringLiteral("%1_%2").arg(no).arg(slot);
     Aktarim.resim_turu = ResimTuru::Hasta;
     Aktarim.resim_adi = ad;
-    ResimPenceresiAc(this, ResimTuru::Hasta, ad);
+    EkranAc(QStringLiteral("frm_resimgoster"), this);
     if (slot == 0)
         fotografGoster();
     else

@@ -5,7 +5,7 @@
 #include "db/win1254.h"
 #include "hastalar/hastakodu.h"
 #include "db/sorgu.h"
-#include "raporlar/tablookuyucu.h"
+#include "raporlar/motor/tablookuyucu.h"
 
 #include <QSet>
 

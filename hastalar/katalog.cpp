@@ -5,8 +5,8 @@
 #include "db/baglayici.h"
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
-#include "hastalar/arama.h"
-#include "raporlar/tabloaktar.h"
+#include "app/aramapenceresi.h"
+#include "raporlar/motor/tabloaktar.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "klinik/frm_resimgoster.h"
 #include "klinik/dosyagezgini.h"
-#include "klinik/jpeg.h"
-#include "klinik/resimdeposu.h"
+#include "app/jpeg.h"
+#include "app/resimdeposu.h"
 #include "app/mesaj.h"
 #include "app/oturum.h"
 
@@ -222,12 +222,4 @@ void Tfrm_resimgoster::iliskilendir()
         }
     }
     accept();   // done() clears the hand-over values
-}
-
-void ResimPenceresiAc(QWidget *ust, const QString &tur, const QString &ad)
-{
-    Aktarim.resim_turu = tur;
-    Aktarim.resim_adi = ad;
-    Tfrm_resimgoster p(ust);
-    p.exec();
 }

@@ -48,7 +48,3 @@ private:
     QImage m_resim;         // decoded for the frame
     QString m_yukluDosya;
 };
-
-// Opens the picture window modally for picture kind tur and base name ad
-// ("57_2", or "57" for a patient photo). Rights are the caller's business.
-void ResimPenceresiAc(QWidget *ust, const QString &tur, const QString &ad);

@@ -4,8 +4,8 @@
 #include "db/baglayici.h"
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
-#include "raporlar/rapor.h"
-#include "raporlar/tabloaktar.h"
+#include "raporlar/motor/rapor.h"
+#include "raporlar/motor/tabloaktar.h"
 
 #include <QAction>
 #include <QHeaderView>

@@ -3,5 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/kur.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > build.log 2>&1 || { cat build.log; exit 1; }
+LAUNCHER=""
+command -v ccache >/dev/null && LAUNCHER="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $LAUNCHER > build.log 2>&1 || { cat build.log; exit 1; }
 cmake --build build -j"$(nproc)"

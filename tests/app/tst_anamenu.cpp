@@ -2,10 +2,10 @@
 // the MENU parameters, the reminders after login, closing, backup, the about
 // window; quick-open by module name; the calculator.
 #include "app/ekranlar.h"
-#include "app/frm_hesapmakinesi.h"
-#include "app/frm_menu.h"
-#include "app/komutsatiri.h"
-#include "app/frmlogin.h"
+#include "app/program/frm_hesapmakinesi.h"
+#include "app/program/frm_menu.h"
+#include "app/program/komutsatiri.h"
+#include "app/program/frmlogin.h"
 #include "app/oturum.h"
 #include "db/baglanti.h"
 #include "db/sorgu.h"

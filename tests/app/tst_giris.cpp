@@ -1,7 +1,7 @@
 // The login window: start-up and its failures, the checks of a login in their
 // order, the login context, Enter in the boxes, the company list.
-#include "app/frm_sirket_ara.h"
-#include "app/frmlogin.h"
+#include "app/program/frm_sirket_ara.h"
+#include "app/program/frmlogin.h"
 #include "app/oturum.h"
 #include "db/baglanti.h"
 #include "db/sorgu.h"

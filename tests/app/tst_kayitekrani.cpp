@@ -3,14 +3,14 @@
 #include "app/ekranlar.h"
 #include "app/kayitekrani.h"
 #include "app/oturum.h"
-#include "app/sqltext.h"
+#include "db/sqltext.h"
 #include "destek/betikmesaj.h"
 #include "db/baglayici.h"
 #include "db/sorgu.h"
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
 #include "destek/testvt.h"
-#include "raporlar/tabloaktar.h"
+#include "raporlar/motor/tabloaktar.h"
 
 #include <QAction>
 #include <QComboBox>

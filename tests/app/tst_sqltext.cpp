@@ -1,4 +1,4 @@
-#include "app/sqltext.h"
+#include "db/sqltext.h"
 
 #include <QtTest>
 

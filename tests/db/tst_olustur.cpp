@@ -1,6 +1,6 @@
 // A new database: every table and column of the description, dialect 1,
 // WIN1254, the seed rows, the unique patient code, the command line.
-#include "app/komutsatiri.h"
+#include "app/program/komutsatiri.h"
 #include "db/baglanti.h"
 #include "db/olustur.h"
 #include "db/sema.h"

@@ -1,7 +1,19 @@
 #include "betikmesaj.h"
 
-BetikMesaj::BetikMesaj() { m_onceki = Mesaj::ayarla(this); }
-BetikMesaj::~BetikMesaj() { Mesaj::ayarla(m_onceki); }
+BetikMesaj::BetikMesaj()
+{
+    m_onceki = Mesaj::ayarla(this);
+    // The data layer's messages are recorded with the rest.
+    m_oncekiAlici = VeriHatasi::ayarla([this](VeriHatasi::Tur tur, const QString &metin, QWidget *ust) {
+        mesaj(tur == VeriHatasi::Tur::Hata ? Tur::Hata : Tur::Bilgi, metin, ust);
+    });
+}
+
+BetikMesaj::~BetikMesaj()
+{
+    VeriHatasi::ayarla(std::move(m_oncekiAlici));
+    Mesaj::ayarla(m_onceki);
+}
 
 void BetikMesaj::temizle()
 {

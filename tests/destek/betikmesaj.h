@@ -2,6 +2,7 @@
 // A scripted Mesaj for tests: records every message, answers questions,
 // input boxes and file dialogs from queues (or from defaults).
 #include "app/mesaj.h"
+#include "db/hata.h"
 
 #include <QQueue>
 #include <QStringList>
@@ -33,4 +34,5 @@ protected:
 
 private:
     Mesaj *m_onceki;
+    VeriHatasi::Alici m_oncekiAlici;
 };

@@ -1,6 +1,8 @@
 #include "testvt.h"
 
+#include "app/ekranlar.h"
 #include "app/oturum.h"
+#include "app/program/ekranlistesi.h"
 #include "db/baglanti.h"
 #include "db/olustur.h"
 
@@ -8,6 +10,9 @@
 #include <QFile>
 
 namespace {
+// The program's registrations, made on first use as in the program.
+const bool kayitlarHazir = (KayitIslemiAyarla(EkranlariKaydet), true);
+
 // The database made once per test program; each test case gets a copy.
 QString sablonYolu(QString *hata)
 {

@@ -6,7 +6,7 @@
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
-#include "hastalar/arama.h"
+#include "app/aramapenceresi.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // The patient screen driven through its controls' objectNames.
 #include "app/oturum.h"
-#include "app/sqltext.h"
+#include "db/sqltext.h"
 #include "db/sorgu.h"
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
@@ -8,9 +8,9 @@
 #include "hastalar/frm_hastalar.h"
 #include "hastalar/hastatestdestek.h"
 #include "hastalar/iller.h"
-#include "klinik/resimdeposu.h"
+#include "app/resimdeposu.h"
 #include "app/ekranlar.h"
-#include "raporlar/rapor.h"
+#include "raporlar/motor/rapor.h"
 
 #include <QAction>
 #include <QCollator>

@@ -7,9 +7,9 @@
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
-#include "hastalar/arama.h"
+#include "app/aramapenceresi.h"
 #include "hastalar/katalog.h"
-#include "raporlar/tabloaktar.h"
+#include "raporlar/motor/tabloaktar.h"
 
 #include <QAction>
 #include <QComboBox>

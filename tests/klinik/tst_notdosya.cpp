@@ -12,8 +12,8 @@
 #include "klinik/frm_dosyabul.h"
 #include "klinik/frm_dosyayonetimi.h"
 #include "klinik/frm_notlar2.h"
-#include "raporlar/rapor.h"
-#include "raporlar/tabloaktar.h"
+#include "raporlar/motor/rapor.h"
+#include "raporlar/motor/tabloaktar.h"
 #include "destek/testvt.h"
 
 #include <QAction>

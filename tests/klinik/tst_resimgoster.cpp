@@ -5,8 +5,8 @@
 #include "app/verikoku.h"
 #include "destek/betikmesaj.h"
 #include "klinik/frm_resimgoster.h"
-#include "klinik/jpeg.h"
-#include "klinik/resimdeposu.h"
+#include "app/jpeg.h"
+#include "app/resimdeposu.h"
 
 #include <QCheckBox>
 #include <QComboBox>

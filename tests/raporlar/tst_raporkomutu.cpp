@@ -3,7 +3,7 @@
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 
-#include "app/komutsatiri.h"
+#include "app/program/komutsatiri.h"
 #include "db/baglanti.h"
 #include "db/sorgu.h"
 

@@ -5,7 +5,7 @@
 
 #include "db/sorgu.h"
 #include "db/veriseti.h"
-#include "raporlar/rapor.h"
+#include "raporlar/motor/rapor.h"
 
 #include <QDate>
 #include <QDir>

@@ -5,9 +5,9 @@
 
 #include "app/oturum.h"
 #include "db/sorgu.h"
-#include "raporlar/raporonizleme.h"
-#include "raporlar/raporsecici.h"
-#include "raporlar/raportasarim.h"
+#include "raporlar/motor/raporonizleme.h"
+#include "raporlar/motor/raporsecici.h"
+#include "raporlar/motor/raportasarim.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,13 +1,13 @@
 // Spreadsheet export: cell types in the written file, read back with the
 // reader and checked in the package itself; the screens' entry points with
 // their messages; the --excel command on a real database.
-#include "app/komutsatiri.h"
+#include "app/program/komutsatiri.h"
 #include "db/sorgu.h"
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
-#include "raporlar/tabloaktar.h"
-#include "raporlar/tablookuyucu.h"
-#include "raporlar/tabloyazici.h"
+#include "raporlar/motor/tabloaktar.h"
+#include "raporlar/motor/tablookuyucu.h"
+#include "raporlar/motor/tabloyazici.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 

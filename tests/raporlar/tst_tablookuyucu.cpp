@@ -1,6 +1,6 @@
 // Reading the first sheet of .xlsx, .ods, .xls and .csv files saved by a real
 // spreadsheet program, and files made here for the traps those don't hold.
-#include "raporlar/tablookuyucu.h"
+#include "raporlar/motor/tablookuyucu.h"
 #include "destek/testvt.h"
 
 #include <QFile>

@@ -1,0 +1,45 @@
+#include "app/program/frmlogin.h"
+#include "app/program/komutsatiri.h"
+#include "app/mesaj.h"
+#include "app/verikoku.h"
+#include "db/baglanti.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+bool TurkceAyarla()
+{
+    const QLocale tr(QLocale::Turkish, QLocale::Turkey);
+    QLocale::setDefault(tr);
+    static QTranslator qtCeviri; // lives as long as the program
+    static bool yuklendi = false;
+    if (!yuklendi && qtCeviri.load(tr, QStringLiteral("qtbase"), QStringLiteral("_"),
+                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        yuklendi = QCoreApplication::installTranslator(&qtCeviri);
+    return yuklendi;
+}
+
+int ProgramiBaslat()
+{
+    // Qt's own dialogs and buttons in Turkish, numbers and dates the Turkish way.
+    TurkceAyarla();
+
+    PencereMesaj pencereMesaj;
+    Mesaj *onceki = Mesaj::ayarla(&pencereMesaj);
+    QApplication::setApplicationName(QStringLiteral("VELMORIKA"));
+    QApplication::setQuitOnLastWindowClosed(true);
+    VeriKoku(); // the picture and video folders exist from the first run on
+
+    int sonuc = 0;
+    {
+        TfrmLogin giris;
+        giris.show();
+        sonuc = QApplication::exec();
+    }
+    Baglanti::kapat(Baglanti::Menu);
+    Baglanti::kapat(Baglanti::Paylasilan);
+    Mesaj::ayarla(onceki);
+    return sonuc;
+}

@@ -1,0 +1,44 @@
+// Every screen the program can open by window name, one line each: this is
+// the one list. A window name that is not listed here answers
+// "Bu ekran henüz hazır değil".
+#include "app/program/ekranlistesi.h"
+
+#include "app/ekranlar.h"
+
+#include "app/program/frm_about.h"
+#include "app/program/frm_hesapmakinesi.h"
+#include "hastalar/aramalar.h"
+#include "hastalar/frm_doktorlar.h"
+#include "hastalar/frm_hastalar.h"
+#include "hastalar/katalog.h"
+#include "klinik/frm_dosyabul.h"
+#include "klinik/frm_dosyayonetimi.h"
+#include "klinik/frm_notlar2.h"
+#include "klinik/frm_resimgoster.h"
+#include "raporlar/motor/hizmetler.h"
+
+template <class T>
+static void kaydet(const char *ad)
+{
+    EkranKaydet(QLatin1String(ad), [](QWidget *ust) -> QDialog * { return new T(ust); });
+}
+
+void EkranlariKaydet()
+{
+    kaydet<Tfrm_hesapmakinesi>("frm_hesapmakinesi");
+    kaydet<Tfrm_about>("frm_about");
+    kaydet<Tfrm_hastalar>("frm_hastalar");
+    kaydet<Tfrm_doktorlar>("frm_doktorlar");
+    kaydet<Tfrm_tanilar>("frm_tanilar");
+    kaydet<Tfrm_islemler>("frm_islemler");
+    kaydet<Tfrm_laboratuvarlar>("frm_laboratuvarlar");
+    kaydet<Tfrm_ek9>("frm_ek9");
+    kaydet<Tfrm_notlar2>("frm_notlar2");
+    kaydet<Tfrm_dosyayonetimi>("frm_dosyayonetimi");
+    kaydet<Tfrm_dosyabul>("frm_dosyabul");
+    kaydet<Tfrm_resimgoster>("frm_resimgoster");
+
+    // The lookup configurations and the report services of the record screens.
+    AramalariKaydet();
+    RaporHizmetleriniKur();
+}

@@ -1,0 +1,78 @@
+#include "db/sqltext.h"
+
+#include <QLocale>
+
+static QString kenarlariKirp(const QString &s)
+{
+    // Trims blanks and control characters at both ends.
+    int b = 0, e = s.size();
+    while (b < e && s.at(b).unicode() <= 0x20)
+        ++b;
+    while (e > b && s.at(e - 1).unicode() <= 0x20)
+        --e;
+    return s.mid(b, e - b);
+}
+
+QString SqlQuote(const QString &metin)
+{
+    QString s = metin;
+    s.replace(QLatin1Char('\''), QLatin1Char('`'));
+    if (s.isEmpty())
+        return QStringLiteral("Null");
+    return QLatin1Char('\'') + kenarlariKirp(s) + QLatin1Char('\'');
+}
+
+QString SqlNumber(qint64 sayi) { return QString::number(sayi); }
+
+QString TarihMetni(const QDate &tarih)
+{
+    return tarih.isValid() ? tarih.toString(QStringLiteral("dd.MM.yyyy")) : QString();
+}
+
+QString SqlTarih(const QDate &tarih) { return SqlQuote(TarihMetni(tarih)); }
+
+bool BosTarihMaskesi(const QString &metin)
+{
+    for (QChar c : metin)
+        if (c != QLatin1Char(' ') && c != QLatin1Char('.'))
+            return false;
+    return true;
+}
+
+QDate MetindenTarih(const QString &metin)
+{
+    const QString s = metin.trimmed();
+    if (BosTarihMaskesi(s))
+        return QDate();
+    return QDate::fromString(s, QStringLiteral("dd.MM.yyyy"));
+}
+
+QString SqlBenzer(const QString &metin, Benzerlik tur)
+{
+    QString s = metin;
+    s.replace(QLatin1Char('\''), QLatin1Char('`'));
+    QString k;
+    k.reserve(s.size() + 8);
+    for (QChar c : s) {
+        if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('!'))
+            k += QLatin1Char('!');
+        k += c;
+    }
+    const QString on = tur == Benzerlik::Icerir ? QStringLiteral("%") : QString();
+    return QLatin1Char('\'') + on + k + QStringLiteral("%' escape '!'");
+}
+
+QString TurkceBuyuk(const QString &metin)
+{
+    static const QLocale tr(QLocale::Turkish, QLocale::Turkey);
+    return tr.toUpper(metin);
+}
+
+
+QString SqlMetni::metin() const
+{
+    QString s = bas + filtre;
+    if (!siralama.isEmpty())
+        s += QStringLiteral("  ") + siralama;
+    return s;
+}

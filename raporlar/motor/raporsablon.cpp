@@ -1,0 +1,449 @@
+// Template files: reading and writing the *.frf XML, finding a template by name.
+#include "raporlar/motor/rapor.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+namespace {
+
+struct BantAdi { BantTuru tur; const char *ad; const char *baslik; };
+const BantAdi BANT_ADLARI[] = {
+    {BantTuru::RaporBasligi, "raporbasligi", "Rapor Başlığı"},
+    {BantTuru::SayfaBasligi, "sayfabasligi", "Sayfa Başlığı"},
+    {BantTuru::KolonBasligi, "kolonbasligi", "Kolon Başlığı"},
+    {BantTuru::GrupBasligi, "grupbasligi", "Grup Başlığı"},
+    {BantTuru::Detay, "detay", "Detay"},
+    {BantTuru::AltDetay, "altdetay", "Alt Detay"},
+    {BantTuru::GrupSonu, "grupsonu", "Grup Sonu"},
+    {BantTuru::Ozet, "ozet", "Özet"},
+    {BantTuru::SayfaAltligi, "sayfaaltligi", "Sayfa Altlığı"},
+};
+
+bool evetMi(const QString &s, bool varsayilan)
+{
+    const QString k = s.trimmed().toLower();
+    if (k.isEmpty())
+        return varsayilan;
+    return k == QLatin1String("evet") || k == QLatin1String("e") || k == QLatin1String("1")
+        || k == QLatin1String("true");
+}
+
+qreal sayiOku(const QString &s, qreal varsayilan, bool *tamam)
+{
+    if (s.trimmed().isEmpty())
+        return varsayilan;
+    bool ok = false;
+    const qreal v = QString(s.trimmed()).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    if (!ok) {
+        *tamam = false;
+        return varsayilan;
+    }
+    return v;
+}
+
+QString sayiYaz(qreal v)
+{
+    return QString::number(v, 'f', 2).remove(QRegularExpression(QStringLiteral("\\.?0+$")));
+}
+
+int kenarOku(const QString &s)
+{
+    const QString k = s.trimmed().toLower();
+    if (k.isEmpty() || k == QLatin1String("yok"))
+        return KenarYok;
+    if (k == QLatin1String("tam"))
+        return KenarTam;
+    int sonuc = KenarYok;
+    for (const QString &p : k.split(QRegularExpression(QStringLiteral("[ ,;]+")), Qt::SkipEmptyParts)) {
+        if (p == QLatin1String("sol")) sonuc |= KenarSol;
+        else if (p == QLatin1String("ust") || p == QLatin1String("üst")) sonuc |= KenarUst;
+        else if (p == QLatin1String("sag") || p == QLatin1String("sağ")) sonuc |= KenarSag;
+        else if (p == QLatin1String("alt")) sonuc |= KenarAlt;
+    }
+    return sonuc;
+}
+
+QString kenarYaz(int k)
+{
+    if (k == KenarTam)
+        return QStringLiteral("tam");
+    QStringList p;
+    if (k & KenarSol) p << QStringLiteral("sol");
+    if (k & KenarUst) p << QStringLiteral("ust");
+    if (k & KenarSag) p << QStringLiteral("sag");
+    if (k & KenarAlt) p << QStringLiteral("alt");
+    return p.join(QLatin1Char(' '));
+}
+
+Qt::Alignment hizaOku(const QString &yatay, const QString &dikey)
+{
+    Qt::Alignment h = Qt::AlignLeft;
+    const QString y = yatay.trimmed().toLower();
+    if (y == QLatin1String("orta")) h = Qt::AlignHCenter;
+    else if (y == QLatin1String("sag") || y == QLatin1String("sağ")) h = Qt::AlignRight;
+    else if (y == QLatin1String("iki")) h = Qt::AlignJustify;
+    Qt::Alignment v = Qt::AlignVCenter;
+    const QString d = dikey.trimmed().toLower();
+    if (d == QLatin1String("ust") || d == QLatin1String("üst")) v = Qt::AlignTop;
+    else if (d == QLatin1String("alt")) v = Qt::AlignBottom;
+    return h | v;
+}
+
+QColor renkOku(const QString &s, const QColor &varsayilan)
+{
+    if (s.trimmed().isEmpty())
+        return varsayilan;
+    QColor c = QColor::fromString(s.trimmed());
+    return c.isValid() ? c : varsayilan;
+}
+
+} // namespace
+
+QString BantTuruAdi(BantTuru tur)
+{
+    for (const auto &b : BANT_ADLARI)
+        if (b.tur == tur)
+            return QString::fromLatin1(b.ad);
+    return {};
+}
+
+std::optional<BantTuru> BantTuruOku(const QString &ad)
+{
+    const QString k = ad.trimmed().toLower();
+    for (const auto &b : BANT_ADLARI)
+        if (k == QLatin1String(b.ad))
+            return b.tur;
+    return std::nullopt;
+}
+
+QString BantTuruBasligi(BantTuru tur)
+{
+    for (const auto &b : BANT_ADLARI)
+        if (b.tur == tur)
+            return QString::fromUtf8(b.baslik);
+    return {};
+}
+
+QSizeF RaporSablonu::sayfaBoyutu() const
+{
+    const QSizeF dikey = kagit == Kagit::Letter ? QSizeF(215.9, 279.4) : QSizeF(210, 297);
+    return yatay ? dikey.transposed() : dikey;
+}
+
+RaporBandi *RaporSablonu::bant(BantTuru tur)
+{
+    for (auto &b : bantlar)
+        if (b.tur == tur)
+            return &b;
+    return nullptr;
+}
+
+const RaporBandi *RaporSablonu::bant(BantTuru tur) const
+{
+    return const_cast<RaporSablonu *>(this)->bant(tur);
+}
+
+std::optional<RaporSablonu> RaporSablonu::oku(const QString &yol, QString *hata)
+{
+    QFile f(yol);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (hata)
+            *hata = QStringLiteral("Rapor şablonu açılamadı: %1 (%2)").arg(QDir::toNativeSeparators(yol), f.errorString());
+        return std::nullopt;
+    }
+    auto s = metindenOku(f.readAll(), QDir::toNativeSeparators(yol), hata);
+    if (s)
+        s->dosyaYolu = QFileInfo(yol).absoluteFilePath();
+    return s;
+}
+
+std::optional<RaporSablonu> RaporSablonu::metindenOku(const QByteArray &xml, const QString &ad, QString *hata)
+{
+    QXmlStreamReader r(xml);
+    RaporSablonu s;
+    s.bantlar.clear();
+    bool kokBulundu = false;
+    QString sorun;
+    qint64 sorunSatiri = 0;
+    auto sorunla = [&](const QString &metin) {
+        if (sorun.isEmpty()) {
+            sorun = metin;
+            sorunSatiri = r.lineNumber();
+        }
+    };
+
+    RaporBandi *bant = nullptr;
+    while (!r.atEnd() && sorun.isEmpty()) {
+        r.readNext();
+        if (r.isStartElement()) {
+            const auto a = r.attributes();
+            auto at = [&](const char *n) { return a.value(QLatin1String(n)).toString(); };
+            bool tamam = true;
+            const QString el = r.name().toString();
+            if (!kokBulundu) {
+                if (el != QLatin1String("rapor")) {
+                    sorunla(QStringLiteral("kök öğe <rapor> olmalı"));
+                    break;
+                }
+                kokBulundu = true;
+                const QString kagit = at("kagit").trimmed().toLower();
+                if (kagit == QLatin1String("letter"))
+                    s.kagit = Kagit::Letter;
+                else if (!kagit.isEmpty() && kagit != QLatin1String("a4"))
+                    sorunla(QStringLiteral("bilinmeyen kağıt: ") + at("kagit"));
+                s.yatay = at("yon").trimmed().toLower() == QLatin1String("yatay");
+                s.solBosluk = sayiOku(at("sol"), s.solBosluk, &tamam);
+                s.ustBosluk = sayiOku(at("ust"), s.ustBosluk, &tamam);
+                s.sagBosluk = sayiOku(at("sag"), s.sagBosluk, &tamam);
+                s.altBosluk = sayiOku(at("alt"), s.altBosluk, &tamam);
+                if (!at("yazitipi").isEmpty())
+                    s.yaziTipi = at("yazitipi");
+                s.boyut = sayiOku(at("boyut"), s.boyut, &tamam);
+                s.ad = at("ad");
+            } else if (el == QLatin1String("bant")) {
+                if (bant) {
+                    sorunla(QStringLiteral("<bant> içinde <bant> olamaz"));
+                    break;
+                }
+                const auto tur = BantTuruOku(at("tur"));
+                if (!tur) {
+                    sorunla(QStringLiteral("bilinmeyen bant türü: \"%1\"").arg(at("tur")));
+                    break;
+                }
+                RaporBandi b;
+                b.tur = *tur;
+                b.yukseklik = sayiOku(at("yukseklik"), b.yukseklik, &tamam);
+                b.esnek = evetMi(at("esnek"), false);
+                b.otomatik = evetMi(at("otomatik"), false);
+                b.kolon = at("kolon").trimmed();
+                b.yeniSayfa = evetMi(at("yenisayfa"), false);
+                b.tekrarla = evetMi(at("tekrarla"), false);
+                b.ilkSayfada = evetMi(at("ilksayfada"), true);
+                if ((b.tur == BantTuru::GrupBasligi || b.tur == BantTuru::GrupSonu) && b.kolon.isEmpty()) {
+                    sorunla(QStringLiteral("grup bandında kolon belirtilmemiş"));
+                    break;
+                }
+                s.bantlar.push_back(b);
+                bant = &s.bantlar.back();
+            } else if (el == QLatin1String("metin") || el == QLatin1String("cizgi")
+                       || el == QLatin1String("kutu") || el == QLatin1String("resim")) {
+                if (!bant) {
+                    sorunla(QStringLiteral("<%1> bir <bant> içinde olmalı").arg(el));
+                    break;
+                }
+                RaporNesnesi n;
+                n.tur = el == QLatin1String("metin") ? NesneTuru::Metin
+                      : el == QLatin1String("cizgi") ? NesneTuru::Cizgi
+                      : el == QLatin1String("kutu") ? NesneTuru::Kutu : NesneTuru::Resim;
+                n.ad = at("ad");
+                n.kalinlik = sayiOku(at("kalinlik"), n.kalinlik, &tamam);
+                n.renk = renkOku(at("renk"), n.renk);
+                n.dolgu = renkOku(at("dolgu"), QColor());
+                if (n.tur == NesneTuru::Cizgi) {
+                    n.cizgi = QLineF(sayiOku(at("x1"), 0, &tamam), sayiOku(at("y1"), 0, &tamam),
+                                     sayiOku(at("x2"), 0, &tamam), sayiOku(at("y2"), 0, &tamam));
+                    n.alan = QRectF(n.cizgi.p1(), n.cizgi.p2()).normalized();
+                } else {
+                    n.alan = QRectF(sayiOku(at("x"), 0, &tamam), sayiOku(at("y"), 0, &tamam),
+                                    sayiOku(at("genislik"), 30, &tamam), sayiOku(at("yukseklik"), 5, &tamam));
+                }
+                if (n.tur == NesneTuru::Metin) {
+                    n.yaziTipi = at("yazitipi");
+                    n.boyut = sayiOku(at("boyut"), 0, &tamam);
+                    n.kalin = evetMi(at("kalin"), false);
+                    n.italik = evetMi(at("italik"), false);
+                    n.altCizili = evetMi(at("altcizili"), false);
+                    n.hiza = hizaOku(at("hiza"), at("dikey"));
+                    n.kaydir = evetMi(at("kaydir"), false);
+                    n.kirp = evetMi(at("kirp"), true);
+                    n.kenar = kenarOku(at("cerceve"));
+                    n.metin = r.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+                    if (r.hasError())
+                        break;
+                } else if (n.tur == NesneTuru::Resim) {
+                    n.dosya = at("dosya");
+                    n.oranKoru = at("oran").trimmed().toLower() != QLatin1String("serbest");
+                    n.kenar = kenarOku(at("cerceve"));
+                }
+                if (!tamam) {
+                    sorunla(QStringLiteral("sayı okunamadı"));
+                    break;
+                }
+                bant->nesneler.push_back(n);
+            } else {
+                sorunla(QStringLiteral("bilinmeyen öğe: <%1>").arg(el));
+                break;
+            }
+            if (!tamam) {
+                sorunla(QStringLiteral("sayı okunamadı"));
+                break;
+            }
+        } else if (r.isEndElement()) {
+            if (r.name() == QLatin1String("bant"))
+                bant = nullptr;
+        }
+    }
+    if (r.hasError() && sorun.isEmpty()) {
+        sorun = r.errorString();
+        sorunSatiri = r.lineNumber();
+    }
+    if (sorun.isEmpty() && !kokBulundu) {
+        sorun = QStringLiteral("kök öğe <rapor> bulunamadı");
+        sorunSatiri = r.lineNumber();
+    }
+    if (!sorun.isEmpty()) {
+        if (hata)
+            *hata = QStringLiteral("Rapor şablonu okunamadı: %1, satır %2: %3").arg(ad).arg(sorunSatiri).arg(sorun);
+        return std::nullopt;
+    }
+    return s;
+}
+
+QByteArray RaporSablonu::xml() const
+{
+    QByteArray cikti;
+    QXmlStreamWriter w(&cikti);
+    w.setAutoFormatting(true);
+    w.setAutoFormattingIndent(2);
+    w.writeStartDocument();
+    w.writeStartElement(QStringLiteral("rapor"));
+    if (!ad.isEmpty())
+        w.writeAttribute(QStringLiteral("ad"), ad);
+    w.writeAttribute(QStringLiteral("kagit"), kagit == Kagit::Letter ? QStringLiteral("Letter") : QStringLiteral("A4"));
+    w.writeAttribute(QStringLiteral("yon"), yatay ? QStringLiteral("yatay") : QStringLiteral("dikey"));
+    w.writeAttribute(QStringLiteral("sol"), sayiYaz(solBosluk));
+    w.writeAttribute(QStringLiteral("ust"), sayiYaz(ustBosluk));
+    w.writeAttribute(QStringLiteral("sag"), sayiYaz(sagBosluk));
+    w.writeAttribute(QStringLiteral("alt"), sayiYaz(altBosluk));
+    w.writeAttribute(QStringLiteral("yazitipi"), yaziTipi);
+    w.writeAttribute(QStringLiteral("boyut"), sayiYaz(boyut));
+    for (const RaporBandi &b : bantlar) {
+        w.writeStartElement(QStringLiteral("bant"));
+        w.writeAttribute(QStringLiteral("tur"), BantTuruAdi(b.tur));
+        w.writeAttribute(QStringLiteral("yukseklik"), sayiYaz(b.yukseklik));
+        if (!b.kolon.isEmpty())
+            w.writeAttribute(QStringLiteral("kolon"), b.kolon);
+        if (b.esnek)
+            w.writeAttribute(QStringLiteral("esnek"), QStringLiteral("evet"));
+        if (b.otomatik)
+            w.writeAttribute(QStringLiteral("otomatik"), QStringLiteral("evet"));
+        if (b.yeniSayfa)
+            w.writeAttribute(QStringLiteral("yenisayfa"), QStringLiteral("evet"));
+        if (b.tekrarla)
+            w.writeAttribute(QStringLiteral("tekrarla"), QStringLiteral("evet"));
+        if (!b.ilkSayfada)
+            w.writeAttribute(QStringLiteral("ilksayfada"), QStringLiteral("hayir"));
+        for (const RaporNesnesi &n : b.nesneler) {
+            const char *el = n.tur == NesneTuru::Metin ? "metin" : n.tur == NesneTuru::Cizgi ? "cizgi"
+                           : n.tur == NesneTuru::Kutu ? "kutu" : "resim";
+            w.writeStartElement(QString::fromLatin1(el));
+            if (!n.ad.isEmpty())
+                w.writeAttribute(QStringLiteral("ad"), n.ad);
+            if (n.tur == NesneTuru::Cizgi) {
+                w.writeAttribute(QStringLiteral("x1"), sayiYaz(n.cizgi.x1()));
+                w.writeAttribute(QStringLiteral("y1"), sayiYaz(n.cizgi.y1()));
+                w.writeAttribute(QStringLiteral("x2"), sayiYaz(n.cizgi.x2()));
+                w.writeAttribute(QStringLiteral("y2"), sayiYaz(n.cizgi.y2()));
+            } else {
+                w.writeAttribute(QStringLiteral("x"), sayiYaz(n.alan.x()));
+                w.writeAttribute(QStringLiteral("y"), sayiYaz(n.alan.y()));
+                w.writeAttribute(QStringLiteral("genislik"), sayiYaz(n.alan.width()));
+                w.writeAttribute(QStringLiteral("yukseklik"), sayiYaz(n.alan.height()));
+            }
+            if (n.tur != NesneTuru::Metin && !qFuzzyCompare(n.kalinlik, 0.2))
+                w.writeAttribute(QStringLiteral("kalinlik"), sayiYaz(n.kalinlik));
+            if (n.renk != QColor(Qt::black))
+                w.writeAttribute(QStringLiteral("renk"), n.renk.name());
+            if (n.dolgu.isValid())
+                w.writeAttribute(QStringLiteral("dolgu"), n.dolgu.name());
+            if (n.tur == NesneTuru::Metin) {
+                if (!n.yaziTipi.isEmpty())
+                    w.writeAttribute(QStringLiteral("yazitipi"), n.yaziTipi);
+                if (n.boyut > 0)
+                    w.writeAttribute(QStringLiteral("boyut"), sayiYaz(n.boyut));
+                if (n.kalin)
+                    w.writeAttribute(QStringLiteral("kalin"), QStringLiteral("evet"));
+                if (n.italik)
+                    w.writeAttribute(QStringLiteral("italik"), QStringLiteral("evet"));
+                if (n.altCizili)
+                    w.writeAttribute(QStringLiteral("altcizili"), QStringLiteral("evet"));
+                const Qt::Alignment h = n.hiza & Qt::AlignHorizontal_Mask;
+                if (h != Qt::AlignLeft)
+                    w.writeAttribute(QStringLiteral("hiza"), h == Qt::AlignHCenter ? QStringLiteral("orta")
+                                     : h == Qt::AlignRight ? QStringLiteral("sag") : QStringLiteral("iki"));
+                const Qt::Alignment v = n.hiza & Qt::AlignVertical_Mask;
+                if (v != Qt::AlignVCenter)
+                    w.writeAttribute(QStringLiteral("dikey"), v == Qt::AlignTop ? QStringLiteral("ust") : QStringLiteral("alt"));
+                if (n.kaydir)
+                    w.writeAttribute(QStringLiteral("kaydir"), QStringLiteral("evet"));
+                if (!n.kirp)
+                    w.writeAttribute(QStringLiteral("kirp"), QStringLiteral("hayir"));
+            }
+            if (n.kenar != KenarYok)
+                w.writeAttribute(QStringLiteral("cerceve"), kenarYaz(n.kenar));
+            if (n.tur == NesneTuru::Resim) {
+                w.writeAttribute(QStringLiteral("dosya"), n.dosya);
+                if (!n.oranKoru)
+                    w.writeAttribute(QStringLiteral("oran"), QStringLiteral("serbest"));
+            }
+            if (n.tur == NesneTuru::Metin)
+                w.writeCharacters(n.metin);
+            w.writeEndElement();
+        }
+        w.writeEndElement();
+    }
+    w.writeEndElement();
+    w.writeEndDocument();
+    return cikti;
+}
+
+bool RaporSablonu::yaz(const QString &yol, QString *hata) const
+{
+    QSaveFile f(yol);
+    if (!f.open(QIODevice::WriteOnly) || f.write(xml()) < 0 || !f.commit()) {
+        if (hata)
+            *hata = QStringLiteral("Rapor şablonu yazılamadı: %1 (%2)").arg(QDir::toNativeSeparators(yol), f.errorString());
+        return false;
+    }
+    return true;
+}
+
+QStringList RaporSablonKlasorleri()
+{
+    QStringList k;
+    k << QDir::currentPath();
+    if (QCoreApplication::instance())
+        k << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("sablonlar"));
+    k << QStringLiteral(VELMORIKA_SABLON_KLASORU);
+    k.removeDuplicates();
+    return k;
+}
+
+QString RaporSablonuBul(const QString &adVeyaYol)
+{
+    const QString ad = adVeyaYol.trimmed();
+    if (ad.isEmpty())
+        return {};
+    const QFileInfo fi(ad);
+    if (fi.isAbsolute() || ad.contains(QLatin1Char('/')) || ad.contains(QLatin1Char('\\')))
+        return fi.isFile() ? fi.absoluteFilePath() : QString();
+    for (const QString &k : RaporSablonKlasorleri()) {
+        const QFileInfo aday(QDir(k).filePath(ad));
+        if (aday.isFile())
+            return aday.absoluteFilePath();
+    }
+    // Templates are named in lower or mixed case by different screens.
+    for (const QString &k : RaporSablonKlasorleri()) {
+        const QStringList hepsi = QDir(k).entryList(QDir::Files);
+        for (const QString &h : hepsi)
+            if (h.compare(ad, Qt::CaseInsensitive) == 0)
+                return QDir(k).absoluteFilePath(h);
+    }
+    return {};
+}

@@ -1,0 +1,153 @@
+#include "raporlar/motor/tabloaktar.h"
+
+#include "app/mesaj.h"
+#include "db/sorgu.h"
+#include "raporlar/motor/tabloyazici.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProgressDialog>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace TabloAktar {
+
+namespace {
+
+QString g_klasor;
+
+bool masaustundeAc(const QString &yol) { return QDesktopServices::openUrl(QUrl::fromLocalFile(yol)); }
+
+Acici g_acici = masaustundeAc;
+
+// A piece of a file name: letters and digits kept, anything else '_'.
+QString dosyaAdiParcasi(const QString &ad)
+{
+    QString s;
+    for (const QChar c : ad.trimmed())
+        s += c.isLetterOrNumber() || c == QLatin1Char('-') ? c : QLatin1Char('_');
+    return s.isEmpty() ? QStringLiteral("LISTE") : s.left(60);
+}
+
+using Yazici = std::function<TabloYazici::Sonuc(const QString &, QString *, const TabloYazici::Ilerleme &)>;
+
+QString aktar(int satirSayisi, const QString &ad, QWidget *ust, const Yazici &yaz)
+{
+    const QString k = klasor();
+    const QString yol = yeniDosyaYolu(ad);
+    // Try the folder before the work: a folder we may not write to is said at once.
+    {
+        QDir().mkpath(k);
+        QFile deneme(yol);
+        if (!deneme.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            Mesaj::hata(QStringLiteral("Excel dosyası kaydedilemedi: \"") + QDir::toNativeSeparators(k)
+                            + QStringLiteral("\" klasörüne yazma izni yok ya da klasör kullanılamıyor."),
+                        ust);
+            return QString();
+        }
+        deneme.close();
+        deneme.remove();
+    }
+
+    const bool pencereli = qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr
+                           && QGuiApplication::platformName() != QLatin1String("minimal");
+    std::unique_ptr<QProgressDialog> pencere;
+    TabloYazici::Ilerleme ilerleme;
+    if (pencereli && satirSayisi > IlerlemeSiniri) {
+        pencere = std::make_unique<QProgressDialog>(QStringLiteral("Excel'e aktarılıyor..."),
+                                                    QStringLiteral("İptal"), 0, satirSayisi, ust);
+        pencere->setObjectName(QStringLiteral("frm_exceleaktar"));
+        pencere->setWindowTitle(QStringLiteral("Excele Aktar"));
+        pencere->setWindowModality(ust ? Qt::WindowModal : Qt::ApplicationModal);
+        // Shown at once: only a visible window lets the user stop the work.
+        pencere->setMinimumDuration(0);
+        pencere->setAutoClose(false);
+        pencere->setAutoReset(false);
+        QProgressDialog *p = pencere.get();
+        ilerleme = [p](int yazilan, int) {
+            p->setValue(yazilan);
+            return !p->wasCanceled();
+        };
+    } else if (pencereli) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    QString hata;
+    const TabloYazici::Sonuc sonuc = yaz(yol, &hata, ilerleme);
+    if (pencere)
+        pencere->close();
+    else if (pencereli)
+        QApplication::restoreOverrideCursor();
+
+    switch (sonuc) {
+    case TabloYazici::Sonuc::Iptal:
+        QFile::remove(yol);
+        Mesaj::goster(QStringLiteral("Excel'e aktarma iptal edildi; dosya kaydedilmedi."), ust);
+        return QString();
+    case TabloYazici::Sonuc::Hata:
+        Mesaj::hata(hata, ust);
+        return QString();
+    case TabloYazici::Sonuc::Tamam:
+        break;
+    }
+    if (!g_acici(yol))
+        Mesaj::goster(QStringLiteral("Excel dosyası oluşturuldu, ancak onu açacak bir tablo programı bulunamadı.\n"
+                                     "Dosya: ")
+                          + QDir::toNativeSeparators(yol),
+                      ust);
+    return yol;
+}
+
+} // namespace
+
+QString klasor()
+{
+    if (!g_klasor.isEmpty())
+        return g_klasor;
+    const QString belgeler = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!belgeler.isEmpty() && QFileInfo(belgeler).isDir() && QFileInfo(belgeler).isWritable())
+        return belgeler;
+    return QDir::tempPath();
+}
+
+void klasorAyarla(const QString &k) { g_klasor = k; }
+
+QString yeniDosyaYolu(const QString &ad)
+{
+    const QDir d(klasor());
+    const QString kok = QStringLiteral("VELMORIKA_") + dosyaAdiParcasi(ad) + QLatin1Char('_')
+                        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss"));
+    QString yol = d.filePath(kok + QStringLiteral(".xlsx"));
+    // Two exports within the same second get their own files.
+    for (int i = 2; QFileInfo::exists(yol); ++i)
+        yol = d.filePath(kok + QStringLiteral("_%1.xlsx").arg(i));
+    return yol;
+}
+
+Acici aciciAyarla(Acici yeni)
+{
+    const Acici onceki = g_acici;
+    g_acici = yeni ? yeni : masaustundeAc;
+    return onceki;
+}
+
+QString modelden(const QAbstractItemModel &model, const QList<int> &kolonlar, const QString &ad, QWidget *ust)
+{
+    return aktar(model.rowCount(), ad, ust, [&](const QString &yol, QString *hata, const TabloYazici::Ilerleme &i) {
+        return TabloYazici::yaz(yol, model, kolonlar, hata, i, ad);
+    });
+}
+
+QString sonuctan(const Sorgu::Sonuc &sonuc, const QString &ad, QWidget *ust)
+{
+    return aktar(int(sonuc.satirlar.size()), ad, ust,
+                 [&](const QString &yol, QString *hata, const TabloYazici::Ilerleme &i) {
+                     return TabloYazici::yaz(yol, sonuc, hata, i, ad);
+                 });
+}
+
+} // namespace TabloAktar

@@ -1,0 +1,20 @@
+// Kept apart from tabloaktar.cpp so that only the screens that export a data
+// set bring the data set in.
+#include "raporlar/motor/tabloaktar.h"
+
+#include "app/mesaj.h"
+#include "db/veriseti.h"
+
+namespace TabloAktar {
+
+QString verisetinden(const VeriSeti &veriSeti, const QAbstractItemModel &model, const QList<int> &kolonlar,
+                     QWidget *ust)
+{
+    if (!veriSeti.acikMi()) {
+        Mesaj::hata(QStringLiteral("Dataset is not active"), ust);
+        return QString();
+    }
+    return modelden(model, kolonlar, veriSeti.tablo().ad, ust);
+}
+
+} // namespace TabloAktar

@@ -1,0 +1,1 @@
+#include "hastalar/frm_hastalar.h"

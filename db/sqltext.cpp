@@ -26,7 +26,7 @@ QString SqlNumber(qint64 sayi) { return QString::number(sayi); }
 
 QString TarihMetni(const QDate &tarih)
 {
-    return tarih.isValid() ? tarih.toString(QStringLiteral("dd.MM.yyyy")) : QString();
+    return tarih.isValid() ? tarih.toString(TarihBicimi) : QString();
 }
 
 QString SqlTarih(const QDate &tarih) { return SqlQuote(TarihMetni(tarih)); }
@@ -44,20 +44,28 @@ QDate MetindenTarih(const QString &metin)
     const QString s = metin.trimmed();
     if (BosTarihMaskesi(s))
         return QDate();
-    return QDate::fromString(s, QStringLiteral("dd.MM.yyyy"));
+    return QDate::fromString(s, TarihBicimi);
 }
+
+QString BenzerKacis(const QString &metin)
+{
+    QString k;
+    k.reserve(metin.size() + 8);
+    for (QChar c : metin) {
+        if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('!'))
+            k += QLatin1Char('!');
+        k += c;
+    }
+    return k;
+}
+
+QString SelectBasi(const QString &tablo) { return QStringLiteral("select * from ") + tablo + QStringLiteral(" where 1=1 "); }
 
 QString SqlBenzer(const QString &metin, Benzerlik tur)
 {
     QString s = metin;
     s.replace(QLatin1Char('\''), QLatin1Char('`'));
-    QString k;
-    k.reserve(s.size() + 8);
-    for (QChar c : s) {
-        if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('!'))
-            k += QLatin1Char('!');
-        k += c;
-    }
+    const QString k = BenzerKacis(s);
     const QString on = tur == Benzerlik::Icerir ? QStringLiteral("%") : QString();
     return QLatin1Char('\'') + on + k + QStringLiteral("%' escape '!'");
 }

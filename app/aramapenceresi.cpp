@@ -1,6 +1,7 @@
 #include "app/aramapenceresi.h"
 
 #include "app/ekranlar.h"
+#include "db/baglayici.h"
 #include "app/oturum.h"
 #include "db/sqltext.h"
 #include "db/sema.h"
@@ -46,13 +47,7 @@ QString harfiDizgi(const QString &s)
 // LIKE pattern for "contains", with %, _ and the escape character taken literally.
 QString icerirDeseni(const QString &s)
 {
-    QString k;
-    for (QChar c : s) {
-        if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('!'))
-            k += QLatin1Char('!');
-        k += c;
-    }
-    return harfiDizgi(QLatin1Char('%') + k + QLatin1Char('%')) + QStringLiteral(" escape '!'");
+    return harfiDizgi(QLatin1Char('%') + BenzerKacis(s) + QLatin1Char('%')) + QStringLiteral(" escape '!'");
 }
 
 QString kayitNoMetni(const QVariant &v)
@@ -190,16 +185,8 @@ AramaPenceresi::AramaPenceresi(const QString &ad, QWidget *ust) : QDialog(ust)
     connect(hayir, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_izgara, &QTableView::doubleClicked, this, [this] { accept(); });
 
-    connect(m_ara, &QLineEdit::textEdited, this, [this](const QString &s) {
-        if (m_ayar.buyukHarf) {
-            const QString b = TurkceBuyuk(s);
-            if (b != s) {
-                const int imlec = m_ara->cursorPosition();
-                m_ara->setText(b);
-                m_ara->setCursorPosition(imlec);
-            }
-        }
-    });
+    if (m_ayar.buyukHarf)
+        BuyukHarf::surekli(m_ara);
     connect(m_ara, &QLineEdit::textChanged, this, &AramaPenceresi::metinDegisti);
     if (m_icinde)
         connect(m_icinde, &QCheckBox::toggled, this, [this] { ara(); });
@@ -215,7 +202,7 @@ AramaPenceresi::AramaPenceresi(const QString &ad, QWidget *ust) : QDialog(ust)
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] { m_secimSirasi.clear(); });
 
     // The opening list.
-    QString sql = QStringLiteral("select * from ") + m_ayar.tablo + QStringLiteral(" where 1=1 ");
+    QString sql = SelectBasi(m_ayar.tablo);
     if (m_ayar.acilisKosulu)
         sql += m_ayar.acilisKosulu();
     sql += m_ayar.acilisSiralama.isEmpty() ? QStringLiteral(" ") : m_ayar.acilisSiralama;
@@ -277,7 +264,7 @@ QString AramaPenceresi::aramaMetni(const QString &metin) const
         else if (c && c->tur != KolonTuru::Metin && c->tur != KolonTuru::UzunMetin)
             ifade = QStringLiteral("cast(") + kolon + QStringLiteral(" as varchar(40))");
     const bool icinde = m_icinde && m_icinde->isChecked();
-    QString sql = QStringLiteral("select * from ") + m_ayar.tablo + QStringLiteral(" where 1=1 ");
+    QString sql = SelectBasi(m_ayar.tablo);
     if (m_ayar.aramaKosulu)
         sql += m_ayar.aramaKosulu();
     // "starting with" is the prefix match the index serves.

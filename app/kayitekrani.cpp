@@ -415,7 +415,7 @@ void KayitEkrani::gosterAdimi()
     if (m_ayar.selectDisaridan && !m_disSelect.isEmpty())
         sql = m_disSelect;
     else
-        sql = QStringLiteral("select * from ") + m_ayar.tablo + QStringLiteral(" where 1=1 ") + gosterFiltresi()
+        sql = SelectBasi(m_ayar.tablo) + gosterFiltresi()
               + m_ayar.siralama;
     m_vs->selectMetniAyarla(sql);
     if (m_vs->ac()) {
@@ -528,7 +528,7 @@ void KayitEkrani::yeni()
         ekraniac();
     if (!m_vs->acikMi()) {
         if (m_vs->selectMetni().isEmpty())
-            m_vs->selectMetniAyarla(QStringLiteral("select * from ") + m_ayar.tablo + QStringLiteral(" where 1=1 ")
+            m_vs->selectMetniAyarla(SelectBasi(m_ayar.tablo)
                                     + gosterFiltresi() + m_ayar.siralama);
         if (!m_vs->ac()) {
             if (m_ayar.kilitli)
@@ -665,7 +665,7 @@ void KayitEkrani::siralamaSec(const QString &kolon)
         return;
     if (!m_ayar.siralamaKolonlari.contains(kolon))
         return; // only the listed column names ever reach the statement
-    const QString sql = QStringLiteral("select * from ") + m_ayar.tablo + QStringLiteral(" where 1=1 ")
+    const QString sql = SelectBasi(m_ayar.tablo)
                         + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu) + QStringLiteral("  ")
                         + QStringLiteral("order by ") + m_ayar.tablo + QLatin1Char('.') + kolon;
     m_vs->selectMetniAyarla(sql);

@@ -14,12 +14,12 @@ static QString kosullar(int kayitno, const QString &evrakturu)
 
 QString NotlarSelectMetni(int kayitno, const QString &evrakturu)
 {
-    return QStringLiteral("select * from aciklamalar where 1=1 ") + kosullar(kayitno, evrakturu);
+    return SelectBasi(QStringLiteral("aciklamalar")) + kosullar(kayitno, evrakturu);
 }
 
 QString DosyalarSelectMetni(int kayitno, const QString &evrakturu)
 {
-    return QStringLiteral("select * from dokumanlar where 1=1 ") + kosullar(kayitno, evrakturu);
+    return SelectBasi(QStringLiteral("dokumanlar")) + kosullar(kayitno, evrakturu);
 }
 
 void NotlariAc(QWidget *ust, int kayitno, const QString &evrakturu, const QString &hastakodu,

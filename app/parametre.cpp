@@ -6,7 +6,7 @@
 bool ParametreOku(const QString &formadi, QStringList &slotlar, const QString &baglanti)
 {
     SqlMetni m;
-    m.bas = QStringLiteral("select * from formparemetreleri where 1=1 ");
+    m.bas = SelectBasi(QStringLiteral("formparemetreleri"));
     m.ekle(QStringLiteral(" and formadi =") + SqlQuote(formadi));
     m.ekle(QStringLiteral(" and sirketkodu =") + SqlQuote(QStringLiteral("SISTEM")));
     m.siralama = QStringLiteral("order by formparemetreleri.kayitno");

@@ -9,7 +9,7 @@ Yetkiler YetkiOku(const QString &kullanici_kodu, const QString &moduladi, const 
                   const QString &baglanti)
 {
     Yetkiler y;
-    const QString sql = QStringLiteral("select * from kullanicilar where 1=1 ")
+    const QString sql = SelectBasi(QStringLiteral("kullanicilar"))
                         + QStringLiteral("and kullanici_kodu =") + SqlQuote(kullanici_kodu)
                         // A blank before each piece: an empty value becomes Null, and
                         // "Nulland" would not parse.

@@ -56,7 +56,7 @@ QString gosterimMetni(const QVariant &v, KolonTuru tur)
         return QString();
     switch (tur) {
     case KolonTuru::Tarih:
-        return v.toDateTime().date().toString(QStringLiteral("dd.MM.yyyy"));
+        return v.toDateTime().date().toString(TarihBicimi);
     case KolonTuru::Tamsayi:
     case KolonTuru::Ondalik:
         return sayiMetni(v, tur);
@@ -260,15 +260,9 @@ void Baglayici::bagla(QLineEdit *kutu, const QString &kolon, bool buyukHarf)
             return;
         QString s = metin;
         if (b->buyuk) {
-            const QString buyuk = TurkceBuyuk(metin);
-            if (buyuk != metin) {
-                const int imlec = kutu->cursorPosition();
-                ++d->yukleniyor;
-                kutu->setText(buyuk);
-                kutu->setCursorPosition(qMin(imlec, int(buyuk.size())));
-                --d->yukleniyor;
-                s = buyuk;
-            }
+            ++d->yukleniyor;
+            s = BuyukHarf::uygula(kutu, metin);
+            --d->yukleniyor;
         }
         d->yaz(*b, s);
     });
@@ -287,17 +281,9 @@ void Baglayici::bagla(QComboBox *kutu, const QString &kolon, bool buyukHarf)
                 return;
             QString s = metin;
             if (b->buyuk) {
-                const QString buyuk = TurkceBuyuk(metin);
-                if (buyuk != metin) {
-                    QLineEdit *e = kutu->lineEdit();
-                    const int imlec = e ? e->cursorPosition() : int(buyuk.size());
-                    ++d->yukleniyor;
-                    kutu->setEditText(buyuk);
-                    if (e)
-                        e->setCursorPosition(qMin(imlec, int(buyuk.size())));
-                    --d->yukleniyor;
-                    s = buyuk;
-                }
+                ++d->yukleniyor;
+                s = BuyukHarf::uygula(kutu, metin);
+                --d->yukleniyor;
             }
             d->yaz(*b, s);
         });
@@ -337,17 +323,9 @@ void Baglayici::bagla(QPlainTextEdit *kutu, const QString &kolon, bool buyukHarf
             return;
         QString s = kutu->toPlainText();
         if (b->buyuk) {
-            const QString buyuk = TurkceBuyuk(s);
-            if (buyuk != s) {
-                const int imlec = kutu->textCursor().position();
-                ++d->yukleniyor;
-                kutu->setPlainText(buyuk);
-                QTextCursor c = kutu->textCursor();
-                c.setPosition(qMin(imlec, int(buyuk.size())));
-                kutu->setTextCursor(c);
-                --d->yukleniyor;
-                s = buyuk;
-            }
+            ++d->yukleniyor;
+            s = BuyukHarf::uygula(kutu);
+            --d->yukleniyor;
         }
         d->yaz(*b, s);
     });
@@ -366,17 +344,9 @@ void Baglayici::bagla(QTextEdit *kutu, const QString &kolon, bool buyukHarf)
             return;
         QString s = kutu->toPlainText();
         if (b->buyuk) {
-            const QString buyuk = TurkceBuyuk(s);
-            if (buyuk != s) {
-                const int imlec = kutu->textCursor().position();
-                ++d->yukleniyor;
-                kutu->setPlainText(buyuk);
-                QTextCursor c = kutu->textCursor();
-                c.setPosition(qMin(imlec, int(buyuk.size())));
-                kutu->setTextCursor(c);
-                --d->yukleniyor;
-                s = buyuk;
-            }
+            ++d->yukleniyor;
+            s = BuyukHarf::uygula(kutu);
+            --d->yukleniyor;
         }
         d->yaz(*b, s);
     });
@@ -482,3 +452,57 @@ QWidget *Baglayici::dogrula()
 }
 
 void Baglayici::goster() { d->hepsiniYukle(); }
+
+namespace BuyukHarf {
+namespace {
+// Memos: the whole text again, the cursor at its old place.
+template <class Kutu>
+QString metinKutusu(Kutu *kutu)
+{
+    const QString s = kutu->toPlainText();
+    const QString buyuk = TurkceBuyuk(s);
+    if (buyuk == s)
+        return s;
+    const int imlec = kutu->textCursor().position();
+    kutu->setPlainText(buyuk);
+    QTextCursor c = kutu->textCursor();
+    c.setPosition(qMin(imlec, int(buyuk.size())));
+    kutu->setTextCursor(c);
+    return buyuk;
+}
+} // namespace
+
+QString uygula(QLineEdit *kutu, const QString &metin)
+{
+    const QString buyuk = TurkceBuyuk(metin);
+    if (buyuk == metin)
+        return metin;
+    const int imlec = kutu->cursorPosition();
+    kutu->setText(buyuk);
+    kutu->setCursorPosition(qMin(imlec, int(buyuk.size())));
+    return buyuk;
+}
+
+QString uygula(QComboBox *kutu, const QString &metin)
+{
+    const QString buyuk = TurkceBuyuk(metin);
+    if (buyuk == metin)
+        return metin;
+    QLineEdit *e = kutu->lineEdit();
+    const int imlec = e ? e->cursorPosition() : int(buyuk.size());
+    kutu->setEditText(buyuk);
+    if (e)
+        e->setCursorPosition(qMin(imlec, int(buyuk.size())));
+    return buyuk;
+}
+
+QString uygula(QPlainTextEdit *kutu) { return metinKutusu(kutu); }
+QString uygula(QTextEdit *kutu) { return metinKutusu(kutu); }
+
+void surekli(QLineEdit *kutu)
+{
+    QObject::connect(kutu, &QLineEdit::textEdited, kutu, [kutu](const QString &s) { uygula(kutu, s); });
+}
+
+} // namespace BuyukHarf
+

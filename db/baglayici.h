@@ -78,3 +78,17 @@ private:
     struct Ozel;
     Ozel *d;
 };
+
+// Turkish upper-casing of what the user types (i -> İ, ı -> I), keeping the
+// cursor where it was. Each returns the text the box holds afterwards; the
+// box is changed only when the upper case differs.
+namespace BuyukHarf {
+QString uygula(QLineEdit *kutu, const QString &metin);
+QString uygula(QComboBox *kutu, const QString &metin);
+QString uygula(QPlainTextEdit *kutu);
+QString uygula(QTextEdit *kutu);
+// For a box that is not bound to a column (login, search boxes): every edit
+// is upper-cased.
+void surekli(QLineEdit *kutu);
+} // namespace BuyukHarf
+

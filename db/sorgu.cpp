@@ -60,6 +60,17 @@ bool hazirlaVeCalistir(QSqlQuery &q, const QString &sql, const QVariantList &deg
 
 namespace Sorgu {
 
+// The client's type code of CHAR(n) (SQL_TEXT), as the driver reports it.
+bool sabitUzunluk(const QSqlField &alan) { return alan.typeID() == 452; }
+
+QString dolgusuz(const QString &metin)
+{
+    qsizetype n = metin.size();
+    while (n > 0 && metin.at(n - 1) == QLatin1Char(' '))
+        --n;
+    return n == metin.size() ? metin : metin.left(n);
+}
+
 int Sonuc::kolonSirasi(const QString &ad) const
 {
     for (int i = 0; i < kolonlar.size(); ++i)
@@ -102,26 +113,18 @@ std::optional<Sonuc> sec(const QString &sql, const QVariantList &degerler, const
     Sonuc s;
     const QSqlRecord r = q.record();
     const int n = r.count();
-    // CHAR(n) results (literals, system tables) come padded with blanks
-    // that mean nothing.
     QVector<bool> sabit(n, false);
     for (int i = 0; i < n; ++i) {
         s.kolonlar << r.fieldName(i).toUpper();
-        sabit[i] = r.field(i).typeID() == 452; // SQL_TEXT
+        sabit[i] = sabitUzunluk(r.field(i));
     }
     while (q.next()) {
         QVariantList satir;
         satir.reserve(n);
         for (int i = 0; i < n; ++i) {
             QVariant v = q.value(i);
-            if (sabit[i] && v.typeId() == QMetaType::QString && !v.isNull()) {
-                QString m = v.toString();
-                qsizetype k = m.size();
-                while (k > 0 && m.at(k - 1) == QLatin1Char(' '))
-                    --k;
-                if (k != m.size())
-                    v = QVariant(m.left(k));
-            }
+            if (sabit[i] && v.typeId() == QMetaType::QString && !v.isNull())
+                v = QVariant(dolgusuz(v.toString()));
             satir << v;
         }
         s.satirlar << std::move(satir);

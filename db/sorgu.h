@@ -8,7 +8,15 @@
 #include <QVector>
 #include <optional>
 
+class QSqlField;
+
 namespace Sorgu {
+
+// CHAR(n) results (literals, legacy columns, system tables) come padded with
+// blanks that mean nothing: sabitUzunluk tells such a column, dolgusuz drops
+// the padding.
+bool sabitUzunluk(const QSqlField &alan);
+QString dolgusuz(const QString &metin);
 
 struct Sonuc
 {

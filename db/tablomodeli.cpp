@@ -1,4 +1,5 @@
 #include "db/tablomodeli.h"
+#include "db/sqltext.h"
 
 #include "db/veriseti.h"
 
@@ -255,7 +256,7 @@ QString TabloModeli::hucreMetni(int satir, int kolon) const
         case KolonTuru::Ondalik:
             return TutarMetni(v.toDouble());
         case KolonTuru::Tarih:
-            return v.toDateTime().date().toString(QStringLiteral("dd.MM.yyyy"));
+            return v.toDateTime().date().toString(TarihBicimi);
         case KolonTuru::Tamsayi:
             return QString::number(v.toLongLong());
         default:
@@ -263,7 +264,7 @@ QString TabloModeli::hucreMetni(int satir, int kolon) const
         }
     case GosterimBicimi::Metin:
         if (zaman)
-            return v.toDateTime().date().toString(QStringLiteral("dd.MM.yyyy"));
+            return v.toDateTime().date().toString(TarihBicimi);
         if (g.tur == KolonTuru::Ondalik)
             return QString::number(v.toDouble(), 'g', 15);
         return v.toString();
@@ -281,11 +282,11 @@ QString TabloModeli::hucreMetni(int satir, int kolon) const
         return g.tanim.bicim == GosterimBicimi::Tutar ? TutarMetni(x) : SayiBicimle(x, g.tanim.desen);
     }
     case GosterimBicimi::Tarih:
-        return zaman ? v.toDateTime().date().toString(QStringLiteral("dd.MM.yyyy")) : v.toString();
+        return zaman ? v.toDateTime().date().toString(TarihBicimi) : v.toString();
     case GosterimBicimi::Saat:
         return zaman ? v.toDateTime().time().toString(QStringLiteral("hh:mm")) : v.toString();
     case GosterimBicimi::TarihSaat:
-        return zaman ? v.toDateTime().toString(QStringLiteral("dd.MM.yyyy hh:mm")) : v.toString();
+        return zaman ? v.toDateTime().toString(TarihSaatBicimi) : v.toString();
     }
     return v.toString();
 }

@@ -4,6 +4,7 @@
 #include "db/sqltext.h"
 #include "db/baglanti.h"
 #include "db/sorgu.h"
+#include "db/verisetisutun.h"
 #include "db/win1254.h"
 
 #include <QDateTime>
@@ -20,335 +21,7 @@
 #include <cmath>
 #include <vector>
 
-namespace {
-
-// Storage kinds of a buffer column.
-enum class Depo { Tam, Ond, Zaman, Metin, Diger };
-
-constexpr quint32 BOS_METIN = 0xFFFFFFFFu;
-// The client's type code of CHAR(n) (SQL_TEXT), as the driver reports it.
-constexpr int SQL_TEXT_TURU = 452;
-
-// A dialect-1 DATE is a timestamp without time zone: kept as milliseconds
-// counted from the Julian day 0, so no local-time conversion ever happens.
-constexpr qint64 GUN_MS = 86400000;
-
-qint64 zamanKodla(const QDateTime &z)
-{
-    return z.date().toJulianDay() * GUN_MS + z.time().msecsSinceStartOfDay();
-}
-
-QDateTime zamanCoz(qint64 ms)
-{
-    const qint64 gun = ms / GUN_MS;
-    return QDateTime(QDate::fromJulianDay(gun), QTime::fromMSecsSinceStartOfDay(int(ms - gun * GUN_MS)));
-}
-
-// One column of the buffer, stored compactly: numbers and dates as plain
-// values with a null flag, texts as UTF-8 in one growing block per column.
-struct Sutun
-{
-    QString ad;                  // upper case
-    KolonTuru tur = KolonTuru::Metin;
-    Depo depo = Depo::Metin;
-    const Kolon *kolon = nullptr; // the table's column; null for extra select columns
-    bool sonuctan = true;         // read by the select (false: a table column the select left out)
-    bool sabitUzunluk = false;    // CHAR: trailing blanks are padding
-
-    std::vector<qint64> tam;      // Tam, Zaman
-    std::vector<double> ond;      // Ond
-    std::vector<bool> bos;        // Tam, Ond, Zaman
-    std::vector<quint32> bas;     // Metin: start in blok
-    std::vector<quint32> uz;      // Metin: length in bytes, BOS_METIN for NULL
-    QByteArray blok;
-    qsizetype blokBoyu = 0;
-    std::vector<QVariant> diger;  // Diger
-
-    void metinEkle(const QString &s, bool null, QStringEncoder &enc)
-    {
-        if (null) {
-            bas.push_back(0);
-            uz.push_back(BOS_METIN);
-            return;
-        }
-        const qsizetype gerek = enc.requiredSpace(s.size());
-        if (blok.size() < blokBoyu + gerek)
-            blok.resize(qMax<qsizetype>(blok.size() * 2, blokBoyu + gerek + 4096));
-        char *bas0 = blok.data() + blokBoyu;
-        char *son = enc.appendToBuffer(bas0, s);
-        bas.push_back(quint32(blokBoyu));
-        uz.push_back(quint32(son - bas0));
-        blokBoyu += son - bas0;
-    }
-
-    // Appends one value; v must already be of the column's kind (or null).
-    void ekle(const QVariant &v, QStringEncoder &enc)
-    {
-        const bool null = v.isNull();
-        switch (depo) {
-        case Depo::Tam:
-            tam.push_back(null ? 0 : v.toLongLong());
-            bos.push_back(null);
-            break;
-        case Depo::Ond:
-            ond.push_back(null ? 0.0 : v.toDouble());
-            bos.push_back(null);
-            break;
-        case Depo::Zaman:
-            if (!null) {
-                const QDateTime z = v.typeId() == QMetaType::QDate ? QDateTime(v.toDate(), QTime(0, 0))
-                                                                    : v.toDateTime();
-                if (z.isValid()) {
-                    tam.push_back(zamanKodla(z));
-                    bos.push_back(false);
-                    break;
-                }
-            }
-            tam.push_back(0);
-            bos.push_back(true);
-            break;
-        case Depo::Metin:
-            if (null) {
-                metinEkle(QString(), true, enc);
-            } else if (v.typeId() == QMetaType::QByteArray) {
-                metinEkle(QString::fromUtf8(v.toByteArray()), false, enc);
-            } else if (sabitUzunluk) {
-                QString m = v.toString();
-                qsizetype n = m.size();
-                while (n > 0 && m.at(n - 1) == QLatin1Char(' '))
-                    --n;
-                m.truncate(n);
-                metinEkle(m, false, enc);
-            } else {
-                metinEkle(v.toString(), false, enc);
-            }
-            break;
-        case Depo::Diger:
-            diger.push_back(v);
-            break;
-        }
-    }
-
-    bool bosMu(int i) const
-    {
-        switch (depo) {
-        case Depo::Tam:
-        case Depo::Ond:
-        case Depo::Zaman:
-            return bos[size_t(i)];
-        case Depo::Metin:
-            return uz[size_t(i)] == BOS_METIN;
-        case Depo::Diger:
-            return diger[size_t(i)].isNull();
-        }
-        return true;
-    }
-
-    QString metinAl(int i) const
-    {
-        const quint32 u = uz[size_t(i)];
-        if (u == BOS_METIN)
-            return QString();
-        if (u == 0)
-            return QString(QLatin1String(""));
-        return QString::fromUtf8(blok.constData() + bas[size_t(i)], qsizetype(u));
-    }
-
-    QVariant al(int i) const
-    {
-        switch (depo) {
-        case Depo::Tam:
-            return bos[size_t(i)] ? QVariant() : QVariant(qlonglong(tam[size_t(i)]));
-        case Depo::Ond:
-            return bos[size_t(i)] ? QVariant() : QVariant(ond[size_t(i)]);
-        case Depo::Zaman:
-            return bos[size_t(i)] ? QVariant() : QVariant(zamanCoz(tam[size_t(i)]));
-        case Depo::Metin:
-            return uz[size_t(i)] == BOS_METIN ? QVariant() : QVariant(metinAl(i));
-        case Depo::Diger:
-            return diger[size_t(i)];
-        }
-        return QVariant();
-    }
-
-    // Replaces a value (v already of the column's kind).
-    void ayarla(int i, const QVariant &v, QStringEncoder &enc)
-    {
-        const size_t k = size_t(i);
-        const bool null = v.isNull();
-        switch (depo) {
-        case Depo::Tam:
-            tam[k] = null ? 0 : v.toLongLong();
-            bos[k] = null;
-            break;
-        case Depo::Ond:
-            ond[k] = null ? 0.0 : v.toDouble();
-            bos[k] = null;
-            break;
-        case Depo::Zaman:
-            if (null) {
-                tam[k] = 0;
-                bos[k] = true;
-            } else {
-                tam[k] = zamanKodla(v.toDateTime());
-                bos[k] = false;
-            }
-            break;
-        case Depo::Metin: {
-            // The old text stays unused in the block; a reload compacts it.
-            metinEkle(null ? QString() : v.toString(), null, enc);
-            bas[k] = bas.back();
-            uz[k] = uz.back();
-            bas.pop_back();
-            uz.pop_back();
-            break;
-        }
-        case Depo::Diger:
-            diger[k] = v;
-            break;
-        }
-    }
-
-    void sil(int i)
-    {
-        const auto k = std::ptrdiff_t(i);
-        switch (depo) {
-        case Depo::Tam:
-        case Depo::Zaman:
-            tam.erase(tam.begin() + k);
-            bos.erase(bos.begin() + k);
-            break;
-        case Depo::Ond:
-            ond.erase(ond.begin() + k);
-            bos.erase(bos.begin() + k);
-            break;
-        case Depo::Metin:
-            bas.erase(bas.begin() + k);
-            uz.erase(uz.begin() + k);
-            break;
-        case Depo::Diger:
-            diger.erase(diger.begin() + k);
-            break;
-        }
-    }
-
-    void ayir(size_t n)
-    {
-        switch (depo) {
-        case Depo::Tam:
-        case Depo::Zaman:
-            tam.reserve(n);
-            bos.reserve(n);
-            break;
-        case Depo::Ond:
-            ond.reserve(n);
-            bos.reserve(n);
-            break;
-        case Depo::Metin:
-            bas.reserve(n);
-            uz.reserve(n);
-            break;
-        case Depo::Diger:
-            diger.reserve(n);
-            break;
-        }
-    }
-};
-
-Depo depoTuru(KolonTuru t)
-{
-    switch (t) {
-    case KolonTuru::Tamsayi:
-        return Depo::Tam;
-    case KolonTuru::Ondalik:
-        return Depo::Ond;
-    case KolonTuru::Tarih:
-        return Depo::Zaman;
-    case KolonTuru::Metin:
-    case KolonTuru::UzunMetin:
-        return Depo::Metin;
-    }
-    return Depo::Diger;
-}
-
-// Kind of an extra select column from the driver's field type.
-bool sonucTuru(QMetaType::Type t, KolonTuru *tur, Depo *depo)
-{
-    switch (t) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        *tur = KolonTuru::Tamsayi;
-        *depo = Depo::Tam;
-        return true;
-    case QMetaType::Double:
-    case QMetaType::Float:
-        *tur = KolonTuru::Ondalik;
-        *depo = Depo::Ond;
-        return true;
-    case QMetaType::QDateTime:
-    case QMetaType::QDate:
-        *tur = KolonTuru::Tarih;
-        *depo = Depo::Zaman;
-        return true;
-    case QMetaType::QString:
-        *tur = KolonTuru::Metin;
-        *depo = Depo::Metin;
-        return true;
-    default:
-        *tur = KolonTuru::Metin;
-        *depo = Depo::Diger;
-        return false;
-    }
-}
-
-QVariant bosDeger(KolonTuru t)
-{
-    switch (t) {
-    case KolonTuru::Tamsayi:
-        return QVariant(QMetaType::fromType<qlonglong>());
-    case KolonTuru::Ondalik:
-        return QVariant(QMetaType::fromType<double>());
-    case KolonTuru::Tarih:
-        return QVariant(QMetaType::fromType<QDateTime>());
-    case KolonTuru::Metin:
-    case KolonTuru::UzunMetin:
-        return QVariant(QMetaType::fromType<QString>());
-    }
-    return QVariant();
-}
-
-bool sayiOku(const QString &metin, double *sonuc)
-{
-    static const QLocale tr(QLocale::Turkish, QLocale::Turkey);
-    const QString s = metin.trimmed();
-    bool tamam = false;
-    double d = tr.toDouble(s, &tamam);
-    if (!tamam)
-        d = QLocale::c().toDouble(s, &tamam);
-    if (tamam && std::isfinite(d)) {
-        *sonuc = d;
-        return true;
-    }
-    return false;
-}
-
-const Tablo &bosTablo()
-{
-    static const Tablo t;
-    return t;
-}
-
-struct Kontrol
-{
-    QPointer<QObject> sahip;
-    std::function<bool()> islev;
-};
-
-} // namespace
+using namespace VeriSetiIc;
 
 struct VeriSeti::Ozel
 {
@@ -428,7 +101,7 @@ void VeriSeti::selectMetniAyarla(const QString &sql) { d->sql = sql; }
 QString VeriSeti::selectMetni() const
 {
     if (d->sql.isEmpty())
-        return QStringLiteral("select * from %1 where 1=1 ").arg(d->tabloAdi.toLower());
+        return SelectBasi(d->tabloAdi.toLower());
     return d->sql;
 }
 
@@ -474,7 +147,7 @@ bool VeriSeti::ac()
             }
             // CHAR(n) (a literal, a legacy column) comes padded to n bytes of
             // UTF-8: the blanks mean nothing.
-            s.sabitUzunluk = kayit.field(i).typeID() == SQL_TEXT_TURU;
+            s.sabitUzunluk = Sorgu::sabitUzunluk(kayit.field(i));
         }
         // Keep the engine's values in the driver's own row and copy them
         // straight into the columns.
@@ -626,7 +299,7 @@ QString VeriSeti::metin(const QString &kolon) const
     case Depo::Ond:
         return QString::number(s.ond[size_t(d->gecerli)], 'g', 15);
     case Depo::Zaman:
-        return zamanCoz(s.tam[size_t(d->gecerli)]).date().toString(QStringLiteral("dd.MM.yyyy"));
+        return zamanCoz(s.tam[size_t(d->gecerli)]).date().toString(TarihBicimi);
     case Depo::Diger:
         return s.diger[size_t(d->gecerli)].toString();
     }
@@ -720,7 +393,7 @@ bool VeriSeti::degerCevir(KolonTuru tur, const QVariant &girdi, QVariant *sonuc)
     case KolonTuru::Metin:
     case KolonTuru::UzunMetin:
         if (tip == QMetaType::QDate)
-            *sonuc = QVariant(girdi.toDate().toString(QStringLiteral("dd.MM.yyyy")));
+            *sonuc = QVariant(girdi.toDate().toString(TarihBicimi));
         else if (tip == QMetaType::QByteArray)
             *sonuc = QVariant(QString::fromUtf8(girdi.toByteArray()));
         else
@@ -771,12 +444,12 @@ bool VeriSeti::degerCevir(KolonTuru tur, const QVariant &girdi, QVariant *sonuc)
             *sonuc = bosDeger(tur);
             return true;
         }
-        QDate t = QDate::fromString(s, QStringLiteral("dd.MM.yyyy"));
+        QDate t = QDate::fromString(s, TarihBicimi);
         QTime saat(0, 0);
         if (!t.isValid()) {
             // "DD.MM.YYYY hh:mm[:ss]" and ISO forms
-            const QDateTime z1 = QDateTime::fromString(s, QStringLiteral("dd.MM.yyyy hh:mm:ss"));
-            const QDateTime z2 = QDateTime::fromString(s, QStringLiteral("dd.MM.yyyy hh:mm"));
+            const QDateTime z1 = QDateTime::fromString(s, TarihSaniyeBicimi);
+            const QDateTime z2 = QDateTime::fromString(s, TarihSaatBicimi);
             const QDateTime z3 = QDateTime::fromString(s, Qt::ISODate);
             const QDateTime z = z1.isValid() ? z1 : z2.isValid() ? z2 : z3;
             if (!z.isValid())

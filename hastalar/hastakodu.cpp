@@ -4,6 +4,7 @@
 #include "app/oturum.h"
 #include "db/sema.h"
 #include "db/sorgu.h"
+#include "db/sqltext.h"
 
 namespace HastaKodu {
 
@@ -11,19 +12,6 @@ namespace {
 
 const QString KodVarMesaji = QStringLiteral(
     "Bu  Kod ile Kayıtlı Hasta Kartı Var. Hasta Kodu Değiştirirken Lütfen Farklı Bir Kod Kullanınız");
-
-// LIKE pattern that takes every character of the text literally ('!' escapes).
-QString desen(const QString &metin)
-{
-    QString k;
-    k.reserve(metin.size() + 4);
-    for (QChar c : metin) {
-        if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('!'))
-            k += QLatin1Char('!');
-        k += c;
-    }
-    return k;
-}
 
 std::optional<int> say(const QString &tablo, const QString &kolon, const QString &kod, const QString &sirket,
                        bool sirketli)
@@ -57,7 +45,7 @@ std::optional<QString> soncarikodbul(const QString &onek, const QString &sirket)
     auto v = Sorgu::tekDeger(
         QStringLiteral("select count(*) from HASTALAR where 1=1  and HASTAKODU like ? escape '!' "
                        "and sirketkodu = ?"),
-        {QStringLiteral("%") + desen(onek) + QStringLiteral("%"), sirket});
+        {QStringLiteral("%") + BenzerKacis(onek) + QStringLiteral("%"), sirket});
     if (!v)
         return std::nullopt;
     return onek + QString::number(v->toInt() + 1);

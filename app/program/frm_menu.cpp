@@ -99,7 +99,7 @@ private:
     QLabel *m_alt;
 };
 
-QString bugunMetni() { return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")); }
+QString bugunMetni() { return QDate::currentDate().toString(TarihBicimi); }
 
 } // namespace
 

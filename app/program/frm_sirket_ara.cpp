@@ -66,7 +66,7 @@ Tfrm_sirket_ara::Tfrm_sirket_ara(QWidget *ust)
 
 bool Tfrm_sirket_ara::listele(bool tumu)
 {
-    QString sql = QStringLiteral("select * from sirketler where 1=1 ");
+    QString sql = SelectBasi(QStringLiteral("sirketler"));
     if (!tumu)
         sql += QStringLiteral("and vdairesi <>") + SqlQuote(QStringLiteral("GG")) + QStringLiteral("or vdairesi is null ")
                + QStringLiteral("and vno <>") + SqlQuote(QStringLiteral("GG")) + QStringLiteral("or vno is null ");

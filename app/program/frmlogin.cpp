@@ -7,6 +7,7 @@
 #include "app/oturum.h"
 #include "db/sqltext.h"
 #include "db/baglanti.h"
+#include "db/baglayici.h"
 #include "db/sorgu.h"
 
 #include <QAction>
@@ -25,19 +26,6 @@
 #include <cmath>
 
 namespace {
-
-// Upper-cases what the user types, the Turkish way, keeping the cursor.
-void buyukHarfYap(QLineEdit *e)
-{
-    QObject::connect(e, &QLineEdit::textEdited, e, [e](const QString &s) {
-        const QString b = TurkceBuyuk(s);
-        if (b == s)
-            return;
-        const int imlec = e->cursorPosition();
-        e->setText(b);
-        e->setCursorPosition(std::min<int>(imlec, b.size()));
-    });
-}
 
 // A double column as the text the program keys on: "3", not "3.0".
 QString sayiMetni(const QVariant &v)
@@ -145,8 +133,8 @@ void TfrmLogin::kur()
     edt_sifre->setToolTip(QStringLiteral("Şifrenizi Giriniz"));
     edt_sifre->setEchoMode(QLineEdit::Password);
     edt_sifre->setMaxLength(10);
-    buyukHarfYap(edt_kullanici_adi);
-    buyukHarfYap(edt_sifre);
+    BuyukHarf::surekli(edt_kullanici_adi);
+    BuyukHarf::surekli(edt_sifre);
 
     auto *form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -269,7 +257,7 @@ void TfrmLogin::btnOkeyClick()
     filtre += QStringLiteral("and kullanici_adi =") + SqlQuote(edt_kullanici_adi->text());
     filtre += QStringLiteral("and sifre =") + SqlQuote(edt_sifre->text());
     // Two users with the same name and password: the oldest row is the user.
-    const auto s = Sorgu::sec(QStringLiteral("select * from elemanlar where 1=1 ") + filtre
+    const auto s = Sorgu::sec(SelectBasi(QStringLiteral("elemanlar")) + filtre
                               + QStringLiteral(" order by kayit_no"));
     if (!s)
         return; // the error has been shown, nothing changes

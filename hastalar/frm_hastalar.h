@@ -7,12 +7,13 @@
 #include <functional>
 
 class QCheckBox;
-class QLabel;
+class QGridLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QTabWidget;
 class QTableView;
 class Rapor;
+class ResimGalerisi;
 class TabloModeli;
 
 class Tfrm_hastalar : public KayitEkrani
@@ -56,6 +57,19 @@ protected:
 private:
     static KayitEkraniAyari ayarlar(Tfrm_hastalar *ekran);
     void arayuzKur();
+    // The parts of the layout, in the order they are built (tab order follows it).
+    void dugmeleriKur();                          // toolbar buttons and the registration-date box
+    void menuleriKur();                           // "Diğer", "Branşlar", "ÖDEME"
+    void bilgilerSekmesiKur();                    // "Hasta Bilgileri": the panel the lock switches
+    int kimlikSutunuKur(QGridLayout *g);          // its first column; returns the rows used
+    int iletisimSutunuKur(QGridLayout *g);        // its second column; returns the rows used
+    int hatirlatmaSatiriKur(QGridLayout *g, int satir, int sira); // reminder 1 or 2; returns the next row
+    void fotografKutusuKur(QGridLayout *g);
+    void ekBilgiSekmesiKur();                     // "Ek Bilgi"
+    void tibbiBilgiSekmesiKur();                  // "Tıbbi Bilgi"
+    void goruntulerSekmesiKur();                  // "Görüntüler"
+    void hastaListesiKur();                       // the patient grid in the first list tab, its popup
+    void hareketListeleriniKur();                 // examinations, appointments, laboratory, procedures
     void baslikGuncelle();
     bool eklemeDogrula();
     bool duzenlemeDogrula();
@@ -77,8 +91,8 @@ private:
     QCheckBox *m_otoKod = nullptr;        // CheckBox1
     QPlainTextEdit *m_ayniAd = nullptr;   // Memo1
     QCheckBox *m_resimGoster = nullptr;
-    QLabel *m_foto = nullptr;
-    QLabel *m_resimler[4] = {};
+    ResimGalerisi *m_fotograf = nullptr;  // img_fotograf
+    ResimGalerisi *m_galeri = nullptr;    // ts_goruntuler: Image2..Image5
     QLineEdit *m_tarih = nullptr;         // EsDateEdit1
     QLineEdit *m_email = nullptr;
 

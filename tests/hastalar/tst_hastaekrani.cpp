@@ -9,7 +9,9 @@
 #include "hastalar/hastatestdestek.h"
 #include "hastalar/iller.h"
 #include "app/resimdeposu.h"
+#include "app/resimgalerisi.h"
 #include "app/ekranlar.h"
+#include "app/jpeg.h"
 #include "raporlar/motor/rapor.h"
 
 #include <QAction>
@@ -23,6 +25,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
@@ -115,6 +118,8 @@ private slots:
     void muayeneDugmesiVeEposta();
     void ilceListesi();
     void fotograf();
+    void goruntuler();
+    void resimGalerisi();
     void doktorSecimi();
 };
 
@@ -679,6 +684,105 @@ void tst_hastaekrani::fotograf()
     s2.tikla("BitBtn3");
     QCOMPARE(m.mesajlar, QStringList({QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz"),
                                       QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz")}));
+}
+
+void tst_hastaekrani::goruntuler()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    const qint64 p1 = hastaEkle("P1", "ALİ");
+    QImage resim(40, 30, QImage::Format_RGB32);
+    resim.fill(Qt::blue);
+    QString hata;
+    QVERIFY2(ResimKaydet(ResimTuru::Hasta, QStringLiteral("%1_2").arg(p1), Jpeg::kodla(resim, 90), &hata),
+             qPrintable(hata));
+    const QString yol = ResimYolu(ResimTuru::Hasta, QStringLiteral("%1_2").arg(p1));
+    Ekran s;
+    QCOMPARE(s.vs()->anahtar(), p1);
+    // The gallery is read when its tab is opened.
+    auto *ikinci = s.w<QLabel>("Image3");
+    QVERIFY(ikinci->property("dosya").toString().isEmpty());
+    s.w<QTabWidget>("PageControl2")->setCurrentIndex(3);
+    QCOMPARE(ikinci->property("dosya").toString(), yol);
+    QVERIFY(!ikinci->pixmap().isNull());
+    QCOMPARE(QFileInfo(s.w<QLabel>("Image2")->property("dosya").toString()).fileName(), QStringLiteral("bos.jpg"));
+    for (const char *ad : {"btn_resimekle", "BitBtn3", "BitBtn8", "BitBtn15"})
+        QCOMPARE(s.w<QPushButton>(ad)->text(), QStringLiteral("Resmi Ekle - Düzenle"));
+    // A double click opens the slot's picture; the blank one opens nothing.
+    UrlYakalayici y;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &y, "ac");
+    QTest::mouseDClick(s.w<QLabel>("Image2"), Qt::LeftButton);
+    QTest::mouseDClick(ikinci, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(y.urller, QList<QUrl>{QUrl::fromLocalFile(yol)});
+    QVERIFY(m.mesajlar.isEmpty());
+}
+
+void tst_hastaekrani::resimGalerisi()
+{
+    // The shared gallery on its own, for examination pictures as the examination screen uses it.
+    QVERIFY(ResimKlasorleriniHazirla());
+    QImage resim(64, 48, QImage::Format_RGB32);
+    resim.fill(Qt::green);
+    const QByteArray jpeg = Jpeg::kodla(resim, 90);
+    QString hata;
+    QVERIFY2(ResimKaydet(ResimTuru::Muayene, QStringLiteral("77_2"), jpeg, &hata), qPrintable(hata));
+    ResimGalerisi::Ayar ayar;
+    ayar.tur = ResimTuru::Muayene;
+    ayar.yuvalar = {{1, QStringLiteral("resim1"), QStringLiteral("ekle1")},
+                    {2, QStringLiteral("resim2"), QStringLiteral("ekle2")},
+                    {3, QStringLiteral("resim3"), QString()}};
+    ayar.boyut = QSize(120, 90);
+    ResimGalerisi g(ayar);
+    g.show();
+    QCOMPARE(g.tur(), ResimTuru::Muayene);
+    QCOMPARE(g.cerceve(2), g.findChild<QLabel *>(QStringLiteral("resim2")));
+    QCOMPARE(g.cerceve(2)->size(), QSize(120, 90));
+    QVERIFY(g.dugme(3) == nullptr);
+    QVERIFY(g.findChild<QPushButton *>(QStringLiteral("ekle1")));
+    QVERIFY(g.cerceve(9) == nullptr);
+    QVERIFY(g.dosya(9).isEmpty());
+
+    // No record yet: every slot shows the blank picture.
+    g.kayitAyarla(QString());
+    for (int i = 1; i <= 3; ++i)
+        QCOMPARE(QFileInfo(g.dosya(i)).fileName(), QStringLiteral("bos.jpg"));
+    g.kayitAyarla(QStringLiteral("77"));
+    QCOMPARE(g.kayit(), QStringLiteral("77"));
+    QCOMPARE(g.dosya(2), ResimYolu(ResimTuru::Muayene, QStringLiteral("77_2")));
+    QVERIFY(!g.cerceve(2)->pixmap().isNull());
+    QVERIFY(g.cerceve(2)->pixmap().width() <= 120 && g.cerceve(2)->pixmap().height() <= 90);
+    QCOMPARE(QFileInfo(g.dosya(1)).fileName(), QStringLiteral("bos.jpg"));
+
+    // Double clicks: only a picture of the record is reported, with its slot and file.
+    QSignalSpy tik(&g, &ResimGalerisi::resimTiklandi);
+    QTest::mouseDClick(g.cerceve(1), Qt::LeftButton);
+    QCOMPARE(tik.count(), 0);
+    QTest::mouseDClick(g.cerceve(2), Qt::LeftButton);
+    QCOMPARE(tik.count(), 1);
+    QCOMPARE(tik.at(0).at(0).toInt(), 2);
+    QCOMPARE(tik.at(0).at(1).toString(), g.dosya(2));
+
+    // The buttons ask for their slot; the holder decides.
+    QSignalSpy ekle(&g, &ResimGalerisi::eklemeIstendi);
+    g.dugme(1)->click();
+    g.dugme(2)->click();
+    QCOMPARE(ekle.count(), 2);
+    QCOMPARE(ekle.at(0).at(0).toInt(), 1);
+    QCOMPARE(ekle.at(1).at(0).toInt(), 2);
+
+    // A picture stored afterwards shows after a reload, not before.
+    QVERIFY(ResimKaydet(ResimTuru::Muayene, QStringLiteral("77_1"), jpeg, &hata));
+    QCOMPARE(QFileInfo(g.dosya(1)).fileName(), QStringLiteral("bos.jpg"));
+    g.yenile();
+    QCOMPARE(g.dosya(1), ResimYolu(ResimTuru::Muayene, QStringLiteral("77_1")));
+    QVERIFY(!g.cerceve(1)->pixmap().isNull());
+
+    // Another record's slots, and the store's picture names.
+    g.kayitAyarla(QStringLiteral("78"));
+    QCOMPARE(QFileInfo(g.dosya(2)).fileName(), QStringLiteral("bos.jpg"));
+    QCOMPARE(ResimGalerisi::resimAdi(QStringLiteral("78"), 0), QStringLiteral("78"));
+    QCOMPARE(ResimGalerisi::resimAdi(QStringLiteral("78"), 3), QStringLiteral("78_3"));
 }
 
 void tst_hastaekrani::doktorSecimi()

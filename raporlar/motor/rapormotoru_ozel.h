@@ -16,7 +16,7 @@ struct Rapor::Ozel
     Rapor::AltKaynak altKaynak;
 };
 
-// Page layout of a report: the engine proper (rapormotoru.cpp).
+// Page layout of a report: the engine proper (rapordizgi.cpp).
 RaporBelgesi RaporDiz(const RaporSablonu &sablon, const VeriKaynagi *kaynak,
                       const QHash<QString, QStringList> &notlar, const QString &baslik,
                       const std::function<bool(int, int)> &ilerleme,

@@ -13,11 +13,14 @@ class QDoubleSpinBox;
 class QFontComboBox;
 class QGraphicsScene;
 class QGraphicsView;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QSplitter;
 class QStackedWidget;
 class QTimer;
+class QVBoxLayout;
 class TasarimNesnesi;
 class TasarimBandi;
 
@@ -69,12 +72,23 @@ private slots:
 private:
     friend class TasarimNesnesi;
     friend class TasarimBandi;
+    // Parts of the window, built in this order by the constructor.
+    void aracCubuguKur(QVBoxLayout *kok);
+    QGroupBox *sayfaAyariKur();
+    void tuvalKur(QSplitter *bolucu);
+    void ozellikPaneliKur(QWidget *sag, QVBoxLayout *sagL);
+    QWidget *nesneSayfasiKur();
+    QWidget *bantSayfasiKur();
+    void ornekBolmesiKur(QWidget *sag, QVBoxLayout *sagL);
+    void duzenlemeleriBagla();
+
     void sahneKur();
     void ozellikleriGoster();
     void sayfaAyariniGoster();
     void degistir(bool sahneDegisti);
     void nesneGeometrisiDegisti(TasarimNesnesi *o);
     void ornekKaynakHazirla();
+    void ornekRaporKur(Rapor &r);
     QStringList kolonAdlari() const;
 
     RaporSablonu m_sablon;

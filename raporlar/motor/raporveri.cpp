@@ -2,6 +2,7 @@
 #include "raporlar/motor/rapor.h"
 
 #include "db/sorgu.h"
+#include "db/sqltext.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -253,7 +254,7 @@ QString RaporDegerMetni(const QVariant &deger, const QString &bicim)
         const QString t = deger.toString().trimmed();
         QDateTime dt = QDateTime::fromString(t, Qt::ISODate);
         if (!dt.isValid()) {
-            const QDate d = QDate::fromString(t.left(10), QStringLiteral("dd.MM.yyyy"));
+            const QDate d = QDate::fromString(t.left(10), TarihBicimi);
             if (d.isValid())
                 dt = QDateTime(d, QTime(0, 0));
         }

@@ -2,6 +2,7 @@
 
 #include "db/hata.h"
 #include "db/baglanti.h"
+#include "db/win1254.h"
 
 #include <QHash>
 #include <QSqlError>
@@ -37,8 +38,24 @@ QString hataMetni(const QSqlError &e)
     return s;
 }
 
+// A text the database's character set cannot hold is refused here with a
+// Turkish message, before the client would answer with its own.
+bool metinlerTasinabilir(const QString &sql, const QVariantList &degerler, QString *hata)
+{
+    QString yabanci = Win1254::disindakiler(sql);
+    for (const QVariant &v : degerler)
+        if (v.typeId() == QMetaType::QString)
+            yabanci += Win1254::disindakiler(v.toString());
+    if (yabanci.isEmpty())
+        return true;
+    hataBildir(Win1254::uyari(Win1254::disindakiler(yabanci)), hata);
+    return false;
+}
+
 bool hazirlaVeCalistir(QSqlQuery &q, const QString &sql, const QVariantList &degerler, QString *hata)
 {
+    if (!metinlerTasinabilir(sql, degerler, hata))
+        return false;
     q.setForwardOnly(true);
     bool tamam;
     if (degerler.isEmpty()) {
@@ -110,6 +127,11 @@ std::optional<Sonuc> sec(const QString &sql, const QVariantList &degerler, const
     QSqlQuery q(db);
     if (!hazirlaVeCalistir(q, sql, degerler, hata))
         return std::nullopt;
+    return satirlariOku(q, hata);
+}
+
+std::optional<Sonuc> satirlariOku(QSqlQuery &q, QString *hata)
+{
     Sonuc s;
     const QSqlRecord r = q.record();
     const int n = r.count();
@@ -135,6 +157,75 @@ std::optional<Sonuc> sec(const QString &sql, const QVariantList &degerler, const
     }
     q.finish();
     return s;
+}
+
+bool okumaMetniMi(const QString &sql)
+{
+    // Skips blanks and comments, then wants SELECT or WITH as the first word.
+    int i = 0;
+    const int n = int(sql.size());
+    for (;;) {
+        while (i < n && sql.at(i).isSpace())
+            ++i;
+        if (sql.mid(i, 2) == QLatin1String("--")) {
+            const int son = int(sql.indexOf(QLatin1Char('\n'), i));
+            i = son < 0 ? n : son + 1;
+        } else if (sql.mid(i, 2) == QLatin1String("/*")) {
+            const int son = int(sql.indexOf(QLatin1String("*/"), i + 2));
+            i = son < 0 ? n : son + 2;
+        } else {
+            break;
+        }
+    }
+    int j = i;
+    while (j < n && sql.at(j).isLetter())
+        ++j;
+    const QString kelime = sql.mid(i, j - i).toUpper();
+    return kelime == QLatin1String("SELECT") || kelime == QLatin1String("WITH");
+}
+
+std::optional<Sonuc> oku(const QString &sql, const QString &baglanti, QString *hata)
+{
+    const QString reddedildi = QStringLiteral(
+        "Yalnız okuyan bir sorgu (SELECT) çalıştırılabilir; veriyi değiştiren komutlar burada çalıştırılmaz.");
+    if (!okumaMetniMi(sql)) {
+        hataBildir(reddedildi, hata);
+        return std::nullopt;
+    }
+    if (!metinlerTasinabilir(sql, {}, hata))
+        return std::nullopt;
+    QSqlDatabase db = Baglanti::vt(baglantiAdi(baglanti));
+    if (!db.isOpen()) {
+        hataBildir(QStringLiteral("Veritabanı bağlantısı açık değil."), hata);
+        return std::nullopt;
+    }
+    // Whatever the statement turns out to do (a selectable procedure may
+    // write), its transaction is rolled back: nothing it did is kept.
+    if (Islem::acikMi(baglanti)) {
+        hataBildir(QStringLiteral("Kaydedilmemiş bir değişiklik sürerken sorgu çalıştırılamaz."), hata);
+        return std::nullopt;
+    }
+    if (!db.transaction()) {
+        hataBildir(QStringLiteral("Sorgu için işlem başlatılamadı: ") + hataMetni(db.lastError()), hata);
+        return std::nullopt;
+    }
+    std::optional<Sonuc> sonuc;
+    {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!q.prepare(sql)) {
+            hataBildir(hataMetni(q.lastError()), hata);
+        } else if (!q.isSelect()) {
+            hataBildir(reddedildi, hata);
+        } else if (!q.exec()) {
+            hataBildir(hataMetni(q.lastError()), hata);
+        } else {
+            sonuc = satirlariOku(q, hata);
+        }
+        q.finish();
+    }
+    db.rollback();
+    return sonuc;
 }
 
 std::optional<QVariant> tekDeger(const QString &sql, const QVariantList &degerler, const QString &baglanti,

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QSqlField;
+class QSqlQuery;
 
 namespace Sorgu {
 
@@ -32,6 +33,15 @@ bool calistir(const QString &sql, const QVariantList &degerler = {}, const QStri
 // Reads every row of a select.
 std::optional<Sonuc> sec(const QString &sql, const QVariantList &degerler = {},
                          const QString &baglanti = QString(), QString *hata = nullptr);
+// A statement a user typed, run for reading only (command line, report
+// designer, report sources): refused unless it is a select, and run in a
+// transaction that is always rolled back, so it can change nothing.
+std::optional<Sonuc> oku(const QString &sql, const QString &baglanti = QString(), QString *hata = nullptr);
+// True when the text starts (after blanks and comments) with SELECT or WITH.
+bool okumaMetniMi(const QString &sql);
+// The rest of an executed select's rows, CHAR padding dropped; the query is
+// left finished.
+std::optional<Sonuc> satirlariOku(QSqlQuery &q, QString *hata = nullptr);
 // The first column of the first row; an invalid QVariant when there is no row.
 std::optional<QVariant> tekDeger(const QString &sql, const QVariantList &degerler = {},
                                  const QString &baglanti = QString(), QString *hata = nullptr);

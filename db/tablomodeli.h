@@ -14,6 +14,7 @@
 // the row is posted when the current row changes or the editor calls
 // VeriSeti::kaydet (the data set refuses to move while a row is pending, so
 // the grid stays on it until it is posted or cancelled).
+#include "db/bicim.h"
 #include <QAbstractTableModel>
 #include <QList>
 #include <QString>
@@ -44,13 +45,6 @@ struct TabloKolonu
     Qt::Alignment hizalama = {}; // empty: numbers right, the rest left
 };
 
-// Number formatting with a Delphi-style pattern: '0' a digit always written,
-// '#' a digit written when significant, ',' in the integer part groups
-// thousands, '.' the decimal point. Output in Turkish (1.234,50). As with
-// the pattern's original meaning, "#,###.00" writes 0 as ",00" and 0.5 as ",50".
-QString SayiBicimle(double sayi, const QString &desen);
-// "#,###.00"
-QString TutarMetni(double sayi);
 
 class TabloModeli : public QAbstractTableModel
 {

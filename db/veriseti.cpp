@@ -116,6 +116,12 @@ bool VeriSeti::ac()
         return false;
     }
 
+    // A search text the character set cannot hold: the Turkish message, no query.
+    if (const QString yabanci = Win1254::disindakiler(selectMetni()); !yabanci.isEmpty()) {
+        VeriHatasi::bilgi(Win1254::uyari(yabanci));
+        return false;
+    }
+
     std::vector<Sutun> yeni;
     QStringList adlar;
     int n = 0;

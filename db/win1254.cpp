@@ -47,4 +47,11 @@ QString disindakiler(const QString &metin)
     return sonuc;
 }
 
+QString uyari(const QString &yabanci)
+{
+    return QStringLiteral("Metin, veritabanının karakter setinde (Türkçe Windows) olmayan harfler içeriyor: %1\n"
+                          "Bu harfler ne kaydedilebilir ne aranabilir; lütfen Türkçe karşılıklarıyla yazın.")
+        .arg(yabanci);
+}
+
 } // namespace Win1254

@@ -10,5 +10,8 @@ bool tasiyabilir(char16_t c);
 // The characters of metin WIN1254 has no place for, each once, in order;
 // empty when the whole text fits.
 QString disindakiler(const QString &metin);
+// The Turkish message for a text with such characters (yabanci: what
+// disindakiler gave); nothing is written or searched with such a text.
+QString uyari(const QString &yabanci);
 
 } // namespace Win1254

@@ -9,6 +9,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <memory>
+
 bool TurkceAyarla()
 {
     const QLocale tr(QLocale::Turkish, QLocale::Turkey);
@@ -21,7 +23,7 @@ bool TurkceAyarla()
     return yuklendi;
 }
 
-int ProgramiBaslat()
+int ProgramiBaslat(const QString &konum)
 {
     // Qt's own dialogs and buttons in Turkish, numbers and dates the Turkish way.
     TurkceAyarla();
@@ -34,8 +36,9 @@ int ProgramiBaslat()
 
     int sonuc = 0;
     {
-        TfrmLogin giris;
-        giris.show();
+        // The login window on --veritabani when given, else on datayeri.txt.
+        std::unique_ptr<TfrmLogin> giris(konum.isEmpty() ? new TfrmLogin : new TfrmLogin(konum));
+        giris->show();
         sonuc = QApplication::exec();
     }
     Baglanti::kapat(Baglanti::Menu);

@@ -7,53 +7,29 @@
 #include "raporlar/motor/tabloyazici.h"
 
 #include <QFileInfo>
-#include <cstdio>
+#include <QTextStream>
 
-namespace {
-const QString KomutBaglantisi = QStringLiteral("velmorika_excel");
-
-int hataIleBit(const QString &m)
+int ExcelKomutu(const QStringList &argumanlar)
 {
-    Mesaj::hata(m);
-    return 1;
-}
-}
-
-int ExcelKomutu(const QStringList &a)
-{
-    QString sql, cikti, konum;
-    for (int i = 1; i < a.size(); ++i) {
-        const QString &s = a.at(i);
-        const bool degerVar = i + 1 < a.size();
-        if (s == QLatin1String("--sorgu") && degerVar)
-            sql = a.at(++i);
-        else if (s == QLatin1String("--xlsx") && degerVar)
-            cikti = a.at(++i);
-        else if (s == QLatin1String("--veritabani") && degerVar)
-            konum = a.at(++i);
-        else
-            return hataIleBit(QStringLiteral("Tanınmayan ya da eksik bağımsız değişken: ") + s
-                              + QStringLiteral("\nKullanım: velmorika --excel --sorgu \"SELECT ...\" --xlsx "
-                                               "CIKTI.xlsx [--veritabani KONUM]"));
-    }
-    if (sql.trimmed().isEmpty() || cikti.trimmed().isEmpty())
-        return hataIleBit(QStringLiteral("Kullanım: velmorika --excel --sorgu \"SELECT ...\" --xlsx CIKTI.xlsx "
-                                         "[--veritabani KONUM]"));
+    const std::optional<Komut> k = FiilKomutu(argumanlar, Komut::Tur::Excel);
+    if (!k)
+        return CikisKodu::Kullanim;
+    const QString baglanti = QStringLiteral("velmorika_excel");
+    if (!KomutBaglantisiAc(*k, baglanti))
+        return CikisKodu::Veritabani;
     QString hata;
-    if (konum.isEmpty() && !Baglanti::datayeriOku(&konum, &hata))
-        return hataIleBit(hata);
-    if (!Baglanti::ac(konum, KomutBaglantisi, &hata)) {
-        Baglanti::kapat(KomutBaglantisi);
-        return hataIleBit(hata);
+    const std::optional<Sorgu::Sonuc> sonuc = Sorgu::oku(k->deger(QStringLiteral("--sorgu")), baglanti, &hata);
+    Baglanti::kapat(baglanti);
+    if (!sonuc) {
+        Mesaj::hata(hata);
+        return CikisKodu::Sorgu;
     }
-    std::optional<Sorgu::Sonuc> sonuc = Sorgu::sec(sql, {}, KomutBaglantisi, &hata);
-    Baglanti::kapat(KomutBaglantisi);
-    if (!sonuc)
-        return hataIleBit(hata);
-    const TabloYazici::Sonuc r = TabloYazici::yaz(cikti, *sonuc, &hata, {}, QFileInfo(cikti).completeBaseName());
-    if (r != TabloYazici::Sonuc::Tamam)
-        return hataIleBit(hata);
-    std::fprintf(stdout, "%lld kayıt yazıldı: %s\n", static_cast<long long>(sonuc->satirlar.size()),
-                 QFileInfo(cikti).absoluteFilePath().toLocal8Bit().constData());
-    return 0;
+    const QString cikti = k->deger(QStringLiteral("--xlsx"));
+    if (TabloYazici::yaz(cikti, *sonuc, &hata, {}, QFileInfo(cikti).completeBaseName()) != TabloYazici::Sonuc::Tamam) {
+        Mesaj::hata(hata);
+        return CikisKodu::Cikti;
+    }
+    QTextStream(stdout) << QStringLiteral("%1 kayıt yazıldı: %2").arg(sonuc->satirlar.size()).arg(QFileInfo(cikti).absoluteFilePath())
+                        << Qt::endl;
+    return CikisKodu::Tamam;
 }

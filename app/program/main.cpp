@@ -2,29 +2,27 @@
 #include "app/mesaj.h"
 #include "app/program/ekranlistesi.h"
 #include "app/program/komutsatiri.h"
+#include "app/program/sinyal.h"
 
 #include <QApplication>
-#include <cstring>
 
 int main(int argc, char *argv[])
 {
+    QStringList argumanlar;
+    for (int i = 1; i < argc; ++i)
+        argumanlar << QString::fromLocal8Bit(argv[i]);
+    const Komut komut = KomutSatiriniCoz(argumanlar);
     // Command-line runs open no window: they must work without a display.
-    const bool penceresiz = argc > 1 && std::strncmp(argv[1], "--", 2) == 0;
-    if (penceresiz && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (komut.penceresiz() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication uygulama(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VELMORIKA"));
+    SinyalleriYakala();
+    TurkceAyarla();
     KayitIslemiAyarla(EkranlariKaydet);
     Mesaj::veriHatalariniBagla();
-    const QStringList a = QApplication::arguments().mid(1);
-    if (!a.isEmpty()) {
-        if (a.first() == QLatin1String("--yeni-veritabani"))
-            return YeniVeritabaniKomutu(a);
-        if (a.first() == QLatin1String("--rapor"))
-            return RaporKomutu(a);
-        if (a.first() == QLatin1String("--excel"))
-            return ExcelKomutu(a);
-    }
-    return ProgramiBaslat();
+    const int sonuc = KomutuCalistir(komut);
+    SinyalIzlemesiniBitir();
+    return sonuc;
 }

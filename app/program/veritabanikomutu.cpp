@@ -1,28 +1,23 @@
+// "velmorika --yeni-veritabani DOSYA.FDB": a new, empty database.
 #include "app/program/komutsatiri.h"
+#include "app/mesaj.h"
 #include "db/olustur.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
-int YeniVeritabaniKomutu(const QStringList &a)
+int YeniVeritabaniKomutu(const QStringList &argumanlar)
 {
-    QTextStream cikis(stdout);
-    QTextStream hataCikisi(stderr);
-    if (a.size() < 2 || a.at(1).trimmed().isEmpty()) {
-        hataCikisi << QStringLiteral("Kullanım: velmorika --yeni-veritabani DOSYA.FDB") << Qt::endl;
-        return 2;
-    }
-    if (a.size() > 2) {
-        hataCikisi << QStringLiteral("Fazla argüman: yalnız veritabanı dosyasının yolu verilir.") << Qt::endl;
-        return 2;
-    }
-    const QString yol = QFileInfo(a.at(1)).absoluteFilePath();
+    const std::optional<Komut> k = FiilKomutu(argumanlar, Komut::Tur::YeniVeritabani);
+    if (!k)
+        return CikisKodu::Kullanim;
+    const QString yol = QFileInfo(k->deger(QStringLiteral("--yeni-veritabani"))).absoluteFilePath();
     QString hata;
     if (!Olustur::veritabaniOlustur(yol, &hata)) {
-        hataCikisi << hata << Qt::endl;
-        return 1;
+        Mesaj::hata(hata);
+        return CikisKodu::Veritabani;
     }
-    cikis << QStringLiteral("Yeni veritabanı oluşturuldu: ") << QDir::toNativeSeparators(yol) << Qt::endl;
-    return 0;
+    QTextStream(stdout) << QStringLiteral("Yeni veritabanı oluşturuldu: ") << QDir::toNativeSeparators(yol) << Qt::endl;
+    return CikisKodu::Tamam;
 }

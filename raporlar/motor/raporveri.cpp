@@ -1,6 +1,7 @@
 // Data sources of reports and the number and date formats of templates.
 #include "raporlar/motor/rapor.h"
 
+#include "db/bicim.h"
 #include "db/sorgu.h"
 #include "db/sqltext.h"
 
@@ -91,61 +92,6 @@ const QLocale &turkce()
 bool sayiDesenMi(const QString &b)
 {
     return b.contains(QLatin1Char('#')) || b.contains(QLatin1Char('0'));
-}
-
-// "#,###.00": thousands grouped with '.', decimals after ','. Digits after the
-// point: '0' always shown, '#' only when not zero. At least one integer digit.
-QString sayiBicimle(double v, const QString &desen)
-{
-    int ilk = -1, son = -1;
-    for (int i = 0; i < desen.size(); ++i) {
-        const QChar c = desen.at(i);
-        if (c == QLatin1Char('#') || c == QLatin1Char('0') || c == QLatin1Char(',') || c == QLatin1Char('.')) {
-            if (ilk < 0)
-                ilk = i;
-            son = i;
-        }
-    }
-    if (ilk < 0)
-        return desen;
-    const QString onEk = desen.left(ilk);
-    const QString sonEk = desen.mid(son + 1);
-    const QString govde = desen.mid(ilk, son - ilk + 1);
-    const int nokta = govde.indexOf(QLatin1Char('.'));
-    const QString tamKisim = nokta < 0 ? govde : govde.left(nokta);
-    const QString kesir = nokta < 0 ? QString() : govde.mid(nokta + 1);
-    const bool grupla = tamKisim.contains(QLatin1Char(','));
-    const int enCok = int(kesir.size());
-    const int enAz = int(kesir.count(QLatin1Char('0')));
-    const int tamEnAz = std::max<int>(1, int(tamKisim.count(QLatin1Char('0'))));
-
-    const bool eksi = v < 0;
-    QString s = QString::number(std::fabs(v), 'f', enCok);
-    QString tam = s, ondalik;
-    const int p = s.indexOf(QLatin1Char('.'));
-    if (p >= 0) {
-        tam = s.left(p);
-        ondalik = s.mid(p + 1);
-    }
-    while (ondalik.size() > enAz && ondalik.endsWith(QLatin1Char('0')))
-        ondalik.chop(1);
-    while (tam.size() < tamEnAz)
-        tam.prepend(QLatin1Char('0'));
-    if (grupla) {
-        for (int i = int(tam.size()) - 3; i > 0; i -= 3)
-            tam.insert(i, QLatin1Char('.'));
-    }
-    QString sonuc = tam;
-    if (!ondalik.isEmpty())
-        sonuc += QLatin1Char(',') + ondalik;
-    // No "-0,00".
-    bool sifir = true;
-    for (QChar c : sonuc)
-        if (c.isDigit() && c != QLatin1Char('0'))
-            sifir = false;
-    if (eksi && !sifir)
-        sonuc.prepend(QLatin1Char('-'));
-    return onEk + sonuc + sonEk;
 }
 
 // Date pattern in the usual notation: D/DD day, M/MM month (minutes right
@@ -244,10 +190,10 @@ QString RaporDegerMetni(const QVariant &deger, const QString &bicim)
     }
     if (sayiDesenMi(bicim)) {
         if (sayiMi)
-            return sayiBicimle(deger.toDouble(), bicim);
+            return SayiBicimle(deger.toDouble(), bicim);
         bool ok = false;
         const double v = deger.toString().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-        return ok ? sayiBicimle(v, bicim) : deger.toString();
+        return ok ? SayiBicimle(v, bicim) : deger.toString();
     }
     // A date pattern on a text that reads as a date.
     if (tip == QMetaType::QString) {

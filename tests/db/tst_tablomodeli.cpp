@@ -69,8 +69,10 @@ private slots:
         QTest::addColumn<QString>("beklenen");
         QTest::newRow("tutar") << 1234.5 << "#,###.00" << "1.234,50";
         QTest::newRow("milyon") << -1234567.891 << "#,###.00" << "-1.234.567,89";
-        QTest::newRow("sıfır") << 0.0 << "#,###.00" << ",00";
-        QTest::newRow("yarım") << 0.5 << "#,###.00" << ",50";
+        QTest::newRow("sıfır") << 0.0 << "#,###.00" << "0,00";
+        QTest::newRow("yarım") << 0.5 << "#,###.00" << "0,50";
+        QTest::newRow("eksi yarım") << -0.5 << "#,###.00" << "-0,50";
+        QTest::newRow("sıfır desensiz tam") << 0.0 << "#,##" << "0";
         QTest::newRow("yuvarlama") << 999.995 << "#,###.00" << "1.000,00";
         QTest::newRow("sıfırlı") << 0.0 << "#,##0.00" << "0,00";
         QTest::newRow("oran") << 18.0 << "#,##" << "18";

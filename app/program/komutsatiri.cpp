@@ -1,0 +1,198 @@
+#include "app/program/komutsatiri.h"
+
+#include "app/mesaj.h"
+#include "db/baglanti.h"
+
+#include <QTextStream>
+
+namespace {
+
+struct Secenek
+{
+    const char *ad;
+    bool degerli;      // takes the next argument as its value
+    Komut::Tur fiil;   // the verb it starts; Program for plain options
+};
+
+const Secenek secenekler[] = {
+    {"--yeni-veritabani", true, Komut::Tur::YeniVeritabani},
+    {"--rapor", true, Komut::Tur::Rapor},
+    {"--excel", false, Komut::Tur::Excel},
+    {"--sorgu", true, Komut::Tur::Program},
+    {"--pdf", true, Komut::Tur::Program},
+    {"--xlsx", true, Komut::Tur::Program},
+    {"--veritabani", true, Komut::Tur::Program},
+    {"--help", false, Komut::Tur::Yardim},
+    {"-h", false, Komut::Tur::Yardim},
+    {"--yardim", false, Komut::Tur::Yardim},
+};
+
+const Secenek *secenekBul(const QString &a)
+{
+    for (const Secenek &s : secenekler)
+        if (a == QLatin1String(s.ad))
+            return &s;
+    return nullptr;
+}
+
+// The options each verb takes, required ones first.
+struct FiilKurali
+{
+    Komut::Tur tur;
+    QStringList gerekli;
+    QStringList secimli;
+};
+
+const QList<FiilKurali> &kurallar()
+{
+    static const QList<FiilKurali> k = {
+        {Komut::Tur::Program, {}, {QStringLiteral("--veritabani")}},
+        {Komut::Tur::YeniVeritabani, {QStringLiteral("--yeni-veritabani")}, {}},
+        {Komut::Tur::Rapor,
+         {QStringLiteral("--rapor"), QStringLiteral("--sorgu"), QStringLiteral("--pdf")},
+         {QStringLiteral("--veritabani")}},
+        {Komut::Tur::Excel,
+         {QStringLiteral("--excel"), QStringLiteral("--sorgu"), QStringLiteral("--xlsx")},
+         {QStringLiteral("--veritabani")}},
+    };
+    return k;
+}
+
+} // namespace
+
+QString KullanimMetni()
+{
+    return QStringLiteral(
+        "Kullanım:\n"
+        "  velmorika [--veritabani KONUM]\n"
+        "      Programı açar (KONUM verilmezse datayeri.txt okunur).\n"
+        "  velmorika --yeni-veritabani DOSYA.FDB\n"
+        "      Boş bir veritabanı oluşturur.\n"
+        "  velmorika --rapor SABLON.frf --sorgu \"SELECT ...\" --pdf CIKTI.pdf [--veritabani KONUM]\n"
+        "      Sorgunun satırlarını şablonla PDF dosyasına yazar.\n"
+        "  velmorika --excel --sorgu \"SELECT ...\" --xlsx CIKTI.xlsx [--veritabani KONUM]\n"
+        "      Sorgunun satırlarını Excel dosyasına yazar.\n"
+        "  velmorika --help\n"
+        "      Bu metni gösterir.\n"
+        "Seçenekler herhangi bir sırada verilebilir. Sorgu yalnız okur (SELECT).\n"
+        "Çıkış kodları: 0 tamam, 2 kullanım hatası, 3 şablon okunamadı, 4 veritabanı açılamadı ya da "
+        "oluşturulamadı, 5 sorgu reddedildi ya da hatalı, 6 çıktı dosyası yazılamadı.");
+}
+
+Komut KomutSatiriniCoz(const QStringList &a)
+{
+    Komut k;
+    bool yardim = false;
+    for (int i = 0; i < a.size(); ++i) {
+        const QString &s = a.at(i);
+        const Secenek *sec = secenekBul(s);
+        if (!sec) {
+            if (k.hata.isEmpty())
+                k.hata = s.startsWith(QLatin1Char('-')) ? QStringLiteral("Bilinmeyen seçenek: %1").arg(s)
+                                                        : QStringLiteral("Beklenmeyen bağımsız değer: %1").arg(s);
+            continue;
+        }
+        if (sec->fiil == Komut::Tur::Yardim) {
+            yardim = true;
+            continue;
+        }
+        QString deger;
+        if (sec->degerli) {
+            // A value is whatever follows, unless it is one of our own options.
+            if (i + 1 >= a.size() || secenekBul(a.at(i + 1))) {
+                if (k.hata.isEmpty())
+                    k.hata = QStringLiteral("%1 seçeneğinin değeri eksik.").arg(s);
+                continue;
+            }
+            deger = a.at(++i);
+        }
+        if (k.var(s) && k.hata.isEmpty())
+            k.hata = QStringLiteral("%1 seçeneği bir kez verilir.").arg(s);
+        k.degerler.insert(s, deger);
+        if (sec->fiil != Komut::Tur::Program) {
+            if (k.tur != Komut::Tur::Program && k.tur != sec->fiil && k.hata.isEmpty())
+                k.hata = QStringLiteral("--yeni-veritabani, --rapor ve --excel birlikte verilmez.");
+            k.tur = sec->fiil;
+        }
+    }
+    if (yardim) {
+        k.tur = Komut::Tur::Yardim;
+        k.hata.clear();
+        return k;
+    }
+    if (!k.hata.isEmpty())
+        return k;
+    for (const FiilKurali &f : kurallar()) {
+        if (f.tur != k.tur)
+            continue;
+        for (const QString &g : f.gerekli)
+            if (!k.var(g) || (secenekBul(g)->degerli && k.deger(g).trimmed().isEmpty())) {
+                k.hata = QStringLiteral("%1 seçeneği gerekli.").arg(g);
+                return k;
+            }
+        for (auto it = k.degerler.cbegin(); it != k.degerler.cend(); ++it)
+            if (!f.gerekli.contains(it.key()) && !f.secimli.contains(it.key())) {
+                k.hata = k.tur == Komut::Tur::Program
+                             ? QStringLiteral("%1 seçeneği --rapor ya da --excel ile kullanılır.").arg(it.key())
+                             : QStringLiteral("%1 seçeneği bu komutla kullanılmaz.").arg(it.key());
+                return k;
+            }
+    }
+    return k;
+}
+
+int KomutuCalistir(const Komut &k)
+{
+    if (k.tur == Komut::Tur::Yardim) {
+        QTextStream(stdout) << KullanimMetni() << Qt::endl;
+        return CikisKodu::Tamam;
+    }
+    if (!k.hata.isEmpty()) {
+        Mesaj::hata(k.hata + QLatin1Char('\n') + KullanimMetni());
+        return CikisKodu::Kullanim;
+    }
+    QStringList a;
+    for (auto it = k.degerler.cbegin(); it != k.degerler.cend(); ++it) {
+        a << it.key();
+        if (secenekBul(it.key())->degerli)
+            a << it.value();
+    }
+    switch (k.tur) {
+    case Komut::Tur::YeniVeritabani:
+        return YeniVeritabaniKomutu(a);
+    case Komut::Tur::Rapor:
+        return RaporKomutu(a);
+    case Komut::Tur::Excel:
+        return ExcelKomutu(a);
+    default:
+        return ProgramiBaslat(k.deger(QStringLiteral("--veritabani")));
+    }
+}
+
+std::optional<Komut> FiilKomutu(const QStringList &argumanlar, Komut::Tur tur)
+{
+    Komut k = KomutSatiriniCoz(argumanlar);
+    if (k.hata.isEmpty() && k.tur != tur)
+        k.hata = QStringLiteral("Komut eksik ya da yanlış.");
+    if (!k.hata.isEmpty()) {
+        Mesaj::hata(k.hata + QLatin1Char('\n') + KullanimMetni());
+        return std::nullopt;
+    }
+    return k;
+}
+
+bool KomutBaglantisiAc(const Komut &k, const QString &ad)
+{
+    QString konum = k.deger(QStringLiteral("--veritabani"));
+    QString hata;
+    if (!k.var(QStringLiteral("--veritabani")) && !Baglanti::datayeriOku(&konum, &hata)) {
+        Mesaj::hata(hata);
+        return false;
+    }
+    if (!Baglanti::ac(konum, ad, &hata)) {
+        Baglanti::kapat(ad);
+        Mesaj::hata(hata);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,293 @@
+// The command line: options in any order, usage errors with exit code 2,
+// statements typed for reading that try to write refused, SIGTERM/SIGINT
+// ending a running program. The process cases run the built program with no
+// display at all: a run that tried to show a window would fail.
+#include "destek/betikmesaj.h"
+#include "destek/testvt.h"
+
+#include "app/program/komutsatiri.h"
+#include "db/baglanti.h"
+#include "db/sorgu.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+QString programYolu()
+{
+    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../velmorika"));
+}
+
+// No display and no platform chosen: the program must choose offscreen
+// itself for a command-line run.
+QProcessEnvironment ekransizOrtam()
+{
+    QProcessEnvironment o = QProcessEnvironment::systemEnvironment();
+    o.remove(QStringLiteral("DISPLAY"));
+    o.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    o.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    return o;
+}
+
+struct Calisma
+{
+    bool bitti = false;
+    int kod = -1;
+    QString cikti;
+    QString hata;
+};
+
+Calisma calistir(const QStringList &argumanlar, const QString &klasor)
+{
+    QProcess p;
+    p.setProcessEnvironment(ekransizOrtam());
+    p.setWorkingDirectory(klasor);
+    p.start(programYolu(), argumanlar);
+    p.closeWriteChannel();
+    Calisma c;
+    c.bitti = p.waitForFinished(60000);
+    if (!c.bitti) {
+        p.kill();
+        p.waitForFinished();
+        return c;
+    }
+    c.kod = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    c.cikti = QString::fromUtf8(p.readAllStandardOutput());
+    c.hata = QString::fromUtf8(p.readAllStandardError());
+    return c;
+}
+
+// The patients as "count name" (the one seeded patient: "1 AYŞE YILMAZ").
+QString hastalar(const QString &baglanti = QString())
+{
+    const auto s = Sorgu::sec(QStringLiteral("select count(*), max(hastaadisoyadi) from hastalar"), {}, baglanti);
+    return s && !s->satirlar.isEmpty()
+               ? s->satirlar.first().at(0).toString() + QLatin1Char(' ') + s->satirlar.first().at(1).toString()
+               : QString();
+}
+
+} // namespace
+
+class TestKomutSatiri : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void coz_data();
+    void coz();
+    void surec_data();
+    void surec();
+    void okumaSorgusu_data();
+    void okumaSorgusu();
+    void sinyal_data();
+    void sinyal();
+};
+
+void TestKomutSatiri::coz_data()
+{
+    QTest::addColumn<QStringList>("argumanlar");
+    QTest::addColumn<int>("tur");
+    QTest::addColumn<QString>("hata"); // part of the usage error; empty: sound
+    using T = Komut::Tur;
+    QTest::newRow("bos: program") << QStringList{} << int(T::Program) << "";
+    QTest::newRow("program veritabani ile") << QStringList{"--veritabani", "a.fdb"} << int(T::Program) << "";
+    QTest::newRow("rapor sirali") << QStringList{"--rapor", "l.frf", "--sorgu", "select 1 from rdb$database", "--pdf",
+                                                 "c.pdf"}
+                                  << int(T::Rapor) << "";
+    QTest::newRow("rapor veritabani once") << QStringList{"--veritabani", "a.fdb", "--pdf", "c.pdf", "--sorgu", "s",
+                                                          "--rapor", "l.frf"}
+                                           << int(T::Rapor) << "";
+    QTest::newRow("excel sonda") << QStringList{"--xlsx", "c.xlsx", "--sorgu", "s", "--excel"} << int(T::Excel) << "";
+    QTest::newRow("yeni veritabani") << QStringList{"--yeni-veritabani", "y.fdb"} << int(T::YeniVeritabani) << "";
+    QTest::newRow("yardim") << QStringList{"--rapor", "--xyz", "--help"} << int(T::Yardim) << "";
+    QTest::newRow("bilinmeyen") << QStringList{"--rapor", "l.frf", "--xyz"} << int(T::Rapor) << "--xyz";
+    QTest::newRow("deger eksik sonda") << QStringList{"--excel", "--sorgu", "s", "--xlsx"} << int(T::Excel) << "--xlsx";
+    QTest::newRow("deger yerine secenek") << QStringList{"--excel", "--xlsx", "--sorgu", "s"} << int(T::Excel)
+                                          << "--xlsx";
+    QTest::newRow("iki fiil") << QStringList{"--excel", "--rapor", "l.frf", "--sorgu", "s", "--xlsx", "c"}
+                              << int(T::Rapor) << "birlikte";
+    QTest::newRow("rapor pdf eksik") << QStringList{"--rapor", "l.frf", "--sorgu", "s"} << int(T::Rapor) << "--pdf";
+    QTest::newRow("excel pdf almaz") << QStringList{"--excel", "--sorgu", "s", "--xlsx", "c", "--pdf", "p"}
+                                     << int(T::Excel) << "--pdf";
+    QTest::newRow("veritabani fiilsiz sorgu") << QStringList{"--sorgu", "s"} << int(T::Program) << "--sorgu";
+    QTest::newRow("serbest deger") << QStringList{"rapor.frf"} << int(T::Program) << "rapor.frf";
+    QTest::newRow("iki kez") << QStringList{"--excel", "--sorgu", "a", "--sorgu", "b", "--xlsx", "c"}
+                             << int(T::Excel) << "bir kez";
+}
+
+void TestKomutSatiri::coz()
+{
+    QFETCH(QStringList, argumanlar);
+    QFETCH(int, tur);
+    QFETCH(QString, hata);
+    const Komut k = KomutSatiriniCoz(argumanlar);
+    QCOMPARE(int(k.tur), tur);
+    if (hata.isEmpty())
+        QVERIFY2(k.hata.isEmpty(), qPrintable(k.hata));
+    else
+        QVERIFY2(k.hata.contains(hata), qPrintable(k.hata));
+}
+
+// The built program: exit code, where the text goes, and that it ends.
+void TestKomutSatiri::surec_data()
+{
+    QTest::addColumn<QStringList>("argumanlar");
+    QTest::addColumn<int>("kod");
+    QTest::addColumn<QString>("ciktida");
+    QTest::addColumn<QString>("hatada");
+    QTest::addColumn<QString>("dosya"); // made by a sound run
+    const QString sorgu = QStringLiteral("select hastakodu, hastaadisoyadi from hastalar order by hastakodu");
+    QTest::newRow("rapor, veritabani once")
+        << QStringList{"--veritabani", "@VT@", "--rapor", "liste.frf", "--sorgu", sorgu, "--pdf", "c.pdf"} << 0 << ""
+        << "" << "c.pdf";
+    QTest::newRow("excel, fiil sonda") << QStringList{"--xlsx", "c.xlsx", "--veritabani", "@VT@", "--sorgu", sorgu,
+                                                      "--excel"}
+                                       << 0 << "2 kayıt yazıldı" << "" << "c.xlsx";
+    QTest::newRow("yardim") << QStringList{"--help"} << 0 << "Kullanım:" << "" << "";
+    QTest::newRow("bilinmeyen secenek") << QStringList{"--veritabani", "@VT@", "--rapro", "liste.frf"} << 2 << ""
+                                        << "Bilinmeyen seçenek: --rapro" << "";
+    QTest::newRow("deger eksik") << QStringList{"--excel", "--sorgu", sorgu, "--xlsx"} << 2 << ""
+                                 << "--xlsx seçeneğinin değeri eksik" << "";
+    QTest::newRow("veritabani yok") << QStringList{"--excel", "--sorgu", sorgu, "--xlsx", "c.xlsx", "--veritabani",
+                                                   "@KLASOR@/yok.fdb"}
+                                    << 4 << "" << "" << "";
+    QTest::newRow("sablon bozuk") << QStringList{"--rapor", "@KLASOR@/bozuk.frf", "--sorgu", sorgu, "--pdf", "c.pdf",
+                                                 "--veritabani", "@VT@"}
+                                  << 3 << "" << "bozuk.frf" << "";
+}
+
+void TestKomutSatiri::surec()
+{
+    QFETCH(QStringList, argumanlar);
+    QFETCH(int, kod);
+    QFETCH(QString, ciktida);
+    QFETCH(QString, hatada);
+    QFETCH(QString, dosya);
+    TEST_VT(vt);
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu) "
+                                           "values (1, 'H1', 'AYŞE YILMAZ', '2007')")));
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu) "
+                                           "values (2, 'H2', 'ŞÜKRÜ IŞIK', '2007')")));
+    Baglanti::kapat(Baglanti::Paylasilan); // the embedded engine: one process per file
+    QTemporaryDir klasor;
+    QFile bozuk(klasor.filePath(QStringLiteral("bozuk.frf")));
+    QVERIFY(bozuk.open(QIODevice::WriteOnly));
+    bozuk.write("<?xml version=\"1.0\"?>\n<rapor><bant tur=\"detay\">");
+    bozuk.close();
+    for (QString &a : argumanlar) {
+        a.replace(QStringLiteral("@VT@"), vt.yol());
+        a.replace(QStringLiteral("@KLASOR@"), klasor.path());
+    }
+    const Calisma c = calistir(argumanlar, klasor.path());
+    QVERIFY2(c.bitti, "the program did not end");
+    QVERIFY2(c.kod == kod, qPrintable(QStringLiteral("exit %1\n%2").arg(c.kod).arg(c.hata)));
+    if (!ciktida.isEmpty())
+        QVERIFY2(c.cikti.contains(ciktida), qPrintable(c.cikti));
+    if (kod == 2) // usage errors show the usage on standard error
+        QVERIFY2(c.hata.contains(QStringLiteral("Kullanım:")), qPrintable(c.hata));
+    if (!hatada.isEmpty())
+        QVERIFY2(c.hata.contains(hatada), qPrintable(c.hata));
+    if (kod != 0)
+        QVERIFY2(!c.hata.trimmed().isEmpty(), "an error without a message");
+    // Every message of a run in Turkish: none of the client's or Qt's English
+    // texts reaches the user alone.
+    for (const char *ingilizce : {"Premature end of document", "Unable to", "No such file"})
+        QVERIFY2(!c.hata.startsWith(QLatin1String(ingilizce)), qPrintable(c.hata));
+    if (!dosya.isEmpty())
+        QVERIFY(QFileInfo(klasor.filePath(dosya)).size() > 0);
+}
+
+// Statements typed for reading that would change data: refused with a
+// Turkish message and exit code 5, and the data is untouched.
+void TestKomutSatiri::okumaSorgusu_data()
+{
+    QTest::addColumn<QStringList>("argumanlar");
+    QTest::newRow("excel delete") << QStringList{"--excel", "--sorgu", "delete from hastalar", "--xlsx", "c.xlsx"};
+    QTest::newRow("rapor update") << QStringList{"--rapor", "liste.frf", "--sorgu",
+                                                 "update hastalar set hastaadisoyadi = 'X'", "--pdf", "c.pdf"};
+    QTest::newRow("yorumla gizli delete") << QStringList{"--excel", "--sorgu", "/* select */ delete from hastalar",
+                                                         "--xlsx", "c.xlsx"};
+    QTest::newRow("select ile baslayan blok")
+        << QStringList{"--excel", "--sorgu",
+                       "select 1 from rdb$database; delete from hastalar", "--xlsx", "c.xlsx"};
+    QTest::newRow("execute block") << QStringList{"--excel", "--sorgu",
+                                                  "execute block returns (n integer) as begin delete from hastalar; "
+                                                  "n = 1; suspend; end",
+                                                  "--xlsx", "c.xlsx"};
+}
+
+void TestKomutSatiri::okumaSorgusu()
+{
+    QFETCH(QStringList, argumanlar);
+    TEST_VT(vt);
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu) "
+                                           "values (1, 'H1', 'AYŞE YILMAZ', '2007')")));
+    Baglanti::kapat(Baglanti::Paylasilan);
+    QTemporaryDir klasor;
+    argumanlar << QStringLiteral("--veritabani") << vt.yol();
+    const Calisma c = calistir(argumanlar, klasor.path());
+    QVERIFY2(c.bitti, "the program did not end");
+    QVERIFY2(c.kod == 5, qPrintable(QStringLiteral("exit %1\n%2%3").arg(c.kod).arg(c.cikti, c.hata)));
+    QVERIFY2(!c.cikti.contains(QStringLiteral("kayıt yazıldı")), qPrintable(c.cikti));
+    QVERIFY(Baglanti::ac(vt.yol(), Baglanti::Paylasilan));
+    QCOMPARE(hastalar(), QStringLiteral("1 AYŞE YILMAZ"));
+    QVERIFY(!QFile::exists(klasor.filePath(QStringLiteral("c.xlsx"))));
+    QVERIFY(!QFile::exists(klasor.filePath(QStringLiteral("c.pdf"))));
+
+    // The same statement through the reading call in this process.
+    QString hata;
+    QVERIFY(!Sorgu::oku(argumanlar.at(argumanlar.indexOf(QStringLiteral("--sorgu")) + 1), QString(), &hata));
+    QVERIFY2(!hata.isEmpty(), "refused without a message");
+    QCOMPARE(hastalar(), QStringLiteral("1 AYŞE YILMAZ"));
+}
+
+// A running program on a database: the signal ends it within seconds, with
+// exit code 0, and the database can be opened again afterwards.
+void TestKomutSatiri::sinyal_data()
+{
+    QTest::addColumn<int>("sinyal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+}
+
+void TestKomutSatiri::sinyal()
+{
+    QFETCH(int, sinyal);
+    TEST_VT(vt);
+    Baglanti::kapat(Baglanti::Paylasilan);
+    QProcess p;
+    QProcessEnvironment o = QProcessEnvironment::systemEnvironment();
+    o.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(o);
+    p.start(programYolu(), {QStringLiteral("--veritabani"), vt.yol()});
+    QVERIFY(p.waitForStarted());
+    // Up when the login window has the database open: the file shows among
+    // the process's open files.
+    const QString fdKlasoru = QStringLiteral("/proc/%1/fd").arg(p.processId());
+    const QString hedef = QFileInfo(vt.yol()).canonicalFilePath();
+    auto acikMi = [&] {
+        for (const QFileInfo &f : QDir(fdKlasoru).entryInfoList(QDir::System | QDir::NoDotAndDotDot))
+            if (f.symLinkTarget() == hedef)
+                return true;
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(acikMi(), 60000);
+    QVERIFY(p.state() == QProcess::Running);
+    ::kill(pid_t(p.processId()), sinyal);
+    QVERIFY2(p.waitForFinished(15000), "the program did not end after the signal");
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(p.exitCode() == 0 || p.exitCode() == 128 + sinyal, qPrintable(QString::number(p.exitCode())));
+    QCOMPARE(p.exitCode(), 0); // ended in order, not by the watchdog
+    QVERIFY2(Baglanti::ac(vt.yol(), QStringLiteral("tst_sinyal_sonra")), "the database is still held");
+    QVERIFY(Sorgu::tekDeger(QStringLiteral("select count(*) from elemanlar"), {}, QStringLiteral("tst_sinyal_sonra")));
+    Baglanti::kapat(QStringLiteral("tst_sinyal_sonra"));
+}
+
+QTEST_MAIN(TestKomutSatiri)
+#include "tst_komutsatiri.moc"

@@ -7,7 +7,7 @@ PAKETLER=(
   g++ cmake make pkg-config
   qt6-base-dev libqt6sql6-ibase libqt6printsupport6 qt6-translations-l10n
   firebird3.0-server-core firebird3.0-utils libfbclient2 firebird-dev
-  libxlsxwriter-dev libquazip1-qt6-dev libzip-dev libfreexl-dev libturbojpeg0-dev
+  libxlsxwriter-dev libzip-dev libfreexl-dev libturbojpeg0-dev
   poppler-utils xvfb xauth
 )
 

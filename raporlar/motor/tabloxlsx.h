@@ -1,13 +1,7 @@
 #pragma once
-// libxlsxwriter, reached through this table of its functions.
-//
-// Why not call it directly: on Debian libxlsxwriter writes its zip through the
-// system minizip, and QuaZip (which the program uses to read .xlsx/.ods)
-// exports a modified minizip under the same symbol names. Loaded side by side
-// in one namespace, libxlsxwriter's zipOpen() lands in QuaZip's copy, which
-// takes a QIODevice instead of a file name, and crashes. So on glibc the
-// library is loaded once more with dlmopen() in a namespace of its own, where
-// it only sees its own minizip. Elsewhere the linked functions are used as is.
+// libxlsxwriter's functions gathered in a table. The exporter (tabloyazici)
+// calls the library directly; the table remains for the raw writer of
+// benchmarks/bench_excel.cpp, which is written against it.
 #include <QString>
 #include <xlsxwriter.h>
 
@@ -28,5 +22,13 @@ struct TabloXlsx
     decltype(&::lxw_strerror) lxw_strerror;
 };
 
-// The library's functions; null (with a Turkish message in hata) when it cannot be loaded.
-const TabloXlsx *TabloXlsxKutuphanesi(QString *hata = nullptr);
+// The linked library's functions; never null, so hata is never set.
+inline const TabloXlsx *TabloXlsxKutuphanesi(QString * /*hata*/ = nullptr)
+{
+    static const TabloXlsx t{&::workbook_new_opt,       &::workbook_add_worksheet, &::workbook_add_format,
+                             &::workbook_close,         &::lxw_workbook_free,      &::format_set_bold,
+                             &::format_set_num_format,  &::worksheet_set_column,   &::worksheet_write_string,
+                             &::worksheet_write_number, &::worksheet_write_boolean, &::worksheet_write_datetime,
+                             &::lxw_strerror};
+    return &t;
+}

@@ -1,6 +1,7 @@
 #include "raporlar/motor/tabloyazici.h"
 
 #include "db/sorgu.h"
+#include "db/sqltext.h"
 
 #include <QAbstractItemModel>
 #include <QDate>
@@ -11,7 +12,7 @@
 #include <QLocale>
 #include <QTime>
 
-#include "raporlar/motor/tabloxlsx.h"
+#include <xlsxwriter.h>
 
 #include <cmath>
 
@@ -23,9 +24,6 @@ namespace {
 constexpr int EnCokSatir = LXW_ROW_MAX;
 constexpr int EnCokSutun = LXW_COL_MAX;
 constexpr int EnCokKarakter = 32767;
-
-// The library's functions for the export under way (see tabloxlsx.h).
-const TabloXlsx *X = nullptr;
 
 QString gecerliSayfaAdi(const QString &ad)
 {
@@ -55,16 +53,16 @@ lxw_error metinYaz(lxw_worksheet *ws, lxw_row_t r, lxw_col_t c, const QString &s
     if (s.isEmpty())
         return LXW_NO_ERROR;
     const QByteArray u = (s.size() > EnCokKarakter ? s.left(EnCokKarakter) : s).toUtf8();
-    return X->worksheet_write_string(ws, r, c, u.constData(), f);
+    return worksheet_write_string(ws, r, c, u.constData(), f);
 }
 
 lxw_error tarihYaz(lxw_worksheet *ws, lxw_row_t r, lxw_col_t c, const QDate &d, const QTime &t, lxw_format *f)
 {
     // Excel has no dates before 1900: such a date goes in as its text.
     if (d.year() < 1900 || d.year() > 9999)
-        return metinYaz(ws, r, c, d.toString(QStringLiteral("dd.MM.yyyy")));
+        return metinYaz(ws, r, c, d.toString(TarihBicimi));
     lxw_datetime dt{d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second() + t.msec() / 1000.0};
-    return X->worksheet_write_datetime(ws, r, c, &dt, f);
+    return worksheet_write_datetime(ws, r, c, &dt, f);
 }
 
 lxw_error hucreYaz(lxw_worksheet *ws, lxw_row_t r, lxw_col_t c, const QVariant &v, const Bicimler &b)
@@ -75,7 +73,7 @@ lxw_error hucreYaz(lxw_worksheet *ws, lxw_row_t r, lxw_col_t c, const QVariant &
     case QMetaType::Double:
     case QMetaType::Float: {
         const double d = v.toDouble();
-        return std::isfinite(d) ? X->worksheet_write_number(ws, r, c, d, nullptr) : LXW_NO_ERROR;
+        return std::isfinite(d) ? worksheet_write_number(ws, r, c, d, nullptr) : LXW_NO_ERROR;
     }
     case QMetaType::Int:
     case QMetaType::UInt:
@@ -87,9 +85,9 @@ lxw_error hucreYaz(lxw_worksheet *ws, lxw_row_t r, lxw_col_t c, const QVariant &
     case QMetaType::UShort:
     case QMetaType::SChar:
     case QMetaType::UChar:
-        return X->worksheet_write_number(ws, r, c, v.toDouble(), nullptr);
+        return worksheet_write_number(ws, r, c, v.toDouble(), nullptr);
     case QMetaType::Bool:
-        return X->worksheet_write_boolean(ws, r, c, v.toBool(), nullptr);
+        return worksheet_write_boolean(ws, r, c, v.toBool(), nullptr);
     case QMetaType::QString:
         return metinYaz(ws, r, c, v.toString());
     case QMetaType::QDate: {
@@ -105,7 +103,7 @@ lxw_error hucreYaz(lxw_worksheet *ws, lxw_row_t r, lxw_col_t c, const QVariant &
     }
     case QMetaType::QTime: {
         const QTime t = v.toTime();
-        return t.isValid() ? X->worksheet_write_number(ws, r, c, t.msecsSinceStartOfDay() / 86400000.0, b.saat)
+        return t.isValid() ? worksheet_write_number(ws, r, c, t.msecsSinceStartOfDay() / 86400000.0, b.saat)
                            : LXW_NO_ERROR;
     }
     case QMetaType::QByteArray:
@@ -121,7 +119,7 @@ QString hataMetni(lxw_error e, const QString &yol)
         return QStringLiteral("Excel dosyası yazılamadı: ") + QDir::toNativeSeparators(yol)
                + QStringLiteral(" (klasöre yazılamıyor ya da disk dolu)");
     return QStringLiteral("Excel dosyası yazılamadı: ") + QDir::toNativeSeparators(yol) + QStringLiteral(" (")
-           + QString::fromUtf8(X->lxw_strerror(e)) + QStringLiteral(")");
+           + QString::fromUtf8(lxw_strerror(e)) + QStringLiteral(")");
 }
 
 // Titles come from baslik(i), values from deger(row, i); both 0-based.
@@ -143,11 +141,6 @@ Sonuc yazGenel(const QString &yol, int satirSayisi, int kolonSayisi, BaslikF bas
         return hataVer(QStringLiteral("Listede Excel'in bir sayfasına sığmayacak kadar çok kolon var (%1).")
                            .arg(kolonSayisi));
 
-    QString yukleHatasi;
-    X = TabloXlsxKutuphanesi(&yukleHatasi);
-    if (!X)
-        return hataVer(yukleHatasi);
-
     // Work files of the constant-memory mode go to the same temporary folder as ours.
     const QByteArray geciciKlasor = QFile::encodeName(QDir::tempPath());
     lxw_workbook_options secenek{};
@@ -155,29 +148,29 @@ Sonuc yazGenel(const QString &yol, int satirSayisi, int kolonSayisi, BaslikF bas
     secenek.tmpdir = const_cast<char *>(geciciKlasor.constData());
     secenek.use_zip64 = LXW_TRUE;
     const QByteArray dosya = QFile::encodeName(yol);
-    lxw_workbook *wb = X->workbook_new_opt(dosya.constData(), &secenek);
+    lxw_workbook *wb = workbook_new_opt(dosya.constData(), &secenek);
     if (!wb)
         return hataVer(hataMetni(LXW_ERROR_MEMORY_MALLOC_FAILED, yol));
     const QByteArray sayfa = gecerliSayfaAdi(sayfaAdi).toUtf8();
-    lxw_worksheet *ws = X->workbook_add_worksheet(wb, sayfa.constData());
+    lxw_worksheet *ws = workbook_add_worksheet(wb, sayfa.constData());
     if (!ws)
-        ws = X->workbook_add_worksheet(wb, nullptr);
+        ws = workbook_add_worksheet(wb, nullptr);
     Bicimler b;
-    b.baslik = X->workbook_add_format(wb);
-    X->format_set_bold(b.baslik);
-    b.tarih = X->workbook_add_format(wb);
-    X->format_set_num_format(b.tarih, "dd.mm.yyyy");
-    b.tarihSaat = X->workbook_add_format(wb);
-    X->format_set_num_format(b.tarihSaat, "dd.mm.yyyy hh:mm");
-    b.saat = X->workbook_add_format(wb);
-    X->format_set_num_format(b.saat, "hh:mm");
+    b.baslik = workbook_add_format(wb);
+    format_set_bold(b.baslik);
+    b.tarih = workbook_add_format(wb);
+    format_set_num_format(b.tarih, "dd.mm.yyyy");
+    b.tarihSaat = workbook_add_format(wb);
+    format_set_num_format(b.tarihSaat, "dd.mm.yyyy hh:mm");
+    b.saat = workbook_add_format(wb);
+    format_set_num_format(b.saat, "hh:mm");
 
     // Titles, and column widths that fit them (set before any data in this mode).
     QStringList basliklar;
     for (int k = 0; k < kolonSayisi; ++k) {
         basliklar << baslik(k);
         const double genislik = qBound(10.0, basliklar.last().size() + 2.0, 50.0);
-        X->worksheet_set_column(ws, lxw_col_t(k), lxw_col_t(k), genislik, nullptr);
+        worksheet_set_column(ws, lxw_col_t(k), lxw_col_t(k), genislik, nullptr);
     }
     lxw_error e = LXW_NO_ERROR;
     for (int k = 0; k < kolonSayisi && e == LXW_NO_ERROR; ++k)
@@ -195,16 +188,16 @@ Sonuc yazGenel(const QString &yol, int satirSayisi, int kolonSayisi, BaslikF bas
     // The file itself is only created by workbook_close: a stopped or failed
     // export leaves nothing on disk (and never touches a file already there).
     if (durdu) {
-        X->lxw_workbook_free(wb);
+        lxw_workbook_free(wb);
         if (hata)
             hata->clear();
         return Sonuc::Iptal;
     }
     if (e != LXW_NO_ERROR) {
-        X->lxw_workbook_free(wb);
+        lxw_workbook_free(wb);
         return hataVer(hataMetni(e, yol));
     }
-    e = X->workbook_close(wb);
+    e = workbook_close(wb);
     if (e != LXW_NO_ERROR) {
         // A half-written package is of no use to anyone.
         if (e != LXW_ERROR_CREATING_XLSX_FILE)

@@ -22,8 +22,7 @@
 #include <QTimer>
 #include <QXmlStreamReader>
 
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
+#include <zip.h>
 
 #include <unistd.h>
 
@@ -31,13 +30,20 @@ namespace {
 
 QByteArray parca(const QString &paket, const QString &ad)
 {
-    QuaZip zip(paket);
-    if (!zip.open(QuaZip::mdUnzip) || !zip.setCurrentFile(ad))
+    int hata = 0;
+    zip_t *zip = zip_open(QFile::encodeName(paket).constData(), ZIP_RDONLY, &hata);
+    if (!zip)
         return QByteArray();
-    QuaZipFile f(&zip);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
+    QByteArray veri;
+    if (zip_file_t *f = zip_fopen(zip, ad.toUtf8().constData(), 0)) {
+        char tampon[65536];
+        zip_int64_t n;
+        while ((n = zip_fread(f, tampon, sizeof tampon)) > 0)
+            veri.append(tampon, qsizetype(n));
+        zip_fclose(f);
+    }
+    zip_discard(zip);
+    return veri;
 }
 
 // The number format code of cell style s (index into cellXfs).

@@ -7,8 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
+#include <zip.h>
 
 namespace {
 
@@ -17,20 +16,28 @@ QString veri(const QString &ad) { return TestDosyasi(QStringLiteral("tablo/") + 
 // A zip package with the given parts, for hand-made workbooks.
 bool paketYaz(const QString &yol, const QList<QPair<QString, QByteArray>> &parcalar)
 {
-    QuaZip zip(yol);
-    if (!zip.open(QuaZip::mdCreate))
+    int hata = 0;
+    zip_t *zip = zip_open(QFile::encodeName(yol).constData(), ZIP_CREATE | ZIP_TRUNCATE, &hata);
+    if (!zip)
         return false;
     for (const auto &p : parcalar) {
-        QuaZipFile f(&zip);
-        if (!f.open(QIODevice::WriteOnly, QuaZipNewInfo(p.first)))
+        // The parts' bytes stay in parcalar until zip_close writes them.
+        zip_source_t *kaynak = zip_source_buffer(zip, p.second.constData(), zip_uint64_t(p.second.size()), 0);
+        if (!kaynak) {
+            zip_discard(zip);
             return false;
-        f.write(p.second);
-        f.close();
-        if (f.getZipError() != 0)
+        }
+        if (zip_file_add(zip, p.first.toUtf8().constData(), kaynak, ZIP_FL_ENC_UTF_8) < 0) {
+            zip_source_free(kaynak);
+            zip_discard(zip);
             return false;
+        }
     }
-    zip.close();
-    return zip.getZipError() == 0;
+    if (zip_close(zip) != 0) {
+        zip_discard(zip);
+        return false;
+    }
+    return true;
 }
 
 // The long name of row 5 (54 characters).

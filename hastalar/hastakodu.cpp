@@ -29,6 +29,56 @@ std::optional<int> say(const QString &tablo, const QString &kolon, const QString
     return v->toInt();
 }
 
+// The tables a note's or document's EVRAKTURU points into.
+struct EvrakTablosu
+{
+    const QString *tur;
+    const char *tablo;
+};
+const EvrakTablosu evrakTablolari[] = {
+    {&EvrakTuru::Muayene, "MUAYENE"},       {&EvrakTuru::Goz, "GOZHASTALIKLARI"},
+    {&EvrakTuru::MuaLab, "MUAYENE_LAB"},    {&EvrakTuru::YIslem, "YAPILANISLEMLER"},
+    {&EvrakTuru::Randevu, "RANDEVU"},       {&EvrakTuru::CHareket, "CARI_HAREKET"},
+};
+
+// The rows of column k that belong to the patient (record kayitno, code kod,
+// company sirket): as a condition after "where" with its values. Rows of
+// notes and documents are the patient's by what they are attached to,
+// whatever their own company column holds (notes are written without one):
+// the patient's card itself, or a record of the company that the row names.
+QString aitKosulu(const KodKolonu &k, const QString &kod, const QString &sirket, qint64 kayitno, QVariantList *d)
+{
+    QString w = QStringLiteral("%1 = ?").arg(k.kolon);
+    *d << kod;
+    const Tablo *t = TabloBul(k.tablo);
+    const bool evrakli = t && t->kolon(QStringLiteral("EVRAKKAYITNO")) && t->kolon(QStringLiteral("EVRAKTURU"));
+    if (!k.sirketli)
+        return w;
+    if (!evrakli) {
+        *d << sirket;
+        return w + QStringLiteral(" and sirketkodu = ?");
+    }
+    QStringList ait{QStringLiteral("sirketkodu = ?"), QStringLiteral("(evrakturu = ? and evrakkayitno = ?)")};
+    *d << sirket << EvrakTuru::Hasta << kayitno;
+    for (const EvrakTablosu &e : evrakTablolari) {
+        ait << QStringLiteral("(evrakturu = ? and exists (select 1 from %1 e where e.kayitno = %2.evrakkayitno "
+                              "and e.sirketkodu = ?))")
+                   .arg(QLatin1String(e.tablo), k.tablo);
+        *d << *e.tur << sirket;
+    }
+    return w + QStringLiteral(" and (") + ait.join(QStringLiteral(" or ")) + QLatin1Char(')');
+}
+
+std::optional<int> aitSayisi(const KodKolonu &k, const QString &kod, const QString &sirket, qint64 kayitno)
+{
+    QVariantList d;
+    const QString w = aitKosulu(k, kod, sirket, kayitno, &d);
+    auto v = Sorgu::tekDeger(QStringLiteral("select count(*) from %1 where ").arg(k.tablo) + w, d);
+    if (!v)
+        return std::nullopt;
+    return v->toInt();
+}
+
 } // namespace
 
 QString varsayilan(qint64 kayitno) { return kayitno > 0 ? QString::number(kayitno) : QString(); }
@@ -100,7 +150,7 @@ bool degistir(qint64 kayitno, const QString &eskiKod, const QString &yeniKod, QW
     for (const KodKolonu &k : kodKolonlari()) {
         if (k.tablo == QLatin1String("HASTALAR"))
             continue;
-        auto n = say(k.tablo, k.kolon, eski, sirket, k.sirketli);
+        auto n = aitSayisi(k, eski, sirket, kayitno);
         if (!n)
             return false;
         if (*n == 0)
@@ -116,24 +166,43 @@ bool degistir(qint64 kayitno, const QString &eskiKod, const QString &yeniKod, QW
             return false;
         }
     }
-    auto personelYeni = say(QStringLiteral("DOKTORLAR"), QStringLiteral("DOKTORKODU"), yeni, sirket, true);
-    if (!personelYeni)
-        return false;
-    if (*personelYeni > 0) {
-        Mesaj::goster(QStringLiteral("Bu kod bir personelin cari hesap kodu olarak kullanılıyor. "
-                                     "Hasta Kodu Değiştirirken Lütfen Farklı Bir Kod Kullanınız"),
-                      ust);
-        return false;
-    }
-    if (hesapVar) {
-        auto personelEski = say(QStringLiteral("DOKTORLAR"), QStringLiteral("DOKTORKODU"), eski, sirket, true);
-        if (!personelEski)
+    // The new code must not be an account already: a staff member's, a firm's,
+    // or any account with movements or invoice lines. The patient's
+    // movements would be mixed with that account's.
+    struct Hesap { const char *tablo; const char *kolon; };
+    static const Hesap hesaplar[] = {{"DOKTORLAR", "DOKTORKODU"}, {"FIRMALAR", "CARIKOD"},
+                                     {"CARI_HAREKET", "CARIKOD"}, {"FATURAHAREKETI", "CARIKOD"}};
+    for (const Hesap &h : hesaplar) {
+        const Tablo *t = TabloBul(QLatin1String(h.tablo));
+        if (!t)
+            continue;
+        auto n = say(t->ad, QLatin1String(h.kolon), yeni, sirket, t->sirketli);
+        if (!n)
             return false;
-        if (*personelEski > 0) {
-            Mesaj::goster(QStringLiteral("Bu hastanın kodu bir personelin koduyla aynı; ikisinin cari hareketleri "
-                                         "birbirinden ayrılamadığı için hasta kodu değiştirilemez."),
+        if (*n > 0) {
+            Mesaj::goster(QStringLiteral("Bu kod bir cari hesabın kodu olarak kullanılıyor (%1). "
+                                         "Hasta Kodu Değiştirirken Lütfen Farklı Bir Kod Kullanınız")
+                              .arg(t->ad),
                           ust);
             return false;
+        }
+    }
+    if (hesapVar) {
+        // The old code shared with a staff member or a firm: whose movement
+        // is whose cannot be told.
+        for (const Hesap &h : {hesaplar[0], hesaplar[1]}) {
+            const Tablo *t = TabloBul(QLatin1String(h.tablo));
+            if (!t)
+                continue;
+            auto n = say(t->ad, QLatin1String(h.kolon), eski, sirket, t->sirketli);
+            if (!n)
+                return false;
+            if (*n > 0) {
+                Mesaj::goster(QStringLiteral("Bu hastanın kodu bir personelin ya da firmanın koduyla aynı; cari "
+                                             "hareketleri birbirinden ayrılamadığı için hasta kodu değiştirilemez."),
+                              ust);
+                return false;
+            }
         }
     }
 
@@ -150,13 +219,10 @@ bool degistir(qint64 kayitno, const QString &eskiKod, const QString &yeniKod, QW
             break;
         if (k.tablo == QLatin1String("HASTALAR"))
             continue;
-        QString sql = QStringLiteral("update %1 set %2 = ? where %2 = ?").arg(k.tablo, k.kolon);
-        QVariantList d{yeni, eski};
-        if (k.sirketli) {
-            sql += QStringLiteral(" and sirketkodu = ?");
-            d << sirket;
-        }
-        tamam = Sorgu::calistir(sql, d, QString(), &hata);
+        QVariantList d{yeni};
+        const QString w = aitKosulu(k, eski, sirket, kayitno, &d);
+        tamam = Sorgu::calistir(QStringLiteral("update %1 set %2 = ? where ").arg(k.tablo, k.kolon) + w, d,
+                                QString(), &hata);
     }
     if (!tamam) {
         islem.geriAl();

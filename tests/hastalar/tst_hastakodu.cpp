@@ -24,6 +24,9 @@ private slots:
     void degistirVarOlanKodaReddedilir_data();
     void degistirVarOlanKodaReddedilir();
     void degistirYaridaKalirsaHicbirSeyDegismez();
+    void degistirNotlarSirketsizDeTasinir();
+    void degistirHesapKodunaReddedilir_data();
+    void degistirHesapKodunaReddedilir();
     void silmeEngeli();
 };
 
@@ -166,6 +169,60 @@ void tst_hastakodu::degistirYaridaKalirsaHicbirSeyDegismez()
         QCOMPARE(say(s, {"P1"}), 1);
         QCOMPARE(say(s, {"P5"}), 0);
     }
+}
+
+// Notes are written without a company: they move with the patient they are
+// attached to, and another company's patient with the same code keeps hers.
+void tst_hastakodu::degistirNotlarSirketsizDeTasinir()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    const qint64 no = hastaEkle(QStringLiteral("P1"), QStringLiteral("ALİ VELİ"));
+    const qint64 baska = hastaEkle(QStringLiteral("P1"), QStringLiteral("BAŞKA ŞİRKET"), QStringLiteral("2008"));
+    QVERIFY(no > 0 && baska > 0);
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into MUAYENE (KAYITNO, HASTAKODU, SIRKETKODU) values (501, 'P1', ?)"),
+                            {Oturum.sirketkodu}));
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into MUAYENE (KAYITNO, HASTAKODU, SIRKETKODU) values (502, 'P1', '2008')")));
+    struct Not { int kayitno; const char *tur; qint64 evrak; };
+    const Not notlar[] = {{1, "HASTA", no}, {2, "MUAYENE", 501}, {3, "HASTA", baska}, {4, "MUAYENE", 502}};
+    for (const Not &n : notlar)
+        QVERIFY(Sorgu::calistir(QStringLiteral("insert into ACIKLAMALAR (KAYITNO, EVRAKKAYITNO, EVRAKTURU, HASTAKODU, "
+                                               "ACIKLAMA1) values (?, ?, ?, 'P1', 'not')"),
+                                {n.kayitno, n.evrak, QString::fromUtf8(n.tur)}));
+    QVERIFY(HastaKodu::degistir(no, QStringLiteral("P1"), QStringLiteral("P9")));
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+    QCOMPARE(deger("select list(kayitno) from (select kayitno from aciklamalar where hastakodu = 'P9' order by kayitno)")
+                 .toString(),
+             QStringLiteral("1,2"));
+    QCOMPARE(deger("select list(kayitno) from (select kayitno from aciklamalar where hastakodu = 'P1' order by kayitno)")
+                 .toString(),
+             QStringLiteral("3,4"));
+}
+
+// A new code that an account already uses would mix the patient's
+// movements with that account's.
+void tst_hastakodu::degistirHesapKodunaReddedilir_data()
+{
+    QTest::addColumn<QString>("ekle");
+    QTest::newRow("firma") << "insert into FIRMALAR (FIRMA_KODU, CARIKOD, SIRKETKODU) values (1, 'K1', '2007')";
+    QTest::newRow("cari hareket") << "insert into CARI_HAREKET (KAYITNO, CARIKOD, SIRKETKODU) values (77, 'K1', '2007')";
+    QTest::newRow("fatura satiri") << "insert into FATURAHAREKETI (KAYITNO, CARIKOD, SIRKETKODU) values (77, 'K1', '2007')";
+    QTest::newRow("personel") << "insert into DOKTORLAR (KAYITNO, DOKTORKODU, SIRKETKODU) values (77, 'K1', '2007')";
+}
+
+void tst_hastakodu::degistirHesapKodunaReddedilir()
+{
+    QFETCH(QString, ekle);
+    TEST_VT(vt);
+    BetikMesaj m;
+    const qint64 no = hastaEkle(QStringLiteral("P1"), QStringLiteral("ALİ"));
+    QVERIFY(satirEkle(QStringLiteral("CARI_HAREKET"), QStringLiteral("CARIKOD"), QStringLiteral("P1"), Oturum.sirketkodu));
+    QVERIFY(Sorgu::calistir(ekle));
+    QVERIFY(!HastaKodu::degistir(no, QStringLiteral("P1"), QStringLiteral("K1")));
+    QCOMPARE(m.mesajlar.size(), 1);
+    QVERIFY2(m.mesajlar.first().contains(QStringLiteral("cari hesab")), qPrintable(m.mesajlar.first()));
+    QCOMPARE(say("select count(*) from hastalar where hastakodu = 'P1'"), 1);
+    QCOMPARE(say("select count(*) from cari_hareket where carikod = 'P1'"), 1);
 }
 
 void tst_hastakodu::silmeEngeli()

@@ -1,6 +1,11 @@
 #include "app/mesaj.h"
 
+#include "app/verikoku.h"
 #include "db/hata.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -33,6 +38,46 @@ void Mesaj::veriHatalariniBagla()
         else
             Mesaj::goster(metin, ust);
     });
+}
+
+namespace {
+QString klasorAnahtari(const QString &filtre)
+{
+    // One remembered folder per kind of file; the filter names the kind.
+    QString k = filtre.isEmpty() ? QStringLiteral("hepsi") : filtre;
+    for (QChar &c : k)
+        if (!c.isLetterOrNumber())
+            c = QLatin1Char('_');
+    return QStringLiteral("SonKlasor/") + k;
+}
+
+QSettings kullaniciAyari()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("VELMORIKA"),
+                     QStringLiteral("velmorika"));
+}
+} // namespace
+
+QString Mesaj::baslangicKlasoru(const QString &filtre)
+{
+    const QString son = kullaniciAyari().value(klasorAnahtari(filtre)).toString();
+    if (!son.isEmpty() && QFileInfo(son).isDir())
+        return son;
+    return VeriKoku();
+}
+
+QString Mesaj::dosya(bool kaydet, const QString &baslik, const QString &klasor, const QString &filtre, QWidget *ust)
+{
+    QString bas = klasor;
+    // A bare file name (a suggestion to save under) goes into the start folder.
+    if (bas.isEmpty())
+        bas = baslangicKlasoru(filtre);
+    else if (!QFileInfo(bas).isAbsolute() && !bas.contains(QLatin1Char('/')))
+        bas = QDir(baslangicKlasoru(filtre)).filePath(bas);
+    const QString secilen = aktif().dosyaSec(kaydet, baslik, bas, filtre, ust);
+    if (!secilen.isEmpty())
+        kullaniciAyari().setValue(klasorAnahtari(filtre), QFileInfo(secilen).absolutePath());
+    return secilen;
 }
 
 static QString baslik() { return QStringLiteral("VELMORIKA"); }

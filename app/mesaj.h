@@ -34,12 +34,21 @@ public:
                                         const QString &varsayilan = QString(), QWidget *ust = nullptr)
     { return aktif().girdiKutusu(baslik, etiket, varsayilan, ust); }
     // File dialogs; empty when cancelled. filtre as Qt's ("Excel (*.xlsx *.xls)").
+    // Without a folder (or a file name without one) the dialog starts in the
+    // folder last used for that kind of file (the same filter), else in the
+    // data root; the folder of the chosen file is remembered per user.
     static QString dosyaAc(const QString &baslik, const QString &klasor = QString(),
                            const QString &filtre = QString(), QWidget *ust = nullptr)
-    { return aktif().dosyaSec(false, baslik, klasor, filtre, ust); }
+    { return dosya(false, baslik, klasor, filtre, ust); }
     static QString dosyaKaydet(const QString &baslik, const QString &klasor = QString(),
                                const QString &filtre = QString(), QWidget *ust = nullptr)
-    { return aktif().dosyaSec(true, baslik, klasor, filtre, ust); }
+    { return dosya(true, baslik, klasor, filtre, ust); }
+    // Where a dialog for this kind of file starts when the caller names no folder.
+    static QString baslangicKlasoru(const QString &filtre);
+
+private:
+    static QString dosya(bool kaydet, const QString &baslik, const QString &klasor, const QString &filtre,
+                         QWidget *ust);
 
 protected:
     virtual void mesaj(Tur tur, const QString &metin, QWidget *ust) = 0;

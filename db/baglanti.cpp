@@ -1,5 +1,7 @@
 #include "db/baglanti.h"
 
+#include "db/hata.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -19,8 +21,15 @@ QString sifre()
     return s.isEmpty() ? QStringLiteral("plinthova") : s;
 }
 
+namespace {
+bool kullanimda = false;
+}
+
+bool sonHataKullanimda() { return kullanimda; }
+
 bool ac(const QString &konum, const QString &ad, QString *hata)
 {
+    kullanimda = false;
     if (QSqlDatabase::contains(ad))
         kapat(ad);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), ad);
@@ -32,12 +41,15 @@ bool ac(const QString &konum, const QString &ad, QString *hata)
     db.setDatabaseName(konum);
     db.setUserName(kullanici());
     db.setPassword(sifre());
+    if (konum.trimmed().isEmpty()) {
+        if (hata)
+            *hata = QStringLiteral("Veritabanının yeri boş. datayeri.txt dosyasına veritabanının yerini yazın.");
+        return false;
+    }
     if (!db.open()) {
-        if (hata) {
-            const QSqlError e = db.lastError();
-            *hata = e.text().trimmed().isEmpty() ? QStringLiteral("Veritabanına bağlanılamadı: ") + konum
-                                                 : e.text();
-        }
+        kullanimda = VeriHatasi::kullanimdaMi(db.lastError());
+        if (hata)
+            *hata = VeriHatasi::baglantiMetni(db.lastError(), konum);
         return false;
     }
     return true;
@@ -65,8 +77,9 @@ bool datayeriOku(QString *konum, QString *hata)
     QFile f(datayeriDosyasi());
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
         if (hata)
-            *hata = QStringLiteral("Veritabanı yeri dosyası okunamadı: ") + f.fileName() + QStringLiteral(" (")
-                    + f.errorString() + QStringLiteral(")");
+            *hata = QStringLiteral("Veritabanı yeri dosyası okunamadı: %1. Programın yanına, ilk satırında "
+                                   "veritabanının yeri yazan bir datayeri.txt koyun.\n(%2)")
+                        .arg(QDir::toNativeSeparators(f.fileName()), f.errorString());
         return false;
     }
     QString s = QString::fromUtf8(f.readAll());
@@ -75,6 +88,13 @@ bool datayeriOku(QString *konum, QString *hata)
         s.truncate(satirSonu);
     if (s.endsWith(QLatin1Char('\r')))
         s.chop(1);
+    if (s.trimmed().isEmpty()) {
+        if (hata)
+            *hata = QStringLiteral("Veritabanı yeri dosyası boş: %1. İlk satırına veritabanının yerini yazın "
+                                   "(örneğin /home/klinik/VELMORIKA/VELMORIKA.FDB ya da sunucu:/yol/VELMORIKA.FDB).")
+                        .arg(QDir::toNativeSeparators(f.fileName()));
+        return false;
+    }
     *konum = s;
     return true;
 }

@@ -18,6 +18,9 @@ QString sifre();
 // Opens (or re-opens) the connection named ad to konum. On failure returns
 // false and puts the client's message into hata.
 bool ac(const QString &konum, const QString &ad = Paylasilan, QString *hata = nullptr);
+// True when the last failed ac() was refused because another program holds
+// the database file (the embedded engine gives a file to one process).
+bool sonHataKullanimda();
 void kapat(const QString &ad = Paylasilan);
 QSqlDatabase vt(const QString &ad = Paylasilan);
 

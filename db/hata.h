@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+class QSqlError;
 class QWidget;
 
 namespace VeriHatasi {
@@ -22,5 +23,16 @@ Alici ayarla(Alici alici);
 
 void bilgi(const QString &metin, QWidget *ust = nullptr);
 void hata(const QString &metin, QWidget *ust = nullptr);
+
+// A database error for the user: one Turkish sentence that says what
+// happened and what to do, then the client's own text for the technician.
+QString metin(const QSqlError &e);
+// The same for a connection that could not be opened (konum: the database
+// location tried).
+QString baglantiMetni(const QSqlError &e, const QString &konum);
+// The client's own text of an error (the database's, else the driver's).
+QString istemciMetni(const QSqlError &e);
+// True when the error says another program holds the database file.
+bool kullanimdaMi(const QSqlError &e);
 
 } // namespace VeriHatasi

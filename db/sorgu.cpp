@@ -30,13 +30,7 @@ void hataBildir(const QString &metin, QString *hata)
         VeriHatasi::hata(metin);
 }
 
-QString hataMetni(const QSqlError &e)
-{
-    QString s = e.databaseText().trimmed();
-    if (s.isEmpty())
-        s = e.text().trimmed();
-    return s;
-}
+QString hataMetni(const QSqlError &e) { return VeriHatasi::metin(e); }
 
 // A text the database's character set cannot hold is refused here with a
 // Turkish message, before the client would answer with its own.

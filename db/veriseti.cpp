@@ -131,7 +131,7 @@ bool VeriSeti::ac()
         if (!q.exec(selectMetni())) {
             const QSqlError e = q.lastError();
             q.finish();
-            VeriHatasi::hata(e.databaseText().trimmed().isEmpty() ? e.text() : e.databaseText().trimmed());
+            VeriHatasi::hata(VeriHatasi::metin(e));
             return false;
         }
         const QSqlRecord kayit = q.record();
@@ -172,7 +172,7 @@ bool VeriSeti::ac()
             }
         }
         if (e.isValid()) {
-            VeriHatasi::hata(e.databaseText().trimmed().isEmpty() ? e.text() : e.databaseText().trimmed());
+            VeriHatasi::hata(VeriHatasi::metin(e));
             return false;
         }
         // Table columns the select left out: writable, read as NULL.

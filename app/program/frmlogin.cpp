@@ -3,6 +3,7 @@
 #include "app/program/frm_menu.h"
 #include "app/program/frm_sirket_ara.h"
 #include "app/gorunum.h"
+#include "app/ekranlar.h"
 #include "app/mesaj.h"
 #include "app/oturum.h"
 #include "db/sqltext.h"
@@ -220,24 +221,35 @@ void TfrmLogin::kur()
 
 void TfrmLogin::baslat(const QString *konum)
 {
-    QString yer, hata;
-    if (konum) {
-        yer = *konum;
-    } else if (!Baglanti::datayeriOku(&yer, &hata)) {
+    if (konum)
+        m_konum = *konum;
+    m_konumVerildi = konum != nullptr;
+    baglan();
+}
+
+bool TfrmLogin::baglan()
+{
+    QString yer = m_konum, hata;
+    if (!m_konumVerildi && !Baglanti::datayeriOku(&yer, &hata)) {
         Mesaj::hata(hata);
-        return;
+        return false;
     }
     Oturum.datayeri = yer;
     if (!Baglanti::ac(yer, Baglanti::Paylasilan, &hata)) {
         Mesaj::hata(hata);
-        return;
+        // Another program holds the file: nothing here can work until it
+        // is closed, so this one ends instead of waiting at the login.
+        if (Baglanti::sonHataKullanimda())
+            QMetaObject::invokeMethod(this, [] { ProgramiSonlandir(); }, Qt::QueuedConnection);
+        return false;
     }
     // Only proves that both tables can be read.
     if (!Sorgu::sec(QStringLiteral("select * from elemanlar")))
-        return;
+        return false;
     if (!Sorgu::sec(QStringLiteral("select * from PARAMETRELER")))
-        return;
+        return false;
     lbl_datayeri->setText(QStringLiteral("Database : ") + yer);
+    return true;
 }
 
 void TfrmLogin::btnOkeyClick()
@@ -252,10 +264,13 @@ void TfrmLogin::btnOkeyClick()
         return dur(QStringLiteral("Kullanici Adi Boş Kalamaz"), edt_kullanici_adi);
     if (edt_sifre->text().isEmpty())
         return dur(QStringLiteral("Şifre Adi Boş Kalamaz"), edt_sifre);
+    // Not connected at start (database missing, server down): try again now.
+    if (!Baglanti::vt(Baglanti::Paylasilan).isOpen() && !baglan())
+        return;
 
     QString filtre;
-    filtre += QStringLiteral("and kullanici_adi =") + SqlQuote(edt_kullanici_adi->text());
-    filtre += QStringLiteral("and sifre =") + SqlQuote(edt_sifre->text());
+    filtre += QStringLiteral(" and kullanici_adi =") + SqlQuote(edt_kullanici_adi->text());
+    filtre += QStringLiteral(" and sifre =") + SqlQuote(edt_sifre->text());
     // Two users with the same name and password: the oldest row is the user.
     const auto s = Sorgu::sec(SelectBasi(QStringLiteral("elemanlar")) + filtre
                               + QStringLiteral(" order by kayit_no"));

@@ -40,6 +40,8 @@ protected:
 private:
     void kur();
     void baslat(const QString *konum);
+    // Opens the shared connection on the location; false (the user told) when it cannot.
+    bool baglan();
     void anaPencereyiAc();
 
     QLineEdit *edt_sirket;
@@ -52,4 +54,6 @@ private:
     bool m_modal = true;
     QPointer<Tfrm_menu> m_anaPencere;
     QPoint m_surukle;
+    QString m_konum;            // given location; else datayeri.txt is read on each try
+    bool m_konumVerildi = false;
 };

@@ -1,7 +1,9 @@
 #include "betikmesaj.h"
+#include "testvt.h"
 
 BetikMesaj::BetikMesaj()
 {
+    TestOrtami();
     m_onceki = Mesaj::ayarla(this);
     // The data layer's messages are recorded with the rest.
     m_oncekiAlici = VeriHatasi::ayarla([this](VeriHatasi::Tur tur, const QString &metin, QWidget *ust) {
@@ -43,7 +45,8 @@ std::optional<QString> BetikMesaj::girdiKutusu(const QString &, const QString &,
     return girdiler.isEmpty() ? std::nullopt : girdiler.dequeue();
 }
 
-QString BetikMesaj::dosyaSec(bool, const QString &, const QString &, const QString &, QWidget *)
+QString BetikMesaj::dosyaSec(bool, const QString &, const QString &klasor, const QString &, QWidget *)
 {
+    dosyaKlasorleri << klasor;
     return dosyalar.isEmpty() ? QString() : dosyalar.dequeue();
 }

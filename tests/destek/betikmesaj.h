@@ -20,6 +20,7 @@ public:
     bool varsayilanCevap = true;
     QQueue<std::optional<QString>> girdiler;
     QQueue<QString> dosyalar;
+    QStringList dosyaKlasorleri; // the folder each file dialog was opened in
 
     void temizle();
     QString son() const { return mesajlar.isEmpty() ? QString() : mesajlar.last(); }

@@ -8,10 +8,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 
 namespace {
-// The program's registrations, made on first use as in the program.
-const bool kayitlarHazir = (KayitIslemiAyarla(EkranlariKaydet), true);
+// The per-user settings (remembered folders, window sizes) of a test run
+// live in a folder of its own, never in the real user's.
+QTemporaryDir &ayarKlasoru()
+{
+    static QTemporaryDir k;
+    return k;
+}
 
 // The database made once per test program; each test case gets a copy.
 QString sablonYolu(QString *hata)
@@ -31,8 +37,21 @@ QString sablonYolu(QString *hata)
 }
 }
 
+void TestOrtami()
+{
+    static bool kuruldu = false;
+    if (kuruldu)
+        return;
+    kuruldu = true;
+    // The program's registrations, made on first use as in the program.
+    KayitIslemiAyarla(EkranlariKaydet);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ayarKlasoru().path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ayarKlasoru().path());
+}
+
 TestVeritabani::TestVeritabani()
 {
+    TestOrtami();
     Baglanti::kapat(Baglanti::Paylasilan);
     Baglanti::kapat(Baglanti::Menu);
     const QString sablon = sablonYolu(&m_hata);

@@ -22,6 +22,11 @@ private:
     bool m_hazir = false;
 };
 
+// Sets the process up as the program would (registrations) and keeps the
+// per-user settings in a temporary folder. Runs once; the fixture and
+// BetikMesaj call it.
+void TestOrtami();
+
 // Path of a committed test file under tests/veri.
 QString TestDosyasi(const QString &ad);
 

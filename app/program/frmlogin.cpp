@@ -283,6 +283,19 @@ void TfrmLogin::btnOkeyClick()
     // The first row returned is the user.
     Oturum.kullanici_kodu = sayiMetni(s->deger(0, QStringLiteral("KULLANICI_KODU")));
     Oturum.sirketkodu = edt_sirket->text();
+    // The company typed rather than picked: its title and address come from
+    // the company register, so that the caption and the reports carry them.
+    if (Oturum.sirketunvani.isEmpty()) {
+        const auto sirket = Sorgu::sec(QStringLiteral("select sirketunvani, sirketadresi, vdairesi, vno from sirketler "
+                                                      "where sirketkodu = ? order by kayitno"),
+                                       {Oturum.sirketkodu});
+        if (sirket && !sirket->satirlar.isEmpty()) {
+            Oturum.sirketunvani = metin(sirket->deger(0, QStringLiteral("SIRKETUNVANI")));
+            Oturum.sirketadresi = metin(sirket->deger(0, QStringLiteral("SIRKETADRESI")));
+            Oturum.vdairesi = metin(sirket->deger(0, QStringLiteral("VDAIRESI")));
+            Oturum.vno = metin(sirket->deger(0, QStringLiteral("VNO")));
+        }
+    }
     Oturum.username = metin(s->deger(0, QStringLiteral("USERNAME")));
     Oturum.kullaniciadisoyadi = metin(s->deger(0, QStringLiteral("KULLANICI_ADI"))) + QStringLiteral(" ")
                                 + metin(s->deger(0, QStringLiteral("KULLANICI_SOYADI")));

@@ -253,6 +253,19 @@ private slots:
             QCOMPARE(Oturum.sirketunvani, QStringLiteral("ÖNCEKİ UNVAN"));
         }
         {
+            // The company typed, never picked: its title from the register,
+            // so the caption does not show an empty "[  ]".
+            Oturum = OturumKaydi();
+            TfrmLogin w(vt.yol());
+            w.setAnaPencereModal(false);
+            girisBilgileri(w, QStringLiteral("2007"), QStringLiteral("AYŞE"), QStringLiteral("GIZLI"));
+            dugme(w, "btnOkey")->click();
+            QVERIFY(w.anaPencere());
+            QCOMPARE(Oturum.sirketunvani, QStringLiteral("VELMORIKA DEMO KLİNİK"));
+            QCOMPARE(Oturum.sirketadresi, QStringLiteral("İSTANBUL"));
+            QVERIFY(w.anaPencere()->windowTitle().contains(QStringLiteral("[ VELMORIKA DEMO KLİNİK ]")));
+        }
+        {
             TfrmLogin w(vt.yol());
             w.setAnaPencereModal(false);
             girisBilgileri(w, QStringLiteral("2007"), QStringLiteral("AYNI"), QStringLiteral("SIFRE"));

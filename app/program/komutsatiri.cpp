@@ -18,6 +18,7 @@ const Secenek secenekler[] = {
     {"--yeni-veritabani", true, Komut::Tur::YeniVeritabani},
     {"--rapor", true, Komut::Tur::Rapor},
     {"--excel", false, Komut::Tur::Excel},
+    {"--ornek-veri", true, Komut::Tur::OrnekVeri},
     {"--sorgu", true, Komut::Tur::Program},
     {"--pdf", true, Komut::Tur::Program},
     {"--xlsx", true, Komut::Tur::Program},
@@ -54,6 +55,7 @@ const QList<FiilKurali> &kurallar()
         {Komut::Tur::Excel,
          {QStringLiteral("--excel"), QStringLiteral("--sorgu"), QStringLiteral("--xlsx")},
          {QStringLiteral("--veritabani")}},
+        {Komut::Tur::OrnekVeri, {QStringLiteral("--ornek-veri")}, {QStringLiteral("--veritabani")}},
     };
     return k;
 }
@@ -72,6 +74,8 @@ QString KullanimMetni()
         "      Sorgunun satırlarını şablonla PDF dosyasına yazar.\n"
         "  velmorika --excel --sorgu \"SELECT ...\" --xlsx CIKTI.xlsx [--veritabani KONUM]\n"
         "      Sorgunun satırlarını Excel dosyasına yazar.\n"
+        "  velmorika --ornek-veri N [--veritabani KONUM]\n"
+        "      Ölçüm için N örnek hasta ve kayıtlarını yazar.\n"
         "  velmorika --help\n"
         "      Bu metni gösterir.\n"
         "Seçenekler herhangi bir sırada verilebilir. Sorgu yalnız okur (SELECT).\n"
@@ -111,7 +115,7 @@ Komut KomutSatiriniCoz(const QStringList &a)
         k.degerler.insert(s, deger);
         if (sec->fiil != Komut::Tur::Program) {
             if (k.tur != Komut::Tur::Program && k.tur != sec->fiil && k.hata.isEmpty())
-                k.hata = QStringLiteral("--yeni-veritabani, --rapor ve --excel birlikte verilmez.");
+                k.hata = QStringLiteral("--yeni-veritabani, --rapor, --excel ve --ornek-veri birlikte verilmez.");
             k.tur = sec->fiil;
         }
     }
@@ -164,6 +168,8 @@ int KomutuCalistir(const Komut &k)
         return RaporKomutu(a);
     case Komut::Tur::Excel:
         return ExcelKomutu(a);
+    case Komut::Tur::OrnekVeri:
+        return OrnekVeriKomutu(a);
     default:
         return ProgramiBaslat(k.deger(QStringLiteral("--veritabani")));
     }

@@ -1,0 +1,277 @@
+// "velmorika --ornek-veri N [--veritabani KONUM]": fills a database with N
+// made-up patients and what a practice writes about them over the years, in
+// realistic proportions, for measuring the screens on a large database.
+// Per patient on average: 2 examinations (each with its fee and, mostly, its
+// payment in the ledger), 1.5 appointments, 0.5 procedures and 0.5 laboratory
+// lines. Names are Turkish; codes are unique per company.
+#include "app/program/komutsatiri.h"
+#include "app/program/ornekveri.h"
+
+#include "app/mesaj.h"
+#include "db/baglanti.h"
+#include "db/sorgu.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTextStream>
+
+namespace {
+
+const char *const erkekAdlari[] = {"AHMET", "MEHMET", "MUSTAFA", "ALİ", "HÜSEYİN", "HASAN", "İBRAHİM", "İSMAİL",
+                                   "OSMAN", "YUSUF", "MURAT", "ÖMER", "RAMAZAN", "HALİL", "SÜLEYMAN", "ABDULLAH",
+                                   "MAHMUT", "EMRE", "BURAK", "ÇAĞLAR", "OĞUZ", "İLKER", "ŞÜKRÜ", "IŞIK"};
+const char *const kadinAdlari[] = {"FATMA", "AYŞE", "EMİNE", "HATİCE", "ZEYNEP", "ELİF", "MERYEM", "ŞERİFE",
+                                   "SULTAN", "ZEHRA", "HANİFE", "MERVE", "ÖZLEM", "YASEMİN", "GÜLİZ", "İPEK",
+                                   "ÇİĞDEM", "DİLEK", "SEVGİ", "ŞEYMA", "BÜŞRA", "NURSEL", "IRMAK", "ÜMRAN"};
+const char *const soyadlari[] = {"YILMAZ", "KAYA", "DEMİR", "ŞAHİN", "ÇELİK", "YILDIZ", "YILDIRIM", "ÖZTÜRK",
+                                 "AYDIN", "ÖZDEMİR", "ARSLAN", "DOĞAN", "KILIÇ", "ASLAN", "ÇETİN", "KARA",
+                                 "KOÇ", "KURT", "ÖZKAN", "ŞİMŞEK", "POLAT", "ÖZCAN", "KORKMAZ", "ÇAKIR",
+                                 "ERDOĞAN", "YAVUZ", "CAN", "ACAR", "GÜNEŞ", "AKSOY", "IŞIKLI", "O'NEIL"};
+const char *const iller[] = {"İSTANBUL", "ANKARA", "İZMİR", "BURSA", "ANTALYA", "KONYA", "ADANA", "ŞANLIURFA",
+                             "GAZİANTEP", "KOCAELİ", "MERSİN", "DİYARBAKIR", "KAYSERİ", "ESKİŞEHİR", "ÇORUM"};
+const char *const islemler[] = {"PANSUMAN", "DİKİŞ ALMA", "ENJEKSİYON", "EKG", "SERUM TAKMA", "KULAK YIKAMA",
+                                "PANSUMAN (BÜYÜK)", "ALÇI", "TANSİYON TAKİBİ", "ŞEKER ÖLÇÜMÜ"};
+const char *const tetkikler[] = {"HEMOGRAM", "AÇLIK KAN ŞEKERİ", "ÜRE", "KREATİNİN", "ALT", "AST", "TSH",
+                                 "SEDİMANTASYON", "CRP", "TAM İDRAR TETKİKİ", "KOLESTEROL", "HbA1c"};
+
+template <size_t N>
+QString sec(QRandomGenerator &r, const char *const (&liste)[N])
+{
+    return QString::fromUtf8(liste[r.bounded(int(N))]);
+}
+
+struct Doktor
+{
+    QString kod;
+    QString ad;
+    double ucret;
+};
+
+// One prepared insert per table, values bound by position.
+class Yazici
+{
+public:
+    Yazici(QSqlDatabase db, const QString &tablo, const QStringList &kolonlar) : m_q(db)
+    {
+        QStringList yer;
+        for (int i = 0; i < kolonlar.size(); ++i)
+            yer << QStringLiteral("?");
+        m_hazir = m_q.prepare(QStringLiteral("insert into %1 (%2) values (%3)")
+                                  .arg(tablo, kolonlar.join(QStringLiteral(", ")), yer.join(QStringLiteral(", "))));
+        if (!m_hazir)
+            m_hata = m_q.lastError().text();
+    }
+    bool yaz(const QVariantList &degerler)
+    {
+        if (!m_hazir)
+            return false;
+        for (int i = 0; i < degerler.size(); ++i)
+            m_q.bindValue(i, degerler.at(i));
+        if (!m_q.exec()) {
+            m_hata = m_q.lastError().text();
+            return false;
+        }
+        return true;
+    }
+    QString hata() const { return m_hata; }
+
+private:
+    QSqlQuery m_q;
+    bool m_hazir = false;
+    QString m_hata;
+};
+
+} // namespace
+
+bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &sirket,
+                   const std::function<bool(qint64, qint64)> &ilerleme, QString *hata)
+{
+    QSqlDatabase db = Baglanti::vt(baglanti);
+    if (!db.isOpen()) {
+        *hata = QStringLiteral("Veritabanı bağlantısı açık değil.");
+        return false;
+    }
+    QRandomGenerator r(20071);
+    auto ilkNo = [&](const QString &tablo) -> qint64 {
+        const auto v = Sorgu::tekDeger(QStringLiteral("select coalesce(max(kayitno), 0) from ") + tablo, {}, baglanti, hata);
+        return v ? v->toLongLong() : -1;
+    };
+
+    // The staff first: a handful of doctors the examinations are written to.
+    QVector<Doktor> doktorlar;
+    const qint64 doktorNo = ilkNo(QStringLiteral("DOKTORLAR"));
+    if (doktorNo < 0)
+        return false;
+    {
+        if (!db.transaction()) {
+            *hata = db.lastError().text();
+            return false;
+        }
+        Yazici d(db, QStringLiteral("DOKTORLAR"),
+                 {QStringLiteral("KAYITNO"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADISOYADI"),
+                  QStringLiteral("PERSONELTURU"), QStringLiteral("BRANS"), QStringLiteral("MUAYENEUCRETI"),
+                  QStringLiteral("CALISIYORMU"), QStringLiteral("SIRKETKODU")});
+        static const char *const branslar[] = {"DAHİLİYE", "ÇOCUK", "GÖZ", "KBB", "GENEL CERRAHİ", "AİLE HEKİMİ"};
+        for (int i = 0; i < 8; ++i) {
+            Doktor dr{QStringLiteral("ORNDR%1").arg(doktorNo + i + 1),
+                      QStringLiteral("DR. ") + sec(r, erkekAdlari) + QLatin1Char(' ') + sec(r, soyadlari),
+                      double(300 + 50 * r.bounded(10))};
+            if (!d.yaz({doktorNo + i + 1, dr.kod, dr.ad, QStringLiteral("DOKTOR"), sec(r, branslar), dr.ucret,
+                        QStringLiteral("EVET"), sirket})) {
+                *hata = d.hata();
+                db.rollback();
+                return false;
+            }
+            doktorlar << dr;
+        }
+        if (!db.commit()) {
+            *hata = db.lastError().text();
+            return false;
+        }
+    }
+
+    qint64 no[6];
+    const QString tablolar[6] = {QStringLiteral("HASTALAR"), QStringLiteral("MUAYENE"), QStringLiteral("CARI_HAREKET"),
+                                 QStringLiteral("RANDEVU"), QStringLiteral("YAPILANISLEMLER"),
+                                 QStringLiteral("MUAYENE_LAB")};
+    for (int i = 0; i < 6; ++i)
+        if ((no[i] = ilkNo(tablolar[i])) < 0)
+            return false;
+
+    const QDate bugun = QDate::currentDate();
+    const int grup = 2000; // rows of patients per transaction
+    for (qint64 bas = 0; bas < hastaSayisi; bas += grup) {
+        if (!db.transaction()) {
+            *hata = db.lastError().text();
+            return false;
+        }
+        Yazici hasta(db, tablolar[0],
+                     {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
+                      QStringLiteral("TCKIMLIKNO"), QStringLiteral("DOGUMTARIHI"), QStringLiteral("CINSIYET"),
+                      QStringLiteral("CEPTEL"), QStringLiteral("IL"), QStringLiteral("DOKTORKODU"),
+                      QStringLiteral("DOKTORADI"), QStringLiteral("SIRKETKODU"), QStringLiteral("KAYITTARIHI")});
+        Yazici muayene(db, tablolar[1],
+                       {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
+                        QStringLiteral("MUAYENETARIHI"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADI"),
+                        QStringLiteral("MUAYENEUCRETI"), QStringLiteral("TOPLAMTUTAR"), QStringLiteral("ODEMESEKLI"),
+                        QStringLiteral("SIRKETKODU")});
+        Yazici cari(db, tablolar[2],
+                    {QStringLiteral("KAYITNO"), QStringLiteral("CARIKOD"), QStringLiteral("CARIUNVAN"),
+                     QStringLiteral("EVRAKNO"), QStringLiteral("ISLEMTARIHI"), QStringLiteral("ISLEMTURU"),
+                     QStringLiteral("ACIKLAMA"), QStringLiteral("BORC"), QStringLiteral("ALACAK"),
+                     QStringLiteral("EVRAKKAYITNO"), QStringLiteral("EVRAKCINSI"), QStringLiteral("SIRKETKODU")});
+        Yazici randevu(db, tablolar[3],
+                       {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
+                        QStringLiteral("DOKTOR"), QStringLiteral("DOKTORADI"), QStringLiteral("RANDALMATARIHI"),
+                        QStringLiteral("RANDEVUTARIHI"), QStringLiteral("RANDEVUSAATI"), QStringLiteral("KONU"),
+                        QStringLiteral("SIRKETKODU")});
+        Yazici islem(db, tablolar[4],
+                     {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
+                      QStringLiteral("YAPILANISLEM"), QStringLiteral("ISLEMTARIHI"), QStringLiteral("DOKTORKODU"),
+                      QStringLiteral("DOKTORADI"), QStringLiteral("UCRETI"), QStringLiteral("SIRKETKODU")});
+        Yazici lab(db, tablolar[5],
+                   {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
+                    QStringLiteral("MUAYENETARIHI"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADI"),
+                    QStringLiteral("TETKIKADI"), QStringLiteral("UCRETI"), QStringLiteral("SIRKETKODU")});
+        Yazici *hepsi[] = {&hasta, &muayene, &cari, &randevu, &islem, &lab};
+        bool tamam = true;
+        const qint64 son = std::min(hastaSayisi, bas + grup);
+        for (qint64 h = bas; h < son && tamam; ++h) {
+            const qint64 hno = ++no[0];
+            const QString kod = QString::number(hno);
+            const bool kadin = r.bounded(2) == 0;
+            const QString ad = (kadin ? sec(r, kadinAdlari) : sec(r, erkekAdlari)) + QLatin1Char(' ') + sec(r, soyadlari);
+            const Doktor &dr = doktorlar.at(r.bounded(int(doktorlar.size())));
+            const QDate kayit = bugun.addDays(-r.bounded(3650));
+            const QDate dogum = QDate(1935 + r.bounded(85), 1 + r.bounded(12), 1 + r.bounded(28));
+            tamam = hasta.yaz({hno, kod, ad, QString::number(10000000000LL + (hno * 7919) % 89999999999LL), QDateTime(dogum, {}),
+                               kadin ? QStringLiteral("KADIN") : QStringLiteral("ERKEK"),
+                               QStringLiteral("05%1").arg(300000000 + r.bounded(99999999)), sec(r, iller), dr.kod,
+                               dr.ad, sirket, QDateTime(kayit, {})});
+            // Examinations: 0 to 4, 2 on average, each with its fee in the ledger and mostly its payment.
+            const int muayeneSayisi = r.bounded(5);
+            for (int m = 0; m < muayeneSayisi && tamam; ++m) {
+                const qint64 mno = ++no[1];
+                const QDateTime t(kayit.addDays(r.bounded(std::max<qint64>(1, kayit.daysTo(bugun) + 1))),
+                                  QTime(8 + r.bounded(10), 15 * r.bounded(4)));
+                tamam = muayene.yaz({mno, kod, ad, t, dr.kod, dr.ad, dr.ucret, dr.ucret, QStringLiteral("NAKİT"), sirket})
+                        && cari.yaz({++no[2], kod, ad, QStringLiteral("M-%1").arg(mno), t, QStringLiteral("MUAYENE"),
+                                     QStringLiteral("Muayene ücreti"), dr.ucret, 0.0, mno, QStringLiteral("MUA"), sirket});
+                if (tamam && r.bounded(10) < 8)
+                    tamam = cari.yaz({++no[2], kod, ad, QStringLiteral("T-%1").arg(mno), t, QStringLiteral("TAHSİLAT"),
+                                      QStringLiteral("Muayene tahsilatı"), 0.0, dr.ucret, mno, QStringLiteral("TAH"), sirket});
+            }
+            // Appointments: 1.5 on average, some in the coming weeks.
+            const int randevuSayisi = r.bounded(4);
+            for (int k = 0; k < randevuSayisi && tamam; ++k) {
+                const QDate gun = kayit.addDays(r.bounded(std::max<qint64>(1, kayit.daysTo(bugun) + 60)));
+                tamam = randevu.yaz({++no[3], kod, ad, dr.kod, dr.ad, QDateTime(kayit, {}), QDateTime(gun, {}),
+                                     QDateTime(gun, QTime(9 + r.bounded(8), 15 * r.bounded(4))),
+                                     QStringLiteral("Kontrol"), sirket});
+            }
+            if (tamam && r.bounded(2) == 0)
+                tamam = islem.yaz({++no[4], kod, ad, sec(r, islemler), QDateTime(kayit, {}), dr.kod, dr.ad,
+                                   double(50 + 25 * r.bounded(8)), sirket});
+            if (tamam && r.bounded(2) == 0)
+                tamam = lab.yaz({++no[5], kod, ad, QDateTime(kayit, {}), dr.kod, dr.ad, sec(r, tetkikler),
+                                 double(40 + 10 * r.bounded(12)), sirket});
+        }
+        if (!tamam) {
+            for (Yazici *y : hepsi)
+                if (!y->hata().isEmpty())
+                    *hata = y->hata();
+            db.rollback();
+            return false;
+        }
+        if (!db.commit()) {
+            *hata = db.lastError().text();
+            return false;
+        }
+        if (ilerleme && !ilerleme(son, hastaSayisi))
+            break;
+    }
+    // The generators follow the rows written, so the program's next keys are free.
+    static const char *const uretecler[6] = {"OTOKOD_HASTALAR", "OTOKOD_MUAYENE", "AUTOINCCARIHAREKET",
+                                              "OTOKOD_RANDEVU", "OTOKOD_YAPILANISLEMLER", "OTOKOD_MUAYENE_LAB"};
+    for (int i = 0; i < 6; ++i)
+        if (!Sorgu::calistir(QStringLiteral("set generator %1 to %2").arg(QLatin1String(uretecler[i])).arg(no[i]), {},
+                             baglanti, hata))
+            return false;
+    return true;
+}
+
+int OrnekVeriKomutu(const QStringList &argumanlar)
+{
+    const std::optional<Komut> k = FiilKomutu(argumanlar, Komut::Tur::OrnekVeri);
+    if (!k)
+        return CikisKodu::Kullanim;
+    bool sayi = false;
+    const qint64 n = k->deger(QStringLiteral("--ornek-veri")).toLongLong(&sayi);
+    if (!sayi || n <= 0) {
+        Mesaj::hata(QStringLiteral("--ornek-veri bir hasta sayısı ister (1 ya da daha çok).\n") + KullanimMetni());
+        return CikisKodu::Kullanim;
+    }
+    const QString baglanti = QStringLiteral("velmorika_ornek_veri");
+    if (!KomutBaglantisiAc(*k, baglanti))
+        return CikisKodu::Veritabani;
+    QTextStream cikis(stdout);
+    QElapsedTimer sure;
+    sure.start();
+    QString hata;
+    const bool tamam = OrnekVeriUret(baglanti, n, QStringLiteral("2007"), [&](qint64 yazilan, qint64 toplam) {
+        cikis << QStringLiteral("\r%1 / %2 hasta (%3 sn)").arg(yazilan).arg(toplam).arg(sure.elapsed() / 1000) << Qt::flush;
+        return true;
+    }, &hata);
+    cikis << Qt::endl;
+    Baglanti::kapat(baglanti);
+    if (!tamam) {
+        Mesaj::hata(QStringLiteral("Örnek veri yazılamadı.\n") + hata);
+        return CikisKodu::Veritabani;
+    }
+    cikis << QStringLiteral("%1 hasta ve kayıtları yazıldı.").arg(n) << Qt::endl;
+    return CikisKodu::Tamam;
+}

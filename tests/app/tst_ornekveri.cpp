@@ -1,0 +1,103 @@
+// The sample-data generator: the rows it writes hang together as the
+// program's own would (codes unique, every examination with its fee in the
+// ledger, keys ahead of the generators), in the proportions it promises.
+#include "destek/betikmesaj.h"
+#include "destek/testvt.h"
+
+#include "app/program/ornekveri.h"
+#include "db/baglanti.h"
+#include "db/sorgu.h"
+#include "db/win1254.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+qint64 sayi(const QString &sql)
+{
+    const auto v = Sorgu::tekDeger(sql);
+    return v ? v->toLongLong() : -1;
+}
+} // namespace
+
+class TestOrnekVeri : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tutarliVeri();
+    void komut();
+};
+
+void TestOrnekVeri::tutarliVeri()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QList<qint64> ilerleme;
+    QString hata;
+    QVERIFY2(OrnekVeriUret(Baglanti::Paylasilan, 4500, QStringLiteral("2007"),
+                           [&](qint64 yazilan, qint64) { ilerleme << yazilan; return true; }, &hata),
+             qPrintable(hata));
+    QCOMPARE(ilerleme, (QList<qint64>{2000, 4000, 4500}));
+    QCOMPARE(sayi("select count(*) from hastalar"), 4500);
+    QCOMPARE(sayi("select count(distinct hastakodu) from hastalar where sirketkodu = '2007'"), 4500);
+    // Proportions per patient: examinations about 2, appointments about 1.5,
+    // procedures and laboratory lines about 0.5.
+    const double muayene = sayi("select count(*) from muayene") / 4500.0;
+    const double randevu = sayi("select count(*) from randevu") / 4500.0;
+    const double islem = sayi("select count(*) from yapilanislemler") / 4500.0;
+    const double lab = sayi("select count(*) from muayene_lab") / 4500.0;
+    QVERIFY2(muayene > 1.8 && muayene < 2.2, qPrintable(QString::number(muayene)));
+    QVERIFY2(randevu > 1.3 && randevu < 1.7, qPrintable(QString::number(randevu)));
+    QVERIFY2(islem > 0.4 && islem < 0.6, qPrintable(QString::number(islem)));
+    QVERIFY2(lab > 0.4 && lab < 0.6, qPrintable(QString::number(lab)));
+    // Every examination has exactly its fee in the ledger, on its patient's
+    // account, and no payment is larger than the fee.
+    QCOMPARE(sayi("select count(*) from muayene m where (select count(*) from cari_hareket c where c.evrakkayitno = "
+                  "m.kayitno and c.evrakcinsi = 'MUA' and c.borc = m.muayeneucreti and c.carikod = m.hastakodu) <> 1"),
+             0);
+    QCOMPARE(sayi("select count(*) from cari_hareket c where c.evrakcinsi = 'TAH' and c.alacak > (select "
+                  "m.muayeneucreti from muayene m where m.kayitno = c.evrakkayitno)"),
+             0);
+    QCOMPARE(sayi("select count(*) from muayene m where not exists (select 1 from hastalar h where h.hastakodu = "
+                  "m.hastakodu and h.sirketkodu = m.sirketkodu)"),
+             0);
+    // The program's next keys are free.
+    for (const char *t : {"HASTALAR:OTOKOD_HASTALAR", "MUAYENE:OTOKOD_MUAYENE", "CARI_HAREKET:AUTOINCCARIHAREKET",
+                          "RANDEVU:OTOKOD_RANDEVU"}) {
+        const QStringList p = QString::fromLatin1(t).split(QLatin1Char(':'));
+        QVERIFY2(sayi(QStringLiteral("select gen_id(%1, 0) - max(kayitno) from %2").arg(p[1], p[0])) >= 0, t);
+    }
+    // Turkish names, every letter storable.
+    const auto adlar = Sorgu::sec(QStringLiteral("select first 200 hastaadisoyadi from hastalar"));
+    QVERIFY(adlar);
+    bool turkce = false;
+    for (const auto &s : adlar->satirlar) {
+        const QString ad = s.first().toString();
+        QVERIFY(Win1254::disindakiler(ad).isEmpty());
+        turkce = turkce || ad.contains(QRegularExpression(QStringLiteral("[ÇĞİÖŞÜçğışöü]")));
+    }
+    QVERIFY(turkce);
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+}
+
+// The command: a progress line on the terminal, exit code 0, the rows there.
+void TestOrnekVeri::komut()
+{
+    TEST_VT(vt);
+    Baglanti::kapat(Baglanti::Paylasilan);
+    QProcess p;
+    p.start(QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../velmorika")),
+            {QStringLiteral("--veritabani"), vt.yol(), QStringLiteral("--ornek-veri"), QStringLiteral("120")});
+    QVERIFY(p.waitForFinished(120000));
+    const QString cikti = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY2(p.exitCode() == 0, qPrintable(cikti + QString::fromUtf8(p.readAllStandardError())));
+    QVERIFY2(cikti.contains(QStringLiteral("120 / 120 hasta")), qPrintable(cikti));
+    QVERIFY(Baglanti::ac(vt.yol(), Baglanti::Paylasilan));
+    QCOMPARE(sayi("select count(*) from hastalar"), 120);
+}
+
+QTEST_MAIN(TestOrnekVeri)
+#include "tst_ornekveri.moc"

@@ -76,11 +76,16 @@ void RaporTasarim::ornekKaynakHazirla()
         m_ornek = std::make_unique<TabloKaynagi>();
         return;
     }
-    // Only the first rows: the sample is for the look, not the totals.
+    // A typed statement is only read: a select, in a transaction that is
+    // rolled back, so a "delete" typed here changes nothing. It is judged as
+    // typed, before it is wrapped to take only the first rows (the sample is
+    // for the look, not the totals).
     QString hata;
-    auto sonuc = Sorgu::sec(QStringLiteral("select first %1 * from (%2)").arg(enCok).arg(m_ornekSql), {}, QString(), &hata);
+    std::optional<Sorgu::Sonuc> sonuc;
+    if (Sorgu::okumaMetniMi(m_ornekSql))
+        sonuc = Sorgu::oku(QStringLiteral("select first %1 * from (%2)").arg(enCok).arg(m_ornekSql), QString(), &hata);
     if (!sonuc)
-        sonuc = Sorgu::sec(m_ornekSql, {}, QString(), &hata);
+        sonuc = Sorgu::oku(m_ornekSql, QString(), &hata);
     if (!sonuc) {
         Mesaj::hata(hata, this);
         m_ornek = std::make_unique<TabloKaynagi>();

@@ -1,6 +1,7 @@
 #include "raporlar/motor/raporsecici.h"
 
 #include "app/oturum.h"
+#include "raporlar/motor/rapor.h"
 #include "raporlar/motor/raportasarim.h"
 
 #include <QComboBox>
@@ -12,13 +13,50 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QSplitter>
 #include <QStorageInfo>
 #include <QTreeView>
 #include <QVBoxLayout>
 
-RaporSecici::RaporSecici(QWidget *ust, const QString &klasor)
-    : QDialog(ust)
+namespace {
+
+// The folder last used, kept per user of the program (and of the computer).
+QSettings ayarlar()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("VELMORIKA"), QStringLiteral("raporlar"));
+}
+
+QString ayarAnahtari()
+{
+    const QString kullanici = Oturum.username.trimmed().isEmpty() ? QStringLiteral("_") : Oturum.username.trimmed();
+    return QStringLiteral("sablonKlasoru/") + kullanici;
+}
+
+bool sablonVar(const QString &klasor)
+{
+    return !klasor.isEmpty()
+        && !QDir(klasor).entryList({QStringLiteral("*.frf"), QStringLiteral("*.FRF")}, QDir::Files).isEmpty();
+}
+
+} // namespace
+
+QString RaporSecici::programKlasoru()
+{
+    const QString kendi = QDir(kendiKlasoru()).absolutePath();
+    for (const QString &k : RaporSablonKlasorleri())
+        if (QDir(k).absolutePath() != kendi && sablonVar(k))
+            return QDir(k).absolutePath();
+    return {};
+}
+
+QString RaporSecici::kendiKlasoru()
+{
+    return QDir::currentPath();
+}
+
+RaporSecici::RaporSecici(QWidget *ust, const QString &klasor, bool tasarimIzni)
+    : QDialog(ust), m_tasarimIzni(tasarimIzni)
 {
     setObjectName(QStringLiteral("frm_freeMainForm"));
     setWindowTitle(QStringLiteral("Rapor   Sec - Düzenle - Oluştur"));
@@ -36,10 +74,29 @@ RaporSecici::RaporSecici(QWidget *ust, const QString &klasor)
     kok->addLayout(ustSatir);
 
     auto *bolucu = new QSplitter(this);
+    auto *sol = new QWidget(bolucu);
+    auto *solL = new QVBoxLayout(sol);
+    solL->setContentsMargins(0, 0, 0, 0);
+    // A new user's working folder holds nothing: the program's own templates
+    // stand beside it, one click away.
+    m_yerler = new QListWidget(sol);
+    m_yerler->setObjectName(QStringLiteral("lst_yerler"));
+    const QString program = programKlasoru();
+    if (!program.isEmpty()) {
+        auto *o = new QListWidgetItem(QStringLiteral("Programla gelen şablonlar"), m_yerler);
+        o->setData(Qt::UserRole, program);
+        o->setToolTip(QDir::toNativeSeparators(program));
+    }
+    auto *o = new QListWidgetItem(QStringLiteral("Kendi şablonlarımız"), m_yerler);
+    o->setData(Qt::UserRole, kendiKlasoru());
+    o->setToolTip(QDir::toNativeSeparators(kendiKlasoru()));
+    m_yerler->setMaximumHeight(m_yerler->sizeHintForRow(0) * 2 + 2 * m_yerler->frameWidth() + 4);
+    solL->addWidget(m_yerler);
     m_model = new QFileSystemModel(this);
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     m_model->setRootPath(QString());
-    m_agac = new QTreeView(bolucu);
+    m_agac = new QTreeView(sol);
+    solL->addWidget(m_agac, 1);
     m_agac->setObjectName(QStringLiteral("agc_klasorler"));
     m_agac->setModel(m_model);
     for (int c = 1; c < m_model->columnCount(); ++c)
@@ -58,6 +115,9 @@ RaporSecici::RaporSecici(QWidget *ust, const QString &klasor)
     btnSec->setObjectName(QStringLiteral("btn_sec"));
     auto *btnDuzenle = new QPushButton(QStringLiteral("D ü z e n l e"), this);
     btnDuzenle->setObjectName(QStringLiteral("btn_duzenle"));
+    btnDuzenle->setEnabled(m_tasarimIzni);
+    if (!m_tasarimIzni)
+        btnDuzenle->setToolTip(QStringLiteral("Rapor tasarlama yetkiniz yok."));
     auto *btnKapat = new QPushButton(QStringLiteral(" K a p a t"), this);
     btnKapat->setObjectName(QStringLiteral("btn_kapat"));
     dugmeler->addStretch();
@@ -70,12 +130,30 @@ RaporSecici::RaporSecici(QWidget *ust, const QString &klasor)
             [this](const QModelIndex &i) { klasorAc(m_model->filePath(i)); });
     connect(m_surucu, &QComboBox::activated, this,
             [this](int i) { klasorAc(m_surucu->itemData(i).toString()); });
+    connect(m_yerler, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *o) { klasorAc(o->data(Qt::UserRole).toString()); });
     connect(m_liste, &QListWidget::itemDoubleClicked, this, &RaporSecici::sec);
     connect(btnSec, &QPushButton::clicked, this, &RaporSecici::sec);
     connect(btnDuzenle, &QPushButton::clicked, this, &RaporSecici::duzenle);
     connect(btnKapat, &QPushButton::clicked, this, &QDialog::reject);
 
-    klasorAc(klasor.isEmpty() ? QDir::currentPath() : klasor);
+    QString ilk = klasor;
+    if (ilk.isEmpty()) {
+        const QString son = ayarlar().value(ayarAnahtari()).toString();
+        if (!son.isEmpty() && QFileInfo(son).isDir())
+            ilk = son;
+        else if (sablonVar(kendiKlasoru()) || program.isEmpty())
+            ilk = kendiKlasoru();
+        else
+            ilk = program;
+    }
+    klasorAc(ilk);
+}
+
+void RaporSecici::klasoruHatirla() const
+{
+    QSettings a = ayarlar();
+    a.setValue(ayarAnahtari(), m_klasor);
 }
 
 void RaporSecici::klasorAc(const QString &klasor)
@@ -123,11 +201,15 @@ void RaporSecici::sec()
     if (yol.isEmpty())
         return;
     Aktarim.rapor_sablonu = yol;
+    klasoruHatirla();
     accept();
 }
 
 void RaporSecici::duzenle()
 {
+    if (!m_tasarimIzni)
+        return;
+    klasoruHatirla();
     RaporTasarim tasarim(this);
     const QString yol = seciliDosya();
     if (!yol.isEmpty() && !tasarim.ac(yol))
@@ -147,9 +229,9 @@ void RaporSecici::duzenle()
         m_liste->setCurrentItem(bulunan.first());
 }
 
-bool RaporSablonuSec(QWidget *ust)
+bool RaporSablonuSec(QWidget *ust, bool tasarimIzni)
 {
-    RaporSecici secici(ust);
+    RaporSecici secici(ust, QString(), tasarimIzni);
     secici.exec();
     return !Aktarim.rapor_sablonu.isEmpty();
 }

@@ -9,10 +9,14 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScrollArea>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -34,6 +38,7 @@ struct Bag
     QString evet, hayir;
     bool bozuk = false;      // the box holds text the column cannot store
     QString bozukMetin;
+    QString etiket;          // set by the screen; else found from the layout
 };
 
 // A number as a person types it: Turkish decimal comma, no grouping.
@@ -63,6 +68,53 @@ QString gosterimMetni(const QVariant &v, KolonTuru tur)
     default:
         return v.toString();
     }
+}
+
+bool icerir(QLayout *l, QWidget *w)
+{
+    for (int i = 0; i < l->count(); ++i) {
+        QLayoutItem *o = l->itemAt(i);
+        if (o->widget() == w || (o->layout() && icerir(o->layout(), w)))
+            return true;
+    }
+    return false;
+}
+
+// The row label of a form layout (possibly nested) holding w.
+QWidget *formEtiketi(QLayout *l, QWidget *w)
+{
+    auto *form = qobject_cast<QFormLayout *>(l);
+    for (int i = 0; i < l->count(); ++i) {
+        QLayoutItem *o = l->itemAt(i);
+        if (o->widget() == w)
+            return form ? form->labelForField(w) : nullptr;
+        QLayout *alt = o->layout();
+        if (!alt || !icerir(alt, w))
+            continue;
+        if (QWidget *e = formEtiketi(alt, w))
+            return e;
+        return form ? form->labelForField(alt) : nullptr;
+    }
+    return nullptr;
+}
+
+// A label's text as a person reads it: no mnemonic ampersand, no closing colon.
+QString etiketMetni(const QLabel *l)
+{
+    const QString t = l->text();
+    QString s;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t.at(i) == QLatin1Char('&')) {
+            if (i + 1 < t.size() && t.at(i + 1) == QLatin1Char('&'))
+                s += t.at(++i);
+            continue;
+        }
+        s += t.at(i);
+    }
+    s = s.simplified();
+    while (s.endsWith(QLatin1Char(':')))
+        s.chop(1);
+    return s.trimmed();
 }
 
 } // namespace
@@ -436,19 +488,80 @@ QString Baglayici::kolon(QWidget *kutu) const
     return b ? b->kolon : QString();
 }
 
+void Baglayici::etiketAyarla(QWidget *kutu, const QString &etiket)
+{
+    if (Bag *b = d->bul(kutu))
+        b->etiket = etiket;
+}
+
+QString Baglayici::etiket(QWidget *kutu) const
+{
+    const Bag *b = d->bul(kutu);
+    if (!b || !kutu)
+        return QString();
+    if (!b->etiket.isEmpty())
+        return b->etiket;
+    const auto etiketler = kutu->window()->findChildren<QLabel *>();
+    for (const QLabel *l : etiketler)
+        if (l->buddy() == kutu)
+            return etiketMetni(l);
+    if (QWidget *ust = kutu->parentWidget(); ust && ust->layout())
+        if (auto *l = qobject_cast<QLabel *>(formEtiketi(ust->layout(), kutu)))
+            return etiketMetni(l);
+    return QString();
+}
+
+QList<QWidget *> Baglayici::kontroller() const
+{
+    QList<QWidget *> l;
+    for (const auto &b : d->baglar)
+        if (b->w)
+            l << b->w.data();
+    return l;
+}
+
 QWidget *Baglayici::dogrula()
 {
     for (const auto &b : d->baglar) {
         if (!b->w || !b->bozuk)
             continue;
         const KolonTuru t = d->tur(*b);
-        VeriHatasi::bilgi(VeriSeti::gecersizDegerMesaji(b->kolon.toUpper(), t, b->bozukMetin), b->w->window());
-        b->w->setFocus();
-        if (auto *e = qobject_cast<QLineEdit *>(b->w.data()))
+        QString ad = etiket(b->w);
+        if (ad.isEmpty())
+            ad = b->kolon.toUpper();
+        QWidget *w = b->w;
+        odakla(w); // the box comes into view before its message
+        VeriHatasi::bilgi(VeriSeti::gecersizDegerMesaji(ad, t, b->bozukMetin), w->window());
+        w->setFocus();
+        if (auto *e = qobject_cast<QLineEdit *>(w))
             e->selectAll();
-        return b->w;
+        return w;
     }
     return nullptr;
+}
+
+void Baglayici::odakla(QWidget *kutu)
+{
+    if (!kutu)
+        return;
+    for (QWidget *p = kutu->parentWidget(); p; p = p->parentWidget()) {
+        if (auto *t = qobject_cast<QTabWidget *>(p)) {
+            for (int i = 0; i < t->count(); ++i) {
+                QWidget *sayfa = t->widget(i);
+                if (sayfa && (sayfa == kutu || sayfa->isAncestorOf(kutu))) {
+                    t->setCurrentIndex(i);
+                    break;
+                }
+            }
+        }
+        if (p->isWindow())
+            break;
+    }
+    // Scroll only once the pages are current: the box has its place then.
+    for (QWidget *p = kutu->parentWidget(); p && !p->isWindow(); p = p->parentWidget())
+        if (auto *s = qobject_cast<QScrollArea *>(p))
+            s->ensureWidgetVisible(kutu);
+    kutu->setFocus();
 }
 
 void Baglayici::goster() { d->hepsiniYukle(); }

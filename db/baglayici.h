@@ -16,6 +16,7 @@
 // Line edits write what the user types (textEdited); a program's setText()
 // writes nothing. Memos, check boxes, spin boxes and combo choices write any
 // change of their value, except a combo's list being filled or cleared.
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -62,15 +63,27 @@ public:
 
     // Unties a control (it keeps its text).
     void coz(QWidget *kutu);
+    // The name a message gives a bound control: the one set here, else the
+    // text of a QLabel whose buddy it is, else its row label in a form
+    // layout; empty when it has none (messages then name the column).
+    void etiketAyarla(QWidget *kutu, const QString &etiket);
+    QString etiket(QWidget *kutu) const;
+    // The bound controls, in the order they were bound.
+    QList<QWidget *> kontroller() const;
     // The control bound to a column (the first one), null when none.
     QWidget *kontrol(const QString &kolon) const;
     // Column of a bound control; empty when not bound.
     QString kolon(QWidget *kutu) const;
 
     // Checks the date and number boxes: on the first bad one shows its
-    // Turkish message, focuses it and returns it; null when all are fine.
-    // The data set runs this itself before every post.
+    // Turkish message (naming it by its label), brings it into view, focuses
+    // it and returns it; null when all are fine. The data set runs this
+    // itself before every post.
     QWidget *dogrula();
+    // Brings a control into view and gives it the focus: every tab page
+    // holding it becomes current and scroll areas scroll to it, so that a
+    // refused field on another tab is where the user looks.
+    static void odakla(QWidget *kutu);
     // Shows the current row again in every control (drops bad texts).
     void goster();
 

@@ -5,11 +5,18 @@
 #include "app/oturum.h"
 #include "destek/betikmesaj.h"
 #include "db/baglanti.h"
+#include "db/baglayici.h"
 #include "db/sorgu.h"
 #include "db/veriseti.h"
 #include "destek/testvt.h"
 
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QTabWidget>
+#include <QVBoxLayout>
 #include <QtTest>
 
 namespace {
@@ -465,6 +472,80 @@ private slots:
         QVERIFY2(m.son().contains(kolon) && m.son().contains(metin), qPrintable(m.son()));
         QCOMPARE(vs.deger(kolon), once);
         QCOMPARE(vs.durum(), VeriSeti::Durum::Gozat);   // nothing started
+    }
+
+    void baglayiciEtiketi_data()
+    {
+        QTest::addColumn<QString>("yol");      // how the box gets its label
+        QTest::addColumn<QString>("beklenen"); // the name the message gives it
+        QTest::newRow("form satiri") << "form" << QStringLiteral("Doğum Tarihi");
+        QTest::newRow("ic ice form satiri") << "icice" << QStringLiteral("Doğum Tarihi");
+        QTest::newRow("buddy etiket") << "buddy" << QStringLiteral("Doğum Tarihi");
+        QTest::newRow("ekranin verdigi") << "ayar" << QStringLiteral("Hastanın Doğum Günü");
+        QTest::newRow("etiketsiz") << "yok" << QStringLiteral("DOGUMTARIHI");
+    }
+
+    void baglayiciEtiketi()
+    {
+        // A bad date in a box on a tab that is not showing: the message names
+        // the box by its label (the column only when it has none), its tab
+        // comes forward and it gets the focus; nothing is written.
+        QFETCH(QString, yol);
+        QFETCH(QString, beklenen);
+        TEST_VT(vt);
+        BetikMesaj m;
+        hastaYaz(1, QStringLiteral("A"), QStringLiteral("BİR"));
+        VeriSeti vs(QStringLiteral("HASTALAR"));
+        QVERIFY(vs.ac());
+        Baglayici b(&vs);
+        QWidget pencere;
+        auto *sekmeler = new QTabWidget(&pencere);
+        (new QVBoxLayout(&pencere))->addWidget(sekmeler);
+        auto *ilk = new QLineEdit;
+        ilk->setObjectName(QStringLiteral("ilk"));
+        sekmeler->addTab(ilk, QStringLiteral("Bir"));
+        auto *sayfa = new QWidget;
+        sekmeler->addTab(sayfa, QStringLiteral("İki"));
+        auto *kutu = new QLineEdit;
+        b.tarihBagla(kutu, QStringLiteral("DOGUMTARIHI"));
+        if (yol == QLatin1String("form")) {
+            (new QFormLayout(sayfa))->addRow(QStringLiteral("Doğum &Tarihi:"), kutu);
+        } else if (yol == QLatin1String("icice")) {
+            auto *satir = new QHBoxLayout;
+            satir->addWidget(kutu);
+            satir->addWidget(new QLabel(QStringLiteral("(GG.AA.YYYY)")));
+            (new QFormLayout(sayfa))->addRow(QStringLiteral("Doğum Tarihi"), satir);
+        } else if (yol == QLatin1String("buddy")) {
+            auto *g = new QGridLayout(sayfa);
+            auto *e = new QLabel(QStringLiteral("Doğum Tarihi"));
+            e->setBuddy(kutu);
+            g->addWidget(new QLabel(QStringLiteral("Başka")), 0, 0);
+            g->addWidget(e, 1, 0);
+            g->addWidget(kutu, 1, 1);
+        } else {
+            (new QVBoxLayout(sayfa))->addWidget(kutu);
+            if (yol == QLatin1String("ayar"))
+                b.etiketAyarla(kutu, beklenen);
+        }
+        pencere.show();
+        pencere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&pencere));
+        sekmeler->setCurrentIndex(1);
+        kutu->setFocus();
+        kutu->home(false);
+        QTest::keyClicks(kutu, QStringLiteral("31021980"));
+        sekmeler->setCurrentIndex(0);
+        ilk->setFocus();
+        QCOMPARE(b.etiket(kutu), yol == QLatin1String("yok") ? QString() : beklenen);
+
+        QVERIFY(!vs.kaydet());
+        QCOMPARE(m.mesajlar.size(), 1);
+        QVERIFY2(m.son().startsWith(beklenen), qPrintable(m.son()));
+        if (yol != QLatin1String("yok"))
+            QVERIFY2(!m.son().contains(QStringLiteral("DOGUMTARIHI")), qPrintable(m.son()));
+        QCOMPARE(sekmeler->currentIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(kutu));
+        QVERIFY(degerSor(QStringLiteral("select dogumtarihi from hastalar where kayitno = 1")).isNull());
     }
 
     void ekKolonlarOkunurYazilmaz()

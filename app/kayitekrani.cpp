@@ -11,6 +11,7 @@
 #include "db/baglayici.h"
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
+#include "db/win1254.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -28,7 +29,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -77,8 +84,21 @@ KayitEkrani::KayitEkrani(const KayitEkraniAyari &ayar, QWidget *ust) : QDialog(u
 
 KayitEkrani::~KayitEkrani()
 {
-    if (m_vs)
+    // The screen's own part is gone already: neither the data set nor the
+    // application may call into it while the data set closes.
+    qApp->removeEventFilter(this);
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    if (m_vs) {
+        m_vs->disconnect(this);
+        m_vs->eklemedenOnce = nullptr;
+        m_vs->duzenlemedenOnce = nullptr;
+        m_vs->kaydetmedenOnce = nullptr;
+        m_vs->silmedenOnce = nullptr;
+        m_vs->yeniSatirDegerleri = nullptr;
+        m_vs->kaydettiktenSonra = nullptr;
+        m_vs->sildiktenSonra = nullptr;
         m_vs->kapat();
+    }
 }
 
 QAction *KayitEkrani::eylem(const QString &ad, const QString &metin, const QString &kisayol, QMenu *menu,
@@ -244,17 +264,36 @@ void KayitEkrani::kur()
     bagla("btn_firmabul", [this] { ara(); });
     bagla("btn_kapat", [this] { close(); });
 
-    // Edit area, sort row, grid.
-    m_ustAlan = new QWidget(this);
+    // Edit area above, sort row and grid below, in a splitter the user
+    // moves. The edit area scrolls when it is given less than it needs, so
+    // that a small screen still shows a useful part of the list.
+    m_bolucu = new QSplitter(Qt::Vertical, this);
+    m_bolucu->setObjectName(QStringLiteral("Splitter1"));
+    m_bolucu->setChildrenCollapsible(false);
+    m_kaydirma = new QScrollArea;
+    m_kaydirma->setObjectName(QStringLiteral("ScrollBox1"));
+    m_kaydirma->setFrameShape(QFrame::NoFrame);
+    m_kaydirma->setWidgetResizable(true);
+    m_ustAlan = new QWidget;
     auto *ustDuzen = new QVBoxLayout(m_ustAlan);
     ustDuzen->setContentsMargins(0, 0, 0, 0);
     m_duzenleme = new QWidget(m_ustAlan);
     m_duzenleme->setObjectName(m_ayar.duzenlemeAlaniAdi);
     ustDuzen->addWidget(m_duzenleme);
-    ana->addWidget(m_ustAlan);
+    m_kaydirma->setWidget(m_ustAlan);
+    m_bolucu->addWidget(m_kaydirma);
+    m_listeAlani = new QWidget;
+    m_listeAlani->setObjectName(QStringLiteral("Panel3"));
+    auto *listeAlaniDuzeni = new QVBoxLayout(m_listeAlani);
+    listeAlaniDuzeni->setContentsMargins(0, 0, 0, 0);
+    m_bolucu->addWidget(m_listeAlani);
+    // A taller window gives its height to the list.
+    m_bolucu->setStretchFactor(0, 0);
+    m_bolucu->setStretchFactor(1, 1);
+    ana->addWidget(m_bolucu, 1);
 
     m_siralamaDuzeni = new QHBoxLayout;
-    ana->addLayout(m_siralamaDuzeni);
+    listeAlaniDuzeni->addLayout(m_siralamaDuzeni);
     if (!m_ayar.siralamaKolonlari.isEmpty()) {
         m_siralama = new QComboBox(this);
         m_siralama->setObjectName(QStringLiteral("cmb_index1"));
@@ -271,7 +310,7 @@ void KayitEkrani::kur()
     m_siralamaDuzeni->addStretch(1);
 
     m_listeDuzeni = new QVBoxLayout;
-    ana->addLayout(m_listeDuzeni, 1);
+    listeAlaniDuzeni->addLayout(m_listeDuzeni, 1);
     m_izgara = new QTableView(this);
     m_izgara->setObjectName(m_ayar.izgaraAdi);
     m_model->gorunumeBagla(m_izgara);
@@ -319,6 +358,8 @@ void KayitEkrani::kur()
         if (m_ayar.satirDegisti)
             m_ayar.satirDegisti();
     });
+    if (!m_ayar.kilitli)
+        connect(m_vs, &VeriSeti::durumDegisti, this, &KayitEkrani::evrakEylemleriniGuncelle);
     if (m_ayar.kayitSayisiDurumCubugunda) {
         connect(m_vs, &VeriSeti::acildi, this, &KayitEkrani::sayiGuncelle);
         connect(m_vs, &VeriSeti::kapandi, this, &KayitEkrani::sayiGuncelle);
@@ -365,7 +406,7 @@ void KayitEkrani::baglayiciEkle(Baglayici *b)
 void KayitEkrani::odakla(const QString &ad)
 {
     if (QWidget *w = findChild<QWidget *>(ad))
-        w->setFocus();
+        Baglayici::odakla(w);
 }
 
 KayitEkrani::Durum KayitEkrani::durum() const
@@ -381,13 +422,100 @@ KayitEkrani::Durum KayitEkrani::durum() const
 
 // ---------------------------------------------------------------- show / close
 
+void KayitEkrani::setVisible(bool gorunur)
+{
+    // The remembered size and position are applied before the window is
+    // mapped, so that it does not open in one place and jump to another.
+    if (gorunur && !m_duzenOkundu && !isVisible()) {
+        m_duzenOkundu = true;
+        duzeniYukle();
+    }
+    QDialog::setVisible(gorunur);
+}
+
 void KayitEkrani::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
     if (!m_gosterildi) {
         m_gosterildi = true;
+        // The children have their sizes by now: the list's own measures are known.
+        if (!m_bolmeOkundu)
+            varsayilanBolme();
         gosterAdimi();
     }
+}
+
+// ---------------------------------------------------------------- remembered layout
+
+QString KayitEkrani::duzenAnahtari() const
+{
+    // One entry per login user and screen; a slash would open a new group.
+    QString kullanici = Oturum.username;
+    kullanici.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
+    if (kullanici.isEmpty())
+        kullanici = QStringLiteral("_");
+    return QStringLiteral("ekranlar/") + kullanici + QLatin1Char('/') + objectName();
+}
+
+static QSettings duzenAyarlari()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("VELMORIKA"),
+                     QStringLiteral("ekranlar"));
+}
+
+void KayitEkrani::duzeniYukle()
+{
+    QSettings ayar = duzenAyarlari();
+    ayar.beginGroup(duzenAnahtari());
+    const QByteArray pencere = ayar.value(QStringLiteral("pencere")).toByteArray();
+    const QByteArray bolme = ayar.value(QStringLiteral("bolme")).toByteArray();
+    ayar.endGroup();
+    if (!pencere.isEmpty() && restoreGeometry(pencere)) {
+        m_bolmeOkundu = !bolme.isEmpty() && m_bolucu->restoreState(bolme);
+        return;
+    }
+    // First opening: the designed size, as far as the screen holds it.
+    QScreen *ekran = parentWidget() ? parentWidget()->screen() : screen();
+    if (!ekran)
+        return;
+    const QRect alan = ekran->availableGeometry();
+    const int baslikPayi = 32; // the window manager's title bar lies outside height()
+    resize(size().boundedTo(QSize(alan.width(), qMax(200, alan.height() - baslikPayi))));
+}
+
+void KayitEkrani::duzeniKaydet()
+{
+    if (!m_gosterildi)
+        return;
+    QSettings ayar = duzenAyarlari();
+    ayar.beginGroup(duzenAnahtari());
+    ayar.setValue(QStringLiteral("pencere"), saveGeometry());
+    ayar.setValue(QStringLiteral("bolme"), m_bolucu->saveState());
+    ayar.endGroup();
+}
+
+void KayitEkrani::varsayilanBolme()
+{
+    const QList<int> boylar = m_bolucu->sizes();
+    if (boylar.size() != 2 || !m_izgara->isVisibleTo(m_listeAlani))
+        return;
+    const int toplam = boylar[0] + boylar[1];
+    if (toplam <= 0)
+        return;
+    // What the list needs for its rows: what surrounds the grid in the list
+    // pane (sort row, tabs) plus the grid's frame, header and a horizontal
+    // scroll bar, which many columns bring.
+    const int ust = m_izgara->mapTo(m_listeAlani, QPoint(0, 0)).y();
+    const int alt = qMax(0, m_listeAlani->height() - ust - m_izgara->height());
+    const int izgaraKenari = 2 * m_izgara->frameWidth() + m_izgara->horizontalHeader()->sizeHint().height()
+                             + m_izgara->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_izgara);
+    const int liste = ust + alt + izgaraKenari
+                      + VarsayilanSatirSayisi * m_izgara->verticalHeader()->defaultSectionSize();
+    // The edit area gets what it asks for when that leaves the list its
+    // rows; otherwise it scrolls.
+    const int enAz = qMin(toplam / 4, 60);
+    const int duzenleme = qMax(enAz, qMin(m_ustAlan->sizeHint().height(), toplam - liste));
+    m_bolucu->setSizes({duzenleme, toplam - duzenleme});
 }
 
 QString KayitEkrani::gosterFiltresi() const
@@ -447,6 +575,7 @@ void KayitEkrani::kapanisAdimi()
     if (m_kapandi)
         return;
     m_kapandi = true;
+    duzeniKaydet();
     m_vs->kapat();
     Aktarim.rapor_sablonu.clear();
     if (m_ayar.kapanirken)
@@ -490,6 +619,7 @@ void KayitEkrani::ekraniac()
     m_izgara->setEnabled(false);
     m_label20->setText(duzenleMetni);
     kilitNesneleri(false);
+    evrakEylemleriniGuncelle();
     if (m_ayar.kilitDegisti)
         m_ayar.kilitDegisti(false);
 }
@@ -503,6 +633,7 @@ void KayitEkrani::ekranikilitle()
     m_duzenleme->setEnabled(false);
     m_izgara->setEnabled(true);
     m_label20->setText(kilitliMetni);
+    evrakEylemleriniGuncelle();
     if (m_ayar.kilitDegisti)
         m_ayar.kilitDegisti(true);
 }
@@ -562,6 +693,10 @@ bool KayitEkrani::kaydet()
         return false;
     }
     const VeriSeti::Durum d = m_vs->durum();
+    // A text the database cannot hold stops the save before any check
+    // could send it in a query.
+    if ((d == VeriSeti::Durum::Ekle || d == VeriSeti::Durum::Duzenle) && !metinlerTasinabilir())
+        return false;
     if (d == VeriSeti::Durum::Ekle) {
         if (m_ayar.eklemeDogrula && !m_ayar.eklemeDogrula())
             return false;
@@ -683,7 +818,10 @@ void KayitEkrani::exceleAktar()
 }
 
 // The template chooser and the chosen template over the main data set.
-static bool sablonSec(QWidget *ust) { return RaporHizmeti().sablonSec && RaporHizmeti().sablonSec(ust); }
+static bool sablonSec(QWidget *ust, bool tasarimIzni)
+{
+    return RaporHizmeti().sablonSec && RaporHizmeti().sablonSec(ust, tasarimIzni);
+}
 
 static void veriSetiniOnizle(VeriSeti *vs, const QString &sablon, QWidget *ust)
 {
@@ -696,11 +834,12 @@ void KayitEkrani::raporlama()
     if (m_ayar.raporlamaYetkiIster) {
         if (!izin(m_yetki.RAPOR))
             return;
-        if (sablonSec(this))
+        if (sablonSec(this, true))
             veriSetiniOnizle(m_vs, Aktarim.rapor_sablonu, this);
         return;
     }
-    sablonSec(this);
+    // Choosing is open to everyone; changing a template needs the report right.
+    sablonSec(this, Yetkiler::izin(m_yetki.RAPOR));
 }
 
 void KayitEkrani::rapor()
@@ -709,12 +848,57 @@ void KayitEkrani::rapor()
         return;
     // A template chosen earlier on this screen still counts when the
     // chooser is closed without a choice.
-    if (sablonSec(this))
+    if (sablonSec(this, true))
         veriSetiniOnizle(m_vs, Aktarim.rapor_sablonu, this);
+}
+
+// Notes and documents hang on the record's key: a row that may still be
+// cancelled must not get any.
+bool KayitEkrani::evrakAcilabilir() const
+{
+    if (m_ayar.kilitli)
+        return m_kilitli;
+    return m_vs->durum() != VeriSeti::Durum::Ekle;
+}
+
+void KayitEkrani::evrakEylemleriniGuncelle()
+{
+    const bool etkin = evrakAcilabilir();
+    for (const char *ad : {"AciklamaNotlar1", "Dosya1"})
+        if (QAction *a = findChild<QAction *>(QLatin1String(ad)))
+            a->setEnabled(etkin);
+}
+
+bool KayitEkrani::metinlerTasinabilir()
+{
+    for (Baglayici *b : std::as_const(m_baglayicilar)) {
+        if (b->veriSeti() != m_vs)
+            continue;
+        const auto kontroller = b->kontroller();
+        for (QWidget *w : kontroller) {
+            const QString kolon = b->kolon(w);
+            const QVariant v = m_vs->deger(kolon);
+            if (v.typeId() != QMetaType::QString)
+                continue;
+            const QString yabanci = Win1254::disindakiler(v.toString());
+            if (yabanci.isEmpty())
+                continue;
+            QString ad = b->etiket(w);
+            if (ad.isEmpty())
+                ad = kolon.toUpper();
+            Baglayici::odakla(w);
+            Mesaj::goster(ad + QStringLiteral(" alanı: ") + Win1254::uyari(yabanci), this);
+            w->setFocus();
+            return false;
+        }
+    }
+    return true;
 }
 
 void KayitEkrani::aciklamaNotlar()
 {
+    if (!evrakAcilabilir())
+        return;
     const qint64 no = m_vs->anahtar();
     if (no == 0)
         return;
@@ -724,6 +908,8 @@ void KayitEkrani::aciklamaNotlar()
 
 void KayitEkrani::dosyaYonetimi()
 {
+    if (!evrakAcilabilir())
+        return;
     const qint64 no = m_vs->anahtar();
     if (no == 0)
         return;

@@ -31,6 +31,8 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QScrollArea;
+class QSplitter;
 class QStatusBar;
 class QTableView;
 class QVBoxLayout;
@@ -134,7 +136,12 @@ public:
     void duzenlemeAlaniAyarla(QWidget *alan);
     QWidget *ustAlan() const { return m_ustAlan; }            // holds the edit area; add tabs here
     QVBoxLayout *listeDuzeni() const { return m_listeDuzeni; } // holds the grid
-    QHBoxLayout *siralamaDuzeni() const { return m_siralamaDuzeni; }
+    QHBoxLayout *siralamaDuzeni() const { return m_siralamaDuzeni; } // above the grid
+    // The edit area (in a scroll area) above, the sort row and the list below.
+    // The window's size and position and this splitter's state are kept per
+    // user and screen; the first time, the list shows at least ten rows.
+    QSplitter *bolucu() const { return m_bolucu; }
+    static constexpr int VarsayilanSatirSayisi = 10;
     QMenuBar *menuCubugu() const { return m_menu; }
     QMenu *menu(const QString &ad) const;                     // "Arama1", "Raporlar1", "lem1"
     QStatusBar *durumCubugu() const { return m_durumCubugu; }
@@ -180,6 +187,8 @@ public:
     // The select text of the show step's filter (without order).
     QString gosterFiltresi() const;
 
+    void setVisible(bool gorunur) override;
+
 protected:
     void showEvent(QShowEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
@@ -197,6 +206,13 @@ private:
     void kilitNesneleri(bool etkin);
     void etkinlestir(const QString &ad, bool etkin);
     void sayiGuncelle();
+    bool evrakAcilabilir() const;
+    void evrakEylemleriniGuncelle();
+    bool metinlerTasinabilir();
+    QString duzenAnahtari() const;
+    void duzeniYukle();
+    void duzeniKaydet();
+    void varsayilanBolme();
     QAction *eylem(const QString &ad, const QString &metin, const QString &kisayol, QMenu *menu,
                    std::function<void()> is);
 
@@ -208,6 +224,9 @@ private:
     QTableView *m_izgara = nullptr;
     QWidget *m_duzenleme = nullptr;
     QWidget *m_ustAlan = nullptr;
+    QSplitter *m_bolucu = nullptr;
+    QScrollArea *m_kaydirma = nullptr;
+    QWidget *m_listeAlani = nullptr;
     QVBoxLayout *m_listeDuzeni = nullptr;
     QHBoxLayout *m_siralamaDuzeni = nullptr;
     QHBoxLayout *m_aracDuzeni = nullptr;
@@ -222,4 +241,6 @@ private:
     bool m_kilitli = true;
     bool m_gosterildi = false;
     bool m_kapandi = false;
+    bool m_duzenOkundu = false;   // the remembered size was looked up
+    bool m_bolmeOkundu = false;   // a remembered splitter state was applied
 };

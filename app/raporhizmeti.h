@@ -11,7 +11,8 @@ class VeriSeti;
 struct RaporHizmetleri
 {
     // The template chooser; true when a template was chosen (Aktarim.rapor_sablonu).
-    std::function<bool(QWidget *ust)> sablonSec;
+    // tasarimIzni: the designer may be opened from it (the screen's report right).
+    std::function<bool(QWidget *ust, bool tasarimIzni)> sablonSec;
     // The template over every row of a data set, in the preview window.
     std::function<void(VeriSeti *vs, const QString &sablon, QWidget *ust)> onizle;
     // Every column of a data set, as filtered and sorted now, to a spreadsheet.

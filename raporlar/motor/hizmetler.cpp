@@ -10,7 +10,7 @@
 void RaporHizmetleriniKur()
 {
     RaporHizmetleri &h = RaporHizmeti();
-    h.sablonSec = [](QWidget *ust) { return RaporSablonuSec(ust); };
+    h.sablonSec = [](QWidget *ust, bool tasarimIzni) { return RaporSablonuSec(ust, tasarimIzni); };
     h.onizle = [](VeriSeti *vs, const QString &sablon, QWidget *ust) {
         VeriSetiKaynagi kaynak(*vs);
         Rapor r;

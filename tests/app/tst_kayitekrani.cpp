@@ -9,6 +9,7 @@
 #include "db/sorgu.h"
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
+#include "db/win1254.h"
 #include "destek/testvt.h"
 #include "raporlar/motor/tabloaktar.h"
 
@@ -25,6 +26,8 @@
 #include <QTimer>
 #include <QStatusBar>
 #include <QDir>
+#include <QSettings>
+#include <QSplitter>
 #include <QTemporaryDir>
 
 namespace {
@@ -123,13 +126,19 @@ void doktorEkle(const QString &kod, const QString &ad, const QString &sirket = Q
                             {kod, ad, sirket}));
 }
 
-void yetkiYaz(const QString &bayrak)
+void yetkiYaz(const QString &bayrak, const QString &rapor = QString())
 {
     QVERIFY(Sorgu::calistir(QStringLiteral("insert into kullanicilar (kayitno, kullanici_kodu, moduladi, kayit, "
                                            "yenikayit, degistirme, silme, formgirisi, rapor, ozelyetki1, ozelyetki2, "
                                            "sirketkodu) values (gen_id(OTOKOD_KULLANICILAR, 1), 1, ?, ?, ?, ?, ?, "
                                            "'E', ?, ?, ?, '2007')"),
-                            {modul, bayrak, bayrak, bayrak, bayrak, bayrak, bayrak, bayrak}));
+                            {modul, bayrak, bayrak, bayrak, bayrak, rapor.isEmpty() ? bayrak : rapor, bayrak, bayrak}));
+}
+
+// The file the screens remember their layout in (the test's own folder, see initTestCase).
+QSettings duzenDosyasi()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("VELMORIKA"), QStringLiteral("ekranlar"));
 }
 
 int doktorSayisi()
@@ -142,6 +151,17 @@ QString doktorAdi(const QString &kod)
 {
     const auto v = Sorgu::tekDeger(QStringLiteral("select doktoradisoyadi from doktorlar where doktorkodu = ?"), {kod});
     return v ? v->toString() : QString();
+}
+
+// Typed as a user types it: key events carrying the text (any letter, not only ASCII).
+void harfleriYaz(QWidget *w, const QString &metin)
+{
+    for (QChar c : metin) {
+        QKeyEvent basildi(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &basildi);
+        QKeyEvent birakildi(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &birakildi);
+    }
 }
 
 QString asilAd(QWidget *w)
@@ -174,6 +194,8 @@ class tst_kayitekrani : public QObject
     }
 
 private slots:
+    void initTestCase();
+    void init();
     void gosterAdimi();
     void durumTablosu();
     void yetkiler_data();
@@ -192,7 +214,31 @@ private slots:
     void notlarVeDosyalar();
     void raporVeExcel();
     void randevuFarklari();
+    void evrakKilitsizKapali_data();
+    void evrakKilitsizKapali();
+    void silinenEkranKancaCagirmaz_data();
+    void silinenEkranKancaCagirmaz();
+    void karakterSetiDisiMetin_data();
+    void karakterSetiDisiMetin();
+    void duzenKullaniciyaGoreHatirlanir();
+    void raporlamaTasarimIzni_data();
+    void raporlamaTasarimIzni();
 };
+
+void tst_kayitekrani::initTestCase()
+{
+    // The remembered window layouts go to a folder of this run, never to the user's own settings.
+    static QTemporaryDir ayarKlasoru;
+    QVERIFY(ayarKlasoru.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ayarKlasoru.path());
+}
+
+void tst_kayitekrani::init()
+{
+    // Every case opens its screens as the first time.
+    QSettings ayar = duzenDosyasi();
+    ayar.clear();
+}
 
 void tst_kayitekrani::gosterAdimi()
 {
@@ -498,15 +544,18 @@ void tst_kayitekrani::hizliMenuBosSatir()
     emit c->activated(6);
     QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Bu Ekrana Girmeye Yetkili Değilsiniz")});
 
-    // "TANILAR" opens the diagnosis screen on top of this one.
-    QPointer<QDialog> acilan;
+    // "TANILAR" opens the diagnosis screen on top of this one (it is gone
+    // once closed, so its name is taken while it is open).
+    QString acilan;
     QTimer::singleShot(0, [&] {
-        acilan = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (acilan)
-            acilan->reject();
+        auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (d && d != e.get()) {
+            acilan = d->objectName();
+            d->reject();
+        }
     });
     emit c->activated(4);
-    QVERIFY(acilan.isNull() || acilan->objectName() == QLatin1String("frm_tanilar"));
+    QCOMPARE(acilan, QStringLiteral("frm_tanilar"));
     QCOMPARE(m.mesajlar.size(), 1);
 }
 
@@ -718,6 +767,295 @@ void tst_kayitekrani::randevuFarklari()
     tus(e.get(), Qt::Key_F5);
     QCOMPARE(doktorSayisi(), 3);
     QCOMPARE(e->durumCubugu()->currentMessage(), QStringLiteral("Kayıt Sayısı: 3"));
+}
+
+void tst_kayitekrani::evrakKilitsizKapali_data()
+{
+    QTest::addColumn<int>("acanTus"); // what unlocks the screen
+    QTest::addColumn<QString>("yazi"); // typed into the name afterwards (empty: nothing)
+    QTest::newRow("yeni kayit") << int(Qt::Key_F2) << QStringLiteral("CAN");
+    QTest::newRow("degistir, yazmadan") << int(Qt::Key_F4) << QString();
+    QTest::newRow("degistir, yazarak") << int(Qt::Key_F4) << QStringLiteral("X");
+}
+
+void tst_kayitekrani::evrakKilitsizKapali()
+{
+    // Notes and documents hang on the record's key: while the screen is
+    // unlocked their actions answer neither the menu nor the shortcut.
+    QFETCH(int, acanTus);
+    QFETCH(QString, yazi);
+    TEST_VT(vt);
+    BetikMesaj m;
+    yetkiYaz(QStringLiteral("E"));
+    doktorEkle(QStringLiteral("D1"), QStringLiteral("AHMET"));
+    QStringList acilanlar;
+    auto sahte = [&](const QString &ad) {
+        return [&, ad](QWidget *ust) -> QDialog * {
+            auto *d = new QDialog(ust);
+            QTimer::singleShot(0, d, [&, d, ad] {
+                acilanlar << ad;
+                d->reject();
+            });
+            return d;
+        };
+    };
+    const EkranUretici eskiNot = EkranKaydet(QStringLiteral("frm_notlar2"), sahte(QStringLiteral("frm_notlar2")));
+    const EkranUretici eskiDosya =
+        EkranKaydet(QStringLiteral("frm_dosyayonetimi"), sahte(QStringLiteral("frm_dosyayonetimi")));
+    auto e = ac();
+    const qint64 kayitli = e->veriSeti()->anahtar();
+    auto *notlar = e->findChild<QAction *>(QStringLiteral("AciklamaNotlar1"));
+    auto *dosyalar = e->findChild<QAction *>(QStringLiteral("Dosya1"));
+    QVERIFY(notlar->isEnabled());
+    QVERIFY(dosyalar->isEnabled());
+
+    tus(e.get(), acanTus);
+    QVERIFY(!e->kilitliMi());
+    if (!yazi.isEmpty()) {
+        auto *ad = e->findChild<QLineEdit *>(QStringLiteral("edt_ad"));
+        ad->setFocus();
+        QTest::keyClicks(ad, yazi);
+    }
+    QVERIFY(!notlar->isEnabled());
+    QVERIFY(!dosyalar->isEnabled());
+    tus(e.get(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(e->dugme(QStringLiteral("btn_kaydet")), Qt::Key_D, Qt::ShiftModifier);
+    notlar->trigger();
+    dosyalar->trigger();
+    e->aciklamaNotlar();
+    e->dosyaYonetimi();
+    QVERIFY2(acilanlar.isEmpty(), qPrintable(acilanlar.join(QLatin1Char(','))));
+
+    // Cancelled: locked again on the saved row, and both open for it.
+    tus(e.get(), Qt::Key_F3);
+    QVERIFY(e->kilitliMi());
+    QCOMPARE(e->veriSeti()->anahtar(), kayitli);
+    QVERIFY(notlar->isEnabled());
+    QVERIFY(dosyalar->isEnabled());
+    tus(e.get(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(acilanlar, QStringList{QStringLiteral("frm_notlar2")});
+    e->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(e.get()));
+    QTest::keyClick(e->dugme(QStringLiteral("btn_kaydet")), Qt::Key_D, Qt::ShiftModifier);
+    QCOMPARE(acilanlar, (QStringList{QStringLiteral("frm_notlar2"), QStringLiteral("frm_dosyayonetimi")}));
+    QCOMPARE(Aktarim.not_evrakkayitno, int(kayitli));
+    QCOMPARE(Aktarim.dosya_evrakkayitno, int(kayitli));
+    EkranKaydet(QStringLiteral("frm_notlar2"), eskiNot);
+    EkranKaydet(QStringLiteral("frm_dosyayonetimi"), eskiDosya);
+    QVERIFY(m.mesajlar.isEmpty());
+}
+
+namespace {
+// A screen that notes when its own destructor has run and counts the hooks
+// the framework calls after that.
+class IzlenenEkran : public DenemeEkrani
+{
+public:
+    explicit IzlenenEkran(std::shared_ptr<int> sonrakiCagri)
+        : DenemeEkrani([this, sonrakiCagri](KayitEkraniAyari &a) {
+            auto say = [this, sonrakiCagri] {
+                if (m_yikildi)
+                    ++*sonrakiCagri;
+            };
+            a.satirDegisti = say;
+            a.kilitDegisti = [say](bool) { say(); };
+            a.kapanirken = say;
+            a.kaydettiktenSonra = say;
+            a.kaydetmedenOnce = [say] {
+                say();
+                return true;
+            };
+        })
+    {
+    }
+    ~IzlenenEkran() override { m_yikildi = true; }
+
+private:
+    bool m_yikildi = false;
+};
+} // namespace
+
+void tst_kayitekrani::silinenEkranKancaCagirmaz_data()
+{
+    QTest::addColumn<int>("acanTus"); // the state the screen is deleted in (0: locked, browsing)
+    QTest::newRow("gozatarken") << 0;
+    QTest::newRow("yeni satir beklerken") << int(Qt::Key_F2);
+    QTest::newRow("degisiklik beklerken") << int(Qt::Key_F4);
+}
+
+void tst_kayitekrani::silinenEkranKancaCagirmaz()
+{
+    QFETCH(int, acanTus);
+    TEST_VT(vt);
+    BetikMesaj m;
+    yetkiYaz(QStringLiteral("E"));
+    doktorEkle(QStringLiteral("D1"), QStringLiteral("AHMET"));
+    doktorEkle(QStringLiteral("D2"), QStringLiteral("MEHMET"));
+    auto sonrakiCagri = std::make_shared<int>(0);
+    // Deliberately not a std::unique_ptr<IzlenenEkran> from ac(): the case is the bare delete.
+    auto *e = new IzlenenEkran(sonrakiCagri);
+    e->show();
+    QVERIFY(QTest::qWaitForWindowActive(e));
+    QCOMPARE(e->veriSeti()->kayitSayisi(), 2);
+    if (acanTus) {
+        tus(e, acanTus);
+        auto *ad = e->findChild<QLineEdit *>(QStringLiteral("edt_ad"));
+        ad->setFocus();
+        QTest::keyClicks(ad, QStringLiteral("Z"));
+        QVERIFY(e->veriSeti()->duzenleniyorMu());
+    }
+    QPointer<VeriSeti> vs = e->veriSeti();
+    delete e; // without closing it first
+    QVERIFY(vs.isNull());
+    QCOMPARE(*sonrakiCagri, 0);
+    // Nothing pending was written on the way.
+    QCOMPARE(doktorSayisi(), 2);
+    QCOMPARE(doktorAdi(QStringLiteral("D2")), QStringLiteral("MEHMET"));
+    QVERIFY(m.mesajlar.isEmpty());
+}
+
+void tst_kayitekrani::karakterSetiDisiMetin_data()
+{
+    QTest::addColumn<QString>("kutu");
+    QTest::addColumn<QString>("etiket");  // the form row's label
+    QTest::addColumn<QString>("kolon");
+    QTest::addColumn<int>("acanTus");         // F2: a new row, F4: changing the saved one
+    QTest::addColumn<QString>("yazi");
+    QTest::newRow("yeni, ad") << "edt_ad" << "Ad" << "DOKTORADISOYADI" << int(Qt::Key_F2) << QStringLiteral("Əli");
+    QTest::newRow("yeni, adres") << "mem_adres" << "Adres" << "ADRESI" << int(Qt::Key_F2) << QStringLiteral("Bakı ş. Ərəb");
+    QTest::newRow("degisiklik, kod") << "edt_kod" << "Kod" << "DOKTORKODU" << int(Qt::Key_F4) << QStringLiteral("Ж1");
+}
+
+void tst_kayitekrani::karakterSetiDisiMetin()
+{
+    // A text WIN1254 cannot hold: one message naming the field by its
+    // label, the field focused, nothing asked of the database, nothing written.
+    QFETCH(QString, kutu);
+    QFETCH(QString, etiket);
+    QFETCH(QString, kolon);
+    QFETCH(int, acanTus);
+    QFETCH(QString, yazi);
+    TEST_VT(vt);
+    BetikMesaj m;
+    yetkiYaz(QStringLiteral("E"));
+    doktorEkle(QStringLiteral("D1"), QStringLiteral("AHMET"));
+    int dogrulama = 0;
+    auto e = std::make_unique<DenemeEkrani>([&](KayitEkraniAyari &a) {
+        const auto eski = a.eklemeDogrula;
+        a.eklemeDogrula = [&dogrulama, eski] {
+            ++dogrulama;
+            return eski();
+        };
+        a.duzenlemeDogrula = [&dogrulama] {
+            ++dogrulama;
+            return true;
+        };
+    });
+    e->show();
+    QVERIFY(QTest::qWaitForWindowActive(e.get()));
+    tus(e.get(), acanTus);
+    if (acanTus == Qt::Key_F2) {
+        auto *ad = e->findChild<QLineEdit *>(QStringLiteral("edt_ad"));
+        ad->setFocus();
+        harfleriYaz(ad, QStringLiteral("VELİ"));
+    }
+    QWidget *w = e->findChild<QWidget *>(kutu);
+    w->setFocus();
+    if (auto *satir = qobject_cast<QLineEdit *>(w)) {
+        satir->selectAll();
+        QTest::keyClick(satir, Qt::Key_Backspace);
+    }
+    harfleriYaz(w, yazi);
+    e->findChild<QLineEdit *>(QStringLiteral("edt_serbest"))->setFocus();
+    tus(e.get(), Qt::Key_F5);
+    QCOMPARE(m.mesajlar.size(), 1);
+    QVERIFY2(m.son().startsWith(etiket + QStringLiteral(" alanı")), qPrintable(m.son()));
+    QVERIFY2(!m.son().contains(kolon, Qt::CaseInsensitive), qPrintable(m.son()));
+    QVERIFY2(m.son().contains(Win1254::disindakiler(yazi)), qPrintable(m.son()));
+    QVERIFY(m.hatalar.isEmpty());
+    QCOMPARE(dogrulama, 0); // the screen's checks (and their queries) never ran
+    QCOMPARE(asilAd(QApplication::focusWidget()), kutu);
+    QVERIFY(e->veriSeti()->duzenleniyorMu());
+    QVERIFY(!e->kilitliMi());
+    QCOMPARE(doktorSayisi(), 1);
+    QCOMPARE(doktorAdi(QStringLiteral("D1")), QStringLiteral("AHMET"));
+}
+
+void tst_kayitekrani::duzenKullaniciyaGoreHatirlanir()
+{
+    // The window's size and the splitter between the edit area and the list
+    // come back as the user left them, per user.
+    TEST_VT(vt);
+    BetikMesaj m;
+    yetkiYaz(QStringLiteral("E"));
+    doktorEkle(QStringLiteral("D1"), QStringLiteral("AHMET"));
+    auto e = ac();
+    auto *bolucu = e->bolucu();
+    QVERIFY(bolucu);
+    QCOMPARE(bolucu->objectName(), QStringLiteral("Splitter1"));
+    QVERIFY(bolucu->isAncestorOf(e->duzenlemeAlani()));
+    QVERIFY(bolucu->isAncestorOf(e->izgara()));
+    const QList<int> ilk = bolucu->sizes();
+    const QSize ilkBoy = e->size();
+    const QSize boy(ilkBoy.width() - 40, ilkBoy.height() - 30);
+    e->resize(boy);
+    QCoreApplication::processEvents();
+    QVERIFY(e->size() != ilkBoy);
+    const QSize kalan = e->size(); // as far as the layout's smallest size lets it
+    const int toplam = bolucu->sizes().value(0) + bolucu->sizes().value(1);
+    const QList<int> secilen{toplam / 2 + 37, toplam - (toplam / 2 + 37)};
+    bolucu->setSizes(secilen);
+    QCOMPARE(bolucu->sizes(), secilen);
+    e->findChild<QPushButton *>(QStringLiteral("btn_kapat"))->click();
+    e.reset();
+
+    e = ac();
+    QCOMPARE(e->size(), kalan);
+    QCOMPARE(e->bolucu()->sizes(), secilen);
+    e->close();
+    e.reset();
+
+    // Another user on the same workstation gets the screen as it first opens.
+    Oturum.username = QStringLiteral("BASKA");
+    e = ac();
+    QCOMPARE(e->size(), ilkBoy);
+    QCOMPARE(e->bolucu()->sizes(), ilk);
+    e->close();
+    QVERIFY(m.mesajlar.isEmpty());
+}
+
+void tst_kayitekrani::raporlamaTasarimIzni_data()
+{
+    QTest::addColumn<QString>("rapor"); // the user's RAPOR right on the screen's module
+    QTest::addColumn<bool>("tasarim");  // the chooser's designer button usable
+    QTest::newRow("rapor yetkisi var") << QStringLiteral("E") << true;
+    QTest::newRow("rapor yetkisi yok") << QStringLiteral("H") << false;
+}
+
+void tst_kayitekrani::raporlamaTasarimIzni()
+{
+    QFETCH(QString, rapor);
+    QFETCH(bool, tasarim);
+    TEST_VT(vt);
+    BetikMesaj m;
+    yetkiYaz(QStringLiteral("E"), rapor);
+    doktorEkle(QStringLiteral("D1"), QStringLiteral("AHMET"));
+    auto e = ac();
+    QString acilan;
+    int duzenle = -1; // -1: no designer button seen
+    QTimer::singleShot(0, [&] {
+        auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!d || d == e.get())
+            return;
+        acilan = d->objectName();
+        if (auto *b = d->findChild<QPushButton *>(QStringLiteral("btn_duzenle")))
+            duzenle = b->isEnabled() ? 1 : 0;
+        d->reject();
+    });
+    e->raporlama();
+    QCOMPARE(acilan, QStringLiteral("frm_freeMainForm"));
+    QCOMPARE(duzenle, tasarim ? 1 : 0);
+    QVERIFY(m.mesajlar.isEmpty()); // choosing is not refused
 }
 
 QTEST_MAIN(tst_kayitekrani)

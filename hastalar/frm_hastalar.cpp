@@ -18,6 +18,7 @@
 #include "db/sorgu.h"
 #include "db/sqltext.h"
 #include "db/veriseti.h"
+#include "db/win1254.h"
 #include "hastalar/hastakayit.h"
 #include "hastalar/hastakodu.h"
 
@@ -306,7 +307,8 @@ void Tfrm_hastalar::adKontrol()
     if (kilitliMi() || vs->durum() != VeriSeti::Durum::Ekle)
         return;
     const QString ad = vs->metin(QStringLiteral("HASTAADISOYADI")).trimmed();
-    if (ad.isEmpty())
+    // A name the database cannot hold is on no card; saving says why it is refused.
+    if (ad.isEmpty() || !Win1254::disindakiler(ad).isEmpty())
         return;
     auto n = Sorgu::tekDeger(QStringLiteral("select count(*) from hastalar where 1=1  and hastaadisoyadi = ? "
                                             "and sirketkodu = ?"),

@@ -24,7 +24,13 @@
 using namespace HastaEkrani;
 
 namespace {
-QLabel *etiket(const QString &t) { return new QLabel(t); }
+// A row label; its buddy is the control messages name by it.
+QLabel *etiket(const QString &t, QWidget *kontrol)
+{
+    auto *l = new QLabel(t);
+    l->setBuddy(kontrol);
+    return l;
+}
 } // namespace
 
 void Tfrm_hastalar::bilgilerSekmesiKur()
@@ -77,7 +83,7 @@ int Tfrm_hastalar::kimlikSutunuKur(QGridLayout *g)
     auto *kodSatiri = new QHBoxLayout;
     kodSatiri->addWidget(m_kod);
     kodSatiri->addWidget(m_otoKod);
-    g->addWidget(etiket(QStringLiteral("Hasta Kodu")), satir, 0);
+    g->addWidget(etiket(QStringLiteral("Hasta Kodu"), m_kod), satir, 0);
     g->addLayout(kodSatiri, satir++, 1);
     m_kod->setContextMenuPolicy(Qt::CustomContextMenu);
     m_kod->installEventFilter(this);
@@ -85,7 +91,7 @@ int Tfrm_hastalar::kimlikSutunuKur(QGridLayout *g)
     m_ad = kutu(QStringLiteral("edt_hastaadi"));
     b->bagla(m_ad, QStringLiteral("HASTAADISOYADI"), true);
     connect(m_ad, &QLineEdit::editingFinished, this, &Tfrm_hastalar::adKontrol);
-    g->addWidget(etiket(QStringLiteral("Hasta Adı")), satir, 0);
+    g->addWidget(etiket(QStringLiteral("Hasta Adı"), m_ad), satir, 0);
     g->addWidget(m_ad, satir++, 1);
 
     auto *dogum = kutu(QStringLiteral("edt_dogumtarihi"));
@@ -99,7 +105,7 @@ int Tfrm_hastalar::kimlikSutunuKur(QGridLayout *g)
     auto *dogumSatiri = new QHBoxLayout;
     dogumSatiri->addWidget(dogum);
     dogumSatiri->addWidget(m_dogumYili);
-    g->addWidget(etiket(QStringLiteral("Doğum Tarihi")), satir, 0);
+    g->addWidget(etiket(QStringLiteral("Doğum Tarihi"), dogum), satir, 0);
     g->addLayout(dogumSatiri, satir++, 1);
 
     auto *medeni = secim(QStringLiteral("cmb_medenidurum"),
@@ -111,39 +117,39 @@ int Tfrm_hastalar::kimlikSutunuKur(QGridLayout *g)
     m_ayniAd->setMaximumHeight(44);
     m_ayniAd->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
     m_ayniAd->hide();
-    g->addWidget(etiket(QStringLiteral("Medeni Durum")), satir, 0);
+    g->addWidget(etiket(QStringLiteral("Medeni Durum"), medeni), satir, 0);
     g->addWidget(medeni, satir++, 1);
 
     auto *cocuk = kutu(QStringLiteral("edt_cocuksayisi"));
     b->sayiBagla(cocuk, QStringLiteral("COCUKSAYISI"));
-    g->addWidget(etiket(QStringLiteral("Çocuk Sayısı")), satir, 0);
+    g->addWidget(etiket(QStringLiteral("Çocuk Sayısı"), cocuk), satir, 0);
     g->addWidget(cocuk, satir++, 1);
 
     auto *cinsiyet = secim(QStringLiteral("cmb_cinsiyet"), {QStringLiteral("ERKEK"), QStringLiteral("KADIN")});
     b->bagla(cinsiyet, QStringLiteral("CINSIYET"), true);
-    g->addWidget(etiket(QStringLiteral("Cinsiyet")), satir, 0);
+    g->addWidget(etiket(QStringLiteral("Cinsiyet"), cinsiyet), satir, 0);
     g->addWidget(cinsiyet, satir++, 1);
 
     auto *meslek = kutu(QStringLiteral("edt_meslegi"));
     b->bagla(meslek, QStringLiteral("MESLEGI"), true);
-    g->addWidget(etiket(QStringLiteral("Meslek")), satir, 0);
+    g->addWidget(etiket(QStringLiteral("Meslek"), meslek), satir, 0);
     g->addWidget(meslek, satir++, 1);
 
     auto *kurum = secim(QStringLiteral("cmb_kurumu"),
                         {QStringLiteral("EMEKLI SANDIGI"), QStringLiteral("BAGKUR"), QStringLiteral("SSK"),
                          QStringLiteral("YESILKART"), QStringLiteral("ÖZEL"), QStringLiteral("YOK")});
     b->bagla(kurum, QStringLiteral("KURUMU"), true);
-    g->addWidget(etiket(QStringLiteral("Kurumu")), satir, 0);
+    g->addWidget(etiket(QStringLiteral("Kurumu"), kurum), satir, 0);
     g->addWidget(kurum, satir++, 1);
 
     auto *kan = secim(QStringLiteral("cmb_kangrubu"), KanGruplari);
     b->bagla(kan, QStringLiteral("KANGRUBU"), true);
-    g->addWidget(etiket(QStringLiteral("Kan Grubu")), satir, 0);
+    g->addWidget(etiket(QStringLiteral("Kan Grubu"), kan), satir, 0);
     g->addWidget(kan, satir++, 1);
 
     auto *tc = kutu(QStringLiteral("edt_tckimlikno"));
     b->bagla(tc, QStringLiteral("TCKIMLIKNO"), true);
-    g->addWidget(etiket(QStringLiteral("TC Kimlik No")), satir, 0);
+    g->addWidget(etiket(QStringLiteral("TC Kimlik No"), tc), satir, 0);
     g->addWidget(tc, satir++, 1);
     return satir;
 }
@@ -153,7 +159,7 @@ int Tfrm_hastalar::iletisimSutunuKur(QGridLayout *g)
     Baglayici *b = baglayici();
     int s2 = 0;
     auto ikinci = [&](const QString &t, QWidget *w) {
-        g->addWidget(etiket(t), s2, 2);
+        g->addWidget(etiket(t, w), s2, 2);
         g->addWidget(w, s2++, 3);
     };
     for (const auto &[ad, kolon, baslik] :
@@ -184,7 +190,7 @@ int Tfrm_hastalar::iletisimSutunuKur(QGridLayout *g)
     auto *drSatiri = new QHBoxLayout;
     drSatiri->addWidget(drKod);
     drSatiri->addWidget(drAra);
-    g->addWidget(etiket(QStringLiteral("Doktor Kodu")), s2, 2);
+    g->addWidget(etiket(QStringLiteral("Doktor Kodu"), drKod), s2, 2);
     g->addLayout(drSatiri, s2++, 3);
     auto *drAd = kutu(QStringLiteral("edt_doktoradi"));
     b->bagla(drAd, QStringLiteral("DOKTORADI"));
@@ -220,11 +226,14 @@ int Tfrm_hastalar::hatirlatmaSatiriKur(QGridLayout *g, int satir, int sira)
     yetmisKarakter(n);
     auto *d = secim(QString::fromUtf8(h.durumAdi), EvetHayir);
     b->bagla(d, QString::fromUtf8(h.durumKolonu), true);
+    // The note and its switch share the row's one caption.
+    b->etiketAyarla(n, QString::fromUtf8(h.baslik));
+    b->etiketAyarla(d, QString::fromUtf8(h.baslik));
     auto *satirDuzeni = new QHBoxLayout;
     satirDuzeni->addWidget(t);
     satirDuzeni->addWidget(n, 1);
     satirDuzeni->addWidget(d);
-    g->addWidget(etiket(QString::fromUtf8(h.baslik)), satir, 0);
+    g->addWidget(etiket(QString::fromUtf8(h.baslik), t), satir, 0);
     g->addLayout(satirDuzeni, satir, 1, 1, 3);
     return satir + 1;
 }

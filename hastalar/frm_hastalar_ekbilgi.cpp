@@ -26,7 +26,9 @@ void Tfrm_hastalar::ekBilgiSekmesiKur()
     int es = 0, ek2 = 0;
     auto ekle = [&](const QString &t, QWidget *w, bool sag) {
         int &r = sag ? ek2 : es;
-        eg->addWidget(new QLabel(t), r, sag ? 2 : 0);
+        auto *etiket = new QLabel(t);
+        etiket->setBuddy(w); // messages name the field by it
+        eg->addWidget(etiket, r, sag ? 2 : 0);
         eg->addWidget(w, r++, sag ? 3 : 1);
     };
     auto metinKutusu = [&](const char *ad, const char *kolon, bool buyuk) {

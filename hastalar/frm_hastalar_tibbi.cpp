@@ -27,7 +27,9 @@ void Tfrm_hastalar::tibbiBilgiSekmesiKur()
           std::tuple{"mem_ailegecmisi", "AILEGECMISI", "Aile Geçmişi"}}) {
         auto *m = memo(QString::fromUtf8(ad), 60);
         b->bagla(m, QString::fromUtf8(kolon));
-        tg->addWidget(new QLabel(QString::fromUtf8(baslik)), (ti / 2) * 2, ti % 2);
+        auto *etiket = new QLabel(QString::fromUtf8(baslik));
+        etiket->setBuddy(m); // messages name the memo by it
+        tg->addWidget(etiket, (ti / 2) * 2, ti % 2);
         tg->addWidget(m, (ti / 2) * 2 + 1, ti % 2);
         ++ti;
     }

@@ -25,6 +25,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
@@ -98,6 +101,7 @@ class tst_hastaekrani : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void init();
     void yeniHastaVarsayilanlar();
     void dogrulamalarSirasi_data();
     void dogrulamalarSirasi();
@@ -121,12 +125,24 @@ private slots:
     void goruntuler();
     void resimGalerisi();
     void doktorSecimi();
+    void karakterSetiDisiAd_data();
+    void karakterSetiDisiAd();
+    void listeEnAzOnSatir();
 };
 
 void tst_hastaekrani::initTestCase()
 {
     static QTemporaryDir kok;
     qputenv("VELMORIKA_KOK", kok.path().toUtf8());
+    // The screens' remembered layouts go to this run's folder, not the user's settings.
+    static QTemporaryDir ayarlar;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ayarlar.path());
+}
+
+void tst_hastaekrani::init()
+{
+    // Every case opens the screen as the first time.
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("VELMORIKA"), QStringLiteral("ekranlar")).clear();
 }
 
 void tst_hastaekrani::yeniHastaVarsayilanlar()
@@ -210,6 +226,9 @@ void tst_hastaekrani::dogrulamalarSirasi()
         s.yaz("edt_hastaadi", ad);
     if (!tc.isEmpty())
         s.yaz("edt_tckimlikno", tc);
+    // Saved from another tab: a refused field is shown where it is.
+    s.w<QTabWidget>("PageControl2")->setCurrentIndex(2);
+    s.w("mem_gecirdigihastaliklar")->setFocus();
     s.tikla("btn_kaydet");
     if (mesaj.isEmpty()) {
         QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
@@ -221,6 +240,7 @@ void tst_hastaekrani::dogrulamalarSirasi()
     QCOMPARE(s.vs()->durum(), VeriSeti::Durum::Ekle);
     QCOMPARE(s.etiket(), QStringLiteral("KAYIT DÜZENLE"));
     QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(), odak);
+    QCOMPARE(s.w<QTabWidget>("PageControl2")->currentIndex(), 0);
     QCOMPARE(say("select count(*) from hastalar"), 2);
 }
 
@@ -269,9 +289,15 @@ void tst_hastaekrani::hataliGirdiler_data()
 {
     QTest::addColumn<QString>("kutu");
     QTest::addColumn<QString>("metin");
-    QTest::newRow("dogum-tarihi-yok") << "edt_dogumtarihi" << "31021980";
-    QTest::newRow("cocuk-harf") << "edt_cocuksayisi" << "IKI";
-    QTest::newRow("hatirlatma-tarihi") << "edt_hatirlatmatarihi" << "45132020";
+    QTest::addColumn<QString>("etiket"); // how the message names the field
+    QTest::addColumn<QString>("kolon");  // never by its column
+    QTest::addColumn<int>("sekme");      // the tab holding it
+    QTest::newRow("dogum-tarihi-yok") << "edt_dogumtarihi" << "31021980" << "Doğum Tarihi" << "DOGUMTARIHI" << 0;
+    QTest::newRow("cocuk-harf") << "edt_cocuksayisi" << "IKI" << "Çocuk Sayısı" << "COCUKSAYISI" << 0;
+    QTest::newRow("hatirlatma-tarihi") << "edt_hatirlatmatarihi" << "45132020" << "1. Hatırlatma Tarihi ve Notu"
+                                       << "HATIRLATMATARIHI" << 0;
+    QTest::newRow("ek-bilgi-yatis-tarihi") << "edt_yatistarihi" << "31041999" << "Yatış Tarihi" << "YATISTARIHI" << 1;
+    QTest::newRow("ek-bilgi-kayit-tarihi") << "edt_kayittarihi" << "00002024" << "Kayıt Tarihi" << "KAYITTARIHI" << 1;
 }
 
 void tst_hastaekrani::hataliGirdiler()
@@ -280,13 +306,24 @@ void tst_hastaekrani::hataliGirdiler()
     BetikMesaj m;
     QFETCH(QString, kutu);
     QFETCH(QString, metin);
+    QFETCH(QString, etiket);
+    QFETCH(QString, kolon);
+    QFETCH(int, sekme);
     Ekran s;
     s.tikla("btn_yeni");
     s.yaz("edt_hastaadi", "ALİ");
+    auto *sekmeler = s.w<QTabWidget>("PageControl2");
+    sekmeler->setCurrentIndex(sekme);
     s.yaz(kutu.toLatin1().constData(), metin);
+    // The user moves on to another tab before saving.
+    sekmeler->setCurrentIndex(sekme == 0 ? 2 : 0);
+    s.w(sekme == 0 ? "mem_gecirdigihastaliklar" : "edt_hastaadi")->setFocus();
     s.tikla("btn_kaydet");
     QCOMPARE(m.mesajlar.size(), 1);
+    QVERIFY2(m.son().contains(etiket), qPrintable(m.son()));
+    QVERIFY2(!m.son().contains(kolon, Qt::CaseInsensitive), qPrintable(m.son()));
     QCOMPARE(s.vs()->durum(), VeriSeti::Durum::Ekle);
+    QCOMPARE(sekmeler->currentIndex(), sekme);
     QCOMPARE(QApplication::focusWidget()->objectName(), kutu);
     QCOMPARE(say("select count(*) from hastalar"), 0);
     // Over-long text is cut to the column's width as typed.
@@ -810,5 +847,105 @@ void tst_hastaekrani::doktorSecimi()
     QCOMPARE(deger("select doktoradi from hastalar where kayitno = ?", {no}).toString(), QStringLiteral("DR. CAN ÖZ"));
 }
 
-QTEST_MAIN(tst_hastaekrani)
+void tst_hastaekrani::karakterSetiDisiAd_data()
+{
+    QTest::addColumn<bool>("yeni");     // a new card (else changing the saved one)
+    QTest::addColumn<bool>("adBitti");  // the name box is left first (its duplicate-name check)
+    QTest::newRow("yeni kart, F5") << true << false;
+    QTest::newRow("yeni kart, addan cikip F5") << true << true;
+    QTest::newRow("kart degisirken, addan cikip F5") << false << true;
+}
+
+void tst_hastaekrani::karakterSetiDisiAd()
+{
+    // A name the database's character set cannot hold: one Turkish message
+    // naming "Hasta Adı", no query with it, nothing written.
+    QFETCH(bool, yeni);
+    QFETCH(bool, adBitti);
+    TEST_VT(vt);
+    BetikMesaj m;
+    const qint64 no = hastaEkle("K1", "ALİ");
+    Ekran s;
+    s.e->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s.e.get()));
+    s.tikla(yeni ? "btn_yeni" : "btn_degistir");
+    s.yaz("edt_hastaadi", QStringLiteral("Əli"));
+    QCOMPARE(s.vs()->metin("HASTAADISOYADI"), QStringLiteral("ƏLİ"));
+    if (adBitti)
+        s.bitir("edt_hastaadi");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+    QCOMPARE(m.mesajlar.size(), 1);
+    QVERIFY2(m.son().startsWith(QStringLiteral("Hasta Adı alanı")), qPrintable(m.son()));
+    QVERIFY2(m.son().contains(QStringLiteral("Ə")), qPrintable(m.son()));
+    QVERIFY2(!m.son().contains(QStringLiteral("HASTAADISOYADI")), qPrintable(m.son()));
+    QVERIFY(m.hatalar.isEmpty());
+    QVERIFY(!s.w("Memo1")->isVisible());
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("edt_hastaadi"));
+    QCOMPARE(s.vs()->durum(), yeni ? VeriSeti::Durum::Ekle : VeriSeti::Durum::Duzenle);
+    QCOMPARE(s.etiket(), QStringLiteral("KAYIT DÜZENLE"));
+    QCOMPARE(say("select count(*) from hastalar"), 1);
+    QCOMPARE(deger("select hastaadisoyadi from hastalar where kayitno = ?", {no}).toString(), QStringLiteral("ALİ"));
+}
+
+void tst_hastaekrani::listeEnAzOnSatir()
+{
+    // On the receptionist's 1366×768 screen the patient screen opens whole,
+    // with at least ten rows of the list in sight; the edit area scrolls to
+    // what does not fit, and the splitter between them is the user's.
+    QScreen *ekran = QGuiApplication::primaryScreen();
+    if (!ekran || ekran->geometry().size() != QSize(1366, 768))
+        QSKIP("the screen main() sets up for the offscreen platform is not in use");
+    TEST_VT(vt);
+    BetikMesaj m;
+    for (int i = 1; i <= 40; ++i)
+        QVERIFY(hastaEkle(QStringLiteral("K%1").arg(i), QStringLiteral("HASTA %1").arg(i)) > 0);
+    Ekran s;
+    QVERIFY(QTest::qWaitForWindowExposed(s.e.get()));
+    QCoreApplication::processEvents();
+    QVERIFY2(ekran->availableGeometry().contains(s.e->frameGeometry()),
+             qPrintable(QStringLiteral("%1x%2").arg(s.e->frameGeometry().width()).arg(s.e->frameGeometry().height())));
+    auto *izgara = s.w<QTableView>("dbgrid5");
+    QVERIFY(izgara->isVisible());
+    int gorunen = 0;
+    for (int r = 0; r < izgara->model()->rowCount(); ++r) {
+        const QRect k = izgara->visualRect(izgara->model()->index(r, 0));
+        if (k.isValid() && k.top() >= 0 && k.bottom() < izgara->viewport()->height())
+            ++gorunen;
+    }
+    QVERIFY2(gorunen >= 10, qPrintable(QString::number(gorunen)));
+    // Every field of the edit area can still be reached: the area scrolls to it.
+    auto *alan = s.e->findChild<QScrollArea *>(QStringLiteral("ScrollBox1"));
+    QVERIFY(alan);
+    QVERIFY(alan->isAncestorOf(s.w("Panel2")));
+    s.tikla("btn_degistir");
+    QWidget *son = s.w("mem_hatirlatmanotu2");
+    son->setFocus();
+    alan->ensureWidgetVisible(son);
+    const QRect gorunenAlan(QPoint(0, 0), alan->viewport()->size());
+    const QRect yer(son->mapTo(alan->viewport(), QPoint(0, 0)), son->size());
+    QVERIFY(gorunenAlan.intersects(yer));
+    QVERIFY(m.mesajlar.isEmpty());
+}
+
+// The patient screen is laid out for the receptionist's 1366×768 screen: the
+// offscreen platform (800×600 by default) is given one of that size.
+int main(int argc, char *argv[])
+{
+    QTemporaryDir ekranKlasoru;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && ekranKlasoru.isValid()) {
+        const QString yol = ekranKlasoru.filePath(QStringLiteral("ekran.json"));
+        QFile f(yol);
+        if (f.open(QIODevice::WriteOnly)) {
+            f.write(R"({"screens": [{"name": "ekran", "x": 0, "y": 0, "width": 1366, "height": 768,
+                        "logicalDpi": 96}]})");
+            f.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(yol));
+        }
+    }
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    QTEST_SET_MAIN_SOURCE_PATH
+    tst_hastaekrani tc;
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "tst_hastaekrani.moc"

@@ -122,7 +122,9 @@ Tfrm_doktorlar::Tfrm_doktorlar(QWidget *ust) : KayitEkrani(ayarlar(this), ust)
     auto *g = new QGridLayout(genel);
     int satir = 0, sutun = 0;
     auto yerlestir = [&](QGridLayout *l, const QString &etiket, QWidget *w, int &sa, int &su) {
-        l->addWidget(new QLabel(etiket), sa, su * 2);
+        auto *e = new QLabel(etiket);
+        e->setBuddy(w); // messages name the field by it
+        l->addWidget(e, sa, su * 2);
         l->addWidget(w, sa, su * 2 + 1);
         if (++su == 2) {
             su = 0;
@@ -193,7 +195,9 @@ Tfrm_doktorlar::Tfrm_doktorlar(QWidget *ust) : KayitEkrani(ayarlar(this), ust)
     adres->setObjectName(QStringLiteral("mem_adres"));
     adres->setMaximumHeight(60);
     b->bagla(adres, QStringLiteral("ADRESI"));
-    g->addWidget(new QLabel(QStringLiteral("Adres")), satir, 0);
+    auto *adresEtiketi = new QLabel(QStringLiteral("Adres"));
+    adresEtiketi->setBuddy(adres);
+    g->addWidget(adresEtiketi, satir, 0);
     g->addWidget(adres, satir, 1, 1, 3);
     sayfalar->addTab(genel, QStringLiteral("Genel Bilgiler"));
 
@@ -237,7 +241,9 @@ Tfrm_doktorlar::Tfrm_doktorlar(QWidget *ust) : KayitEkrani(ayarlar(this), ust)
     aciklama->setObjectName(QStringLiteral("mem_aciklama"));
     aciklama->setMaximumHeight(60);
     b->bagla(aciklama, QStringLiteral("ACIKLAMA"));
-    e->addWidget(new QLabel(QStringLiteral("Acıklama")), satir, 0);
+    auto *aciklamaEtiketi = new QLabel(QStringLiteral("Acıklama"));
+    aciklamaEtiketi->setBuddy(aciklama);
+    e->addWidget(aciklamaEtiketi, satir, 0);
     e->addWidget(aciklama, satir, 1, 1, 3);
     sayfalar->addTab(ek, QStringLiteral("Ek Bilgiler"));
 

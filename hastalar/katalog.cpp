@@ -141,6 +141,14 @@ const QList<KatalogTanimi> &tanimlar()
     return l;
 }
 
+// A field's label; the binder's messages name the field by it.
+QLabel *etiketi(const char *metin, QWidget *alan)
+{
+    auto *l = new QLabel(QString::fromUtf8(metin));
+    l->setBuddy(alan);
+    return l;
+}
+
 } // namespace
 
 KatalogEkrani::KatalogEkrani(const QString &ad, QWidget *ust) : QDialog(ust), m_ad(ad)
@@ -265,13 +273,13 @@ KatalogEkrani::KatalogEkrani(const QString &ad, QWidget *ust) : QDialog(ust), m_
             if (a.tur == Tur::Memo) {
                 if (sutun)
                     ++satir;
-                g->addWidget(new QLabel(QString::fromUtf8(a.etiket)), satir, 0);
+                g->addWidget(etiketi(a.etiket, w), satir, 0);
                 g->addWidget(w, satir, 1, 1, 3);
                 ++satir;
                 sutun = 0;
                 continue;
             }
-            g->addWidget(new QLabel(QString::fromUtf8(a.etiket)), satir, sutun * 2);
+            g->addWidget(etiketi(a.etiket, w), satir, sutun * 2);
             g->addWidget(w, satir, sutun * 2 + 1);
             if (++sutun == 2) {
                 sutun = 0;

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -67,6 +68,8 @@ private slots:
     void yeniKayit();
     void dogrulamalar_data();
     void dogrulamalar();
+    void hataliGirdiEtiketle_data();
+    void hataliGirdiEtiketle();
     void izgaradaDuzenleme();
     void silme();
     void aktarimlar();
@@ -179,6 +182,54 @@ void tst_doktorlar::dogrulamalar()
         f = f->parentWidget();
     QCOMPARE(f ? f->objectName() : QString(), odak);
     QCOMPARE(e->veriSeti()->durum(), VeriSeti::Durum::Ekle);
+    QCOMPARE(sayi(QStringLiteral("select count(*) from doktorlar")), 1);
+}
+
+void tst_doktorlar::hataliGirdiEtiketle_data()
+{
+    QTest::addColumn<QString>("kutu");
+    QTest::addColumn<QString>("metin");
+    QTest::addColumn<QString>("etiket");
+    QTest::addColumn<QString>("kolon");
+    QTest::addColumn<int>("sekme"); // the tab of PageControl1 holding the box
+    QTest::newRow("maas") << "edt_maasi" << "BİN" << "Maaşı" << "MAASI" << 1;
+    QTest::newRow("muayene ucreti") << "edt_muayeneucreti" << "12a" << "Muayene Ücreti" << "MUAYENEUCRETI" << 1;
+    QTest::newRow("dogum tarihi") << "edt_dogumtarihi" << "31021980" << "Doğum Tarihi" << "DOGUMTARIHI" << 0;
+}
+
+void tst_doktorlar::hataliGirdiEtiketle()
+{
+    // A bad value in a box on the tab that is not showing: one message
+    // naming the box by its label, its tab comes forward with the focus in
+    // it, nothing is written.
+    QFETCH(QString, kutu);
+    QFETCH(QString, metin);
+    QFETCH(QString, etiket);
+    QFETCH(QString, kolon);
+    QFETCH(int, sekme);
+    TEST_VT(vt);
+    BetikMesaj m;
+    doktorEkle(QStringLiteral("D1"), QStringLiteral("AYŞE"));
+    auto e = ac();
+    auto *sekmeler = e->findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    QVERIFY(sekmeler);
+    sekmeler->setCurrentIndex(sekme);
+    auto *k = e->findChild<QLineEdit *>(kutu);
+    k->setFocus();
+    k->selectAll();
+    QTest::keyClick(k, Qt::Key_Backspace);
+    yaz(e.get(), kutu.toLatin1().constData(), metin);
+    sekmeler->setCurrentIndex(1 - sekme);
+    e->findChild<QWidget *>(QStringLiteral("DBGrid1"))->setFocus();
+    e->findChild<QPushButton *>(QStringLiteral("btn_kaydet"))->click();
+    QCOMPARE(m.mesajlar.size(), 1);
+    QVERIFY2(m.son().startsWith(etiket + QStringLiteral(" alan")), qPrintable(m.son()));
+    QVERIFY2(!m.son().contains(kolon), qPrintable(m.son()));
+    QCOMPARE(sekmeler->currentIndex(), sekme);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(k));
+    const auto yazilan = Sorgu::tekDeger(QStringLiteral("select %1 from doktorlar where doktorkodu = 'D1'").arg(kolon));
+    QVERIFY(yazilan);
+    QVERIFY(yazilan->isNull());
     QCOMPARE(sayi(QStringLiteral("select count(*) from doktorlar")), 1);
 }
 

@@ -72,6 +72,8 @@ private slots:
     void tanilarIzgara();
     void silmeVeArama();
     void dogrulamaYok();
+    void hataliSayiEtiketle_data();
+    void hataliSayiEtiketle();
     void exceleAktar();
 };
 
@@ -239,6 +241,39 @@ void tst_katalog::dogrulamaYok()
     tikla(e.get(), "nav_kaydet");
     QCOMPARE(sayi(QStringLiteral("select count(*) from laboratuvar")), 2);
     QVERIFY(m.mesajlar.isEmpty());
+}
+
+void tst_katalog::hataliSayiEtiketle_data()
+{
+    QTest::addColumn<QString>("ekran");
+    QTest::addColumn<QString>("kutu");
+    QTest::addColumn<QString>("etiket");
+    QTest::addColumn<QString>("kolon");
+    QTest::newRow("islem ucreti") << "frm_islemler" << "edt_ucreti" << "Ücreti" << "UCRETI";
+    QTest::newRow("tetkik kodu") << "frm_laboratuvarlar" << "edt_tetkikkodu" << "Kodu" << "TETKIKKODU";
+}
+
+void tst_katalog::hataliSayiEtiketle()
+{
+    // Letters in a number box: the message names the box by its label on
+    // the panel, the box keeps the focus, nothing is written.
+    QFETCH(QString, ekran);
+    QFETCH(QString, kutu);
+    QFETCH(QString, etiket);
+    QFETCH(QString, kolon);
+    TEST_VT(vt);
+    BetikMesaj m;
+    auto e = ac(ekran);
+    QVERIFY(e);
+    tikla(e.get(), "nav_ekle");
+    yaz(e.get(), kutu.toLatin1().constData(), QStringLiteral("ON İKİ"));
+    e->findChild<QWidget *>(QStringLiteral("DBGrid1"))->setFocus();
+    tikla(e.get(), "nav_kaydet");
+    QCOMPARE(m.mesajlar.size(), 1);
+    QVERIFY2(m.son().startsWith(etiket + QStringLiteral(" alanına")), qPrintable(m.son()));
+    QVERIFY2(!m.son().contains(kolon), qPrintable(m.son()));
+    QCOMPARE(QApplication::focusWidget()->objectName(), kutu);
+    QCOMPARE(sayi(QStringLiteral("select count(*) from %1").arg(e->veriSeti()->tablo().ad)), 0);
 }
 
 void tst_katalog::exceleAktar()

@@ -4,6 +4,15 @@
 // per record. Cell types are kept: numbers as numbers, dates as dates shown
 // "dd.mm.yyyy" (with a time "dd.mm.yyyy hh:mm"), texts as texts, NULL and
 // empty texts as empty cells.
+//
+// Amounts are numbers in the format "#,##0.00", which the spreadsheet
+// program shows in its own locale (1.234,50 in Turkish); whole numbers have
+// no format. Which columns are amounts is decided as the grid and the reports
+// decide it: for a grid's model (TabloModeli) the columns it shows as
+// amounts (fraction columns of the data set, or columns set to "#,###.00";
+// a column with a pattern of its own gets that pattern); for any other
+// model and a query's result, fractional values. Text blobs (notes) are
+// written as their text; a binary blob stays an empty cell.
 #include <QList>
 #include <QString>
 #include <functional>

@@ -1,6 +1,7 @@
 // Spreadsheet export: cell types in the written file, read back with the
 // reader and checked in the package itself; the screens' entry points with
 // their messages; the --excel command on a real database.
+#include "app/oturum.h"
 #include "app/program/komutsatiri.h"
 #include "db/sorgu.h"
 #include "db/tablomodeli.h"
@@ -46,10 +47,13 @@ QByteArray parca(const QString &paket, const QString &ad)
     return veri;
 }
 
-// The number format code of cell style s (index into cellXfs).
+// The number format code of cell style s (index into cellXfs); Excel's
+// built-in codes by their number, "General" for none.
 QString stilBicimi(const QByteArray &stiller, int s)
 {
-    QHash<int, QString> bicimler;
+    QHash<int, QString> bicimler{{0, QStringLiteral("General")}, {1, QStringLiteral("0")},
+                                 {2, QStringLiteral("0.00")}, {3, QStringLiteral("#,##0")},
+                                 {4, QStringLiteral("#,##0.00")}};
     QList<int> xf;
     QXmlStreamReader x(stiller);
     bool hucre = false;
@@ -66,6 +70,42 @@ QString stilBicimi(const QByteArray &stiller, int s)
             xf << x.attributes().value(QLatin1String("numFmtId")).toInt();
     }
     return s >= 0 && s < xf.size() ? bicimler.value(xf.at(s)) : QString();
+}
+
+// One cell of the written sheet as the package holds it.
+struct PaketHucresi
+{
+    bool var = false;
+    QString tur;     // the t attribute: empty or "n" for a number, "s"/"inlineStr"/"str" for texts
+    int stil = 0;    // the s attribute
+    QString v;       // the <v> content
+    QString metin;   // an inline text's content
+};
+
+// The cells of the first sheet by reference ("C2"), read from the XML itself:
+// the reader turns numeric texts into numbers, the package does not.
+QHash<QString, PaketHucresi> paketHucreleri(const QString &paket)
+{
+    QHash<QString, PaketHucresi> h;
+    QXmlStreamReader x(parca(paket, QStringLiteral("xl/worksheets/sheet1.xml")));
+    QString ref;
+    while (!x.atEnd()) {
+        x.readNext();
+        if (!x.isStartElement())
+            continue;
+        if (x.name() == QLatin1String("c")) {
+            ref = x.attributes().value(QLatin1String("r")).toString();
+            PaketHucresi &c = h[ref];
+            c.var = true;
+            c.tur = x.attributes().value(QLatin1String("t")).toString();
+            c.stil = x.attributes().value(QLatin1String("s")).toInt();
+        } else if (x.name() == QLatin1String("v")) {
+            h[ref].v = x.readElementText();
+        } else if (x.name() == QLatin1String("t")) {
+            h[ref].metin = x.readElementText();
+        }
+    }
+    return h;
 }
 
 QStringList acilanlar;
@@ -129,6 +169,11 @@ private slots:
     void verisetiAcikDegil();
     void verisetindenAktarim();
     void komutSatiri();
+    void sayiHucreleri_data();
+    void sayiHucreleri();
+    void metinBloblari_data();
+    void metinBloblari();
+    void ikiliBlobBos();
     void komutSatiriHatalari_data();
     void komutSatiriHatalari();
 
@@ -180,7 +225,8 @@ void TestTabloAktar::gidisDonus()
     QCOMPARE(t.hucre(4, 5), QStringLiteral("07.03.2008"));
 
     // The package itself: the sheet is named, the date is a serial number in a
-    // cell whose style shows it dd.mm.yyyy, the amount a plain number, NULL no cell.
+    // cell whose style shows it dd.mm.yyyy, the amount a number shown
+    // "#,##0.00", the count a plain number, NULL no cell.
     const QByteArray kitap = parca(yol, QStringLiteral("xl/workbook.xml"));
     QVERIFY(kitap.contains("name=\"HASTALAR\""));
     const QString sayfa = QString::fromUtf8(parca(yol, QStringLiteral("xl/worksheets/sheet1.xml")));
@@ -189,7 +235,10 @@ void TestTabloAktar::gidisDonus()
     QCOMPARE(tarih.captured(2), QStringLiteral("39512"));
     QCOMPARE(stilBicimi(parca(yol, QStringLiteral("xl/styles.xml")), tarih.captured(1).toInt()),
              QStringLiteral("dd.mm.yyyy"));
-    QVERIFY(QRegularExpression(QStringLiteral("<c r=\"C2\"( s=\"0\")?><v>1234.56</v></c>")).match(sayfa).hasMatch());
+    const auto tutar = QRegularExpression(QStringLiteral("<c r=\"C2\" s=\"(\\d+)\"><v>1234.56</v></c>")).match(sayfa);
+    QVERIFY2(tutar.hasMatch(), qPrintable(sayfa.left(2000)));
+    QCOMPARE(stilBicimi(parca(yol, QStringLiteral("xl/styles.xml")), tutar.captured(1).toInt()),
+             QStringLiteral("#,##0.00"));
     QVERIFY(sayfa.contains(QStringLiteral("<c r=\"D2\"><v>7</v></c>")));
     QVERIFY(!sayfa.contains(QStringLiteral("r=\"F2\"")));
     QVERIFY(sayfa.contains(QStringLiteral("t=\"inlineStr\"")));   // constant-memory mode writes texts inline
@@ -377,6 +426,196 @@ void TestTabloAktar::komutSatiri()
     QVERIFY(t.hucre(3, 3).isEmpty());
     // The shared connection of the running program is left as it was.
     QVERIFY(Sorgu::tekDeger(QStringLiteral("select count(*) from hastalar")).has_value());
+}
+
+// Numbers are number cells in the package (never texts that only read as
+// numbers), amounts in the amount format, whole numbers without one; the
+// columns the grid shows as amounts are the amounts. Each row: where the
+// list comes from, and per cell its reference, <v> value and format code.
+void TestTabloAktar::sayiHucreleri_data()
+{
+    QTest::addColumn<QString>("kaynak");
+    QTest::addColumn<QStringList>("hucreler");
+    QTest::addColumn<QList<double>>("degerler");
+    QTest::addColumn<QStringList>("bicimler");
+
+    const QString tutar = QStringLiteral("#,##0.00"), duz = QStringLiteral("General");
+    QTest::newRow("model") << "model" << QStringList{"C2", "C4", "D2", "D4"} << QList<double>{1234.56, 1236.56, 7, 9}
+                           << QStringList{tutar, tutar, duz, duz};
+    QTest::newRow("sorgu sonucu") << "sorgu" << QStringList{"B2", "B3", "C2", "C3"}
+                                  << QList<double>{1234567.5, -0.25, 42, 0} << QStringList{tutar, tutar, duz, duz};
+    // KAYITNO an integer column, COCUKSAYISI a fraction column (the grid's
+    // "2,00"), BOY a text column set to amounts, COCUKSAYISI again with the
+    // grid pattern "#,##", KILO a fraction shown as it is.
+    QTest::newRow("veri seti") << "veriseti" << QStringList{"A2", "B2", "C2", "D2", "E2", "B3", "C3"}
+                               << QList<double>{1, 2, 1.75, 2, 1234.5, 3, 0.5}
+                               << QStringList{duz, tutar, tutar, "#,##0", duz, tutar, tutar};
+    QTest::newRow("komut satırı") << "komut" << QStringList{"A2", "B2", "A3", "B3"} << QList<double>{1, 2, 2, 3}
+                                  << QStringList{duz, tutar, duz, tutar};
+}
+
+void TestTabloAktar::sayiHucreleri()
+{
+    QFETCH(QString, kaynak);
+    QFETCH(QStringList, hucreler);
+    QFETCH(QList<double>, degerler);
+    QFETCH(QStringList, bicimler);
+    TEST_VT(vt);
+    BetikMesaj mesaj;
+    const QString yol = m_klasor.filePath(kaynak + QStringLiteral(".xlsx"));
+    QString hata;
+    if (kaynak == QLatin1String("model")) {
+        const auto m = ornekModel();
+        QCOMPARE(TabloYazici::yaz(yol, *m, GorunenKolonlar, &hata), TabloYazici::Sonuc::Tamam);
+    } else if (kaynak == QLatin1String("sorgu")) {
+        Sorgu::Sonuc s;
+        s.kolonlar = QStringList{QStringLiteral("HASTAKODU"), QStringLiteral("TUTAR"), QStringLiteral("ADET")};
+        s.satirlar << QVariantList{QStringLiteral("H1"), 1234567.5, QVariant::fromValue<qint64>(42)}
+                   << QVariantList{QStringLiteral("H2"), -0.25, 0};
+        QCOMPARE(TabloYazici::yaz(yol, s, &hata), TabloYazici::Sonuc::Tamam);
+    } else {
+        QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, "
+                                               "cocuksayisi, boy, kilo, sirketkodu) values (1, 'H1', 'ALİ', 2, "
+                                               "'1,75', '80', ?)"),
+                                {Oturum.sirketkodu}));
+        QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, "
+                                               "cocuksayisi, boy, sirketkodu) values (2, 'H2', 'AYŞE', 3, "
+                                               "'0.5', ?)"),
+                                {Oturum.sirketkodu}));
+        if (kaynak == QLatin1String("komut")) {
+            QCOMPARE(ExcelKomutu({QStringLiteral("--excel"), QStringLiteral("--sorgu"),
+                                  QStringLiteral("select kayitno, cocuksayisi from hastalar order by kayitno"),
+                                  QStringLiteral("--xlsx"), yol, QStringLiteral("--veritabani"), vt.yol()}),
+                     0);
+        } else {
+            VeriSeti vs(QStringLiteral("HASTALAR"));
+            vs.selectMetniAyarla(QStringLiteral("select hastalar.*, cocuksayisi * 617.25 as kilogram "
+                                                "from hastalar where 1=1 order by kayitno"));
+            QVERIFY(vs.ac());
+            TabloModeli model(&vs);
+            TabloKolonu no, cocuk, boy, desen, metin;
+            no.kolon = QStringLiteral("KAYITNO");
+            cocuk.kolon = QStringLiteral("COCUKSAYISI");
+            boy.kolon = QStringLiteral("BOY");
+            boy.bicim = GosterimBicimi::Tutar;
+            desen.kolon = QStringLiteral("COCUKSAYISI");
+            desen.bicim = GosterimBicimi::Desen;
+            desen.desen = QStringLiteral("#,##");
+            metin.kolon = QStringLiteral("KILOGRAM");
+            metin.bicim = GosterimBicimi::Metin;
+            model.kolonlariAyarla({no, cocuk, boy, desen, metin});
+            // What the grid shows, for the record of what the sheet must agree with.
+            QCOMPARE(model.hucreMetni(0, 1), QStringLiteral("2,00"));
+            QCOMPARE(model.hucreMetni(0, 2), QStringLiteral("1,75"));
+            QCOMPARE(model.hucreMetni(0, 3), QStringLiteral("2"));
+            QCOMPARE(model.hucreMetni(0, 4), QStringLiteral("1234.5"));
+            QCOMPARE(TabloYazici::yaz(yol, model, {}, &hata), TabloYazici::Sonuc::Tamam);
+        }
+    }
+    QVERIFY2(hata.isEmpty(), qPrintable(hata));
+    QVERIFY2(mesaj.mesajlar.isEmpty(), qPrintable(mesaj.mesajlar.join('\n')));
+
+    const QHash<QString, PaketHucresi> paket = paketHucreleri(yol);
+    const QByteArray stiller = parca(yol, QStringLiteral("xl/styles.xml"));
+    for (int i = 0; i < hucreler.size(); ++i) {
+        const QString &ref = hucreler.at(i);
+        const PaketHucresi c = paket.value(ref);
+        QVERIFY2(c.var, qPrintable(ref));
+        QVERIFY2(c.tur.isEmpty() || c.tur == QLatin1String("n"), qPrintable(ref + QStringLiteral(": t=") + c.tur));
+        bool sayi = false;
+        const double v = c.v.toDouble(&sayi);
+        QVERIFY2(sayi, qPrintable(ref + QStringLiteral(": <v>") + c.v));
+        QCOMPARE(v, degerler.at(i));
+        QCOMPARE(stilBicimi(stiller, c.stil), bicimler.at(i));
+    }
+    // The titles are texts all the same.
+    QVERIFY(paket.value(QStringLiteral("A1")).tur == QLatin1String("inlineStr"));
+}
+
+// Notes (ACIKLAMALAR.ACIKLAMA2, a text blob) are exported as their text,
+// whichever road the list takes.
+void TestTabloAktar::metinBloblari_data()
+{
+    QTest::addColumn<QString>("kaynak");
+    QTest::addColumn<QString>("baslik");   // the column's title in row 1
+    QTest::newRow("notlar ekranının veri seti") << "veriseti" << "ACIKLAMA2";
+    QTest::newRow("veri setine eklenen kolon") << "ekkolon" << "NOTU";
+    QTest::newRow("sorgu sonucu") << "sorgu" << "ACIKLAMA2";
+    QTest::newRow("takma adlı kolon") << "takmaad" << "NOTU";
+    QTest::newRow("komut satırı") << "komut" << "ACIKLAMA2";
+}
+
+void TestTabloAktar::metinBloblari()
+{
+    QFETCH(QString, kaynak);
+    QFETCH(QString, baslik);
+    TEST_VT(vt);
+    BetikMesaj mesaj;
+    const QString not1 = QStringLiteral("Kontrol muayenesi.\nŞİKAYET: baş ağrısı, ığüşöç İĞÜŞÖÇ; O'NEIL \"Z\" <&> %1");
+    const QString not2 = QString(3000, QLatin1Char('x')) + QStringLiteral(" son");
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into aciklamalar (kayitno, sirketkodu, evrakkayitno, evrakturu, "
+                                           "aciklama1, aciklama2) values (?, ?, 5, 'HASTA', ?, ?)"),
+                            {1, Oturum.sirketkodu, QStringLiteral("birinci"), not1}));
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into aciklamalar (kayitno, sirketkodu, evrakkayitno, evrakturu, "
+                                           "aciklama1, aciklama2) values (?, ?, 5, 'HASTA', ?, ?)"),
+                            {2, Oturum.sirketkodu, QStringLiteral("ikinci"), not2}));
+    const QString yol = m_klasor.filePath(kaynak + QStringLiteral(".xlsx"));
+    QString hata;
+    const QString sql = kaynak == QLatin1String("takmaad") || kaynak == QLatin1String("ekkolon")
+                            ? QStringLiteral("select aciklamalar.kayitno, aciklama1, aciklama2 as notu from aciklamalar "
+                                             "where 1=1 order by kayitno")
+                            : QStringLiteral("select * from aciklamalar where 1=1 order by kayitno");
+    if (kaynak == QLatin1String("veriseti") || kaynak == QLatin1String("ekkolon")) {
+        VeriSeti vs(QStringLiteral("ACIKLAMALAR"));
+        vs.selectMetniAyarla(sql);
+        QVERIFY(vs.ac());
+        TabloModeli model(&vs);
+        QVERIFY(!TabloAktar::verisetinden(vs, model).isEmpty());
+        const QStringList dosyalar = xlsxDosyalari(m_klasor.path());
+        QCOMPARE(dosyalar.size(), 1);
+        QVERIFY(QFile::rename(m_klasor.filePath(dosyalar.first()), yol));
+    } else if (kaynak == QLatin1String("komut")) {
+        QCOMPARE(ExcelKomutu({QStringLiteral("--excel"), QStringLiteral("--sorgu"), sql, QStringLiteral("--xlsx"), yol,
+                              QStringLiteral("--veritabani"), vt.yol()}),
+                 0);
+    } else {
+        const auto sonuc = Sorgu::sec(sql);
+        QVERIFY(sonuc.has_value());
+        QCOMPARE(TabloYazici::yaz(yol, *sonuc, &hata), TabloYazici::Sonuc::Tamam);
+    }
+    QVERIFY2(mesaj.hatalar.isEmpty(), qPrintable(mesaj.hatalar.join('\n')));
+
+    TabloOkuyucu t;
+    QVERIFY2(t.ac(yol, &hata), qPrintable(hata));
+    int kolon = 0;
+    for (int c = 1; c <= t.sutunSayisi() && !kolon; ++c)
+        if (t.hucre(1, c) == baslik)
+            kolon = c;
+    QVERIFY2(kolon > 0, qPrintable(baslik));
+    QCOMPARE(t.hucre(2, kolon), not1);
+    QCOMPARE(t.hucre(3, kolon), not2);
+    // In the package: a text cell.
+    const QString ref = QString(QChar(u'A' + kolon - 1)) + QStringLiteral("2");
+    QCOMPARE(paketHucreleri(yol).value(ref).tur, QStringLiteral("inlineStr"));
+}
+
+// Bytes that are no text (a picture) leave the cell empty rather than fill
+// it with noise; bytes that are UTF-8 text are written as text.
+void TestTabloAktar::ikiliBlobBos()
+{
+    Sorgu::Sonuc s;
+    s.kolonlar = QStringList{QStringLiteral("KOD"), QStringLiteral("RESIM"), QStringLiteral("YAZI")};
+    const QByteArray png = QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200000001000000010806000000");
+    s.satirlar << QVariantList{QStringLiteral("K1"), png, QStringLiteral("ığüşöç İĞÜŞÖÇ").toUtf8()};
+    const QString yol = m_klasor.filePath(QStringLiteral("blob.xlsx"));
+    QString hata;
+    QCOMPARE(TabloYazici::yaz(yol, s, &hata), TabloYazici::Sonuc::Tamam);
+    TabloOkuyucu t;
+    QVERIFY2(t.ac(yol, &hata), qPrintable(hata));
+    QCOMPARE(t.hucre(2, 1), QStringLiteral("K1"));
+    QVERIFY(!t.hucreDegeri(2, 2).isValid());
+    QCOMPARE(t.hucre(2, 3), QStringLiteral("ığüşöç İĞÜŞÖÇ"));
+    QVERIFY(!paketHucreleri(yol).value(QStringLiteral("B2")).var);
 }
 
 void TestTabloAktar::komutSatiriHatalari_data()

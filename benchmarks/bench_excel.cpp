@@ -6,7 +6,6 @@
 //
 //   bench_excel            all sizes, both writers, table of results
 //   bench_excel --cocuk {bizim|ham} SATIR DOSYA    one measurement (internal)
-#include "raporlar/motor/tabloxlsx.h"
 #include "raporlar/motor/tabloyazici.h"
 
 #include <QAbstractTableModel>
@@ -17,6 +16,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QVector>
+
+#include <xlsxwriter.h>
 
 #include <cstdio>
 
@@ -78,23 +79,30 @@ private:
     int m_satir;
 };
 
+// The same cells and formats as the exporter writes: amounts "#,##0.00",
+// whole numbers plain, dates "dd.mm.yyyy", bold titles.
 bool hamYaz(const QString &yol, int satir)
 {
-    const TabloXlsx *x = TabloXlsxKutuphanesi();
-    if (!x)
-        return false;
     lxw_workbook_options s{};
     s.constant_memory = LXW_TRUE;
     s.use_zip64 = LXW_TRUE;
     const QByteArray dosya = QFile::encodeName(yol);
-    lxw_workbook *wb = x->workbook_new_opt(dosya.constData(), &s);
-    lxw_worksheet *ws = x->workbook_add_worksheet(wb, "Sayfa1");
-    lxw_format *tarih = x->workbook_add_format(wb);
-    x->format_set_num_format(tarih, "dd.mm.yyyy");
+    lxw_workbook *wb = workbook_new_opt(dosya.constData(), &s);
+    if (!wb)
+        return false;
+    lxw_worksheet *ws = workbook_add_worksheet(wb, "Sayfa1");
+    lxw_format *baslikBicimi = workbook_add_format(wb);
+    format_set_bold(baslikBicimi);
+    lxw_format *tarih = workbook_add_format(wb);
+    format_set_num_format(tarih, "dd.mm.yyyy");
+    lxw_format *tutar = workbook_add_format(wb);
+    format_set_num_format(tutar, "#,##0.00");
     char baslik[32];
+    for (int c = 0; c < Kolon; ++c)
+        worksheet_set_column(ws, lxw_col_t(c), lxw_col_t(c), c % 5 == 1 ? 14.0 : 10.0, nullptr);
     for (int c = 0; c < Kolon; ++c) {
         std::snprintf(baslik, sizeof baslik, "KOLON%d", c + 1);
-        x->worksheet_write_string(ws, 0, lxw_col_t(c), baslik, nullptr);
+        worksheet_write_string(ws, 0, lxw_col_t(c), baslik, baslikBicimi);
     }
     const Degerler &d = degerler();
     for (int r = 0; r < satir; ++r) {
@@ -102,29 +110,28 @@ bool hamYaz(const QString &yol, int satir)
             const lxw_row_t sr = lxw_row_t(r + 1);
             switch (c % 5) {
             case 0:
-                x->worksheet_write_string(ws, sr, lxw_col_t(c), d.utf8.at((r + c) % 1000).constData(), nullptr);
+                worksheet_write_string(ws, sr, lxw_col_t(c), d.utf8.at((r + c) % 1000).constData(), nullptr);
                 break;
             case 1:
-                x->worksheet_write_number(ws, sr, lxw_col_t(c), r * 1.25 + c, nullptr);
+                worksheet_write_number(ws, sr, lxw_col_t(c), r * 1.25 + c, tutar);
                 break;
             case 2:
-                x->worksheet_write_number(ws, sr, lxw_col_t(c), double(qint64(r) * c), nullptr);
+                worksheet_write_number(ws, sr, lxw_col_t(c), double(qint64(r) * c), nullptr);
                 break;
             case 3: {
                 const QDate t = Degerler::tarih(r + c);
                 lxw_datetime dt{t.year(), t.month(), t.day(), 0, 0, 0};
-                x->worksheet_write_datetime(ws, sr, lxw_col_t(c), &dt, tarih);
+                worksheet_write_datetime(ws, sr, lxw_col_t(c), &dt, tarih);
                 break;
             }
             default:
                 if (r % 2 == 0)
-                    x->worksheet_write_string(ws, sr, lxw_col_t(c), d.utf8.at((r * 7 + c) % 1000).constData(),
-                                              nullptr);
+                    worksheet_write_string(ws, sr, lxw_col_t(c), d.utf8.at((r * 7 + c) % 1000).constData(), nullptr);
                 break;
             }
         }
     }
-    return x->workbook_close(wb) == LXW_NO_ERROR;
+    return workbook_close(wb) == LXW_NO_ERROR;
 }
 
 long vmHwmKb()

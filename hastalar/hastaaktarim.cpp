@@ -1,17 +1,18 @@
 #include "hastalar/hastaaktarim.h"
 
+#include "app/mesaj.h"
 #include "app/oturum.h"
+#include "db/sorgu.h"
 #include "db/veriseti.h"
 #include "db/win1254.h"
 #include "hastalar/hastakodu.h"
-#include "db/sorgu.h"
 #include "raporlar/motor/tablookuyucu.h"
 
+#include <QHash>
 #include <QSet>
+#include <QStringList>
 
 #include <optional>
-
-#include <QStringList>
 
 namespace HastaAktarim {
 
@@ -31,15 +32,29 @@ QChar win1254Disi(const QString &metin)
     return d.isEmpty() ? QChar() : d.at(0);
 }
 
-namespace {
-QString durduEki(int aktarilan)
+const QStringList &kolonBasliklari()
 {
-    return QStringLiteral(" Aktarım bu satırda durdu; önceki satırlardan aktarılan %1 hasta kartı kaydedildi.")
-        .arg(aktarilan);
+    static const QStringList b{
+        QStringLiteral("Hasta Kodu"), QStringLiteral("Adı Soyadı"),  QStringLiteral("Cinsiyet"),
+        QStringLiteral("Baba Adı"),   QStringLiteral("Doktor Kodu"), QStringLiteral("Doktor Adı"),
+        QStringLiteral("Doğum Yeri"), QStringLiteral("Medeni Durum"), QStringLiteral("Çocuk Sayısı"),
+        QStringLiteral("TC Kimlik No")};
+    return b;
+}
+
+namespace {
+QString durduEki(int aktarilan, int atlanan)
+{
+    QString m = QStringLiteral(" Aktarım bu satırda durdu; önceki satırlardan aktarılan %1 hasta kartı kaydedildi.")
+                    .arg(aktarilan);
+    if (atlanan > 0)
+        m += QStringLiteral(" Daha önce aktarılmış olduğu için atlanan satır: %1.").arg(atlanan);
+    return m;
 }
 } // namespace
 
-HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function<bool(int, int)> &ilerleme)
+HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function<bool(int, int)> &ilerleme,
+                         QWidget *ust)
 {
     HastaAktarimSonucu s;
     TabloOkuyucu okuyucu;
@@ -67,15 +82,51 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
             kodlar.insert(satir.value(0).toString().trimmed());
     }
     const QStringList &k = kolonlar();
+    const QStringList &basliklar = kolonBasliklari();
     const int toplam = qMin(SonSatir, okuyucu.satirSayisi());
     const Tablo &tablo = vs.tablo();
+    for (int r = SonSatir + 1; r <= okuyucu.satirSayisi(); ++r)
+        if (!okuyucu.hucre(r, 1).trimmed().isEmpty())
+            ++s.sinirDisi;
+
+    // A stopped import committed its rows in file order, so what it left is
+    // the run of rows at the top whose codes the company already has.
+    int atlaSon = 0, atlaSayi = 0;
+    QString ilkKod, sonKod;
+    for (int r = 1; r <= toplam; ++r) {
+        const QString kod = okuyucu.hucre(r, 1).trimmed();
+        if (kod.isEmpty())
+            continue;
+        if (!kodlar.contains(kod))
+            break;
+        if (ilkKod.isEmpty())
+            ilkKod = kod;
+        sonKod = kod;
+        atlaSon = r;
+        ++atlaSayi;
+    }
+    if (atlaSayi > 0) {
+        const QString soru =
+            (atlaSayi == 1
+                 ? QStringLiteral("Dosyanın ilk satırındaki \"%1\" hasta kodu ile kayıtlı hasta var").arg(ilkKod)
+                 : QStringLiteral("Dosyanın ilk %1 satırındaki hasta kodları (\"%2\" ... \"%3\") zaten kayıtlı")
+                       .arg(atlaSayi)
+                       .arg(ilkKod, sonKod))
+            + QStringLiteral("; bu dosyadan daha önce yapılan bir aktarım yarıda kalmış olabilir.\n"
+                             "Kayıtlı satırlar atlanıp aktarıma sonraki satırlardan devam edilsin mi?");
+        if (!Mesaj::soru(soru, ust))
+            atlaSon = 0;
+    }
 
     auto dur = [&](int satir, const QString &neden) {
         s.durum = HastaAktarimSonucu::Durum::Durdu;
         s.satir = satir;
-        s.mesaj = neden + durduEki(s.aktarilan);
+        s.mesaj = neden + durduEki(s.aktarilan, s.atlanan);
         return false;
     };
+
+    // The file's codes by the row that brought them, to name the earlier row of a repeat.
+    QHash<QString, int> dosyaKodlari;
 
     // One row; false stops the import.
     auto satirIsle = [&](int r) -> bool {
@@ -85,23 +136,31 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
             s.mesaj = QStringLiteral("Veri alma işlemi iptal edildi. O ana kadar aktarılan %1 hasta kartı "
                                      "veritabanında kaldı.")
                           .arg(s.aktarilan);
+            if (s.atlanan > 0)
+                s.mesaj += QStringLiteral(" Daha önce aktarılmış olduğu için atlanan satır: %1.").arg(s.atlanan);
             return false;
         }
         if (okuyucu.hucre(r, 1).trimmed().isEmpty())
             return true;
+        if (r <= atlaSon) {
+            dosyaKodlari.insert(okuyucu.hucre(r, 1).trimmed(), r);
+            ++s.atlanan;
+            return true;
+        }
 
         QStringList degerler;
+        int genis = 0;   // the first column the value does not fit, 1-based
         for (int c = 1; c <= SutunSayisi; ++c) {
-            QString d = okuyucu.hucre(r, c).trimmed();
-            const Kolon *kol = tablo.kolon(k.at(c - 1));
-            if (kol && kol->tur == KolonTuru::Metin && kol->uzunluk > 0 && d.size() > kol->uzunluk)
-                d = d.left(kol->uzunluk).trimmed();
+            const QString d = okuyucu.hucre(r, c).trimmed();
             const QChar yabanci = win1254Disi(d);
             if (!yabanci.isNull())
                 return dur(r, QStringLiteral("%1. satırdaki \"%2\" değerinde Türkçe karakter kümesinin (WIN1254) "
                                              "tutamadığı bir harf var: '%3'.")
                                   .arg(r)
                                   .arg(d, QString(yabanci)));
+            const Kolon *kol = tablo.kolon(k.at(c - 1));
+            if (!genis && kol && kol->tur == KolonTuru::Metin && kol->uzunluk > 0 && d.size() > kol->uzunluk)
+                genis = c;
             degerler << d;
         }
 
@@ -116,7 +175,20 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
             cocuk = c;
         }
 
+        // Cutting would store another name or code than the file's without a word.
+        if (genis) {
+            const QString &d = degerler.at(genis - 1);
+            return dur(r, QStringLiteral("%1. satırdaki %2 (%3) değeri %4 karakter; bu alan en çok %5 karakter alır: "
+                                         "\"%6\".")
+                              .arg(QString::number(r), basliklar.at(genis - 1), k.at(genis - 1),
+                                   QString::number(d.size()), QString::number(tablo.kolon(k.at(genis - 1))->uzunluk),
+                                   d));
+        }
+
         const QString kod = degerler.at(0);
+        if (const auto onceki = dosyaKodlari.constFind(kod); onceki != dosyaKodlari.constEnd())
+            return dur(r, QStringLiteral("%1. satırdaki \"%2\" hasta kodu dosyanın %3. satırında da var.")
+                              .arg(QString::number(r), kod, QString::number(onceki.value())));
         if (kodlar.contains(kod))
             return dur(r, QStringLiteral("%1. satırdaki \"%2\" hasta kodu ile kayıtlı hasta var.").arg(r).arg(kod));
 
@@ -132,6 +204,7 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
             return dur(r, QStringLiteral("%1. satırdaki hasta kartı kaydedilemedi.").arg(r));
         }
         kodlar.insert(kod);
+        dosyaKodlari.insert(kod, r);
         ++s.aktarilan;
         return true;
     };
@@ -170,8 +243,17 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
     }
     if (!onayla())
         return s;
-    if (s.durum == HastaAktarimSonucu::Durum::Tamam)
-        s.mesaj = QStringLiteral("Hasta Kartları Excelden Veri Alma İşlemi Başarı ile Tamamlandı");
+    if (s.durum == HastaAktarimSonucu::Durum::Tamam) {
+        s.mesaj = QStringLiteral("Hasta Kartları Excelden Veri Alma İşlemi Başarı ile Tamamlandı")
+                  + QStringLiteral("\nAktarılan hasta kartı: %1").arg(s.aktarilan);
+        if (s.atlanan > 0)
+            s.mesaj += QStringLiteral("\nDaha önce aktarılmış olduğu için atlanan satır: %1").arg(s.atlanan);
+        if (s.sinirDisi > 0)
+            s.mesaj += QStringLiteral("\n%1. satırdan sonra okunmayan satır: %2 (bir aktarımda en çok %1 satır "
+                                      "okunur)")
+                           .arg(SonSatir)
+                           .arg(s.sinirDisi);
+    }
     return s;
 }
 

@@ -9,12 +9,20 @@
 // stop stay in the database.
 //
 // The import stops at the first row that cannot be stored: a text WIN1254
-// cannot hold, a child count that is not a number, a code the company
-// already has, a refused or failed post. The result's message names the row.
+// cannot hold, a text longer than its column, a child count that is not a
+// number, a code the company already has or an earlier row of the file
+// carries, a refused or failed post. The result's message names the row.
+//
+// An import cut short (cancelled, killed, power cut) leaves its first rows
+// in the database. When the file's first rows carry codes the company
+// already has, the user is asked (Mesaj::soru) whether to skip those rows
+// and go on from the first new one; "Hayır" keeps the stop on the first
+// existing code.
 #include <QString>
 #include <QStringList>
 #include <functional>
 
+class QWidget;
 class VeriSeti;
 
 struct HastaAktarimSonucu
@@ -22,6 +30,8 @@ struct HastaAktarimSonucu
     enum class Durum { Tamam, DosyaHatasi, Durdu, Iptal };
     Durum durum = Durum::Tamam;
     int aktarilan = 0;     // patients posted
+    int atlanan = 0;       // rows of an earlier import skipped at the user's word
+    int sinirDisi = 0;     // rows with a code below the last row read (SonSatir)
     int satir = 0;         // the row the import stopped at (0 when it did not)
     QString mesaj;         // the text to show the user
 };
@@ -33,11 +43,16 @@ inline constexpr int SutunSayisi = 10;
 
 // The patient columns of sheet columns 1 to 10.
 const QStringList &kolonlar();
+// What those columns hold, in the user's words ("Adı Soyadı"), same order.
+const QStringList &kolonBasliklari();
 
 // ilerleme(satir, toplam) is called before each row; returning false cancels
-// (rows already posted stay).
+// (rows already posted stay). It is first called after the question about
+// skipping, so a progress window made on that first call never hides it.
+// ust: the window the question belongs to.
 HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs,
-                         const std::function<bool(int satir, int toplam)> &ilerleme = {});
+                         const std::function<bool(int satir, int toplam)> &ilerleme = {},
+                         QWidget *ust = nullptr);
 
 // The first character of the text that WIN1254 cannot hold; a null QChar when all fit.
 QChar win1254Disi(const QString &metin);

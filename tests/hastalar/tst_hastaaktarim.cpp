@@ -28,6 +28,8 @@ struct HastaSeti
 };
 
 QString dosya(const QString &ad) { return TestDosyasi(QStringLiteral("hastalar/") + ad); }
+
+const QString Basari = QStringLiteral("Hasta Kartları Excelden Veri Alma İşlemi Başarı ile Tamamlandı");
 QString metin(const QString &kod, const QString &kolon)
 {
     return deger(QStringLiteral("select %1 from hastalar where hastakodu = ?").arg(kolon), {kod}).toString();
@@ -40,6 +42,12 @@ class tst_hastaaktarim : public QObject
 private slots:
     void dosyalar_data();
     void dosyalar();
+    void uzunDegerdeDurur_data();
+    void uzunDegerdeDurur();
+    void ayniKodIkinciKez_data();
+    void ayniKodIkinciKez();
+    void yarimKalanAktarim_data();
+    void yarimKalanAktarim();
     void baslikSatiriCocukSayisindaDurur_data();
     void baslikSatiriCocukSayisindaDurur();
     void win1254Disi_data();
@@ -51,11 +59,14 @@ private slots:
     void bozukDosyalar();
 };
 
+// The saved patient sheets with row 5's name ending in 15 blanks (54
+// characters in the cell, 39 once trimmed): a whole import of every row.
+// The sheets as saved stop at row 5 (uzunDegerdeDurur).
 void tst_hastaaktarim::dosyalar_data()
 {
     QTest::addColumn<QString>("ad");
-    for (const char *ad : {"hastalar.xlsx", "hastalar.ods", "hastalar.xls", "hastalar.csv",
-                           "hastalar-noktalivirgul-cp1254.csv"})
+    for (const char *ad : {"hastalar-ad-bosluklu.xlsx", "hastalar-ad-bosluklu.ods", "hastalar-ad-bosluklu.xls",
+                           "hastalar-ad-bosluklu.csv", "hastalar-ad-bosluklu-noktalivirgul-cp1254.csv"})
         QTest::newRow(ad) << QString::fromLatin1(ad);
 }
 
@@ -68,8 +79,11 @@ void tst_hastaaktarim::dosyalar()
     HastaSeti h({"D9", "DR. VARSAYILAN", "KADIN", "SSK", "", "", "7"});
     const HastaAktarimSonucu s = HastaAktarim::aktar(dosya(ad), h.vs);
     QVERIFY2(s.durum == HastaAktarimSonucu::Durum::Tamam, qPrintable(s.mesaj));
-    QCOMPARE(s.mesaj, QStringLiteral("Hasta Kartları Excelden Veri Alma İşlemi Başarı ile Tamamlandı"));
+    QCOMPARE(s.mesaj, Basari + QStringLiteral("\nAktarılan hasta kartı: 10"));
+    QVERIFY(m.sorular.isEmpty());
     QCOMPARE(s.aktarilan, 10);
+    QCOMPARE(s.atlanan, 0);
+    QCOMPARE(s.sinirDisi, 0);
     QCOMPARE(say("select count(*) from hastalar where sirketkodu = ?", {Oturum.sirketkodu}), 10);
     QCOMPARE(h.vs.kayitSayisi(), 10);
     QVERIFY(m.hatalar.isEmpty());
@@ -82,9 +96,8 @@ void tst_hastaaktarim::dosyalar()
     QCOMPARE(metin("H003", "HASTAADISOYADI"), QStringLiteral("O'NEIL DENİZ"));
     QCOMPARE(metin("1004", "HASTAADISOYADI"), QStringLiteral("IŞIL IŞIK"));
     QCOMPARE(metin("1004", "TCKIMLIKNO"), QString());
-    // 55 letters cut to the column's 45.
-    QCOMPARE(metin("H005", "HASTAADISOYADI"),
-             QStringLiteral("ABDURRAHMAN MUHAMMED SAİT KARAHANLIOĞLU ÜÇÜNC"));
+    // Trailing blanks are no part of the value: what is left fits the column.
+    QCOMPARE(metin("H005", "HASTAADISOYADI"), QStringLiteral("ABDURRAHMAN MUHAMMED SAİT KARAHANLIOĞLU"));
     // Empty cells clear the parameter's default; cells given override it.
     QCOMPARE(deger("select count(*) from hastalar where hastakodu = 'H005' and doktorkodu is null "
                    "and cocuksayisi is null").toInt(), 1);
@@ -100,6 +113,150 @@ void tst_hastaaktarim::dosyalar()
     // The second sheet is not read.
     QCOMPARE(say("select count(*) from hastalar where hastakodu not in ('H001','H002','H003','1004','H005',"
                  "'H007','H008','H009','H010','H011')"), 0);
+}
+
+// A value longer than its column stops the import at its row; nothing is cut.
+void tst_hastaaktarim::uzunDegerdeDurur_data()
+{
+    QTest::addColumn<QString>("ad");
+    for (const char *ad : {"hastalar.xlsx", "hastalar.ods", "hastalar.xls", "hastalar.csv",
+                           "hastalar-noktalivirgul-cp1254.csv"})
+        QTest::newRow(ad) << QString::fromLatin1(ad);
+}
+
+void tst_hastaaktarim::uzunDegerdeDurur()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QFETCH(QString, ad);
+    HastaSeti h;
+    const HastaAktarimSonucu s = HastaAktarim::aktar(dosya(ad), h.vs);
+    QCOMPARE(s.durum, HastaAktarimSonucu::Durum::Durdu);
+    QCOMPARE(s.satir, 5);
+    QCOMPARE(s.aktarilan, 4);
+    const QString uzun = QStringLiteral("ABDURRAHMAN MUHAMMED SAİT KARAHANLIOĞLU ÜÇÜNCÜOĞULLARI");
+    QCOMPARE(uzun.size(), 54);
+    QVERIFY2(s.mesaj.startsWith(QStringLiteral("5. satırdaki Adı Soyadı (HASTAADISOYADI) değeri 54 karakter; bu alan "
+                                               "en çok 45 karakter alır: \"")
+                                + uzun + QStringLiteral("\".")),
+             qPrintable(s.mesaj));
+    QVERIFY2(s.mesaj.contains(QStringLiteral("aktarılan 4 hasta kartı kaydedildi")), qPrintable(s.mesaj));
+    QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join('\n')));
+    // Rows 1 to 4 stay; the long row is not stored, cut or otherwise.
+    QCOMPARE(say("select count(*) from hastalar where sirketkodu = ?", {Oturum.sirketkodu}), 4);
+    QCOMPARE(say("select count(*) from hastalar where hastakodu in ('H001','H002','H003','1004')"), 4);
+    QCOMPARE(say("select count(*) from hastalar where hastakodu = 'H005' or hastaadisoyadi starting with 'ABDUR'"), 0);
+    QCOMPARE(metin("1004", "HASTAADISOYADI"), QStringLiteral("IŞIL IŞIK"));
+}
+
+// The same code twice in one file: the second row stops the import.
+void tst_hastaaktarim::ayniKodIkinciKez_data()
+{
+    QTest::addColumn<QString>("ad");
+    for (const char *ad : {"hastalar-ayni-kod.xlsx", "hastalar-ayni-kod.ods", "hastalar-ayni-kod.xls",
+                           "hastalar-ayni-kod.csv"})
+        QTest::newRow(ad) << QString::fromLatin1(ad);
+}
+
+void tst_hastaaktarim::ayniKodIkinciKez()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QFETCH(QString, ad);
+    HastaSeti h;
+    const HastaAktarimSonucu s = HastaAktarim::aktar(dosya(ad), h.vs);
+    QCOMPARE(s.durum, HastaAktarimSonucu::Durum::Durdu);
+    QCOMPARE(s.satir, 3);
+    QCOMPARE(s.aktarilan, 2);
+    QVERIFY2(s.mesaj.startsWith(QStringLiteral("3. satırdaki \"H001\" hasta kodu dosyanın 1. satırında da var.")),
+             qPrintable(s.mesaj));
+    QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join('\n')));
+    QVERIFY(m.sorular.isEmpty());
+    QCOMPARE(say("select count(*) from hastalar"), 2);
+    QCOMPARE(say("select count(*) from hastalar where hastakodu = 'H001'"), 1);
+    QCOMPARE(metin("H001", "HASTAADISOYADI"), QStringLiteral("ŞÜKRÜ ÇAĞLAR"));
+    QCOMPARE(metin("H002", "HASTAADISOYADI"), QStringLiteral("GÜLŞEN ÖZTÜRK"));
+}
+
+// An import cut short leaves its first rows; the same file again offers to
+// skip them. kesik: the row the first run was cancelled at (0: it ran whole).
+void tst_hastaaktarim::yarimKalanAktarim_data()
+{
+    QTest::addColumn<QString>("ad");
+    QTest::addColumn<int>("kesik");
+    QTest::addColumn<bool>("cevap");
+    QTest::addColumn<int>("ilkAktarilan");
+    QTest::addColumn<int>("aktarilan");
+    QTest::addColumn<int>("atlanan");
+    QTest::addColumn<int>("sinirDisi");
+    QTest::addColumn<int>("durdugu");     // 0: the second run ends well
+    QTest::addColumn<QString>("soruda");
+    QTest::addColumn<int>("toplam");      // patients in the end
+
+    QTest::newRow("xlsx, atla") << "hastalar-ad-bosluklu.xlsx" << 4 << true << 3 << 7 << 3 << 0 << 0
+                                << "ilk 3 satırındaki hasta kodları (\"H001\" ... \"H003\")" << 10;
+    QTest::newRow("csv, atla, boş satırdan sonra") << "hastalar-ad-bosluklu.csv" << 8 << true << 6 << 4 << 6 << 0 << 0
+                                                   << "ilk 6 satırındaki hasta kodları (\"H001\" ... \"H007\")" << 10;
+    QTest::newRow("ods, atlama") << "hastalar-ad-bosluklu.ods" << 4 << false << 3 << 0 << 0 << 0 << 1
+                                 << "ilk 3 satırındaki" << 3;
+    QTest::newRow("xls, hepsi aktarılmış") << "hastalar-ad-bosluklu.xls" << 0 << true << 10 << 0 << 10 << 0 << 0
+                                           << "ilk 10 satırındaki hasta kodları (\"H001\" ... \"H011\")" << 10;
+    QTest::newRow("3500, sınırdan sonrası") << "hastalar-3500.xlsx" << 1201 << true << 1200 << 1800 << 1200 << 500 << 0
+                                            << "ilk 1200 satırındaki hasta kodları (\"B00001\" ... \"B01200\")"
+                                            << 3000;
+}
+
+void tst_hastaaktarim::yarimKalanAktarim()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QFETCH(QString, ad);
+    QFETCH(int, kesik);
+    QFETCH(bool, cevap);
+    QFETCH(int, ilkAktarilan);
+    QFETCH(int, aktarilan);
+    QFETCH(int, atlanan);
+    QFETCH(int, sinirDisi);
+    QFETCH(int, durdugu);
+    QFETCH(QString, soruda);
+    QFETCH(int, toplam);
+    {
+        HastaSeti h;
+        const HastaAktarimSonucu ilk =
+            HastaAktarim::aktar(dosya(ad), h.vs, [kesik](int r, int) { return kesik == 0 || r < kesik; });
+        QCOMPARE(ilk.durum, kesik ? HastaAktarimSonucu::Durum::Iptal : HastaAktarimSonucu::Durum::Tamam);
+        QCOMPARE(ilk.aktarilan, ilkAktarilan);
+        QVERIFY(m.sorular.isEmpty());
+    }
+    QCOMPARE(say("select count(*) from hastalar"), ilkAktarilan);
+
+    m.cevaplar << cevap;
+    HastaSeti h;
+    const HastaAktarimSonucu s = HastaAktarim::aktar(dosya(ad), h.vs);
+    QCOMPARE(m.sorular.size(), 1);
+    QVERIFY2(m.sorular.first().contains(soruda), qPrintable(m.sorular.first()));
+    QVERIFY2(m.sorular.first().contains(QStringLiteral("devam edilsin mi?")), qPrintable(m.sorular.first()));
+    QCOMPARE(s.aktarilan, aktarilan);
+    QCOMPARE(s.atlanan, atlanan);
+    QCOMPARE(say("select count(*) from hastalar"), toplam);
+    QCOMPARE(say("select count(*) from (select hastakodu from hastalar group by hastakodu having count(*) > 1)"), 0);
+    QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join('\n')));
+    if (durdugu) {
+        // "Hayır": the import stops on the first code as it always did.
+        QCOMPARE(s.durum, HastaAktarimSonucu::Durum::Durdu);
+        QCOMPARE(s.satir, durdugu);
+        QVERIFY2(s.mesaj.startsWith(QStringLiteral("1. satırdaki \"H001\" hasta kodu ile kayıtlı hasta var.")),
+                 qPrintable(s.mesaj));
+        return;
+    }
+    QVERIFY2(s.durum == HastaAktarimSonucu::Durum::Tamam, qPrintable(s.mesaj));
+    QCOMPARE(s.sinirDisi, sinirDisi);
+    QString beklenen = Basari + QStringLiteral("\nAktarılan hasta kartı: %1").arg(aktarilan)
+                       + QStringLiteral("\nDaha önce aktarılmış olduğu için atlanan satır: %1").arg(atlanan);
+    if (sinirDisi)
+        beklenen += QStringLiteral("\n3000. satırdan sonra okunmayan satır: %1 (bir aktarımda en çok 3000 satır okunur)")
+                        .arg(sinirDisi);
+    QCOMPARE(s.mesaj, beklenen);
 }
 
 void tst_hastaaktarim::baslikSatiriCocukSayisindaDurur_data()
@@ -158,6 +315,8 @@ void tst_hastaaktarim::kayitliKoddaDurur()
     QVERIFY(hastaEkle(QStringLiteral("H001"), QStringLiteral("BAŞKA ŞİRKET"), QStringLiteral("2008")) > 0);
     HastaSeti h;
     const HastaAktarimSonucu s = HastaAktarim::aktar(dosya("hastalar.xlsx"), h.vs);
+    // Row 1 is new (H001 belongs to another company): no earlier run to skip.
+    QVERIFY(m.sorular.isEmpty());
     QCOMPARE(s.durum, HastaAktarimSonucu::Durum::Durdu);
     QCOMPARE(s.satir, 3);
     QCOMPARE(s.aktarilan, 2);
@@ -182,6 +341,9 @@ void tst_hastaaktarim::ucBinSatirSiniri()
     });
     QVERIFY2(s.durum == HastaAktarimSonucu::Durum::Tamam, qPrintable(s.mesaj));
     QCOMPARE(s.aktarilan, 3000);
+    QCOMPARE(s.sinirDisi, 500);
+    QCOMPARE(s.mesaj, Basari + QStringLiteral("\nAktarılan hasta kartı: 3000\n3000. satırdan sonra okunmayan satır: 500 "
+                                              "(bir aktarımda en çok 3000 satır okunur)"));
     QCOMPARE(toplamGorulen, 3000);
     QCOMPARE(sonCagri, 3000);
     QCOMPARE(say("select count(*) from hastalar"), 3000);

@@ -148,6 +148,7 @@ struct RaporNesnesi
     Qt::Alignment hiza = Qt::AlignLeft | Qt::AlignVCenter;
     bool kaydir = false;        // word wrap
     bool kirp = true;           // clip to the rectangle
+    bool uzar = false;          // the box grows to hold all its text; objects under it move down
     int kenar = KenarYok;
     QColor renk = Qt::black;
     QColor dolgu;               // invalid: transparent
@@ -163,7 +164,7 @@ struct RaporBandi
 {
     BantTuru tur = BantTuru::Detay;
     qreal yukseklik = 6;        // mm
-    bool esnek = false;         // grows with wrapped text
+    bool esnek = false;         // grows with wrapped text (its kaydir texts grow like uzar ones)
     bool otomatik = false;      // column header / detail: one column per data-source column
     QString kolon;              // group bands: the column (or expression) whose change starts a group
     bool yeniSayfa = false;     // group header: start a new page (not before the first)
@@ -189,11 +190,18 @@ struct RaporSablonu
     RaporBandi *bant(BantTuru tur);
     const RaporBandi *bant(BantTuru tur) const;
 
-    // Reads a template file. Broken XML: nullopt and a message naming the file and the line.
+    // Reads a template file. Broken XML, or a template the engine cannot lay
+    // out (see denetle): nullopt and a message naming the file and the line.
     static std::optional<RaporSablonu> oku(const QString &yol, QString *hata);
     static std::optional<RaporSablonu> metindenOku(const QByteArray &xml, const QString &ad, QString *hata);
     QByteArray xml() const;
     bool yaz(const QString &yol, QString *hata) const;
+    // False, with a Turkish message naming the band, when two group headers
+    // (or two group footers) group the same column: their levels cannot nest.
+    bool denetle(QString *hata = nullptr) const;
+    // The same question for a band about to be added or changed (the designer):
+    // the message, or empty when the band may stand beside the others.
+    QString grupCakismasi(const RaporBandi &bant, int haric = -1) const;
 };
 
 // Where a template named by bare file name is: the working directory, then
@@ -239,6 +247,7 @@ struct RaporBelgesi
     QString baslik;
     std::vector<RaporSayfasi> sayfalar;
     QStringList uyarilar;
+    bool iptal = false;          // the layout was cancelled: no pages, nothing to print or save
     int sayfaSayisi() const { return int(sayfalar.size()); }
     bool bosMu() const { return sayfalar.empty(); }
 };
@@ -247,6 +256,9 @@ struct RaporBelgesi
 // olcek = device units per millimetre.
 void RaporSayfasiCiz(QPainter &p, const RaporSayfasi &sayfa, qreal olcek,
                      const QString &vurgula = QString());
+// The preview's search: Turkish case folding, and I, İ, ı and i taken as one
+// letter ("ali şahin" finds "ALİ ŞAHİN", "o'neil" finds "O'NEIL" and "O'NEİL").
+bool RaporMetniIcerir(const QString &metin, const QString &aranan);
 
 // ---------------------------------------------------------------- engine
 
@@ -290,13 +302,14 @@ public:
     void baslikAyarla(const QString &baslik);
     QString baslik() const;
 
-    // Lays the pages out. ilerleme(done rows, all rows) returning false cancels
-    // (then the pages made so far are returned). Warnings (columns the source
-    // lacks, pictures not found) are collected, each once.
+    // Lays the pages out. ilerleme(done rows, all rows) returning false cancels:
+    // then the document has no pages and iptal set, never a part that could
+    // pass for the whole. Warnings (columns the source lacks, pictures not
+    // found, list columns left out) are collected, each once.
     RaporBelgesi olustur(const std::function<bool(int, int)> &ilerleme = {});
     QStringList uyarilar() const;
 
-    // Output. Messages go through Mesaj; false on failure.
+    // Output. Messages go through Mesaj; false on failure (a cancelled document is not written).
     bool pdfYaz(const QString &yol, QString *hata = nullptr);
     bool pngYaz(const QString &yol, int sayfa = 0, int dpi = 150, QString *hata = nullptr);
     static bool pdfYaz(const RaporBelgesi &belge, const QString &yol, QString *hata = nullptr,

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -28,7 +29,25 @@ QPageLayout sayfaDuzeni(const QSizeF &mm)
                        QPageLayout::Millimeter);
 }
 
+// Turkish lower case with the dotted and dotless i made one letter: users
+// type names without minding İ/I, and foreign names come either way.
+QString aramaKatla(const QString &metin)
+{
+    static const QLocale turkce(QLocale::Turkish, QLocale::Turkey);
+    QString k = turkce.toLower(metin);
+    k.replace(QChar(0x0131), QLatin1Char('i'));   // ı
+    k.remove(QChar(0x0307));                      // a combining dot left from İ
+    return k;
+}
+
 } // namespace
+
+bool RaporMetniIcerir(const QString &metin, const QString &aranan)
+{
+    if (aranan.isEmpty())
+        return false;
+    return aramaKatla(metin).contains(aramaKatla(aranan));
+}
 
 void RaporSayfasiCiz(QPainter &p, const RaporSayfasi &sayfa, qreal olcek, const QString &vurgula)
 {
@@ -40,6 +59,7 @@ void RaporSayfasiCiz(QPainter &p, const RaporSayfasi &sayfa, qreal olcek, const 
     // logical resolution differs from the scale asked for.
     const qreal cihazDpi = p.device() ? p.device()->logicalDpiY() : 72;
     const qreal yaziOlcek = (olcek * 25.4) / (cihazDpi > 0 ? cihazDpi : 72);
+    const QString aranan = aramaKatla(vurgula);
     auto r = [olcek](const QRectF &mm) {
         return QRectF(mm.x() * olcek, mm.y() * olcek, mm.width() * olcek, mm.height() * olcek);
     };
@@ -77,7 +97,7 @@ void RaporSayfasiCiz(QPainter &p, const RaporSayfasi &sayfa, qreal olcek, const 
         }
         case NesneTuru::Metin: {
             const QRectF alan = r(o.alan);
-            const bool vurgu = !vurgula.isEmpty() && o.metin.contains(vurgula, Qt::CaseInsensitive);
+            const bool vurgu = !aranan.isEmpty() && aramaKatla(o.metin).contains(aranan);
             if (vurgu)
                 p.fillRect(alan, QColor(255, 235, 80));
             else if (o.dolgu.isValid())
@@ -114,6 +134,11 @@ void RaporSayfasiCiz(QPainter &p, const RaporSayfasi &sayfa, qreal olcek, const 
 bool Rapor::pdfYaz(const RaporBelgesi &belge, const QString &yol, QString *hata,
                    const std::function<bool(int, int)> &ilerleme)
 {
+    if (belge.iptal) {
+        if (hata)
+            *hata = QStringLiteral("Rapor hazırlanırken iptal edildi; PDF dosyası yazılmadı.");
+        return false;
+    }
     const QString gecici = yol + QStringLiteral(".yaziliyor");
     bool tamam = true;
     {
@@ -176,6 +201,8 @@ QImage Rapor::sayfaResmi(const RaporBelgesi &belge, int sayfa, int dpi)
 
 bool Rapor::yazdir(const RaporBelgesi &belge, QPrinter &yazici, int ilk, int son)
 {
+    if (belge.iptal)
+        return false;
     if (belge.bosMu())
         return true;
     if (son < 0 || son >= belge.sayfaSayisi())

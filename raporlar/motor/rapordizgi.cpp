@@ -4,11 +4,37 @@
 #include "raporlar/motor/rapordizgi_ozel.h"
 #include "raporlar/motor/rapormotoru_ozel.h"
 
+#include <QFontMetricsF>
+#include <QTextLayout>
+
 #include <algorithm>
+#include <cmath>
 
 namespace RaporMotoruIc {
 
 namespace {
+
+const qreal ESIK = 0.01;   // mm: closer than this counts as touching
+
+// Whether a grown object a lies over hedef sideways; a zero-width rule counts when it touches.
+bool yandanKesisir(const QRectF &a, const QRectF &hedef)
+{
+    if (hedef.width() < ESIK)
+        return a.left() - ESIK <= hedef.left() && hedef.left() <= a.right() + ESIK;
+    return a.left() < hedef.right() - ESIK && hedef.left() < a.right() - ESIK;
+}
+
+// A one-line text of Latin letters that fits its width even if every letter
+// were the widest: most list cells, measured without laying them out.
+bool kisaMi(const QString &metin, bool sigar)
+{
+    if (!sigar)
+        return false;
+    for (const QChar c : metin)
+        if (c.unicode() >= 0x0250 || c == QLatin1Char('\n'))
+            return false;
+    return true;
+}
 
 QImage olcumCihazi()
 {
@@ -38,66 +64,309 @@ std::vector<QString> Dizgi::metinler(const DBant &b, const Baglam &c) const
     return m;
 }
 
-qreal Dizgi::bantYuksekligi(const DBant &b, const std::vector<QString> &m) const
+BantDizimi Dizgi::bantDiz(const DBant &b, const std::vector<QString> &m) const
 {
-    qreal h = b.b->yukseklik;
-    if (!b.b->esnek)
-        return h;
+    BantDizimi z;
+    z.yukseklik = b.b->yukseklik;
+    z.yerler.reserve(b.nesneler.size());
     for (size_t i = 0; i < b.nesneler.size(); ++i) {
         const RaporNesnesi &o = *b.nesneler[i].n;
-        if (o.tur == NesneTuru::Metin && o.kaydir && !m[i].isEmpty())
-            h = std::max(h, o.alan.top() + metinYuksekligi(m[i], b.nesneler[i].yaziTipi, o.alan.width()));
+        Yer y;
+        y.nesne = i;
+        y.metin = m[i];
+        y.alan = o.alan;
+        y.cizgi = o.cizgi;
+        y.uzar = o.tur == NesneTuru::Metin && (o.uzar || (b.b->esnek && o.kaydir));
+        z.yerler.push_back(std::move(y));
     }
-    return h;
+    uzat(b, z, b.b->yukseklik);
+    return z;
 }
 
-void Dizgi::koy(const DBant &b, const std::vector<QString> &m, const Baglam &c, qreal h)
+// Texts that grow take the room their text needs; whatever lies under a
+// grown text (overlapping it sideways) moves down by as much, chained down
+// the band; a box stretches over what grew inside it, a rule's ends move
+// with what lies above them, and the band grows to hold it all.
+void Dizgi::uzat(const DBant &b, BantDizimi &z, qreal taban) const
 {
-    Q_UNUSED(c);
+    const size_t n = z.yerler.size();
+    std::vector<qreal> buyume(n, 0);
+    bool var = false;
+    for (size_t i = 0; i < n; ++i) {
+        const Yer &y = z.yerler[i];
+        if (!y.uzar || y.metin.isEmpty())
+            continue;
+        const DNesne &dn = b.nesneler[y.nesne];
+        const qreal gerek = kisaMi(y.metin, dn.enGenisHarf * y.metin.size() <= y.alan.width() - 1.0)
+                                ? dn.satirYuksekligi
+                                : metinYuksekligi(y.metin, dn.yaziTipi, y.alan.width(), dn.n->kaydir);
+        if (gerek > y.alan.height() + ESIK) {
+            buyume[i] = gerek - y.alan.height();
+            var = true;
+        }
+    }
+    if (!var)
+        return;
+    auto tur = [&](size_t i) { return b.nesneler[z.yerler[i].nesne].n->tur; };
+    std::vector<size_t> sira;
+    sira.reserve(n);
+    for (size_t i = 0; i < n; ++i)
+        if (tur(i) != NesneTuru::Cizgi)
+            sira.push_back(i);
+    // By bottom edge, a box after what ends where it ends: everything an
+    // object's move depends on is known when its turn comes.
+    std::stable_sort(sira.begin(), sira.end(), [&](size_t a, size_t c) {
+        const qreal aa = z.yerler[a].alan.bottom(), ca = z.yerler[c].alan.bottom();
+        if (std::abs(aa - ca) > ESIK)
+            return aa < ca;
+        return tur(a) != NesneTuru::Kutu && tur(c) == NesneTuru::Kutu;
+    });
+    std::vector<qreal> ust(n, 0), alt(n, 0);
+    std::vector<bool> bitti(n, false);
+    auto kayma = [&](qreal y, const QRectF &hedef, size_t haric) {
+        qreal k = 0;
+        for (size_t j : sira)
+            if (bitti[j] && j != haric && z.yerler[j].alan.bottom() <= y + ESIK
+                && yandanKesisir(z.yerler[j].alan, hedef))
+                k = std::max(k, alt[j]);
+        return k;
+    };
+    for (size_t i : sira) {
+        const QRectF &a = z.yerler[i].alan;
+        ust[i] = kayma(a.top(), a, i);
+        alt[i] = ust[i] + buyume[i];
+        if (tur(i) == NesneTuru::Kutu)
+            alt[i] = std::max(alt[i], kayma(a.bottom(), a, i));
+        bitti[i] = true;
+    }
+    // The band keeps the blank strip it had under its lowest object.
+    qreal enAlt = 0, yeniAlt = 0;
+    for (size_t i : sira) {
+        enAlt = std::max(enAlt, z.yerler[i].alan.bottom());
+        yeniAlt = std::max(yeniAlt, z.yerler[i].alan.bottom() + alt[i]);
+    }
+    std::vector<QLineF> cizgiler(n);
+    for (size_t i = 0; i < n; ++i) {
+        if (tur(i) != NesneTuru::Cizgi)
+            continue;
+        const QLineF &c = z.yerler[i].cizgi;
+        auto uc = [&](const QPointF &p) {
+            const QRectF yer(std::min(c.x1(), c.x2()), p.y(), std::abs(c.x2() - c.x1()), 0);
+            return QPointF(p.x(), p.y() + kayma(p.y(), yer, n));
+        };
+        cizgiler[i] = QLineF(uc(c.p1()), uc(c.p2()));
+        enAlt = std::max({enAlt, c.y1(), c.y2()});
+        const bool tabanda = std::max(c.y1(), c.y2()) >= taban - ESIK;
+        if (!tabanda)
+            yeniAlt = std::max({yeniAlt, cizgiler[i].y1(), cizgiler[i].y2()});
+    }
+    const qreal bosluk = std::max<qreal>(0, taban - enAlt);
+    const qreal h = std::max(taban, yeniAlt + bosluk);
+    for (size_t i = 0; i < n; ++i) {
+        Yer &y = z.yerler[i];
+        if (tur(i) == NesneTuru::Cizgi) {
+            QLineF c = cizgiler[i];
+            // A rule reaching the band's foot (a column separator) reaches the grown foot.
+            if (y.cizgi.y1() >= taban - ESIK)
+                c.setP1(QPointF(c.x1(), h));
+            if (y.cizgi.y2() >= taban - ESIK)
+                c.setP2(QPointF(c.x2(), h));
+            y.cizgi = c;
+            y.alan = QRectF(c.p1(), c.p2()).normalized();
+            continue;
+        }
+        const QRectF eski = y.alan;
+        y.alan = QRectF(QPointF(eski.left(), eski.top() + ust[i]), QPointF(eski.right(), eski.bottom() + alt[i]));
+        // In a stretching band the wrapped texts of its lowest row reach the
+        // grown foot, so that framed cells of a row stay one height.
+        if (b.b->esnek && tur(i) == NesneTuru::Metin && b.nesneler[y.nesne].n->kaydir) {
+            bool altindaVar = false;
+            for (size_t j : sira)
+                if (j != i && z.yerler[j].alan.top() >= eski.bottom() - ESIK && yandanKesisir(eski, z.yerler[j].alan))
+                    altindaVar = true;
+            if (!altindaVar)
+                y.alan.setBottom(std::max(y.alan.bottom(), h - std::max<qreal>(0, taban - eski.bottom())));
+        }
+    }
+    z.yukseklik = h;
+}
+
+// Where a band too tall for the room left is cut: as low as the room allows,
+// then up to the top of any picture the cut would cross and of any text not
+// one line of which fits above it. Boxes and rules are cut anywhere, texts
+// between their lines. False when nothing fits at all; on a page that holds
+// nothing yet (zorla) something always goes on it, even if it runs over.
+bool Dizgi::kes(const DBant &b, const BantDizimi &z, qreal oda, bool zorla, BantDizimi *ilk,
+                BantDizimi *kalan) const
+{
+    auto tur = [&](const Yer &y) { return b.nesneler[y.nesne].n->tur; };
+    auto bolunur = [&](const Yer &y, qreal kesim, QString *ust, QString *alt) {
+        if (tur(y) == NesneTuru::Kutu || tur(y) == NesneTuru::Cizgi)
+            return true;
+        if (tur(y) == NesneTuru::Resim)
+            return false;
+        if (y.metin.isEmpty()) {
+            ust->clear();
+            alt->clear();
+            return true;
+        }
+        const DNesne &dn = b.nesneler[y.nesne];
+        return metniBol(y.metin, dn.yaziTipi, y.alan.width(), dn.n->kaydir, kesim - y.alan.top(), ust, alt);
+    };
+    auto kesiyor = [](const QRectF &a, qreal kesim) { return a.top() < kesim - ESIK && a.bottom() > kesim + ESIK; };
+    qreal kesim = std::max<qreal>(oda, 0);
+    for (bool degisti = true; degisti;) {
+        degisti = false;
+        for (const Yer &y : z.yerler) {
+            QString u, a;
+            if (tur(y) != NesneTuru::Cizgi && kesiyor(y.alan, kesim) && !bolunur(y, kesim, &u, &a)) {
+                kesim = y.alan.top();
+                degisti = true;
+            }
+        }
+    }
+    bool butunKoy = false;
+    if (kesim <= ESIK) {
+        if (!zorla)
+            return false;
+        kesim = std::max<qreal>(oda, 1);
+        butunKoy = true;
+    }
+    ilk->yerler.clear();
+    kalan->yerler.clear();
+    ilk->yukseklik = kesim;
+    kalan->yukseklik = std::max<qreal>(0, z.yukseklik - kesim);
+    for (const Yer &y : z.yerler) {
+        if (tur(y) == NesneTuru::Cizgi) {
+            const QLineF &c = y.cizgi;
+            const qreal lo = std::min(c.y1(), c.y2()), hi = std::max(c.y1(), c.y2());
+            Yer u = y, a = y;
+            if (hi <= kesim + ESIK) {
+                ilk->yerler.push_back(u);
+            } else if (lo >= kesim - ESIK) {
+                a.cizgi.translate(0, -kesim);
+                a.alan.translate(0, -kesim);
+                kalan->yerler.push_back(a);
+            } else {
+                const qreal t = (kesim - c.y1()) / (c.y2() - c.y1());
+                const QPointF p = c.pointAt(t);
+                const QPointF ustUc = c.y1() < c.y2() ? c.p1() : c.p2();
+                const QPointF altUc = c.y1() < c.y2() ? c.p2() : c.p1();
+                u.cizgi = QLineF(ustUc, p);
+                u.alan = QRectF(u.cizgi.p1(), u.cizgi.p2()).normalized();
+                a.cizgi = QLineF(p, altUc).translated(0, -kesim);
+                a.alan = QRectF(a.cizgi.p1(), a.cizgi.p2()).normalized();
+                ilk->yerler.push_back(u);
+                kalan->yerler.push_back(a);
+            }
+            continue;
+        }
+        if (y.alan.bottom() <= kesim + ESIK) {
+            ilk->yerler.push_back(y);
+            continue;
+        }
+        if (y.alan.top() >= kesim - ESIK) {
+            Yer a = y;
+            a.alan.translate(0, -kesim);
+            kalan->yerler.push_back(a);
+            continue;
+        }
+        QString ustMetin, altMetin;
+        if (!bolunur(y, kesim, &ustMetin, &altMetin)) {
+            // Only on an empty page: it goes here whole and runs over.
+            Q_ASSERT(butunKoy);
+            ilk->yerler.push_back(y);
+            ilk->yukseklik = std::max(ilk->yukseklik, y.alan.bottom());
+            continue;
+        }
+        Yer u = y, a = y;
+        u.alan.setBottom(kesim);
+        a.alan = QRectF(y.alan.left(), 0, y.alan.width(), y.alan.bottom() - kesim);
+        if (tur(y) == NesneTuru::Metin) {
+            u.metin = ustMetin;
+            a.metin = altMetin;
+        }
+        ilk->yerler.push_back(u);
+        if (tur(y) != NesneTuru::Metin || !altMetin.isEmpty())
+            kalan->yerler.push_back(a);
+    }
+    // The rest of a cut text may want a little more room than it had.
+    uzat(b, *kalan, kalan->yukseklik);
+    return true;
+}
+
+void Dizgi::bolerekKoy(const DBant &b, BantDizimi z, const Baglam &c)
+{
+    // However the template is made, the pages come to an end.
+    for (int tur = 0; tur < 10000; ++tur) {
+        const qreal oda = m_sinir - m_y;
+        if (z.yukseklik <= oda + 0.001)
+            break;
+        BantDizimi ilk, kalan;
+        if (!kes(b, z, oda, !m_icerikVar, &ilk, &kalan)) {
+            sayfaDegistir(c.satir);
+            continue;
+        }
+        koy(b, ilk);
+        m_icerikVar = true;
+        if (kalan.yerler.empty())
+            return;
+        sayfaDegistir(c.satir);
+        z = std::move(kalan);
+    }
+    koy(b, z);
+}
+
+// Room for bands on a page after the first, under the bands every page starts with.
+qreal Dizgi::bosSayfaOdasi() const
+{
+    qreal y = s.ustBosluk;
+    if (m_sayfaBasligi)
+        y += m_sayfaBasligi->b->yukseklik;
+    if (m_kolonBasligi)
+        y += m_kolonBasligi->b->yukseklik;
+    for (int l = 0; l < m_acikGrup && l < int(m_grupBasliklari.size()); ++l)
+        if (m_grupBasliklari[l] && m_grupBasliklari[l]->b->tekrarla)
+            y += m_grupBasliklari[l]->b->yukseklik;
+    return s.sayfaBoyutu().height() - s.altBosluk - (m_sayfaAltligi ? m_sayfaAltligi->b->yukseklik : 0) - y;
+}
+
+void Dizgi::koy(const DBant &b, const BantDizimi &z)
+{
     const qreal x0 = s.solBosluk, y0 = m_y;
-    for (size_t i = 0; i < b.nesneler.size(); ++i) {
-        const DNesne &dn = b.nesneler[i];
+    for (const Yer &y : z.yerler) {
+        const DNesne &dn = b.nesneler[y.nesne];
         const RaporNesnesi &o = *dn.n;
         RaporOgesi ogesi;
         ogesi.tur = o.tur;
         ogesi.bant = b.b->tur;
         ogesi.ad = o.ad;
-        ogesi.alan = o.alan.translated(x0, y0);
+        ogesi.alan = y.alan.translated(x0, y0);
         ogesi.renk = o.renk;
         ogesi.dolgu = o.dolgu;
         ogesi.kalinlik = o.kalinlik;
         ogesi.kenar = o.kenar;
         switch (o.tur) {
         case NesneTuru::Metin:
-            ogesi.metin = m[i];
+            ogesi.metin = y.metin;
             ogesi.yaziTipi = dn.yaziTipi;
             ogesi.hiza = o.hiza;
             ogesi.kaydir = o.kaydir;
             ogesi.kirp = o.kirp;
-            if (b.b->esnek && o.kaydir)
-                ogesi.alan.setHeight(std::max(o.alan.height(), h - o.alan.top()));
             break;
         case NesneTuru::Cizgi:
-            ogesi.cizgi = o.cizgi.translated(x0, y0);
-            // A vertical rule spanning the band grows with it.
-            if (b.b->esnek && qFuzzyCompare(o.cizgi.x1(), o.cizgi.x2())
-                && std::max(o.cizgi.y1(), o.cizgi.y2()) >= b.b->yukseklik - 0.01) {
-                if (ogesi.cizgi.y1() > ogesi.cizgi.y2())
-                    ogesi.cizgi.setP1(QPointF(ogesi.cizgi.x1(), y0 + h));
-                else
-                    ogesi.cizgi.setP2(QPointF(ogesi.cizgi.x2(), y0 + h));
-            }
+            ogesi.cizgi = y.cizgi.translated(x0, y0);
             break;
         case NesneTuru::Kutu:
             break;
         case NesneTuru::Resim:
-            ogesi.resim = dn.dosya.sabit ? dn.resim : const_cast<Dizgi *>(this)->resimYukle(m[i]);
+            ogesi.resim = dn.dosya.sabit ? dn.resim : const_cast<Dizgi *>(this)->resimYukle(y.metin);
             ogesi.oranKoru = o.oranKoru;
             break;
         }
         m_sayfa->ogeler.push_back(std::move(ogesi));
     }
-    m_y += h;
+    m_y += z.yukseklik;
 }
 
 void Dizgi::isle(int satir)
@@ -152,8 +421,24 @@ void Dizgi::sayfaBitir()
         return;
     m_y = m_sayfa->boyut.height() - s.altBosluk - m_sayfaAltligi->b->yukseklik;
     const Baglam c{m_sonSatir, -1};
-    const auto m = metinler(*m_sayfaAltligi, c);
-    koy(*m_sayfaAltligi, m, c, m_sayfaAltligi->b->yukseklik);
+    koy(*m_sayfaAltligi, bantDiz(*m_sayfaAltligi, metinler(*m_sayfaAltligi, c)));
+}
+
+void Dizgi::sayfaDegistir(int satir)
+{
+    // Among sub-rows the page's header and footer still speak of the main row.
+    const VeriKaynagi *altK = k;
+    const int altN = n;
+    if (m_altta) {
+        k = m_anaK;
+        n = m_anaN;
+    }
+    sayfaBitir();
+    yeniSayfa(m_altta ? m_sonSatir : satir);
+    if (m_altta) {
+        k = altK;
+        n = altN;
+    }
 }
 
 void Dizgi::yerlestir(const DBant *b, const Baglam &c, int detaySatiri, qreal ekYukseklik, bool kirilabilir)
@@ -166,28 +451,28 @@ void Dizgi::yerlestir(const DBant *b, const Baglam &c, int detaySatiri, qreal ek
         isle(detaySatiri);
     }
     auto m = metinler(*b, c);
-    qreal h = bantYuksekligi(*b, m);
-    if (kirilabilir && m_icerikVar && m_y + h + ekYukseklik > m_sinir + 0.001) {
-        if (detaySatiri >= 0)
-            d = once;
-        const VeriKaynagi *altK = k;
-        const int altN = n;
-        if (m_altta) {
-            k = m_anaK;
-            n = m_anaN;
+    BantDizimi z = bantDiz(*b, m);
+    const qreal esik = 0.001;
+    if (kirilabilir && m_icerikVar && m_y + z.yukseklik + ekYukseklik > m_sinir + esik) {
+        // A band goes to the next page when it fits there; one taller than a
+        // whole page starts here and runs on.
+        const qreal bos = bosSayfaOdasi();
+        const bool tasi = z.yukseklik + ekYukseklik <= bos + esik
+                       || (m_y + z.yukseklik > m_sinir + esik && z.yukseklik <= bos + esik);
+        if (tasi) {
+            if (detaySatiri >= 0)
+                d = once;
+            sayfaDegistir(c.satir);
+            if (detaySatiri >= 0)
+                isle(detaySatiri);
+            m = metinler(*b, c);
+            z = bantDiz(*b, m);
         }
-        sayfaBitir();
-        yeniSayfa(m_altta ? m_sonSatir : c.satir);
-        if (m_altta) {
-            k = altK;
-            n = altN;
-        }
-        if (detaySatiri >= 0)
-            isle(detaySatiri);
-        m = metinler(*b, c);
-        h = bantYuksekligi(*b, m);
     }
-    koy(*b, m, c, h);
+    if (kirilabilir && m_y + z.yukseklik > m_sinir + esik)
+        bolerekKoy(*b, std::move(z), c);
+    else
+        koy(*b, z);
     if (kirilabilir)
         m_icerikVar = true;
 }
@@ -215,6 +500,9 @@ void Dizgi::altSatirlar(int satir)
 RaporBelgesi Dizgi::diz(const std::function<bool(int, int)> &ilerleme)
 {
     m_belge.baslik = m_baslik;
+    QString cakisma;
+    if (!s.denetle(&cakisma))
+        uyar(cakisma + QStringLiteral(" İkincisi basılmadı."));
     otomatikKolonlar();
     derle();
     const int g = int(m_grupKolonlari.size());
@@ -231,7 +519,8 @@ RaporBelgesi Dizgi::diz(const std::function<bool(int, int)> &ilerleme)
         int kirilma = g;
         for (int l = 0; l < g; ++l) {
             const DBant *b = m_grupBasliklari[l] ? m_grupBasliklari[l] : m_grupSonlari[l];
-            anahtar[l] = degerlendir(b->anahtar, Baglam{r, l});
+            if (b)
+                anahtar[l] = degerlendir(b->anahtar, Baglam{r, l});
             if (kirilma == g && (r == 0 || anahtar[l] != onceki[l]))
                 kirilma = l;
         }
@@ -261,7 +550,13 @@ RaporBelgesi Dizgi::diz(const std::function<bool(int, int)> &ilerleme)
         altSatirlar(r);
         onceki = anahtar;
     }
-    if (!iptal) {
+    if (iptal) {
+        // Part of a report must not pass for all of it.
+        m_belge.sayfalar.clear();
+        m_belge.iptal = true;
+        return std::move(m_belge);
+    }
+    {
         if (n > 0)
             for (int l = g - 1; l >= 0; --l) {
                 m_acikGrup = l + 1;

@@ -71,6 +71,10 @@ struct DNesne
     DMetin dosya;
     QFont yaziTipi;
     QImage resim;                // fixed picture path: loaded once
+    // Texts: one line's height and the widest Latin letter, mm, so that a
+    // short value is known to fit its box without laying it out.
+    qreal satirYuksekligi = 0;
+    qreal enGenisHarf = 0;
 };
 
 struct DBant
@@ -79,6 +83,24 @@ struct DBant
     std::vector<DNesne> nesneler;
     int seviye = -1;             // group bands
     DMetin anahtar;              // group header: the value whose change breaks
+};
+
+// A band as it prints this time: each object's text and box (mm, from the
+// band's top-left corner) after growing texts have pushed what lies under
+// them, and the band's height.
+struct Yer
+{
+    size_t nesne = 0;            // index into DBant::nesneler
+    QString metin;               // text, or a picture's path
+    QRectF alan;
+    QLineF cizgi;                // lines
+    bool uzar = false;           // a text that grows with its content
+};
+
+struct BantDizimi
+{
+    std::vector<Yer> yerler;
+    qreal yukseklik = 0;
 };
 
 struct Baglam
@@ -113,7 +135,11 @@ private:
     void baglariKur();
     void uyar(const QString &metin);
     QFont yaziTipi(const RaporNesnesi &n) const;
-    qreal metinYuksekligi(const QString &metin, const QFont &f, qreal genislik) const;
+    qreal metinYuksekligi(const QString &metin, const QFont &f, qreal genislik, bool kaydir = true) const;
+    // How much of a text fits in a height: the lines that fit and the rest.
+    bool metniBol(const QString &metin, const QFont &f, qreal genislik, bool kaydir, qreal yukseklik,
+                  QString *ilk, QString *kalan) const;
+    void yatayaCevir();
     QImage resimYukle(const QString &yol);
 
     // raporyertutucu.cpp
@@ -132,11 +158,16 @@ private:
     void grupSifirla(int seviye);
     void yeniSayfa(int satir);
     void sayfaBitir();
+    void sayfaDegistir(int satir);
     void yerlestir(const DBant *b, const Baglam &c, int detaySatiri = -1, qreal ekYukseklik = 0,
                    bool kirilabilir = true);
-    qreal bantYuksekligi(const DBant &b, const std::vector<QString> &metinler) const;
     std::vector<QString> metinler(const DBant &b, const Baglam &c) const;
-    void koy(const DBant &b, const std::vector<QString> &metinler, const Baglam &c, qreal h);
+    BantDizimi bantDiz(const DBant &b, const std::vector<QString> &metinler) const;
+    void uzat(const DBant &b, BantDizimi &z, qreal tabanYukseklik) const;
+    bool kes(const DBant &b, const BantDizimi &z, qreal oda, bool zorla, BantDizimi *ilk, BantDizimi *kalan) const;
+    void bolerekKoy(const DBant &b, BantDizimi z, const Baglam &c);
+    qreal bosSayfaOdasi() const;
+    void koy(const DBant &b, const BantDizimi &z);
 
     RaporSablonu s;
     const VeriKaynagi *k;

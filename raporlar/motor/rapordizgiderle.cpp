@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImageReader>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -29,14 +30,71 @@ QFont Dizgi::yaziTipi(const RaporNesnesi &o) const
     return f;
 }
 
-qreal Dizgi::metinYuksekligi(const QString &metin, const QFont &f, qreal genislik) const
+// Texts are painted 0.5 mm in from either side of their box (raporcizim.cpp).
+const qreal IC_PAY = 1.0;
+
+qreal Dizgi::metinYuksekligi(const QString &metin, const QFont &f, qreal genislik, bool kaydir) const
 {
     const qreal pxMm = 1200 / 25.4;
     QFontMetricsF fm(f, &m_olcum);
     if (metin.isEmpty())
         return fm.height() / pxMm;
-    const QRectF r = fm.boundingRect(QRectF(0, 0, genislik * pxMm, 1e7), Qt::TextWordWrap, metin);
+    const qreal en = std::max<qreal>(genislik - IC_PAY, 0.5) * pxMm;
+    // Most cells are one short line: no need to lay them out.
+    if (!metin.contains(QLatin1Char('\n')) && (!kaydir || fm.horizontalAdvance(metin) <= en))
+        return fm.height() / pxMm + 0.6;
+    const QRectF r = fm.boundingRect(QRectF(0, 0, en, 1e7), kaydir ? int(Qt::TextWordWrap) : 0, metin);
     return r.height() / pxMm + 0.6;
+}
+
+bool Dizgi::metniBol(const QString &metin, const QFont &f, qreal genislik, bool kaydir, qreal yukseklik,
+                     QString *ilk, QString *kalan) const
+{
+    const qreal pxMm = 1200 / 25.4;
+    QString t = metin;
+    t.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout dizgi(t, f, &m_olcum);
+    QTextOption secenek;
+    secenek.setWrapMode(kaydir ? QTextOption::WordWrap : QTextOption::ManualWrap);
+    dizgi.setTextOption(secenek);
+    // Line by line as the painter sets them, a line's full spacing each:
+    // what is said to fit does fit.
+    const QFontMetricsF fm(f, &m_olcum);
+    const qreal satir = fm.lineSpacing();
+    const qreal sinir = (yukseklik - 0.6) * pxMm;
+    const qreal en = std::max<qreal>(genislik - IC_PAY, 0.5) * pxMm;
+    qreal y = 0;
+    int sigan = 0, kesYeri = -1;
+    dizgi.beginLayout();
+    for (;;) {
+        QTextLine l = dizgi.createLine();
+        if (!l.isValid())
+            break;
+        l.setLineWidth(en);
+        const qreal h = std::max(l.height(), satir);
+        if (y + h > sinir) {
+            kesYeri = l.textStart();
+            break;
+        }
+        y += h;
+        ++sigan;
+    }
+    dizgi.endLayout();
+    if (kesYeri < 0) {
+        *ilk = metin;
+        kalan->clear();
+        return true;
+    }
+    if (sigan == 0)
+        return false;
+    QString u = t.left(kesYeri), a = t.mid(kesYeri);
+    while (!u.isEmpty() && (u.back() == QChar::LineSeparator || u.back().isSpace()))
+        u.chop(1);
+    while (!a.isEmpty() && a.front() == QChar::LineSeparator)
+        a.remove(0, 1);
+    *ilk = u.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    *kalan = a.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return true;
 }
 
 QImage Dizgi::resimYukle(const QString &yol)
@@ -58,7 +116,68 @@ QImage Dizgi::resimYukle(const QString &yol)
     return i;
 }
 
+namespace {
+
+// Columns of this program's tables that hold money print as amounts even
+// when every value happens to be whole; other whole numbers print plainly.
+bool tutarKolonuMu(const QString &ad)
+{
+    static const char *const KOKLER[] = {"BORC", "ALACAK", "BAKIYE", "TUTAR", "UCRET", "FIYAT",
+                                         "MAAS", "TOPLAM", "ODEME", "TAHSILAT"};
+    const QString a = ad.toUpper();
+    for (const char *k : KOKLER)
+        if (a.contains(QLatin1String(k)))
+            return true;
+    return false;
+}
+
+bool sayiTuru(int t)
+{
+    switch (t) {
+    case QMetaType::Double: case QMetaType::Float: case QMetaType::Int: case QMetaType::UInt:
+    case QMetaType::LongLong: case QMetaType::ULongLong: case QMetaType::Short: case QMetaType::UShort:
+    case QMetaType::Long: case QMetaType::ULong:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+// A list turned to landscape: what was anchored to the right margin (the
+// date, page numbers, rules across the page) stays there.
+void Dizgi::yatayaCevir()
+{
+    const qreal eski = s.yaziAlaniGenisligi();
+    s.yatay = true;
+    const qreal fark = s.yaziAlaniGenisligi() - eski;
+    auto sagda = [&](qreal x) { return std::abs(x - eski) < 0.5; };
+    for (auto &b : s.bantlar) {
+        if (b.otomatik)
+            continue;
+        for (auto &o : b.nesneler) {
+            if (o.tur == NesneTuru::Cizgi) {
+                if (sagda(o.cizgi.x1()))
+                    o.cizgi.setP1(QPointF(o.cizgi.x1() + fark, o.cizgi.y1()));
+                if (sagda(o.cizgi.x2()))
+                    o.cizgi.setP2(QPointF(o.cizgi.x2() + fark, o.cizgi.y2()));
+                o.alan = QRectF(o.cizgi.p1(), o.cizgi.p2()).normalized();
+            } else if (sagda(o.alan.right())) {
+                if (o.alan.left() < 0.5)
+                    o.alan.setRight(o.alan.right() + fark);
+                else
+                    o.alan.translate(fark, 0);
+            }
+        }
+    }
+}
+
 // The generic list: one column per data-source column, widths by content.
+// Too wide for the page, it is set a little smaller, then turned to
+// landscape and set smaller still (down to 6 pt); then its widest columns
+// are cut to a common limit, and columns that cannot be shown even so are
+// left out and named in a warning.
 void Dizgi::otomatikKolonlar()
 {
     RaporBandi *baslik = nullptr, *detay = nullptr;
@@ -84,68 +203,109 @@ void Dizgi::otomatikKolonlar()
     QFont kalin = duz;
     kalin.setBold(true);
     const QFontMetricsF fmDuz(duz, &m_olcum), fmKalin(kalin, &m_olcum);
+    const int kolonSayisi = int(kolonlar.size());
     std::vector<qreal> dogal;
-    std::vector<bool> sayisal, ondalik;
-    for (int c = 0; c < kolonlar.size(); ++c) {
-        bool sayi = false, kesirli = false, bulundu = false;
-        for (int r = 0; r < ornek && !kesirli; ++r) {
+    std::vector<bool> sayisal, tutar;
+    for (int c = 0; c < kolonSayisi; ++c) {
+        bool sayi = false, bulundu = false, ondalikTip = false, kesirli = false;
+        for (int r = 0; r < ornek; ++r) {
             const QVariant v = k->deger(r, c);
             if (v.isNull())
                 continue;
             const int t = v.metaType().id();
             if (!bulundu) {
                 bulundu = true;
-                sayi = t == QMetaType::Double || t == QMetaType::Int || t == QMetaType::LongLong
-                    || t == QMetaType::Float;
+                sayi = sayiTuru(t);
             }
-            kesirli = t == QMetaType::Double || t == QMetaType::Float;
+            if (t == QMetaType::Double || t == QMetaType::Float) {
+                ondalikTip = true;
+                const double x = v.toDouble();
+                kesirli = kesirli || x != std::floor(x);
+            }
         }
-        const QString bicim = kesirli ? QStringLiteral("#,###.00") : QString();
+        // Whole numbers (counts, codes, numbers of integer columns) plainly;
+        // amounts always with two decimals.
+        const bool para = sayi && ondalikTip && (kesirli || tutarKolonuMu(kolonlar.at(c)));
+        const QString bicim = para ? QStringLiteral("#,###.00") : QString();
         qreal g = fmKalin.horizontalAdvance(k->kolonBasligi(c));
         for (int r = 0; r < ornek; ++r)
             g = std::max(g, fmDuz.horizontalAdvance(RaporDegerMetni(k->deger(r, c), bicim)));
         dogal.push_back(g / pxMm + 2.5);   // inner margins and a gap
         sayisal.push_back(sayi);
-        ondalik.push_back(kesirli);
+        tutar.push_back(para);
     }
-    const qreal alan = s.yaziAlaniGenisligi();
+    qreal alan = s.yaziAlaniGenisligi();
     qreal toplam = 0;
     for (qreal g : dogal)
         toplam += g;
-    // Too wide: a smaller font first (down to 6 pt), then the widest columns
-    // are cut to a common limit so that short ones stay whole.
     qreal boyut = s.boyut;
-    if (toplam > alan) {
-        const qreal oran = std::max<qreal>(6.0 / s.boyut, alan / toplam);
-        boyut = s.boyut * std::min<qreal>(1, oran);
+    auto boyutla = [&](qreal yeni) {
         for (qreal &g : dogal)
-            g *= boyut / s.boyut;
-        toplam *= boyut / s.boyut;
+            g *= yeni / boyut;
+        toplam *= yeni / boyut;
+        boyut = yeni;
+    };
+    const qreal okunur = std::min<qreal>(s.boyut, 7), enKucuk = std::min<qreal>(s.boyut, 6);
+    if (toplam > alan && toplam * okunur / boyut <= alan) {
+        boyutla(boyut * alan / toplam);
+    } else if (toplam > alan) {
+        if (!s.yatay) {
+            yatayaCevir();
+            alan = s.yaziAlaniGenisligi();
+        }
+        if (toplam > alan)
+            boyutla(std::max(enKucuk, boyut * alan / toplam));
     }
+    int adet = kolonSayisi;
     std::vector<qreal> genislik = dogal;
-    if (toplam > alan) {
-        std::vector<qreal> sirali = dogal;
+    if (toplam > alan + 0.01) {
+        // A cut column still shows some six characters a line (longer values
+        // wrap in a stretching detail band); as many columns as fit so go on
+        // the page, in their order.
+        const qreal enDar = (fmDuz.averageCharWidth() * 6 / pxMm) * boyut / s.boyut + 2.5;
+        qreal sigan = 0;
+        adet = 0;
+        for (int c = 0; c < kolonSayisi; ++c) {
+            const qreal en = std::min(dogal[c], enDar);
+            if (adet > 0 && sigan + en > alan + 0.01)
+                break;
+            sigan += en;
+            ++adet;
+        }
+        std::vector<qreal> sirali(dogal.begin(), dogal.begin() + adet);
         std::sort(sirali.begin(), sirali.end());
         qreal sinir = sirali.back(), once = 0;
         for (size_t i = 0; i < sirali.size(); ++i) {
-            const qreal kalan = alan - once;
-            const qreal aday = kalan / qreal(sirali.size() - i);
+            const qreal aday = (alan - once) / qreal(sirali.size() - i);
             if (aday <= sirali[i]) {
                 sinir = aday;
                 break;
             }
             once += sirali[i];
         }
-        for (qreal &g : genislik)
-            g = std::min(g, sinir);
-    } else {
+        toplam = 0;
+        for (int c = 0; c < adet; ++c) {
+            genislik[c] = std::min(dogal[c], sinir);
+            toplam += genislik[c];
+        }
+    }
+    if (toplam > 0 && toplam < alan) {
         // Spare room goes to the columns in proportion.
-        for (qreal &g : genislik)
-            g *= alan / toplam;
+        for (int c = 0; c < adet; ++c)
+            genislik[c] *= alan / toplam;
+    }
+    if (adet < kolonSayisi) {
+        QStringList disarida;
+        for (int c = adet; c < kolonSayisi; ++c)
+            disarida << k->kolonBasligi(c);
+        uyar(QStringLiteral("Sayfaya sığmayan %1 kolon basılmadı: %2").arg(disarida.size()).arg(disarida.join(QStringLiteral(", "))));
     }
     qreal x = 0;
-    for (int c = 0; c < kolonlar.size(); ++c) {
+    for (int c = 0; c < adet; ++c) {
         const qreal g = genislik[c];
+        // Only a column cut below its natural width has values to wrap; the
+        // others are not measured row by row.
+        const bool kesik = g < dogal[c] - 0.01;
         const Qt::Alignment hiza = (sayisal[c] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
         if (baslik) {
             RaporNesnesi o;
@@ -156,15 +316,16 @@ void Dizgi::otomatikKolonlar()
             o.boyut = boyut;
             o.kenar = KenarAlt;
             o.hiza = hiza;
+            o.kaydir = baslik->esnek && kesik;
             baslik->nesneler.push_back(o);
         }
         if (detay) {
             RaporNesnesi o;
             o.alan = QRectF(x, 0, g, detay->yukseklik);
-            o.metin = QLatin1Char('[') + kolonlar.at(c) + (ondalik[c] ? QStringLiteral(":#,###.00") : QString())
+            o.metin = QLatin1Char('[') + kolonlar.at(c) + (tutar[c] ? QStringLiteral(":#,###.00") : QString())
                       + QLatin1Char(']');
             o.boyut = boyut;
-            o.kaydir = detay->esnek;
+            o.kaydir = detay->esnek && kesik;
             o.hiza = hiza;
             detay->nesneler.push_back(o);
         }
@@ -176,8 +337,11 @@ void Dizgi::derle()
 {
     // Group levels: the columns of the group headers in order, then any
     // footer whose column has no header.
+    // A second header on a column already grouped has no level of its own
+    // (RaporSablonu::denetle refuses such a template; here it is only skipped).
     for (const auto &b : s.bantlar)
-        if (b.tur == BantTuru::GrupBasligi)
+        if (b.tur == BantTuru::GrupBasligi
+            && std::find(m_grupKolonlari.begin(), m_grupKolonlari.end(), b.kolon.toUpper()) == m_grupKolonlari.end())
             m_grupKolonlari.push_back(b.kolon.toUpper());
     for (const auto &b : s.bantlar)
         if (b.tur == BantTuru::GrupSonu
@@ -224,6 +388,11 @@ DBant Dizgi::bantDerle(const RaporBandi &b)
         if (o->tur == NesneTuru::Metin) {
             dn.metin = metinDerle(o->metin);
             dn.yaziTipi = yaziTipi(*o);
+            const QFontMetricsF fm(dn.yaziTipi, &m_olcum);
+            const qreal pxMm = 1200 / 25.4;
+            dn.satirYuksekligi = fm.height() / pxMm + 0.6;
+            dn.enGenisHarf = std::max({fm.horizontalAdvance(QLatin1Char('W')), fm.horizontalAdvance(QLatin1Char('M')),
+                                       fm.horizontalAdvance(QLatin1Char('@'))}) / pxMm;
         } else if (o->tur == NesneTuru::Resim) {
             dn.dosya = metinDerle(o->dosya);
             if (dn.dosya.sabit)

@@ -12,8 +12,10 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -78,8 +80,8 @@ RaporOnizleme::RaporOnizleme(Rapor &rapor, QWidget *ust)
     m_edtBul->setObjectName(QStringLiteral("edt_bul"));
     m_edtBul->setPlaceholderText(QStringLiteral("Aranacak metin"));
     auto *btnBul = dugme(this, "btn_bul", QStringLiteral("Bul"));
-    auto *btnYazdir = dugme(this, "btn_yazdir", QStringLiteral("Yazdır"));
-    auto *btnPdf = dugme(this, "btn_pdf", QStringLiteral("PDF Kaydet"));
+    auto *btnYazdir = m_btnYazdir = dugme(this, "btn_yazdir", QStringLiteral("Yazdır"));
+    auto *btnPdf = m_btnPdf = dugme(this, "btn_pdf", QStringLiteral("PDF Kaydet"));
     auto *btnYukle = dugme(this, "btn_yukle", QStringLiteral("Şablon Yükle"));
     auto *btnYardim = dugme(this, "btn_yardim", QStringLiteral("Yardım"));
     auto *btnKapat = dugme(this, "btn_kapat", QStringLiteral("Kapat"));
@@ -145,9 +147,11 @@ void RaporOnizleme::yenidenDiz()
     m_spnSayfa->setValue(1);
     m_spnSayfa->blockSignals(false);
     m_lblSayfaSayisi->setText(QStringLiteral("/ %1").arg(m_belge.sayfaSayisi()));
+    m_btnYazdir->setEnabled(!m_belge.iptal);
+    m_btnPdf->setEnabled(!m_belge.iptal);
     ciz();
     // Warnings once per layout: the report is still shown, with marks.
-    if (!m_belge.uyarilar.isEmpty())
+    if (!m_belge.iptal && !m_belge.uyarilar.isEmpty())
         Mesaj::goster(m_belge.uyarilar.join(QLatin1Char('\n')), this);
 }
 
@@ -155,6 +159,10 @@ void RaporOnizleme::ciz()
 {
     if (m_belge.bosMu()) {
         m_resim->clear();
+        if (m_belge.iptal) {
+            m_resim->setText(QStringLiteral("İptal edildi"));
+            m_resim->adjustSize();
+        }
         return;
     }
     const qreal oran = devicePixelRatioF();
@@ -199,14 +207,14 @@ bool RaporOnizleme::bul(const QString &metin)
     const QString aranan = metin.trimmed();
     if (aranan.isEmpty())
         return false;
-    if (aranan.compare(m_aranan, Qt::CaseInsensitive) != 0)
+    if (aranan != m_aranan)
         m_aramaSayfasi = m_sayfa - 1;
     m_aranan = aranan;
     const int n = m_belge.sayfaSayisi();
     for (int i = 1; i <= n; ++i) {
         const int s = (m_aramaSayfasi + i + n) % n;
         for (const auto &o : m_belge.sayfalar[s].ogeler) {
-            if (o.tur == NesneTuru::Metin && o.metin.contains(aranan, Qt::CaseInsensitive)) {
+            if (o.tur == NesneTuru::Metin && RaporMetniIcerir(o.metin, aranan)) {
                 m_aramaSayfasi = s;
                 m_sayfa = -1;
                 sayfayaGit(s);
@@ -227,13 +235,33 @@ void RaporOnizleme::bulTikla()
         Mesaj::goster(QStringLiteral("Aranan metin bulunamadı: ") + m_edtBul->text().trimmed(), this);
 }
 
+void RaporOnizleme::yaziciHazirla(QPrinter &yazici) const
+{
+    // The title may be a template's full path: as the document name the
+    // print dialog would put it under the working folder once more.
+    QString ad = QFileInfo(m_belge.baslik).completeBaseName();
+    ad.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
+    if (ad.trimmed().isEmpty())
+        ad = QStringLiteral("rapor");
+    yazici.setDocName(ad);
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        return;
+    const QDir klasor = QDir::current();
+    QString dosya = klasor.filePath(ad + QStringLiteral(".pdf"));
+    for (int i = 2; QFileInfo::exists(dosya); ++i)
+        dosya = klasor.filePath(QStringLiteral("%1-%2.pdf").arg(ad).arg(i));
+    yazici.setOutputFormat(QPrinter::PdfFormat);
+    yazici.setOutputFileName(dosya);
+}
+
 void RaporOnizleme::yazdir()
 {
-    if (m_belge.bosMu())
+    if (m_belge.bosMu() || m_belge.iptal)
         return;
     QPrinter yazici(QPrinter::HighResolution);
-    yazici.setDocName(m_belge.baslik);
+    yaziciHazirla(yazici);
     QPrintDialog dlg(&yazici, this);
+    dlg.setObjectName(QStringLiteral("dlg_yazdir"));
     dlg.setWindowTitle(QStringLiteral("Yazdır"));
     dlg.setMinMax(1, m_belge.sayfaSayisi());
     if (dlg.exec() != QDialog::Accepted)
@@ -245,12 +273,20 @@ void RaporOnizleme::yazdir()
     } else if (yazici.printRange() == QPrinter::CurrentPage) {
         ilk = son = m_sayfa;
     }
-    if (!Rapor::yazdir(m_belge, yazici, ilk, son))
+    if (!Rapor::yazdir(m_belge, yazici, ilk, son)) {
         Mesaj::hata(QStringLiteral("Yazıcıya gönderilemedi."), this);
+        return;
+    }
+    // Printed to a file: say where it is, or the user is left looking for it.
+    if (yazici.outputFormat() == QPrinter::PdfFormat && !yazici.outputFileName().isEmpty())
+        Mesaj::goster(QStringLiteral("Rapor PDF dosyasına yazıldı: %1").arg(QDir::toNativeSeparators(yazici.outputFileName())),
+                      this);
 }
 
 bool RaporOnizleme::pdfKaydet(const QString &yol)
 {
+    if (m_belge.iptal)
+        return false;
     QProgressDialog ilerleme(QStringLiteral("PDF yazılıyor..."), QStringLiteral("Vazgeç"), 0,
                              m_belge.sayfaSayisi(), this);
     ilerleme.setWindowModality(Qt::WindowModal);
@@ -268,6 +304,8 @@ bool RaporOnizleme::pdfKaydet(const QString &yol)
 
 void RaporOnizleme::pdfKaydetSor()
 {
+    if (m_belge.iptal)
+        return;
     QString ad = QFileInfo(m_belge.baslik).completeBaseName();
     if (ad.isEmpty())
         ad = QStringLiteral("rapor");
@@ -278,7 +316,9 @@ void RaporOnizleme::pdfKaydetSor()
         return;
     if (QFileInfo(yol).suffix().isEmpty())
         yol += QStringLiteral(".pdf");
-    pdfKaydet(yol);
+    if (pdfKaydet(yol))
+        Mesaj::goster(QStringLiteral("PDF dosyası kaydedildi: %1").arg(QDir::toNativeSeparators(QFileInfo(yol).absoluteFilePath())),
+                      this);
 }
 
 bool RaporOnizleme::sablonYukle(const QString &yol)

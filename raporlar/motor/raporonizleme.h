@@ -6,6 +6,8 @@
 #include <QDialog>
 
 class QComboBox;
+class QPrinter;
+class QPushButton;
 class QLabel;
 class QLineEdit;
 class QScrollArea;
@@ -27,6 +29,12 @@ public:
     // Finds the text from the page after the last hit on; false when not found.
     bool bul(const QString &metin);
     bool pdfKaydet(const QString &yol);
+    // A layout cancelled by the user: nothing shown, nothing to print or save.
+    bool iptalEdildi() const { return m_belge.iptal; }
+    // The printer made ready for the print dialog: a document name without
+    // folders, and without any printer a PDF file of that name in the
+    // working folder (one not there yet) for the dialog to offer.
+    void yaziciHazirla(QPrinter &yazici) const;
     // Loads another template over the same data; on error the preview stays as it was.
     bool sablonYukle(const QString &yol);
 
@@ -55,6 +63,8 @@ private:
     QLabel *m_lblSayfaSayisi = nullptr;
     QComboBox *m_cmbYakinlik = nullptr;
     QLineEdit *m_edtBul = nullptr;
+    QPushButton *m_btnYazdir = nullptr;
+    QPushButton *m_btnPdf = nullptr;
 };
 
 // Lays a report out; a progress window (cancellable) when it is long.

@@ -229,6 +229,10 @@ std::optional<RaporSablonu> RaporSablonu::metindenOku(const QByteArray &xml, con
                     sorunla(QStringLiteral("grup bandında kolon belirtilmemiş"));
                     break;
                 }
+                if (const QString cakisma = s.grupCakismasi(b); !cakisma.isEmpty()) {
+                    sorunla(cakisma);
+                    break;
+                }
                 s.bantlar.push_back(b);
                 bant = &s.bantlar.back();
             } else if (el == QLatin1String("metin") || el == QLatin1String("cizgi")
@@ -263,6 +267,7 @@ std::optional<RaporSablonu> RaporSablonu::metindenOku(const QByteArray &xml, con
                     n.kaydir = evetMi(at("kaydir"), false);
                     n.kirp = evetMi(at("kirp"), true);
                     n.kenar = kenarOku(at("cerceve"));
+                    n.uzar = evetMi(at("uzar"), false);
                     n.metin = r.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
                     if (r.hasError())
                         break;
@@ -384,6 +389,8 @@ QByteArray RaporSablonu::xml() const
                     w.writeAttribute(QStringLiteral("kaydir"), QStringLiteral("evet"));
                 if (!n.kirp)
                     w.writeAttribute(QStringLiteral("kirp"), QStringLiteral("hayir"));
+                if (n.uzar)
+                    w.writeAttribute(QStringLiteral("uzar"), QStringLiteral("evet"));
             }
             if (n.kenar != KenarYok)
                 w.writeAttribute(QStringLiteral("cerceve"), kenarYaz(n.kenar));
@@ -401,6 +408,35 @@ QByteArray RaporSablonu::xml() const
     w.writeEndElement();
     w.writeEndDocument();
     return cikti;
+}
+
+QString RaporSablonu::grupCakismasi(const RaporBandi &bant, int haric) const
+{
+    if (bant.tur != BantTuru::GrupBasligi && bant.tur != BantTuru::GrupSonu)
+        return {};
+    // Group levels are told apart by their column: a second header (or
+    // footer) on the same column would stand for a level of its own that has
+    // no column left to break on.
+    for (int i = 0; i < int(bantlar.size()); ++i) {
+        const RaporBandi &b = bantlar[size_t(i)];
+        if (i != haric && b.tur == bant.tur && b.kolon.trimmed().compare(bant.kolon.trimmed(), Qt::CaseInsensitive) == 0)
+            return QStringLiteral("\"%1: %2\" bandı ikinci kez var; aynı kolonu gruplayan iki \"%1\" bandı olamaz.")
+                .arg(BantTuruBasligi(bant.tur), bant.kolon.trimmed());
+    }
+    return {};
+}
+
+bool RaporSablonu::denetle(QString *hata) const
+{
+    for (int i = 0; i < int(bantlar.size()); ++i) {
+        const QString c = grupCakismasi(bantlar[size_t(i)], i);
+        if (!c.isEmpty()) {
+            if (hata)
+                *hata = c;
+            return false;
+        }
+    }
+    return true;
 }
 
 bool RaporSablonu::yaz(const QString &yol, QString *hata) const

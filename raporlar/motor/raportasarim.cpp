@@ -336,6 +336,10 @@ int RaporTasarim::bantEkle(BantTuru tur, const QString &kolon)
     b.tur = tur;
     b.kolon = kolon.trimmed();
     b.yukseklik = tur == BantTuru::Detay ? 5 : 8;
+    if (const QString cakisma = m_sablon.grupCakismasi(b); !cakisma.isEmpty()) {
+        Mesaj::goster(cakisma, this);
+        return -1;
+    }
     // In print order: outer group headers before inner ones, footers the other way round.
     int yer = int(m_sablon.bantlar.size());
     for (int i = 0; i < int(m_sablon.bantlar.size()); ++i) {

@@ -119,7 +119,7 @@ private:
     QFontComboBox *m_cmbYazi = nullptr;
     QDoubleSpinBox *m_spnBoyut = nullptr, *m_spnKalinlik = nullptr;
     QCheckBox *m_chkKalin = nullptr, *m_chkItalik = nullptr, *m_chkAltCizili = nullptr, *m_chkKaydir = nullptr,
-              *m_chkKirp = nullptr;
+              *m_chkKirp = nullptr, *m_chkUzar = nullptr;
     QComboBox *m_cmbHiza = nullptr, *m_cmbDikey = nullptr, *m_cmbCerceve = nullptr;
     QComboBox *m_cmbAlan = nullptr, *m_cmbBicim = nullptr, *m_cmbSistem = nullptr;
     // band

@@ -84,7 +84,7 @@ void RaporTasarim::duzenlemeleriBagla()
         connect(e, &QLineEdit::textChanged, this, &RaporTasarim::ozelliklerdenAl);
     for (QDoubleSpinBox *s : {m_spnX, m_spnY, m_spnG, m_spnH, m_spnBoyut, m_spnKalinlik})
         connect(s, &QDoubleSpinBox::valueChanged, this, &RaporTasarim::ozelliklerdenAl);
-    for (QCheckBox *c : {m_chkKalin, m_chkItalik, m_chkAltCizili, m_chkKaydir, m_chkKirp})
+    for (QCheckBox *c : {m_chkKalin, m_chkItalik, m_chkAltCizili, m_chkKaydir, m_chkKirp, m_chkUzar})
         connect(c, &QCheckBox::toggled, this, &RaporTasarim::ozelliklerdenAl);
     for (QComboBox *c : {m_cmbHiza, m_cmbDikey, m_cmbCerceve})
         connect(c, &QComboBox::currentIndexChanged, this, &RaporTasarim::ozelliklerdenAl);
@@ -190,9 +190,14 @@ QWidget *RaporTasarim::nesneSayfasiKur()
     m_chkKaydir->setObjectName(QStringLiteral("chk_kaydir"));
     m_chkKirp = new QCheckBox(QStringLiteral("Taşanı kırp"), nesneSayfa);
     m_chkKirp->setObjectName(QStringLiteral("chk_kirp"));
+    m_chkUzar = new QCheckBox(QStringLiteral("Metinle uzasın"), nesneSayfa);
+    m_chkUzar->setObjectName(QStringLiteral("chk_uzar"));
+    m_chkUzar->setToolTip(QStringLiteral("Kutu bütün metni alacak kadar uzar, altındakiler aşağı kayar; "
+                                         "sayfaya sığmayan kısım sonraki sayfada sürer."));
     auto *sarma = new QHBoxLayout;
     sarma->addWidget(m_chkKaydir);
     sarma->addWidget(m_chkKirp);
+    sarma->addWidget(m_chkUzar);
     nf->addRow(QString(), sarma);
     m_cmbCerceve = new QComboBox(nesneSayfa);
     m_cmbCerceve->setObjectName(QStringLiteral("cmb_cerceve"));
@@ -341,6 +346,7 @@ void RaporTasarim::ozellikleriGoster()
         m_cmbDikey->setCurrentIndex(std::max(0, m_cmbDikey->findData(int(n.hiza & Qt::AlignVertical_Mask))));
         m_chkKaydir->setChecked(n.kaydir);
         m_chkKirp->setChecked(n.kirp);
+        m_chkUzar->setChecked(n.uzar);
         const int c = m_cmbCerceve->findData(n.kenar);
         if (c >= 0)
             m_cmbCerceve->setCurrentIndex(c);
@@ -348,7 +354,7 @@ void RaporTasarim::ozellikleriGoster()
         m_edtDosya->setText(n.dosya);
         m_edtDosya->setEnabled(n.tur == NesneTuru::Resim);
         for (QWidget *w : std::initializer_list<QWidget *>{m_cmbYazi, m_spnBoyut, m_chkKalin, m_chkItalik, m_chkAltCizili,
-                                                           m_cmbHiza, m_cmbDikey, m_chkKaydir, m_chkKirp, m_cmbAlan,
+                                                           m_cmbHiza, m_cmbDikey, m_chkKaydir, m_chkKirp, m_chkUzar, m_cmbAlan,
                                                            m_cmbBicim, m_cmbSistem})
             w->setEnabled(metin);
         const QString alan = m_cmbAlan->currentText();
@@ -377,6 +383,7 @@ void RaporTasarim::ozelliklerdenAl()
         n.hiza = Qt::Alignment(m_cmbHiza->currentData().toInt() | m_cmbDikey->currentData().toInt());
         n.kaydir = m_chkKaydir->isChecked();
         n.kirp = m_chkKirp->isChecked();
+        n.uzar = m_chkUzar->isChecked();
     }
     if (n.tur == NesneTuru::Cizgi) {
         n.cizgi = QLineF(m_spnX->value(), m_spnY->value(), m_spnX->value() + m_spnG->value(),
@@ -404,8 +411,18 @@ void RaporTasarim::bantOzelliklerindenAl()
     b.yukseklik = m_spnBantH->value();
     if (b.tur == BantTuru::GrupBasligi || b.tur == BantTuru::GrupSonu) {
         const QString k = m_edtBantKolon->text().trimmed();
-        if (!k.isEmpty())
+        RaporBandi aday = b;
+        aday.kolon = k;
+        const QString cakisma = k.isEmpty() ? QString() : m_sablon.grupCakismasi(aday, m_bant);
+        if (!cakisma.isEmpty()) {
+            // Refused before the live preview lays the template out.
+            m_yukleniyor = true;
+            m_edtBantKolon->setText(b.kolon);
+            m_yukleniyor = false;
+            Mesaj::goster(cakisma, this);
+        } else if (!k.isEmpty()) {
             b.kolon = k;
+        }
     }
     b.esnek = m_chkEsnek->isChecked();
     b.otomatik = m_chkOtomatik->isChecked();

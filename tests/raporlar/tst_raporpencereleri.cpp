@@ -20,7 +20,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QSettings>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -99,6 +104,50 @@ void acilinca(const QString &ad, std::function<void(QWidget *)> f)
     zaman->start();
 }
 
+// Watches for a modal window named ad while it lives, counting its openings
+// and running f on each (f closes it).
+struct PencereGozcusu
+{
+    QTimer zaman;
+    int acilis = 0;
+    PencereGozcusu(const QString &ad, std::function<void(QWidget *)> f)
+        : PencereGozcusu([ad](QWidget *w) { return w->objectName() == ad; }, f)
+    {
+    }
+    PencereGozcusu(std::function<bool(QWidget *)> bu, std::function<void(QWidget *)> f)
+    {
+        zaman.setInterval(20);
+        QObject::connect(&zaman, &QTimer::timeout, [this, bu, f] {
+            QWidget *w = QApplication::activeModalWidget();
+            if (w && bu(w) && w->property("gozlendi").isNull()) {
+                w->setProperty("gozlendi", true);
+                ++acilis;
+                f(w);
+            }
+        });
+        zaman.start();
+    }
+};
+
+// A data source that, on reaching one of its rows, presses "Vazgeç" on the
+// layout's progress window, as a user tired of waiting does.
+class VazgecenKaynak : public TabloKaynagi
+{
+public:
+    VazgecenKaynak(int n, int vazgec) : TabloKaynagi(satirlar(n)), m_vazgec(vazgec) {}
+    QVariant deger(int satir, int kolon) const override
+    {
+        if (satir == m_vazgec)
+            for (QWidget *w : QApplication::allWidgets())
+                if (auto *d = qobject_cast<QProgressDialog *>(w); d && d->objectName() == QStringLiteral("dlg_rapor_ilerleme"))
+                    d->cancel();
+        return TabloKaynagi::deger(satir, kolon);
+    }
+
+private:
+    int m_vazgec;
+};
+
 } // namespace
 
 class TestRaporPencereleri : public QObject
@@ -106,6 +155,8 @@ class TestRaporPencereleri : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void init();
     void onizlemeGezinme();
     void onizlemeBul();
     void onizlemePdfVeSablonYukle();
@@ -115,7 +166,34 @@ private slots:
     void tasarimDuzenleKaydet();
     void tasarimFareIleTasi();
     void tasarimOrnekSorgu();
+    void tasarimOrnekSorguYalnizOkur_data();
+    void tasarimOrnekSorguYalnizOkur();
+    void seciciTasarimIzni_data();
+    void seciciTasarimIzni();
+    void tasarimAyniKolondaGrup();
+    void onizlemeIptal();
+    void onizlemeTurkceArama_data();
+    void onizlemeTurkceArama();
+    void seciciProgramSablonlari_data();
+    void seciciProgramSablonlari();
+    void onizlemeYaziciYokken_data();
+    void onizlemeYaziciYokken();
+    void tasarimUzarMetin();
 };
+
+void TestRaporPencereleri::initTestCase()
+{
+    // The chooser remembers folders: in a folder of this run, never in the user's own settings.
+    static QTemporaryDir ayarKlasoru;
+    QVERIFY(ayarKlasoru.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ayarKlasoru.path());
+}
+
+void TestRaporPencereleri::init()
+{
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("VELMORIKA"), QStringLiteral("raporlar")).clear();
+    Oturum.username.clear();
+}
 
 void TestRaporPencereleri::onizlemeGezinme()
 {
@@ -205,6 +283,8 @@ void TestRaporPencereleri::onizlemePdfVeSablonYukle()
     QTest::mouseClick(bul<QPushButton>(&w, "btn_pdf"), Qt::LeftButton);
     const QString pdf = k.filePath(QStringLiteral("cikti.pdf"));
     QVERIFY(QFile::exists(pdf));
+    // Saying where it went.
+    QVERIFY2(m.son().contains(QDir::toNativeSeparators(pdf)), qPrintable(m.son()));
     const QString metin = pdfMetni(pdf);
     QVERIFY(metin.contains(QStringLiteral("Satır 1")));
     QVERIFY(metin.contains(QStringLiteral("Satır 30")));
@@ -492,6 +572,364 @@ void TestRaporPencereleri::tasarimOrnekSorgu()
     t.ornekSorguAyarla(QStringLiteral("select * from yok_tablo"));
     QVERIFY(t.onizlemeBelgesi().sayfalar[0].metinler(BantTuru::Detay).isEmpty());
     QCOMPARE(m.hatalar.size(), 1);
+}
+
+void TestRaporPencereleri::tasarimOrnekSorguYalnizOkur_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::newRow("delete") << "delete from hastalar";
+    QTest::newRow("update") << "update hastalar set hastaadisoyadi = 'DEĞİŞTİ'";
+    QTest::newRow("insert") << "insert into hastalar (kayitno, hastakodu, sirketkodu) values (99, 'H99', '2007')";
+    QTest::newRow("yorumdan sonra") << "/* örnek */ delete from hastalar";
+    QTest::newRow("procedure") << "execute block as begin delete from hastalar; end";
+}
+
+// The designer's sample box reads: a statement that would change data is
+// refused with a Turkish message and changes nothing.
+void TestRaporPencereleri::tasarimOrnekSorguYalnizOkur()
+{
+    QFETCH(QString, sql);
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu) "
+                                           "values (1, 'H1', 'ALİ ŞAHİN', '2007')")));
+    RaporTasarim t;
+    QVERIFY(t.ac(RaporSablonuBul(QStringLiteral("liste.frf"))));
+    bul<QLineEdit>(&t, "edt_sorgu")->setText(sql);
+    QTest::mouseClick(bul<QPushButton>(&t, "btn_sorgu"), Qt::LeftButton);
+    QCOMPARE(m.hatalar.size(), 1);
+    QVERIFY2(m.hatalar.first().contains(QStringLiteral("Yalnız okuyan bir sorgu")), qPrintable(m.hatalar.first()));
+    QVERIFY(t.onizlemeBelgesi().sayfalar[0].metinler(BantTuru::Detay).isEmpty());
+    const auto sonuc = Sorgu::sec(QStringLiteral("select kayitno, hastaadisoyadi from hastalar"));
+    QVERIFY(sonuc);
+    QCOMPARE(sonuc->satirlar.size(), 1);
+    QCOMPARE(sonuc->satirlar[0][1].toString(), QStringLiteral("ALİ ŞAHİN"));
+    // A select still gives its rows.
+    bul<QLineEdit>(&t, "edt_sorgu")->setText(QStringLiteral("select hastakodu, hastaadisoyadi from hastalar"));
+    QTest::mouseClick(bul<QPushButton>(&t, "btn_sorgu"), Qt::LeftButton);
+    QCOMPARE(t.onizlemeBelgesi().sayfalar[0].metinler(BantTuru::Detay), (QStringList{"H1", "ALİ ŞAHİN"}));
+    QCOMPARE(m.hatalar.size(), 1);
+}
+
+void TestRaporPencereleri::seciciTasarimIzni_data()
+{
+    QTest::addColumn<bool>("izin");
+    QTest::newRow("tasarim izni var") << true;
+    QTest::newRow("tasarim izni yok") << false;
+}
+
+// Without the right to design, "D ü z e n l e" is disabled and the designer
+// does not open from the chooser; picking a template still works.
+void TestRaporPencereleri::seciciTasarimIzni()
+{
+    QFETCH(bool, izin);
+    BetikMesaj m;
+    QTemporaryDir k;
+    const QString a = dosyaYaz(k, QStringLiteral("a.frf"), SAYFALI);
+    {
+        RaporSecici s(nullptr, k.path(), izin);
+        QCOMPARE(bul<QPushButton>(&s, "btn_duzenle")->isEnabled(), izin);
+    }
+    Aktarim.rapor_sablonu.clear();
+    PencereGozcusu tasarim(QStringLiteral("frm_rapor_tasarim"),
+                           [](QWidget *t) { QTest::mouseClick(bul<QPushButton>(t, "btn_kapat"), Qt::LeftButton); });
+    bool dugmeAcikti = !izin;
+    PencereGozcusu secici(QStringLiteral("frm_freeMainForm"), [&](QWidget *w) {
+        static_cast<RaporSecici *>(w)->klasorAc(k.path());
+        dugmeAcikti = bul<QPushButton>(w, "btn_duzenle")->isEnabled();
+        QTest::mouseClick(bul<QPushButton>(w, "btn_duzenle"), Qt::LeftButton);
+        QTimer::singleShot(150, w, [w] { QTest::mouseClick(bul<QPushButton>(w, "btn_sec"), Qt::LeftButton); });
+    });
+    QVERIFY(RaporSablonuSec(nullptr, izin));
+    QCOMPARE(dugmeAcikti, izin);
+    QCOMPARE(tasarim.acilis, izin ? 1 : 0);
+    QCOMPARE(Aktarim.rapor_sablonu, a);
+    QVERIFY(m.mesajlar.isEmpty());
+}
+
+// Two group bands on one column crashed the layout and with it the
+// designer's live preview: the designer refuses them, naming the band.
+void TestRaporPencereleri::tasarimAyniKolondaGrup()
+{
+    BetikMesaj m;
+    QTemporaryDir k;
+    TabloKaynagi kaynak({QStringLiteral("CARIKOD"), QStringLiteral("CARIUNVAN"), QStringLiteral("ISLEMTURU"),
+                         QStringLiteral("BORC"), QStringLiteral("ALACAK")},
+                        {{QStringLiteral("H1"), QStringLiteral("ALİ"), QStringLiteral("NAKIT"), 10.0, 0.0}});
+    RaporTasarim t(nullptr, &kaynak);
+    t.show();
+    QVERIFY(t.ac(RaporSablonuBul(QStringLiteral("cari_gruplu.frf"))));
+    const size_t bantSayisi = t.sablon().bantlar.size();
+    QCOMPARE(t.bantEkle(BantTuru::GrupBasligi, QStringLiteral("carikod")), -1);
+    QCOMPARE(m.mesajlar.size(), 1);
+    QVERIFY2(m.son().contains(QStringLiteral("\"Grup Başlığı: carikod\"")), qPrintable(m.son()));
+    QCOMPARE(t.bantEkle(BantTuru::GrupSonu, QStringLiteral("CARIKOD")), -1);
+    QCOMPARE(m.mesajlar.size(), 2);
+    QVERIFY2(m.son().contains(QStringLiteral("\"Grup Sonu: CARIKOD\"")), qPrintable(m.son()));
+    QCOMPARE(t.sablon().bantlar.size(), bantSayisi);
+    // A header on another column, then its column changed to the taken one.
+    const int yeni = t.bantEkle(BantTuru::GrupBasligi, QStringLiteral("ISLEMTURU"));
+    QVERIFY(yeni >= 0);
+    t.sec(yeni);
+    auto *kolon = bul<QLineEdit>(&t, "edt_bantkolon");
+    kolon->setText(QStringLiteral("CARIKOD"));
+    emit kolon->editingFinished();
+    QCOMPARE(m.mesajlar.size(), 3);
+    QCOMPARE(t.sablon().bantlar[yeni].kolon, QStringLiteral("ISLEMTURU"));
+    QCOMPARE(kolon->text(), QStringLiteral("ISLEMTURU"));
+    // The live preview lays the template out as it stands.
+    QTest::qWait(600);
+    QVERIFY(!bul<QLabel>(&t, "lbl_canli")->pixmap().isNull());
+    const RaporBelgesi b = t.onizlemeBelgesi();
+    QCOMPARE(b.sayfalar[0].metinler(BantTuru::GrupBasligi), QStringList{"H1  ALİ"});
+    // A file holding two such bands does not open.
+    QFile kaynakDosya(RaporSablonuBul(QStringLiteral("cari_gruplu.frf")));
+    QVERIFY(kaynakDosya.open(QIODevice::ReadOnly));
+    QByteArray xml = kaynakDosya.readAll();
+    xml.replace("<bant tur=\"detay\"", "<bant tur=\"grupbasligi\" kolon=\"carikod\" yukseklik=\"5\"/>\n  <bant tur=\"detay\"");
+    const QString yol = dosyaYaz(k, QStringLiteral("iki.frf"), xml);
+    m.varsayilanCevap = false;
+    QVERIFY(!t.ac(yol));
+    QCOMPARE(m.hatalar.size(), 1);
+    QVERIFY2(m.hatalar.first().contains(QStringLiteral("\"Grup Başlığı: carikod\"")), qPrintable(m.hatalar.first()));
+    QVERIFY(m.hatalar.first().contains(QDir::toNativeSeparators(yol)));
+}
+
+// A layout cancelled from its progress window: the preview says so and
+// offers nothing to print or save.
+void TestRaporPencereleri::onizlemeIptal()
+{
+    BetikMesaj m;
+    QTemporaryDir k;
+    VazgecenKaynak kaynak(20000, 4000);
+    Rapor r;
+    r.baglan(&kaynak);
+    QVERIFY(r.yukle(dosyaYaz(k, QStringLiteral("s.frf"), SAYFALI)));
+    RaporOnizleme w(r);
+    w.show();
+    QVERIFY(w.iptalEdildi());
+    QVERIFY(w.belge().bosMu());
+    QCOMPARE(bul<QLabel>(&w, "lbl_sayfa")->text(), QStringLiteral("İptal edildi"));
+    QVERIFY(!bul<QPushButton>(&w, "btn_yazdir")->isEnabled());
+    QVERIFY(!bul<QPushButton>(&w, "btn_pdf")->isEnabled());
+    const QString pdf = k.filePath(QStringLiteral("iptal.pdf"));
+    QVERIFY(!w.pdfKaydet(pdf));
+    QVERIFY(!QFile::exists(pdf));
+    m.dosyalar.enqueue(pdf);
+    bul<QPushButton>(&w, "btn_pdf")->click();
+    QCOMPARE(m.dosyalar.size(), 1);
+    QVERIFY(!QFile::exists(pdf));
+    // The print key opens no print dialog either.
+    PencereGozcusu yazdir([](QWidget *d) { return qobject_cast<QPrintDialog *>(d) != nullptr; },
+                          [](QWidget *d) { static_cast<QDialog *>(d)->reject(); });
+    QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(yazdir.acilis, 0);
+    QVERIFY(m.mesajlar.isEmpty());
+    // The same rows without cancelling: all pages.
+    TabloKaynagi tum = satirlar(30);
+    r.baglan(&tum);
+    RaporOnizleme tam(r);
+    QVERIFY(!tam.iptalEdildi());
+    QCOMPARE(tam.belge().sayfaSayisi(), 2);
+    QVERIFY(bul<QPushButton>(&tam, "btn_pdf")->isEnabled());
+}
+
+void TestRaporPencereleri::onizlemeTurkceArama_data()
+{
+    QTest::addColumn<QString>("yazili");
+    QTest::addColumn<QString>("aranan");
+    QTest::addColumn<bool>("bulunur");
+    QTest::newRow("büyük İ") << "ALİ ŞAHİN" << "ali şahin" << true;
+    QTest::newRow("küçükten büyüğe") << "ali şahin" << "ALİ ŞAHİN" << true;
+    QTest::newRow("yabancı I") << "O'NEIL" << "o'neil" << true;
+    QTest::newRow("Türkçe İ") << "O'NEİL" << "o'neil" << true;
+    QTest::newRow("ı ile i bir") << "IŞIK" << "işik" << true;
+    QTest::newRow("Ş ile S ayrı") << "ALİ ŞAHİN" << "ali sahin" << false;
+    QTest::newRow("Ğ ile G ayrı") << "DOĞAN" << "dogan" << false;
+}
+
+// Finding in the preview folds Turkish case and takes I/İ/ı/i as one letter.
+void TestRaporPencereleri::onizlemeTurkceArama()
+{
+    QFETCH(QString, yazili);
+    QFETCH(QString, aranan);
+    QFETCH(bool, bulunur);
+    BetikMesaj m;
+    QTemporaryDir k;
+    QVector<QVariantList> s;
+    for (int i = 1; i <= 60; ++i)
+        s.append({i == 40 ? yazili : QStringLiteral("Satır %1").arg(i)});
+    TabloKaynagi kaynak({QStringLiteral("AD")}, s);
+    Rapor r;
+    r.baglan(&kaynak);
+    QVERIFY(r.yukle(dosyaYaz(k, QStringLiteral("s.frf"), SAYFALI)));
+    RaporOnizleme w(r);
+    w.show();
+    bul<QLineEdit>(&w, "edt_bul")->setText(aranan);
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_bul"), Qt::LeftButton);
+    QCOMPARE(w.gecerliSayfa(), bulunur ? 1 : 0);
+    QCOMPARE(sariNokta(bul<QLabel>(&w, "lbl_sayfa")->pixmap()) > 20, bulunur);
+    QCOMPARE(m.mesajlar.isEmpty(), bulunur);
+}
+
+void TestRaporPencereleri::seciciProgramSablonlari_data()
+{
+    QTest::addColumn<QString>("sonraki");
+    QTest::addColumn<bool>("hatirlanir");
+    QTest::newRow("ayni kullanici") << "AYSE" << true;
+    QTest::newRow("baska kullanici") << "MEHMET" << false;
+}
+
+// A new user's working folder holds no templates: the chooser opens on the
+// templates that come with the program and offers both places; the folder
+// a user last picked from is where the chooser opens next time, for that user.
+void TestRaporPencereleri::seciciProgramSablonlari()
+{
+    QFETCH(QString, sonraki);
+    QFETCH(bool, hatirlanir);
+    BetikMesaj m;
+    QTemporaryDir bos, kendi;
+    const QString x = dosyaYaz(kendi, QStringLiteral("x.frf"), SAYFALI);
+    const QString once = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(bos.path()));
+    const QString program = QDir(QStringLiteral(VELMORIKA_SABLON_KLASORU)).absolutePath();
+    Oturum.username = QStringLiteral("AYSE");
+    {
+        RaporSecici s;
+        QCOMPARE(s.klasor(), program);
+        QVERIFY(s.dosyalar().contains(QStringLiteral("liste.frf")));
+        QVERIFY(s.dosyalar().contains(QStringLiteral("HASTAKARTI.frf")));
+        auto *yerler = bul<QListWidget>(&s, "lst_yerler");
+        QCOMPARE(yerler->count(), 2);
+        QCOMPARE(yerler->item(0)->text(), QStringLiteral("Programla gelen şablonlar"));
+        QCOMPARE(yerler->item(1)->text(), QStringLiteral("Kendi şablonlarımız"));
+        s.show();
+        QTest::mouseClick(yerler->viewport(), Qt::LeftButton, {}, yerler->visualItemRect(yerler->item(1)).center());
+        QCOMPARE(s.klasor(), QDir(bos.path()).absolutePath());
+        QVERIFY(s.dosyalar().isEmpty());
+        QTest::mouseClick(yerler->viewport(), Qt::LeftButton, {}, yerler->visualItemRect(yerler->item(0)).center());
+        QCOMPARE(s.klasor(), program);
+        s.klasorAc(kendi.path());
+        QTest::mouseClick(bul<QPushButton>(&s, "btn_sec"), Qt::LeftButton);
+        QCOMPARE(Aktarim.rapor_sablonu, x);
+    }
+    Oturum.username = sonraki;
+    {
+        RaporSecici s;
+        QCOMPARE(s.klasor(), hatirlanir ? QDir(kendi.path()).absolutePath() : program);
+    }
+    QVERIFY(QDir::setCurrent(once));
+}
+
+void TestRaporPencereleri::onizlemeYaziciYokken_data()
+{
+    QTest::addColumn<QString>("baslik");
+    QTest::addColumn<QString>("dosya");
+    QTest::newRow("şablonun tam yolu") << QDir::tempPath() + QStringLiteral("/sablonlar/s.frf") << "s.pdf";
+    QTest::newRow("düz başlık") << "Hasta Listesi" << "Hasta Listesi.pdf";
+}
+
+// "Yazdır" on a computer with no printer: the dialog offers a PDF file in
+// the working folder under the report's name (not the title's folders
+// once more), printing to it works, and the preview says where it went.
+void TestRaporPencereleri::onizlemeYaziciYokken()
+{
+    QFETCH(QString, baslik);
+    QFETCH(QString, dosya);
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        QSKIP("this computer has a printer; the case is about one without");
+    BetikMesaj m;
+    QTemporaryDir k;
+    const QString once = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(k.path()));
+    TabloKaynagi kaynak = satirlar(30);
+    Rapor r;
+    r.baglan(&kaynak);
+    QVERIFY(r.yukle(dosyaYaz(k, QStringLiteral("s.frf"), SAYFALI)));
+    r.baslikAyarla(baslik);
+    RaporOnizleme w(r);
+    w.show();
+    const QString beklenen = QDir(k.path()).filePath(dosya);
+    QPrinter yazici;
+    w.yaziciHazirla(yazici);
+    QCOMPARE(yazici.outputFileName(), beklenen);
+    QVERIFY(!yazici.docName().contains(QLatin1Char('/')));
+    QString onerilen;
+    PencereGozcusu dialog(QStringLiteral("dlg_yazdir"), [&](QWidget *d) {
+        if (auto *dosyaAdi = d->findChild<QLineEdit *>(QStringLiteral("filename")))
+            onerilen = dosyaAdi->text();
+        // Printed only to the file expected; anything else is given up.
+        if (onerilen == beklenen)
+            static_cast<QDialog *>(d)->accept();
+        else
+            static_cast<QDialog *>(d)->reject();
+    });
+    QTest::mouseClick(bul<QPushButton>(&w, "btn_yazdir"), Qt::LeftButton);
+    QCOMPARE(dialog.acilis, 1);
+    QCOMPARE(onerilen, beklenen);
+    QVERIFY(QFile::exists(beklenen));
+    const QString metin = pdfMetni(beklenen);
+    QVERIFY(metin.contains(QStringLiteral("Satır 1")));
+    QVERIFY(metin.contains(QStringLiteral("Satır 30")));
+    QCOMPARE(m.mesajlar.size(), 1);
+    QVERIFY2(m.son().contains(QDir::toNativeSeparators(beklenen)), qPrintable(m.son()));
+    // A second print does not offer to overwrite the first.
+    w.yaziciHazirla(yazici);
+    QVERIFY(yazici.outputFileName() != beklenen);
+    QVERIFY(QDir::setCurrent(once));
+}
+
+// The designer marks a text as growing ("Metinle uzasın"): the mark is saved,
+// and the preview over a long sample row shows the box grown and what lay
+// under it moved down.
+void TestRaporPencereleri::tasarimUzarMetin()
+{
+    BetikMesaj m;
+    QTemporaryDir k;
+    const QString uzun = QStringLiteral("Uzun bir açıklama metni, birkaç satır tutsun diye yazıldı; ").repeated(8);
+    TabloKaynagi kaynak({QStringLiteral("NOT")}, {{uzun}});
+    RaporTasarim t(nullptr, &kaynak);
+    t.show();
+    t.sec(1);   // the new template's detail band
+    QCOMPARE(t.sablon().bantlar[1].tur, BantTuru::Detay);
+    QTest::mouseClick(bul<QPushButton>(&t, "btn_metinekle"), Qt::LeftButton);
+    const int metin = t.seciliNesne();
+    bul<QPlainTextEdit>(&t, "edt_metin")->setPlainText(QStringLiteral("[NOT]"));
+    bul<QDoubleSpinBox>(&t, "spn_genislik")->setValue(100);
+    bul<QCheckBox>(&t, "chk_kaydir")->setChecked(true);
+    t.sec(1);
+    QTest::mouseClick(bul<QPushButton>(&t, "btn_metinekle"), Qt::LeftButton);
+    const int alti = t.seciliNesne();
+    bul<QPlainTextEdit>(&t, "edt_metin")->setPlainText(QStringLiteral("ALTINDAKİ"));
+    bul<QDoubleSpinBox>(&t, "spn_y")->setValue(6);
+    auto kutular = [&] {
+        const RaporBelgesi b = t.onizlemeBelgesi();
+        QRectF a, c;
+        for (const auto &o : b.sayfalar[0].ogeler) {
+            if (o.metin == uzun)
+                a = o.alan;
+            if (o.metin == QStringLiteral("ALTINDAKİ"))
+                c = o.alan;
+        }
+        return std::make_pair(a, c);
+    };
+    const auto [once, onceAlti] = kutular();
+    QCOMPARE(once.height(), 5.0);
+    t.sec(1, metin);
+    auto *uzar = bul<QCheckBox>(&t, "chk_uzar");
+    QVERIFY(uzar->isEnabled());
+    QVERIFY(!uzar->isChecked());
+    uzar->setChecked(true);
+    QVERIFY(t.sablon().bantlar[1].nesneler[metin].uzar);
+    const auto [sonra, sonraAlti] = kutular();
+    QVERIFY2(sonra.height() > 12, qPrintable(QString::number(sonra.height())));
+    QCOMPARE(sonraAlti.top() - onceAlti.top(), sonra.height() - once.height());
+    QVERIFY(t.farkliKaydet(k.filePath(QStringLiteral("uzar.frf"))));
+    QString hata;
+    const auto okunan = RaporSablonu::oku(k.filePath(QStringLiteral("uzar.frf")), &hata);
+    QVERIFY2(okunan, qPrintable(hata));
+    QVERIFY(okunan->bantlar[1].nesneler[metin].uzar);
+    QVERIFY(!okunan->bantlar[1].nesneler[alti].uzar);
 }
 
 QTEST_MAIN(TestRaporPencereleri)

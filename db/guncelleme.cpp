@@ -1,6 +1,7 @@
 #include "db/guncelleme.h"
 
 #include "db/sorgu.h"
+#include "db/sqltext.h"
 
 namespace {
 
@@ -46,6 +47,20 @@ QString indeks(const char *ad, const char *tablo, const char *kolon)
 {
     return QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
         .arg(QLatin1String(ad), QLatin1String(tablo), QLatin1String(kolon));
+}
+
+QString anahtar(const char *tablo, const char *kolon = "KAYITNO")
+{
+    return QStringLiteral("ALTER TABLE %1 ADD CONSTRAINT PK_%1 PRIMARY KEY (%2)")
+        .arg(QLatin1String(tablo), QLatin1String(kolon));
+}
+
+// An index on a column with its I-letters folded: exactly the expression the
+// searches write (SqlIKatla), or the index serves none of them.
+QString katliIndeks(const char *ad, const char *tablo, const char *kolon)
+{
+    return QStringLiteral("CREATE INDEX %1 ON %2 COMPUTED BY (%3)")
+        .arg(QLatin1String(ad), QLatin1String(tablo), SqlIKatla(QLatin1String(kolon)));
 }
 
 QStringList listeyiKur()
@@ -154,7 +169,33 @@ QStringList listeyiKur()
       << indeks("HASTA_KAYITNO", "HASTALAR", "KAYITNO")
       << indeks("HASTA_TCKIMLIKNO", "HASTALAR", "TCKIMLIKNO")
       // The eye screen writes the left-eye fundus too; no earlier step adds it.
-      << ekle("GOZHASTALIKLARI", "GOZ_FUNDUSSOL varchar(200)");
+      << ekle("GOZHASTALIKLARI", "GOZ_FUNDUSSOL varchar(200)")
+      // The tables made above got no primary key (saves and deletes find rows
+      // by it) and not all of their indexes; nor did the second reminder date.
+      << anahtar("RANDEVUPROGRAMI")
+      << indeks("RANDPROG_SIRKET_SAAT", "RANDEVUPROGRAMI", "SIRKETKODU,SAAT")
+      << anahtar("YAPILANISLEMLER")
+      << indeks("YISLEM_MUAYENENO", "YAPILANISLEMLER", "MUAYENENO")
+      << indeks("YISLEM_HASTAKODU", "YAPILANISLEMLER", "HASTAKODU")
+      << indeks("YISLEM_ISLEMTARIHI", "YAPILANISLEMLER", "ISLEMTARIHI")
+      << indeks("YISLEM_HATIRLATMA", "YAPILANISLEMLER", "HATIRLATMATARIHI")
+      << anahtar("ISLEMLER")
+      << indeks("ISLEM_ISLEMKODU", "ISLEMLER", "ISLEMKODU")
+      << indeks("ISLEM_YAPILANISLEM", "ISLEMLER", "YAPILANISLEM")
+      << anahtar("EK9")
+      << indeks("EK9_PAKETKODU", "EK9", "PAKETKODU")
+      << indeks("EK9_ISLEMADI", "EK9", "ISLEMADI")
+      << anahtar("GOZHASTALIKLARI")
+      << indeks("GOZ_DOKTORKODU", "GOZHASTALIKLARI", "DOKTORKODU")
+      << indeks("HASTA_HATIRLATMA2", "HASTALAR", "HATIRLATMATARIHI2")
+      // Searches take I, İ, ı and i for one letter: the names they look up most.
+      << katliIndeks("HASTA_ADI_KATLI", "HASTALAR", "HASTAADISOYADI")
+      << katliIndeks("RANDEVU_ADI_KATLI", "RANDEVU", "HASTAADISOYADI")
+      << katliIndeks("TANI_TANI_KATLI", "TANILAR", "TANI")
+      << katliIndeks("MUAYENE_ADI_KATLI", "MUAYENE", "HASTAADISOYADI")
+      << katliIndeks("GOZ_ADI_KATLI", "GOZHASTALIKLARI", "HASTAADISOYADI")
+      << katliIndeks("MLAB_ADI_KATLI", "MUAYENE_LAB", "HASTAADISOYADI")
+      << katliIndeks("CARI_UNVAN_KATLI", "CARI_HAREKET", "CARIUNVAN");
     return k;
 }
 

@@ -328,8 +328,7 @@ QStringList semaKomutlari(const std::vector<Tablo> &tablolar, const QStringList 
     }
     for (const Tablo &t : tablolar)
         for (const Indeks &i : t.indeksler)
-            k << QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
-                     .arg(i.tekil ? QStringLiteral("UNIQUE ") : QString(), i.ad, t.ad, i.kolonlar.join(QLatin1Char(',')));
+            k << IndeksKomutu(t.ad, i);
     return k;
 }
 

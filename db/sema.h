@@ -25,6 +25,9 @@ struct Indeks
     QString ad;
     QStringList kolonlar;
     bool tekil = false;
+    // On the one column with its I-letters folded (SqlIKatla), for searches
+    // that take I, İ, ı and i for one letter.
+    bool katli = false;
 };
 
 struct Tablo
@@ -38,11 +41,17 @@ struct Tablo
 
     const Kolon *kolon(const QString &ad) const;  // case-insensitive; null when absent
     int kolonSirasi(const QString &ad) const;     // -1 when absent
+    // True when a folded index (Indeks::katli) is on the column; case-insensitive.
+    bool katliIndeksli(const QString &kolon) const;
 
     // Column positions by upper-case name; filled by siraHazirla().
     QHash<QString, int> sira;
     void siraHazirla();
 };
+
+// The statement that makes the index: "CREATE [UNIQUE ]INDEX name ON table (columns)",
+// or "... COMPUTED BY (expression)" for a folded one.
+QString IndeksKomutu(const QString &tablo, const Indeks &indeks);
 
 // The column's type as written in DDL: INTEGER, DOUBLE PRECISION,
 // VARCHAR(n), TIMESTAMP, BLOB SUB_TYPE 1.

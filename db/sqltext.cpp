@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 static QString kenarlariKirp(const QString &s)
 {
     // Trims blanks and control characters at both ends.
@@ -74,6 +76,52 @@ QString TurkceBuyuk(const QString &metin)
 {
     static const QLocale tr(QLocale::Turkish, QLocale::Turkey);
     return tr.toUpper(metin);
+}
+
+namespace {
+// The four letters that searches take for one: I, İ, ı, i.
+bool iHarfi(QChar c)
+{
+    return c == QLatin1Char('I') || c == QLatin1Char('i') || c == QChar(0x0130) || c == QChar(0x0131);
+}
+} // namespace
+
+QString IKatla(const QString &metin)
+{
+    QString k = metin;
+    for (QChar &c : k)
+        if (iHarfi(c))
+            c = QLatin1Char('I');
+    return k;
+}
+
+bool IHarfiVar(const QString &metin) { return std::any_of(metin.cbegin(), metin.cend(), iHarfi); }
+
+QString SqlIKatla(const QString &ifade)
+{
+    // I itself needs no step; the literals are sent in the connection's UTF8
+    // and compared in the column's WIN1254, which holds all four letters.
+    return QStringLiteral("replace(replace(replace(%1, 'İ', 'I'), 'ı', 'I'), 'i', 'I')").arg(ifade);
+}
+
+QString SqlDizgi(const QString &metin)
+{
+    QString k = metin;
+    k.remove(QChar(0));
+    k.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + k + QLatin1Char('\'');
+}
+
+QString SqlKatliArama(const QString &ifade, const QString &metin, Benzerlik tur, bool katliIndeks)
+{
+    const bool katla = IHarfiVar(metin) || (katliIndeks && tur == Benzerlik::IleBaslar);
+    const QString sol = katla ? SqlIKatla(ifade) : ifade;
+    const QString m = katla ? IKatla(metin) : metin;
+    // "starting with" is the prefix match an index serves.
+    if (tur == Benzerlik::IleBaslar)
+        return sol + QStringLiteral(" starting with ") + SqlDizgi(m);
+    return sol + QStringLiteral(" like ") + SqlDizgi(QLatin1Char('%') + BenzerKacis(m) + QLatin1Char('%'))
+           + QStringLiteral(" escape '!'");
 }
 
 

@@ -35,6 +35,29 @@ QString SqlBenzer(const QString &metin, Benzerlik tur);
 // Turkish upper-casing (i -> İ, ı -> I).
 QString TurkceBuyuk(const QString &metin);
 
+// Searches take I, İ, ı and i for one letter (an imported "O'NEIL" is found by a
+// typed "o'neil", which Turkish upper-casing makes "O'NEİL"): the typed text and
+// the column are both folded, every one of the four becoming I. Other letters
+// stay as they are (Ş is not S).
+// The text folded.
+QString IKatla(const QString &metin);
+// True when the text holds one of the four letters.
+bool IHarfiVar(const QString &metin);
+// The same folding in SQL, around a text expression (a column name). An index
+// "computed by (SqlIKatla(COLUMN))" serves a search only when the search writes
+// exactly this expression, so both are built here.
+QString SqlIKatla(const QString &ifade);
+// A single-quoted literal holding the text exactly: apostrophes doubled (not
+// turned into ` as SqlQuote does), nothing trimmed, NUL characters dropped.
+QString SqlDizgi(const QString &metin);
+// The condition "ifade begins with / contains metin" with the I-letters folded;
+// the text is matched literally (apostrophes, %, _ and ! are plain characters).
+// katliIndeks: an index on SqlIKatla(ifade) exists; a prefix search then always
+// compares the folded form, so that the index serves it. Otherwise the column
+// is folded only when the text holds an I-letter: without one, the plain
+// comparison finds the very same rows and keeps a plain index usable.
+QString SqlKatliArama(const QString &ifade, const QString &metin, Benzerlik tur, bool katliIndeks = false);
+
 
 // The head every list statement starts with: "select * from <tablo> where 1=1 ".
 // tablo is a name from the schema description, never a user's text.

@@ -1,6 +1,7 @@
 // The schema description itself: tables, column counts, keys and lookups.
 #include "db/olustur.h"
 #include "db/sema.h"
+#include "db/sqltext.h"
 
 #include <QSet>
 #include <QtTest>
@@ -174,6 +175,47 @@ private slots:
             if (i.tekil && i.kolonlar == QStringList{"SIRKETKODU", "HASTAKODU"})
                 tekil = true;
         QVERIFY(tekil);
+    }
+
+    // Searches fold I, İ, ı and i into one letter; these columns keep an index
+    // on the folded form so that a search stays on an index.
+    void katliIndeksler_data()
+    {
+        QTest::addColumn<QString>("tablo");
+        QTest::addColumn<QString>("kolon");
+        QTest::addColumn<bool>("katli");
+        QTest::newRow("hasta adi") << "HASTALAR" << "HASTAADISOYADI" << true;
+        QTest::newRow("hasta adi kucuk harfle") << "hastalar" << "hastaadisoyadi" << true;
+        QTest::newRow("randevu") << "RANDEVU" << "HASTAADISOYADI" << true;
+        QTest::newRow("muayene") << "MUAYENE" << "HASTAADISOYADI" << true;
+        QTest::newRow("goz") << "GOZHASTALIKLARI" << "HASTAADISOYADI" << true;
+        QTest::newRow("laboratuvar kaydi") << "MUAYENE_LAB" << "HASTAADISOYADI" << true;
+        QTest::newRow("tani") << "TANILAR" << "TANI" << true;
+        QTest::newRow("cari unvan") << "CARI_HAREKET" << "CARIUNVAN" << true;
+        QTest::newRow("hasta kodu") << "HASTALAR" << "HASTAKODU" << false;
+        QTest::newRow("personel") << "DOKTORLAR" << "DOKTORADISOYADI" << false;
+    }
+    void katliIndeksler()
+    {
+        QFETCH(QString, tablo);
+        QFETCH(QString, kolon);
+        QFETCH(bool, katli);
+        const Tablo *t = TabloBul(tablo);
+        QVERIFY(t);
+        QCOMPARE(t->katliIndeksli(kolon), katli);
+        const Indeks *bulunan = nullptr;
+        for (const Indeks &i : t->indeksler)
+            if (i.katli && i.kolonlar.value(0).compare(kolon, Qt::CaseInsensitive) == 0)
+                bulunan = &i;
+        QCOMPARE(bulunan != nullptr, katli);
+        if (!bulunan)
+            return;
+        QCOMPARE(bulunan->kolonlar.size(), 1);
+        QVERIFY(!bulunan->tekil);
+        // The index is made on exactly the expression the searches write.
+        QCOMPARE(IndeksKomutu(t->ad, *bulunan), QStringLiteral("CREATE INDEX %1 ON %2 COMPUTED BY (%3)")
+                                                     .arg(bulunan->ad, t->ad, SqlIKatla(kolon.toUpper())));
+        QVERIFY(Olustur::semaKomutlari().contains(IndeksKomutu(t->ad, *bulunan)));
     }
 
     void ddl()

@@ -9,6 +9,9 @@
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QSqlResult>
+
+#include <ibase.h>
 
 namespace {
 
@@ -220,6 +223,42 @@ std::optional<Sonuc> oku(const QString &sql, const QString &baglanti, QString *h
     }
     db.rollback();
     return sonuc;
+}
+
+std::optional<QString> plan(const QString &sql, const QString &baglanti, QString *hata)
+{
+    QSqlDatabase db = Baglanti::vt(baglantiAdi(baglanti));
+    if (!db.isOpen()) {
+        hataBildir(QStringLiteral("Veritabanı bağlantısı açık değil."), hata);
+        return std::nullopt;
+    }
+    QSqlQuery q(db);
+    if (!q.prepare(sql)) {
+        hataBildir(hataMetni(q.lastError()), hata);
+        return std::nullopt;
+    }
+    // Qt's Firebird driver hands out the statement handle; the plan is a
+    // statement information item of the client library.
+    // (The variant holds the handle's value, an integer the client maps.)
+    const QVariant tutamak = q.result()->handle();
+    isc_stmt_handle stmt = 0;
+    if (tutamak.isValid() && tutamak.metaType().sizeOf() == int(sizeof(isc_stmt_handle)))
+        stmt = *static_cast<const isc_stmt_handle *>(tutamak.constData());
+    if (!stmt) {
+        hataBildir(QStringLiteral("Sorgunun planı okunamadı."), hata);
+        return std::nullopt;
+    }
+    ISC_STATUS_ARRAY durum = {};
+    const char istek[] = {isc_info_sql_get_plan};
+    QByteArray tampon(32768, '\0');
+    if (isc_dsql_sql_info(durum, &stmt, sizeof(istek), istek, short(tampon.size()), tampon.data())
+        || tampon.at(0) != isc_info_sql_get_plan) {
+        hataBildir(QStringLiteral("Sorgunun planı okunamadı."), hata);
+        return std::nullopt;
+    }
+    const int uzunluk = int(isc_vax_integer(tampon.constData() + 1, 2));
+    q.finish();
+    return QString::fromUtf8(tampon.mid(3, uzunluk)).trimmed();
 }
 
 std::optional<QVariant> tekDeger(const QString &sql, const QVariantList &degerler, const QString &baglanti,

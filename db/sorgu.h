@@ -42,6 +42,9 @@ bool okumaMetniMi(const QString &sql);
 // The rest of an executed select's rows, CHAR padding dropped; the query is
 // left finished.
 std::optional<Sonuc> satirlariOku(QSqlQuery &q, QString *hata = nullptr);
+// The optimizer's plan of a statement ("PLAN (HASTALAR INDEX (HASTA_HASTAADI))"),
+// from the prepared statement; nothing is executed.
+std::optional<QString> plan(const QString &sql, const QString &baglanti = QString(), QString *hata = nullptr);
 // The first column of the first row; an invalid QVariant when there is no row.
 std::optional<QVariant> tekDeger(const QString &sql, const QVariantList &degerler = {},
                                  const QString &baglanti = QString(), QString *hata = nullptr);

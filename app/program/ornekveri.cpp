@@ -234,6 +234,18 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
         if (ilerleme && !ilerleme(son, hastaSayisi))
             break;
     }
+    // The optimizer judges indexes by statistics taken when they were made
+    // (on empty tables): take them again, as a restore would.
+    const auto indeksler = Sorgu::sec(QStringLiteral("select trim(i.rdb$index_name) from rdb$indices i join rdb$relations r "
+                                                     "on r.rdb$relation_name = i.rdb$relation_name "
+                                                     "where coalesce(r.rdb$system_flag, 0) = 0"),
+                                      {}, baglanti, hata);
+    if (!indeksler)
+        return false;
+    for (const QVariantList &satir : indeksler->satirlar)
+        if (!Sorgu::calistir(QStringLiteral("set statistics index %1").arg(satir.first().toString()), {}, baglanti,
+                             hata))
+            return false;
     // The generators follow the rows written, so the program's next keys are free.
     static const char *const uretecler[6] = {"OTOKOD_HASTALAR", "OTOKOD_MUAYENE", "AUTOINCCARIHAREKET",
                                               "OTOKOD_RANDEVU", "OTOKOD_YAPILANISLEMLER", "OTOKOD_MUAYENE_LAB"};

@@ -19,7 +19,9 @@ namespace {
 
 int boru[2] = {-1, -1};
 std::atomic<bool> bitti{false};
-constexpr auto BEKLEME = std::chrono::seconds(5);
+// Closing the database writes and syncs its header: on a busy disk that
+// alone can take seconds, so the watchdog waits well beyond it.
+constexpr auto BEKLEME = std::chrono::seconds(15);
 
 // Only what is safe in a signal handler: one byte into the pipe. A second
 // signal while the first is being handled ends the process at once.

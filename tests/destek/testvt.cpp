@@ -19,6 +19,10 @@ QTemporaryDir &ayarKlasoru()
     return k;
 }
 
+// Made when the test program loads as well: some tests use the registries
+// before any database or scripted Mesaj exists.
+const bool ortamHazir = (TestOrtami(), true);
+
 // The database made once per test program; each test case gets a copy.
 QString sablonYolu(QString *hata)
 {

@@ -197,6 +197,12 @@ protected:
 
 private:
     void kur();
+    // The parts of kur(), in this order (kayitekrani_kur.cpp).
+    void aracCubuguKur(QVBoxLayout *ana);
+    void menuleriKur();
+    void dugmeleriBagla();
+    void yerlesimKur(QVBoxLayout *ana);
+    void olaylariBagla();
     void gosterAdimi();
     void kapanisAdimi();
     bool izin(const QString &bayrak);

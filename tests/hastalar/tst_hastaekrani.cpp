@@ -485,7 +485,7 @@ void tst_hastaekrani::veriAl()
     m.dosyalar << QString(); // cancelled dialog: nothing, no message
     s.tikla("BitBtn13");
     QVERIFY(m.mesajlar.isEmpty());
-    m.dosyalar << TestDosyasi("hastalar/hastalar.xlsx");
+    m.dosyalar << TestDosyasi("hastalar/hastalar-ad-bosluklu.xlsx");
     s.tikla("BitBtn13");
     QCOMPARE(m.mesajlar.size(), 1);
     QVERIFY2(m.son().startsWith(QStringLiteral("7. satırdaki \"H007\" hasta kodu ile kayıtlı hasta var.")),

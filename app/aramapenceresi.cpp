@@ -35,21 +35,6 @@ QHash<QString, LabAktarimHedefi> &hedefler()
     return h;
 }
 
-// A single-quoted literal holding the text exactly (apostrophes doubled).
-QString harfiDizgi(const QString &s)
-{
-    QString k = s;
-    k.remove(QChar(0));
-    k.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QLatin1Char('\'') + k + QLatin1Char('\'');
-}
-
-// LIKE pattern for "contains", with %, _ and the escape character taken literally.
-QString icerirDeseni(const QString &s)
-{
-    return harfiDizgi(QLatin1Char('%') + BenzerKacis(s) + QLatin1Char('%')) + QStringLiteral(" escape '!'");
-}
-
 QString kayitNoMetni(const QVariant &v)
 {
     if (!v.isValid() || v.isNull())
@@ -255,7 +240,9 @@ QString AramaPenceresi::aramaMetni(const QString &metin) const
         return QString(); // only the listed names ever reach the statement
     // Text columns are matched as they are; others by their text form.
     QString ifade = kolon;
-    if (const Tablo *t = TabloBul(m_ayar.tablo))
+    bool katliIndeks = false;
+    if (const Tablo *t = TabloBul(m_ayar.tablo)) {
+        katliIndeks = t->katliIndeksli(kolon);
         if (const Kolon *c = t->kolon(kolon); c && c->tur == KolonTuru::Tarih)
             // dates as the user reads them: DD.MM.YYYY
             ifade = QStringLiteral("(lpad(extract(day from %1), 2, '0') || '.' || lpad(extract(month from %1), 2, '0')"
@@ -263,14 +250,14 @@ QString AramaPenceresi::aramaMetni(const QString &metin) const
                         .arg(kolon);
         else if (c && c->tur != KolonTuru::Metin && c->tur != KolonTuru::UzunMetin)
             ifade = QStringLiteral("cast(") + kolon + QStringLiteral(" as varchar(40))");
+    }
     const bool icinde = m_icinde && m_icinde->isChecked();
     QString sql = SelectBasi(m_ayar.tablo);
     if (m_ayar.aramaKosulu)
         sql += m_ayar.aramaKosulu();
-    // "starting with" is the prefix match the index serves.
-    sql += QStringLiteral(" and ") + ifade
-           + (icinde ? QStringLiteral(" like ") + icerirDeseni(metin)
-                     : QStringLiteral(" starting with ") + harfiDizgi(metin));
+    // I, İ, ı and i are one letter here: a name is found however its I was typed.
+    sql += QStringLiteral(" and ")
+           + SqlKatliArama(ifade, metin, icinde ? Benzerlik::Icerir : Benzerlik::IleBaslar, katliIndeks);
     if (m_ayar.aramaSiralama == QLatin1String("*"))
         sql += QStringLiteral("  order by ") + m_ayar.tablo.toLower() + QLatin1Char('.') + kolon;
     else
@@ -297,8 +284,8 @@ void AramaPenceresi::ara()
     m_vs->selectMetniAyarla(sql);
     if (!m_vs->ac() || m_vs->bosMu())
         return; // the focus stays in the search box
-    QString deger = m_vs->metin(m_kolon->currentText());
-    if (deger == metin)
+    const QString deger = m_vs->metin(m_kolon->currentText());
+    if (IKatla(deger) == IKatla(metin))
         m_izgara->setFocus(); // the next Enter confirms this row
 }
 

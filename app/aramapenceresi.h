@@ -12,7 +12,9 @@
 //
 // The search runs on every change of the search box: values that begin with
 // the text, or contain it when "İçindeki Kelimeyi Ara" is ticked. The text
-// is matched literally (quotes, %, _ and ; are plain characters).
+// is matched literally (quotes, %, _ and ; are plain characters), except that
+// I, İ, ı and i count as one letter (SqlKatliArama, db/sqltext.h); a column
+// with a folded index in the schema description is searched through it.
 #include "db/tablomodeli.h"
 
 #include <QDialog>

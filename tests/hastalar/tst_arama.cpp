@@ -7,10 +7,13 @@
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 #include "app/aramapenceresi.h"
+#include "db/sema.h"
+#include "db/sqltext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -41,6 +44,33 @@ void yaz(AramaPenceresi &d, const QString &metin)
     QTest::keyClicks(e, metin);
 }
 
+// Types text key by key, letters outside Latin-1 too, as a keyboard would.
+void tusla(AramaPenceresi &d, const QString &metin)
+{
+    auto *e = d.findChild<QLineEdit *>(QStringLiteral("edt_ara"));
+    e->setFocus();
+    for (QChar c : metin)
+        QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// A row with one text column set (and the company, where the table has one).
+bool satirEkle(const QString &tablo, const QString &kolon, const QString &deger)
+{
+    const Tablo *t = TabloBul(tablo);
+    if (!t)
+        return false;
+    static int no = 1000;
+    ++no;
+    return Sorgu::calistir(QStringLiteral("insert into %1 (%2, %3%4) values (?, ?%5)")
+                               .arg(t->ad, t->anahtar, kolon, t->sirketli ? QStringLiteral(", SIRKETKODU") : QString(),
+                                    t->sirketli ? QStringLiteral(", '2007'") : QString()),
+                           {no, deger});
+}
+
+// The stored names the folded searches of the patient lookup run over.
+const QStringList KATLAMA_ADLARI = {"O'NEIL", "O'NEİL", "IŞIK", "İŞIK", "ISIK", "KILIÇ", "ALİ", "ALI",
+                                    "100% SAĞLIK", "A_I", "AXI", "YILDIZ", "MEHMET"};
+
 } // namespace
 
 class tst_arama : public QObject
@@ -59,6 +89,15 @@ private slots:
     void tetkikAktarimi();
     void bosListeOnayi();
     void tarihVeSayiKolonlari();
+    void katlama_data();
+    void katlama();
+    void katliTamEslesme();
+    void katlamaPencereler_data();
+    void katlamaPencereler();
+    void katliIndeksKullanilir_data();
+    void katliIndeksKullanilir();
+    void katlamaYardimcilari_data();
+    void katlamaYardimcilari();
 };
 
 void tst_arama::tumPencerelerAcilir_data()
@@ -370,6 +409,214 @@ void tst_arama::tarihVeSayiKolonlari()
     d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(no);
     QVERIFY(adlar(d).contains(QStringLiteral("ALİ")));
     QVERIFY(m.hatalar.isEmpty());
+}
+
+void tst_arama::katlama_data()
+{
+    // Typed key by key into the patient lookup, which upper-cases as typed
+    // (i -> İ, ı -> I): I, İ, ı and i still find one another; other letters
+    // keep their own (ISIK is not IŞIK).
+    QTest::addColumn<QString>("yazilan");
+    QTest::addColumn<bool>("icinde");
+    QTest::addColumn<QString>("kutuda");
+    QTest::addColumn<QStringList>("beklenen");
+    const QStringList oneil{"O'NEIL", "O'NEİL"}, isik{"IŞIK", "İŞIK"};
+    QTest::newRow("o'neil") << "o'neil" << false << "O'NEİL" << oneil;
+    QTest::newRow("O'NEIL") << "O'NEIL" << false << "O'NEIL" << oneil;
+    QTest::newRow("o'neıl") << "o'neıl" << false << "O'NEIL" << oneil;
+    QTest::newRow("neil icinde") << "neil" << true << "NEİL" << oneil;
+    QTest::newRow("o' basi, I yok") << "o'" << false << "O'" << oneil;
+    QTest::newRow("'n icinde, I yok") << "'n" << true << "'N" << oneil;
+    QTest::newRow("işık") << "işık" << false << "İŞIK" << isik;
+    QTest::newRow("ışık icinde") << "ışık" << true << "IŞIK" << isik;
+    QTest::newRow("ISIK yalniz ISIK") << "ISIK" << false << "ISIK" << QStringList{"ISIK"};
+    QTest::newRow("isik yalniz ISIK") << "isik" << false << "İSİK" << QStringList{"ISIK"};
+    QTest::newRow("ali") << "ali" << false << "ALİ" << QStringList{"ALI", "ALİ"};
+    QTest::newRow("kılıç") << "kılıç" << false << "KILIÇ" << QStringList{"KILIÇ"};
+    QTest::newRow("yıl icinde") << "yıl" << true << "YIL" << QStringList{"YILDIZ"};
+    QTest::newRow("alt cizgi harfi harfine") << "a_i" << true << "A_İ" << QStringList{"A_I"};
+    QTest::newRow("yuzde harfi harfine") << "% sağlık" << true << "% SAĞLIK" << QStringList{"100% SAĞLIK"};
+    QTest::newRow("yuzde basta") << "%i" << false << "%İ" << QStringList();
+    QTest::newRow("tirnak ve I") << "'neİ" << true << "'NEİ" << oneil;
+    QTest::newRow("kacis isareti") << "!i" << true << "!İ" << QStringList();
+    QTest::newRow("I yok, I'siz ad") << "meh" << false << "MEH" << QStringList{"MEHMET"};
+}
+
+void tst_arama::katlama()
+{
+    QFETCH(QString, yazilan);
+    QFETCH(bool, icinde);
+    QFETCH(QString, kutuda);
+    QFETCH(QStringList, beklenen);
+    TEST_VT(vt);
+    BetikMesaj m;
+    int kod = 0;
+    for (const QString &ad : KATLAMA_ADLARI)
+        hastaEkle(QString::number(++kod), ad);
+    AramaPenceresi d(QStringLiteral("frm_hastaarama"));
+    d.findChild<QCheckBox *>(QStringLiteral("CheckBox2"))->setChecked(icinde);
+    d.show();
+    tusla(d, yazilan);
+    QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->text(), kutuda);
+    QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join(QLatin1Char('\n'))));
+    QCOMPARE(adlar(d), beklenen);
+}
+
+void tst_arama::katliTamEslesme()
+{
+    // The typed "o'neil" (O'NEİL in the box) is the listed O'NEIL: the focus
+    // jumps to the grid as for an exact match.
+    TEST_VT(vt);
+    BetikMesaj m;
+    hastaEkle(QStringLiteral("1"), QStringLiteral("O'NEIL"));
+    hastaEkle(QStringLiteral("2"), QStringLiteral("O'NEILL"));
+    AramaPenceresi d(QStringLiteral("frm_hastaarama"));
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    tusla(d, QStringLiteral("o'nei"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("edt_ara"));
+    tusla(d, QStringLiteral("l"));
+    QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->text(), QStringLiteral("O'NEİL"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("DBGrid5"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(d.metin(QStringLiteral("HASTAKODU")), QStringLiteral("1"));
+}
+
+void tst_arama::katlamaPencereler_data()
+{
+    // Other lookups, with and without a folded index on the column, with and
+    // without upper-casing; the text is set as a whole.
+    QTest::addColumn<QString>("pencere");
+    QTest::addColumn<QString>("tablo");
+    QTest::addColumn<QString>("kolon");
+    QTest::addColumn<QString>("metin");
+    QTest::addColumn<bool>("icinde");
+    QTest::addColumn<QStringList>("beklenen");
+    const QStringList ismail{"ISMAIL", "ISMAİL", "İSMAİL"};
+    QTest::newRow("personel, katli indeks yok") << "frm_doktorarama" << "DOKTORLAR" << "DOKTORADISOYADI" << "İSMAİL"
+                                                << false << ismail;
+    QTest::newRow("personel icinde") << "frm_doktorarama" << "DOKTORLAR" << "DOKTORADISOYADI" << "SMAıL" << true
+                                     << ismail;
+    QTest::newRow("randevu, kucuk harfli kolon adi") << "frm_randevuarama" << "RANDEVU" << "hastaadisoyadi"
+                                                     << "ısmaİl" << false << QStringList{"ismail"};
+    QTest::newRow("randevu") << "frm_randevuarama" << "RANDEVU" << "hastaadisoyadi" << "ISMAİL" << false << ismail;
+    QTest::newRow("muayene") << "frm_muayenearama" << "MUAYENE" << "HASTAADISOYADI" << "İSMAIL" << false << ismail;
+    QTest::newRow("goz") << "frm_gozmuayenearama" << "GOZHASTALIKLARI" << "HASTAADISOYADI" << "ismaıl" << false
+                         << QStringList{"ismail"};
+    QTest::newRow("goz icinde") << "frm_gozmuayenearama" << "GOZHASTALIKLARI" << "HASTAADISOYADI" << "MAİL" << true
+                                << ismail;
+    QTest::newRow("laboratuvar kaydi") << "frm_muayene_labarama" << "MUAYENE_LAB" << "HASTAADISOYADI" << "İSM"
+                                       << false << QStringList{"ISMAIL", "ISMAL", "ISMAİL", "İSMAİL", "İSMET"};
+    QTest::newRow("tani") << "frm_taniarama" << "TANILAR" << "TANI" << "ISMAİL" << false << ismail;
+    QTest::newRow("cari unvan") << "frm_carihareket_ara" << "CARI_HAREKET" << "cariunvan" << "İSMAİL" << false
+                                << ismail;
+    QTest::newRow("islem, I yok") << "frm_islemarama" << "ISLEMLER" << "YAPILANISLEM" << "SMA" << true
+                                  << QStringList{"ISMAIL", "ISMAL", "ISMAİL", "İSMAİL"};
+}
+
+void tst_arama::katlamaPencereler()
+{
+    QFETCH(QString, pencere);
+    QFETCH(QString, tablo);
+    QFETCH(QString, kolon);
+    QFETCH(QString, metin);
+    QFETCH(bool, icinde);
+    QFETCH(QStringList, beklenen);
+    TEST_VT(vt);
+    BetikMesaj m;
+    // Lower-case letters match only lower-case ones: the folding is about the I alone.
+    for (const char *ad : {"ISMAIL", "İSMAİL", "ISMAİL", "ismail", "ISMAL", "İSMET"})
+        QVERIFY(satirEkle(tablo, kolon.toUpper(), QString::fromUtf8(ad)));
+    AramaPenceresi d(pencere);
+    d.findChild<QComboBox *>(QStringLiteral("cbx_aranacak"))->setCurrentText(kolon);
+    QCOMPARE(d.findChild<QComboBox *>(QStringLiteral("cbx_aranacak"))->currentText(), kolon);
+    if (auto *c = d.findChild<QCheckBox *>(QStringLiteral("CheckBox2")))
+        c->setChecked(icinde);
+    else
+        QVERIFY(!icinde);
+    d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(metin);
+    QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join(QLatin1Char('\n'))));
+    QStringList bulunan = adlar(d, kolon.toUpper());
+    bulunan.sort();
+    QCOMPARE(bulunan, beklenen);
+}
+
+void tst_arama::katliIndeksKullanilir_data()
+{
+    // The optimizer's plan of the statement a search runs: a search that
+    // begins with the text stays on an index, folded or not.
+    QTest::addColumn<QString>("pencere");
+    QTest::addColumn<QString>("kolon");
+    QTest::addColumn<QString>("metin");
+    QTest::addColumn<bool>("icinde");
+    QTest::addColumn<QString>("indeks"); // empty: no folded index can serve it
+    QTest::newRow("hasta, I ile") << "frm_hastaarama" << "HASTAADISOYADI" << "O'NEİL" << false << "HASTA_ADI_KATLI";
+    QTest::newRow("hasta, I'siz") << "frm_hastaarama" << "HASTAADISOYADI" << "MEH" << false << "HASTA_ADI_KATLI";
+    QTest::newRow("hasta, icinde") << "frm_hastaarama" << "HASTAADISOYADI" << "NEİL" << true << "";
+    QTest::newRow("hasta, tc kimlik") << "frm_hastaarama" << "TCKIMLIKNO" << "123" << false << "HASTA_TCKIMLIKNO";
+    QTest::newRow("randevu") << "frm_randevuarama" << "hastaadisoyadi" << "ALİ" << false << "RANDEVU_ADI_KATLI";
+    QTest::newRow("randevu, hasta kodu") << "frm_randevuarama" << "hastakodu" << "12" << false << "RANDEVU_HASTAKODU";
+    QTest::newRow("muayene") << "frm_muayenearama" << "HASTAADISOYADI" << "ALİ" << false << "MUAYENE_ADI_KATLI";
+    QTest::newRow("goz") << "frm_gozmuayenearama" << "HASTAADISOYADI" << "ALİ" << false << "GOZ_ADI_KATLI";
+    QTest::newRow("laboratuvar kaydi") << "frm_muayene_labarama" << "HASTAADISOYADI" << "ALİ" << false
+                                       << "MLAB_ADI_KATLI";
+    QTest::newRow("tani") << "frm_taniarama" << "TANI" << "DİYABET" << false << "TANI_TANI_KATLI";
+    QTest::newRow("cari unvan") << "frm_carihareket_ara" << "cariunvan" << "İLAÇ" << false << "CARI_UNVAN_KATLI";
+}
+
+void tst_arama::katliIndeksKullanilir()
+{
+    QFETCH(QString, pencere);
+    QFETCH(QString, kolon);
+    QFETCH(QString, metin);
+    QFETCH(bool, icinde);
+    QFETCH(QString, indeks);
+    TEST_VT(vt);
+    BetikMesaj m;
+    AramaPenceresi d(pencere);
+    d.findChild<QComboBox *>(QStringLiteral("cbx_aranacak"))->setCurrentText(kolon);
+    if (auto *c = d.findChild<QCheckBox *>(QStringLiteral("CheckBox2")))
+        c->setChecked(icinde);
+    const QString sql = d.aramaMetni(metin);
+    QVERIFY(!sql.isEmpty());
+    QString h;
+    const auto plan = Sorgu::plan(sql, {}, &h);
+    QVERIFY2(plan, qPrintable(h));
+    if (indeks.isEmpty())
+        QVERIFY2(!plan->contains(QLatin1String("_KATLI")), qPrintable(*plan)); // a contains search reads every row
+    else
+        QVERIFY2(plan->contains(QRegularExpression(QStringLiteral("INDEX \\([^)]*\\b%1\\b").arg(indeks))),
+                 qPrintable(*plan + QStringLiteral("\n") + sql));
+}
+
+void tst_arama::katlamaYardimcilari_data()
+{
+    QTest::addColumn<QString>("metin");
+    QTest::addColumn<QString>("katli");
+    QTest::addColumn<bool>("iHarfi");
+    QTest::newRow("dort harf") << "Iİıi" << "IIII" << true;
+    QTest::newRow("yalniz I") << "I" << "I" << true;
+    QTest::newRow("ad") << "O'NEİL" << "O'NEIL" << true;
+    QTest::newRow("baska Turkce harfler") << "ŞşĞğÜüÖöÇç" << "ŞşĞğÜüÖöÇç" << false;
+    QTest::newRow("bos") << "" << "" << false;
+    QTest::newRow("isaretler") << "%_!'\"" << "%_!'\"" << false;
+}
+
+void tst_arama::katlamaYardimcilari()
+{
+    // The C++ folding of the typed text and the SQL folding of the column agree.
+    QFETCH(QString, metin);
+    QFETCH(QString, katli);
+    QFETCH(bool, iHarfi);
+    QCOMPARE(IKatla(metin), katli);
+    QCOMPARE(IHarfiVar(metin), iHarfi);
+    TEST_VT(vt);
+    QString h;
+    const auto s = Sorgu::tekDeger(QStringLiteral("select ") + SqlIKatla(SqlDizgi(metin)) + QStringLiteral(" from rdb$database"),
+                                   {}, {}, &h);
+    QVERIFY2(s, qPrintable(h));
+    QCOMPARE(s->toString(), katli);
 }
 
 QTEST_MAIN(tst_arama)

@@ -34,6 +34,15 @@ bool eleman(double kod, const QString &ad, const QString &soyad, const QString &
                            {kod, ad, soyad, sifre, username});
 }
 
+// The same with the key given: rows can be stored out of key order.
+bool eleman(qint64 no, double kod, const QString &ad, const QString &soyad, const QString &sifre,
+            const QString &username)
+{
+    return Sorgu::calistir(QStringLiteral("insert into elemanlar (kayit_no, kullanici_kodu, kullanici_adi, "
+                                          "kullanici_soyadi, sifre, username) values (?, ?, ?, ?, ?, ?)"),
+                           {no, kod, ad, soyad, sifre, username});
+}
+
 void girisBilgileri(QWidget &w, const QString &sirket, const QString &kullanici, const QString &sifre)
 {
     kutu(w, "edt_sirket")->setText(sirket);
@@ -233,9 +242,21 @@ private slots:
         TEST_VT(vt);
         BetikMesaj m;
         QVERIFY(eleman(3, QStringLiteral("AYŞE"), QStringLiteral("YILMAZ"), QStringLiteral("GIZLI"), QStringLiteral("AYSE")));
-        // Same name and password twice: the first row returned is the user.
-        QVERIFY(eleman(7, QStringLiteral("AYNI"), QStringLiteral("BIR"), QStringLiteral("SIFRE"), QStringLiteral("BIRINCI")));
-        QVERIFY(eleman(8, QStringLiteral("AYNI"), QStringLiteral("IKI"), QStringLiteral("SIFRE"), QStringLiteral("IKINCI")));
+        // Same name and password twice: the older row (the lower key) is the
+        // user. It is stored after the newer one, so that only the key order,
+        // not the order of storage, gives it first.
+        const auto eski = Sorgu::uretec(QStringLiteral("OTOKOD_ELEMANLAR"));
+        const auto yeni = Sorgu::uretec(QStringLiteral("OTOKOD_ELEMANLAR"));
+        QVERIFY(eski && yeni && *eski < *yeni);
+        QVERIFY(eleman(*yeni, 8, QStringLiteral("AYNI"), QStringLiteral("IKI"), QStringLiteral("SIFRE"),
+                       QStringLiteral("IKINCI")));
+        QVERIFY(eleman(*eski, 7, QStringLiteral("AYNI"), QStringLiteral("BIR"), QStringLiteral("SIFRE"),
+                       QStringLiteral("BIRINCI")));
+        // Read without an order, the newer row comes first.
+        QCOMPARE(Sorgu::tekDeger(QStringLiteral("select kullanici_kodu from elemanlar where kullanici_adi = 'AYNI' "
+                                                "and sifre = 'SIFRE'"))
+                     ->toInt(),
+                 8);
         Oturum = OturumKaydi();
         Oturum.sirketunvani = QStringLiteral("ÖNCEKİ UNVAN");
         {

@@ -15,13 +15,13 @@ const QString girisRet = QStringLiteral("Bu Ekrana Girmeye Yetkili Değilsiniz")
 const QString islemRet = QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz");
 
 bool yetkiSatiri(const QString &modul, const QString &formgirisi, const QString &kayit, const QString &sirket,
-                 double kullanici = 1)
+                 double kullanici = 1, const QVariant &no = QVariant())
 {
     return Sorgu::calistir(QStringLiteral("insert into kullanicilar (kayitno, kullanici_kodu, moduladi, kayit, "
                                           "yenikayit, degistirme, silme, formgirisi, rapor, ozelyetki1, ozelyetki2, "
-                                          "sirketkodu) values (gen_id(otokod_kullanicilar, 1), ?, ?, ?, 'H', 'H', "
-                                          "'H', ?, 'H', 'H', 'H', ?)"),
-                           {kullanici, modul, kayit, formgirisi, sirket});
+                                          "sirketkodu) values (coalesce(?, gen_id(otokod_kullanicilar, 1)), ?, ?, ?, "
+                                          "'H', 'H', 'H', ?, 'H', 'H', 'H', ?)"),
+                           {no, kullanici, modul, kayit, formgirisi, sirket});
 }
 
 bool parametreSatiri(const QString &form, const QString &deger, const QString &sirket = QStringLiteral("SISTEM"))
@@ -38,36 +38,63 @@ class TstYetki : public QObject
 {
     Q_OBJECT
 private slots:
-    // Rows are "FORMGIRISI|KAYIT|SIRKETKODU", in insertion order.
+    // Rows are "FORMGIRISI|KAYIT|SIRKETKODU" in key order; "tersSaklanir"
+    // stores them last first, so that storage order is not key order.
     void kurallar_data()
     {
         QTest::addColumn<QStringList>("satirlar");
+        QTest::addColumn<bool>("tersSaklanir");
         QTest::addColumn<bool>("giris");
         QTest::addColumn<bool>("islem");
         QTest::addColumn<bool>("uyari");
-        QTest::newRow("satir yok") << QStringList() << false << false << true;
-        QTest::newRow("E") << QStringList{"E|E|2007"} << true << true << true;
-        QTest::newRow("H") << QStringList{"H|H|2007"} << false << false << false;
-        QTest::newRow("bos giris") << QStringList{"|E|2007"} << false << true << true;
-        QTest::newRow("X") << QStringList{"X|X|2007"} << true << false << true;
-        QTest::newRow("kucuk e") << QStringList{"e|e|2007"} << true << false << true;
-        QTest::newRow("iki satir ilki H") << QStringList{"H|H|2007", "E|E|2007"} << false << false << false;
-        QTest::newRow("iki satir ilki E") << QStringList{"E|E|2007", "H|H|2007"} << true << true << true;
-        QTest::newRow("baska sirket") << QStringList{"E|E|2008"} << false << false << true;
-        QTest::newRow("baska sirkette H") << QStringList{"H|H|2008"} << false << false << true;
+        QTest::newRow("satir yok") << QStringList() << false << false << false << true;
+        QTest::newRow("E") << QStringList{"E|E|2007"} << false << true << true << true;
+        QTest::newRow("H") << QStringList{"H|H|2007"} << false << false << false << false;
+        QTest::newRow("bos giris") << QStringList{"|E|2007"} << false << false << true << true;
+        QTest::newRow("X") << QStringList{"X|X|2007"} << false << true << false << true;
+        QTest::newRow("kucuk e") << QStringList{"e|e|2007"} << false << true << false << true;
+        QTest::newRow("iki satir ilki H") << QStringList{"H|H|2007", "E|E|2007"} << false << false << false << false;
+        QTest::newRow("iki satir ilki E") << QStringList{"E|E|2007", "H|H|2007"} << false << true << true << true;
+        QTest::newRow("iki satir ilki H, sonra saklanmis") << QStringList{"H|H|2007", "E|E|2007"} << true << false
+                                                           << false << false;
+        QTest::newRow("iki satir ilki E, sonra saklanmis") << QStringList{"E|E|2007", "H|H|2007"} << true << true
+                                                           << true << true;
+        QTest::newRow("baska sirket") << QStringList{"E|E|2008"} << false << false << false << true;
+        QTest::newRow("baska sirkette H") << QStringList{"H|H|2008"} << false << false << false << true;
     }
     void kurallar()
     {
         QFETCH(QStringList, satirlar);
+        QFETCH(bool, tersSaklanir);
         QFETCH(bool, giris);
         QFETCH(bool, islem);
         QFETCH(bool, uyari);
         TEST_VT(vt);
         BetikMesaj m;
         QVERIFY(Sorgu::calistir(QStringLiteral("delete from kullanicilar where moduladi = 'UYARI'")));
-        for (const QString &s : satirlar) {
-            const QStringList p = s.split(QLatin1Char('|'));
-            QVERIFY(yetkiSatiri(QStringLiteral("UYARI"), p[0], p[1], p[2]));
+        if (!tersSaklanir) {
+            for (const QString &s : satirlar) {
+                const QStringList p = s.split(QLatin1Char('|'));
+                QVERIFY(yetkiSatiri(QStringLiteral("UYARI"), p[0], p[1], p[2]));
+            }
+        } else {
+            // keys in the listed order, rows stored the other way round
+            QList<qint64> anahtarlar;
+            for (int i = 0; i < satirlar.size(); ++i) {
+                const auto no = Sorgu::uretec(QStringLiteral("OTOKOD_KULLANICILAR"));
+                QVERIFY(no);
+                anahtarlar << *no;
+            }
+            for (int i = int(satirlar.size()) - 1; i >= 0; --i) {
+                const QStringList p = satirlar.at(i).split(QLatin1Char('|'));
+                QVERIFY(yetkiSatiri(QStringLiteral("UYARI"), p[0], p[1], p[2], 1, anahtarlar.at(i)));
+            }
+            // Read without an order, the last-listed row comes first.
+            const auto ilk = Sorgu::sec(QStringLiteral("select formgirisi, kayitno from kullanicilar where "
+                                                       "kullanici_kodu = 1 and moduladi = 'UYARI' and "
+                                                       "sirketkodu = '2007'"));
+            QVERIFY(ilk && ilk->satirlar.size() == satirlar.size());
+            QCOMPARE(ilk->deger(0, QStringLiteral("KAYITNO")).toLongLong(), anahtarlar.last());
         }
         QCOMPARE(GirisIzni(QStringLiteral("UYARI")), giris);
         QCOMPARE(m.mesajlar, giris ? QStringList() : QStringList{girisRet});

@@ -2,10 +2,10 @@
 #include "raporlar/motor/rapormotoru_ozel.h"
 
 #include "app/mesaj.h"
+#include "db/sqltext.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -29,15 +29,12 @@ QPageLayout sayfaDuzeni(const QSizeF &mm)
                        QPageLayout::Millimeter);
 }
 
-// Turkish lower case with the dotted and dotless i made one letter: users
-// type names without minding İ/I, and foreign names come either way.
+// Turkish case with the dotted and dotless i made one letter, as the
+// program's lookups fold them: users type names without minding İ/I, and
+// foreign names come either way.
 QString aramaKatla(const QString &metin)
 {
-    static const QLocale turkce(QLocale::Turkish, QLocale::Turkey);
-    QString k = turkce.toLower(metin);
-    k.replace(QChar(0x0131), QLatin1Char('i'));   // ı
-    k.remove(QChar(0x0307));                      // a combining dot left from İ
-    return k;
+    return IKatla(TurkceBuyuk(metin));
 }
 
 } // namespace

@@ -130,6 +130,12 @@ std::optional<Sonuc> sec(const QString &sql, const QVariantList &degerler, const
 std::optional<Sonuc> satirlariOku(QSqlQuery &q, QString *hata)
 {
     Sonuc s;
+    // A statement without a result set (an update, an execute block without
+    // rows) has no rows to read: the driver must not be asked for any.
+    if (!q.isSelect()) {
+        q.finish();
+        return s;
+    }
     const QSqlRecord r = q.record();
     const int n = r.count();
     QVector<bool> sabit(n, false);

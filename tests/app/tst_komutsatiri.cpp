@@ -109,6 +109,7 @@ private slots:
     void surec();
     void okumaSorgusu_data();
     void okumaSorgusu();
+    void satirsizKomut();
     void sinyal_data();
     void sinyal();
     void ikinciProgram();
@@ -270,6 +271,20 @@ void TestKomutSatiri::okumaSorgusu()
     QVERIFY(!Sorgu::oku(argumanlar.at(argumanlar.indexOf(QStringLiteral("--sorgu")) + 1), QString(), &hata));
     QVERIFY2(!hata.isEmpty(), "refused without a message");
     QCOMPARE(hastalar(), QStringLiteral("1 AYŞE YILMAZ"));
+}
+
+// A statement without a result set read as a select (the scratch-query
+// call used to ask the driver for rows and crash): no rows, no error.
+void TestKomutSatiri::satirsizKomut()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    for (const char *sql : {"execute block as begin end", "update hastalar set hastaadisoyadi = 'X' where 1 = 0"}) {
+        const auto s = Sorgu::sec(QString::fromLatin1(sql));
+        QVERIFY2(s.has_value(), sql);
+        QVERIFY(s->satirlar.isEmpty());
+    }
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
 }
 
 // A running program on a database: the signal ends it within seconds, with

@@ -1,8 +1,15 @@
-// Opening 100,000 patients through the data set and the grid model, against
-// a plain forward-only query reading every column of the same select on the
-// same database in the same run.
-#include "app/oturum.h"
+// The data set reading in windows, on 100,000 and 1,000,000 patients:
+// opening a list (data set + grid model + view, until the first screenful
+// is painted) against a raw query fetching one screenful, opening on the
+// last row, the count arriving, scrolling to the last row and to the middle,
+// walking every row, and the peak memory of each size. Each size runs in a
+// process of its own (the peak is per process); times are ratios against
+// the raw work on the same database in the same run.
+//   bench_veriseti                 100,000 and 1,000,000
+//   bench_veriseti 100000 250000   the sizes given
+//   bench_veriseti --tek N         one size (what the driver runs)
 #include "db/baglanti.h"
+#include "db/sorgu.h"
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
 #include "destek/testvt.h"
@@ -11,6 +18,9 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -18,23 +28,15 @@
 #include <QTableView>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
 
 namespace {
 
-const int HASTA_SAYISI = 100000;
 const int TEKRAR = 5;
-
-// CPU time of the process: the machine is shared, so wall time alone says little.
-double cpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-double sonCpu = 0;
+const int EKRAN = 40; // rows a list shows at once
+const QString SQL = QStringLiteral("select * from HASTALAR where 1=1  and sirketkodu ='2007'  order by HASTALAR.KAYITNO ");
+const QString AD_SQL =
+    QStringLiteral("select * from HASTALAR where 1=1  and sirketkodu ='2007'  order by HASTALAR.HASTAADISOYADI ");
 
 QString durumSatiri(const char *ad)
 {
@@ -48,7 +50,9 @@ QString durumSatiri(const char *ad)
     return QString();
 }
 
-bool doldur(QString *hata)
+qint64 kb(const char *ad) { return durumSatiri(ad).section(QLatin1Char(' '), 0, 0).toLongLong(); }
+
+bool doldur(int adet, QString *hata)
 {
     QSqlDatabase db = Baglanti::vt();
     const Tablo *t = TabloBul(QStringLiteral("HASTALAR"));
@@ -73,8 +77,9 @@ bool doldur(QString *hata)
         return false;
     }
     const QDateTime taban(QDate(2007, 1, 1), QTime(9, 0));
-    for (int i = 1; i <= HASTA_SAYISI; ++i) {
-        const QString ad = QString::fromUtf8(isimler[i % 12]) + QLatin1Char(' ') + QString::fromUtf8(soyadlar[(i / 12) % 12]);
+    for (int i = 1; i <= adet; ++i) {
+        const QString ad =
+            QString::fromUtf8(isimler[i % 12]) + QLatin1Char(' ') + QString::fromUtf8(soyadlar[(i / 12) % 12]);
         const QString il = QString::fromUtf8(iller[i % 7]);
         for (const Kolon &k : t->kolonlar) {
             QVariant v;
@@ -92,7 +97,11 @@ bool doldur(QString *hata)
             else if (n == QLatin1String("IL"))
                 v = il;
             else if (n == QLatin1String("ADRES"))
-                v = QStringLiteral("%1 MAH. %2 SOK. NO:%3 %4").arg(QString::fromUtf8(soyadlar[i % 12])).arg(i % 90).arg(i % 200).arg(il);
+                v = QStringLiteral("%1 MAH. %2 SOK. NO:%3 %4")
+                        .arg(QString::fromUtf8(soyadlar[i % 12]))
+                        .arg(i % 90)
+                        .arg(i % 200)
+                        .arg(il);
             else if (n == QLatin1String("CEPTEL"))
                 v = QStringLiteral("0532%1").arg(i, 7, 10, QLatin1Char('0'));
             else if (n == QLatin1String("GECIRDIGIHASTALIKLAR") && i % 5 == 0)
@@ -100,7 +109,8 @@ bool doldur(QString *hata)
             else if (n == QLatin1String("ACIKLAMALAR") && i % 3 == 0)
                 v = QStringLiteral("KONTROLE ÇAĞRILACAK; İLAÇ DÜZENİ GÖZDEN GEÇİRİLECEK.");
             else if (k.tur == KolonTuru::Tarih)
-                v = (i % 4 == 0) ? QVariant(QMetaType::fromType<QDateTime>()) : QVariant(taban.addSecs(qint64(i) * 600));
+                v = (i % 4 == 0) ? QVariant(QMetaType::fromType<QDateTime>())
+                                 : QVariant(taban.addSecs(qint64(i) * 600));
             else if (k.tur == KolonTuru::Ondalik)
                 v = double(i % 5);
             else if (k.tur == KolonTuru::Tamsayi)
@@ -124,76 +134,169 @@ bool doldur(QString *hata)
         *hata = db.lastError().text();
         return false;
     }
-    return true;
+    return Sorgu::calistir(QStringLiteral("set generator OTOKOD_HASTALAR to %1").arg(adet));
 }
 
-const QString SQL = QStringLiteral("select * from HASTALAR where 1=1  and sirketkodu ='2007'  order by HASTALAR.KAYITNO ");
+double ms(const QElapsedTimer &z) { return z.nsecsElapsed() / 1e6; }
 
-double hamOku(qint64 *hucre)
+double ortanca(std::vector<double> v)
 {
-    const double c0 = cpuMs();
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// One screenful the way a program without a data set would read it.
+double hamEkran(const QString &sql)
+{
     QElapsedTimer z;
     z.start();
     QSqlQuery q(Baglanti::vt());
     q.setForwardOnly(true);
-    if (!q.exec(SQL)) {
+    if (!q.exec(QStringLiteral("select first %1 ").arg(EKRAN) + sql.mid(7))) {
         std::fprintf(stderr, "%s\n", qPrintable(q.lastError().text()));
         return -1;
     }
     const int n = q.record().count();
-    qint64 dolu = 0;
-    int satir = 0;
-    while (q.next()) {
+    int dolu = 0;
+    while (q.next())
         for (int i = 0; i < n; ++i)
-            if (!q.value(i).isNull())
-                ++dolu;
-        ++satir;
-    }
+            dolu += q.value(i).isNull() ? 0 : 1;
     q.finish();
-    *hucre = dolu;
-    sonCpu = cpuMs() - c0;
-    if (satir != HASTA_SAYISI)
-        std::fprintf(stderr, "ham okuma %d satır\n", satir);
-    return z.nsecsElapsed() / 1e6;
+    return dolu > 0 ? ms(z) : -1;
 }
 
-qint64 rssKb()
+struct Liste
 {
-    return durumSatiri("VmRSS").section(QLatin1Char(' '), 0, 0).toLongLong();
-}
+    VeriSeti vs{QStringLiteral("HASTALAR")};
+    TabloModeli model{&vs};
+    explicit Liste(QTableView &g, const QString &sql)
+    {
+        vs.selectMetniAyarla(sql);
+        model.kolonlariAyarla({{QStringLiteral("HASTAKODU"), QStringLiteral("Hasta Kodu")},
+                               {QStringLiteral("HASTAADISOYADI"), QStringLiteral("Adı Soyadı")},
+                               {QStringLiteral("TCKIMLIKNO"), QStringLiteral("TC Kimlik No")},
+                               {QStringLiteral("DOGUMTARIHI"), QStringLiteral("Doğum Tarihi")},
+                               {QStringLiteral("COCUKSAYISI"), QStringLiteral("Çocuk")},
+                               {QStringLiteral("CEPTEL"), QStringLiteral("Cep Tel")},
+                               {QStringLiteral("IL"), QStringLiteral("İl")},
+                               {QStringLiteral("ADRES"), QStringLiteral("Adres")},
+                               {QStringLiteral("KAYITTARIHI"), QStringLiteral("Kayıt Tarihi")},
+                               {QStringLiteral("KAYITNO"), QStringLiteral("Kayıt No")}});
+        model.gorunumeBagla(&g);
+    }
+};
 
-qint64 sonBellekFarki = 0;
-
-double veriSetiyleAc(QTableView &gorunum, qint64 *satirSayisi)
+// Data set + model + view until the first screenful is painted (sonda: on
+// the last row, as the record screens open).
+double ac(QTableView &g, const QString &sql, bool sonda)
 {
-    const qint64 rssOnce = rssKb();
-    const double c0 = cpuMs();
     QElapsedTimer z;
     z.start();
-    VeriSeti vs(QStringLiteral("HASTALAR"));
-    vs.selectMetniAyarla(SQL);
-    TabloModeli model(&vs);
-    model.kolonlariAyarla({{QStringLiteral("HASTAKODU"), QStringLiteral("Hasta Kodu")},
-                           {QStringLiteral("HASTAADISOYADI"), QStringLiteral("Adı Soyadı")},
-                           {QStringLiteral("TCKIMLIKNO"), QStringLiteral("TC Kimlik No")},
-                           {QStringLiteral("DOGUMTARIHI"), QStringLiteral("Doğum Tarihi")},
-                           {QStringLiteral("COCUKSAYISI"), QStringLiteral("Çocuk")},
-                           {QStringLiteral("CEPTEL"), QStringLiteral("Cep Tel")},
-                           {QStringLiteral("IL"), QStringLiteral("İl")},
-                           {QStringLiteral("ADRES"), QStringLiteral("Adres")},
-                           {QStringLiteral("KAYITTARIHI"), QStringLiteral("Kayıt Tarihi")},
-                           {QStringLiteral("KAYITNO"), QStringLiteral("Kayıt No")}});
-    model.gorunumeBagla(&gorunum);
-    if (!vs.ac())
+    Liste l(g, sql);
+    if (!l.vs.ac())
         return -1;
-    vs.son();                        // the record screens start on the newest row
-    gorunum.viewport()->grab();      // paints the first screenful: data() for every visible cell
-    *satirSayisi = vs.kayitSayisi();
-    const double ms = z.nsecsElapsed() / 1e6;
-    sonCpu = cpuMs() - c0;
-    sonBellekFarki = rssKb() - rssOnce;
-    gorunum.setModel(nullptr);
-    return ms;
+    if (sonda)
+        l.vs.son();
+    g.viewport()->grab();
+    const double t = ms(z);
+    g.setModel(nullptr);
+    return t;
+}
+
+void sonuc(const char *ad, double deger) { std::printf("SONUC %s=%.3f\n", ad, deger); }
+
+int tek(int adet)
+{
+    TestVeritabani vt;
+    if (!vt.hazir()) {
+        std::fprintf(stderr, "veritabanı: %s\n", qPrintable(vt.hata()));
+        return 1;
+    }
+    QElapsedTimer z;
+    z.start();
+    QString hata;
+    if (!doldur(adet, &hata)) {
+        std::fprintf(stderr, "doldurma: %s\n", qPrintable(hata));
+        return 1;
+    }
+    std::fprintf(stderr, "%d hasta yazıldı (%.0f s)\n", adet, ms(z) / 1000);
+    const qint64 bellekBasi = kb("VmRSS");
+
+    QTableView g;
+    g.resize(1280, 800);
+    g.show();
+
+    // Warm the page cache and the statements once, then alternate.
+    hamEkran(SQL);
+    ac(g, SQL, false);
+    std::vector<double> ham, acilis, sonda, adla, hamAd;
+    for (int i = 0; i < TEKRAR; ++i) {
+        ham.push_back(hamEkran(SQL));
+        acilis.push_back(ac(g, SQL, false));
+        sonda.push_back(ac(g, SQL, true));
+        hamAd.push_back(hamEkran(AD_SQL));
+        adla.push_back(ac(g, AD_SQL, false));
+    }
+    sonuc("ham_ekran_ms", ortanca(ham));
+    sonuc("acilis_ms", ortanca(acilis));
+    sonuc("acilis_son_satir_ms", ortanca(sonda));
+    sonuc("ham_ekran_ad_sirasi_ms", ortanca(hamAd));
+    sonuc("acilis_ad_sirasi_ms", ortanca(adla));
+
+    {
+        Liste l(g, SQL);
+        QSignalSpy sayi(&l.vs, &VeriSeti::sayiDegisti);
+        z.restart();
+        l.vs.ac();
+        g.viewport()->grab();
+        sayi.wait(600000);
+        sonuc("sayim_gelene_dek_ms", ms(z));
+        if (l.model.rowCount() != adet)
+            std::fprintf(stderr, "satır sayısı tutmuyor: %d\n", l.model.rowCount());
+
+        // Scrolling: to the last row, to the middle (dragging the scroll bar).
+        z.restart();
+        g.scrollToBottom();
+        g.viewport()->grab();
+        sonuc("en_alta_ms", ms(z));
+        z.restart();
+        g.verticalScrollBar()->setValue(g.verticalScrollBar()->maximum() / 2);
+        g.viewport()->grab();
+        sonuc("ortaya_ms", ms(z));
+        // Down a screenful at a time from the middle: windows by key.
+        std::vector<double> sayfa;
+        for (int i = 0; i < 30; ++i) {
+            z.restart();
+            g.verticalScrollBar()->setValue(g.verticalScrollBar()->value() + EKRAN);
+            g.viewport()->grab();
+            sayfa.push_back(ms(z));
+        }
+        sonuc("sayfa_asagi_ortanca_ms", ortanca(sayfa));
+        sonuc("sayfa_asagi_en_kotu_ms", *std::max_element(sayfa.begin(), sayfa.end()));
+
+        // Every row, as an export reads them.
+        z.restart();
+        const int n = l.vs.kesinKayitSayisi();
+        const int kolon = l.vs.kolonSirasi(QStringLiteral("HASTAADISOYADI"));
+        qint64 dolu = 0;
+        for (int i = 0; i < n; ++i)
+            dolu += l.vs.bosMu(i, kolon) ? 0 : 1;
+        sonuc("tum_satirlar_ms", ms(z));
+        sonuc("tum_satirlar_dolu", double(dolu));
+        sonuc("tampondaki_satir", l.vs.tampondakiSatir());
+        g.setModel(nullptr);
+    }
+    sonuc("bellek_artisi_kb", double(kb("VmRSS") - bellekBasi));
+    sonuc("vmhwm_kb", double(kb("VmHWM")));
+
+    // With a descending index on the key the last window is read along it.
+    Sorgu::calistir(QStringLiteral("create descending index HASTA_KAYITNO_AZALAN on HASTALAR (KAYITNO)"));
+    ac(g, SQL, true);
+    std::vector<double> azalan;
+    for (int i = 0; i < TEKRAR; ++i)
+        azalan.push_back(ac(g, SQL, true));
+    sonuc("acilis_son_satir_azalan_indeksle_ms", ortanca(azalan));
+    return 0;
 }
 
 } // namespace
@@ -203,46 +306,49 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const QStringList arg = app.arguments().mid(1);
+    if (arg.size() == 2 && arg.first() == QLatin1String("--tek"))
+        return tek(arg.at(1).toInt());
 
-    TestVeritabani vt;
-    if (!vt.hazir()) {
-        std::fprintf(stderr, "veritabanı: %s\n", qPrintable(vt.hata()));
-        return 1;
+    QList<int> boylar;
+    for (const QString &a : arg)
+        boylar << a.toInt();
+    if (boylar.isEmpty())
+        boylar = {100000, 1000000};
+    QList<QMap<QString, double>> sonuclar;
+    for (int b : boylar) {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p.start(app.applicationFilePath(), {QStringLiteral("--tek"), QString::number(b)});
+        p.waitForFinished(-1);
+        QMap<QString, double> m;
+        for (const QByteArray &s : p.readAllStandardOutput().split('\n'))
+            if (s.startsWith("SONUC "))
+                m.insert(QString::fromLatin1(s.mid(6).split('=').first()), s.split('=').last().toDouble());
+        if (p.exitCode() != 0 || m.isEmpty()) {
+            std::fprintf(stderr, "%d satırlık ölçüm başarısız\n", b);
+            return 1;
+        }
+        sonuclar << m;
     }
-    QElapsedTimer z;
-    z.start();
-    QString hata;
-    if (!doldur(&hata)) {
-        std::fprintf(stderr, "doldurma: %s\n", qPrintable(hata));
-        return 1;
+    std::printf("%-40s", "satır");
+    for (int b : boylar)
+        std::printf("%14d", b);
+    std::printf("\n");
+    for (auto it = sonuclar.first().constBegin(); it != sonuclar.first().constEnd(); ++it) {
+        std::printf("%-40s", qPrintable(it.key()));
+        for (const auto &m : sonuclar)
+            std::printf("%14.1f", m.value(it.key()));
+        std::printf("\n");
     }
-    std::printf("doldurma: %d hasta, %.0f ms\n", HASTA_SAYISI, z.nsecsElapsed() / 1e6);
-
-    QTableView gorunum;
-    gorunum.resize(1280, 800);
-    gorunum.show();
-
-    std::vector<double> ham, vs, hamCpu, vsCpu;
-    qint64 hucre = 0, satir = 0;
-    hamOku(&hucre);   // warms the page cache for both
-    for (int i = 0; i < TEKRAR; ++i) {
-        ham.push_back(hamOku(&hucre));
-        hamCpu.push_back(sonCpu);
-        vs.push_back(veriSetiyleAc(gorunum, &satir));
-        vsCpu.push_back(sonCpu);
-        std::printf("tur %d: ham %.0f ms (CPU %.0f ms), VeriSeti+TabloModeli %.0f ms (CPU %.0f ms)\n", i + 1,
-                    ham.back(), hamCpu.back(), vs.back(), vsCpu.back());
+    for (int i = 0; i < boylar.size(); ++i) {
+        const auto &m = sonuclar.at(i);
+        std::printf("%d satır: açılış / ham ekran = %.2fx (hedef <= 3x ve <= 200 ms), ad sırasıyla %.2fx\n",
+                    boylar.at(i), m.value(QStringLiteral("acilis_ms")) / m.value(QStringLiteral("ham_ekran_ms")),
+                    m.value(QStringLiteral("acilis_ad_sirasi_ms")) / m.value(QStringLiteral("ham_ekran_ad_sirasi_ms")));
     }
-    auto ortanca = [](std::vector<double> v) {
-        std::sort(v.begin(), v.end());
-        return v[v.size() / 2];
-    };
-    const double h = ortanca(ham), v = ortanca(vs), hc = ortanca(hamCpu), vc = ortanca(vsCpu);
-    std::printf("satır: %lld, dolu hücre: %lld\n", satir, hucre);
-    std::printf("ham QSqlQuery (ortanca): %.0f ms, CPU %.0f ms\n", h, hc);
-    std::printf("VeriSeti + TabloModeli (ortanca): %.0f ms, CPU %.0f ms\n", v, vc);
-    std::printf("oran: duvar saati %.2fx, CPU %.2fx (hedef <= 1.5x)\n", v / h, vc / hc);
-    std::printf("açık veri setinin bellekteki payı (VmRSS farkı): %lld kB\n", sonBellekFarki);
-    std::printf("VmHWM (tepe bellek): %s\n", qPrintable(durumSatiri("VmHWM")));
+    if (boylar.size() > 1)
+        std::printf("tepe bellek %d / %d satır: %.2fx\n", boylar.last(), boylar.first(),
+                    sonuclar.last().value(QStringLiteral("vmhwm_kb")) / sonuclar.first().value(QStringLiteral("vmhwm_kb")));
     return 0;
 }

@@ -103,6 +103,15 @@ TabloModeli::TabloModeli(VeriSeti *veriSeti, QObject *ust)
         endInsertRows();
         --d->yapisal;
     });
+    // Rows that became known (the count arrived, a further window was read).
+    connect(veriSeti, &VeriSeti::satirlarEklenecek, this, [this](int ilk, int adet) {
+        ++d->yapisal;
+        beginInsertRows(QModelIndex(), ilk, ilk + adet - 1);
+    });
+    connect(veriSeti, &VeriSeti::satirlarEklendi, this, [this](int, int) {
+        endInsertRows();
+        --d->yapisal;
+    });
     connect(veriSeti, &VeriSeti::satirSilinecek, this, [this](int satir) {
         ++d->yapisal;
         beginRemoveRows(QModelIndex(), satir, satir);
@@ -165,6 +174,17 @@ int TabloModeli::rowCount(const QModelIndex &ust) const
     if (ust.isValid() || !d->vs)
         return 0;
     return d->vs->kayitSayisi();
+}
+
+bool TabloModeli::canFetchMore(const QModelIndex &ust) const
+{
+    return !ust.isValid() && d->vs && d->vs->dahaFazlaVar();
+}
+
+void TabloModeli::fetchMore(const QModelIndex &ust)
+{
+    if (!ust.isValid() && d->vs)
+        d->vs->dahaFazlaOku();
 }
 
 int TabloModeli::columnCount(const QModelIndex &ust) const

@@ -7,8 +7,11 @@
 // DisplayRole titles.
 //
 // The model follows the data set: reset when it is (re)opened or closed,
-// rows inserted and removed as the data set appends and deletes, dataChanged
-// when a field of the current row or a whole row changes.
+// rows inserted and removed as the data set appends and deletes, inserted
+// as they become known (the data set reads in windows: its count arrives
+// after the first window, and until then the view fetches more at its
+// bottom), dataChanged when a field of the current row or a whole row
+// changes. A cell of a row not in the data set's buffer reads its window.
 //
 // Editable columns (optional) write through VeriSeti::degerAyarla at once;
 // the row is posted when the current row changes or the editor calls
@@ -68,6 +71,8 @@ public:
     QString hucreMetni(int satir, int gorunenKolon) const;
 
     int rowCount(const QModelIndex &ust = QModelIndex()) const override;
+    bool canFetchMore(const QModelIndex &ust) const override;
+    void fetchMore(const QModelIndex &ust) override;
     int columnCount(const QModelIndex &ust = QModelIndex()) const override;
     QVariant data(const QModelIndex &indeks, int rol = Qt::DisplayRole) const override;
     QVariant headerData(int bolum, Qt::Orientation yon, int rol = Qt::DisplayRole) const override;

@@ -1,14 +1,28 @@
 #pragma once
 // The data set every screen is built on: an updatable query over one table.
-// Its select text is head + filter + order; the rows are read into its own
-// buffer at once (the query is finished straight away, so no transaction
-// stays open), one row is current, and it is in one of the states
-// closed / browse / insert / edit. Insert, update, delete and refresh
-// statements are derived from the table's description and address a row by
-// its key (KAYITNO). Every post and delete is committed at once, unless a
-// transaction (Islem) is open on the connection, which then commits it.
-// (When such an Islem is rolled back, the buffer still shows what was
-// written inside it: call yenile().)
+// Its select text is head + filter + order; one row is current, and it is in
+// one of the states closed / browse / insert / edit. Insert, update, delete
+// and refresh statements are derived from the table's description and
+// address a row by its key (KAYITNO). Every post and delete is committed at
+// once, unless a transaction (Islem) is open on the connection, which then
+// commits it. (When such an Islem is rolled back, the buffer still shows
+// what was written inside it: call yenile().)
+//
+// Rows are read in windows, so that a list of a million rows opens as fast
+// as one of fifty: ac() reads the first window only, in the select's order
+// with the key as the last tie-breaker; further windows are read by key
+// (the rows after the last row read, in the same order) when the grid or
+// the program asks for a row not in the buffer, and windows far from where
+// the user is are dropped again, so memory stays flat however long the
+// list. The row count comes from the database on a worker thread with a
+// connection of its own; until it arrives kayitSayisi() counts the rows
+// known so far (sayiKesinMi() false), and when it comes the rows are
+// announced as inserted (satirlarEklenecek / satirlarEklendi) and
+// sayiDegisti is emitted. kesinKayitSayisi() waits for it. Every select is
+// read with a forward-only query that is finished at once, so no
+// transaction stays open between windows. A select that is not of the
+// simple head + filter + order kind (grouping, DISTINCT, UNION, its own
+// FIRST/ROWS, order by column number) is read in one go.
 //
 // Database errors go to the general error display (the data layer's error sink, db/hata.h) and the
 // operation returns false, leaving the data set as it was (a refused or
@@ -39,10 +53,10 @@ public:
     void selectMetniAyarla(const QString &sql);
     QString selectMetni() const;
 
-    // Runs the select and buffers every row; the first row becomes current.
-    // A pending change is discarded first. On a database error the rows
-    // shown before stay as they were. Without a select text: every row of
-    // the table ("select * from <table> where 1=1 ").
+    // Runs the select and reads its first window; the first row becomes
+    // current. A pending change is discarded first. On a database error the
+    // rows shown before stay as they were. Without a select text: every row
+    // of the table ("select * from <table> where 1=1 ").
     bool ac();
     void kapat();
     bool acikMi() const;
@@ -50,15 +64,30 @@ public:
     // still exists (else the same position). A pending change is discarded.
     bool yenile();
 
+    // The rows known so far: every row once the count has arrived (or the
+    // last window was read), else those read plus those the program added.
     int kayitSayisi() const;
+    bool sayiKesinMi() const;
+    // The exact count: waits for the worker's count (or counts here). Rows
+    // that were not known yet are announced as inserted first. For exports,
+    // reports and whatever must see every row.
+    int kesinKayitSayisi() const;
     bool bosMu() const { return kayitSayisi() == 0; }
+    // While the count is unknown and nothing follows the rows read from the
+    // start: whether reading on may find more, and reading the next window
+    // (the grid's fetch-more). True when rows were added.
+    bool dahaFazlaVar() const;
+    bool dahaFazlaOku();
     int gecerliSatir() const;          // -1 when there is no row
     bool satiraGit(int satir);         // posts nothing: refused while inserting/editing
     bool ilk();
     bool son();
     bool sonraki();
     bool onceki();
-    bool bul(qint64 anahtar);          // locate by key; false when not among the rows
+    // Locate by key; false when not among the rows. A row not in the buffer
+    // is found by its order values: the rows before it are counted and its
+    // window is read.
+    bool bul(qint64 anahtar);
 
     // Field access by column name (case-insensitive), on the current row
     // (including pending changes while inserting or editing).
@@ -67,6 +96,7 @@ public:
 
     double sayi(const QString &kolon) const;      // 0 for NULL
     qint64 anahtar() const;                       // key of the current row, 0 when none
+    // A row not in the buffer is read with its window first.
     QVariant satirDegeri(int satir, const QString &kolon) const;
     // Sets a field of the current row. In browse state it first enters edit
     // state (before-edit hook may refuse: then false and nothing changes).
@@ -137,10 +167,23 @@ public:
     // check goes away with its owner.
     void kaydetKontroluEkle(QObject *sahip, std::function<bool()> kontrol);
 
+    // Rows per window, and the rows the buffer keeps at most beyond those it
+    // must keep (the current row's window, rows the program added, the
+    // windows at the edge of what is known while the count is unknown).
+    static int pencereBoyu();
+    static int tamponSiniri();
+    // Rows held in the buffer now.
+    int tampondakiSatir() const;
+    // Waits until every count running on a worker has ended (tests,
+    // benchmarks; the program waits for them when it ends).
+    static void sayimlariBekle();
+
 signals:
     // Announced before the buffer changes (for models): sifirlanacak is
     // followed by acildi or kapandi, satirEklenecek by satirEklendi,
-    // satirSilinecek by satirSilindi.
+    // satirSilinecek by satirSilindi, satirlarEklenecek by satirlarEklendi
+    // (rows that became known: further windows while the count is unknown,
+    // the rest when it arrives).
     void sifirlanacak();
     void satirEklenecek(int satir);
     void satirSilinecek(int satir);
@@ -152,6 +195,10 @@ signals:
     void satirEklendi(int satir);
     void satirSilindi(int satir);
     void satirGuncellendi(int satir);
+    void satirlarEklenecek(int ilk, int adet);
+    void satirlarEklendi(int ilk, int adet);
+    // The count changed or became exact (sayiKesinMi).
+    void sayiDegisti(int sayi);
 
 private:
     struct Ozel;

@@ -1,8 +1,8 @@
 #pragma once
-// The data set's row buffer, one compact store per column (numbers and dates
-// as plain values with a null flag, texts as UTF-8 in one block), and the
-// conversions between the driver's values and the stored kinds. Private to
-// db/veriseti.cpp.
+// The data set's row buffer: windows of consecutive rows (Dilim), each with
+// one compact store per column (numbers and dates as plain values with a
+// null flag, texts as UTF-8 in one block), and the conversions between the
+// driver's values and the stored kinds. Private to db/veriseti.cpp.
 #include "db/sema.h"
 #include "db/sorgu.h"
 
@@ -13,6 +13,7 @@
 #include <QVariant>
 
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -57,6 +58,28 @@ struct Sutun
     QByteArray blok;
     qsizetype blokBoyu = 0;
     std::vector<QVariant> diger;  // Diger
+
+    // The same column without rows.
+    Sutun bosKopya() const
+    {
+        Sutun s;
+        s.ad = ad;
+        s.tur = tur;
+        s.depo = depo;
+        s.kolon = kolon;
+        s.sonuctan = sonuctan;
+        s.sabitUzunluk = sabitUzunluk;
+        return s;
+    }
+
+    // Gives back what the doubling of the text block left unused.
+    void sikistir()
+    {
+        if (depo == Depo::Metin && blok.size() > blokBoyu + blokBoyu / 8 + 4096) {
+            blok.resize(blokBoyu);
+            blok.squeeze();
+        }
+    }
 
     void metinEkle(const QString &s, bool null, QStringEncoder &enc)
     {
@@ -158,6 +181,42 @@ struct Sutun
             return diger[size_t(i)];
         }
         return QVariant();
+    }
+
+    // Appends row i of another window's same column as it is stored.
+    void ekleKopya(const Sutun &k, int i)
+    {
+        const size_t j = size_t(i);
+        switch (depo) {
+        case Depo::Tam:
+        case Depo::Zaman:
+            tam.push_back(k.tam[j]);
+            bos.push_back(k.bos[j]);
+            break;
+        case Depo::Ond:
+            ond.push_back(k.ond[j]);
+            bos.push_back(k.bos[j]);
+            break;
+        case Depo::Metin: {
+            const quint32 u = k.uz[j];
+            if (u == BOS_METIN) {
+                bas.push_back(0);
+                uz.push_back(BOS_METIN);
+                break;
+            }
+            if (blok.size() < blokBoyu + qsizetype(u))
+                blok.resize(qMax<qsizetype>(blok.size() * 2, blokBoyu + qsizetype(u) + 4096));
+            if (u > 0)
+                memcpy(blok.data() + blokBoyu, k.blok.constData() + k.bas[j], u);
+            bas.push_back(quint32(blokBoyu));
+            uz.push_back(u);
+            blokBoyu += qsizetype(u);
+            break;
+        }
+        case Depo::Diger:
+            diger.push_back(k.diger[j]);
+            break;
+        }
     }
 
     // Replaces a value (v already of the column's kind).
@@ -330,6 +389,27 @@ inline const Tablo &bosTablo()
     static const Tablo t;
     return t;
 }
+
+// Consecutive rows of the data set from row bas on: one window as read,
+// grown by rows the program added at its end (yerel of them, never read
+// from the database, so never dropped from the buffer).
+struct Dilim
+{
+    int bas = 0;
+    int adet = 0;
+    int yerel = 0;
+    quint64 kullanim = 0;          // when last used, for dropping the least recently used
+    std::vector<Sutun> sutunlar;
+
+    explicit Dilim(const std::vector<Sutun> &kalip)
+    {
+        sutunlar.reserve(kalip.size());
+        for (const Sutun &s : kalip)
+            sutunlar.push_back(s.bosKopya());
+    }
+    int son() const { return bas + adet; }
+    bool veritabanindan(int i) const { return i < adet - yerel; } // (i counted from bas)
+};
 
 struct Kontrol
 {

@@ -2,6 +2,7 @@
 // Turkish formats, raw edit values, following the data set, the view's
 // current row, and typing into bound controls.
 #include "destek/betikmesaj.h"
+#include "db/baglanti.h"
 #include "db/baglayici.h"
 #include "db/sorgu.h"
 #include "db/tablomodeli.h"
@@ -15,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTextEdit>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -464,6 +467,115 @@ private slots:
             QVERIFY(Sorgu::tekDeger(QStringLiteral("select %1 from hastalar").arg(kolon)).value().isNull());
             QCOMPARE(hastaAdi(1), QStringLiteral("BİR X"));
         }
+    }
+
+    // A list longer than a window: the grid shows the first window at
+    // once, fetches more at its bottom while the count is unknown, grows
+    // when the count arrives, and shows and selects rows far down.
+    void pencereliListe()
+    {
+        TEST_VT(vt);
+        BetikMesaj m;
+        const int adet = 3000;
+        {
+            Islem islem;
+            QSqlQuery q(Baglanti::vt());
+            QVERIFY(q.prepare(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu) "
+                                             "values (?, ?, ?, '2007')")));
+            for (int i = 1; i <= adet; ++i) {
+                q.addBindValue(i);
+                q.addBindValue(QStringLiteral("K%1").arg(i));
+                q.addBindValue(QStringLiteral("AD %1").arg(i % 53));
+                QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
+            }
+            q.finish();
+            QVERIFY(islem.onayla());
+        }
+        auto s = Sorgu::sec(QStringLiteral("select kayitno, hastakodu from hastalar order by hastaadisoyadi, kayitno"));
+        QVERIFY(s && s->satirlar.size() == adet);
+        VeriSeti vs(QStringLiteral("HASTALAR"));
+        vs.selectMetniAyarla(QStringLiteral("select * from hastalar where 1=1 order by hastalar.hastaadisoyadi"));
+        TabloModeli model(&vs);
+        model.kolonlariAyarla({{QStringLiteral("HASTAKODU"), QStringLiteral("Kod")},
+                               {QStringLiteral("HASTAADISOYADI"), QStringLiteral("Ad")}});
+        QTableView gorunum;
+        gorunum.resize(400, 300);
+        model.gorunumeBagla(&gorunum);
+        gorunum.show();
+        QVERIFY(vs.ac());
+        QVERIFY(!vs.sayiKesinMi());
+        const int ilk = model.rowCount();
+        QVERIFY(ilk > 0 && ilk < adet);
+        QVERIFY(model.canFetchMore(QModelIndex()));
+        QSignalSpy eklendi(&model, &QAbstractItemModel::rowsInserted);
+        model.fetchMore(QModelIndex());
+        QCOMPARE(eklendi.count(), 1);
+        QCOMPARE(model.rowCount(), ilk + VeriSeti::pencereBoyu());
+        QCOMPARE(model.data(model.index(ilk, 0)).toString(), s->satirlar.at(ilk).at(1).toString());
+
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy sayi(&vs, &VeriSeti::sayiDegisti);
+        QVERIFY(sayi.wait(10000));
+        QCOMPARE(model.rowCount(), adet);
+        QVERIFY(!model.canFetchMore(QModelIndex()));
+        for (int satir : {adet - 1, adet / 2, ilk + VeriSeti::pencereBoyu() + 1})
+            QCOMPARE(model.data(model.index(satir, 0)).toString(), s->satirlar.at(satir).at(1).toString());
+
+        // The bottom painted; a click far down moves the data set there.
+        gorunum.scrollToBottom();
+        gorunum.viewport()->grab();
+        gorunum.setCurrentIndex(model.index(adet - 5, 0));
+        QCOMPARE(vs.gecerliSatir(), adet - 5);
+        QCOMPARE(vs.anahtar(), s->satirlar.at(adet - 5).at(0).toLongLong());
+        QVERIFY(vs.ilk());
+        QCOMPARE(gorunum.currentIndex().row(), 0);
+        QVERIFY(vs.son());
+        QCOMPARE(gorunum.currentIndex().row(), adet - 1);
+        QVERIFY(m.mesajlar.isEmpty());
+    }
+
+    // Opened on its last row, the grid stays on it when the rest of the
+    // list arrives with the count.
+    void sonSatirdaAcilis()
+    {
+        TEST_VT(vt);
+        BetikMesaj m;
+        const int adet = 1500;
+        {
+            Islem islem;
+            QSqlQuery q(Baglanti::vt());
+            QVERIFY(q.prepare(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi) values (?, ?, ?)")));
+            for (int i = 1; i <= adet; ++i) {
+                q.addBindValue(i);
+                q.addBindValue(QStringLiteral("K%1").arg(i));
+                q.addBindValue(QStringLiteral("AD %1").arg(i));
+                QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
+            }
+            q.finish();
+            QVERIFY(islem.onayla());
+        }
+        VeriSeti vs(QStringLiteral("HASTALAR"));
+        vs.selectMetniAyarla(QStringLiteral("select * from hastalar where 1=1 order by hastalar.kayitno"));
+        TabloModeli model(&vs);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QTableView gorunum;
+        model.gorunumeBagla(&gorunum);
+        gorunum.show();
+        QVERIFY(vs.ac());
+        QVERIFY(vs.son());
+        QCOMPARE(vs.anahtar(), adet);
+        QCOMPARE(gorunum.currentIndex().row(), vs.kayitSayisi() - 1);
+        QVERIFY(!model.canFetchMore(QModelIndex())); // the rest comes with the count
+        QSignalSpy sayi(&vs, &VeriSeti::sayiDegisti);
+        QVERIFY(sayi.wait(10000));
+        QCOMPARE(vs.kayitSayisi(), adet);
+        QCOMPARE(vs.gecerliSatir(), adet - 1);
+        QCOMPARE(vs.anahtar(), adet);
+        QCOMPARE(gorunum.currentIndex().row(), adet - 1);
+        const int kolon = model.gorunenKolon(QStringLiteral("KAYITNO"));
+        for (int satir = 0; satir < adet; satir += 37)
+            QCOMPARE(model.data(model.index(satir, kolon), Qt::EditRole).toLongLong(), satir + 1);
+        QVERIFY(m.mesajlar.isEmpty());
     }
 };
 

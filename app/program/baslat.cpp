@@ -1,5 +1,6 @@
 #include "app/program/frmlogin.h"
 #include "app/program/komutsatiri.h"
+#include "app/program/sinyal.h"
 #include "app/mesaj.h"
 #include "app/verikoku.h"
 #include "db/baglanti.h"
@@ -37,6 +38,7 @@ int ProgramiBaslat(const QString &konum)
     int sonuc = 0;
     {
         // The login window on --veritabani when given, else on datayeri.txt.
+        SinyalPencereliProgram();
         std::unique_ptr<TfrmLogin> giris(konum.isEmpty() ? new TfrmLogin : new TfrmLogin(konum));
         giris->show();
         sonuc = QApplication::exec();

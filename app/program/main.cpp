@@ -8,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    SinyalleriYakala();
     QStringList argumanlar;
     for (int i = 1; i < argc; ++i)
         argumanlar << QString::fromLocal8Bit(argv[i]);
@@ -18,7 +19,6 @@ int main(int argc, char *argv[])
 
     QApplication uygulama(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VELMORIKA"));
-    SinyalleriYakala();
     TurkceAyarla();
     KayitIslemiAyarla(EkranlariKaydet);
     Mesaj::veriHatalariniBagla();

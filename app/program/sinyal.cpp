@@ -12,28 +12,16 @@
 
 #ifdef Q_OS_UNIX
 #include <csignal>
-#include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace {
 
-int boru[2] = {-1, -1};
 std::atomic<bool> bitti{false};
+std::atomic<bool> pencereli{false};
 // Closing the database writes and syncs its header: on a busy disk that
 // alone can take seconds, so the watchdog waits well beyond it.
 constexpr auto BEKLEME = std::chrono::seconds(15);
-
-// Only what is safe in a signal handler: one byte into the pipe. A second
-// signal while the first is being handled ends the process at once.
-void yakalayici(int sinyal)
-{
-    static volatile std::sig_atomic_t geldi = 0;
-    if (geldi)
-        _exit(128 + sinyal);
-    geldi = 1;
-    const char s = char(sinyal);
-    [[maybe_unused]] const auto n = ::write(boru[1], &s, 1);
-}
 
 void sonlandir()
 {
@@ -45,43 +33,54 @@ void sonlandir()
     QCoreApplication::exit(0);
 }
 
-void izle()
+// The signals are blocked in every thread and taken here with sigwait: a
+// signal delivered to one of the database engine's own threads interrupts
+// its waits, after which closing the database never finishes.
+void izle(sigset_t kume)
 {
-    char s = 0;
-    while (::read(boru[0], &s, 1) != 1) {
-    }
-    if (QCoreApplication *uygulama = QCoreApplication::instance())
-        QMetaObject::invokeMethod(uygulama, [] { sonlandir(); }, Qt::QueuedConnection);
+    int sinyal = 0;
+    if (sigwait(&kume, &sinyal) != 0)
+        return;
+    QCoreApplication *uygulama = QCoreApplication::instance();
+    // A command-line run has no event loop to end in order: it ends at once,
+    // as it would without us.
+    if (!pencereli || !uygulama)
+        _exit(128 + sinyal);
+    QMetaObject::invokeMethod(uygulama, [] { sonlandir(); }, Qt::QueuedConnection);
     const auto son = std::chrono::steady_clock::now() + BEKLEME;
-    while (std::chrono::steady_clock::now() < son) {
-        if (bitti)
-            return;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    // A second signal while waiting ends the process at once.
+    while (std::chrono::steady_clock::now() < son && !bitti) {
+        timespec bekle{0, 50 * 1000 * 1000};
+        if (sigtimedwait(&kume, nullptr, &bekle) > 0)
+            _exit(128 + sinyal);
     }
     if (!bitti)
-        _exit(128 + int(s));
+        _exit(128 + sinyal);
 }
 
 } // namespace
 
 void SinyalleriYakala()
 {
-    if (boru[0] >= 0 || ::pipe(boru) != 0)
+    static bool kuruldu = false;
+    if (kuruldu)
         return;
-    ::fcntl(boru[1], F_SETFD, FD_CLOEXEC);
-    ::fcntl(boru[0], F_SETFD, FD_CLOEXEC);
-    std::thread(izle).detach();
-    struct sigaction sa = {};
-    sa.sa_handler = yakalayici;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &sa, nullptr);
-    sigaction(SIGINT, &sa, nullptr);
+    kuruldu = true;
+    sigset_t kume;
+    sigemptyset(&kume);
+    sigaddset(&kume, SIGTERM);
+    sigaddset(&kume, SIGINT);
+    // Threads made from here on (Qt's, the database client's) inherit the mask.
+    pthread_sigmask(SIG_BLOCK, &kume, nullptr);
+    std::thread(izle, kume).detach();
 }
+
+void SinyalPencereliProgram() { pencereli = true; }
 
 void SinyalIzlemesiniBitir() { bitti = true; }
 
 #else
 void SinyalleriYakala() {}
+void SinyalPencereliProgram() {}
 void SinyalIzlemesiniBitir() {}
 #endif

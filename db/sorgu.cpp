@@ -131,8 +131,9 @@ std::optional<Sonuc> satirlariOku(QSqlQuery &q, QString *hata)
 {
     Sonuc s;
     // A statement without a result set (an update, an execute block without
-    // rows) has no rows to read: the driver must not be asked for any.
-    if (!q.isSelect()) {
+    // output columns, which the driver still calls a select) has no rows to
+    // read: the driver must not be asked for any.
+    if (!q.isSelect() || q.record().isEmpty()) {
         q.finish();
         return s;
     }

@@ -22,10 +22,9 @@ QList<TabloKolonu> kolonlar(std::initializer_list<std::pair<const char *, const 
 
 QStringList liste(const char *s) { return QString::fromUtf8(s).split(QStringLiteral(", ")); }
 
-QVector<AramaAyari> ayarlariKur()
+// Patients and staff.
+void kisiAramalari(QVector<AramaAyari> &v)
 {
-    QVector<AramaAyari> v;
-
     {
         AramaAyari a;
         a.ad = QStringLiteral("frm_hastaarama");
@@ -85,6 +84,11 @@ QVector<AramaAyari> ayarlariKur()
         a.aramaSiralama = QStringLiteral(" order by doktorlar.doktorADISOYADI ");
         v << a;
     }
+}
+
+// Examinations, diagnoses, laboratory, eye examinations, catalogues, procedures.
+void klinikAramalari(QVector<AramaAyari> &v)
+{
     {
         AramaAyari a;
         a.ad = QStringLiteral("frm_muayenearama");
@@ -207,6 +211,24 @@ QVector<AramaAyari> ayarlariKur()
     }
     {
         AramaAyari a;
+        a.ad = QStringLiteral("frm_islemarama");
+        a.baslik = QStringLiteral("İŞLEM ARAMA");
+        a.tablo = QStringLiteral("ISLEMLER");
+        a.veriSetiAdi = QStringLiteral("t_islemler");
+        a.aramaKolonlari = liste("YAPILANISLEM, ISLEMKODU, ISLEMTURU, UCRETI, ACIKLAMA, KAYITNO");
+        a.izgaraKolonlari = kolonlar({{"ISLEMKODU", nullptr}, {"YAPILANISLEM", nullptr}, {"ISLEMTURU", nullptr},
+                                      {"UCRETI", nullptr}, {"ACIKLAMA", nullptr}, {"KAYITNO", nullptr}});
+        a.acilisKosulu = a.aramaKosulu = [] { return sirket(); };
+        a.acilisSiralama = a.aramaSiralama = QStringLiteral(" order by islemler.yapilanislem ");
+        v << a;
+    }
+}
+
+// Appointments and account movements.
+void randevuVeCariAramalari(QVector<AramaAyari> &v)
+{
+    {
+        AramaAyari a;
         a.ad = QStringLiteral("frm_randevuarama");
         a.baslik = QStringLiteral("RANDEVU ARAMA");
         a.tablo = QStringLiteral("RANDEVU");
@@ -222,19 +244,6 @@ QVector<AramaAyari> ayarlariKur()
         a.izgaraKolonlari[6].bicim = GosterimBicimi::Saat;
         a.acilisKosulu = a.aramaKosulu = [] { return sirket(); };
         a.acilisSiralama = a.aramaSiralama = QStringLiteral(" order by randevu.HASTAADISOYADI ");
-        v << a;
-    }
-    {
-        AramaAyari a;
-        a.ad = QStringLiteral("frm_islemarama");
-        a.baslik = QStringLiteral("İŞLEM ARAMA");
-        a.tablo = QStringLiteral("ISLEMLER");
-        a.veriSetiAdi = QStringLiteral("t_islemler");
-        a.aramaKolonlari = liste("YAPILANISLEM, ISLEMKODU, ISLEMTURU, UCRETI, ACIKLAMA, KAYITNO");
-        a.izgaraKolonlari = kolonlar({{"ISLEMKODU", nullptr}, {"YAPILANISLEM", nullptr}, {"ISLEMTURU", nullptr},
-                                      {"UCRETI", nullptr}, {"ACIKLAMA", nullptr}, {"KAYITNO", nullptr}});
-        a.acilisKosulu = a.aramaKosulu = [] { return sirket(); };
-        a.acilisSiralama = a.aramaSiralama = QStringLiteral(" order by islemler.yapilanislem ");
         v << a;
     }
     {
@@ -256,6 +265,14 @@ QVector<AramaAyari> ayarlariKur()
         a.aramaSiralama = QStringLiteral("*");
         v << a;
     }
+}
+
+QVector<AramaAyari> ayarlariKur()
+{
+    QVector<AramaAyari> v;
+    kisiAramalari(v);
+    klinikAramalari(v);
+    randevuVeCariAramalari(v);
     return v;
 }
 

@@ -11,7 +11,8 @@ VeriSetiKaynagi::VeriSetiKaynagi(const VeriSeti &veriSeti)
 
 int VeriSetiKaynagi::satirSayisi() const
 {
-    return m_vs.kayitSayisi();
+    // Every row of the select, not only the windows read so far.
+    return m_vs.kesinKayitSayisi();
 }
 
 QStringList VeriSetiKaynagi::kolonlar() const

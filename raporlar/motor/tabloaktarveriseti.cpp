@@ -14,6 +14,9 @@ QString verisetinden(const VeriSeti &veriSeti, const QAbstractItemModel &model, 
         Mesaj::hata(QStringLiteral("Dataset is not active"), ust);
         return QString();
     }
+    // The list reads its rows in windows: every row of the select goes out,
+    // not only those read so far (the model learns the count with it).
+    veriSeti.kesinKayitSayisi();
     return modelden(model, kolonlar, veriSeti.tablo().ad, ust);
 }
 

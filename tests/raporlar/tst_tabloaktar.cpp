@@ -168,6 +168,7 @@ private slots:
     void uzunListeIptal();
     void verisetiAcikDegil();
     void verisetindenAktarim();
+    void verisetiTumSatirlar();
     void komutSatiri();
     void sayiHucreleri_data();
     void sayiHucreleri();
@@ -362,6 +363,38 @@ void TestTabloAktar::verisetiAcikDegil()
 }
 
 // The record screens' road: a data set, its grid model with titles, typed cells.
+// A list longer than the rows read so far (the data set reads in windows):
+// every row of the select goes to the sheet, in order.
+void TestTabloAktar::verisetiTumSatirlar()
+{
+    TEST_VT(vt);
+    {
+        Islem islem;
+        for (int i = 1; i <= 2345; ++i)
+            QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu) "
+                                                   "values (?, ?, ?, '2007')"),
+                                    {i, QStringLiteral("K%1").arg(i, 5, 10, QLatin1Char('0')), QStringLiteral("HASTA %1").arg(i)}));
+        QVERIFY(islem.onayla());
+    }
+    BetikMesaj mesaj;
+    VeriSeti vs(QStringLiteral("HASTALAR"));
+    vs.selectMetniAyarla(QStringLiteral("select * from hastalar where 1=1 order by hastakodu desc"));
+    QVERIFY(vs.ac());
+    TabloModeli model(&vs);
+    TabloKolonu k;
+    k.kolon = QStringLiteral("HASTAKODU");
+    k.baslik = QStringLiteral("Hasta Kodu");
+    model.kolonlariAyarla({k});
+    const QString yol = TabloAktar::verisetinden(vs, model);
+    QVERIFY2(!yol.isEmpty(), qPrintable(mesaj.mesajlar.join(QLatin1Char('\n'))));
+    TabloOkuyucu t;
+    QVERIFY(t.ac(yol));
+    QCOMPARE(t.satirSayisi(), 2346);
+    QCOMPARE(t.hucre(2, 1), QStringLiteral("K02345"));
+    QCOMPARE(t.hucre(1200, 1), QStringLiteral("K01147"));
+    QCOMPARE(t.hucre(2346, 1), QStringLiteral("K00001"));
+}
+
 void TestTabloAktar::verisetindenAktarim()
 {
     TEST_VT(vt);

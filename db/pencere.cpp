@@ -1,7 +1,10 @@
 #include "db/pencere.h"
 
+#include "db/sorgu.h"
+
 #include <QAtomicInt>
 #include <QCoreApplication>
+#include <QHash>
 #include <QMetaObject>
 #include <QMutex>
 #include <QPointer>
@@ -260,6 +263,10 @@ Secim coz(const QString &sql, const Tablo &t)
     }
     if (!bulundu)
         return s;
+    s.tekTablo = true;
+    for (int i = from + 1; i < p.size() && p[i].bas < kaynakSonu; ++i)
+        if (p[i].derinlik == 0 && (p[i].tur == QLatin1Char(',') || kelimeMi(p[i], "JOIN")))
+            s.tekTablo = false;
 
     const QString anahtar = t.anahtar.toUpper();
     bool anahtarVar = false;
@@ -303,25 +310,89 @@ QString siralama(const Secim &s, bool ileri)
     return QStringLiteral(" order by ") + l.join(QStringLiteral(", "));
 }
 
-bool indeksle(const Secim &s, const Tablo &t, bool ileri)
+namespace {
+
+QMutex indeksKilidi;
+QHash<QString, QList<DbIndeks>> &indeksBellegi()
+{
+    static QHash<QString, QList<DbIndeks>> h;
+    return h;
+}
+
+} // namespace
+
+QList<DbIndeks> indeksler(const QString &baglanti, const Tablo &t)
+{
+    const QString anahtar = QSqlDatabase::database(baglanti, false).databaseName() + QLatin1Char('|') + t.ad;
+    {
+        QMutexLocker k(&indeksKilidi);
+        auto it = indeksBellegi().constFind(anahtar);
+        if (it != indeksBellegi().constEnd())
+            return *it;
+    }
+    QList<DbIndeks> l;
+    QString hata;
+    auto s = Sorgu::sec(QStringLiteral("select i.rdb$index_name, i.rdb$index_type, s.rdb$field_name "
+                                       "from rdb$indices i join rdb$index_segments s on s.rdb$index_name = "
+                                       "i.rdb$index_name where i.rdb$relation_name = ? and "
+                                       "coalesce(i.rdb$index_inactive, 0) = 0 and i.rdb$expression_blr is null "
+                                       "order by i.rdb$index_name, s.rdb$field_position"),
+                        {t.ad}, baglanti, &hata);
+    if (s) {
+        QString onceki;
+        for (const QVariantList &r : s->satirlar) {
+            const QString ad = r.at(0).toString().trimmed();
+            if (ad != onceki || l.isEmpty()) {
+                DbIndeks x;
+                x.azalan = r.at(1).toInt() == 1;
+                l << x;
+                onceki = ad;
+            }
+            l.last().kolonlar << r.at(2).toString().trimmed().toUpper();
+        }
+    } else {
+        DbIndeks pk;
+        pk.kolonlar << t.anahtar.toUpper();
+        l << pk;
+        for (const Indeks &i : t.indeksler) {
+            DbIndeks x;
+            for (const QString &k : i.kolonlar)
+                x.kolonlar << k.trimmed().toUpper();
+            l << x;
+        }
+    }
+    QMutexLocker k(&indeksKilidi);
+    indeksBellegi().insert(anahtar, l);
+    return l;
+}
+
+void unut()
+{
+    QMutexLocker k(&indeksKilidi);
+    indeksBellegi().clear();
+}
+
+bool indeksle(const Secim &s, const QList<DbIndeks> &indeksler, bool ileri)
 {
     QStringList kolonlar;
-    for (const SiraOgesi &o : s.sira) {
+    bool azalan = false;
+    for (int i = 0; i < s.sira.size(); ++i) {
+        const SiraOgesi &o = s.sira.at(i);
         const bool artan = ileri ? o.artan : !o.artan;
         const bool bosBasta = ileri ? o.bosBasta : !o.bosBasta;
-        if (o.kolon.isEmpty() || !artan || !bosBasta)
+        // An index keeps NULLs where the engine's own order puts them.
+        if (o.kolon.isEmpty() || bosBasta != artan)
+            return false;
+        if (i == 0)
+            azalan = !artan;
+        else if (azalan == artan)
             return false;
         kolonlar << o.kolon;
     }
-    if (kolonlar.size() == 1 && kolonlar.first() == t.anahtar.toUpper())
-        return true; // the primary key
-    for (const Indeks &i : t.indeksler) {
-        if (i.kolonlar.size() < kolonlar.size())
+    for (const DbIndeks &x : indeksler) {
+        if (x.azalan != azalan || x.kolonlar.size() < kolonlar.size())
             continue;
-        bool uyar = true;
-        for (int k = 0; k < kolonlar.size() && uyar; ++k)
-            uyar = i.kolonlar.at(k).trimmed().compare(kolonlar.at(k), Qt::CaseInsensitive) == 0;
-        if (uyar)
+        if (x.kolonlar.mid(0, kolonlar.size()) == kolonlar)
             return true;
     }
     return false;

@@ -43,6 +43,7 @@ struct Secim
     QString nitelik;        // the table's name or alias in the statement
     QString anahtarIfadesi; // "<nitelik>.KAYITNO"
     QList<SiraOgesi> sira;  // always holds the key (appended last when the text lacks it)
+    bool tekTablo = false;  // no join: a row is found by its key alone
 };
 
 // Splits a select at its top-level FROM, WHERE and last ORDER BY.
@@ -52,10 +53,23 @@ Secim coz(const QString &sql, const Tablo &tablo);
 // NULLs included).
 QString siralama(const Secim &s, bool ileri);
 
-// Whether the engine can walk the order along an ascending index of the
-// table (the key's, or one whose leading columns are the order's), so that
-// a window costs its own rows and no sort of the whole result.
-bool indeksle(const Secim &s, const Tablo &t, bool ileri);
+// An index of a table as the database has it.
+struct DbIndeks
+{
+    QStringList kolonlar; // upper case, in segment order
+    bool azalan = false;
+};
+
+// The table's indexes from the database's system tables (remembered per
+// database and table; unut() forgets them, after indexes were made). When
+// they cannot be read: those of the schema description.
+QList<DbIndeks> indeksler(const QString &baglanti, const Tablo &t);
+void unut();
+
+// Whether the engine can walk the order along one of the indexes (one
+// whose leading columns are the order's, all in its direction), so that a
+// window costs its own rows and no sort of the whole result.
+bool indeksle(const Secim &s, const QList<DbIndeks> &indeksler, bool ileri);
 
 // Rows after the row whose order values are r (one per item of s.sira), in
 // the order of the given direction; dahil: that row too. The '?' values are

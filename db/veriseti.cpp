@@ -36,6 +36,10 @@ namespace {
 // windows after it are larger, so that scrolling reads seldom.
 constexpr int ILK_PENCERE = 50;
 constexpr int PENCERE = 200;
+// Reading on from the window read last (an export, a long scroll), the
+// windows grow up to this many rows, so that each statement's own cost
+// (an index bitmap for the filter) is paid seldom.
+constexpr int BUYUK_PENCERE = 2000;
 // Rows the buffer keeps beyond the ones it must (a few hundred kB to a few MB).
 constexpr int TAMPON = 4000;
 
@@ -84,11 +88,15 @@ struct VeriSeti::Ozel
     bool kuyruk = false;      // the last window was read
     Pencere::SayimPtr sayim;
     int nesil = 0;            // counts that started before a change are of no use
+    // The rows the last window read covered, so that reading on from it
+    // reads more at a time.
+    int sonOkumaBasi = -1, sonOkumaSonu = -1, sonOkumaBoyu = 0;
     // Rows the program added stay at the end until the list is read again.
     // In a list in key order that is where the database has them too; in
     // any other order their keys are left out of every window and count
     // (the last ones, up to a bound), so that no row shows twice.
     bool anahtarSirali = false;
+    bool anahtarIlk = false, anahtarIlkArtan = true; // the order starts with the key (in that direction)
     QVector<qint64> yerelAnahtarlar;
     // Rows are being added or taken out (between the announcement and its
     // end): no reading on then (a model's fetch-more may come in between).
@@ -265,6 +273,7 @@ struct VeriSeti::Ozel
             --bosluk;
         --satirSayisi;
         sonDilim = -1;
+        sonOkumaBasi = sonOkumaSonu = -1;
     }
 
     // Rows the program added, at the end of the list (the pending one too).
@@ -386,16 +395,22 @@ struct VeriSeti::Ozel
     {
         if (k.isEmpty())
             return true;
-        QStringList l;
-        l.reserve(k.size());
-        for (qint64 a : k)
-            l << QString::number(a); // keys are numbers from the database, never a user's text
         Dilim gelen(sutunlar);
-        if (!sec(secim.bas + secim.kaynak
-                     + Pencere::kosul(secim, {secim.anahtarIfadesi + QStringLiteral(" in (") + l.join(QLatin1Char(','))
-                                              + QLatin1Char(')')}),
-                 {}, gelen, hata))
-            return false;
+        // The engine takes at most 1500 values in one IN list.
+        constexpr int PARCA = 500;
+        for (int bas = 0; bas < k.size(); bas += PARCA) {
+            QStringList l;
+            for (int i = bas; i < qMin<int>(int(k.size()), bas + PARCA); ++i)
+                l << QString::number(k.at(i)); // keys are numbers from the database, never a user's text
+            const QString icinde =
+                secim.anahtarIfadesi + QStringLiteral(" in (") + l.join(QLatin1Char(',')) + QLatin1Char(')');
+            // The keys came through the filter; without a join the filter need
+            // not be evaluated again (an index bitmap of its own otherwise).
+            if (!sec(secim.bas + secim.kaynak
+                         + (secim.tekTablo ? QStringLiteral(" where ") + icinde : Pencere::kosul(secim, {icinde})),
+                     {}, gelen, hata))
+                return false;
+        }
         QHash<qint64, int> yer;
         const Sutun &as = gelen.sutunlar[size_t(anahtarSutunu)];
         for (int i = 0; i < gelen.adet; ++i)
@@ -419,8 +434,15 @@ struct VeriSeti::Ozel
     // data set's order. Where an index walks the order, one statement reads
     // them; else the keys come first (the engine then sorts only keys and
     // order values, not whole rows) and the rows are read by key.
+    //
+    // Reading along the key downwards without a descending index (the end
+    // of a list in key order, a list newest first) would sort every key
+    // before the window; with tavan (a key at or above the window's, istenen
+    // rows wanted) the keys are looked for in ranges below it first, each a
+    // few windows wide, and only then without a bound.
     std::unique_ptr<Dilim> pencereOku(const QStringList &kosullar, const QVariantList &degerler, bool ileri,
-                                      const QString &sinir, QString *hata = nullptr)
+                                      const QString &sinir, QString *hata = nullptr, qint64 tavan = -1,
+                                      int istenen = 0)
     {
         auto x = std::make_unique<Dilim>(sutunlar);
         const QString kosulMetni = Pencere::kosul(secim, kosullar + yerelKosulu());
@@ -439,9 +461,26 @@ struct VeriSeti::Ozel
             }
             return x;
         }
-        auto k = anahtarlar(QStringLiteral("select ") + secim.anahtarIfadesi + QLatin1Char(' ') + secim.kaynak
-                                + kosulMetni + sira + sinir,
-                            degerler, hata);
+        std::optional<QVector<qint64>> k;
+        if (anahtarAzalanOkuma(ileri) && tavan >= 0 && istenen > 0) {
+            qint64 genislik = 4LL * istenen;
+            for (int deneme = 0; deneme < 4; ++deneme, genislik *= 8) {
+                const QString aralik = secim.anahtarIfadesi + QStringLiteral(" > ") + QString::number(tavan - genislik);
+                k = anahtarlar(QStringLiteral("select ") + secim.anahtarIfadesi + QLatin1Char(' ') + secim.kaynak
+                                   + Pencere::kosul(secim, kosullar + yerelKosulu() + QStringList{aralik}) + sira
+                                   + sinir,
+                               degerler, hata);
+                if (!k)
+                    return nullptr;
+                if (k->size() >= istenen)
+                    break;
+                k.reset();
+            }
+        }
+        if (!k)
+            k = anahtarlar(QStringLiteral("select ") + secim.anahtarIfadesi + QLatin1Char(' ') + secim.kaynak
+                               + kosulMetni + sira + sinir,
+                           degerler, hata);
         if (!k)
             return nullptr;
         if (!ileri)
@@ -449,6 +488,36 @@ struct VeriSeti::Ozel
         if (!anahtarSirasiyla(*k, *x, hata))
             return nullptr;
         return x;
+    }
+
+    // A key at or above every key of the list: the generator's value (keys
+    // written past it are still found, the ranges have no upper end); -1
+    // when the table has no generator.
+    qint64 ustAnahtar()
+    {
+        if (!tablo || tablo->uretec.isEmpty())
+            return -1;
+        QString h;
+        auto v = Sorgu::tekDeger(QStringLiteral("select gen_id(%1, 0) from rdb$database").arg(tablo->uretec), {},
+                                 baglanti, &h);
+        return v ? v->toLongLong() : -1;
+    }
+
+    void ilkAyarla()
+    {
+        anahtarIlk = secim.pencereli && tablo && !secim.sira.isEmpty()
+                     && secim.sira.first().kolon == tablo->anahtar.toUpper();
+        anahtarIlkArtan = anahtarIlk && secim.sira.first().artan;
+        anahtarSirali = anahtarIlk && anahtarIlkArtan;
+    }
+
+    // Whether a read in the given direction goes down the key.
+    bool anahtarAzalanOkuma(bool ileri) const { return anahtarIlk && ileri != anahtarIlkArtan; }
+
+    qint64 anahtarAt(int satir)
+    {
+        const QVariant v = hucre(satir, anahtarSutunu);
+        return v.isNull() ? -1 : v.toLongLong();
     }
 
     // The order values of row satir (as read: a row being edited gives its
@@ -522,8 +591,11 @@ struct VeriSeti::Ozel
         bool sondan = false; // rows fill the gap from its end: any shortfall is at the front
         QString hata;
         QVariantList degerler;
+        const bool ardindan = h0 > 0 && h0 == sonOkumaSonu;
+        const bool oncesinden = h1 == sonOkumaBasi;
+        const int buyuk = qMin(BUYUK_PENCERE, 2 * qMax(PENCERE, sonOkumaBoyu));
         if (satir - h0 < PENCERE && (aUygun || (h0 == 0 && basaGore))) {
-            adet = qMin(PENCERE, bosluktaki);
+            adet = qMin(ardindan ? buyuk : PENCERE, bosluktaki);
             bas = h0;
             QStringList k;
             if (h0 > 0) {
@@ -533,10 +605,11 @@ struct VeriSeti::Ozel
                     adet = 0;
             }
             if (adet > 0)
-                x = pencereOku(k, degerler, true, satirlar(adet), &hata);
+                x = pencereOku(k, degerler, true, satirlar(adet), &hata,
+                               anahtarAzalanOkuma(true) ? (h0 > 0 ? anahtarAt(h0 - 1) : ustAnahtar()) : -1, adet);
         } else if (h1 - 1 - satir < PENCERE && (bUygun || (h1 == vt && sonaGore))) {
             // Before the next window read, or the last rows of the database's order.
-            adet = qMin(PENCERE, bosluktaki);
+            adet = qMin(oncesinden ? buyuk : PENCERE, bosluktaki);
             bas = h1 - adet;
             sondan = true;
             QStringList k;
@@ -547,7 +620,8 @@ struct VeriSeti::Ozel
                     adet = 0;
             }
             if (adet > 0)
-                x = pencereOku(k, degerler, false, satirlar(adet), &hata);
+                x = pencereOku(k, degerler, false, satirlar(adet), &hata,
+                               anahtarAzalanOkuma(false) ? (bUygun ? anahtarAt(h1) : ustAnahtar()) : -1, adet);
         }
         if (!x && hata.isEmpty()) {
             // Far from any window read (or its neighbour cannot be continued):
@@ -594,6 +668,9 @@ struct VeriSeti::Ozel
             x = std::move(tam);
         }
         x->bas = bas;
+        sonOkumaBasi = bas;
+        sonOkumaSonu = bas + x->adet;
+        sonOkumaBoyu = x->adet;
         Dilim *yeni = x.get();
         dilimEkle(std::move(x));
         buda(yeni);
@@ -628,6 +705,7 @@ struct VeriSeti::Ozel
         if (basTarafi)
             bosluk += adet;
         sonDilim = -1;
+        sonOkumaBasi = sonOkumaSonu = -1;
         emit q->satirlarEklendi(ilk, adet);
         --yapisal;
         if (kaydi)
@@ -719,7 +797,8 @@ struct VeriSeti::Ozel
                 return false;
             k << Pencere::sonrasi(secim, false, *s, &degerler);
         }
-        auto x = pencereOku(k, degerler, true, satirlar(PENCERE));
+        auto x = pencereOku(k, degerler, true, satirlar(PENCERE), nullptr,
+                            anahtarAzalanOkuma(true) ? anahtarAt(bosluk - 1) : -1, PENCERE);
         if (!x)
             return false;
         const int adet = x->adet;
@@ -749,7 +828,10 @@ struct VeriSeti::Ozel
                 return false;
             k << Pencere::sonrasi(secim, true, *r, &degerler);
         }
-        auto x = pencereOku(k, degerler, false, satirlar(PENCERE));
+        const qint64 tavan = !anahtarAzalanOkuma(false)             ? -1
+                             : (kuyruk && bosluk < satirSayisi) ? anahtarAt(bosluk)
+                                                                : ustAnahtar();
+        auto x = pencereOku(k, degerler, false, satirlar(PENCERE), nullptr, tavan, PENCERE);
         if (!x)
             return false;
         const int adet = x->adet;
@@ -889,26 +971,29 @@ bool VeriSeti::ac()
 
     bool pencereli = y.secim.pencereli;
     if (pencereli) {
-        y.ileriIndeksli = Pencere::indeksle(y.secim, *d->tablo, true);
-        y.geriIndeksli = Pencere::indeksle(y.secim, *d->tablo, false);
+        const QList<Pencere::DbIndeks> indeksler = Pencere::indeksler(d->baglanti, *d->tablo);
+        y.ileriIndeksli = Pencere::indeksle(y.secim, indeksler, true);
+        y.geriIndeksli = Pencere::indeksle(y.secim, indeksler, false);
         const QString kosul = Pencere::kosul(y.secim);
         const QString sira = Pencere::siralama(y.secim, true);
         QString hata;
         if (y.ileriIndeksli) {
             pencereli = oku(y.secim.bas + y.secim.kaynak + kosul + sira + satirlar(ILK_PENCERE), &hata);
         } else {
-            // The first keys in order, then their rows (the result's columns
-            // come from that statement even when there are no keys).
-            auto k = y.anahtarlar(QStringLiteral("select ") + y.secim.anahtarIfadesi + QLatin1Char(' ')
-                                      + y.secim.kaynak + kosul + sira + satirlar(ILK_PENCERE),
-                                  {}, &hata);
-            pencereli = k && oku(y.secim.bas + y.secim.kaynak + Pencere::kosul(y.secim, {QStringLiteral("1=0")}),
-                                 &hata);
+            // The result's columns from a statement that reads no row, then
+            // the first keys in order and their rows.
+            pencereli = oku(y.secim.bas + y.secim.kaynak + Pencere::kosul(y.secim, {QStringLiteral("1=0")}), &hata);
             if (pencereli) {
                 y.siraKur();
                 pencereli = y.anahtarSutunu >= 0 && y.sutunlar[size_t(y.anahtarSutunu)].sonuctan;
-                if (pencereli)
-                    pencereli = y.anahtarSirasiyla(*k, *ilk, &hata);
+            }
+            if (pencereli) {
+                y.ilkAyarla();
+                auto x = y.pencereOku({}, {}, true, satirlar(ILK_PENCERE), &hata,
+                                      y.anahtarAzalanOkuma(true) ? y.ustAnahtar() : -1, ILK_PENCERE);
+                pencereli = x != nullptr;
+                if (x)
+                    ilk = std::move(x);
             }
         }
         if (pencereli) {
@@ -960,6 +1045,7 @@ bool VeriSeti::ac()
         d->dilimler.push_back(std::move(ilk));
     }
     d->sonDilim = -1;
+    d->sonOkumaBasi = d->sonOkumaSonu = -1;
     d->satirSayisi = n;
     d->gecerli = n > 0 ? 0 : -1;
     d->yedek.clear();
@@ -968,11 +1054,11 @@ bool VeriSeti::ac()
     d->siraKur();
     d->pencereli = pencereli;
     d->secim = y.secim;
+    d->secim.pencereli = pencereli;
     d->ileriIndeksli = y.ileriIndeksli;
     d->geriIndeksli = y.geriIndeksli;
     d->siraSutunu = siraSutunu;
-    d->anahtarSirali = pencereli && !d->secim.sira.isEmpty() && d->secim.sira.first().artan
-                       && d->secim.sira.first().kolon == d->tablo->anahtar.toUpper();
+    d->ilkAyarla();
     d->yerelAnahtarlar.clear();
     d->kesin = !pencereli || n < ILK_PENCERE;
     d->bosluk = n;

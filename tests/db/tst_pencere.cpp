@@ -261,6 +261,20 @@ private slots:
             QCOMPARE(vs.satirDegeri(n / 2, QStringLiteral("HASTAKODU")).toString(),
                      QStringLiteral("K%1").arg(beklenen.at(n / 2)));
         }
+        {
+            // As an export reads them: every row in turn (the windows grow
+            // as the reading goes on), then back from the end.
+            VeriSeti vs(QStringLiteral("HASTALAR"));
+            vs.selectMetniAyarla(sql);
+            QVERIFY(vs.ac());
+            QCOMPARE(vs.kesinKayitSayisi(), n);
+            for (int i = 0; i < n; ++i)
+                QVERIFY2(anahtarAt(vs, i) == beklenen.at(i), qPrintable(QStringLiteral("satır %1").arg(i)));
+            QVERIFY2(vs.tampondakiSatir() <= VeriSeti::tamponSiniri(), qPrintable(QString::number(vs.tampondakiSatir())));
+            for (int i = n - 1; i >= 0; --i)
+                QVERIFY2(anahtarAt(vs, i) == beklenen.at(i), qPrintable(QStringLiteral("satır %1").arg(i)));
+            QVERIFY2(vs.tampondakiSatir() <= VeriSeti::tamponSiniri(), qPrintable(QString::number(vs.tampondakiSatir())));
+        }
         QVERIFY(m.mesajlar.isEmpty());
     }
 

@@ -50,7 +50,7 @@ QString satirlar(int ilk, int son) { return QStringLiteral(" rows %1 to %2").arg
 
 struct VeriSeti::Ozel
 {
-    VeriSeti *q = nullptr;
+    VeriSeti *sahip = nullptr;
     const Tablo *tablo = nullptr;
     QString tabloAdi;
     QString baglanti;
@@ -446,9 +446,9 @@ struct VeriSeti::Ozel
     {
         auto x = std::make_unique<Dilim>(sutunlar);
         const QString kosulMetni = Pencere::kosul(secim, kosullar + yerelKosulu());
-        const QString sira = Pencere::siralama(secim, ileri);
+        const QString siraMetni = Pencere::siralama(secim, ileri);
         if (ileri ? ileriIndeksli : geriIndeksli) {
-            if (!sec(secim.bas + secim.kaynak + kosulMetni + sira + sinir, degerler, *x, hata))
+            if (!sec(secim.bas + secim.kaynak + kosulMetni + siraMetni + sinir, degerler, *x, hata))
                 return nullptr;
             if (!ileri) {
                 auto ters = std::make_unique<Dilim>(sutunlar);
@@ -467,8 +467,8 @@ struct VeriSeti::Ozel
             for (int deneme = 0; deneme < 4; ++deneme, genislik *= 8) {
                 const QString aralik = secim.anahtarIfadesi + QStringLiteral(" > ") + QString::number(tavan - genislik);
                 k = anahtarlar(QStringLiteral("select ") + secim.anahtarIfadesi + QLatin1Char(' ') + secim.kaynak
-                                   + Pencere::kosul(secim, kosullar + yerelKosulu() + QStringList{aralik}) + sira
-                                   + sinir,
+                                   + Pencere::kosul(secim, kosullar + yerelKosulu() + QStringList{aralik})
+                                   + siraMetni + sinir,
                                degerler, hata);
                 if (!k)
                     return nullptr;
@@ -479,7 +479,7 @@ struct VeriSeti::Ozel
         }
         if (!k)
             k = anahtarlar(QStringLiteral("select ") + secim.anahtarIfadesi + QLatin1Char(' ') + secim.kaynak
-                               + kosulMetni + sira + sinir,
+                               + kosulMetni + siraMetni + sinir,
                            degerler, hata);
         if (!k)
             return nullptr;
@@ -687,7 +687,7 @@ struct VeriSeti::Ozel
             return;
         const int ilk = bosluk;
         ++yapisal;
-        emit q->satirlarEklenecek(ilk, adet);
+        emit sahip->satirlarEklenecek(ilk, adet);
         for (auto &y : dilimler)
             if (y->bas >= ilk)
                 y->bas += adet;
@@ -706,10 +706,10 @@ struct VeriSeti::Ozel
             bosluk += adet;
         sonDilim = -1;
         sonOkumaBasi = sonOkumaSonu = -1;
-        emit q->satirlarEklendi(ilk, adet);
+        emit sahip->satirlarEklendi(ilk, adet);
         --yapisal;
         if (kaydi)
-            emit q->gecerliSatirDegisti(gecerli);
+            emit sahip->gecerliSatirDegisti(gecerli);
         buda(yeni);
     }
 
@@ -721,7 +721,7 @@ struct VeriSeti::Ozel
         Pencere::birak(sayim);
         sayim.reset();
         ++nesil;
-        emit q->sayiDegisti(satirSayisi);
+        emit sahip->sayiDegisti(satirSayisi);
     }
 
     void sayimUygula(qint64 sayi)
@@ -760,10 +760,10 @@ struct VeriSeti::Ozel
             return;
         }
         const int n = nesil;
-        QTimer::singleShot(0, q, [this, n] {
+        QTimer::singleShot(0, sahip, [this, n] {
             if (n != nesil || kesin || sayim || durum == Durum::Kapali)
                 return;
-            sayim = Pencere::sayimBaslat(baglanti, sayimMetni(), q, [this, n](qint64 sayi) {
+            sayim = Pencere::sayimBaslat(baglanti, sayimMetni(), sahip, [this, n](qint64 sayi) {
                 if (n == nesil)
                     sayimUygula(sayi);
             });
@@ -847,7 +847,7 @@ VeriSeti::VeriSeti(const QString &tablo, QObject *ust, const QString &baglanti)
     : QObject(ust)
     , d(new Ozel)
 {
-    d->q = this;
+    d->sahip = this;
     d->tablo = TabloBul(tablo);
     d->tabloAdi = d->tablo ? d->tablo->ad : tablo.toUpper();
     d->baglanti = baglanti.isEmpty() ? Baglanti::Paylasilan : baglanti;
@@ -1325,8 +1325,8 @@ double VeriSeti::sayi(const QString &kolon) const
     case Depo::Ond:
         return s.ond[size_t(li)];
     case Depo::Metin: {
-        double x = 0.0;
-        return sayiOku(s.metinAl(li), &x) ? x : 0.0;
+        double sonuc = 0.0;
+        return sayiOku(s.metinAl(li), &sonuc) ? sonuc : 0.0;
     }
     default:
         return s.al(li).toDouble();

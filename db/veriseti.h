@@ -10,7 +10,8 @@
 //
 // Rows are read in windows, so that a list of a million rows opens as fast
 // as one of fifty: ac() reads the first window only, in the select's order
-// with the key as the last tie-breaker; further windows are read by key
+// with the key as the last tie-breaker (a select without an order is read
+// in the key's order); further windows are read by key
 // (the rows after the last row read, in the same order) when the grid or
 // the program asks for a row not in the buffer, and windows far from where
 // the user is are dropped again, so memory stays flat however long the

@@ -263,6 +263,8 @@ void KayitEkrani::olaylariBagla()
         connect(m_vs, &VeriSeti::kapandi, this, &KayitEkrani::sayiGuncelle);
         connect(m_vs, &VeriSeti::satirEklendi, this, &KayitEkrani::sayiGuncelle);
         connect(m_vs, &VeriSeti::satirSilindi, this, &KayitEkrani::sayiGuncelle);
+        // The count of a long list arrives after its first rows.
+        connect(m_vs, &VeriSeti::sayiDegisti, this, &KayitEkrani::sayiGuncelle);
     }
 
     if (m_ayar.odakRenklendirme)

@@ -81,7 +81,7 @@ qint64 ekraniAc(int *satir)
     e->show();
     QCoreApplication::processEvents();
     const qint64 ns = t.nsecsElapsed();
-    *satir = e->veriSeti()->kayitSayisi();
+    *satir = e->veriSeti()->kesinKayitSayisi();
     e->close();
     delete e;
     QCoreApplication::processEvents();

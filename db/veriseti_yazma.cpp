@@ -1,0 +1,301 @@
+// The data set's changes: a new row, editing, posting, cancelling, deleting
+// and reading a row again.
+#include "db/verisetiozel.h"
+
+bool VeriSeti::ekle()
+{
+    if (d->durum == Durum::Kapali)
+        return false;
+    // A pending row is posted first; a failed post keeps it and refuses.
+    if (duzenleniyorMu() && !kaydet())
+        return false;
+    if (eklemedenOnce && !eklemedenOnce())
+        return false;
+    QVariant anahtarDegeri;
+    if (d->tablo && !d->tablo->uretec.isEmpty()) {
+        const auto k = Sorgu::uretec(d->tablo->uretec, d->baglanti);
+        if (!k)
+            return false;
+        anahtarDegeri = QVariant(qlonglong(*k));
+    }
+    const int yeniSatir = d->satirSayisi;
+    ++d->yapisal;
+    emit satirEklenecek(yeniSatir);
+    // At the end, in the last window when it reaches there (and, while the
+    // count is unknown, lies among the rows of the end), else in one of its own.
+    Dilim *x = d->dilimler.empty() ? nullptr : d->dilimler.back().get();
+    if (!x || x->son() != yeniSatir || (!d->kesin && x->bas < d->bosluk)) {
+        auto y = std::make_unique<Dilim>(d->sutunlar);
+        y->bas = yeniSatir;
+        x = y.get();
+        d->dilimEkle(std::move(y));
+    }
+    d->bosSatirEkle(*x);
+    ++x->yerel;
+    x->kullanim = ++d->saat;
+    ++d->satirSayisi;
+    if (d->anahtarSutunu >= 0 && anahtarDegeri.isValid()) {
+        QVariant v;
+        if (degerCevir(d->sutunlar[size_t(d->anahtarSutunu)].tur, anahtarDegeri, &v))
+            d->ayarla(yeniSatir, d->anahtarSutunu, v);
+    }
+    emit satirEklendi(yeniSatir);
+    --d->yapisal;
+    d->eklemedenOnceki = d->gecerli;
+    d->gecerli = yeniSatir;
+    d->yedek.clear();
+    d->kirli.assign(d->sutunlar.size(), false);
+    d->durum = Durum::Ekle;
+    emit durumDegisti(d->durum);
+    emit gecerliSatirDegisti(yeniSatir);
+    if (yeniSatirDegerleri)
+        yeniSatirDegerleri();
+    return true;
+}
+
+bool VeriSeti::duzenle()
+{
+    if (duzenleniyorMu())
+        return true;
+    if (d->durum != Durum::Gozat || !d->gecerliVar())
+        return false;
+    if (duzenlemedenOnce && !duzenlemedenOnce())
+        return false;
+    d->yedek = d->satirOku(d->gecerli);
+    d->kirli.assign(d->sutunlar.size(), false);
+    d->durum = Durum::Duzenle;
+    emit durumDegisti(d->durum);
+    return true;
+}
+
+void VeriSeti::kaydetKontroluEkle(QObject *sahip, std::function<bool()> kontrol)
+{
+    d->kontroller.push_back({QPointer<QObject>(sahip), std::move(kontrol)});
+}
+
+bool VeriSeti::kaydet()
+{
+    if (d->durum == Durum::Gozat)
+        return true;
+    if (d->durum == Durum::Kapali || !d->gecerliVar())
+        return false;
+
+    for (size_t i = 0; i < d->kontroller.size(); ++i) {
+        const Kontrol &k = d->kontroller[i];
+        if (!k.sahip)
+            continue;
+        if (!k.islev())
+            return false;
+    }
+    if (kaydetmedenOnce && !kaydetmedenOnce())
+        return false;
+    if (!d->tablo || d->tablo->kolonlar.empty()) {
+        VeriHatasi::hata(QStringLiteral("%1 tablosu tanımlı değil; kayıt yazılamaz.").arg(d->tabloAdi));
+        return false;
+    }
+    const bool ekleme = d->durum == Durum::Ekle;
+    const int satir = d->gecerli;
+    const std::vector<QVariant> simdiki = d->satirOku(satir);
+
+    // The values as they will be stored: texts checked against the
+    // database's character set, cut to width, empty text as NULL.
+    struct Yazilacak
+    {
+        int sutun;
+        QString ad;
+        QVariant deger;
+    };
+    std::vector<Yazilacak> yazilacaklar;
+    for (int i = 0; i < int(d->sutunlar.size()); ++i) {
+        const Sutun &s = d->sutunlar[size_t(i)];
+        if (!s.kolon)
+            continue;
+        const bool kirli = size_t(i) < d->kirli.size() && d->kirli[size_t(i)];
+        if (!ekleme && !s.sonuctan && !kirli)
+            continue;
+        QVariant v = simdiki[size_t(i)];
+        if (s.depo == Depo::Metin) {
+            QString m = v.toString();
+            if (v.isNull() || m.isEmpty()) {
+                v = bosDeger(s.tur);
+            } else {
+                const QString yabanci = Win1254::disindakiler(m);
+                if (!yabanci.isEmpty()) {
+                    VeriHatasi::bilgi(QStringLiteral("%1 alanındaki metin veritabanının karakter setinde olmayan "
+                                                 "harfler içeriyor: %2")
+                                      .arg(s.ad, yabanci));
+                    return false;
+                }
+                if (s.tur == KolonTuru::Metin && s.kolon->uzunluk > 0 && m.size() > s.kolon->uzunluk)
+                    m.truncate(s.kolon->uzunluk);
+                v = QVariant(m);
+            }
+        } else if (v.isNull()) {
+            v = bosDeger(s.tur);
+        }
+        yazilacaklar.push_back({i, s.ad, v});
+    }
+
+    QString sql;
+    QVariantList degerler;
+    if (ekleme) {
+        QStringList adlar, yerler;
+        for (const Yazilacak &y : yazilacaklar) {
+            adlar << y.ad;
+            yerler << QStringLiteral("?");
+            degerler << y.deger;
+        }
+        sql = QStringLiteral("insert into %1 (%2) values (%3)")
+                  .arg(d->tablo->ad, adlar.join(QLatin1Char(',')), yerler.join(QLatin1Char(',')));
+    } else {
+        if (d->anahtarSutunu < 0 || size_t(d->anahtarSutunu) >= d->yedek.size()
+            || d->yedek[size_t(d->anahtarSutunu)].isNull()) {
+            VeriHatasi::hata(QStringLiteral("%1 kaydının anahtarı (%2) okunmadığı için kayıt güncellenemez.")
+                            .arg(d->tabloAdi, d->tablo->anahtar));
+            return false;
+        }
+        QStringList atamalar;
+        for (const Yazilacak &y : yazilacaklar) {
+            atamalar << y.ad + QStringLiteral("=?");
+            degerler << y.deger;
+        }
+        if (atamalar.isEmpty()) {
+            d->durum = Durum::Gozat;
+            emit durumDegisti(d->durum);
+            return true;
+        }
+        sql = QStringLiteral("update %1 set %2 where %3=?")
+                  .arg(d->tablo->ad, atamalar.join(QLatin1Char(',')), d->tablo->anahtar);
+        degerler << d->yedek[size_t(d->anahtarSutunu)];
+    }
+
+    // Outside an Islem the driver runs the statement in a transaction of
+    // its own and commits it; inside one, the Islem commits.
+    if (!Sorgu::calistir(sql, degerler, d->baglanti))
+        return false;
+
+    for (const Yazilacak &y : yazilacaklar)
+        d->ayarla(satir, y.sutun, y.deger);
+    if (ekleme && d->pencereli && d->anahtarSutunu >= 0) {
+        // Where the database has the row: at the end of a list in key order
+        // (from now on a row like those read), elsewhere in any other.
+        const int i = d->dilimSirasi(satir);
+        if (d->anahtarSirali) {
+            if (i >= 0 && d->dilimler[size_t(i)]->yerel > 0)
+                --d->dilimler[size_t(i)]->yerel;
+        } else {
+            d->yerelAnahtarlar << d->hucre(satir, d->anahtarSutunu).toLongLong();
+            if (d->yerelAnahtarlar.size() > 200)
+                d->yerelAnahtarlar.removeFirst(); // the statements stay short; the oldest may show twice
+        }
+    }
+    d->yedek.clear();
+    d->kirli.clear();
+    d->durum = Durum::Gozat;
+    emit satirGuncellendi(satir);
+    emit durumDegisti(d->durum);
+    if (ekleme)
+        d->sayimYenile();
+    if (kaydettiktenSonra)
+        kaydettiktenSonra();
+    return true;
+}
+
+
+void VeriSeti::iptal()
+{
+    if (d->durum == Durum::Ekle) {
+        // Browse state before the row goes, so that nothing reacting to the
+        // removal takes the vanishing row for a pending one.
+        const int satir = d->gecerli;
+        d->kirli.clear();
+        d->durum = Durum::Gozat;
+        ++d->yapisal;
+        emit satirSilinecek(satir);
+        d->satirCikar(satir);
+        int yeni = d->eklemedenOnceki;
+        if (yeni >= d->satirSayisi)
+            yeni = d->satirSayisi - 1;
+        d->gecerli = yeni;
+        emit satirSilindi(satir);
+        --d->yapisal;
+        emit durumDegisti(d->durum);
+        emit gecerliSatirDegisti(d->gecerli);
+    } else if (d->durum == Durum::Duzenle) {
+        const int satir = d->gecerli;
+        if (d->yedek.size() == d->sutunlar.size())
+            for (size_t i = 0; i < d->sutunlar.size(); ++i)
+                d->ayarla(satir, int(i), d->yedek[i]);
+        d->yedek.clear();
+        d->kirli.clear();
+        d->durum = Durum::Gozat;
+        emit satirGuncellendi(satir);
+        emit durumDegisti(d->durum);
+    }
+}
+
+bool VeriSeti::sil()
+{
+    if (d->durum == Durum::Ekle) {
+        // Deleting a row never posted only discards it.
+        iptal();
+        return true;
+    }
+    if (d->durum == Durum::Duzenle)
+        iptal();
+    if (d->durum != Durum::Gozat || !d->gecerliVar())
+        return false;
+    if (silmedenOnce && !silmedenOnce())
+        return false;
+    if (!d->tablo || d->anahtarSutunu < 0 || bosMu(d->gecerli, d->anahtarSutunu)) {
+        VeriHatasi::hata(QStringLiteral("%1 kaydının anahtarı okunmadığı için kayıt silinemez.").arg(d->tabloAdi));
+        return false;
+    }
+    const QVariant k = satirDegeri(d->gecerli, d->anahtarSutunu);
+    if (!Sorgu::calistir(QStringLiteral("delete from %1 where %2=?").arg(d->tablo->ad, d->tablo->anahtar), {k},
+                         d->baglanti))
+        return false;
+    d->yerelAnahtarlar.removeAll(k.toLongLong());
+    const int satir = d->gecerli;
+    ++d->yapisal;
+    emit satirSilinecek(satir);
+    d->satirCikar(satir);
+    d->gecerli = satir < d->satirSayisi ? satir : d->satirSayisi - 1;
+    emit satirSilindi(satir);
+    --d->yapisal;
+    emit gecerliSatirDegisti(d->gecerli);
+    d->sayimYenile();
+    if (sildiktenSonra)
+        sildiktenSonra();
+    return true;
+}
+
+bool VeriSeti::satirYenile()
+{
+    if (d->durum != Durum::Gozat || !d->gecerliVar() || !d->tablo || d->anahtarSutunu < 0
+        || bosMu(d->gecerli, d->anahtarSutunu))
+        return false;
+    QStringList adlar;
+    for (const Kolon &k : d->tablo->kolonlar)
+        adlar << k.ad;
+    const auto s = Sorgu::sec(QStringLiteral("select %1 from %2 where %3=?")
+                                  .arg(adlar.join(QLatin1Char(',')), d->tablo->ad, d->tablo->anahtar),
+                              {satirDegeri(d->gecerli, d->anahtarSutunu)}, d->baglanti);
+    if (!s || s->satirlar.isEmpty())
+        return false;
+    const QVariantList &satir = s->satirlar.first();
+    for (int i = 0; i < adlar.size() && i < satir.size(); ++i) {
+        const int k = d->sira.value(adlar.at(i).toUpper(), -1);
+        if (k < 0)
+            continue;
+        const Sutun &sut = d->sutunlar[size_t(k)];
+        QVariant v;
+        if (sut.depo == Depo::Diger)
+            v = satir.at(i);
+        else if (!degerCevir(sut.tur, satir.at(i), &v))
+            continue;
+        d->ayarla(d->gecerli, k, v);
+    }
+    emit satirGuncellendi(d->gecerli);
+    return true;
+}

@@ -1,7 +1,8 @@
-// One keystroke in the patient lookup over 100,000 patients (the list updated
-// on screen), against the plain query that keystroke runs, read the way a
-// data set reads it, on the same database in the same run.
-//   bench_arama [patients] [repeats]
+// The patient lookup over a large patient table: opening it and one
+// keystroke (the list updated and painted), each against the plain indexed
+// query for one screenful of the same statement, on the same database in
+// the same run. The goal: at most 1.5 times the plain query per keystroke.
+//   bench_arama [patients] [repeats]     (1,000,000 for the README figures)
 #include "app/oturum.h"
 #include "db/baglanti.h"
 #include "db/sorgu.h"
@@ -71,14 +72,18 @@ bool doldur(int adet)
     return islem.onayla();
 }
 
-// The keystroke's statement, read row by row into memory.
+// One screenful of rows as the list first shows them.
+constexpr int EKRAN = 50;
+
+// The statement's first screenful, read row by row into memory.
 qint64 duzSorgu(const QString &sql, int *satir)
 {
     QElapsedTimer t;
     t.start();
     QSqlQuery q(Baglanti::vt());
     q.setForwardOnly(true);
-    if (!q.exec(sql)) {
+    const QString ilk = QStringLiteral("select first %1 ").arg(EKRAN) + sql.trimmed().mid(6);
+    if (!q.exec(ilk)) {
         std::fprintf(stderr, "sorgu hatası: %s\n", qPrintable(q.lastError().text()));
         return 0;
     }
@@ -140,19 +145,34 @@ int main(int argc, char **argv)
         return 1;
     std::printf("%d hasta yazıldı: %.1f s\n", adet, t.elapsed() / 1000.0);
 
-    t.restart();
+    {
+        // Opening: the window shown with its first rows painted (the count
+        // still coming on its own thread), against the opening statement's
+        // first screenful; a few times, the median.
+        QVector<qint64> acilis, duz;
+        int n = 0;
+        QString sql;
+        for (int i = 0; i <= tekrar; ++i) {
+            QElapsedTimer a;
+            a.start();
+            AramaPenceresi x(QStringLiteral("frm_hastaarama"));
+            x.show();
+            QCoreApplication::processEvents();
+            const qint64 ns = a.nsecsElapsed();
+            sql = x.veriSeti()->selectMetni();
+            const qint64 d0 = duzSorgu(sql, &n);
+            if (i > 0) { // the first of each is a warm-up
+                acilis << ns;
+                duz << d0;
+            }
+        }
+        const double p = ortanca(acilis) / 1e6, q = ortanca(duz) / 1e6;
+        std::printf("arama penceresi açılışı: %.1f ms, ilk ekran düz sorgu (%d satır): %.1f ms, oran %.2f\n", p, n,
+                    q, q > 0 ? p / q : 0);
+    }
     AramaPenceresi d(QStringLiteral("frm_hastaarama"));
     d.show();
     QCoreApplication::processEvents();
-    std::printf("arama penceresi açılışı (%d satır): %.1f ms\n", d.veriSeti()->kayitSayisi(),
-                t.nsecsElapsed() / 1e6);
-    {
-        int n = 0;
-        const qint64 ns = duzSorgu(QStringLiteral("select * from HASTALAR where 1=1  and sirketkodu ='2007' "
-                                                  "order by HASTALAR.HASTAADISOYADI "),
-                                   &n);
-        std::printf("açılış sorgusu düz (%d satır): %.1f ms\n", n, ns / 1e6);
-    }
     auto *e = d.findChild<QLineEdit *>(QStringLiteral("edt_ara"));
     auto *icinde = d.findChild<QCheckBox *>(QStringLiteral("CheckBox2"));
 
@@ -163,7 +183,7 @@ int main(int argc, char **argv)
         {"ile başlar 'MEHMET K'", QStringLiteral("MEHMET "), QLatin1Char('K'), false},
         {"içinde 'KAYA'", QStringLiteral("KAY"), QLatin1Char('A'), true},
     };
-    std::printf("%-24s %8s %12s %12s %8s\n", "arama", "satır", "pencere ms", "düz ms", "oran");
+    std::printf("%-24s %8s %12s %12s %8s\n", "arama", "satır", "pencere ms", "ilk ekran ms", "oran");
     bool hepsi = true;
     for (const Durum &du : durumlar) {
         icinde->blockSignals(true);
@@ -194,8 +214,8 @@ int main(int argc, char **argv)
             }
             std::printf("   veri seti açılışı %.2f ms, boyama %.2f ms\n", ortanca(ac) / 1e6, ortanca(boya) / 1e6);
         }
-        if (satirP != satirD)
-            std::fprintf(stderr, "satır sayıları farklı: %d / %d\n", satirP, satirD);
+        // the list's rows against the full count, once it has arrived
+        satirP = d.veriSeti()->kesinKayitSayisi();
         const double p = ortanca(pencere) / 1e6, q = ortanca(duz) / 1e6;
         const double oran = q > 0 ? p / q : 0;
         hepsi = hepsi && oran <= 1.5;

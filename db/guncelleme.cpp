@@ -49,6 +49,12 @@ QString indeks(const char *ad, const char *tablo, const char *kolon)
         .arg(QLatin1String(ad), QLatin1String(tablo), QLatin1String(kolon));
 }
 
+QString azalanIndeks(const char *ad, const char *tablo, const char *kolon)
+{
+    return QStringLiteral("CREATE DESCENDING INDEX %1 ON %2 (%3)")
+        .arg(QLatin1String(ad), QLatin1String(tablo), QLatin1String(kolon));
+}
+
 QString anahtar(const char *tablo, const char *kolon = "KAYITNO")
 {
     return QStringLiteral("ALTER TABLE %1 ADD CONSTRAINT PK_%1 PRIMARY KEY (%2)")
@@ -195,7 +201,15 @@ QStringList listeyiKur()
       << katliIndeks("MUAYENE_ADI_KATLI", "MUAYENE", "HASTAADISOYADI")
       << katliIndeks("GOZ_ADI_KATLI", "GOZHASTALIKLARI", "HASTAADISOYADI")
       << katliIndeks("MLAB_ADI_KATLI", "MUAYENE_LAB", "HASTAADISOYADI")
-      << katliIndeks("CARI_UNVAN_KATLI", "CARI_HAREKET", "CARIUNVAN");
+      << katliIndeks("CARI_UNVAN_KATLI", "CARI_HAREKET", "CARIUNVAN")
+      // A list walks its order with the key as the last tie-breaker: the
+      // patient orders offered most, and both ends of the name and key orders.
+      << indeks("HASTA_ADI_SIRA", "HASTALAR", "HASTAADISOYADI,KAYITNO")
+      << azalanIndeks("HASTA_ADI_SIRA_AZ", "HASTALAR", "HASTAADISOYADI,KAYITNO")
+      << indeks("HASTA_KOD_SIRA", "HASTALAR", "HASTAKODU,KAYITNO")
+      << indeks("HASTA_KAYITTARIHI_SIRA", "HASTALAR", "KAYITTARIHI,KAYITNO")
+      << indeks("HASTA_DOKTORADI_SIRA", "HASTALAR", "DOKTORADI,KAYITNO")
+      << azalanIndeks("HASTA_KAYITNO_AZ", "HASTALAR", "KAYITNO");
     return k;
 }
 

@@ -15,7 +15,8 @@ struct TabloTanimi
     const char *anahtar;
     const char *uretec;
     const char *kolonlar;
-    // "NAME:COL,COL" items separated by ';'; a leading '+' makes the index unique;
+    // "NAME:COL,COL" items separated by ';'; a leading '+' makes the index unique,
+    // a leading '-' descending;
     // "NAME:~COL" is on the column with its I-letters folded (SqlIKatla).
     const char *indeksler;
 };
@@ -59,7 +60,13 @@ const TabloTanimi TANIMLAR[] = {
      "+HASTA_SIRKET_HASTAKODU:SIRKETKODU,HASTAKODU; HASTA_HASTAKODU:HASTAKODU; HASTA_HASTAADI:HASTAADISOYADI;"
      "HASTA_KAYITNO:KAYITNO; HASTA_TCKIMLIKNO:TCKIMLIKNO; HASTA_KAYITTARIHI:KAYITTARIHI;"
      "HASTA_DOKTORKODU:DOKTORKODU; HASTA_HATIRLATMA:HATIRLATMATARIHI; HASTA_HATIRLATMA2:HATIRLATMATARIHI2;"
-     "HASTA_ADI_KATLI:~HASTAADISOYADI"},
+     "HASTA_ADI_KATLI:~HASTAADISOYADI;"
+     // Lists walk their order with the key as the last tie-breaker; these
+     // serve the orders offered most (name, code, registration date, doctor),
+     // both ways for the name and the key (a list opened at its end).
+     "HASTA_ADI_SIRA:HASTAADISOYADI,KAYITNO; -HASTA_ADI_SIRA_AZ:HASTAADISOYADI,KAYITNO;"
+     "HASTA_KOD_SIRA:HASTAKODU,KAYITNO; HASTA_KAYITTARIHI_SIRA:KAYITTARIHI,KAYITNO;"
+     "HASTA_DOKTORADI_SIRA:DOKTORADI,KAYITNO; -HASTA_KAYITNO_AZ:KAYITNO"},
 
     {"DOKTORLAR", "KAYITNO", "OTOKOD_DOKTORLAR",
      "KAYITNO I!; DOKTORKODU T15; DOKTORADISOYADI T45; PERSONELTURU T30; BRANS T30; BOLUM T40;"
@@ -263,6 +270,10 @@ std::vector<Tablo> tablolariKur()
                 x.tekil = true;
                 i.remove(0, 1);
             }
+            if (i.startsWith(QLatin1Char('-'))) {
+                x.azalan = true;
+                i.remove(0, 1);
+            }
             const int iki = i.indexOf(QLatin1Char(':'));
             x.ad = i.left(iki);
             QString kolonlar = i.mid(iki + 1);
@@ -327,8 +338,9 @@ QString IndeksKomutu(const QString &tablo, const Indeks &indeks)
     if (indeks.katli)
         return QStringLiteral("CREATE INDEX %1 ON %2 COMPUTED BY (%3)")
             .arg(indeks.ad, tablo, SqlIKatla(indeks.kolonlar.value(0)));
-    return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
-        .arg(indeks.tekil ? QStringLiteral("UNIQUE ") : QString(), indeks.ad, tablo,
+    return QStringLiteral("CREATE %1%2INDEX %3 ON %4 (%5)")
+        .arg(indeks.tekil ? QStringLiteral("UNIQUE ") : QString(),
+             indeks.azalan ? QStringLiteral("DESCENDING ") : QString(), indeks.ad, tablo,
              indeks.kolonlar.join(QLatin1Char(',')));
 }
 

@@ -25,6 +25,7 @@ struct Indeks
     QString ad;
     QStringList kolonlar;
     bool tekil = false;
+    bool azalan = false; // DESCENDING: serves an order walked from its end
     // On the one column with its I-letters folded (SqlIKatla), for searches
     // that take I, İ, ı and i for one letter.
     bool katli = false;

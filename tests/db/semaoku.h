@@ -13,7 +13,7 @@ struct OkunanSema
     // table -> columns in position order, "NAME TYPE[ NOT NULL]"
     QMap<QString, QStringList> tablolar;
     QSet<QString> uretecler;
-    // index name -> "TABLE(COL,COL)" with a leading "UNIQUE " when unique
+    // index name -> "TABLE(COL,COL)", led by "UNIQUE " and "DESCENDING " when so
     QMap<QString, QString> indeksler;
     QString hata;
 };
@@ -63,7 +63,8 @@ inline OkunanSema SemaOku(const QString &baglanti = QString())
     for (const QVariantList &r : g->satirlar)
         s.uretecler.insert(r[0].toString());
     auto i = Sorgu::sec(QStringLiteral("select trim(i.rdb$index_name), trim(i.rdb$relation_name), "
-                                       "coalesce(i.rdb$unique_flag, 0), trim(sg.rdb$field_name) "
+                                       "coalesce(i.rdb$unique_flag, 0), trim(sg.rdb$field_name), "
+                                       "coalesce(i.rdb$index_type, 0) "
                                        "from rdb$indices i join rdb$index_segments sg "
                                        "on sg.rdb$index_name = i.rdb$index_name "
                                        "where coalesce(i.rdb$system_flag, 0) = 0 "
@@ -75,11 +76,19 @@ inline OkunanSema SemaOku(const QString &baglanti = QString())
     QMap<QString, QString> onek;
     for (const QVariantList &r : i->satirlar) {
         kolonlar[r[0].toString()] << r[3].toString();
-        onek[r[0].toString()] = (r[2].toInt() == 1 ? QStringLiteral("UNIQUE ") : QString()) + r[1].toString();
+        onek[r[0].toString()] = (r[2].toInt() == 1 ? QStringLiteral("UNIQUE ") : QString())
+                                + (r[4].toInt() == 1 ? QStringLiteral("DESCENDING ") : QString()) + r[1].toString();
     }
     for (auto it = kolonlar.cbegin(); it != kolonlar.cend(); ++it)
         s.indeksler[it.key()] = onek.value(it.key()) + QLatin1Char('(') + it.value().join(QLatin1Char(',')) + QLatin1Char(')');
     return s;
+}
+
+// An index of the description as SemaOku() writes it (not for folded ones).
+inline QString BeklenenIndeks(const Tablo &t, const Indeks &i)
+{
+    return (i.tekil ? QStringLiteral("UNIQUE ") : QString()) + (i.azalan ? QStringLiteral("DESCENDING ") : QString())
+           + t.ad + QLatin1Char('(') + i.kolonlar.join(QLatin1Char(',')) + QLatin1Char(')');
 }
 
 // The same picture drawn from a description.

@@ -51,9 +51,7 @@ private slots:
                     QCOMPARE(ifadeler.value(i.ad),
                              t.ad + QStringLiteral(" (") + SqlIKatla(i.kolonlar.value(0)) + QLatin1Char(')'));
                 } else {
-                    QCOMPARE(s.indeksler.value(i.ad), (i.tekil ? QStringLiteral("UNIQUE ") : QString()) + t.ad
-                                                          + QLatin1Char('(') + i.kolonlar.join(QLatin1Char(','))
-                                                          + QLatin1Char(')'));
+                    QCOMPARE(s.indeksler.value(i.ad), BeklenenIndeks(t, i));
                 }
         QCOMPARE(ifadeler.size(), katli);
         QCOMPARE(ifadeler.value(QStringLiteral("HASTA_ADI_KATLI")),

@@ -1,5 +1,6 @@
 #include "db/guncelleme.h"
 
+#include "db/sema.h"
 #include "db/sorgu.h"
 #include "db/sqltext.h"
 
@@ -210,6 +211,9 @@ QStringList listeyiKur()
       << indeks("HASTA_KAYITTARIHI_SIRA", "HASTALAR", "KAYITTARIHI,KAYITNO")
       << indeks("HASTA_DOKTORADI_SIRA", "HASTALAR", "DOKTORADI,KAYITNO")
       << azalanIndeks("HASTA_KAYITNO_AZ", "HASTALAR", "KAYITNO");
+    // Open lists on other workstations learn of changes through these.
+    for (const Tablo &t : Tablolar())
+        k << OlayTetikleyicisi(t);
     return k;
 }
 

@@ -329,6 +329,8 @@ QStringList semaKomutlari(const std::vector<Tablo> &tablolar, const QStringList 
     for (const Tablo &t : tablolar)
         for (const Indeks &i : t.indeksler)
             k << IndeksKomutu(t.ad, i);
+    for (const Tablo &t : tablolar)
+        k << OlayTetikleyicisi(t);
     return k;
 }
 

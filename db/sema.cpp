@@ -344,6 +344,15 @@ QString IndeksKomutu(const QString &tablo, const Indeks &indeks)
              indeks.kolonlar.join(QLatin1Char(',')));
 }
 
+QString OlayTetikleyiciAdi(const Tablo &t) { return QStringLiteral("OLAY_") + t.ad; }
+
+QString OlayTetikleyicisi(const Tablo &t)
+{
+    return QStringLiteral("CREATE TRIGGER %1 FOR %2 ACTIVE AFTER INSERT OR UPDATE OR DELETE POSITION 0 "
+                          "AS BEGIN POST_EVENT '%2'; END")
+        .arg(OlayTetikleyiciAdi(t), t.ad);
+}
+
 QString KolonSqlTuru(const Kolon &k)
 {
     switch (k.tur) {

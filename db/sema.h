@@ -54,6 +54,12 @@ struct Tablo
 // or "... COMPUTED BY (expression)" for a folded one.
 QString IndeksKomutu(const QString &tablo, const Indeks &indeks);
 
+// Every table carries a trigger that posts an event named after the table
+// when a row is inserted, changed or deleted, so that the lists of other
+// workstations learn of it. The trigger's name and its statement:
+QString OlayTetikleyiciAdi(const Tablo &t);
+QString OlayTetikleyicisi(const Tablo &t);
+
 // The column's type as written in DDL: INTEGER, DOUBLE PRECISION,
 // VARCHAR(n), TIMESTAMP, BLOB SUB_TYPE 1.
 QString KolonSqlTuru(const Kolon &k);

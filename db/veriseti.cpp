@@ -4,6 +4,7 @@
 #include "db/hata.h"
 #include "db/sqltext.h"
 #include "db/baglanti.h"
+#include "db/olaylar.h"
 #include "db/pencere.h"
 #include "db/sorgu.h"
 #include "db/verisetisutun.h"
@@ -44,6 +45,8 @@ VeriSeti::VeriSeti(const QString &tablo, QObject *ust, const QString &baglanti)
 
 VeriSeti::~VeriSeti()
 {
+    if (d->abone)
+        DegisiklikOlaylari::ornek().birak(d->baglanti, d->tabloAdi);
     // A count still running finds nobody to tell.
     Pencere::birak(d->sayim);
     delete d;
@@ -294,6 +297,57 @@ void VeriSeti::kapat()
 }
 
 bool VeriSeti::acikMi() const { return d->durum != Durum::Kapali; }
+
+void VeriSeti::degisiklikleriIzle(bool izle)
+{
+    if (d->izle == izle)
+        return;
+    d->izle = izle;
+    auto &o = DegisiklikOlaylari::ornek();
+    if (!izle) {
+        disconnect(&o, nullptr, this, nullptr);
+        if (d->abone)
+            o.birak(d->baglanti, d->tabloAdi);
+        d->abone = false;
+        d->bayat = false;
+        return;
+    }
+    d->abone = true;
+    o.abone(d->baglanti, d->tabloAdi);
+    connect(&o, &DegisiklikOlaylari::degisti, this, [this](const QString &baglanti, const QString &tablo) {
+        if (baglanti != d->baglanti || tablo != d->tabloAdi || d->durum == Durum::Kapali)
+            return;
+        d->bayat = true;
+        yenilemeyiPlanla();
+    });
+    // After an edit ends, what came meanwhile is read.
+    connect(this, &VeriSeti::durumDegisti, this, [this](Durum s) {
+        if (s == Durum::Gozat && d->bayat)
+            yenilemeyiPlanla();
+    });
+}
+
+bool VeriSeti::bayatMi() const { return d->bayat; }
+
+void VeriSeti::yenilemeyiPlanla()
+{
+    // Several events in a row (an import, a posting of many rows) cost one
+    // reading; it waits while a change is pending here or a transaction is open.
+    if (d->yenilemePlanli)
+        return;
+    d->yenilemePlanli = true;
+    QTimer::singleShot(150, this, [this] {
+        d->yenilemePlanli = false;
+        if (!d->bayat || d->durum != Durum::Gozat)
+            return;
+        if (Islem::acikMi(d->baglanti)) {
+            yenilemeyiPlanla();
+            return;
+        }
+        d->bayat = false;
+        yenile();
+    });
+}
 
 bool VeriSeti::yenile()
 {

@@ -65,6 +65,13 @@ public:
     // still exists (else the same position). A pending change is discarded.
     bool yenile();
 
+    // Keeps an open list current: when a change to the table is committed
+    // (by another workstation, or anywhere in this program), the rows are
+    // read again (yenile) as soon as no change is pending here, keeping the
+    // current row. For the lists a user looks at; off by default.
+    void degisiklikleriIzle(bool izle);
+    bool bayatMi() const; // a change came that the rows do not show yet
+
     // The rows known so far: every row once the count has arrived (or the
     // last window was read), else those read plus those the program added.
     int kayitSayisi() const;
@@ -141,13 +148,17 @@ public:
     // fits WIN1254, cuts texts to their column width, stores empty texts as
     // NULL (a text of blanks is written as it is), inserts or updates by key,
     // commits, after-post hook. The buffer then holds the values as stored.
-    // An update writes the columns the select read plus those set since
-    // editing began. In browse state there is nothing to post: true.
+    // An update writes the columns whose values changed since editing began
+    // (and those set through degerAyarla), and only while the row is still
+    // as it was read: when another user changed or deleted it meanwhile,
+    // nothing is written, a Turkish message says so and the row is read
+    // again (false). In browse state there is nothing to post: true.
     bool kaydet();
     // Discards a pending insert or edit.
     void iptal();
     // Deletes the current row by key: before-delete hook, commit, after-delete
-    // hook; the next row becomes current. A pending insert is only discarded;
+    // hook; the next row becomes current. A row another user changed since
+    // it was read is not deleted (a message, the row read again). A pending insert is only discarded;
     // a pending edit is discarded before deleting.
     bool sil();
     // Reads the current row's table columns again from the database by key
@@ -201,7 +212,12 @@ signals:
     // The count changed or became exact (sayiKesinMi).
     void sayiDegisti(int sayi);
 
+public:
+    struct Ozel; // the buffer and states (db/verisetiozel.h)
+
 private:
-    struct Ozel;
+    // Another user changed or deleted the row being saved or deleted.
+    void baskasiDegistirdi(bool silinmis, bool silerken);
+    void yenilemeyiPlanla();
     Ozel *d;
 };

@@ -1,6 +1,67 @@
 // The data set's changes: a new row, editing, posting, cancelling, deleting
 // and reading a row again.
+//
+// Several workstations share the database: an update or delete changes the
+// row only if it is still as this data set read it. The row is read again
+// with a lock in the same transaction as the change; when another user has
+// changed or deleted it meanwhile, nothing is written, the user is told and
+// the row is shown as it now is.
 #include "db/verisetiozel.h"
+
+namespace {
+
+// Two values of one column, equal as the column stores them (an empty text
+// is stored as NULL).
+bool ayniDeger(const Sutun &s, const QVariant &a, const QVariant &b)
+{
+    QVariant x, y;
+    if (s.depo == Depo::Diger) {
+        x = a;
+        y = b;
+    } else if (!VeriSeti::degerCevir(s.tur, a, &x) || !VeriSeti::degerCevir(s.tur, b, &y)) {
+        return a == b;
+    }
+    const bool xBos = x.isNull() || (s.depo == Depo::Metin && x.toString().isEmpty());
+    const bool yBos = y.isNull() || (s.depo == Depo::Metin && y.toString().isEmpty());
+    if (xBos || yBos)
+        return xBos == yBos;
+    return x == y;
+}
+
+enum class Denetim { Ayni, Degismis, Silinmis, Hata };
+
+} // namespace
+
+// Reads the row with a lock (inside the caller's Islem) and compares every
+// table column the select read with beklenen.
+static Denetim satirDenetle(VeriSeti::Ozel *d, const QVariant &anahtar, const std::vector<QVariant> &beklenen)
+{
+    QStringList adlar;
+    std::vector<int> sutunlar;
+    for (int i = 0; i < int(d->sutunlar.size()); ++i) {
+        const Sutun &s = d->sutunlar[size_t(i)];
+        if (s.kolon && s.sonuctan && size_t(i) < beklenen.size()) {
+            adlar << s.ad;
+            sutunlar.push_back(i);
+        }
+    }
+    if (adlar.isEmpty())
+        adlar << d->tablo->anahtar;
+    const auto r = Sorgu::sec(QStringLiteral("select %1 from %2 where %3=? with lock")
+                                  .arg(adlar.join(QLatin1Char(',')), d->tablo->ad, d->tablo->anahtar),
+                              {anahtar}, d->baglanti);
+    if (!r)
+        return Denetim::Hata;
+    if (r->satirlar.isEmpty())
+        return Denetim::Silinmis;
+    const QVariantList &satir = r->satirlar.first();
+    for (size_t j = 0; j < sutunlar.size(); ++j) {
+        const int i = sutunlar[j];
+        if (!ayniDeger(d->sutunlar[size_t(i)], satir.value(int(j)), beklenen[size_t(i)]))
+            return Denetim::Degismis;
+    }
+    return Denetim::Ayni;
+}
 
 bool VeriSeti::ekle()
 {
@@ -111,7 +172,10 @@ bool VeriSeti::kaydet()
         if (!s.kolon)
             continue;
         const bool kirli = size_t(i) < d->kirli.size() && d->kirli[size_t(i)];
-        if (!ekleme && !s.sonuctan && !kirli)
+        // An update writes what changed since editing began, so that another
+        // user's change to other columns stays.
+        if (!ekleme && !kirli
+            && (!s.sonuctan || (size_t(i) < d->yedek.size() && ayniDeger(s, d->yedek[size_t(i)], simdiki[size_t(i)]))))
             continue;
         QVariant v = simdiki[size_t(i)];
         if (s.depo == Depo::Metin) {
@@ -169,9 +233,19 @@ bool VeriSeti::kaydet()
         degerler << d->yedek[size_t(d->anahtarSutunu)];
     }
 
-    // Outside an Islem the driver runs the statement in a transaction of
-    // its own and commits it; inside one, the Islem commits.
-    if (!Sorgu::calistir(sql, degerler, d->baglanti))
+    // One transaction for the check and the change (joining the caller's
+    // Islem when there is one, which then commits).
+    Islem islem(d->baglanti);
+    if (!ekleme) {
+        const Denetim r = satirDenetle(d, d->yedek[size_t(d->anahtarSutunu)], d->yedek);
+        if (r != Denetim::Ayni) {
+            islem.geriAl();
+            if (r != Denetim::Hata)
+                baskasiDegistirdi(r == Denetim::Silinmis, false);
+            return false;
+        }
+    }
+    if (!Sorgu::calistir(sql, degerler, d->baglanti) || !islem.onayla())
         return false;
 
     for (const Yazilacak &y : yazilacaklar)
@@ -252,9 +326,20 @@ bool VeriSeti::sil()
         return false;
     }
     const QVariant k = satirDegeri(d->gecerli, d->anahtarSutunu);
-    if (!Sorgu::calistir(QStringLiteral("delete from %1 where %2=?").arg(d->tablo->ad, d->tablo->anahtar), {k},
-                         d->baglanti))
-        return false;
+    {
+        Islem islem(d->baglanti);
+        const Denetim r = satirDenetle(d, k, d->satirOku(d->gecerli));
+        if (r != Denetim::Ayni) {
+            islem.geriAl();
+            if (r != Denetim::Hata)
+                baskasiDegistirdi(r == Denetim::Silinmis, true);
+            return false;
+        }
+        if (!Sorgu::calistir(QStringLiteral("delete from %1 where %2=?").arg(d->tablo->ad, d->tablo->anahtar), {k},
+                             d->baglanti)
+            || !islem.onayla())
+            return false;
+    }
     d->yerelAnahtarlar.removeAll(k.toLongLong());
     const int satir = d->gecerli;
     ++d->yapisal;
@@ -268,6 +353,39 @@ bool VeriSeti::sil()
     if (sildiktenSonra)
         sildiktenSonra();
     return true;
+}
+
+void VeriSeti::baskasiDegistirdi(bool silinmis, bool silerken)
+{
+    if (silinmis)
+        VeriHatasi::bilgi(QStringLiteral("Bu kayıt bu arada başka bir kullanıcı tarafından silinmiş; %1")
+                              .arg(silerken ? QStringLiteral("listeden kaldırıldı.")
+                                            : QStringLiteral("değişiklikleriniz kaydedilemedi.")));
+    else
+        VeriHatasi::bilgi(silerken ? QStringLiteral("Bu kayıt bu arada başka bir kullanıcı tarafından değiştirilmiş; "
+                                                    "silinmedi. Kaydın son hali okundu, silmek için yeniden deneyin.")
+                                   : QStringLiteral("Bu kayıt siz düzenlerken başka bir kullanıcı tarafından "
+                                                    "değiştirildi. Onun değişikliğinin üzerine yazılmadı: kaydın son "
+                                                    "hali okundu, değişikliklerinizi yeniden yapıp kaydedin."));
+    iptal();
+    if (!silinmis) {
+        satirYenile();
+        return;
+    }
+    // Gone from the database: gone from the list too.
+    const int satir = d->gecerli;
+    if (satir < 0)
+        return;
+    if (d->anahtarSutunu >= 0)
+        d->yerelAnahtarlar.removeAll(d->hucre(satir, d->anahtarSutunu).toLongLong());
+    ++d->yapisal;
+    emit satirSilinecek(satir);
+    d->satirCikar(satir);
+    d->gecerli = satir < d->satirSayisi ? satir : d->satirSayisi - 1;
+    emit satirSilindi(satir);
+    --d->yapisal;
+    emit gecerliSatirDegisti(d->gecerli);
+    d->sayimYenile();
 }
 
 bool VeriSeti::satirYenile()

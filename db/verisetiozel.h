@@ -52,6 +52,9 @@ inline QString satirlar(int ilk, int son) { return QStringLiteral(" rows %1 to %
 struct VeriSeti::Ozel
 {
     VeriSeti *sahip = nullptr;
+    // Kept current by the tables' change events: izle asked for, abone while
+    // subscribed, bayat when a change came that the rows do not show yet.
+    bool izle = false, abone = false, bayat = false, yenilemePlanli = false;
     const Tablo *tablo = nullptr;
     QString tabloAdi;
     QString baglanti;

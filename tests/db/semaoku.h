@@ -15,6 +15,8 @@ struct OkunanSema
     QSet<QString> uretecler;
     // index name -> "TABLE(COL,COL)", led by "UNIQUE " and "DESCENDING " when so
     QMap<QString, QString> indeksler;
+    // trigger name -> "TABLE: <its source, blanks simplified>"
+    QMap<QString, QString> tetikleyiciler;
     QString hata;
 };
 
@@ -81,7 +83,21 @@ inline OkunanSema SemaOku(const QString &baglanti = QString())
     }
     for (auto it = kolonlar.cbegin(); it != kolonlar.cend(); ++it)
         s.indeksler[it.key()] = onek.value(it.key()) + QLatin1Char('(') + it.value().join(QLatin1Char(',')) + QLatin1Char(')');
+    auto t = Sorgu::sec(QStringLiteral("select trim(rdb$trigger_name), trim(rdb$relation_name), rdb$trigger_source "
+                                       "from rdb$triggers where coalesce(rdb$system_flag, 0) = 0"),
+                        {}, baglanti, &s.hata);
+    if (!t)
+        return s;
+    for (const QVariantList &r : t->satirlar)
+        s.tetikleyiciler[r[0].toString()] = r[1].toString() + QStringLiteral(": ") + r[2].toString().simplified();
     return s;
+}
+
+// The change-event trigger of a table as SemaOku() writes it.
+inline QString BeklenenTetikleyici(const Tablo &t)
+{
+    const QString k = OlayTetikleyicisi(t);
+    return t.ad + QStringLiteral(": ") + k.mid(k.indexOf(QStringLiteral(" AS BEGIN")) + 1).simplified();
 }
 
 // An index of the description as SemaOku() writes it (not for folded ones).

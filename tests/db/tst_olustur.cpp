@@ -33,6 +33,9 @@ private slots:
         for (const QString &g : DigerUretecler())
             uretecler.insert(g);
         QCOMPARE(s.uretecler, uretecler);
+        QCOMPARE(s.tetikleyiciler.size(), int(Tablolar().size()));
+        for (const Tablo &t : Tablolar())
+            QCOMPARE(s.tetikleyiciler.value(OlayTetikleyiciAdi(t)), BeklenenTetikleyici(t));
         // Indexes on an expression have no columns: SemaOku does not list them.
         QString h;
         auto ifadeli = Sorgu::sec(QStringLiteral("select trim(rdb$index_name), trim(rdb$relation_name), "

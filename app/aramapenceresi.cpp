@@ -99,6 +99,7 @@ AramaPenceresi::AramaPenceresi(const QString &ad, QWidget *ust) : QDialog(ust)
 
     m_vs = new VeriSeti(m_ayar.tablo, this);
     m_vs->setObjectName(m_ayar.veriSetiAdi);
+    m_vs->degisiklikleriIzle(true);
     m_model = new TabloModeli(m_vs, this);
     QList<TabloKolonu> k = m_ayar.izgaraKolonlari;
     if (m_ayar.tumKolonlarSonra)

@@ -152,6 +152,7 @@ void KayitEkrani::kur()
     m_vs = new VeriSeti(m_ayar.tablo, this);
     m_vs->setObjectName(m_ayar.veriSetiAdi.isEmpty() ? QStringLiteral("qry_") + m_ayar.tablo.toLower()
                                                      : m_ayar.veriSetiAdi);
+    m_vs->degisiklikleriIzle(true); // other workstations' changes show up here
     m_model = new TabloModeli(m_vs, this);
     m_baglayici = new Baglayici(m_vs, this);
     m_baglayicilar << m_baglayici;
@@ -575,9 +576,19 @@ void KayitEkrani::ara()
         return;
     bool ok = false;
     const qint64 no = sonuc.toLongLong(&ok);
-    if (ok)
+    // A row another workstation added after the list was read: read it again.
+    if (ok && !m_vs->bul(no) && m_vs->yenile())
         m_vs->bul(no);
     m_izgara->setFocus();
+}
+
+void KayitEkrani::listeyiYenile()
+{
+    if (m_vs->duzenleniyorMu()) {
+        Mesaj::goster(QStringLiteral("Değişiklik sürerken liste yenilenemez; önce kaydedin ya da iptal edin."), this);
+        return;
+    }
+    m_vs->yenile();
 }
 
 void KayitEkrani::siralamaSec(const QString &kolon)

@@ -170,6 +170,7 @@ public:
     void iptal();
     void sil();
     void ara();
+    void listeyiYenile();             // F9: the list read again, keeping the current row
     void siralamaSec(const QString &kolon);
     void hizliMenuSec(const QString &ad);
     void exceleAktar();

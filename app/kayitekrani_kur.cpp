@@ -111,6 +111,8 @@ void KayitEkrani::menuleriKur()
           kayitMenu, [this] { degistir(); });
     eylem(QStringLiteral("ptal1"), QStringLiteral("İptal"), QStringLiteral("F3"), kayitMenu, [this] { iptal(); });
     eylem(QStringLiteral("Sil1"), QStringLiteral("Sil"), QStringLiteral("Ctrl+Del"), kayitMenu, [this] { sil(); });
+    eylem(QStringLiteral("Yenile1"), QStringLiteral("Listeyi Yenile"), QStringLiteral("F9"), kayitMenu,
+          [this] { listeyiYenile(); });
     if (!m_ayar.aramaEkrani.isEmpty()) {
         auto *arama = m_menu->addMenu(m_ayar.kilitli ? QStringLiteral(" Aramalar  ") : QStringLiteral("Ara"));
         arama->setObjectName(QStringLiteral("Arama1"));

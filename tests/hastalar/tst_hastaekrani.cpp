@@ -1,5 +1,6 @@
 // The patient screen driven through its controls' objectNames.
 #include "app/oturum.h"
+#include "db/baglanti.h"
 #include "db/sqltext.h"
 #include "db/sorgu.h"
 #include "db/veriseti.h"
@@ -125,6 +126,7 @@ private slots:
     void goruntuler();
     void resimGalerisi();
     void doktorSecimi();
+    void baskaIstasyonunHastalari();
     void karakterSetiDisiAd_data();
     void karakterSetiDisiAd();
     void listeEnAzOnSatir();
@@ -845,6 +847,44 @@ void tst_hastaekrani::doktorSecimi()
     s.tikla("btn_kaydet");
     QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
     QCOMPARE(deger("select doktoradi from hastalar where kayitno = ?", {no}).toString(), QStringLiteral("DR. CAN ÖZ"));
+}
+
+void tst_hastaekrani::baskaIstasyonunHastalari()
+{
+    // Another workstation (a second connection) registers patients while the
+    // screen is open: the list shows them by itself, F9 reads it again, and
+    // one chosen in the lookup at once is the one shown.
+    TEST_VT(vt);
+    BetikMesaj m;
+    hastaEkle("P1", "ALİ");
+    Ekran s;
+    QString h;
+    QVERIFY2(Baglanti::ac(vt.yol(), QStringLiteral("ikinci"), &h), qPrintable(h));
+    const auto yeni = [](int no, const char *kod, const char *ad) {
+        return Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu) "
+                                              "values (?, ?, ?, '2007')"),
+                               {no, QString::fromUtf8(kod), QString::fromUtf8(ad)}, QStringLiteral("ikinci"));
+    };
+    QVERIFY(yeni(100, "P2", "VELİ"));
+    QTRY_COMPARE(s.vs()->kesinKayitSayisi(), 2);
+    QCOMPARE(s.vs()->metin("HASTAKODU"), QStringLiteral("P1"));
+    s.eylem("Yenile1");
+    QCOMPARE(s.vs()->kesinKayitSayisi(), 2);
+
+    QVERIFY(yeni(101, "P3", "ZEKİ"));
+    QTimer::singleShot(0, [] {
+        QWidget *d = QApplication::activeModalWidget();
+        if (!d || d->objectName() != QLatin1String("frm_hastaarama"))
+            return;
+        d->findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(QStringLiteral("ZEK"));
+        d->findChild<QPushButton *>(QStringLiteral("btn_evet"))->click();
+    });
+    s.tikla("btn_firmabul");
+    QCOMPARE(s.vs()->metin("HASTAKODU"), QStringLiteral("P3"));
+    QCOMPARE(s.vs()->kesinKayitSayisi(), 3);
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+    s.e.reset();
+    Baglanti::kapat(QStringLiteral("ikinci"));
 }
 
 void tst_hastaekrani::karakterSetiDisiAd_data()

@@ -350,6 +350,13 @@ void TabloModeli::gorunumeBagla(QTableView *gorunum)
             if (d->vs)
                 veridenGorunume(d->vs->gecerliSatir());
         });
+        // Rows that became known before the current one (the count arriving
+        // while a list stands on its last row) push it down: the view follows
+        // it. Rows after it (the grid's fetch-more) leave the view alone.
+        connect(d->vs, &VeriSeti::satirlarEklendi, gorunum, [this, veridenGorunume](int ilk, int) {
+            if (d->vs && d->vs->gecerliSatir() >= ilk)
+                veridenGorunume(d->vs->gecerliSatir());
+        });
     }
 
     // View -> data set. A pending row is posted before moving; when the data

@@ -284,6 +284,6 @@ int OrnekVeriKomutu(const QStringList &argumanlar)
         Mesaj::hata(QStringLiteral("Örnek veri yazılamadı.\n") + hata);
         return CikisKodu::Veritabani;
     }
-    cikis << QStringLiteral("%1 hasta ve kayıtları yazıldı.").arg(n) << Qt::endl;
+    cikis << QStringLiteral("\n%1 hasta ve kayıtları yazıldı.").arg(n) << Qt::endl;
     return CikisKodu::Tamam;
 }

@@ -1,10 +1,18 @@
 #include "app/verikoku.h"
 
+#include "db/istasyonayari.h"
+
 #include <QDir>
 
 QString VeriKoku()
 {
     QString kok = qEnvironmentVariable("VELMORIKA_KOK");
+    if (kok.isEmpty()) {
+        // The data root is no secret: it is read even from a file others can read.
+        IstasyonAyari::Degerler d;
+        IstasyonAyari::oku(&d, nullptr);
+        kok = d.verikoku;
+    }
     if (kok.isEmpty()) {
 #ifdef Q_OS_WIN
         kok = QStringLiteral("C:/VELMORIKA");

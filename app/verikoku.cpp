@@ -8,7 +8,7 @@ QString VeriKoku()
 {
     QString kok = qEnvironmentVariable("VELMORIKA_KOK");
     if (kok.isEmpty()) {
-        // The data root is no secret: it is read even from a file others can read.
+        // No secret: read even from a file others can read (the connection refuses that file).
         IstasyonAyari::Degerler d;
         IstasyonAyari::oku(&d, nullptr);
         kok = d.verikoku;

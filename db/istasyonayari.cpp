@@ -30,6 +30,8 @@ bool oku(Degerler *d, QString *hata)
     const QFileInfo fi(yol);
     if (!fi.exists())
         return true;
+    const QSettings s = ayarlar();
+    d->verikoku = s.value(QStringLiteral("veri/kok")).toString().trimmed();
     if (QFile::permissions(yol) & Baskalari) {
         if (hata)
             *hata = QStringLiteral("İstasyon ayar dosyasını başkaları da okuyabiliyor: %1. İçindeki veritabanı "
@@ -38,10 +40,8 @@ bool oku(Degerler *d, QString *hata)
                         .arg(QDir::toNativeSeparators(yol));
         return false;
     }
-    const QSettings s = ayarlar();
     d->kullanici = s.value(QStringLiteral("veritabani/kullanici")).toString().trimmed();
     d->sifre = s.value(QStringLiteral("veritabani/sifre")).toString();
-    d->verikoku = s.value(QStringLiteral("veri/kok")).toString().trimmed();
     return true;
 }
 

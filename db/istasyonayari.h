@@ -26,7 +26,8 @@ struct Degerler
 QString dosya();
 // Reads the file; a missing file gives empty values and true. False with a
 // Turkish message in hata when the file can be read by others than its owner:
-// then the values are not used (the password would be no secret).
+// then the user and password are left empty (the password would be no
+// secret); the data root, no secret, is read all the same.
 bool oku(Degerler *d, QString *hata);
 // Writes the file readable and writable by its owner only.
 bool yaz(const Degerler &d, QString *hata);

@@ -176,6 +176,7 @@ private slots:
     void ayarDosyasiSahibineOzel();
     void veriKoku_data();
     void veriKoku();
+    void sunucuDurupKalkar();
 };
 
 void tst_sunucu::init()
@@ -491,6 +492,27 @@ void tst_sunucu::veriKoku()
     const QString beklenen = ortamda ? ortam.path() : ortak.path();
     QCOMPARE(VeriKoku(), QDir(beklenen).absolutePath());
     QVERIFY(QFileInfo(QDir(beklenen).filePath(QStringLiteral("RESIMLER"))).isDir());
+}
+
+// The fixture's stop and start: a stopped server takes no connection, a
+// started one takes them again on the same database.
+void tst_sunucu::sunucuDurupKalkar()
+{
+    TEST_SUNUCU(s);
+    QString hata;
+    QVERIFY2(TestSunucu::sunucuyuDurdur(&hata), qPrintable(hata));
+    struct YenidenBaslat
+    {
+        ~YenidenBaslat() { TestSunucu::sunucuyuBaslat(); } // whatever happens below
+    } baslat;
+    QString baglanmadi;
+    QVERIFY(!s.baglantiAc(QStringLiteral("durmusken"), &baglanmadi));
+    QVERIFY(!baglanmadi.isEmpty());
+    QVERIFY2(TestSunucu::sunucuyuBaslat(&hata), qPrintable(hata));
+    QVERIFY2(s.baglantiAc(QStringLiteral("kalkinca"), &hata), qPrintable(hata));
+    auto sirket = Sorgu::tekDeger(QStringLiteral("select SIRKETKODU from SIRKETLER"), {}, QStringLiteral("kalkinca"));
+    QVERIFY(sirket);
+    QCOMPARE(sirket->toString(), QStringLiteral("2007"));
 }
 
 QTEST_MAIN(tst_sunucu)

@@ -1,10 +1,12 @@
 #include "db/baglanti.h"
 
 #include "db/hata.h"
+#include "db/istasyonayari.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlError>
 
 namespace Baglanti {
@@ -19,6 +21,44 @@ QString sifre()
 {
     const QString s = qEnvironmentVariable("VELMORIKA_DB_PASSWORD");
     return s.isEmpty() ? QStringLiteral("plinthova") : s;
+}
+
+bool sunucuda(const QString &konum)
+{
+    // host:path or host/port:path; a drive letter (C:\...) is one character
+    // and a colon after a folder is part of a file name.
+    static const QRegularExpression sunucuAdi(QStringLiteral("^[^/\\\\:]{2,}(/[0-9]+)?:"));
+    const QString k = konum.trimmed();
+    return k.contains(QLatin1String("://")) || sunucuAdi.match(k).hasMatch();
+}
+
+bool kimlik(const QString &konum, QString *kullaniciAdi, QString *sifresi, QString *hata)
+{
+    if (!sunucuda(konum)) {
+        *kullaniciAdi = kullanici();
+        *sifresi = sifre();
+        return true;
+    }
+    *kullaniciAdi = qEnvironmentVariable("VELMORIKA_DB_USER");
+    *sifresi = qEnvironmentVariable("VELMORIKA_DB_PASSWORD");
+    if (!kullaniciAdi->isEmpty() && !sifresi->isEmpty())
+        return true;
+    IstasyonAyari::Degerler d;
+    if (!IstasyonAyari::oku(&d, hata))
+        return false;
+    if (kullaniciAdi->isEmpty())
+        *kullaniciAdi = d.kullanici;
+    if (sifresi->isEmpty())
+        *sifresi = d.sifre;
+    if (!kullaniciAdi->isEmpty() && !sifresi->isEmpty())
+        return true;
+    if (hata)
+        *hata = QStringLiteral("Sunucudaki veritabanı (%1) için kullanıcı adı ve şifre yazılı değil. %2 dosyasına "
+                               "sunucu kurulum betiğinin (scripts/sunucu-kur.sh) sonunda yazdığı [veritabani] "
+                               "bölümünü (kullanici=..., sifre=...) koyun; dosyayı yalnız siz okuyabilin "
+                               "(chmod 600).")
+                    .arg(konum, QDir::toNativeSeparators(IstasyonAyari::dosya()));
+    return false;
 }
 
 namespace {
@@ -39,13 +79,16 @@ bool ac(const QString &konum, const QString &ad, QString *hata)
         return false;
     }
     db.setDatabaseName(konum);
-    db.setUserName(kullanici());
-    db.setPassword(sifre());
     if (konum.trimmed().isEmpty()) {
         if (hata)
             *hata = QStringLiteral("Veritabanının yeri boş. datayeri.txt dosyasına veritabanının yerini yazın.");
         return false;
     }
+    QString kullaniciAdi, sifresi;
+    if (!kimlik(konum, &kullaniciAdi, &sifresi, hata))
+        return false;
+    db.setUserName(kullaniciAdi);
+    db.setPassword(sifresi);
     if (!db.open()) {
         kullanimda = VeriHatasi::kullanimdaMi(db.lastError());
         if (hata)

@@ -11,9 +11,18 @@ namespace Baglanti {
 inline const QString Paylasilan = QStringLiteral("velmorika");
 inline const QString Menu = QStringLiteral("velmorika_menu");
 
-// SYSDBA and the documented password unless VELMORIKA_DB_USER / VELMORIKA_DB_PASSWORD say otherwise.
+// The embedded engine's user: SYSDBA unless VELMORIKA_DB_USER / VELMORIKA_DB_PASSWORD say otherwise
+// (the embedded engine checks no password).
 QString kullanici();
 QString sifre();
+
+// True when konum goes through a server (host:path, host/port:path, inet://...).
+bool sunucuda(const QString &konum);
+// The user and password to open konum with. VELMORIKA_DB_USER /
+// VELMORIKA_DB_PASSWORD win; on a server the rest comes from the workstation
+// settings file (db/istasyonayari.h) and there is no default: false with a
+// Turkish message saying which file to fill. A bare path takes kullanici() and sifre().
+bool kimlik(const QString &konum, QString *kullanici, QString *sifre, QString *hata);
 
 // Opens (or re-opens) the connection named ad to konum. On failure returns
 // false and puts the client's message into hata.

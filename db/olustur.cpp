@@ -43,7 +43,9 @@ public:
     // synced on its own, ten times slower) and are switched on at the end.
     bool olustur(const QString &yol)
     {
-        QByteArray dpb = temelDpb();
+        QByteArray dpb;
+        if (!temelDpb(yol, &dpb))
+            return false;
         tamsayiEkle(dpb, char(isc_dpb_sql_dialect), 1);
         tamsayiEkle(dpb, char(isc_dpb_page_size), 8192);
         metinEkle(dpb, char(isc_dpb_set_db_charset), QByteArrayLiteral("WIN1254"));
@@ -60,7 +62,9 @@ public:
 
     bool bagla(const QString &yol, int zorunluYazma = -1)
     {
-        QByteArray dpb = temelDpb();
+        QByteArray dpb;
+        if (!temelDpb(yol, &dpb))
+            return false;
         if (zorunluYazma >= 0)
             tamsayiEkle(dpb, char(isc_dpb_force_write), zorunluYazma);
         const QByteArray ad = QFile::encodeName(yol);
@@ -112,13 +116,19 @@ public:
     {
         if (!m_vt)
             bagla(yol);
+        bool silindi = false;
         if (m_vt) {
             ISC_STATUS_ARRAY d;
-            if (isc_drop_database(d, &m_vt) == 0)
+            if (isc_drop_database(d, &m_vt) == 0) {
                 m_vt = 0;
-            else
+                silindi = true;
+            } else {
+                m_hata = durumMetni(d);
                 ayril();
+            }
         }
+        if (Baglanti::sunucuda(yol))
+            return silindi;
         if (QFileInfo::exists(yol))
             QFile::remove(yol);
         return !QFileInfo::exists(yol);
@@ -141,14 +151,17 @@ private:
         for (int i = 0; i < 4; ++i)
             dpb.append(char((deger >> (8 * i)) & 0xff)); // little-endian, as the client expects
     }
-    static QByteArray temelDpb()
+    bool temelDpb(const QString &yol, QByteArray *dpb)
     {
-        QByteArray dpb;
-        dpb.append(char(isc_dpb_version1));
-        metinEkle(dpb, char(isc_dpb_user_name), Baglanti::kullanici().toUtf8());
-        metinEkle(dpb, char(isc_dpb_password), Baglanti::sifre().toUtf8());
-        metinEkle(dpb, char(isc_dpb_lc_ctype), QByteArrayLiteral("UTF8"));
-        return dpb;
+        QString kullanici, sifre;
+        if (!Baglanti::kimlik(yol, &kullanici, &sifre, &m_hata))
+            return false;
+        dpb->clear();
+        dpb->append(char(isc_dpb_version1));
+        metinEkle(*dpb, char(isc_dpb_user_name), kullanici.toUtf8());
+        metinEkle(*dpb, char(isc_dpb_password), sifre.toUtf8());
+        metinEkle(*dpb, char(isc_dpb_lc_ctype), QByteArrayLiteral("UTF8"));
+        return true;
     }
 
     ISC_STATUS_ARRAY m_durum = {};
@@ -160,6 +173,9 @@ QString yolHatasi(const QString &yol)
 {
     if (yol.trimmed().isEmpty())
         return QStringLiteral("Veritabanı dosyasının yolu verilmedi.");
+    // Through a server the file is the server's: it refuses an existing one itself.
+    if (Baglanti::sunucuda(yol))
+        return QString();
     const QFileInfo fi(yol);
     if (fi.exists() || fi.isSymLink())
         return QStringLiteral("Bu yolda bir dosya zaten var, üzerine yazılmaz: ") + yol;
@@ -412,6 +428,22 @@ bool zorunluYazma(const QString &yol, bool acik, QString *hata)
         return false;
     }
     vt.ayril();
+    return true;
+}
+
+bool veritabaniSil(const QString &yol, QString *hata)
+{
+    CApi vt;
+    if (!vt.bagla(yol)) {
+        if (hata)
+            *hata = QStringLiteral("Veritabanı açılamadı: ") + yol + QStringLiteral("\n") + vt.hata();
+        return false;
+    }
+    if (!vt.sil(yol)) {
+        if (hata)
+            *hata = QStringLiteral("Veritabanı silinemedi: ") + yol + QStringLiteral("\n") + vt.hata();
+        return false;
+    }
     return true;
 }
 

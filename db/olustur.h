@@ -18,12 +18,17 @@ QStringList semaKomutlari(const std::vector<Tablo> &tablolar, const QStringList 
 // screen parameters), keys drawn from the generators.
 QStringList baslangicKayitlari();
 
-// Creates the database file at yol with schema and seed rows. Refuses a path
-// that exists already. On failure: false and a Turkish message in hata.
+// Creates the database at yol with schema and seed rows: a file through the
+// embedded engine, or host:path through a server (which then owns the file).
+// Refuses a path that exists already. On failure: false and a Turkish message in hata.
 bool veritabaniOlustur(const QString &yol, QString *hata);
 // Creates a database at yol running ddl (committed), then dml (committed),
 // all in SQL dialect 1. Refuses an existing path; leaves no file on failure.
 bool veritabaniOlustur(const QString &yol, const QStringList &ddl, const QStringList &dml, QString *hata);
+
+// Drops the database at yol (a file, or host:path through its server); no
+// one may be attached to it.
+bool veritabaniSil(const QString &yol, QString *hata);
 
 // Switches forced writes (a sync after every page write) of the closed
 // database file at yol on or off. New databases have them on; a throw-away

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the whole test suite with offscreen Qt.
+# Sets up, builds and runs the whole test suite with offscreen Qt. The server
+# tests need a Firebird server on this machine: the same set-up script a
+# clinic's server gets, listening on localhost only, writes their
+# coordinates to build/sunucu/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/derle.sh
+bash scripts/sunucu-kur.sh --yerel --cikti build/sunucu --test
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"

@@ -19,6 +19,7 @@ const Secenek secenekler[] = {
     {"--rapor", true, Komut::Tur::Rapor},
     {"--excel", false, Komut::Tur::Excel},
     {"--ornek-veri", true, Komut::Tur::OrnekVeri},
+    {"--yetkilendir", true, Komut::Tur::Yetkilendir},
     {"--sorgu", true, Komut::Tur::Program},
     {"--pdf", true, Komut::Tur::Program},
     {"--xlsx", true, Komut::Tur::Program},
@@ -56,6 +57,7 @@ const QList<FiilKurali> &kurallar()
          {QStringLiteral("--excel"), QStringLiteral("--sorgu"), QStringLiteral("--xlsx")},
          {QStringLiteral("--veritabani")}},
         {Komut::Tur::OrnekVeri, {QStringLiteral("--ornek-veri")}, {QStringLiteral("--veritabani")}},
+        {Komut::Tur::Yetkilendir, {QStringLiteral("--yetkilendir")}, {QStringLiteral("--veritabani")}},
     };
     return k;
 }
@@ -68,14 +70,18 @@ QString KullanimMetni()
         "Kullanım:\n"
         "  velmorika [--veritabani KONUM]\n"
         "      Programı açar (KONUM verilmezse datayeri.txt okunur).\n"
-        "  velmorika --yeni-veritabani DOSYA.FDB\n"
-        "      Boş bir veritabanı oluşturur.\n"
+        "  velmorika --yeni-veritabani DOSYA.FDB|SUNUCU:YOL\n"
+        "      Boş bir veritabanı oluşturur (SUNUCU:YOL ile sunucu üzerinden).\n"
         "  velmorika --rapor SABLON.frf --sorgu \"SELECT ...\" --pdf CIKTI.pdf [--veritabani KONUM]\n"
         "      Sorgunun satırlarını şablonla PDF dosyasına yazar.\n"
         "  velmorika --excel --sorgu \"SELECT ...\" --xlsx CIKTI.xlsx [--veritabani KONUM]\n"
         "      Sorgunun satırlarını Excel dosyasına yazar.\n"
         "  velmorika --ornek-veri N [--veritabani KONUM]\n"
         "      Ölçüm için N örnek hasta ve kayıtlarını yazar.\n"
+        "  velmorika --yetkilendir KULLANICI [--veritabani KONUM]\n"
+        "      Şema güncellemelerini yapar ve programın veritabanı kullanıcısına tabloları okuma, yazma ve\n"
+        "      sayaçları kullanma yetkisini verir (yalnız bunları). Veritabanının sahibi ya da SYSDBA\n"
+        "      olarak çalıştırın (VELMORIKA_DB_USER, VELMORIKA_DB_PASSWORD).\n"
         "  velmorika --help\n"
         "      Bu metni gösterir.\n"
         "Seçenekler herhangi bir sırada verilebilir. Sorgu yalnız okur (SELECT).\n"
@@ -115,7 +121,8 @@ Komut KomutSatiriniCoz(const QStringList &a)
         k.degerler.insert(s, deger);
         if (sec->fiil != Komut::Tur::Program) {
             if (k.tur != Komut::Tur::Program && k.tur != sec->fiil && k.hata.isEmpty())
-                k.hata = QStringLiteral("--yeni-veritabani, --rapor, --excel ve --ornek-veri birlikte verilmez.");
+                k.hata = QStringLiteral(
+                    "--yeni-veritabani, --rapor, --excel, --ornek-veri ve --yetkilendir birlikte verilmez.");
             k.tur = sec->fiil;
         }
     }
@@ -170,6 +177,8 @@ int KomutuCalistir(const Komut &k)
         return ExcelKomutu(a);
     case Komut::Tur::OrnekVeri:
         return OrnekVeriKomutu(a);
+    case Komut::Tur::Yetkilendir:
+        return YetkilendirKomutu(a);
     default:
         return ProgramiBaslat(k.deger(QStringLiteral("--veritabani")));
     }

@@ -4,6 +4,7 @@
 #include "app/program/frmlogin.h"
 #include "app/oturum.h"
 #include "db/baglanti.h"
+#include "db/istasyonayari.h"
 #include "db/sorgu.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
@@ -128,6 +129,7 @@ private slots:
         QTest::newRow("bos satir") << "bos" << "Veritabanı yeri dosyası boş";
         QTest::newRow("dosya yok") << "olmayan" << "Veritabanı dosyası bulunamadı ya da açılamadı.";
         QTest::newRow("sunucu yanit vermiyor") << "sunucu" << "Veritabanı sunucusuna ulaşılamadı.";
+        QTest::newRow("sunucu kimliksiz") << "kimliksiz" << "Sunucudaki veritabanı";
     }
     void baslangicHatalari()
     {
@@ -146,8 +148,12 @@ private slots:
             datayeriYaz(metin.toUtf8());
         else if (durum == QLatin1String("bos"))
             datayeriYaz("\n");
-        else if (durum == QLatin1String("sunucu"))
+        else if (durum == QLatin1String("sunucu") || durum == QLatin1String("kimliksiz"))
             datayeriYaz("127.0.0.1/1:/tmp/yok.fdb"); // nobody listens on port 1
+        // A server needs the workstation's credentials before it is tried at all.
+        QFile::remove(IstasyonAyari::dosya());
+        if (durum == QLatin1String("sunucu"))
+            QVERIFY(IstasyonAyari::yaz({QStringLiteral("VELMORIKA"), QStringLiteral("sifre"), QString()}, nullptr));
         else if (durum == QLatin1String("olmayan"))
             datayeriYaz(klasor.filePath(QStringLiteral("yok.fdb")).toUtf8());
 
@@ -177,6 +183,7 @@ private slots:
         // Cancel still ends the program.
         dugme(w, "btnCancel")->click();
         QVERIFY(!w.isVisible());
+        QFile::remove(IstasyonAyari::dosya());
     }
 
     void denetimler_data()

@@ -131,6 +131,13 @@ void TestKomutSatiri::coz_data()
                                            << int(T::Rapor) << "";
     QTest::newRow("excel sonda") << QStringList{"--xlsx", "c.xlsx", "--sorgu", "s", "--excel"} << int(T::Excel) << "";
     QTest::newRow("yeni veritabani") << QStringList{"--yeni-veritabani", "y.fdb"} << int(T::YeniVeritabani) << "";
+    QTest::newRow("yeni veritabani sunucuda") << QStringList{"--yeni-veritabani", "sunucu:/v/y.fdb"}
+                                              << int(T::YeniVeritabani) << "";
+    QTest::newRow("yetkilendir") << QStringList{"--veritabani", "sunucu:/v/y.fdb", "--yetkilendir", "VELMORIKA"}
+                                 << int(T::Yetkilendir) << "";
+    QTest::newRow("yetkilendir adsiz") << QStringList{"--yetkilendir"} << int(T::Program) << "değeri eksik";
+    QTest::newRow("yetkilendir sorgu almaz") << QStringList{"--yetkilendir", "V", "--sorgu", "s"}
+                                             << int(T::Yetkilendir) << "--sorgu";
     QTest::newRow("yardim") << QStringList{"--rapor", "--xyz", "--help"} << int(T::Yardim) << "";
     QTest::newRow("bilinmeyen") << QStringList{"--rapor", "l.frf", "--xyz"} << int(T::Rapor) << "--xyz";
     QTest::newRow("deger eksik sonda") << QStringList{"--excel", "--sorgu", "s", "--xlsx"} << int(T::Excel) << "--xlsx";

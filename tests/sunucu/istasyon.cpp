@@ -1,0 +1,171 @@
+// One workstation for the multi-workstation tests: the program's own code in
+// a process of its own, against a database location given on the command
+// line, as the user VELMORIKA_DB_USER / VELMORIKA_DB_PASSWORD say.
+//
+//   istasyon --konum KONUM --senaryo AD [--adet N] [--etiket METIN]
+//
+// It opens the connection and whatever the scenario needs, writes "HAZIR" and
+// waits for a line on standard input, so that the test starts every
+// workstation's work at the same moment. Then it works and writes one line:
+//
+//   SONUC tamam <what it did>      exit code 0
+//   SONUC hata <why>               exit code 1
+//
+// A message the program shows (Mesaj) during the work counts as a failure.
+// A scenario is one function below and one row in senaryolar.
+#include "app/oturum.h"
+#include "db/baglanti.h"
+#include "destek/betikmesaj.h"
+#include "destek/testvt.h"
+#include "hastalar/frm_hastalar.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextStream>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+struct Is
+{
+    int adet = 1;
+    QString etiket;
+};
+
+QTextStream &cikti()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+
+// Prepares the scenario (screens opened, nothing written yet) and returns
+// its work; the work returns false with the reason in hata.
+using Hazirlik = std::function<std::function<bool(QString *sonuc, QString *hata)>(const Is &, QString *hata)>;
+
+// Types into a line edit as a user does: key events with their text.
+void yaz(QLineEdit *k, const QString &metin)
+{
+    k->setFocus();
+    k->selectAll();
+    k->del();
+    for (QChar c : metin) {
+        QKeyEvent basildi(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(k, &basildi);
+        QKeyEvent birakildi(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(k, &birakildi);
+    }
+}
+
+template <class T> T *denetim(QWidget *ekran, const char *ad, QString *hata)
+{
+    T *d = ekran->findChild<T *>(QLatin1String(ad));
+    if (!d && hata)
+        *hata = QStringLiteral("denetim yok: %1").arg(QLatin1String(ad));
+    return d;
+}
+
+// The patient screen registers adet new patients: New, the name typed, Save,
+// exactly as at the desk (the screen gives the code from the record number).
+std::function<bool(QString *, QString *)> hastaEkle(const Is &is, QString *hata)
+{
+    auto ekran = std::make_shared<Tfrm_hastalar>();
+    ekran->show();
+    QCoreApplication::processEvents();
+    auto *yeni = denetim<QPushButton>(ekran.get(), "btn_yeni", hata);
+    auto *kaydet = denetim<QPushButton>(ekran.get(), "btn_kaydet", hata);
+    auto *ad = denetim<QLineEdit>(ekran.get(), "edt_hastaadi", hata);
+    auto *durum = denetim<QLabel>(ekran.get(), "Label20", hata);
+    if (!yeni || !kaydet || !ad || !durum)
+        return {};
+    return [=](QString *sonuc, QString *hata) {
+        for (int i = 1; i <= is.adet; ++i) {
+            yeni->click();
+            yaz(ad, QStringLiteral("%1 HASTA %2").arg(is.etiket).arg(i));
+            kaydet->click();
+            // A saved card is locked again; one still open for editing was not saved.
+            if (durum->text() != QStringLiteral("KAYIT KİLİTLİ")) {
+                *hata = QStringLiteral("%1. hasta kaydedilmedi").arg(i);
+                return false;
+            }
+        }
+        *sonuc = QStringLiteral("eklenen=%1").arg(is.adet);
+        ekran->close();
+        return true;
+    };
+}
+
+const QMap<QString, Hazirlik> &senaryolar()
+{
+    static const QMap<QString, Hazirlik> s = {
+        {QStringLiteral("hastaekle"), hastaEkle},
+    };
+    return s;
+}
+
+int bitir(bool tamam, const QString &metin)
+{
+    cikti() << "SONUC " << (tamam ? "tamam " : "hata ") << QString(metin).replace(QLatin1Char('\n'), QLatin1Char(' '))
+            << Qt::endl;
+    return tamam ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication uygulama(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("VELMORIKA"));
+    TestOrtami();
+
+    QCommandLineParser p;
+    p.addOption({QStringLiteral("konum"), QStringLiteral("veritabani"), QStringLiteral("KONUM")});
+    p.addOption({QStringLiteral("senaryo"), QStringLiteral("senaryo"), QStringLiteral("AD")});
+    p.addOption({QStringLiteral("adet"), QStringLiteral("adet"), QStringLiteral("N"), QStringLiteral("1")});
+    p.addOption({QStringLiteral("etiket"), QStringLiteral("etiket"), QStringLiteral("METIN"),
+                 QStringLiteral("ISTASYON")});
+    p.process(uygulama);
+    const Hazirlik hazirlik = senaryolar().value(p.value(QStringLiteral("senaryo")));
+    if (!hazirlik || p.value(QStringLiteral("konum")).isEmpty())
+        return bitir(false, QStringLiteral("kullanım: --konum KONUM --senaryo ")
+                                + senaryolar().keys().join(QLatin1Char('|')));
+    Is is;
+    is.adet = p.value(QStringLiteral("adet")).toInt();
+    is.etiket = p.value(QStringLiteral("etiket"));
+
+    BetikMesaj mesaj;
+    QString hata;
+    if (!Baglanti::ac(p.value(QStringLiteral("konum")), Baglanti::Paylasilan, &hata))
+        return bitir(false, hata);
+    // The login context of the test fixtures: the seed company and user.
+    Oturum = OturumKaydi();
+    Oturum.datayeri = p.value(QStringLiteral("konum"));
+    Oturum.sirketkodu = QStringLiteral("2007");
+    Oturum.kullanici_kodu = QStringLiteral("1");
+    Oturum.username = QStringLiteral("VELMOR");
+    Oturum.kullaniciadisoyadi = QStringLiteral("VELMOR");
+
+    auto is_ = hazirlik(is, &hata);
+    if (!is_ || !mesaj.mesajlar.isEmpty())
+        return bitir(false, hata + mesaj.mesajlar.join(QLatin1Char(' ')));
+    cikti() << "HAZIR" << Qt::endl;
+    QFile girdi;
+    if (!girdi.open(stdin, QIODevice::ReadOnly) || girdi.readLine().isEmpty())
+        return bitir(false, QStringLiteral("başlama satırı gelmedi"));
+
+    QString sonuc;
+    const bool tamam = is_(&sonuc, &hata);
+    if (!mesaj.mesajlar.isEmpty())
+        return bitir(false, hata + QLatin1Char(' ') + mesaj.mesajlar.join(QLatin1Char(' ')));
+    is_ = nullptr; // the screens go before their connection
+    Baglanti::kapat(Baglanti::Paylasilan);
+    return bitir(tamam, tamam ? sonuc : hata);
+}

@@ -1,0 +1,135 @@
+// Several workstations on one server database at once: each is an istasyon
+// process (tests/sunucu/istasyon.cpp) running the program's own code as the
+// program user. All of them are started, wait until every one is ready, and
+// then begin together; the outcome is read from the database afterwards.
+#include "db/sorgu.h"
+#include "destek/testsunucu.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct IstasyonSonucu
+{
+    int kod = -1;
+    QString satir;  // "SONUC tamam ..." or "SONUC hata ..."
+    QString cikti;  // everything it wrote, for the failure message
+};
+
+void durdur(std::vector<std::unique_ptr<QProcess>> &surecler)
+{
+    for (auto &p : surecler) {
+        p->kill();
+        p->waitForFinished();
+    }
+}
+
+// Runs one istasyon per argument list against the fixture's database; false
+// with the reason when one did not get ready or did not finish.
+bool istasyonlariCalistir(const TestSunucu &vt, const QList<QStringList> &argumanlar,
+                          std::vector<IstasyonSonucu> *sonuclar, QString *hata)
+{
+    const QString program = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("istasyon"));
+    std::vector<std::unique_ptr<QProcess>> surecler;
+    for (const QStringList &a : argumanlar) {
+        auto p = std::make_unique<QProcess>();
+        p->setProcessEnvironment(vt.programOrtami());
+        p->setProcessChannelMode(QProcess::MergedChannels);
+        p->start(program, QStringList{QStringLiteral("--konum"), vt.konum()} + a);
+        surecler.push_back(std::move(p));
+    }
+    // Everyone ready first (connected, screens open), then all start at once.
+    // The waits only keep a hung process from hanging the suite.
+    for (size_t i = 0; i < surecler.size(); ++i) {
+        QProcess &p = *surecler[i];
+        QByteArray okunan;
+        while (!okunan.contains("HAZIR\n") && !okunan.contains("SONUC ") && p.waitForReadyRead(120000))
+            okunan += p.readAll();
+        if (!okunan.contains("HAZIR\n")) {
+            *hata = QStringLiteral("istasyon %1 hazır olmadı: %2").arg(i + 1).arg(QString::fromUtf8(okunan));
+            durdur(surecler);
+            return false;
+        }
+        sonuclar->push_back({-1, QString(), QString::fromUtf8(okunan)});
+    }
+    for (auto &p : surecler) {
+        p->write("BASLA\n");
+        p->closeWriteChannel();
+    }
+    for (size_t i = 0; i < surecler.size(); ++i) {
+        QProcess &p = *surecler[i];
+        IstasyonSonucu &s = (*sonuclar)[i];
+        if (!p.waitForFinished(600000)) {
+            *hata = QStringLiteral("istasyon %1 bitmedi").arg(i + 1);
+            durdur(surecler);
+            return false;
+        }
+        s.cikti += QString::fromUtf8(p.readAll());
+        s.kod = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        const int bas = s.cikti.indexOf(QStringLiteral("SONUC "));
+        s.satir = bas < 0 ? QString() : s.cikti.mid(bas).section(QLatin1Char('\n'), 0, 0);
+    }
+    return true;
+}
+
+int say(const QString &sql, const QVariantList &degerler = {})
+{
+    auto v = Sorgu::tekDeger(sql, degerler);
+    return v ? v->toInt() : -1;
+}
+
+} // namespace
+
+class tst_cokistasyon : public QObject
+{
+    Q_OBJECT
+private slots:
+    void hastaKayitlari();
+};
+
+// Four desks register patients at the same time through the patient screen:
+// nothing lost, every row with its code, no code twice in the company.
+void tst_cokistasyon::hastaKayitlari()
+{
+    TEST_SUNUCU(vt);
+    const int istasyon = 4;
+    const int adet = 15;
+    const int onceki = say(QStringLiteral("select count(*) from HASTALAR"));
+    QVERIFY(onceki >= 0);
+    QList<QStringList> argumanlar;
+    for (int i = 1; i <= istasyon; ++i)
+        argumanlar << QStringList{QStringLiteral("--senaryo"), QStringLiteral("hastaekle"), QStringLiteral("--adet"),
+                                  QString::number(adet), QStringLiteral("--etiket"), QStringLiteral("MASA%1").arg(i)};
+    std::vector<IstasyonSonucu> sonuclar;
+    QString hata;
+    QVERIFY2(istasyonlariCalistir(vt, argumanlar, &sonuclar, &hata), qPrintable(hata));
+    for (const IstasyonSonucu &s : sonuclar) {
+        QVERIFY2(s.kod == 0, qPrintable(s.cikti));
+        QCOMPARE(s.satir, QStringLiteral("SONUC tamam eklenen=%1").arg(adet));
+    }
+    QCOMPARE(say(QStringLiteral("select count(*) from HASTALAR")), onceki + istasyon * adet);
+    for (int i = 1; i <= istasyon; ++i) {
+        const QString onek = QStringLiteral("MASA%1 HASTA %").arg(i);
+        QCOMPARE(say(QStringLiteral("select count(*) from HASTALAR where HASTAADISOYADI like ?"), {onek}), adet);
+        QCOMPARE(say(QStringLiteral("select count(distinct HASTAADISOYADI) from HASTALAR where HASTAADISOYADI like ?"),
+                     {onek}),
+                 adet);
+    }
+    QCOMPARE(say(QStringLiteral("select count(*) from HASTALAR where HASTAKODU is null or HASTAKODU = ''")), 0);
+    QCOMPARE(say(QStringLiteral("select count(*) from (select SIRKETKODU, HASTAKODU from HASTALAR "
+                                "group by SIRKETKODU, HASTAKODU having count(*) > 1)")),
+             0);
+    // The screen's rule holds under load too: a new patient's code is its record number.
+    QCOMPARE(say(QStringLiteral("select count(*) from HASTALAR where HASTAADISOYADI like 'MASA%' and "
+                                "(SIRKETKODU <> '2007' or HASTAKODU <> cast(KAYITNO as varchar(20)))")),
+             0);
+}
+
+QTEST_MAIN(tst_cokistasyon)
+#include "tst_cokistasyon.moc"

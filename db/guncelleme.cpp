@@ -203,14 +203,16 @@ QStringList listeyiKur()
       << katliIndeks("GOZ_ADI_KATLI", "GOZHASTALIKLARI", "HASTAADISOYADI")
       << katliIndeks("MLAB_ADI_KATLI", "MUAYENE_LAB", "HASTAADISOYADI")
       << katliIndeks("CARI_UNVAN_KATLI", "CARI_HAREKET", "CARIUNVAN")
-      // A list walks its order with the key as the last tie-breaker: the
-      // patient orders offered most, and both ends of the name and key orders.
-      << indeks("HASTA_ADI_SIRA", "HASTALAR", "HASTAADISOYADI,KAYITNO")
-      << azalanIndeks("HASTA_ADI_SIRA_AZ", "HASTALAR", "HASTAADISOYADI,KAYITNO")
-      << indeks("HASTA_KOD_SIRA", "HASTALAR", "HASTAKODU,KAYITNO")
-      << indeks("HASTA_KAYITTARIHI_SIRA", "HASTALAR", "KAYITTARIHI,KAYITNO")
-      << indeks("HASTA_DOKTORADI_SIRA", "HASTALAR", "DOKTORADI,KAYITNO")
-      << azalanIndeks("HASTA_KAYITNO_AZ", "HASTALAR", "KAYITNO");
+      // A list walks its order within the company with the key as the last
+      // tie-breaker: the patient orders offered most, both ends of the key
+      // and name orders.
+      << indeks("HASTA_SK_KAYITNO", "HASTALAR", "SIRKETKODU,KAYITNO")
+      << azalanIndeks("HASTA_SK_KAYITNO_AZ", "HASTALAR", "SIRKETKODU,KAYITNO")
+      << indeks("HASTA_SK_ADI", "HASTALAR", "SIRKETKODU,HASTAADISOYADI,KAYITNO")
+      << azalanIndeks("HASTA_SK_ADI_AZ", "HASTALAR", "SIRKETKODU,HASTAADISOYADI,KAYITNO")
+      << indeks("HASTA_SK_KOD", "HASTALAR", "SIRKETKODU,HASTAKODU,KAYITNO")
+      << indeks("HASTA_SK_KAYITTARIHI", "HASTALAR", "SIRKETKODU,KAYITTARIHI,KAYITNO")
+      << indeks("HASTA_SK_DOKTORADI", "HASTALAR", "SIRKETKODU,DOKTORADI,KAYITNO");
     // Open lists on other workstations learn of changes through these.
     for (const Tablo &t : Tablolar())
         k << OlayTetikleyicisi(t);

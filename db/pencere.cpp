@@ -193,6 +193,37 @@ QStringList virgulleBol(const QString &metin)
     return l;
 }
 
+// The columns of t the filter (pieces from ilk up to the position son)
+// fixes by "[name.]COLUMN = literal" between top-level ANDs; none when an OR
+// stands at the top.
+QStringList esitlikKolonlari(const QVector<Parca> &p, int ilk, qsizetype son, const Tablo &t)
+{
+    QVector<const Parca *> x;
+    for (int i = ilk; i < p.size() && p[i].bas < son; ++i) {
+        if (p[i].derinlik != 0)
+            continue;
+        if (kelimeMi(p[i], "OR"))
+            return {};
+        x << &p[i];
+    }
+    QStringList l;
+    for (int i = 0; i < x.size(); ++i) {
+        if (i > 0 && !kelimeMi(*x[i - 1], "AND"))
+            continue;
+        int k = i;
+        if (k + 2 < x.size() && x[k]->tur == QLatin1Char('w') && x[k + 1]->tur == QLatin1Char('.'))
+            k += 2;
+        if (k + 2 >= x.size() || x[k]->tur != QLatin1Char('w') || x[k + 1]->tur != QLatin1Char('=')
+            || (x[k + 2]->tur != QLatin1Char('s') && x[k + 2]->tur != QLatin1Char('n')))
+            continue;
+        if (k + 3 < x.size() && !kelimeMi(*x[k + 3], "AND"))
+            continue;
+        if (t.kolon(x[k]->kelime))
+            l << x[k]->kelime;
+    }
+    return l;
+}
+
 } // namespace
 
 Secim coz(const QString &sql, const Tablo &t)
@@ -249,8 +280,11 @@ Secim coz(const QString &sql, const Tablo &t)
     s.kaynak = sql.mid(p[from].bas, kaynakSonu - p[from].bas);
     if (!s.kaynak.endsWith(QLatin1Char(' ')))
         s.kaynak += QLatin1Char(' ');
-    if (where >= 0)
-        s.filtre = sql.mid(p[where].son, (order >= 0 ? p[order].bas : uzunluk) - p[where].son).trimmed();
+    if (where >= 0) {
+        const qsizetype filtreSonu = order >= 0 ? p[order].bas : uzunluk;
+        s.filtre = sql.mid(p[where].son, filtreSonu - p[where].son).trimmed();
+        s.esitler = esitlikKolonlari(p, where + 1, filtreSonu, t);
+    }
 
     // The table among the FROM references: the first one, or one after a
     // comma or a JOIN.
@@ -390,9 +424,15 @@ bool indeksle(const Secim &s, const QList<DbIndeks> &indeksler, bool ileri)
         kolonlar << o.kolon;
     }
     for (const DbIndeks &x : indeksler) {
-        if (x.azalan != azalan || x.kolonlar.size() < kolonlar.size())
+        if (x.azalan != azalan)
             continue;
-        if (x.kolonlar.mid(0, kolonlar.size()) == kolonlar)
+        // Leading columns the filter fixes are passed over: within one
+        // company the index is in the order of the columns after it.
+        int bas = 0;
+        while (bas < x.kolonlar.size() && x.kolonlar.at(bas) != kolonlar.value(0)
+               && s.esitler.contains(x.kolonlar.at(bas)))
+            ++bas;
+        if (x.kolonlar.size() - bas >= kolonlar.size() && x.kolonlar.mid(bas, kolonlar.size()) == kolonlar)
             return true;
     }
     return false;

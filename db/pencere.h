@@ -43,6 +43,10 @@ struct Secim
     QString nitelik;        // the table's name or alias in the statement
     QString anahtarIfadesi; // "<nitelik>.KAYITNO"
     QList<SiraOgesi> sira;  // always holds the key (appended last when the text lacks it)
+    // Table columns the filter fixes to one value ("sirketkodu = '2007'",
+    // joined by AND at the top, no OR): an index led by them still walks
+    // the order for the rest.
+    QStringList esitler;
     bool tekTablo = false;  // no join: a row is found by its key alone
 };
 

@@ -197,6 +197,44 @@ private slots:
         QVERIFY2(sql.startsWith(s.bas + s.kaynak.trimmed()), qPrintable(s.bas + s.kaynak));
     }
 
+    // Columns fixed by the filter, and whether an index led by them walks
+    // the order for the rest.
+    void esitlikVeIndeks_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QStringList>("esitler");
+        QTest::addColumn<bool>("ileri"); // the company-led key index walks the order forward
+        const QString sira = QStringLiteral(" order by hastalar.kayitno");
+        QTest::newRow("şirket") << "select * from hastalar where 1=1  and sirketkodu ='2007' " + sira
+                                << QStringList{"SIRKETKODU"} << true;
+        QTest::newRow("nitelikli, sayı") << "select * from hastalar h where h.sirketkodu = '2007' and h.kayitno = 5 "
+                                            "order by h.kayitno"
+                                         << QStringList{"SIRKETKODU", "KAYITNO"} << true;
+        QTest::newRow("or varken hiçbiri") << "select * from hastalar where sirketkodu = '2007' or il = 'A'" + sira
+                                           << QStringList{} << false;
+        QTest::newRow("parantez içi sayılmaz")
+            << "select * from hastalar where (sirketkodu = '2007') and il <> 'A'" + sira << QStringList{} << false;
+        QTest::newRow("eşitlik değil") << "select * from hastalar where sirketkodu >= '2007'" + sira << QStringList{}
+                                       << false;
+        QTest::newRow("ifade") << "select * from hastalar where sirketkodu = '20' || '07'" + sira << QStringList{}
+                               << false;
+        QTest::newRow("filtresiz") << "select * from hastalar" + sira << QStringList{} << false;
+    }
+
+    void esitlikVeIndeks()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QStringList, esitler);
+        QFETCH(bool, ileri);
+        const Pencere::Secim s = Pencere::coz(sql, *TabloBul(QStringLiteral("HASTALAR")));
+        QVERIFY(s.pencereli);
+        QCOMPARE(s.esitler, esitler);
+        const QList<Pencere::DbIndeks> indeksler = {{{"SIRKETKODU", "KAYITNO"}, false},
+                                                    {{"SIRKETKODU", "HASTAKODU"}, false}};
+        QCOMPARE(Pencere::indeksle(s, indeksler, true), ileri);
+        QVERIFY(!Pencere::indeksle(s, indeksler, false)); // no descending one here
+    }
+
     // Every row forward (with sonraki, before the count is known), backward
     // from the last (with onceki) and at random positions once the count is
     // known: exactly the plain query's rows in its order.

@@ -3,6 +3,8 @@
 // program user. All of them are started, wait until every one is ready, and
 // then begin together; the outcome is read from the database afterwards.
 #include "db/sorgu.h"
+#include "db/veriseti.h"
+#include "destek/betikmesaj.h"
 #include "destek/testsunucu.h"
 
 #include <QCoreApplication>
@@ -96,6 +98,7 @@ class tst_cokistasyon : public QObject
 private slots:
     void hastaKayitlari();
     void ayniHastaAyniAnda();
+    void listeSunucudanOgrenir();
 };
 
 // Four desks register patients at the same time through the patient screen:
@@ -161,6 +164,25 @@ void tst_cokistasyon::ayniHastaAyniAnda()
     auto kilo = Sorgu::tekDeger(QStringLiteral("select kilo from hastalar where kayitno = 1"));
     QVERIFY(kilo);
     QCOMPARE(kilo->toString(), QString::number(istasyon * adet));
+}
+
+// A list kept current hears through the server (its event port) of the
+// patients another desk registers.
+void tst_cokistasyon::listeSunucudanOgrenir()
+{
+    TEST_SUNUCU(vt);
+    BetikMesaj m;
+    QString hata;
+    QVERIFY2(vt.baglantiAc(QStringLiteral("ikinci"), &hata), qPrintable(hata));
+    VeriSeti liste(QStringLiteral("HASTALAR"));
+    liste.degisiklikleriIzle(true);
+    QVERIFY(liste.ac());
+    const int once = liste.kesinKayitSayisi();
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu) "
+                                           "values (gen_id(otokod_hastalar, 1), 'UZAK1', 'UZAK HASTA', '2007')"),
+                            {}, QStringLiteral("ikinci")));
+    QTRY_COMPARE_WITH_TIMEOUT(liste.kesinKayitSayisi(), once + 1, 15000);
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(tst_cokistasyon)

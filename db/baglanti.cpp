@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QSqlError>
 
 namespace Baglanti {
@@ -23,13 +24,21 @@ QString sifre()
 
 namespace {
 bool kullanimda = false;
+
+// Connections lost and not opened again yet.
+QSet<QString> &kopuklar()
+{
+    static QSet<QString> s;
+    return s;
 }
+} // namespace
 
 bool sonHataKullanimda() { return kullanimda; }
 
 bool ac(const QString &konum, const QString &ad, QString *hata)
 {
     kullanimda = false;
+    kopuklar().remove(ad);
     if (QSqlDatabase::contains(ad))
         kapat(ad);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), ad);
@@ -57,6 +66,7 @@ bool ac(const QString &konum, const QString &ad, QString *hata)
 
 void kapat(const QString &ad)
 {
+    kopuklar().remove(ad);
     {
         QSqlDatabase db = QSqlDatabase::database(ad, false);
         if (db.isOpen())
@@ -66,6 +76,30 @@ void kapat(const QString &ad)
 }
 
 QSqlDatabase vt(const QString &ad) { return QSqlDatabase::database(ad, false); }
+
+bool yenidenAc(const QString &ad, QString *hata)
+{
+    QSqlDatabase db = vt(ad);
+    if (!db.isValid() || db.databaseName().trimmed().isEmpty()) {
+        if (hata)
+            *hata = QStringLiteral("Veritabanı bağlantısı açık değil.");
+        return false;
+    }
+    kopuklar().insert(ad);
+    // Detaching a dead attachment fails; the driver lets its handles go all
+    // the same, and open() starts from nothing with the settings kept.
+    db.close();
+    if (!db.open()) {
+        VeriHatasi::teknisyeneYaz(db.lastError());
+        if (hata)
+            *hata = VeriHatasi::baglantiKoptuMetni(false, false);
+        return false;
+    }
+    kopuklar().remove(ad);
+    return true;
+}
+
+bool koptuMu(const QString &ad) { return kopuklar().contains(ad); }
 
 QString datayeriDosyasi()
 {

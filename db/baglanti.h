@@ -24,6 +24,18 @@ bool sonHataKullanimda();
 void kapat(const QString &ad = Paylasilan);
 QSqlDatabase vt(const QString &ad = Paylasilan);
 
+// Opens the connection named ad again after the server dropped it (a
+// restart, a network drop, the attachment ended): the same location and
+// credentials, a remote host:path as well as a file. The dead attachment is
+// let go first; a query made before belongs to it and must not be used
+// again. False when the connection was never made (ac) or the server cannot
+// be reached now: hata then gets the Turkish reason, the client's text goes
+// to standard error, and the connection stays marked as lost (koptuMu) so
+// that the next statement tries again.
+bool yenidenAc(const QString &ad = Paylasilan, QString *hata = nullptr);
+// True while a lost connection could not be opened again.
+bool koptuMu(const QString &ad = Paylasilan);
+
 // datayeri.txt beside the executable; its first line, line break removed.
 QString datayeriDosyasi();
 bool datayeriOku(QString *konum, QString *hata);

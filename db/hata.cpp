@@ -209,9 +209,16 @@ void teknisyeneYaz(const QSqlError &e)
 
 QString metin(const QSqlError &e)
 {
-    if (const Sinif s = sinif(e); s != Sinif::Diger) {
+    const Sinif s = sinif(e);
+    // Another user or the server, nothing the user typed: Turkish only.
+    if (s == Sinif::BaglantiKoptu || s == Sinif::KilitBekleme || s == Sinif::Cakisma) {
         teknisyeneYaz(e);
         return sinifMetni(s);
+    }
+    // A key refusal names its index or constraint: the client's text follows.
+    if (s != Sinif::Diger) {
+        const QString istemci = istemciMetni(e);
+        return istemci.isEmpty() ? sinifMetni(s) : sinifMetni(s) + QStringLiteral("\n(") + istemci + QLatin1Char(')');
     }
     static const QList<Kalip> kaliplar = {
         {kullanimda, "Veritabanı başka bir program tarafından kullanılıyor."},

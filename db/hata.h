@@ -26,7 +26,8 @@ void hata(const QString &metin, QWidget *ust = nullptr);
 
 // A database error for the user: one Turkish sentence that says what
 // happened and what to do, then the client's own text for the technician
-// (not for the kinds of Sinif: their client text goes to standard error).
+// (not for a lost connection, a lock wait or an update conflict: those are
+// Turkish only, their client text goes to standard error).
 QString metin(const QSqlError &e);
 // The same for a connection that could not be opened (konum: the database
 // location tried).
@@ -78,7 +79,8 @@ QString sinifMetni(Sinif s);
 // change was being saved (it was not: the user saves again).
 QString baglantiKoptuMetni(bool yenidenKuruldu, bool yazma);
 // Writes the client's own text of an error to standard error, for the
-// technician (user messages of the kinds above carry none).
+// technician (user messages of a lost connection, a lock wait or an update
+// conflict carry none).
 void teknisyeneYaz(const QSqlError &e);
 
 } // namespace VeriHatasi

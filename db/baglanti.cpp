@@ -8,6 +8,8 @@
 #include <QSet>
 #include <QSqlError>
 
+#include <map>
+
 namespace Baglanti {
 
 QString kullanici()
@@ -30,6 +32,12 @@ QSet<QString> &kopuklar()
 {
     static QSet<QString> s;
     return s;
+}
+
+std::map<int, std::function<void(const QString &)>> &izleyiciler()
+{
+    static std::map<int, std::function<void(const QString &)>> m;
+    return m;
 }
 } // namespace
 
@@ -96,8 +104,21 @@ bool yenidenAc(const QString &ad, QString *hata)
         return false;
     }
     kopuklar().remove(ad);
+    // A copy: an observer may take itself out.
+    const auto islevler = izleyiciler();
+    for (const auto &[no, islev] : islevler)
+        islev(ad);
     return true;
 }
+
+int yenidenAcilincaEkle(std::function<void(const QString &ad)> islev)
+{
+    static int sayac = 0;
+    izleyiciler().emplace(++sayac, std::move(islev));
+    return sayac;
+}
+
+void yenidenAcilincaCikar(int no) { izleyiciler().erase(no); }
 
 bool koptuMu(const QString &ad) { return kopuklar().contains(ad); }
 

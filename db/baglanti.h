@@ -6,6 +6,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <functional>
+
 namespace Baglanti {
 
 inline const QString Paylasilan = QStringLiteral("velmorika");
@@ -35,6 +37,11 @@ QSqlDatabase vt(const QString &ad = Paylasilan);
 bool yenidenAc(const QString &ad = Paylasilan, QString *hata = nullptr);
 // True while a lost connection could not be opened again.
 bool koptuMu(const QString &ad = Paylasilan);
+// Called with the connection's name each time yenidenAc has opened it again:
+// what lived on the old attachment (event subscriptions) is made again
+// there. Returns a number for yenidenAcilincaCikar.
+int yenidenAcilincaEkle(std::function<void(const QString &ad)> islev);
+void yenidenAcilincaCikar(int no);
 
 // datayeri.txt beside the executable; its first line, line break removed.
 QString datayeriDosyasi();

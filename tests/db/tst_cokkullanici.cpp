@@ -308,12 +308,16 @@ private slots:
         QVERIFY(vs->ac());
         QCOMPARE(vs->kesinKayitSayisi(), 60);
 
+        QStringList acilanlar;
+        const int izleyici = Baglanti::yenidenAcilincaEkle([&](const QString &ad) { acilanlar << ad; });
         const qint64 eski = baglantiNo(Baglanti::Paylasilan);
         oldur(Baglanti::Paylasilan);
         auto s = Sorgu::sec(QStringLiteral("select count(*) from hastalar"));
         QVERIFY(s);
         QCOMPARE(s->satirlar.first().first().toInt(), 60);
         QVERIFY(baglantiNo(Baglanti::Paylasilan) != eski);
+        QCOMPARE(acilanlar, QStringList{Baglanti::Paylasilan});
+        Baglanti::yenidenAcilincaCikar(izleyici);
 
         oldur(Baglanti::Paylasilan);
         QVERIFY(Sorgu::oku(QStringLiteral("select * from hastalar")));

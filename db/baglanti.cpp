@@ -65,6 +65,10 @@ bool ac(const QString &konum, const QString &ad, QString *hata)
     }
     if (!db.open()) {
         kullanimda = VeriHatasi::kullanimdaMi(db.lastError());
+        // A server out of reach now (restarting, the network down): the
+        // statements on this connection try again later.
+        if (VeriHatasi::sinif(db.lastError()) == VeriHatasi::Sinif::BaglantiKoptu)
+            kopuklar().insert(ad);
         if (hata)
             *hata = VeriHatasi::baglantiMetni(db.lastError(), konum);
         return false;

@@ -18,7 +18,9 @@ QString kullanici();
 QString sifre();
 
 // Opens (or re-opens) the connection named ad to konum. On failure returns
-// false and puts the client's message into hata.
+// false and puts the client's message into hata; when the server could not
+// be reached the connection counts as lost (koptuMu), so that a statement on
+// it later tries to open it again.
 bool ac(const QString &konum, const QString &ad = Paylasilan, QString *hata = nullptr);
 // True when the last failed ac() was refused because another program holds
 // the database file (the embedded engine gives a file to one process).

@@ -351,10 +351,18 @@ private slots:
         QVERIFY(m.mesajlar.isEmpty());
         QCOMPARE(hastaAdi(7), QStringLiteral("YENİ AD"));
 
-        // A new row: its key from the generator after the loss, then saved.
+        // A new row: its key from the generator after a loss; lost again
+        // before the save, the row stays pending and the next save writes it.
         oldur(Baglanti::Paylasilan);
         QVERIFY(vs->ekle());
+        QVERIFY(m.mesajlar.isEmpty());
         QVERIFY(vs->degerAyarla(QStringLiteral("HASTAKODU"), QStringLiteral("YENİ")));
+        oldur(Baglanti::Paylasilan);
+        QVERIFY(!vs->kaydet());
+        QCOMPARE(m.hatalar, QStringList{VeriHatasi::baglantiKoptuMetni(true, true)});
+        QCOMPARE(vs->durum(), VeriSeti::Durum::Ekle);
+        QCOMPARE(vs->deger(QStringLiteral("HASTAKODU")).toString(), QStringLiteral("YENİ"));
+        m.temizle();
         QVERIFY(vs->kaydet());
         QVERIFY(m.mesajlar.isEmpty());
         QCOMPARE(degerSor(QStringLiteral("select count(*) from hastalar"), {}, Ikinci).toInt(), 61);
@@ -423,6 +431,16 @@ private slots:
         QVERIFY(!Baglanti::koptuMu());
         QVERIFY2(Baglanti::ac(vt.yol(), Ikinci, &h), qPrintable(h));
         QCOMPARE(hastaAdi(1), QStringLiteral("YENİ AD"));
+
+        // A server out of reach from the start (nobody listens on port 1):
+        // the connection counts as lost, its statements try to open it and
+        // say so in Turkish.
+        QVERIFY(!Baglanti::ac(QStringLiteral("127.0.0.1/1:/tmp/yok.fdb"), Baglanti::Menu, &h));
+        QVERIFY(Baglanti::koptuMu(Baglanti::Menu));
+        m.temizle();
+        QVERIFY(!Sorgu::sec(QStringLiteral("select 1 from rdb$database"), {}, Baglanti::Menu));
+        QCOMPARE(m.hatalar, QStringList{VeriHatasi::baglantiKoptuMetni(false, false)});
+        Baglanti::kapat(Baglanti::Menu);
     }
 };
 

@@ -153,7 +153,7 @@ private:
 
 int sinirsiz = 0; // SinirsizBekleme objects alive
 
-// Watches one write on a connection for as long as it lives.
+// Watches one write on a connection until bitir() or its end.
 class KilitSiniri
 {
 public:
@@ -164,19 +164,31 @@ public:
         const QVariant v = db.driver()->handle();
         if (!v.isValid() || v.metaType().sizeOf() != int(sizeof(isc_db_handle)))
             return;
-        const isc_db_handle h = *static_cast<const isc_db_handle *>(v.constData());
-        if (h)
-            m_no = Bekci::o().basla(h);
+        m_tutamak = *static_cast<const isc_db_handle *>(v.constData());
+        if (m_tutamak)
+            m_no = Bekci::o().basla(m_tutamak);
     }
-    ~KilitSiniri()
-    {
-        if (m_no)
-            Bekci::o().bitir(m_no);
-    }
+    ~KilitSiniri() { bitir(true); }
     KilitSiniri(const KilitSiniri &) = delete;
     KilitSiniri &operator=(const KilitSiniri &) = delete;
 
+    // basarili: the statement ended without error. A cancel sent just as it
+    // finished on its own must not reach the next statement: it is taken back.
+    void bitir(bool basarili)
+    {
+        if (!m_no)
+            return;
+        const bool kesildi = Bekci::o().bitir(m_no);
+        m_no = 0;
+        if (kesildi && basarili) {
+            ISC_STATUS_ARRAY durum = {};
+            fb_cancel_operation(durum, &m_tutamak, fb_cancel_disable);
+            fb_cancel_operation(durum, &m_tutamak, fb_cancel_enable);
+        }
+    }
+
 private:
+    isc_db_handle m_tutamak = 0;
     quint64 m_no = 0;
 };
 
@@ -201,7 +213,8 @@ bool bir(QSqlQuery &q, const QSqlDatabase &db, const QString &sql, const QVarian
             tamam = q.exec();
         }
     }
-    sinir.reset();
+    if (sinir)
+        sinir->bitir(tamam);
     if (!tamam)
         *e = q.lastError();
     return tamam;

@@ -25,7 +25,11 @@ namespace Sorgu {
 // that go through it, in an Islem too) is watched: when it has run this long
 // the client cancels it (fb_cancel_operation), the engine undoes the
 // statement, and the user reads that the record is being changed by another
-// user (VeriHatasi::Sinif::KilitBekleme). The connection stays usable.
+// user (VeriHatasi::Sinif::KilitBekleme). The connection stays usable, and
+// the driver's own transaction of the statement holds nothing (it commits
+// it, empty, when the query goes). The client cannot tell a statement that
+// waits from one that works: a write that runs this long on its own is cut
+// as well, so long bulk writes hold a SinirsizBekleme.
 inline constexpr int KilitSiniriMs = 5000;
 
 // While one lives, writes are not cut at the lock limit: long work that

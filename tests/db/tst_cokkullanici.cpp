@@ -201,6 +201,12 @@ private slots:
         m.temizle();
         QVERIFY(!Sorgu::calistir(QStringLiteral("update hastalar set hastakodu = 'B' where kayitno = 1")));
         QCOMPARE(m.hatalar, QStringList{VeriHatasi::sinifMetni(Sinif::KilitBekleme)});
+        // The driver's own transactions of the cancelled statements did not stay open.
+        const qint64 no = baglantiNo(Baglanti::Paylasilan);
+        QCOMPARE(degerSor(QStringLiteral("select count(*) from mon$transactions where mon$attachment_id = ?"), {no},
+                          Ikinci)
+                     .toInt(),
+                 0);
 
         // The connection still works, for other rows too.
         m.temizle();

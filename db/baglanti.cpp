@@ -7,7 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSqlError>
+
+#include <map>
 
 namespace Baglanti {
 
@@ -63,13 +66,27 @@ bool kimlik(const QString &konum, QString *kullaniciAdi, QString *sifresi, QStri
 
 namespace {
 bool kullanimda = false;
+
+// Connections lost and not opened again yet.
+QSet<QString> &kopuklar()
+{
+    static QSet<QString> s;
+    return s;
 }
+
+std::map<int, std::function<void(const QString &)>> &izleyiciler()
+{
+    static std::map<int, std::function<void(const QString &)>> m;
+    return m;
+}
+} // namespace
 
 bool sonHataKullanimda() { return kullanimda; }
 
 bool ac(const QString &konum, const QString &ad, QString *hata)
 {
     kullanimda = false;
+    kopuklar().remove(ad);
     if (QSqlDatabase::contains(ad))
         kapat(ad);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), ad);
@@ -91,6 +108,10 @@ bool ac(const QString &konum, const QString &ad, QString *hata)
     db.setPassword(sifresi);
     if (!db.open()) {
         kullanimda = VeriHatasi::kullanimdaMi(db.lastError());
+        // A server out of reach now (restarting, the network down): the
+        // statements on this connection try again later.
+        if (VeriHatasi::sinif(db.lastError()) == VeriHatasi::Sinif::BaglantiKoptu)
+            kopuklar().insert(ad);
         if (hata)
             *hata = VeriHatasi::baglantiMetni(db.lastError(), konum);
         return false;
@@ -100,6 +121,7 @@ bool ac(const QString &konum, const QString &ad, QString *hata)
 
 void kapat(const QString &ad)
 {
+    kopuklar().remove(ad);
     {
         QSqlDatabase db = QSqlDatabase::database(ad, false);
         if (db.isOpen())
@@ -109,6 +131,43 @@ void kapat(const QString &ad)
 }
 
 QSqlDatabase vt(const QString &ad) { return QSqlDatabase::database(ad, false); }
+
+bool yenidenAc(const QString &ad, QString *hata)
+{
+    QSqlDatabase db = vt(ad);
+    if (!db.isValid() || db.databaseName().trimmed().isEmpty()) {
+        if (hata)
+            *hata = QStringLiteral("Veritabanı bağlantısı açık değil.");
+        return false;
+    }
+    kopuklar().insert(ad);
+    // Detaching a dead attachment fails; the driver lets its handles go all
+    // the same, and open() starts from nothing with the settings kept.
+    db.close();
+    if (!db.open()) {
+        VeriHatasi::teknisyeneYaz(db.lastError());
+        if (hata)
+            *hata = VeriHatasi::baglantiKoptuMetni(false, false);
+        return false;
+    }
+    kopuklar().remove(ad);
+    // A copy: an observer may take itself out.
+    const auto islevler = izleyiciler();
+    for (const auto &[no, islev] : islevler)
+        islev(ad);
+    return true;
+}
+
+int yenidenAcilincaEkle(std::function<void(const QString &ad)> islev)
+{
+    static int sayac = 0;
+    izleyiciler().emplace(++sayac, std::move(islev));
+    return sayac;
+}
+
+void yenidenAcilincaCikar(int no) { izleyiciler().erase(no); }
+
+bool koptuMu(const QString &ad) { return kopuklar().contains(ad); }
 
 QString datayeriDosyasi()
 {

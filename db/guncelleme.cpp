@@ -232,6 +232,8 @@ QStringList komutlar()
 int calistir(const QString &baglanti)
 {
     int basarili = 0;
+    // Index builds over a large table run long and wait on nobody.
+    Sorgu::SinirsizBekleme sinirsiz;
     for (const QString &komut : komutlar()) {
         QString hata; // "already exists" and the like: ignored, nothing shown
         if (Sorgu::calistir(komut, {}, baglanti, &hata))

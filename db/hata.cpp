@@ -1,7 +1,10 @@
 #include "db/hata.h"
 
 #include <QSqlError>
+#include <QRegularExpression>
 #include <QStringList>
+
+#include <ibase.h>
 
 #include <cstdio>
 
@@ -71,16 +74,154 @@ const QStringList baglantiKoptu{QStringLiteral("reading/writing data to the conn
                                 QStringLiteral("network request"), QStringLiteral("Connection refused")};
 } // namespace
 
+namespace {
+// The codes of each kind, and the fixed part of the client's message for
+// each (the message file's text up to its first argument).
+struct KodMetni
+{
+    long kod;
+    Sinif sinif;
+    const char *parca;
+};
+
+const KodMetni kodlar[] = {
+    {isc_network_error, Sinif::BaglantiKoptu, "Unable to complete network request to host"},
+    {isc_net_read_err, Sinif::BaglantiKoptu, "Error reading data from the connection"},
+    {isc_net_write_err, Sinif::BaglantiKoptu, "Error writing data to the connection"},
+    {isc_lost_db_connection, Sinif::BaglantiKoptu, "connection lost to database"},
+    {isc_att_shutdown, Sinif::BaglantiKoptu, "connection shutdown"},
+    {isc_conn_lost, Sinif::BaglantiKoptu, "Connection lost to pipe server"},
+    {isc_net_server_shutdown, Sinif::BaglantiKoptu, " server is shutdown"},
+    {isc_shutdown, Sinif::BaglantiKoptu, " shutdown"},
+    {isc_bad_db_handle, Sinif::BaglantiKoptu, "invalid database handle (no active connection)"},
+    {isc_net_connect_err, Sinif::BaglantiKoptu, "Failed to establish a connection"},
+    {isc_cancelled, Sinif::KilitBekleme, "operation was cancelled"},
+    {isc_lock_timeout, Sinif::KilitBekleme, "lock time-out on wait transaction"},
+    {isc_lock_conflict, Sinif::KilitBekleme, "lock conflict on no wait transaction"},
+    {isc_deadlock, Sinif::Cakisma, "deadlock"},
+    {isc_update_conflict, Sinif::Cakisma, "update conflicts with concurrent update"},
+    {isc_read_conflict, Sinif::Cakisma, "read conflicts with concurrent update"},
+    {isc_concurrent_transaction, Sinif::Cakisma, "concurrent transaction number is"},
+    {isc_unique_key_violation, Sinif::Tekillik, "violation of PRIMARY or UNIQUE KEY constraint"},
+    {isc_no_dup, Sinif::Tekillik, "attempt to store duplicate value"},
+    {isc_foreign_key, Sinif::YabanciAnahtar, "violation of FOREIGN KEY constraint"},
+};
+
+// Texts of lost connections that come from elsewhere than the message file
+// (an older client's combined read/write text, the operating system's).
+const char *const kopmaMetinleri[] = {"reading/writing data to the connection", "Connection reset by peer",
+                                      "Broken pipe"};
+
+// A kind by the order of a status vector: a lost connection first (whatever
+// else it says), then the lock wait, then the conflict, then the keys.
+int oncelik(Sinif s)
+{
+    switch (s) {
+    case Sinif::BaglantiKoptu:
+        return 0;
+    case Sinif::KilitBekleme:
+        return 1;
+    case Sinif::Cakisma:
+        return 2;
+    case Sinif::Tekillik:
+    case Sinif::YabanciAnahtar:
+        return 3;
+    case Sinif::Diger:
+        break;
+    }
+    return 4;
+}
+} // namespace
+
+Sinif sinif(long iscKodu)
+{
+    for (const KodMetni &k : kodlar)
+        if (k.kod == iscKodu)
+            return k.sinif;
+    return Sinif::Diger;
+}
+
+Sinif sinif(const QSqlError &e)
+{
+    if (!e.isValid() || e.type() == QSqlError::NoError)
+        return Sinif::Diger;
+    const QString istemci = e.databaseText();
+    Sinif bulunan = Sinif::Diger;
+    // " shutdown" alone says a lost connection only after "database <name>".
+    for (const KodMetni &k : kodlar) {
+        if (oncelik(k.sinif) >= oncelik(bulunan))
+            continue;
+        const QLatin1String parca(k.parca);
+        const bool var = k.kod == isc_shutdown
+                             ? istemci.contains(QRegularExpression(QStringLiteral("\\bdatabase \\S.* shutdown\\b")))
+                             : istemci.contains(parca, Qt::CaseInsensitive);
+        if (var)
+            bulunan = k.sinif;
+    }
+    if (bulunan != Sinif::BaglantiKoptu)
+        for (const char *m : kopmaMetinleri)
+            if (istemci.contains(QLatin1String(m), Qt::CaseInsensitive))
+                bulunan = Sinif::BaglantiKoptu;
+    return bulunan;
+}
+
+QString baglantiKoptuMetni(bool yenidenKuruldu, bool yazma)
+{
+    if (!yenidenKuruldu)
+        return yazma ? QStringLiteral("Veritabanı sunucusuna ulaşılamıyor; değişiklik kaydedilemedi. Sunucu yeniden "
+                                      "çalışınca tekrar kaydedin.")
+                     : QStringLiteral("Veritabanı sunucusuna ulaşılamıyor; işlem yapılamadı. Sunucu yeniden "
+                                      "çalışınca tekrar deneyin.");
+    return yazma ? QStringLiteral("Sunucuyla bağlantı koptu ve yeniden kuruldu, ancak değişiklik kaydedilemedi. "
+                                  "Lütfen yeniden kaydedin.")
+                 : QStringLiteral("Sunucuyla bağlantı koptu ve yeniden kuruldu, ancak işlem yapılamadı. "
+                                  "Lütfen yeniden deneyin.");
+}
+
+QString sinifMetni(Sinif s)
+{
+    switch (s) {
+    case Sinif::BaglantiKoptu:
+        return QStringLiteral("Veritabanı sunucusuyla bağlantı koptu; işlem yapılamadı. Bağlantı yeniden "
+                              "kurulunca tekrar deneyin.");
+    case Sinif::KilitBekleme:
+        return QStringLiteral("Bu kayıt şu anda başka bir kullanıcı tarafından değiştiriliyor; değişiklik "
+                              "kaydedilmedi. Biraz sonra yeniden deneyin.");
+    case Sinif::Cakisma:
+        return QStringLiteral("Bu kayıt bu arada başka bir kullanıcı tarafından değiştirildi; değişiklik "
+                              "kaydedilmedi.");
+    case Sinif::Tekillik:
+        return QStringLiteral("Bu kayıt zaten var: aynı anahtarla ikinci bir kayıt yazılamaz.");
+    case Sinif::YabanciAnahtar:
+        return QStringLiteral("Bu kayda bağlı başka kayıtlar var; işlem yapılamadı.");
+    case Sinif::Diger:
+        break;
+    }
+    return QString();
+}
+
+void teknisyeneYaz(const QSqlError &e)
+{
+    const QString m = istemciMetni(e);
+    if (!m.isEmpty())
+        std::fprintf(stderr, "Veritabanı: %s\n", m.toLocal8Bit().constData());
+}
+
 QString metin(const QSqlError &e)
 {
+    const Sinif s = sinif(e);
+    // Another user or the server, nothing the user typed: Turkish only.
+    if (s == Sinif::BaglantiKoptu || s == Sinif::KilitBekleme || s == Sinif::Cakisma) {
+        teknisyeneYaz(e);
+        return sinifMetni(s);
+    }
+    // A key refusal names its index or constraint: the client's text follows.
+    if (s != Sinif::Diger) {
+        const QString istemci = istemciMetni(e);
+        return istemci.isEmpty() ? sinifMetni(s) : sinifMetni(s) + QStringLiteral("\n(") + istemci + QLatin1Char(')');
+    }
     static const QList<Kalip> kaliplar = {
         {kullanimda, "Veritabanı başka bir program tarafından kullanılıyor."},
-        {baglantiKoptu, "Veritabanı bağlantısı koptu; işlem yapılamadı. Bağlantı yeniden kurulunca tekrar deneyin."},
-        {{QStringLiteral("deadlock"), QStringLiteral("update conflicts"), QStringLiteral("lock conflict")},
-         "Bu kayıt şu anda başka bir kullanıcı tarafından değiştiriliyor; biraz sonra yeniden deneyin."},
-        {{QStringLiteral("violation of PRIMARY or UNIQUE KEY")},
-         "Bu kayıt zaten var: aynı anahtarla ikinci bir kayıt yazılamaz."},
-        {{QStringLiteral("violation of FOREIGN KEY")}, "Bu kayda bağlı başka kayıtlar var; işlem yapılamadı."},
         {{QStringLiteral("transliterate"), QStringLiteral("Malformed string")},
          "Metin, veritabanının karakter setinde olmayan harfler içeriyor."},
         {{QStringLiteral("string right truncation"), QStringLiteral("arithmetic exception, numeric overflow")},

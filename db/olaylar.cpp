@@ -8,6 +8,12 @@
 DegisiklikOlaylari &DegisiklikOlaylari::ornek()
 {
     static DegisiklikOlaylari o;
+    static const bool izleniyor = [] {
+        // A connection opened again after it was lost has lost its subscriptions.
+        Baglanti::yenidenAcilincaEkle([](const QString &ad) { o.yenidenAbone(ad); });
+        return true;
+    }();
+    Q_UNUSED(izleniyor);
     return o;
 }
 

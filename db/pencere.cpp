@@ -1,5 +1,7 @@
 #include "db/pencere.h"
 
+#include "db/hata.h"
+
 #include "db/sorgu.h"
 
 #include <QAtomicInt>
@@ -10,6 +12,7 @@
 #include <QPointer>
 #include <QRunnable>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QThreadPool>
 #include <QWaitCondition>
@@ -585,7 +588,9 @@ void say(const SayimPtr &s, const QString &baglanti, const QString &sql)
     const QString ad = QStringLiteral("velmorika_sayim_%1").arg(sayac.fetchAndAddRelaxed(1));
     {
         QSqlDatabase db = QSqlDatabase::cloneDatabase(baglanti, ad);
-        if (db.isValid() && db.open()) {
+        // A connection the server drops while counting is opened once more.
+        for (int deneme = 0; deneme < 2 && !tamam && db.isValid() && db.open(); ++deneme) {
+            QSqlError e;
             {
                 QSqlQuery q(db);
                 q.setForwardOnly(true);
@@ -593,9 +598,12 @@ void say(const SayimPtr &s, const QString &baglanti, const QString &sql)
                     sonuc = q.value(0).toLongLong();
                     tamam = true;
                 }
+                e = q.lastError();
                 q.finish();
             }
             db.close();
+            if (!tamam && VeriHatasi::sinif(e) != VeriHatasi::Sinif::BaglantiKoptu)
+                break;
         }
     }
     QSqlDatabase::removeDatabase(ad);

@@ -9,9 +9,18 @@
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSqlDriver>
 #include <QSqlResult>
 
 #include <ibase.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -49,11 +58,153 @@ bool metinlerTasinabilir(const QString &sql, const QVariantList &degerler, QStri
     return false;
 }
 
-bool hazirlaVeCalistir(QSqlQuery &q, const QString &sql, const QVariantList &degerler, QString *hata)
+// ------------------------------------------------------------ lock limit
+
+// One thread for the whole program watches the writes running: one that
+// has run past the limit is cancelled on its connection. The watch ends
+// under the same lock the cancel is sent under, so once a write's watch has
+// ended no cancel can reach its connection any more.
+class Bekci
 {
-    if (!metinlerTasinabilir(sql, degerler, hata))
+public:
+    static Bekci &o()
+    {
+        static Bekci b;
+        return b;
+    }
+
+    quint64 basla(isc_db_handle tutamak)
+    {
+        std::lock_guard<std::mutex> k(m_kilit);
+        const quint64 no = ++m_sayac;
+        m_isler.push_back({no, tutamak, std::chrono::steady_clock::now() + std::chrono::milliseconds(Sorgu::KilitSiniriMs),
+                           false});
+        if (!m_is.joinable())
+            m_is = std::thread([this] { dongu(); });
+        m_kosul.notify_all();
+        return no;
+    }
+
+    // True when the write was cancelled.
+    bool bitir(quint64 no)
+    {
+        std::lock_guard<std::mutex> k(m_kilit);
+        for (auto it = m_isler.begin(); it != m_isler.end(); ++it)
+            if (it->no == no) {
+                const bool kesildi = it->kesildi;
+                m_isler.erase(it);
+                return kesildi;
+            }
         return false;
+    }
+
+private:
+    struct Is
+    {
+        quint64 no;
+        isc_db_handle tutamak;
+        std::chrono::steady_clock::time_point son;
+        bool kesildi;
+    };
+
+    ~Bekci()
+    {
+        {
+            std::lock_guard<std::mutex> k(m_kilit);
+            m_bitsin = true;
+        }
+        m_kosul.notify_all();
+        if (m_is.joinable())
+            m_is.join();
+    }
+
+    void dongu()
+    {
+        std::unique_lock<std::mutex> k(m_kilit);
+        while (!m_bitsin) {
+            Is *ilk = nullptr;
+            for (Is &x : m_isler)
+                if (!x.kesildi && (!ilk || x.son < ilk->son))
+                    ilk = &x;
+            if (!ilk) {
+                m_kosul.wait(k);
+                continue;
+            }
+            if (std::chrono::steady_clock::now() < ilk->son) {
+                m_kosul.wait_until(k, ilk->son);
+                continue;
+            }
+            // The engine ends the statement with "operation was cancelled"
+            // and undoes it; the attachment and its transaction stay.
+            ISC_STATUS_ARRAY durum = {};
+            isc_db_handle h = ilk->tutamak;
+            fb_cancel_operation(durum, &h, fb_cancel_raise);
+            ilk->kesildi = true;
+        }
+    }
+
+    std::mutex m_kilit;
+    std::condition_variable m_kosul;
+    std::vector<Is> m_isler;
+    quint64 m_sayac = 0;
+    bool m_bitsin = false;
+    std::thread m_is;
+};
+
+int sinirsiz = 0; // SinirsizBekleme objects alive
+
+// Watches one write on a connection until bitir() or its end.
+class KilitSiniri
+{
+public:
+    explicit KilitSiniri(const QSqlDatabase &db)
+    {
+        if (sinirsiz > 0 || !db.driver())
+            return;
+        const QVariant v = db.driver()->handle();
+        if (!v.isValid() || v.metaType().sizeOf() != int(sizeof(isc_db_handle)))
+            return;
+        m_tutamak = *static_cast<const isc_db_handle *>(v.constData());
+        if (m_tutamak)
+            m_no = Bekci::o().basla(m_tutamak);
+    }
+    ~KilitSiniri() { bitir(true); }
+    KilitSiniri(const KilitSiniri &) = delete;
+    KilitSiniri &operator=(const KilitSiniri &) = delete;
+
+    // basarili: the statement ended without error. A cancel sent just as it
+    // finished on its own must not reach the next statement: it is taken back.
+    void bitir(bool basarili)
+    {
+        if (!m_no)
+            return;
+        const bool kesildi = Bekci::o().bitir(m_no);
+        m_no = 0;
+        if (kesildi && basarili) {
+            ISC_STATUS_ARRAY durum = {};
+            fb_cancel_operation(durum, &m_tutamak, fb_cancel_disable);
+            fb_cancel_operation(durum, &m_tutamak, fb_cancel_enable);
+        }
+    }
+
+private:
+    isc_db_handle m_tutamak = 0;
+    quint64 m_no = 0;
+};
+
+// ------------------------------------------------------------ running
+
+// Runs one statement on q; a write under the lock limit. The error, if any, in *e.
+bool bir(QSqlQuery &q, const QSqlDatabase &db, const QString &sql, const QVariantList &degerler, bool yazma,
+         QSqlError *e, std::optional<KilitSiniri> *disSinir = nullptr)
+{
     q.setForwardOnly(true);
+    std::optional<KilitSiniri> kendi;
+    // A caller that reads rows after (a select with lock waits while it
+    // fetches) keeps the limit over the fetch too.
+    std::optional<KilitSiniri> &sinir = disSinir ? *disSinir : kendi;
+    if (yazma)
+        sinir.emplace(db);
     bool tamam;
     if (degerler.isEmpty()) {
         tamam = q.exec(sql);
@@ -65,9 +216,72 @@ bool hazirlaVeCalistir(QSqlQuery &q, const QString &sql, const QVariantList &deg
             tamam = q.exec();
         }
     }
+    if (sinir && (!disSinir || !tamam))
+        sinir->bitir(tamam);
     if (!tamam)
-        hataBildir(hataMetni(q.lastError()), hata);
+        *e = q.lastError();
     return tamam;
+}
+
+// The connection ad, open: one the server dropped and that could not be
+// opened again is tried once more now (the server may be back).
+bool acik(const QString &ad, bool yazma, QString *hata)
+{
+    if (Baglanti::vt(ad).isOpen())
+        return true;
+    if (Baglanti::koptuMu(ad) && !aciklar().contains(ad)) {
+        if (Baglanti::yenidenAc(ad))
+            return true;
+        hataBildir(VeriHatasi::baglantiKoptuMetni(false, yazma), hata);
+        return false;
+    }
+    hataBildir(QStringLiteral("Veritabanı bağlantısı açık değil."), hata);
+    return false;
+}
+
+// Connections lost while an Islem was open on them: opened again when it ends.
+QSet<QString> &islemdeKopanlar()
+{
+    static QSet<QString> s;
+    return s;
+}
+
+// Reads the rest of an executed select's rows; the error, if any, in *e.
+std::optional<Sorgu::Sonuc> satirlar(QSqlQuery &q, QSqlError *e)
+{
+    Sorgu::Sonuc s;
+    // A statement without a result set (an update, an execute block without
+    // output columns, which the driver still calls a select) has no rows to
+    // read: the driver must not be asked for any.
+    if (!q.isSelect() || q.record().isEmpty()) {
+        q.finish();
+        return s;
+    }
+    const QSqlRecord r = q.record();
+    const int n = r.count();
+    QVector<bool> sabit(n, false);
+    for (int i = 0; i < n; ++i) {
+        s.kolonlar << r.fieldName(i).toUpper();
+        sabit[i] = Sorgu::sabitUzunluk(r.field(i));
+    }
+    while (q.next()) {
+        QVariantList satir;
+        satir.reserve(n);
+        for (int i = 0; i < n; ++i) {
+            QVariant v = q.value(i);
+            if (sabit[i] && v.typeId() == QMetaType::QString && !v.isNull())
+                v = QVariant(Sorgu::dolgusuz(v.toString()));
+            satir << v;
+        }
+        s.satirlar << std::move(satir);
+    }
+    if (q.lastError().isValid()) {
+        *e = q.lastError();
+        q.finish();
+        return std::nullopt;
+    }
+    q.finish();
+    return s;
 }
 
 } // namespace
@@ -101,65 +315,107 @@ QVariant Sonuc::deger(int satir, const QString &kolon) const
     return satirlar.at(satir).at(k);
 }
 
-bool calistir(const QString &sql, const QVariantList &degerler, const QString &baglanti, QString *hata)
+SinirsizBekleme::SinirsizBekleme() { ++sinirsiz; }
+SinirsizBekleme::~SinirsizBekleme() { --sinirsiz; }
+
+bool saltOkunurMu(const QString &sql)
 {
-    QSqlDatabase db = Baglanti::vt(baglantiAdi(baglanti));
-    if (!db.isOpen()) {
-        hataBildir(QStringLiteral("Veritabanı bağlantısı açık değil."), hata);
+    static const QRegularExpression kilitli(QStringLiteral("\\bwith\\s+lock\\b"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    return okumaMetniMi(sql) && !sql.contains(kilitli);
+}
+
+namespace {
+thread_local VeriHatasi::Sinif sonSinif = VeriHatasi::Sinif::Diger;
+}
+
+VeriHatasi::Sinif sonHataSinifi() { return sonSinif; }
+
+bool hataSonrasi(const QString &baglanti, const QSqlError &e, bool okuma, int deneme, QString *mesaj)
+{
+    const QString ad = baglantiAdi(baglanti);
+    const VeriHatasi::Sinif s = VeriHatasi::sinif(e);
+    sonSinif = s;
+    const bool islemde = aciklar().contains(ad);
+    if (islemde
+        && (s == VeriHatasi::Sinif::BaglantiKoptu || s == VeriHatasi::Sinif::KilitBekleme
+            || s == VeriHatasi::Sinif::Cakisma))
+        aciklar()[ad] = true; // the rest of the change cannot be kept without this part
+    if (s != VeriHatasi::Sinif::BaglantiKoptu) {
+        *mesaj = VeriHatasi::metin(e);
         return false;
     }
-    QSqlQuery q(db);
-    const bool tamam = hazirlaVeCalistir(q, sql, degerler, hata);
-    q.finish();
-    return tamam;
+    VeriHatasi::teknisyeneYaz(e);
+    if (islemde) {
+        islemdeKopanlar().insert(ad);
+        *mesaj = VeriHatasi::sinifMetni(s);
+        return false;
+    }
+    const bool acildi = Baglanti::yenidenAc(ad);
+    if (acildi && okuma && deneme == 0)
+        return true;
+    *mesaj = VeriHatasi::baglantiKoptuMetni(acildi, !okuma);
+    return false;
+}
+
+bool calistir(const QString &sql, const QVariantList &degerler, const QString &baglanti, QString *hata)
+{
+    const QString ad = baglantiAdi(baglanti);
+    const bool okuma = saltOkunurMu(sql);
+    if (!acik(ad, !okuma, hata) || !metinlerTasinabilir(sql, degerler, hata))
+        return false;
+    for (int deneme = 0;; ++deneme) {
+        QSqlError e;
+        {
+            QSqlDatabase db = Baglanti::vt(ad);
+            QSqlQuery q(db);
+            if (bir(q, db, sql, degerler, !okuma, &e)) {
+                q.finish();
+                return true;
+            }
+        }
+        QString m;
+        if (hataSonrasi(ad, e, okuma, deneme, &m))
+            continue;
+        hataBildir(m, hata);
+        return false;
+    }
 }
 
 std::optional<Sonuc> sec(const QString &sql, const QVariantList &degerler, const QString &baglanti, QString *hata)
 {
-    QSqlDatabase db = Baglanti::vt(baglantiAdi(baglanti));
-    if (!db.isOpen()) {
-        hataBildir(QStringLiteral("Veritabanı bağlantısı açık değil."), hata);
+    const QString ad = baglantiAdi(baglanti);
+    const bool okuma = saltOkunurMu(sql);
+    if (!acik(ad, !okuma, hata) || !metinlerTasinabilir(sql, degerler, hata))
+        return std::nullopt;
+    for (int deneme = 0;; ++deneme) {
+        QSqlError e;
+        {
+            QSqlDatabase db = Baglanti::vt(ad);
+            QSqlQuery q(db);
+            std::optional<KilitSiniri> sinir;
+            if (bir(q, db, sql, degerler, !okuma, &e, &sinir)) {
+                auto s = satirlar(q, &e);
+                if (sinir)
+                    sinir->bitir(s.has_value());
+                if (s)
+                    return s;
+            }
+        }
+        QString m;
+        if (hataSonrasi(ad, e, okuma, deneme, &m))
+            continue;
+        hataBildir(m, hata);
         return std::nullopt;
     }
-    QSqlQuery q(db);
-    if (!hazirlaVeCalistir(q, sql, degerler, hata))
-        return std::nullopt;
-    return satirlariOku(q, hata);
 }
 
 std::optional<Sonuc> satirlariOku(QSqlQuery &q, QString *hata)
 {
-    Sonuc s;
-    // A statement without a result set (an update, an execute block without
-    // output columns, which the driver still calls a select) has no rows to
-    // read: the driver must not be asked for any.
-    if (!q.isSelect() || q.record().isEmpty()) {
-        q.finish();
-        return s;
-    }
-    const QSqlRecord r = q.record();
-    const int n = r.count();
-    QVector<bool> sabit(n, false);
-    for (int i = 0; i < n; ++i) {
-        s.kolonlar << r.fieldName(i).toUpper();
-        sabit[i] = sabitUzunluk(r.field(i));
-    }
-    while (q.next()) {
-        QVariantList satir;
-        satir.reserve(n);
-        for (int i = 0; i < n; ++i) {
-            QVariant v = q.value(i);
-            if (sabit[i] && v.typeId() == QMetaType::QString && !v.isNull())
-                v = QVariant(dolgusuz(v.toString()));
-            satir << v;
-        }
-        s.satirlar << std::move(satir);
-    }
-    if (q.lastError().isValid()) {
-        hataBildir(hataMetni(q.lastError()), hata);
-        return std::nullopt;
-    }
-    q.finish();
+    QSqlError e;
+    auto s = satirlar(q, &e);
+    if (!s)
+        hataBildir(hataMetni(e), hata);
     return s;
 }
 
@@ -198,38 +454,55 @@ std::optional<Sonuc> oku(const QString &sql, const QString &baglanti, QString *h
     }
     if (!metinlerTasinabilir(sql, {}, hata))
         return std::nullopt;
-    QSqlDatabase db = Baglanti::vt(baglantiAdi(baglanti));
-    if (!db.isOpen()) {
-        hataBildir(QStringLiteral("Veritabanı bağlantısı açık değil."), hata);
+    const QString ad = baglantiAdi(baglanti);
+    if (!acik(ad, false, hata))
         return std::nullopt;
-    }
     // Whatever the statement turns out to do (a selectable procedure may
     // write), its transaction is rolled back: nothing it did is kept.
     if (Islem::acikMi(baglanti)) {
         hataBildir(QStringLiteral("Kaydedilmemiş bir değişiklik sürerken sorgu çalıştırılamaz."), hata);
         return std::nullopt;
     }
-    if (!db.transaction()) {
-        hataBildir(QStringLiteral("Sorgu için işlem başlatılamadı: ") + hataMetni(db.lastError()), hata);
+    for (int deneme = 0;; ++deneme) {
+        QSqlDatabase db = Baglanti::vt(ad);
+        QSqlError e;
+        QString m;
+        if (!db.transaction()) {
+            e = db.lastError();
+            if (hataSonrasi(ad, e, true, deneme, &m))
+                continue;
+            hataBildir(VeriHatasi::sinif(e) == VeriHatasi::Sinif::Diger
+                           ? QStringLiteral("Sorgu için işlem başlatılamadı: ") + m
+                           : m,
+                       hata);
+            return std::nullopt;
+        }
+        std::optional<Sonuc> sonuc;
+        {
+            QSqlQuery q(db);
+            q.setForwardOnly(true);
+            if (!q.prepare(sql)) {
+                e = q.lastError();
+            } else if (!q.isSelect()) {
+                q.finish();
+                db.rollback();
+                hataBildir(reddedildi, hata);
+                return std::nullopt;
+            } else if (q.exec()) {
+                sonuc = satirlar(q, &e);
+            } else {
+                e = q.lastError();
+            }
+            q.finish();
+        }
+        db.rollback();
+        if (sonuc)
+            return sonuc;
+        if (hataSonrasi(ad, e, true, deneme, &m))
+            continue;
+        hataBildir(m, hata);
         return std::nullopt;
     }
-    std::optional<Sonuc> sonuc;
-    {
-        QSqlQuery q(db);
-        q.setForwardOnly(true);
-        if (!q.prepare(sql)) {
-            hataBildir(hataMetni(q.lastError()), hata);
-        } else if (!q.isSelect()) {
-            hataBildir(reddedildi, hata);
-        } else if (!q.exec()) {
-            hataBildir(hataMetni(q.lastError()), hata);
-        } else {
-            sonuc = satirlariOku(q, hata);
-        }
-        q.finish();
-    }
-    db.rollback();
-    return sonuc;
 }
 
 std::optional<QString> plan(const QString &sql, const QString &baglanti, QString *hata)
@@ -297,12 +570,32 @@ Islem::Islem(const QString &baglanti)
         m_katilimci = true;
         return;
     }
-    QSqlDatabase db = Baglanti::vt(m_baglanti);
-    if (db.isOpen() && db.transaction()) {
-        m_basladi = true;
-        aciklar().insert(m_baglanti, false);
+    // Nothing has run in it yet: a connection the server dropped is opened
+    // again and the transaction started once more.
+    for (int deneme = 0; deneme < 2 && !m_basladi; ++deneme) {
+        // Not started: the statements that follow say why.
+        QString m;
+        if (!acik(m_baglanti, true, &m))
+            return;
+        QSqlDatabase db = Baglanti::vt(m_baglanti);
+        if (db.transaction()) {
+            m_basladi = true;
+            aciklar().insert(m_baglanti, false);
+            return;
+        }
+        if (!Sorgu::hataSonrasi(m_baglanti, db.lastError(), true, deneme, &m))
+            return;
     }
 }
+
+namespace {
+// After an Islem ended: its connection, lost while it was open, is opened again.
+void islemSonrasiAc(const QString &ad)
+{
+    if (islemdeKopanlar().remove(ad))
+        Baglanti::yenidenAc(ad);
+}
+} // namespace
 
 Islem::~Islem()
 {
@@ -324,15 +617,28 @@ bool Islem::onayla(QString *hata)
     aciklar().remove(m_baglanti);
     if (bozuk) {
         db.rollback();
+        islemSonrasiAc(m_baglanti);
         hataBildir(QStringLiteral("İşlemin bir bölümü tamamlanamadığı için yapılan değişikliklerin hepsi geri alındı."),
                    hata);
         return false;
     }
     if (!db.commit()) {
-        hataBildir(hataMetni(db.lastError()), hata);
+        const QSqlError e = db.lastError();
         db.rollback();
+        QString m;
+        if (VeriHatasi::sinif(e) == VeriHatasi::Sinif::BaglantiKoptu) {
+            // Whether the server kept the change cannot be known here; the
+            // connection is opened again and the user looks.
+            VeriHatasi::teknisyeneYaz(e);
+            m = VeriHatasi::baglantiKoptuMetni(Baglanti::yenidenAc(m_baglanti), true);
+        } else {
+            m = hataMetni(e);
+        }
+        islemdeKopanlar().remove(m_baglanti);
+        hataBildir(m, hata);
         return false;
     }
+    islemSonrasiAc(m_baglanti);
     return true;
 }
 
@@ -350,6 +656,7 @@ void Islem::geriAl()
     m_bitti = true;
     aciklar().remove(m_baglanti);
     Baglanti::vt(m_baglanti).rollback();
+    islemSonrasiAc(m_baglanti);
 }
 
 bool Islem::acikMi(const QString &baglanti) { return aciklar().contains(baglantiAdi(baglanti)); }

@@ -2,16 +2,65 @@
 // Scratch queries and statements outside data sets. Every select is read
 // with a forward-only query and finished at once. Errors go to the general
 // error display (the data layer's error sink, db/hata.h) unless a hata text is given, which then takes
-// the client's message and nothing is shown.
+// the client's message and nothing is shown. A connection the server dropped
+// is opened again (Baglanti::yenidenAc) and a read runs once more; a write is
+// not repeated (the user is told to save again), and writes wait on another
+// user's lock at most KilitSiniriMs.
+#include "db/hata.h"
+
 #include <QString>
 #include <QVariant>
 #include <QVector>
 #include <optional>
 
+class QSqlError;
 class QSqlField;
 class QSqlQuery;
 
 namespace Sorgu {
+
+// How long a write may wait on a row another transaction holds. Firebird
+// reads never wait (each transaction reads its own snapshot); inserts,
+// updates and deletes wait while another transaction has changed the same row
+// and not committed, and Qt's driver starts its transactions as "wait" with
+// no time-out. So every write run here (calistir, and the data sets' writes
+// that go through it, in an Islem too) is watched: when it has run this long
+// the client cancels it (fb_cancel_operation), the engine undoes the
+// statement, and the user reads that the record is being changed by another
+// user (VeriHatasi::Sinif::KilitBekleme). The connection stays usable, and
+// the driver's own transaction of the statement holds nothing (it commits
+// it, empty, when the query goes). The client cannot tell a statement that
+// waits from one that works: a write that runs this long on its own is cut
+// as well, so long bulk writes hold a SinirsizBekleme.
+inline constexpr int KilitSiniriMs = 5000;
+
+// While one lives, writes are not cut at the lock limit: long work that
+// waits on nobody (the schema upgrade's index builds over a large table).
+class SinirsizBekleme
+{
+public:
+    SinirsizBekleme();
+    ~SinirsizBekleme();
+    SinirsizBekleme(const SinirsizBekleme &) = delete;
+    SinirsizBekleme &operator=(const SinirsizBekleme &) = delete;
+};
+
+// After a statement on connection baglanti failed with error e (whatever ran
+// it: these helpers, a data set's own reads). A lock wait, an update
+// conflict or a lost connection inside an Islem leaves it unable to commit
+// (it rolls back whole). A lost connection is opened again (inside an Islem:
+// when the Islem ends, so that no later statement of it runs outside it).
+// Returns true when the caller should run the statement once more: a read
+// (okuma) on its first try (deneme 0) whose connection is open again; the
+// caller must make a new QSqlQuery for it, the old one belongs to the dead
+// attachment. Otherwise *mesaj gets the user's Turkish message.
+bool hataSonrasi(const QString &baglanti, const QSqlError &e, bool okuma, int deneme, QString *mesaj);
+// The kind of the last error hataSonrasi saw on this thread (for a caller
+// that reacts to an update conflict by reading the row again).
+VeriHatasi::Sinif sonHataSinifi();
+
+// True for a statement that only reads (a select or with, without "with lock").
+bool saltOkunurMu(const QString &sql);
 
 // CHAR(n) results (literals, legacy columns, system tables) come padded with
 // blanks that mean nothing: sabitUzunluk tells such a column, dolgusuz drops

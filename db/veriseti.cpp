@@ -127,6 +127,13 @@ bool VeriSeti::ac()
         iptal();
 
     QSqlDatabase db = Baglanti::vt(d->baglanti);
+    // A connection the server dropped that could not be opened again then:
+    // the server may be back now.
+    if (!db.isOpen() && Baglanti::koptuMu(d->baglanti) && !Islem::acikMi(d->baglanti)
+        && !Baglanti::yenidenAc(d->baglanti)) {
+        VeriHatasi::hata(VeriHatasi::baglantiKoptuMetni(false, false));
+        return false;
+    }
     if (!db.isOpen()) {
         VeriHatasi::hata(QStringLiteral("Veritabanı bağlantısı açık değil."));
         return false;

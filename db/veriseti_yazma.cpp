@@ -47,11 +47,18 @@ static Denetim satirDenetle(VeriSeti::Ozel *d, const QVariant &anahtar, const st
     }
     if (adlar.isEmpty())
         adlar << d->tablo->anahtar;
+    QString hata;
     const auto r = Sorgu::sec(QStringLiteral("select %1 from %2 where %3=? with lock")
                                   .arg(adlar.join(QLatin1Char(',')), d->tablo->ad, d->tablo->anahtar),
-                              {anahtar}, d->baglanti);
-    if (!r)
+                              {anahtar}, d->baglanti, &hata);
+    if (!r) {
+        // Another user's change committed while this one waited for the row:
+        // the same as a row found changed.
+        if (Sorgu::sonHataSinifi() == VeriHatasi::Sinif::Cakisma)
+            return Denetim::Degismis;
+        VeriHatasi::hata(hata);
         return Denetim::Hata;
+    }
     if (r->satirlar.isEmpty())
         return Denetim::Silinmis;
     const QVariantList &satir = r->satirlar.first();

@@ -308,29 +308,41 @@ struct VeriSeti::Ozel
 
     // Runs a select on the data set's connection with a forward-only query
     // and finishes it at once. hata: the message instead of the error display.
+    // A connection the server dropped is opened again and the select run once
+    // more on a new query (q is replaced: the old one belonged to the dead
+    // attachment).
     bool calistir(QSqlQuery &q, const QString &metin, const QVariantList &degerler, QString *hata)
     {
-        q.setForwardOnly(true);
-        bool tamam;
-        if (degerler.isEmpty()) {
-            tamam = q.exec(metin);
-        } else {
-            tamam = q.prepare(metin);
-            if (tamam) {
-                for (const QVariant &v : degerler)
-                    q.addBindValue(v);
-                tamam = q.exec();
+        for (int deneme = 0;; ++deneme) {
+            q.setForwardOnly(true);
+            bool tamam;
+            if (degerler.isEmpty()) {
+                tamam = q.exec(metin);
+            } else {
+                tamam = q.prepare(metin);
+                if (tamam) {
+                    for (const QVariant &v : degerler)
+                        q.addBindValue(v);
+                    tamam = q.exec();
+                }
             }
-        }
-        if (!tamam) {
+            if (tamam)
+                return true;
             const QSqlError e = q.lastError();
             q.finish();
+            // The failed query goes before the connection may be opened again.
+            q = QSqlQuery(Baglanti::vt(baglanti));
+            QString m;
+            const bool tekrar = Sorgu::hataSonrasi(baglanti, e, true, deneme, &m);
+            q = QSqlQuery(Baglanti::vt(baglanti));
+            if (tekrar)
+                continue;
             if (hata)
-                *hata = VeriHatasi::metin(e);
+                *hata = m;
             else
-                VeriHatasi::hata(VeriHatasi::metin(e));
+                VeriHatasi::hata(m);
+            return false;
         }
-        return tamam;
     }
 
     // Appends the rows of an executed select to x.

@@ -186,6 +186,51 @@ private slots:
         QFile::remove(IstasyonAyari::dosya());
     }
 
+    // The database could not be reached when the window opened (a server
+    // still starting, a file not there yet): the next login attempt connects
+    // to the same location and logs in.
+    void sonrakiDenemedeBaglanir()
+    {
+        TEST_VT(vt);
+        Baglanti::kapat(Baglanti::Paylasilan);
+        const QString sonra = QDir(vt.klasor()).filePath(QStringLiteral("sonra.fdb"));
+        BetikMesaj m;
+        Oturum = OturumKaydi();
+        TfrmLogin w(sonra);
+        w.setAnaPencereModal(false);
+        QCOMPARE(m.hatalar.size(), 1);
+        QVERIFY(!Baglanti::vt().isOpen());
+        QVERIFY(QFile::copy(vt.yol(), sonra));
+        m.temizle();
+        dugme(w, "btnOkey")->click();
+        QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('|'))));
+        QVERIFY(w.anaPencere());
+        QCOMPARE(Oturum.datayeri, sonra);
+        QCOMPARE(Oturum.kullanici_kodu, QStringLiteral("1"));
+    }
+
+    // The server dropped the window's connection while it waited for the
+    // user: the login opens it again unseen.
+    void bekleyenBaglantiKoparsa()
+    {
+        TEST_VT(vt);
+        BetikMesaj m;
+        Oturum = OturumKaydi();
+        TfrmLogin w(vt.yol());
+        w.setAnaPencereModal(false);
+        QString h;
+        QVERIFY2(Baglanti::ac(vt.yol(), QStringLiteral("ikinci"), &h), qPrintable(h));
+        const auto no = Sorgu::tekDeger(QStringLiteral("select current_connection from rdb$database"));
+        QVERIFY(no);
+        QVERIFY(Sorgu::calistir(QStringLiteral("delete from mon$attachments where mon$attachment_id = ?"), {*no},
+                                QStringLiteral("ikinci")));
+        Baglanti::kapat(QStringLiteral("ikinci"));
+        dugme(w, "btnOkey")->click();
+        QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('|'))));
+        QVERIFY(w.anaPencere());
+        QVERIFY(Sorgu::tekDeger(QStringLiteral("select current_connection from rdb$database")).value() != *no);
+    }
+
     void denetimler_data()
     {
         QTest::addColumn<QString>("sirket");

@@ -210,7 +210,11 @@ QStringList listeyiKur()
       << indeks("HASTA_KOD_SIRA", "HASTALAR", "HASTAKODU,KAYITNO")
       << indeks("HASTA_KAYITTARIHI_SIRA", "HASTALAR", "KAYITTARIHI,KAYITNO")
       << indeks("HASTA_DOKTORADI_SIRA", "HASTALAR", "DOKTORADI,KAYITNO")
-      << azalanIndeks("HASTA_KAYITNO_AZ", "HASTALAR", "KAYITNO");
+      << azalanIndeks("HASTA_KAYITNO_AZ", "HASTALAR", "KAYITNO")
+      // The practice's own administrator code (a salted hash per company).
+      << QStringLiteral("CREATE TABLE YONETICIKODLARI (SIRKETKODU VARCHAR(10) NOT NULL,KODOZETI VARCHAR(150),"
+                        "KULLANICI VARCHAR(10),DEGISTIRMETARIHI TIMESTAMP,"
+                        "CONSTRAINT PK_YONETICIKODLARI PRIMARY KEY (SIRKETKODU))");
     // Open lists on other workstations learn of changes through these.
     for (const Tablo &t : Tablolar())
         k << OlayTetikleyicisi(t);

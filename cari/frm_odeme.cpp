@@ -339,7 +339,7 @@ void Tfrm_odeme::yeni()
     m_baglayici->goster();
     if (!hazir && Aktarim.cari_kod.isEmpty() && Aktarim.cari_unvan.isEmpty())
         hesapBul();
-    odakla(hazir ? QStringLiteral("edt_evrakno") : QStringLiteral("edt_tarih"));
+    odakla(QStringLiteral("edt_tarih"));
 }
 
 void Tfrm_odeme::hesapBul()

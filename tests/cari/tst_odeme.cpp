@@ -53,7 +53,11 @@ struct Form
         k->setFocus();
         k->selectAll();
         QTest::keyClick(k, Qt::Key_Backspace);
-        QTest::keyClicks(k, metin);
+        // Key events with their text, so any letter (ü, İ) is typed as a user types it.
+        for (QChar c : metin) {
+            QKeyEvent basildi(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(k, &basildi);
+        }
     }
     VeriSeti *vs() const { return e->veriSeti(); }
 };

@@ -576,7 +576,6 @@ void Tfrm_cari_hareket::hesapBul()
 
 void Tfrm_cari_hareket::ozelKodIslemi(int hangi)
 {
-    Q_UNUSED(hangi);
     VeriSeti *vs = veriSeti();
     if (!vs->duzenleniyorMu())
         return;
@@ -586,8 +585,10 @@ void Tfrm_cari_hareket::ozelKodIslemi(int hangi)
         vs->degerAyarla(QStringLiteral("BORC"), s.borc);
         return;
     }
+    // Only the box being left is told about: leaving the first code while
+    // the divisor still holds its starting "0" is no mistake yet.
     const QString mesaj = OzelKodMesaji(s, kodAdi(1), kodAdi(2));
-    if (mesaj.isEmpty())
+    if (mesaj.isEmpty() || s.hataliKod != hangi)
         return;
     Mesaj::goster(mesaj, this);
     odakla(s.hataliKod == 1 ? QStringLiteral("edt_ozelkod1") : QStringLiteral("edt_ozelkod2"));

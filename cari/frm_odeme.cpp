@@ -384,10 +384,10 @@ void Tfrm_odeme::ozelKodIslemi(int hangi)
         m_tutar->setText(SayiBicimle(s.borc, QStringLiteral("0.##")));
         return;
     }
+    // Only the box being left is told about (see the movements screen).
     const QString mesaj = OzelKodMesaji(s, QStringLiteral("Özel Kod 1"), QStringLiteral("Özel Kod 2"));
-    if (mesaj.isEmpty())
+    if (mesaj.isEmpty() || s.hataliKod != hangi)
         return;
-    Q_UNUSED(hangi);
     Mesaj::goster(mesaj, this);
     odakla(s.hataliKod == 1 ? QStringLiteral("edt_ozelkod1") : QStringLiteral("edt_ozelkod2"));
 }

@@ -147,6 +147,12 @@ Tfrm_cari_hareket::Tfrm_cari_hareket(QWidget *ust) : KayitEkrani(ayarlar(this), 
     arayuzKur();
     toplamPaneliKur();
     menuleriEkle();
+    // The list is read again when another workstation changes the ledger:
+    // the totals follow it.
+    connect(veriSeti(), &VeriSeti::acildi, this, [this] {
+        if (!m_filtre.isEmpty() && !veriSeti()->duzenleniyorMu())
+            hesapla();
+    }, Qt::QueuedConnection);
 }
 
 void Tfrm_cari_hareket::arayuzKur()

@@ -21,6 +21,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -270,6 +271,18 @@ void Tfrm_odeme::showEvent(QShowEvent *e)
     for (int i = 0; i < ParametreSayisi; ++i)
         m_parametreler << QString();
     ParametreOku(ParametreEkrani, m_parametreler);
+}
+
+void Tfrm_odeme::keyPressEvent(QKeyEvent *e)
+{
+    // Esc is the cancel button's key (as on the record screens), so that a
+    // payment being typed is not lost by closing the form.
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        iptal();
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }
 
 void Tfrm_odeme::done(int r)

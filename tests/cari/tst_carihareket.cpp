@@ -4,6 +4,7 @@
 #include "cari/carihesap.h"
 #include "cari/frm_cari_hareket.h"
 #include "caritestdestek.h"
+#include "db/baglanti.h"
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
@@ -137,6 +138,8 @@ private slots:
     void siralamaVeTarihAraligi();
     void parametreBasliklari();
     void hareketBul();
+    void notlar();
+    void baskaIstasyon();
     void resepsiyonAkisi();
 };
 
@@ -691,6 +694,52 @@ void tst_carihareket::hareketBul()
     });
     s.tikla("btn_firmabul");
     QCOMPARE(s.vs()->anahtar(), aranan);
+}
+
+void tst_carihareket::notlar()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    const qint64 no = hareketEkle(satir(QStringLiteral("P1"), 100, 0));
+    Ekran s(QStringLiteral("P1"), QStringLiteral("ALİ VELİ"));
+    QString tur;
+    int kayit = 0;
+    QString hasta;
+    modaldaCalistir(QStringLiteral("frm_notlar2"), [&](QWidget *d) {
+        tur = Aktarim.not_evrakturu;
+        kayit = Aktarim.not_evrakkayitno;
+        hasta = Aktarim.not_hastakodu;
+        d->close();
+    });
+    s.eylem("AciklamaNotlar1");
+    QCOMPARE(tur, QStringLiteral("C.Hareket"));
+    QCOMPARE(kayit, int(no));
+    QCOMPARE(hasta, QStringLiteral("P1"));
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+}
+
+void tst_carihareket::baskaIstasyon()
+{
+    // Another workstation posts a fee on the account while the screen is
+    // open: the list and its totals follow.
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(hareketEkle(satir(QStringLiteral("P1"), 100, 0)));
+    Ekran s(QStringLiteral("P1"), QStringLiteral("ALİ VELİ"));
+    QCOMPARE(s.metin("edt_tborc"), QStringLiteral("100,00"));
+    QString h;
+    QVERIFY2(Baglanti::ac(vt.yol(), QStringLiteral("ikinci"), &h), qPrintable(h));
+    const QDateTime bugun(QDate::currentDate(), QTime(0, 0));
+    QVERIFY2(Sorgu::calistir(QStringLiteral("insert into cari_hareket (kayitno, carikod, borc, alacak, parabirimi, "
+                                            "sirketkodu, islemtarihi, vadetarihi) values (9001, 'P1', 50, 0, 'YTL', "
+                                            "'2007', ?, ?)"),
+                             {bugun, bugun}, QStringLiteral("ikinci"), &h),
+             qPrintable(h));
+    QTRY_COMPARE(s.vs()->kesinKayitSayisi(), 2);
+    QTRY_COMPARE(s.metin("edt_tborc"), QStringLiteral("150,00"));
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+    s.e.reset();
+    Baglanti::kapat(QStringLiteral("ikinci"));
 }
 
 void tst_carihareket::resepsiyonAkisi()

@@ -99,6 +99,7 @@ private slots:
     void personelEkranindan();
     void anaPenceredenKayitli();
     void kapaninceAktarimTemizlenir();
+    void ozelKodlarBosBaslar();
 };
 
 void tst_odeme::initTestCase()
@@ -286,11 +287,16 @@ void tst_odeme::kaydedinceBosalir()
     f.yaz("edt_tutar", QStringLiteral("50"));
     f.tikla("btn_kaydet");
     QCOMPARE(odemeSayisi(), 2);
-    // Cancel leaves nothing behind.
+    // Cancel leaves nothing behind; Esc cancels too and keeps the form open.
     f.tikla("btn_yeni");
     f.yaz("edt_tutar", QStringLiteral("70"));
     f.tikla("btn_iptal");
     QVERIFY(!f.vs()->acikMi());
+    f.tikla("btn_yeni");
+    f.yaz("edt_tutar", QStringLiteral("80"));
+    QTest::keyClick(f.e.get(), Qt::Key_Escape);
+    QVERIFY(!f.vs()->acikMi());
+    QVERIFY(f.e->isVisible());
     QCOMPARE(odemeSayisi(), 2);
     QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
 }
@@ -462,6 +468,32 @@ void tst_odeme::kapaninceAktarimTemizlenir()
     QVERIFY(Aktarim.cari_unvan.isEmpty());
     QVERIFY(Aktarim.rapor_sablonu.isEmpty());
     QCOMPARE(odemeSayisi(), 0);
+}
+
+void tst_odeme::ozelKodlarBosBaslar()
+{
+    // With an operator set, the special codes still start empty here, and
+    // leaving an empty one says nothing; the two codes then compute the debit.
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(parametreYaz(3, QStringLiteral("TOPLA")));
+    preset(QStringLiteral("D1"), QStringLiteral("DR. CAN ÖZ"), QString());
+    Form f;
+    f.tikla("btn_yeni");
+    QCOMPARE(f.w<QLineEdit>("edt_ozelkod1")->text(), QString());
+    QCOMPARE(f.w<QLineEdit>("edt_ozelkod2")->text(), QString());
+    emit f.w<QLineEdit>("edt_ozelkod1")->editingFinished();
+    QVERIFY(m.mesajlar.isEmpty());
+    f.yaz("edt_ozelkod1", QStringLiteral("40"));
+    f.yaz("edt_ozelkod2", QStringLiteral("60"));
+    emit f.w<QLineEdit>("edt_ozelkod2")->editingFinished();
+    QCOMPARE(f.w<QLineEdit>("edt_tutar")->text(), QStringLiteral("100"));
+    QVERIFY(f.w<QRadioButton>("rb_gider")->isChecked());
+    f.tikla("btn_kaydet");
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+    const QVariantList r = sonOdeme();
+    QCOMPARE(r[2].toDouble(), 100.0);
+    QCOMPARE(r[3].toDouble(), 0.0);
 }
 
 QTEST_MAIN(tst_odeme)

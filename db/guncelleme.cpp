@@ -212,7 +212,11 @@ QStringList listeyiKur()
       << azalanIndeks("HASTA_SK_ADI_AZ", "HASTALAR", "SIRKETKODU,HASTAADISOYADI,KAYITNO")
       << indeks("HASTA_SK_KOD", "HASTALAR", "SIRKETKODU,HASTAKODU,KAYITNO")
       << indeks("HASTA_SK_KAYITTARIHI", "HASTALAR", "SIRKETKODU,KAYITTARIHI,KAYITNO")
-      << indeks("HASTA_SK_DOKTORADI", "HASTALAR", "SIRKETKODU,DOKTORADI,KAYITNO");
+      << indeks("HASTA_SK_DOKTORADI", "HASTALAR", "SIRKETKODU,DOKTORADI,KAYITNO")
+      // The practice's own administrator code (a salted hash per company).
+      << QStringLiteral("CREATE TABLE YONETICIKODLARI (SIRKETKODU VARCHAR(10) NOT NULL,KODOZETI VARCHAR(150),"
+                        "KULLANICI VARCHAR(10),DEGISTIRMETARIHI TIMESTAMP,"
+                        "CONSTRAINT PK_YONETICIKODLARI PRIMARY KEY (SIRKETKODU))");
     // Open lists on other workstations learn of changes through these.
     for (const Tablo &t : Tablolar())
         k << OlayTetikleyicisi(t);

@@ -226,6 +226,11 @@ const TabloTanimi TANIMLAR[] = {
      "KARTUTARI D; KARORANI D; MUHASEBEKODU T15; VADETARIHI Z; ALISVADEGUN D; SATISVADEGUN D;"
      "VADEGUNFARKI D; GUNVADEORANI D; ALIMVADETARIHI Z; VADELITUTAR D; OZELALAN T10",
      "FATHAR_FATURA:SIRKETKODU,FATURANO,FATURATARIHI,CARIKOD"},
+
+    // The administrator code of the erroneous-movement delete, one per
+    // company, as a salted hash; no row: the fixed code.
+    {"YONETICIKODLARI", "SIRKETKODU", "",
+     "SIRKETKODU T10!; KODOZETI T150; KULLANICI T10; DEGISTIRMETARIHI Z", ""},
 };
 
 Kolon kolonCoz(const QString &parca)

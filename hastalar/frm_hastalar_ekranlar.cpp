@@ -60,7 +60,7 @@ void Tfrm_hastalar::cariHareketler()
             ke->selectAyarla(sql);
         if (auto *e = d->findChild<QLineEdit *>(QStringLiteral("Edit1")))
             e->setText(ad);
-        if (auto *e = d->findChild<QLineEdit *>(QStringLiteral("edt_carikod")))
+        if (auto *e = d->findChild<QLineEdit *>(QStringLiteral("edt_carihareketkodu")))
             e->setText(k);
     });
 }

@@ -7,6 +7,8 @@
 
 #include "app/program/frm_about.h"
 #include "app/program/frm_hesapmakinesi.h"
+#include "cari/frm_cari_hareket.h"
+#include "cari/frm_odeme.h"
 #include "hastalar/aramalar.h"
 #include "hastalar/frm_doktorlar.h"
 #include "hastalar/frm_hastalar.h"
@@ -37,6 +39,8 @@ void EkranlariKaydet()
     kaydet<Tfrm_dosyayonetimi>("frm_dosyayonetimi");
     kaydet<Tfrm_dosyabul>("frm_dosyabul");
     kaydet<Tfrm_resimgoster>("frm_resimgoster");
+    kaydet<Tfrm_cari_hareket>("frm_cari_hareket");
+    kaydet<Tfrm_odeme>("frm_odeme");
 
     // The lookup configurations and the report services of the record screens.
     AramalariKaydet();

@@ -222,9 +222,13 @@ private slots:
         const QStringList k = Guncelleme::komutlar();
         // The 37 statements of older releases, the one they forgot, then the
         // keys and indexes no step made, then the folded name indexes and the
-        // patient list's order indexes, then a change-event trigger per table.
-        QCOMPARE(k.size(), 68 + int(Tablolar().size()));
-        QCOMPARE(k.at(68), OlayTetikleyicisi(Tablolar().front()));
+        // patient list's order indexes, the administrator code's table, then a
+        // change-event trigger per table.
+        QCOMPARE(k.size(), 69 + int(Tablolar().size()));
+        QCOMPARE(k.at(68), QStringLiteral("CREATE TABLE YONETICIKODLARI (SIRKETKODU VARCHAR(10) NOT NULL,"
+                                          "KODOZETI VARCHAR(150),KULLANICI VARCHAR(10),DEGISTIRMETARIHI TIMESTAMP,"
+                                          "CONSTRAINT PK_YONETICIKODLARI PRIMARY KEY (SIRKETKODU))"));
+        QCOMPARE(k.at(69), OlayTetikleyicisi(Tablolar().front()));
         QCOMPARE(k.at(0), QStringLiteral("CREATE GENERATOR OTOKOD_MUAYENE_LAB"));
         QCOMPARE(k.at(1), QStringLiteral("ALTER TABLE LABORATUVAR ADD ACIKLAMA VARCHAR(400),ADD LABORATUVARADI VARCHAR(60)"));
         QCOMPARE(k.at(2), QStringLiteral("CREATE TABLE RANDEVUPROGRAMI (KAYITNO INTEGER NOT NULL,SAAT TIMESTAMP,"

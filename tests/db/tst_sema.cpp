@@ -42,6 +42,7 @@ private slots:
         QTest::newRow("DOKUMANLAR") << "DOKUMANLAR" << 13 << "KAYITNO" << "AUTOINCDOKUMANLAR" << true;
         QTest::newRow("CARI_HAREKET") << "CARI_HAREKET" << 27 << "KAYITNO" << "AUTOINCCARIHAREKET" << true;
         QTest::newRow("FATURAHAREKETI") << "FATURAHAREKETI" << 48 << "KAYITNO" << "" << true;
+        QTest::newRow("YONETICIKODLARI") << "YONETICIKODLARI" << 4 << "SIRKETKODU" << "" << true;
     }
     void tablolar()
     {
@@ -80,8 +81,8 @@ private slots:
         QStringList adlar;
         for (const Tablo &t : Tablolar())
             adlar << t.ad;
-        QCOMPARE(adlar.size(), 24);
-        QCOMPARE(QSet<QString>(adlar.cbegin(), adlar.cend()).size(), 24);
+        QCOMPARE(adlar.size(), 25);
+        QCOMPARE(QSet<QString>(adlar.cbegin(), adlar.cend()).size(), 25);
         // Every generator the program draws keys from.
         QSet<QString> uretecler;
         for (const Tablo &t : Tablolar())

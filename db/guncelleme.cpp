@@ -214,6 +214,8 @@ QStringList listeyiKur()
     // Open lists on other workstations learn of changes through these.
     for (const Tablo &t : Tablolar())
         k << OlayTetikleyicisi(t);
+    // Passwords are kept as salted hashes, longer than the ten letters of old.
+    k << QStringLiteral("ALTER TABLE ELEMANLAR ALTER COLUMN SIFRE TYPE VARCHAR(128)");
     return k;
 }
 

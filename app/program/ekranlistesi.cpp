@@ -5,8 +5,12 @@
 
 #include "app/ekranlar.h"
 
+#include "app/frm_eleman_ara.h"
+#include "app/frm_kullanici.h"
 #include "app/program/frm_about.h"
 #include "app/program/frm_hesapmakinesi.h"
+#include "app/program/frm_module.h"
+#include "app/program/frm_select.h"
 #include "hastalar/aramalar.h"
 #include "hastalar/frm_doktorlar.h"
 #include "hastalar/frm_hastalar.h"
@@ -37,6 +41,10 @@ void EkranlariKaydet()
     kaydet<Tfrm_dosyayonetimi>("frm_dosyayonetimi");
     kaydet<Tfrm_dosyabul>("frm_dosyabul");
     kaydet<Tfrm_resimgoster>("frm_resimgoster");
+    kaydet<Tfrm_kullanici>("frm_kullanici");
+    kaydet<Tfrm_module>("frm_module");
+    kaydet<Tfrm_eleman_ara>("frm_eleman_ara");
+    kaydet<Tfrm_select>("frm_select");
 
     // The lookup configurations and the report services of the record screens.
     AramalariKaydet();

@@ -17,6 +17,14 @@ bool sodyumHazir()
 constexpr unsigned long long IslemSiniri = crypto_pwhash_OPSLIMIT_INTERACTIVE;
 constexpr size_t BellekSiniri = crypto_pwhash_MEMLIMIT_INTERACTIVE;
 
+// The text a password is compared as: trimmed, an apostrophe read as a
+// backtick, as the login has always compared it (SqlQuote's rule), so that
+// passwords stored in clear by an earlier release keep working.
+QByteArray sifreMetni(const QString &sifre)
+{
+    return sifre.trimmed().replace(QLatin1Char('\''), QLatin1Char('`')).toUtf8();
+}
+
 } // namespace
 
 namespace Sifre {
@@ -25,7 +33,7 @@ QString ozetle(const QString &sifre)
 {
     if (!sodyumHazir())
         return QString();
-    const QByteArray acik = sifre.trimmed().toUtf8();
+    const QByteArray acik = sifreMetni(sifre);
     char ozet[crypto_pwhash_STRBYTES];
     if (crypto_pwhash_str(ozet, acik.constData(), quint64(acik.size()), IslemSiniri, BellekSiniri) != 0)
         return QString();
@@ -38,11 +46,11 @@ bool dogrula(const QString &kayitli, const QString &girilen)
 {
     const QString k = Sorgu::dolgusuz(kayitli);
     if (!ozetMi(k))
-        return !k.isEmpty() && k == girilen.trimmed();
+        return !k.isEmpty() && k.toUtf8() == sifreMetni(girilen);
     if (!sodyumHazir() || k.size() >= int(crypto_pwhash_STRBYTES))
         return false;
     const QByteArray ozet = k.toLatin1();
-    const QByteArray acik = girilen.trimmed().toUtf8();
+    const QByteArray acik = sifreMetni(girilen);
     return crypto_pwhash_str_verify(ozet.constData(), acik.constData(), quint64(acik.size())) == 0;
 }
 

@@ -11,8 +11,8 @@ namespace Sifre {
 
 // A password is stored as an Argon2id hash with its own random salt
 // ("$argon2id$v=19$m=...,t=...,p=1$salt$hash"), never as typed. The typed
-// text is taken trimmed, as the login always compared it. Empty on failure
-// (out of memory).
+// text is taken as the login always compared it: trimmed, an apostrophe as a
+// backtick. Empty on failure (out of memory).
 QString ozetle(const QString &sifre);
 // True when a stored value is a hash made by ozetle (else it is a password
 // still kept in clear by an earlier release).

@@ -117,6 +117,10 @@ private slots:
         QVERIFY(Sifre::dogrula(QStringLiteral("KLINIK"), QStringLiteral("KLINIK")));
         QVERIFY(!Sifre::dogrula(QStringLiteral("KLINIK"), QStringLiteral("klinik")));
         QVERIFY(!Sifre::dogrula(QString(), QString()));
+        // An apostrophe reads as a backtick, as the login always compared it.
+        QVERIFY(Sifre::dogrula(Sifre::ozetle(QStringLiteral("A'B")), QStringLiteral("A`B")));
+        QVERIFY(Sifre::dogrula(QStringLiteral("A`B"), QStringLiteral("A'B")));
+        QVERIFY(!Sifre::dogrula(QStringLiteral("A'B"), QStringLiteral("A'B")));
     }
 
     // The seed user's password is still clear: the login works and hashes

@@ -179,7 +179,29 @@ Tfrm_select::Tfrm_select(QWidget *ust)
     m_izgara->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_izgara->setAlternatingRowColors(true);
     m_izgara->verticalHeader()->setDefaultSectionSize(22);
+    // The navigator bar over the result: first, previous, next, last row.
+    auto *gezgin = new QHBoxLayout;
+    const struct
+    {
+        const char *ad, *metin, *ipucu;
+        int yon;
+    } dugmeler[] = {{"nav_ilk", "|<", "İlk kayıt", -2},
+                    {"nav_onceki", "<", "Önceki kayıt", -1},
+                    {"nav_sonraki", ">", "Sonraki kayıt", 1},
+                    {"nav_son", ">|", "Son kayıt", 2}};
+    for (const auto &d : dugmeler) {
+        auto *b = new QPushButton(QString::fromUtf8(d.metin), s1);
+        b->setObjectName(QLatin1String(d.ad));
+        b->setToolTip(QString::fromUtf8(d.ipucu));
+        b->setAutoDefault(false);
+        b->setFixedWidth(36);
+        const int yon = d.yon;
+        connect(b, &QPushButton::clicked, this, [this, yon] { satiraGit(yon); });
+        gezgin->addWidget(b);
+    }
+    gezgin->addStretch();
     auto *l1 = new QVBoxLayout(s1);
+    l1->addLayout(gezgin);
     l1->addWidget(m_sorgu, 1);
     l1->addWidget(m_izgara, 3);
     sayfalar->addTab(s1, QStringLiteral("Veri İşlemleri"));
@@ -228,6 +250,22 @@ bool Tfrm_select::listele()
     if (!m_sonuc->satirlar.isEmpty())
         Mesaj::goster(QString::number(m_sonuc->satirlar.size()) + QStringLiteral(" adet kayıt bulundu."), this);
     return true;
+}
+
+void Tfrm_select::satiraGit(int yon)
+{
+    const int n = m_model->rowCount();
+    if (n == 0)
+        return;
+    const int simdiki = m_izgara->currentIndex().isValid() ? m_izgara->currentIndex().row() : -1;
+    int r = yon == -2 ? 0 : yon == 2 ? n - 1 : simdiki + yon;
+    r = qBound(0, r, n - 1);
+    m_izgara->setCurrentIndex(m_model->index(r, qMax(0, m_izgara->currentIndex().column())));
+}
+
+int Tfrm_select::gecerliSatir() const
+{
+    return m_izgara->currentIndex().isValid() ? m_izgara->currentIndex().row() : -1;
 }
 
 void Tfrm_select::exceleAktar()

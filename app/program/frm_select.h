@@ -42,6 +42,9 @@ public:
     void bosKodluKartlariSil();
 
     const std::optional<Sorgu::Sonuc> &sonuc() const { return m_sonuc; }
+    // The navigator: -2 first, -1 previous, 1 next, 2 last row.
+    void satiraGit(int yon);
+    int gecerliSatir() const;
 
 private:
     QPlainTextEdit *m_sorgu;

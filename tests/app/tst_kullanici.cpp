@@ -10,9 +10,12 @@
 #include "db/sorgu.h"
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
+#include "raporlar/motor/tabloaktar.h"
+#include "raporlar/motor/tablookuyucu.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -533,6 +536,77 @@ private slots:
         w<QLineEdit>(&e, "edt_listesirketkodu")->setText(QStringLiteral("3000"));
         tikla(&e, "btn_listele");
         QCOMPARE(e.haklar()->kesinKayitSayisi(), 0);
+    }
+
+    // "iptal" and Esc discard a new user; nothing is written.
+    void iptal()
+    {
+        TEST_VT(vt);
+        BetikMesaj m;
+        Tfrm_kullanici e;
+        e.show();
+        QCoreApplication::processEvents();
+        for (int tur = 0; tur < 2; ++tur) {
+            doldur(e, {QStringLiteral("30"), QStringLiteral("X"), QString(), QStringLiteral("S"), QStringLiteral("U")});
+            QCOMPARE(e.veriSeti()->durum(), VeriSeti::Durum::Ekle);
+            if (tur == 0)
+                tikla(&e, "btn_iptal");
+            else
+                QTest::keyClick(w<QLineEdit>(&e, "edt_username"), Qt::Key_Escape);
+            QCOMPARE(e.veriSeti()->durum(), VeriSeti::Durum::Gozat);
+            QVERIFY(e.isVisible());
+            QVERIFY(!w<QLineEdit>(&e, "edt_kullanici_kodu")->isEnabled());
+            QCOMPARE(w<QLineEdit>(&e, "edt_sifre")->text(), QString());
+        }
+        QCOMPARE(sayi(QStringLiteral("select count(*) from elemanlar")), 1);
+        QVERIFY(m.mesajlar.isEmpty());
+    }
+
+    // The module list: new, save and delete with their rights; the export.
+    void modulListesi()
+    {
+        TEST_VT(vt);
+        BetikMesaj m;
+        TabloAktar::klasorAyarla(vt.klasor());
+        static QString acilan;
+        const auto eski = TabloAktar::aciciAyarla([](const QString &y) {
+            acilan = y;
+            return true;
+        });
+        const int n = modulSayisi();
+        Tfrm_module e;
+        e.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(e.moduller()->kesinKayitSayisi(), n);
+        tikla(&e, "btn_yeni2");
+        QCOMPARE(e.moduller()->durum(), VeriSeti::Durum::Ekle);
+        QVERIFY(e.moduller()->degerAyarla(QStringLiteral("MODULADI"), QStringLiteral("DENEME")));
+        tikla(&e, "btn_kaydet2");
+        QCOMPARE(modulSayisi(), n + 1);
+        m.cevaplar.enqueue(true);
+        tikla(&e, "btn_sil2");
+        QCOMPARE(m.sorular, QStringList{QStringLiteral("Silmek istiyormusunuz ?")});
+        QCOMPARE(modulSayisi(), n);
+        QVERIFY(m.mesajlar.isEmpty());
+
+        e.findChild<QAction *>(QStringLiteral("ModulListesiniExceleAktar1"))->trigger();
+        TabloOkuyucu okunan;
+        QVERIFY2(okunan.ac(acilan), qPrintable(m.mesajlar.join(QLatin1Char('|'))));
+        QCOMPARE(okunan.satirSayisi(), n + 1);
+        QCOMPARE(okunan.hucre(1, 3), QStringLiteral("Modul Adı"));
+        TabloAktar::aciciAyarla(eski);
+
+        bayrak(QStringLiteral("MODULLER"), QStringLiteral("YENIKAYIT"), QStringLiteral("H"));
+        bayrak(QStringLiteral("MODULLER"), QStringLiteral("SILME"), QStringLiteral("H"));
+        Tfrm_module e2;
+        e2.show();
+        QCoreApplication::processEvents();
+        m.temizle();
+        tikla(&e2, "btn_yeni2");
+        tikla(&e2, "btn_sil2");
+        QCOMPARE(m.mesajlar, (QStringList{Yetkisiz, Yetkisiz}));
+        QVERIFY(m.sorular.isEmpty());
+        QCOMPARE(modulSayisi(), n);
     }
 
     // The main window's entries and the quick menu open the real screens.

@@ -8,6 +8,7 @@
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 #include "raporlar/motor/tabloaktar.h"
+#include "raporlar/motor/tablookuyucu.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -66,12 +67,28 @@ private slots:
         QCOMPARE(izgara->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("MODULADI"));
         QVERIFY(!(izgara->model()->flags(izgara->model()->index(0, 1)) & Qt::ItemIsEditable));
 
+        // The navigator moves over the rows.
+        e.findChild<QPushButton *>(QStringLiteral("nav_son"))->click();
+        QCOMPARE(e.gecerliSatir(), n - 1);
+        e.findChild<QPushButton *>(QStringLiteral("nav_onceki"))->click();
+        QCOMPARE(e.gecerliSatir(), n - 2);
+        e.findChild<QPushButton *>(QStringLiteral("nav_ilk"))->click();
+        QCOMPARE(e.gecerliSatir(), 0);
+        e.findChild<QPushButton *>(QStringLiteral("nav_sonraki"))->click();
+        QCOMPARE(e.gecerliSatir(), 1);
+
         // Exported as it stands.
         m.temizle();
         acilan.clear();
         TabloAktar::klasorAyarla(vt.klasor());
         e.findChild<QAction *>(QStringLiteral("ExceleAktar1"))->trigger();
         QVERIFY2(QFileInfo::exists(acilan), qPrintable(m.mesajlar.join(QLatin1Char('|'))));
+        TabloOkuyucu okunan;
+        QVERIFY(okunan.ac(acilan));
+        QCOMPARE(okunan.satirSayisi(), n + 1);
+        QCOMPARE(okunan.hucre(1, 2), QStringLiteral("MODULADI"));
+        QCOMPARE(okunan.hucre(2, 2), Sorgu::tekDeger(QStringLiteral("select first 1 moduladi from kullanicilar "
+                                                                   "order by kayitno"))->toString());
 
         // No rows: no count message.
         m.temizle();

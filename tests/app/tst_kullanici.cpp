@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -514,6 +515,35 @@ private slots:
             QCOMPARE(m.mesajlar.value(0), Yetkisiz);
             QCOMPARE(silme, QStringLiteral("E"));
         }
+    }
+
+    // The company pick fills the box and leaves the login company alone.
+    void sirketSecimi()
+    {
+        TEST_VT(vt);
+        BetikMesaj m;
+        QVERIFY(Sorgu::calistir(QStringLiteral("insert into sirketler (kayitno, sirketkodu, sirketadi, sirketunvani) "
+                                               "values (gen_id(otokod_sirketler, 1), '3000', 'ŞUBE', 'ŞUBE KLİNİK')")));
+        Oturum.sirketunvani = QStringLiteral("MERKEZ");
+        Tfrm_module e;
+        e.show();
+        QCoreApplication::processEvents();
+        for (const char *dugme : {"btn_sirketara", "btn_listesirketara"}) {
+            QTimer::singleShot(0, &e, [] {
+                QWidget *d = QApplication::activeModalWidget();
+                QVERIFY(d && d->objectName() == QLatin1String("frm_sirket_ara"));
+                auto *g = d->findChild<QTableWidget *>(QStringLiteral("DBGrid1"));
+                const auto bul = g->findItems(QStringLiteral("3000"), Qt::MatchExactly);
+                QVERIFY(!bul.isEmpty());
+                g->setCurrentCell(bul.first()->row(), 0);
+                tikla(d, "btn_evet");
+            });
+            tikla(&e, dugme);
+        }
+        QCOMPARE(w<QLineEdit>(&e, "edt_sirketkodu")->text(), QStringLiteral("3000"));
+        QCOMPARE(w<QLineEdit>(&e, "edt_listesirketkodu")->text(), QStringLiteral("3000"));
+        QCOMPARE(Oturum.sirketkodu, QStringLiteral("2007"));
+        QCOMPARE(Oturum.sirketunvani, QStringLiteral("MERKEZ"));
     }
 
     // Listing another user's rows; other companies' rows are never shown.

@@ -220,6 +220,16 @@ QStringList listeyiKur()
     // Open lists on other workstations learn of changes through these.
     for (const Tablo &t : Tablolar())
         k << OlayTetikleyicisi(t);
+    // Passwords are kept as salted hashes, longer than the ten letters of old.
+    // Like every step of the list it fails when there is nothing left to do
+    // (the column already that wide: a division by zero), so a run shows
+    // what it changed.
+    k << QStringLiteral("EXECUTE BLOCK AS DECLARE N INTEGER; BEGIN "
+                        "SELECT F.RDB$CHARACTER_LENGTH FROM RDB$RELATION_FIELDS R JOIN RDB$FIELDS F "
+                        "ON F.RDB$FIELD_NAME = R.RDB$FIELD_SOURCE "
+                        "WHERE R.RDB$RELATION_NAME = 'ELEMANLAR' AND R.RDB$FIELD_NAME = 'SIFRE' INTO :N; "
+                        "N = 1 / (128 - N); "
+                        "EXECUTE STATEMENT 'ALTER TABLE ELEMANLAR ALTER COLUMN SIFRE TYPE VARCHAR(128)'; END");
     return k;
 }
 

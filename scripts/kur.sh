@@ -9,6 +9,7 @@ PAKETLER=(
   firebird3.0-server-core firebird3.0-utils libfbclient2 firebird-dev
   libxlsxwriter-dev libzip-dev libfreexl-dev libturbojpeg0-dev
   poppler-utils xvfb xauth
+  libsodium-dev
 )
 
 eksik=()

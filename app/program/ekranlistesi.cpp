@@ -5,10 +5,14 @@
 
 #include "app/ekranlar.h"
 
+#include "app/frm_eleman_ara.h"
+#include "app/frm_kullanici.h"
 #include "app/program/frm_about.h"
 #include "app/program/frm_hesapmakinesi.h"
 #include "cari/frm_cari_hareket.h"
 #include "cari/frm_odeme.h"
+#include "app/program/frm_module.h"
+#include "app/program/frm_select.h"
 #include "hastalar/aramalar.h"
 #include "hastalar/frm_doktorlar.h"
 #include "hastalar/frm_hastalar.h"
@@ -41,6 +45,10 @@ void EkranlariKaydet()
     kaydet<Tfrm_resimgoster>("frm_resimgoster");
     kaydet<Tfrm_cari_hareket>("frm_cari_hareket");
     kaydet<Tfrm_odeme>("frm_odeme");
+    kaydet<Tfrm_kullanici>("frm_kullanici");
+    kaydet<Tfrm_module>("frm_module");
+    kaydet<Tfrm_eleman_ara>("frm_eleman_ara");
+    kaydet<Tfrm_select>("frm_select");
 
     // The lookup configurations and the report services of the record screens.
     AramalariKaydet();

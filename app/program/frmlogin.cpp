@@ -1,5 +1,7 @@
 #include "app/program/frmlogin.h"
 
+#include "app/kullanicilar.h"
+
 #include "app/program/frm_menu.h"
 #include "app/program/frm_sirket_ara.h"
 #include "app/gorunum.h"
@@ -268,12 +270,8 @@ void TfrmLogin::btnOkeyClick()
     if (!Baglanti::vt(Baglanti::Paylasilan).isOpen() && !baglan())
         return;
 
-    QString filtre;
-    filtre += QStringLiteral(" and kullanici_adi =") + SqlQuote(edt_kullanici_adi->text());
-    filtre += QStringLiteral(" and sifre =") + SqlQuote(edt_sifre->text());
-    // Two users with the same name and password: the oldest row is the user.
-    const auto s = Sorgu::sec(SelectBasi(QStringLiteral("elemanlar")) + filtre
-                              + QStringLiteral(" order by kayit_no"));
+    // Stored passwords are hashes (or still clear from an earlier release).
+    const auto s = Kullanicilar::girisBul(edt_kullanici_adi->text(), edt_sifre->text());
     if (!s)
         return; // the error has been shown, nothing changes
     if (s->satirlar.isEmpty())

@@ -105,7 +105,7 @@ private slots:
         QTest::addColumn<QString>("kolon");
         QTest::addColumn<QString>("tur");
         QTest::newRow("kullanici kodu") << "ELEMANLAR" << "KULLANICI_KODU" << "DOUBLE PRECISION";
-        QTest::newRow("sifre") << "ELEMANLAR" << "SIFRE" << "VARCHAR(10)";
+        QTest::newRow("sifre") << "ELEMANLAR" << "SIFRE" << "VARCHAR(128)";
         QTest::newRow("parametre degeri") << "FORMPAREMETRELERI" << "PARAMETREDEGERI" << "VARCHAR(20)";
         QTest::newRow("tc kimlik") << "HASTALAR" << "TCKIMLIKNO" << "VARCHAR(18)";
         QTest::newRow("dogum tarihi") << "HASTALAR" << "DOGUMTARIHI" << "TIMESTAMP";

@@ -214,6 +214,10 @@ QStringList listeyiKur()
     // Open lists on other workstations learn of changes through these.
     for (const Tablo &t : Tablolar())
         k << OlayTetikleyicisi(t);
+    // General and eye examinations number apart: an order or procedure line
+    // names its examination's kind (null: general, as every earlier line).
+    k << ekle("MUAYENE_LAB", "KAYNAK varchar(5)")
+      << ekle("YAPILANISLEMLER", "KAYNAK varchar(5)");
     return k;
 }
 

@@ -222,9 +222,12 @@ private slots:
         const QStringList k = Guncelleme::komutlar();
         // The 37 statements of older releases, the one they forgot, then the
         // keys and indexes no step made, then the folded name indexes and the
-        // patient list's order indexes, then a change-event trigger per table.
-        QCOMPARE(k.size(), 67 + int(Tablolar().size()));
+        // patient list's order indexes, then a change-event trigger per table,
+        // then the source column of order and procedure lines.
+        QCOMPARE(k.size(), 67 + int(Tablolar().size()) + 2);
         QCOMPARE(k.at(67), OlayTetikleyicisi(Tablolar().front()));
+        QCOMPARE(k.at(k.size() - 2), QStringLiteral("ALTER TABLE MUAYENE_LAB ADD KAYNAK VARCHAR(5)"));
+        QCOMPARE(k.at(k.size() - 1), QStringLiteral("ALTER TABLE YAPILANISLEMLER ADD KAYNAK VARCHAR(5)"));
         QCOMPARE(k.at(0), QStringLiteral("CREATE GENERATOR OTOKOD_MUAYENE_LAB"));
         QCOMPARE(k.at(1), QStringLiteral("ALTER TABLE LABORATUVAR ADD ACIKLAMA VARCHAR(400),ADD LABORATUVARADI VARCHAR(60)"));
         QCOMPARE(k.at(2), QStringLiteral("CREATE TABLE RANDEVUPROGRAMI (KAYITNO INTEGER NOT NULL,SAAT TIMESTAMP,"

@@ -13,6 +13,7 @@
 #include "hastalar/katalog.h"
 #include "klinik/frm_dosyabul.h"
 #include "klinik/frm_dosyayonetimi.h"
+#include "klinik/frm_muayene.h"
 #include "klinik/frm_notlar2.h"
 #include "klinik/frm_resimgoster.h"
 #include "raporlar/motor/hizmetler.h"
@@ -37,6 +38,7 @@ void EkranlariKaydet()
     kaydet<Tfrm_dosyayonetimi>("frm_dosyayonetimi");
     kaydet<Tfrm_dosyabul>("frm_dosyabul");
     kaydet<Tfrm_resimgoster>("frm_resimgoster");
+    kaydet<Tfrm_muayene>("frm_muayene");
 
     // The lookup configurations and the report services of the record screens.
     AramalariKaydet();

@@ -62,6 +62,21 @@ double topla(const QString &payTuru, double payParam, double ucret, double mevcu
 
 namespace {
 
+// Statements issued so far (komutSayisi).
+int g_komutlar = 0;
+
+bool komut(const QString &sql, const QVariantList &degerler)
+{
+    ++g_komutlar;
+    return Sorgu::calistir(sql, degerler);
+}
+
+std::optional<Sorgu::Sonuc> oku(const QString &sql, const QVariantList &degerler)
+{
+    ++g_komutlar;
+    return Sorgu::sec(sql, degerler);
+}
+
 const QString KayitHatasi = QStringLiteral("Muayene cari hesaba işlenemedi: ");
 
 // The examination row as the routines need it, read locked.
@@ -88,7 +103,7 @@ std::optional<Muayene> muayeneOku(Kaynak k, qint64 no, QWidget *ust)
                                        "laboratuvarucreti, islemtutari, doktorpayturu, doktorpayparam from %2 "
                                        "where kayitno = ? and sirketkodu = ? with lock")
                             .arg(ucretKolonu(k), muayeneTablosu(k));
-    const auto s = Sorgu::sec(sql, {no, Oturum.sirketkodu});
+    const auto s = oku(sql, {no, Oturum.sirketkodu});
     if (!s)
         return std::nullopt;
     if (s->satirlar.isEmpty()) {
@@ -141,7 +156,7 @@ bool kaldir(const Muayene &m, const QString &ucretCinsi, const Aciklamalar &a)
 {
     // One statement for both kinds: the fee rows of the source and its share
     // rows; rows entered by hand (EVRAKCINSI null) are never among them.
-    return Sorgu::calistir(QStringLiteral("delete from cari_hareket where evrakkayitno = ? and sirketkodu = ? and "
+    return komut(QStringLiteral("delete from cari_hareket where evrakkayitno = ? and sirketkodu = ? and "
                                           "((evrakcinsi = ? and aciklama = ?) or (evrakcinsi = ? and aciklama = ?))"),
                            {double(m.no), Oturum.sirketkodu, ucretCinsi, a.ucret, PayCinsi, a.pay});
 }
@@ -169,7 +184,7 @@ bool yaz(const Muayene &m, bool hastaSatiri, const QString &cins, const QString 
     const QVariant ozelkod2 = hastaSatiri ? m.doktorAdi : m.hastaAdi;
     const QString islemTuru = hastaSatiri ? QStringLiteral("B.DEKONTU") : QStringLiteral("DR.HAKEDİŞ");
     const QDateTime bugun(QDate::currentDate(), QTime(0, 0));
-    return Sorgu::calistir(sql, {sigdir(QStringLiteral("CARIKOD"), kod), sigdir(QStringLiteral("CARIUNVAN"), unvan),
+    return komut(sql, {sigdir(QStringLiteral("CARIKOD"), kod), sigdir(QStringLiteral("CARIUNVAN"), unvan),
                                  QStringLiteral("M-") + QString::number(m.no), m.tarih, islemTuru,
                                  sigdir(QStringLiteral("ACIKLAMA"), aciklama), borc, alacak, m.tarih,
                                  sigdir(QStringLiteral("OZELKOD2"), ozelkod2), double(m.no), cins,
@@ -206,7 +221,7 @@ bool cariyeisleme_islemde(Kaynak kaynak, qint64 muayeneNo, QWidget *ust)
         labPayi = m->payParam;
     // Only the total columns, so that what another workstation changed in
     // the row meanwhile stays.
-    if (!Sorgu::calistir(QStringLiteral("update %1 set doktorpaytutari = ?, toplamtutar = ? where kayitno = ?")
+    if (!komut(QStringLiteral("update %1 set doktorpaytutari = ?, toplamtutar = ? where kayitno = ?")
                              .arg(muayeneTablosu(kaynak)),
                          {pay + labPayi, m->islem + (m->lab + m->ucret), muayeneNo}))
         return false;
@@ -235,7 +250,7 @@ bool lab_tutari_topla_islemde(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QW
                                        "sirketkodu = ? and hastakodu = ? and muayeneno = ? and %2")
                             .arg(lab ? QStringLiteral("muayene_lab") : QStringLiteral("yapilanislemler"),
                                  kaynakKosulu(kaynak));
-    const auto s = Sorgu::sec(sql, {Oturum.sirketkodu, m->hastaKodu,
+    const auto s = oku(sql, {Oturum.sirketkodu, m->hastaKodu,
                                     lab ? QVariant(QString::number(muayeneNo)) : QVariant(double(muayeneNo))});
     if (!s)
         return false;
@@ -246,12 +261,12 @@ bool lab_tutari_topla_islemde(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QW
     const QString tablo = muayeneTablosu(kaynak);
     bool tamam;
     if (lab)
-        tamam = Sorgu::calistir(QStringLiteral("update %1 set laboratuvarucreti = ?, doktorpaytutari = ?, "
+        tamam = komut(QStringLiteral("update %1 set laboratuvarucreti = ?, doktorpaytutari = ?, "
                                                "toplamtutar = ? where kayitno = ?")
                                     .arg(tablo),
                                 {toplam, muayenePayi(*m) + payToplami, m->islem + (toplam + m->ucret), muayeneNo});
     else
-        tamam = Sorgu::calistir(QStringLiteral("update %1 set islemtutari = ?, toplamtutar = ? where kayitno = ?")
+        tamam = komut(QStringLiteral("update %1 set islemtutari = ?, toplamtutar = ? where kayitno = ?")
                                     .arg(tablo),
                                 {toplam, toplam + (m->lab + m->ucret), muayeneNo});
     if (!tamam)
@@ -278,11 +293,13 @@ bool lab_tutari_topla(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QWidget *u
     return bitir(islem, lab_tutari_topla_islemde(kaynak, muayeneNo, tur, ust));
 }
 
+int komutSayisi() { return g_komutlar; }
+
 bool kayitlariSil(Kaynak kaynak, qint64 muayeneNo)
 {
     const Aciklamalar mu = muayeneAciklamalari(kaynak), lab = satirAciklamalari(kaynak, SatirTuru::Laboratuvar),
                       isl = satirAciklamalari(kaynak, SatirTuru::Islem);
-    return Sorgu::calistir(
+    return komut(
         QStringLiteral("delete from cari_hareket where evrakkayitno = ? and sirketkodu = ? and "
                        "((evrakcinsi = ? and aciklama = ?) or (evrakcinsi = ? and aciklama = ?) or "
                        "(evrakcinsi = ? and aciklama = ?) or (evrakcinsi = ? and aciklama in (?, ?, ?)))"),

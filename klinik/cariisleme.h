@@ -83,4 +83,8 @@ bool lab_tutari_topla_islemde(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QW
 // the caller's transaction: the examination is being deleted.
 bool kayitlariSil(Kaynak kaynak, qint64 muayeneNo);
 
+// Statements the routines have sent to the database since the program
+// started (tests and the benchmark count a routine's statements by it).
+int komutSayisi();
+
 } // namespace CariIsleme

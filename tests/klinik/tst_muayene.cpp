@@ -305,6 +305,140 @@ private slots:
         QVERIFY(!lab->duzenleniyorMu());
     }
 
+    // A new examination's defaults from parameters 3, 4 and 5.
+    void yeniMuayeneParametreleri_data()
+    {
+        QTest::addColumn<QString>("p3");
+        QTest::addColumn<QString>("p4");
+        QTest::addColumn<QString>("p5");
+        QTest::addColumn<int>("gun");       // -1: no next examination date
+        QTest::addColumn<double>("ucret");
+        QTest::addColumn<QString>("odeme");
+        QTest::newRow("7 gün, 100, NAKIT") << "7" << "100" << "NAKIT" << 7 << 100.0 << "NAKIT";
+        QTest::newRow("0 gün, ücret 0") << "0" << "0" << "" << -1 << 0.0 << "";
+        QTest::newRow("boş parametreler") << "" << "" << "K.KARTI" << -1 << 0.0 << "K.KARTI";
+        QTest::newRow("30 gün, 250") << "30" << "250" << "SENET" << 30 << 250.0 << "SENET";
+    }
+    void yeniMuayeneParametreleri()
+    {
+        QFETCH(QString, p3);
+        QFETCH(QString, p4);
+        QFETCH(QString, p5);
+        QFETCH(int, gun);
+        QFETCH(double, ucret);
+        QFETCH(QString, odeme);
+        TEST_VT(vt);
+        temelVeri();
+        parametreler({{3, p3}, {4, p4}, {5, p5}});
+        BetikMesaj m;
+        Ekran s;
+        sonrakiPencere(QStringLiteral("frm_hastaarama"), [](QDialog *d) { d->reject(); });
+        s.tikla("btn_yeni");
+        QCOMPARE(s.vs()->durum(), VeriSeti::Durum::Ekle);
+        // a cancelled patient lookup leaves the new row as it was
+        QVERIFY(s.vs()->metin("HASTAKODU").isEmpty());
+        QCOMPARE(s.vs()->sayi("MUAYENEUCRETI"), ucret);
+        QCOMPARE(s.vs()->metin("ODEMESEKLI"), odeme);
+        if (gun < 0)
+            QVERIFY(s.vs()->deger("SONRAKIMUAYENETARIHI").isNull());
+        else
+            QCOMPARE(s.vs()->deger("SONRAKIMUAYENETARIHI").toDate(), QDate::currentDate().addDays(gun));
+        // no patient: the save is refused with a message
+        s.tikla("btn_kaydet");
+        QCOMPARE(m.son(), QStringLiteral("Hasta Kodu Boş Olamaz.Lütfen Bir Hasta Seçiniz"));
+        QCOMPARE(say("select count(*) from muayene"), 0);
+    }
+
+    // The doctor and diagnosis picks; a doctor picked resets the share amount.
+    void doktorVeTaniSecimi()
+    {
+        TEST_VT(vt);
+        temelVeri();
+        parametreler({});
+        QVERIFY(Sorgu::calistir("insert into doktorlar (kayitno, doktorkodu, doktoradisoyadi, calisiyormu, "
+                                "doktorpayturu, doktorpayparam, sirketkodu) values (2, 'D2', 'DR. ZEYNEP KAYA', "
+                                "'EVET', 'BİRİM FİYAT', 35, '2007')"));
+        QVERIFY(Sorgu::calistir("insert into tanilar (kayitno, tani) values (1, 'MİGREN')"));
+        QVERIFY(muayeneYaz(4));
+        QVERIFY(Sorgu::calistir("update muayene set doktorpaytutari = 20 where kayitno = 4"));
+        BetikMesaj m;
+        Ekran s;
+        s.tikla("btn_degistir");
+        sonrakiPencere(QStringLiteral("frm_doktorarama"), sec(QStringLiteral("DR. ZEY")));
+        s.tikla("BTN_DOKTORBUL");
+        QCOMPARE(s.vs()->metin("DOKTORKODU"), QStringLiteral("D2"));
+        QCOMPARE(s.vs()->metin("DOKTORADI"), QStringLiteral("DR. ZEYNEP KAYA"));
+        QCOMPARE(s.vs()->metin("DOKTORPAYTURU"), CariIsleme::BirimFiyat);
+        QCOMPARE(s.vs()->sayi("DOKTORPAYPARAM"), 35.0);
+        QCOMPARE(s.vs()->sayi("DOKTORPAYTUTARI"), 0.0);
+        sonrakiPencere(QStringLiteral("frm_taniarama"), sec(QStringLiteral("MİG")));
+        s.tikla("btn_taniara");
+        QCOMPARE(s.vs()->metin("MYNTESHIS"), QStringLiteral("MİGREN"));
+        s.tikla("btn_kaydet");
+        QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+        // fixed share 35 for the examination and 35 for its laboratory part
+        QCOMPARE(deger("select doktorpaytutari from muayene where kayitno = 4").toDouble(), 70.0);
+        QCOMPARE(deger("select alacak from cari_hareket where evrakkayitno = 4 and carikod = 'D2'").toDouble(), 35.0);
+        QCOMPARE(deger("select ozelkod2 from cari_hareket where evrakkayitno = 4 and carikod = 'H1'").toString(),
+                 QStringLiteral("DR. ZEYNEP KAYA"));
+    }
+
+    // The list: "E" in M.DURUMU painted red; a double click opens the
+    // patient's card for those holding both special rights.
+    void listeIzgarasi_data()
+    {
+        QTest::addColumn<QString>("ozel1");
+        QTest::addColumn<QString>("ozel2");
+        QTest::addColumn<bool>("acilir");
+        QTest::newRow("iki özel yetki") << "E" << "E" << true;
+        QTest::newRow("özel yetki 1 yok") << "H" << "E" << false;
+        QTest::newRow("özel yetki 2 yok") << "E" << "H" << false;
+    }
+    void listeIzgarasi()
+    {
+        QFETCH(QString, ozel1);
+        QFETCH(QString, ozel2);
+        QFETCH(bool, acilir);
+        TEST_VT(vt);
+        temelVeri();
+        parametreler({});
+        QVERIFY(muayeneYaz(1, "D1", "E"));
+        QVERIFY(muayeneYaz(2, "D1", "H"));
+        QVERIFY(Sorgu::calistir("update kullanicilar set ozelyetki1 = ?, ozelyetki2 = ? where moduladi = 'MUAYENE'",
+                                {ozel1, ozel2}));
+        QString acilanKod;
+        bool acildi = false;
+        EkranUretici onceki = EkranKaydet(QStringLiteral("frm_hastalar"), [&](QWidget *ust) -> QDialog * {
+            auto *d = new QDialog(ust);
+            QTimer::singleShot(0, d, [&, d] {
+                acildi = true;
+                acilanKod = Aktarim.hasta_hastakodu;
+                d->reject();
+            });
+            return d;
+        });
+        BetikMesaj m;
+        Ekran s;
+        auto *izgara = s.w<QTableView>("dbgrid5");
+        QCOMPARE(izgara->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("M.DURUMU"));
+        s.e->resize(1000, 700);
+        QCoreApplication::processEvents();
+        // the row with "E" (the first) is not the current one (the last)
+        const QModelIndex e = izgara->model()->index(0, 1), h = izgara->model()->index(1, 1);
+        QCOMPARE(e.data().toString(), QStringLiteral("E"));
+        const QImage resim = izgara->viewport()->grab().toImage();
+        const QColor renkE = resim.pixelColor(izgara->visualRect(e).center() + QPoint(6, 0));
+        const QColor renkH = resim.pixelColor(izgara->visualRect(h).topLeft() + QPoint(2, 2));
+        QVERIFY2(renkE.red() > 200 && renkE.green() < 60 && renkE.blue() < 60, qPrintable(renkE.name()));
+        QVERIFY2(!(renkH.red() > 200 && renkH.green() < 60), qPrintable(renkH.name()));
+
+        emit izgara->doubleClicked(izgara->model()->index(0, 2));
+        EkranKaydet(QStringLiteral("frm_hastalar"), onceki);
+        QCOMPARE(acildi, acilir);
+        if (acilir)
+            QCOMPARE(acilanKod, QStringLiteral("H1"));
+    }
+
     // The show step's restrictions; the doctor's own-examinations limit holds
     // on the reloads too (sort order, the examination card).
     void parametreKisitlari_data()

@@ -119,11 +119,6 @@ KayitEkraniAyari Tfrm_muayene::ayarlar(Tfrm_muayene *e)
         return true;
     };
     a.kaydedildi = [e] { e->kaydedildi(); };
-    a.kaydettiktenSonra = [e] {
-        for (const char *ad : {"Yeni1", "Sil1", "Arama1", "lem1"})
-            if (QAction *x = e->findChild<QAction *>(QLatin1String(ad)))
-                x->setEnabled(true);
-    };
     a.yenidenSonra = [e] { e->yeniSonrasi(); };
     a.silIslemi = [e] { return e->muayeneSil(); };
     a.kilitDegisti = [e](bool k) { e->kilitDegisti(k); };
@@ -304,6 +299,9 @@ void Tfrm_muayene::kilitDegisti(bool kilitli)
         m_kod->setEnabled(false); // a patient is chosen with "Hasta Ara"
     if (kilitli && m_lab->duzenleniyorMu())
         m_lab->iptal();
+    if (kilitli) // New disabled the search menu; a saved or cancelled row gives it back
+        for (QAction *x : findChildren<QAction *>(QStringLiteral("Arama1")))
+            x->setEnabled(true);
 }
 
 void Tfrm_muayene::yeniSonrasi()

@@ -192,6 +192,10 @@ private slots:
         s.tikla("btn_kaydet");
         QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
         QVERIFY(s.e->kilitliMi());
+        for (const char *ad : {"btn_bul", "btn_yeni"})
+            QVERIFY2(s.w<QPushButton>(ad)->isEnabled(), ad);
+        for (const char *ad : {"Arama1", "Yeni1", "MuayeneAra1"})
+            QVERIFY2(s.e->findChild<QAction *>(QLatin1String(ad))->isEnabled(), ad);
         const qint64 no = s.vs()->anahtar();
         QCOMPARE(say("select count(*) from cari_hareket where evrakkayitno = ? and carikod = 'H1' and borc = 100 "
                      "and evrakcinsi = 'MYNE'", {double(no)}), 1);

@@ -93,7 +93,7 @@ bool hamKomutlar(int no)
     q.setForwardOnly(true);
     bool tamam = q.prepare(QStringLiteral("select hastakodu, hastaadisoyadi, doktorkodu, doktoradi, muayenetarihi, "
                                           "muayeneucreti, laboratuvarucreti, islemtutari, doktorpayturu, "
-                                          "doktorpayparam from MUAYENE where kayitno = ? and sirketkodu = ? with lock"));
+                                          "doktorpayparam from MUAYENE where kayitno = ? and sirketkodu || '' = ? with lock"));
     q.addBindValue(no);
     q.addBindValue(QStringLiteral("2007"));
     tamam = tamam && q.exec() && q.next();
@@ -105,7 +105,7 @@ bool hamKomutlar(int no)
     q.addBindValue(ucret + 40);
     q.addBindValue(no);
     tamam = tamam && q.exec();
-    tamam = tamam && q.prepare(QStringLiteral("delete from cari_hareket where evrakkayitno = ? and sirketkodu = ? and "
+    tamam = tamam && q.prepare(QStringLiteral("delete from cari_hareket where evrakkayitno = ? and sirketkodu || '' = ? and "
                                               "((evrakcinsi = ? and aciklama = ?) or (evrakcinsi = ? and aciklama = ?))"));
     for (const QVariant &v : QVariantList{double(no), QStringLiteral("2007"), QStringLiteral("MYNE"),
                                           QStringLiteral("MUAYENE ÜCRETİ"), QStringLiteral("DR"),
@@ -167,7 +167,12 @@ bool olc(int defter, int tekrar, double *oran)
         ham << t.nsecsElapsed();
     }
     const double m = medyan(motor), h = medyan(ham);
+    const auto p = Sorgu::plan(QStringLiteral("delete from cari_hareket where evrakkayitno = 1 and sirketkodu || '' = '2007' "
+                                              "and ((evrakcinsi = 'MYNE' and aciklama = 'A') or (evrakcinsi = 'DR' "
+                                              "and aciklama = 'B'))"));
+    std::printf("silme planı: %s\n", p ? qPrintable(*p) : "?");
     *oran = m / h;
+    std::fflush(stdout);
     std::printf("%9d hareket: cariyeisleme %.0f µs, ham komutlar %.0f µs (medyan, %d tekrar), oran %.2fx; "
                 "en çok %d komut, %d işlem (hedef: <= 5 komut, 1 işlem)\n",
                 defter, m, h, tekrar, *oran, komut, islem);

@@ -77,6 +77,12 @@ std::optional<Sorgu::Sonuc> oku(const QString &sql, const QVariantList &degerler
     return Sorgu::sec(sql, degerler);
 }
 
+// The company condition, written so that the database finds the rows by the
+// examination's number alone: an index on the company (every row of a clinic
+// holds the same code) would be read from end to end and make each posting
+// slower as the ledger and the examinations grow.
+const QString SirketSuzgeci = QStringLiteral("sirketkodu || '' = ?");
+
 const QString KayitHatasi = QStringLiteral("Muayene cari hesaba işlenemedi: ");
 
 // The examination row as the routines need it, read locked.
@@ -101,8 +107,8 @@ std::optional<Muayene> muayeneOku(Kaynak k, qint64 no, QWidget *ust)
     // for this transaction instead of interleaving its removals and inserts.
     const QString sql = QStringLiteral("select hastakodu, hastaadisoyadi, doktorkodu, doktoradi, muayenetarihi, %1, "
                                        "laboratuvarucreti, islemtutari, doktorpayturu, doktorpayparam from %2 "
-                                       "where kayitno = ? and sirketkodu = ? with lock")
-                            .arg(ucretKolonu(k), muayeneTablosu(k));
+                                       "where kayitno = ? and %3 with lock")
+                            .arg(ucretKolonu(k), muayeneTablosu(k), SirketSuzgeci);
     const auto s = oku(sql, {no, Oturum.sirketkodu});
     if (!s)
         return std::nullopt;
@@ -156,9 +162,9 @@ bool kaldir(const Muayene &m, const QString &ucretCinsi, const Aciklamalar &a)
 {
     // One statement for both kinds: the fee rows of the source and its share
     // rows; rows entered by hand (EVRAKCINSI null) are never among them.
-    return komut(QStringLiteral("delete from cari_hareket where evrakkayitno = ? and sirketkodu = ? and "
-                                          "((evrakcinsi = ? and aciklama = ?) or (evrakcinsi = ? and aciklama = ?))"),
-                           {double(m.no), Oturum.sirketkodu, ucretCinsi, a.ucret, PayCinsi, a.pay});
+    return komut(QStringLiteral("delete from cari_hareket where evrakkayitno = ? and ") + SirketSuzgeci
+                     + QStringLiteral(" and ((evrakcinsi = ? and aciklama = ?) or (evrakcinsi = ? and aciklama = ?))"),
+                 {double(m.no), Oturum.sirketkodu, ucretCinsi, a.ucret, PayCinsi, a.pay});
 }
 
 // A text cut to the width of its CARI_HAREKET column.
@@ -300,8 +306,8 @@ bool kayitlariSil(Kaynak kaynak, qint64 muayeneNo)
     const Aciklamalar mu = muayeneAciklamalari(kaynak), lab = satirAciklamalari(kaynak, SatirTuru::Laboratuvar),
                       isl = satirAciklamalari(kaynak, SatirTuru::Islem);
     return komut(
-        QStringLiteral("delete from cari_hareket where evrakkayitno = ? and sirketkodu = ? and "
-                       "((evrakcinsi = ? and aciklama = ?) or (evrakcinsi = ? and aciklama = ?) or "
+        QStringLiteral("delete from cari_hareket where evrakkayitno = ? and ") + SirketSuzgeci
+            + QStringLiteral(" and ((evrakcinsi = ? and aciklama = ?) or (evrakcinsi = ? and aciklama = ?) or "
                        "(evrakcinsi = ? and aciklama = ?) or (evrakcinsi = ? and aciklama in (?, ?, ?)))"),
         {double(muayeneNo), Oturum.sirketkodu, MuayeneCinsi, mu.ucret, ucretCinsi(SatirTuru::Laboratuvar), lab.ucret,
          ucretCinsi(SatirTuru::Islem), isl.ucret, PayCinsi, mu.pay, lab.pay, isl.pay});

@@ -88,7 +88,6 @@ KayitEkraniAyari Tfrm_muayene::ayarlar(Tfrm_muayene *e)
     a.siralamaKolonlari = {QStringLiteral("HASTAADISOYADI"), QStringLiteral("DOKTORADI")};
     a.baslikEki.clear(); // the caption is written on every row change
     a.evrakTuru = EvrakTuru::Muayene;
-    a.hesapMakinesiKisayolu.clear();
     a.yeniSatirDegerleri = [e] {
         VeriSeti *vs = e->veriSeti();
         const QDate bugun = QDate::currentDate();
@@ -166,6 +165,11 @@ Tfrm_muayene::Tfrm_muayene(QWidget *ust) : KayitEkrani(ayarlar(this), ust)
         auto *d = arama->addAction(QStringLiteral("Doktor Ara"));
         d->setObjectName(QStringLiteral("DoktorAra1"));
         connect(d, &QAction::triggered, this, &Tfrm_muayene::doktorAra);
+    }
+    // This screen has no calculator entry.
+    for (QAction *x : findChildren<QAction *>(QStringLiteral("HesapMakinesi1"))) {
+        x->setVisible(false);
+        x->setEnabled(false);
     }
     auto *odemeMenu = menuCubugu()->addAction(QStringLiteral("ÖDEME"));
     odemeMenu->setObjectName(QStringLiteral("DEME1"));

@@ -188,6 +188,7 @@ private slots:
         QCOMPARE(s.vs()->deger("SONRAKIMUAYENETARIHI").toDate(), QDate::currentDate().addDays(7));
         QCOMPARE(s.vs()->deger("MUAYENETARIHI").toDate(), QDate::currentDate());
         QVERIFY(!s.w<QPushButton>("btn_bul")->isEnabled());
+        QVERIFY(!s.e->findChild<QAction *>(QStringLiteral("HesapMakinesi1"))->isVisible());
 
         s.tikla("btn_kaydet");
         QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));

@@ -13,7 +13,11 @@
 #include "klinik/frm_muayene.h"
 #include "raporlar/motor/rapor.h"
 
+#include "app/resimdeposu.h"
+
 #include <QAction>
+#include <QDesktopServices>
+#include <QLabel>
 #include <QComboBox>
 #include <QDialog>
 #include <QItemSelectionModel>
@@ -107,6 +111,16 @@ QString pdfMetni(const QString &pdf)
         return QString();
     return QString::fromUtf8(p.readAllStandardOutput());
 }
+
+// Catches the URLs the screen asks the desktop to open.
+class UrlYakalayici : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urller;
+public slots:
+    void ac(const QUrl &u) { urller << u; }
+};
 
 struct Ekran
 {
@@ -641,6 +655,27 @@ private slots:
         QCOMPARE(doktor, QStringLiteral("DR. ALİ VELİ"));
         QCOMPARE(kutu, QStringLiteral("AYŞE YILMAZ"));
         QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+    }
+
+    // "Seyret" names the examination's video file and asks the desktop to open it.
+    void video()
+    {
+        TEST_VT(vt);
+        temelVeri();
+        parametreler({});
+        QVERIFY(muayeneYaz(14));
+        UrlYakalayici y;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &y, "ac");
+        BetikMesaj m;
+        {
+            Ekran s;
+            s.sekme("TabSheet6");
+            s.tikla("btn_seyret");
+            QVERIFY(s.w<QLabel>("lbl_video")->text().endsWith(QStringLiteral("MUAYENE14.wmv")));
+        }
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(y.urller.size(), 1);
+        QCOMPARE(y.urller.first().toLocalFile(), VeriKlasoru(QStringLiteral("VIDEO")) + QStringLiteral("MUAYENE14.wmv"));
     }
 
     // The examination card and the laboratory form as PDF files, read back.

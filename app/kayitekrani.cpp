@@ -312,6 +312,8 @@ QString KayitEkrani::gosterFiltresi() const
     QString filtre;
     if (m_ayar.sirketKosulu)
         filtre += QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu);
+    if (m_ayar.yetkiKosullari)
+        filtre += m_ayar.yetkiKosullari();
     if (m_ayar.ekKosullar)
         filtre += m_ayar.ekKosullar();
     return filtre;
@@ -497,6 +499,8 @@ bool KayitEkrani::kaydet()
     }
     if (!m_vs->kaydet())
         return false; // the row stays pending
+    if (m_ayar.kaydedildi)
+        m_ayar.kaydedildi();
     if (m_ayar.kilitli && m_ayar.kaydettenSonraKilitle)
         ekranikilitle();
     return true;
@@ -552,7 +556,7 @@ void KayitEkrani::sil()
     }
     if (m_vs->durum() == VeriSeti::Durum::Duzenle)
         m_vs->iptal();
-    if (!m_vs->sil())
+    if (m_ayar.silIslemi ? !m_ayar.silIslemi() : !m_vs->sil())
         return;
     if (m_ayar.silmedenSonraYenile)
         m_vs->yenile();
@@ -600,7 +604,8 @@ void KayitEkrani::siralamaSec(const QString &kolon)
     if (!m_ayar.siralamaKolonlari.contains(kolon))
         return; // only the listed column names ever reach the statement
     const QString sql = SelectBasi(m_ayar.tablo)
-                        + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu) + QStringLiteral("  ")
+                        + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu)
+                        + (m_ayar.yetkiKosullari ? m_ayar.yetkiKosullari() : QString()) + QStringLiteral("  ")
                         + QStringLiteral("order by ") + m_ayar.tablo + QLatin1Char('.') + kolon;
     m_vs->selectMetniAyarla(sql);
     m_vs->ac();

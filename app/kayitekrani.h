@@ -58,6 +58,10 @@ struct KayitEkraniAyari
     QString siralama;                 // " order by HASTALAR.KAYITNO "
     bool sirketKosulu = true;         // filter starts with the company condition
     std::function<QString()> ekKosullar; // screen conditions after it (hand-over values, parameter limits)
+    // Conditions by rights (a user who sees only his own rows): after the
+    // company condition in the show step and in every reload the framework
+    // makes (sort order), so that they never lapse.
+    std::function<QString()> yetkiKosullari;
     bool selectDisaridan = false;     // the opener sets the select (selectAyarla) before showing
     bool sonSatir = true;             // show: the last row is current (false: the first)
 
@@ -105,6 +109,10 @@ struct KayitEkraniAyari
     std::function<bool()> duzenlemeDogrula;       // edit-state validations
     std::function<bool()> kaydetmedenOnce;        // before posting any row (after validations)
     std::function<void()> kaydettiktenSonra;      // after a successful post, before locking
+    std::function<void()> kaydedildi;             // Save only: after its post succeeded, before locking
+    // Delete, after the question: replaces the data set's own delete (a row
+    // that goes together with rows of other tables); false: nothing deleted.
+    std::function<bool()> silIslemi;
     std::function<void()> yenidenSonra;           // end of New (e.g. open a lookup)
     std::function<bool()> silmeKontrolu;          // before the delete question; false stops
     std::function<void()> sildiktenSonra;         // after a delete and its notice

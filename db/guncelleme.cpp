@@ -230,6 +230,10 @@ QStringList listeyiKur()
                         "WHERE R.RDB$RELATION_NAME = 'ELEMANLAR' AND R.RDB$FIELD_NAME = 'SIFRE' INTO :N; "
                         "N = 1 / (128 - N); "
                         "EXECUTE STATEMENT 'ALTER TABLE ELEMANLAR ALTER COLUMN SIFRE TYPE VARCHAR(128)'; END");
+    // General and eye examinations number apart: an order or procedure line
+    // names its examination's kind (null: general, as every earlier line).
+    k << ekle("MUAYENE_LAB", "KAYNAK varchar(5)")
+      << ekle("YAPILANISLEMLER", "KAYNAK varchar(5)");
     return k;
 }
 

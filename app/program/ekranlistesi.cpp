@@ -19,6 +19,7 @@
 #include "hastalar/katalog.h"
 #include "klinik/frm_dosyabul.h"
 #include "klinik/frm_dosyayonetimi.h"
+#include "klinik/frm_muayene.h"
 #include "klinik/frm_notlar2.h"
 #include "klinik/frm_resimgoster.h"
 #include "raporlar/motor/hizmetler.h"
@@ -49,6 +50,7 @@ void EkranlariKaydet()
     kaydet<Tfrm_module>("frm_module");
     kaydet<Tfrm_eleman_ara>("frm_eleman_ara");
     kaydet<Tfrm_select>("frm_select");
+    kaydet<Tfrm_muayene>("frm_muayene");
 
     // The lookup configurations and the report services of the record screens.
     AramalariKaydet();

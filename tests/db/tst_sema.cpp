@@ -36,8 +36,9 @@ private slots:
         QTest::newRow("FIRMALAR") << "FIRMALAR" << 5 << "FIRMA_KODU" << "" << true;
         QTest::newRow("MUAYENE") << "MUAYENE" << 34 << "KAYITNO" << "OTOKOD_MUAYENE" << true;
         QTest::newRow("GOZHASTALIKLARI") << "GOZHASTALIKLARI" << 194 << "KAYITNO" << "OTOKOD_GOZ" << true;
-        QTest::newRow("MUAYENE_LAB") << "MUAYENE_LAB" << 34 << "KAYITNO" << "OTOKOD_MUAYENE_LAB" << true;
-        QTest::newRow("YAPILANISLEMLER") << "YAPILANISLEMLER" << 25 << "KAYITNO" << "OTOKOD_YAPILANISLEMLER" << true;
+        // order and procedure lines: the described columns and the source (KAYNAK)
+        QTest::newRow("MUAYENE_LAB") << "MUAYENE_LAB" << 35 << "KAYITNO" << "OTOKOD_MUAYENE_LAB" << true;
+        QTest::newRow("YAPILANISLEMLER") << "YAPILANISLEMLER" << 26 << "KAYITNO" << "OTOKOD_YAPILANISLEMLER" << true;
         QTest::newRow("ACIKLAMALAR") << "ACIKLAMALAR" << 11 << "KAYITNO" << "OTOKOD_ACIKLAMALAR" << true;
         QTest::newRow("DOKUMANLAR") << "DOKUMANLAR" << 13 << "KAYITNO" << "AUTOINCDOKUMANLAR" << true;
         QTest::newRow("CARI_HAREKET") << "CARI_HAREKET" << 27 << "KAYITNO" << "AUTOINCCARIHAREKET" << true;

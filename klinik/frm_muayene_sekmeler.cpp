@@ -1,0 +1,431 @@
+// The tabs of the examination screen's edit area: "Hasta Bilgileri" (the
+// panel the lock switches), "Ek Bilgi", "Laboratuvar", "Görüntüler",
+// "Resim", "Video" and "Ücret Bilgileri".
+#include "klinik/frm_muayene.h"
+
+#include "app/ekranlar.h"
+#include "app/oturum.h"
+#include "app/resimdeposu.h"
+#include "app/resimgalerisi.h"
+#include "app/yetki.h"
+#include "db/baglayici.h"
+#include "db/tablomodeli.h"
+#include "db/veriseti.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit *kutu(const QString &ad)
+{
+    auto *e = new QLineEdit;
+    e->setObjectName(ad);
+    return e;
+}
+
+QPlainTextEdit *memo(const QString &ad, int yukseklik = 48)
+{
+    auto *m = new QPlainTextEdit;
+    m->setObjectName(ad);
+    m->setMaximumHeight(yukseklik);
+    m->setTabChangesFocus(true);
+    return m;
+}
+
+QComboBox *secim(const QString &ad, const QStringList &secenekler, bool duzenlenebilir)
+{
+    auto *c = new QComboBox;
+    c->setObjectName(ad);
+    c->setEditable(duzenlenebilir);
+    if (duzenlenebilir)
+        c->setInsertPolicy(QComboBox::NoInsert);
+    c->addItems(secenekler);
+    return c;
+}
+
+QPushButton *yeniDugme(const QString &ad, const QString &metin)
+{
+    auto *b = new QPushButton(metin);
+    b->setObjectName(ad);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// Puts a label and its control into the next cell of a two-pair grid.
+struct Izgara
+{
+    QGridLayout *g;
+    int satir = 0, sutun = 0;
+    void ekle(const QString &etiket, QWidget *w, QWidget *yaninda = nullptr)
+    {
+        auto *l = new QLabel(etiket);
+        l->setBuddy(w); // messages name the field by it
+        g->addWidget(l, satir, sutun * 3);
+        if (yaninda) {
+            auto *h = new QHBoxLayout;
+            h->addWidget(w, 1);
+            h->addWidget(yaninda);
+            g->addLayout(h, satir, sutun * 3 + 1, 1, 2);
+        } else {
+            g->addWidget(w, satir, sutun * 3 + 1, 1, 2);
+        }
+        if (++sutun == 2) {
+            sutun = 0;
+            ++satir;
+        }
+    }
+    void tamSatir(const QString &etiket, QWidget *w, QWidget *yaninda = nullptr)
+    {
+        if (sutun)
+            ++satir;
+        sutun = 0;
+        auto *l = new QLabel(etiket);
+        l->setBuddy(w);
+        g->addWidget(l, satir, 0);
+        g->addWidget(w, satir, 1, 1, yaninda ? 4 : 5);
+        if (yaninda)
+            g->addWidget(yaninda, satir, 5);
+        ++satir;
+    }
+};
+
+// "*" typed into a date box means today.
+class BugunSuzgeci : public QObject
+{
+public:
+    BugunSuzgeci(VeriSeti *vs, QString kolon, QObject *ust) : QObject(ust), m_vs(vs), m_kolon(std::move(kolon)) {}
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->text() == QLatin1String("*")) {
+            m_vs->degerAyarla(m_kolon, QDateTime(QDate::currentDate(), QTime(0, 0)));
+            return true;
+        }
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    VeriSeti *m_vs;
+    QString m_kolon;
+};
+
+const QStringList EvetHayir = {QStringLiteral("E"), QStringLiteral("H")};
+
+} // namespace
+
+void Tfrm_muayene::hastaBilgileriKur()
+{
+    Baglayici *b = baglayici();
+    auto *panel = new QWidget;
+    panel->setObjectName(QStringLiteral("Panel2"));
+    Izgara g{new QGridLayout(panel)};
+    g.g->setContentsMargins(4, 4, 4, 4);
+    g.g->setVerticalSpacing(3);
+
+    m_kod = kutu(QStringLiteral("edt_hastakodu"));
+    b->bagla(m_kod, QStringLiteral("HASTAKODU"), true);
+    auto *hastaBul = yeniDugme(QStringLiteral("BTN_HASTABUL"), QStringLiteral("Hasta Ara"));
+    connect(hastaBul, &QPushButton::clicked, this, &Tfrm_muayene::hastaAra);
+    g.ekle(QStringLiteral("Hasta Kodu"), m_kod, hastaBul);
+    auto *hastaAdi = kutu(QStringLiteral("edt_hastaadi"));
+    b->bagla(hastaAdi, QStringLiteral("HASTAADISOYADI"), true);
+    g.ekle(QStringLiteral("Hasta Adı"), hastaAdi);
+    auto *doktorKodu = kutu(QStringLiteral("edt_doktorkodu"));
+    b->bagla(doktorKodu, QStringLiteral("DOKTORKODU"), true);
+    auto *doktorBul = yeniDugme(QStringLiteral("BTN_DOKTORBUL"), QStringLiteral("Doktor Ara"));
+    connect(doktorBul, &QPushButton::clicked, this, &Tfrm_muayene::doktorAra);
+    g.ekle(QStringLiteral("Doktor Kodu"), doktorKodu, doktorBul);
+    auto *doktorAdi = kutu(QStringLiteral("edt_doktoradi"));
+    b->bagla(doktorAdi, QStringLiteral("DOKTORADI"), true);
+    g.ekle(QStringLiteral("Doktoru"), doktorAdi);
+    auto *tarih = kutu(QStringLiteral("edt_muayenetarihi"));
+    b->tarihBagla(tarih, QStringLiteral("MUAYENETARIHI"));
+    tarih->installEventFilter(new BugunSuzgeci(veriSeti(), QStringLiteral("MUAYENETARIHI"), tarih));
+    g.ekle(QStringLiteral("Muayene Tarihi"), tarih);
+    auto *sira = kutu(QStringLiteral("edt_sirano"));
+    b->sayiBagla(sira, QStringLiteral("SIRANO"));
+    g.ekle(QStringLiteral("Sıra No"), sira);
+    auto *nabiz = kutu(QStringLiteral("edt_nabiz"));
+    b->sayiBagla(nabiz, QStringLiteral("NABIZ"));
+    g.ekle(QStringLiteral("Nabız"), nabiz);
+    auto *ates = kutu(QStringLiteral("edt_ates"));
+    b->sayiBagla(ates, QStringLiteral("ATES"));
+    g.ekle(QStringLiteral("Ateş"), ates);
+    auto *tansiyon = kutu(QStringLiteral("edt_tansiyon"));
+    b->bagla(tansiyon, QStringLiteral("TANSIYON"), true);
+    g.ekle(QStringLiteral("Tansiyon"), tansiyon);
+    auto *solunum = kutu(QStringLiteral("edt_solunum"));
+    b->bagla(solunum, QStringLiteral("SOLUNUM"), true);
+    g.ekle(QStringLiteral("Solunum"), solunum);
+    auto *cep = kutu(QStringLiteral("edt_hastaceptel"));
+    b->bagla(cep, QStringLiteral("HASTACEPTEL"));
+    g.ekle(QStringLiteral("Cep Tel"), cep);
+
+    struct M { const char *ad, *kolon, *etiket; };
+    const M memolar[] = {{"mem_anamnez", "ANAMNMEZ", "Anamnez"}, {"mem_bulgular", "BULGULAR", "Bulgular"},
+                         {"mem_tani", "MYNTESHIS", "Tani"},      {"mem_tedavi", "TEDAVI", "Tedavi"},
+                         {"mem_ilaclar", "ILACLAR", "İlaçlar"},  {"mem_rapor", "RAPOR", "Rapor"}};
+    for (const M &m : memolar) {
+        auto *w = memo(QLatin1String(m.ad));
+        b->bagla(w, QLatin1String(m.kolon), true);
+        QPushButton *yaninda = nullptr;
+        if (QLatin1String(m.kolon) == QLatin1String("MYNTESHIS")) {
+            yaninda = yeniDugme(QStringLiteral("btn_taniara"), QStringLiteral("Tanı Ara"));
+            connect(yaninda, &QPushButton::clicked, this, &Tfrm_muayene::taniAra);
+        }
+        g.tamSatir(QString::fromUtf8(m.etiket), w, yaninda);
+    }
+    g.g->setColumnStretch(1, 1);
+    g.g->setColumnStretch(4, 1);
+
+    auto *sayfa = new QWidget;
+    sayfa->setObjectName(QStringLiteral("TabSheet1"));
+    auto *s = new QVBoxLayout(sayfa);
+    s->setContentsMargins(0, 0, 0, 0);
+    s->addWidget(panel);
+    m_sekmeler->addTab(sayfa, QStringLiteral("Hasta Bilgileri"));
+    // The framework's own empty area gives way to the panel.
+    QWidget *eskiAlan = duzenlemeAlani();
+    duzenlemeAlaniAyarla(panel);
+    if (eskiAlan != panel) {
+        eskiAlan->setObjectName(QString());
+        eskiAlan->hide();
+    }
+}
+
+void Tfrm_muayene::ekBilgiKur()
+{
+    Baglayici *b = baglayici();
+    auto *sayfa = new QWidget;
+    sayfa->setObjectName(QStringLiteral("TabSheet2"));
+    Izgara g{new QGridLayout(sayfa)};
+    auto *oldu = secim(QStringLiteral("cmb_muayeneoldumu"), EvetHayir, false);
+    b->bagla(oldu, QStringLiteral("MUAYENEOLDUMU"));
+    g.ekle(QStringLiteral("Muayene Oldu mu?"), oldu);
+    auto *lab = secim(QStringLiteral("cmb_laboratuvarvarmi"), EvetHayir, false);
+    b->bagla(lab, QStringLiteral("LABORATUVARVARMI"));
+    g.ekle(QStringLiteral("Laboratuvar Var mı ?"), lab);
+    auto *rad = secim(QStringLiteral("cmb_radyolojivarmi"), EvetHayir, false);
+    b->bagla(rad, QStringLiteral("RADYOLOJIVARMI"));
+    g.ekle(QStringLiteral("Radyoloji Var mı ?"), rad);
+    auto *sonraki = kutu(QStringLiteral("edt_sonrakimuayenetarihi"));
+    b->tarihBagla(sonraki, QStringLiteral("SONRAKIMUAYENETARIHI"));
+    sonraki->installEventFilter(new BugunSuzgeci(veriSeti(), QStringLiteral("SONRAKIMUAYENETARIHI"), sonraki));
+    g.ekle(QStringLiteral("Sonraki Muayene Tarihi"), sonraki);
+    auto *brans = kutu(QStringLiteral("edt_brans"));
+    b->bagla(brans, QStringLiteral("BRANS"), true);
+    g.ekle(QStringLiteral("Branş"), brans);
+    auto *bolum = kutu(QStringLiteral("edt_bolum"));
+    b->bagla(bolum, QStringLiteral("BOLUM"), true);
+    g.ekle(QStringLiteral("Bölüm"), bolum);
+    auto *doktoru = kutu(QStringLiteral("edt_doktoru"));
+    b->bagla(doktoru, QStringLiteral("DOKTORU"), true);
+    g.ekle(QStringLiteral("Doktoru"), doktoru);
+    g.g->setRowStretch(g.satir + 1, 1);
+    m_sekmeler->addTab(sayfa, QStringLiteral("Ek Bilgi"));
+}
+
+void Tfrm_muayene::laboratuvarKur()
+{
+    auto *sayfa = new QWidget;
+    sayfa->setObjectName(QStringLiteral("TabSheet3"));
+    auto *h = new QHBoxLayout(sayfa);
+
+    auto *izgara = new QTableView;
+    izgara->setObjectName(QStringLiteral("DBGrid2"));
+    auto *model = new TabloModeli(m_lab, izgara);
+    QList<TabloKolonu> k;
+    auto kol = [&k](const char *ad, const char *baslik = nullptr) {
+        TabloKolonu t;
+        t.kolon = QLatin1String(ad);
+        t.baslik = baslik ? QString::fromUtf8(baslik) : t.kolon;
+        t.duzenlenebilir = true;
+        k << t;
+    };
+    kol("TETKIKKODU", "TETKIK KODU");
+    kol("TETKIKADI", "TETKIK ADI");
+    kol("ARALIK");
+    kol("DURUM", "SONUC");
+    kol("TURU");
+    kol("ACIKLAMA");
+    kol("BIRIMI");
+    kol("KOD1");
+    kol("KOD2");
+    kol("KOD3");
+    kol("UCRETI");
+    model->kolonlariAyarla(k);
+    model->gorunumeBagla(izgara);
+    izgara->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    h->addWidget(izgara, 1);
+
+    auto *yan = new QVBoxLayout;
+    yan->addWidget(new QLabel(QStringLiteral("Laboratuvar")));
+    m_grup = secim(QStringLiteral("cmb_laboratuvar"),
+                   {QString(), QStringLiteral("BİYOKİMYA"), QStringLiteral("İMMUNOLOJİ"), QStringLiteral("HEMATOLOJİ"),
+                    QStringLiteral("MİKROBİYOLOJİ"), QStringLiteral("PATOLOJİ"), QStringLiteral("SEROLOJİ"),
+                    QStringLiteral("TIBBİ GENETİK"), QStringLiteral("ENZİMLER"), QStringLiteral("ENDOKRİNOLOJİ"),
+                    QStringLiteral("TDM"), QStringLiteral("ALLERGENLER")},
+                   true);
+    yan->addWidget(m_grup);
+    // The navigator.
+    auto *nav = new QWidget;
+    nav->setObjectName(QStringLiteral("DBNavigator1"));
+    auto *n = new QGridLayout(nav);
+    n->setContentsMargins(0, 0, 0, 0);
+    struct D { const char *ad, *metin, *ipucu; };
+    const D navlar[] = {{"nav_ekle", "+", "Tetkik Ekle"}, {"nav_sil", "-", "Tetkik Sil"},
+                        {"nav_duzenle", "▲", "Düzenle"},   {"nav_kaydet", "✓", "Kaydet"},
+                        {"nav_iptal", "✗", "İptal"},       {"nav_yenile", "↻", "Yenile"}};
+    int i = 0;
+    for (const D &d : navlar) {
+        auto *b = yeniDugme(QLatin1String(d.ad), QString::fromUtf8(d.metin));
+        b->setToolTip(QString::fromUtf8(d.ipucu));
+        n->addWidget(b, i / 3, i % 3);
+        ++i;
+    }
+    yan->addWidget(nav);
+    connect(nav->findChild<QPushButton *>(QStringLiteral("nav_ekle")), &QPushButton::clicked, this,
+            &Tfrm_muayene::tetkikEkle);
+    connect(nav->findChild<QPushButton *>(QStringLiteral("nav_sil")), &QPushButton::clicked, this,
+            &Tfrm_muayene::tetkikSil);
+    connect(nav->findChild<QPushButton *>(QStringLiteral("nav_duzenle")), &QPushButton::clicked, this, [this] {
+        if (m_lab->acikMi() && !m_lab->bosMu())
+            m_lab->duzenle();
+    });
+    connect(nav->findChild<QPushButton *>(QStringLiteral("nav_kaydet")), &QPushButton::clicked, this,
+            [this] { m_lab->kaydet(); });
+    connect(nav->findChild<QPushButton *>(QStringLiteral("nav_iptal")), &QPushButton::clicked, this,
+            [this] { m_lab->iptal(); });
+    connect(nav->findChild<QPushButton *>(QStringLiteral("nav_yenile")), &QPushButton::clicked, this,
+            &Tfrm_muayene::tetkikleriYukle);
+    auto *bul = yeniDugme(QStringLiteral("BTN_labarama"), QStringLiteral("Tetkik Bul"));
+    connect(bul, &QPushButton::clicked, this, &Tfrm_muayene::tetkikBul);
+    yan->addWidget(bul);
+    auto *form = yeniDugme(QStringLiteral("btn_laboratuvarformu"), QStringLiteral("Laboratuvar Formu"));
+    connect(form, &QPushButton::clicked, this, &Tfrm_muayene::laboratuvarFormu);
+    yan->addWidget(form);
+    yan->addStretch(1);
+    h->addLayout(yan);
+    m_sekmeler->addTab(sayfa, QStringLiteral("Laboratuvar"));
+}
+
+void Tfrm_muayene::goruntulerKur()
+{
+    auto resimEkle = [this](int yuva) {
+        VeriSeti *vs = veriSeti();
+        const qint64 no = vs->anahtar();
+        if (no <= 0 || vs->durum() == VeriSeti::Durum::Ekle)
+            return;
+        if (!IslemIzni(yetkiler().KAYIT, this))
+            return;
+        Aktarim.resim_turu = ResimTuru::Muayene;
+        Aktarim.resim_adi = ResimGalerisi::resimAdi(QString::number(no), yuva);
+        EkranAc(QStringLiteral("frm_resimgoster"), this);
+        (yuva == 0 ? m_resim : m_galeri)->yenile();
+    };
+    auto ac = [this](int, const QString &dosya) {
+        if (veriSeti()->anahtar() > 0)
+            QDesktopServices::openUrl(QUrl::fromLocalFile(dosya));
+    };
+
+    ResimGalerisi::Ayar ayar;
+    ayar.tur = ResimTuru::Muayene;
+    ayar.yuvalar = {{1, QStringLiteral("Image1"), QStringLiteral("btn_resimekle1")},
+                    {2, QStringLiteral("Image2"), QStringLiteral("btn_resimekle2")},
+                    {3, QStringLiteral("Image3"), QStringLiteral("btn_resimekle3")},
+                    {4, QStringLiteral("Image4"), QStringLiteral("btn_resimekle4")}};
+    m_galeri = new ResimGalerisi(ayar);
+    m_galeri->setObjectName(QStringLiteral("ts_goruntuler"));
+    connect(m_galeri, &ResimGalerisi::eklemeIstendi, this, resimEkle);
+    connect(m_galeri, &ResimGalerisi::resimTiklandi, this, ac);
+    m_sekmeler->addTab(m_galeri, QStringLiteral("Görüntüler"));
+
+    // "Resim": the examination's own picture (the drawing the doctor edits).
+    auto *sayfa = new QWidget;
+    sayfa->setObjectName(QStringLiteral("TabSheet5"));
+    auto *l = new QVBoxLayout(sayfa);
+    ResimGalerisi::Ayar tek;
+    tek.tur = ResimTuru::Muayene;
+    tek.yuvalar = {{0, QStringLiteral("Image5"), QStringLiteral("btn_resimduzenle")}};
+    tek.boyut = QSize(400, 300);
+    m_resim = new ResimGalerisi(tek);
+    connect(m_resim, &ResimGalerisi::eklemeIstendi, this, resimEkle);
+    connect(m_resim, &ResimGalerisi::resimTiklandi, this, ac);
+    l->addWidget(m_resim);
+    l->addStretch(1);
+    m_sekmeler->addTab(sayfa, QStringLiteral("Resim"));
+}
+
+void Tfrm_muayene::videoKur()
+{
+    auto *sayfa = new QWidget;
+    sayfa->setObjectName(QStringLiteral("TabSheet6"));
+    auto *l = new QHBoxLayout(sayfa);
+    auto *seyret = yeniDugme(QStringLiteral("btn_seyret"), QStringLiteral("Seyret"));
+    connect(seyret, &QPushButton::clicked, this, &Tfrm_muayene::seyret);
+    l->addWidget(seyret);
+    m_video = new QLabel;
+    m_video->setObjectName(QStringLiteral("lbl_video"));
+    l->addWidget(m_video, 1);
+    m_sekmeler->addTab(sayfa, QStringLiteral("Video"));
+}
+
+void Tfrm_muayene::ucretKur()
+{
+    Baglayici *b = baglayici();
+    auto *sayfa = new QWidget;
+    sayfa->setObjectName(QStringLiteral("TabSheet7"));
+    Izgara g{new QGridLayout(sayfa)};
+    auto sayi = [&](const char *ad, const char *kolon, const char *etiket) {
+        auto *e = kutu(QLatin1String(ad));
+        b->sayiBagla(e, QLatin1String(kolon));
+        g.ekle(QString::fromUtf8(etiket), e);
+    };
+    sayi("edt_muayeneucreti", "MUAYENEUCRETI", "Muayene Ücreti");
+    auto *odeme = secim(QStringLiteral("cmb_odemesekli"),
+                        {QStringLiteral("NAKIT"), QStringLiteral("K.KARTI"), QStringLiteral("CEK"),
+                         QStringLiteral("SENET"), QStringLiteral("UCRETSIZ")},
+                        true);
+    b->bagla(odeme, QStringLiteral("ODEMESEKLI"), true);
+    g.ekle(QStringLiteral("Ödeme Şekli"), odeme);
+    sayi("edt_laboratuvarucreti", "LABORATUVARUCRETI", "Lab. Tutarı");
+    sayi("edt_islemtutari", "ISLEMTUTARI", "İşlem Tutarı");
+    sayi("edt_toplamtutar", "TOPLAMTUTAR", "Toplam Tutar");
+    auto *tur = secim(QStringLiteral("cmb_doktorpayturu"), {QString(), QStringLiteral("YÜZDE"),
+                                                            QStringLiteral("BİRİM FİYAT")},
+                      true);
+    b->bagla(tur, QStringLiteral("DOKTORPAYTURU"), true);
+    g.ekle(QStringLiteral("Dr. Pay Türü"), tur);
+    sayi("edt_doktorpayparam", "DOKTORPAYPARAM", "Dr. Pay Parametresi");
+    sayi("edt_doktorpaytutari", "DOKTORPAYTUTARI", "Dr. Pay Tutarı");
+    g.g->setRowStretch(g.satir + 1, 1);
+    m_sekmeler->addTab(sayfa, QStringLiteral("Ücret Bilgileri"));
+}
+
+void Tfrm_muayene::seyret()
+{
+    const qint64 no = veriSeti()->anahtar();
+    if (no <= 0)
+        return;
+    const QString yol = VeriKlasoru(QStringLiteral("VIDEO")) + QStringLiteral("MUAYENE") + QString::number(no)
+                        + QStringLiteral(".wmv");
+    m_video->setText(QDir::toNativeSeparators(yol));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(yol));
+}

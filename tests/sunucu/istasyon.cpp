@@ -19,6 +19,8 @@
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 #include "hastalar/frm_hastalar.h"
+#include "klinik/cariisleme.h"
+#include "db/sorgu.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -149,11 +151,54 @@ std::function<bool(QString *, QString *)> ayniHasta(const Is &is, QString *hata)
     };
 }
 
+// Every desk records adet examinations of the three shared patients (fee
+// 100 + its own number, share 20 %) and posts them, and takes a payment of
+// 10 for each, as the examination and payment screens do. It reports what
+// it wrote; the test checks the ledger against it.
+std::function<bool(QString *, QString *)> muayeneVeOdeme(const Is &is, QString *hata)
+{
+    Q_UNUSED(hata);
+    return [=](QString *sonuc, QString *hata) {
+        double ucretler = 0, odemeler = 0;
+        for (int i = 1; i <= is.adet; ++i) {
+            const QString hasta = QStringLiteral("P%1").arg(i % 3 + 1);
+            const double ucret = 100 + i;
+            auto no = Sorgu::uretec(QStringLiteral("OTOKOD_MUAYENE"));
+            if (!no) {
+                *hata = QStringLiteral("muayene numarası alınamadı");
+                return false;
+            }
+            if (!Sorgu::calistir(QStringLiteral("insert into muayene (kayitno, hastakodu, hastaadisoyadi, doktorkodu, "
+                                                "doktoradi, muayenetarihi, muayeneucreti, doktorpayturu, "
+                                                "doktorpayparam, sirketkodu) values (?, ?, ?, 'D1', 'DR. ORTAK', "
+                                                "current_timestamp, ?, ?, 20, '2007')"),
+                                 {*no, hasta, QStringLiteral("HASTA ") + hasta, ucret, CariIsleme::Yuzde})
+                || !CariIsleme::cariyeisleme(CariIsleme::Kaynak::Genel, *no)) {
+                *hata = QStringLiteral("%1. muayene kaydedilemedi: %2").arg(i).arg(mesajlar->son());
+                return false;
+            }
+            ucretler += ucret;
+            if (!Sorgu::calistir(QStringLiteral("insert into cari_hareket (kayitno, carikod, cariunvan, islemturu, "
+                                                "islemtarihi, borc, alacak, parabirimi, sirketkodu, "
+                                                "aciklama) values (gen_id(AUTOINCCARIHAREKET, 1), ?, ?, 'HASTA', "
+                                                "current_timestamp, 0, 10, 'YTL', '2007', ?)"),
+                                 {hasta, QStringLiteral("HASTA ") + hasta, is.etiket})) {
+                *hata = QStringLiteral("%1. ödeme kaydedilemedi").arg(i);
+                return false;
+            }
+            odemeler += 10;
+        }
+        *sonuc = QStringLiteral("ucret=%1 odeme=%2").arg(ucretler).arg(odemeler);
+        return true;
+    };
+}
+
 const QMap<QString, Hazirlik> &senaryolar()
 {
     static const QMap<QString, Hazirlik> s = {
         {QStringLiteral("hastaekle"), hastaEkle},
         {QStringLiteral("aynihasta"), ayniHasta},
+        {QStringLiteral("muayeneodeme"), muayeneVeOdeme},
     };
     return s;
 }

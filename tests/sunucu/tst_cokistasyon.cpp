@@ -99,6 +99,8 @@ private slots:
     void hastaKayitlari();
     void ayniHastaAyniAnda();
     void listeSunucudanOgrenir();
+    void muayeneVeOdemeAyniAnda();
+    void sunucuYenidenBaslar();
 };
 
 // Four desks register patients at the same time through the patient screen:
@@ -182,6 +184,80 @@ void tst_cokistasyon::listeSunucudanOgrenir()
                                            "values (gen_id(otokod_hastalar, 1), 'UZAK1', 'UZAK HASTA', '2007')"),
                             {}, QStringLiteral("ikinci")));
     QTRY_COMPARE_WITH_TIMEOUT(liste.kesinKayitSayisi(), once + 1, 15000);
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('\n'))));
+}
+
+// Four desks record examinations with their postings and payments for the
+// same patients at once: every examination has exactly its fee and share
+// rows, and every account's balance is the sum of what was written.
+void tst_cokistasyon::muayeneVeOdemeAyniAnda()
+{
+    TEST_SUNUCU(vt);
+    const int istasyon = 4;
+    const int adet = 12;
+    QList<QStringList> argumanlar;
+    for (int i = 1; i <= istasyon; ++i)
+        argumanlar << QStringList{QStringLiteral("--senaryo"), QStringLiteral("muayeneodeme"), QStringLiteral("--adet"),
+                                  QString::number(adet), QStringLiteral("--etiket"), QStringLiteral("MASA%1").arg(i)};
+    std::vector<IstasyonSonucu> sonuclar;
+    QString hata;
+    QVERIFY2(istasyonlariCalistir(vt, argumanlar, &sonuclar, &hata), qPrintable(hata));
+    double ucretler = 0, odemeler = 0;
+    for (const IstasyonSonucu &s : sonuclar) {
+        QVERIFY2(s.kod == 0, qPrintable(s.cikti));
+        const QStringList p = s.satir.split(QLatin1Char(' '));
+        QVERIFY2(p.size() == 4, qPrintable(s.satir));
+        ucretler += p.at(2).section(QLatin1Char('='), 1).toDouble();
+        odemeler += p.at(3).section(QLatin1Char('='), 1).toDouble();
+    }
+    QCOMPARE(say(QStringLiteral("select count(*) from muayene")), istasyon * adet);
+    // each examination: one fee row of its amount on the patient, one 20 % share row on the doctor
+    QCOMPARE(say(QStringLiteral("select count(*) from muayene m where "
+                                "(select count(*) from cari_hareket c where c.evrakno = 'M-' || m.kayitno "
+                                " and c.carikod = m.hastakodu and c.borc = m.muayeneucreti) <> 1 "
+                                "or (select count(*) from cari_hareket c where c.evrakno = 'M-' || m.kayitno "
+                                " and c.carikod = 'D1' and abs(c.alacak - m.muayeneucreti * 0.2) < 0.005) <> 1 "
+                                "or (select count(*) from cari_hareket c where c.evrakno = 'M-' || m.kayitno) <> 2")),
+             0);
+    const auto toplam = [](const QString &sql) {
+        auto v = Sorgu::tekDeger(sql);
+        return v ? v->toDouble() : -1.0;
+    };
+    QCOMPARE(toplam(QStringLiteral("select sum(borc - alacak) from cari_hareket where carikod starting with 'P'")),
+             ucretler - odemeler);
+    QCOMPARE(toplam(QStringLiteral("select sum(alacak) from cari_hareket where carikod = 'D1'")),
+             toplam(QStringLiteral("select sum(muayeneucreti) * 0.2 from muayene")));
+}
+
+// The server stops under a logged-in desk and starts again: a read finds the
+// connection again by itself, a save meanwhile is refused in Turkish with the
+// edit kept, and the same save goes through once the server is back.
+void tst_cokistasyon::sunucuYenidenBaslar()
+{
+    TEST_SUNUCU(vt);
+    BetikMesaj m;
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu) "
+                                           "values (1, '1', 'ALİ', '2007')")));
+    VeriSeti liste(QStringLiteral("HASTALAR"));
+    QVERIFY(liste.ac() && liste.bul(1));
+    QString hata;
+    QVERIFY2(TestSunucu::sunucuyuDurdur(&hata), qPrintable(hata));
+    QVERIFY(liste.degerAyarla(QStringLiteral("ADRES"), QStringLiteral("KADIKÖY")));
+    const bool kaydedildi = liste.kaydet();
+    const bool basladi = TestSunucu::sunucuyuBaslat(&hata);
+    QVERIFY2(basladi, qPrintable(hata));
+    QVERIFY(!kaydedildi);
+    QCOMPARE(liste.durum(), VeriSeti::Durum::Duzenle);
+    QCOMPARE(liste.metin(QStringLiteral("ADRES")), QStringLiteral("KADIKÖY"));
+    QVERIFY(!m.mesajlar.isEmpty());
+    for (const QString &x : m.mesajlar)
+        QVERIFY2(!x.contains(QLatin1String("Error")) && !x.contains(QLatin1String("connection")), qPrintable(x));
+    m.temizle();
+    QVERIFY(liste.kaydet());
+    auto adres = Sorgu::tekDeger(QStringLiteral("select adres from hastalar where kayitno = 1"));
+    QVERIFY(adres);
+    QCOMPARE(adres->toString(), QStringLiteral("KADIKÖY"));
+    QVERIFY(liste.yenile());
     QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('\n'))));
 }
 

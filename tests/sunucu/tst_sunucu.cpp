@@ -243,7 +243,7 @@ void tst_sunucu::programKullanicisininYapamadiklari_data()
     QTest::addColumn<QString>("neden"); // in the server's refusal
     QTest::newRow("tabloya kolon ekle") << "alter table HASTALAR add YENIKOLON integer" << "no permission";
     QTest::newRow("tablo sil") << "drop table RANDEVU" << "no permission";
-    QTest::newRow("indeks sil") << "drop index HASTA_KOD_SIRA" << "no permission";
+    QTest::newRow("indeks sil") << "drop index HASTA_SK_KOD" << "no permission";
     QTest::newRow("sayaci geri al") << "alter sequence OTOKOD_HASTALAR restart with 1" << "no permission";
     QTest::newRow("sayac sil") << "drop generator OTOKOD_HASTALAR" << "no permission";
     QTest::newRow("kullanici yarat") << "create user VELMORIKA_KOTU password 'x1y2z3'" << "no permission";

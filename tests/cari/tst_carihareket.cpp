@@ -8,6 +8,7 @@
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
+#include "destek/ekransurucu.h"
 #include "destek/testvt.h"
 #include "hastalar/frm_doktorlar.h"
 #include "hastalar/frm_hastalar.h"
@@ -41,9 +42,8 @@ QString acilisSelect(const QString &kod)
            + QStringLiteral("order by cari_hareket.islemtarihi,cari_hareket.kayitno");
 }
 
-struct Ekran
+struct Ekran : EkranSurucu<Tfrm_cari_hareket>
 {
-    std::unique_ptr<Tfrm_cari_hareket> e;
     // Opened for one account the way the patient and staff screens open it.
     Ekran(const QString &kod, const QString &unvan, const QString &doktor = QString())
     {
@@ -54,37 +54,10 @@ struct Ekran
         w<QLineEdit>("edt_carihareketkodu")->setText(kod);
         w<QLineEdit>("Edit1")->setText(unvan);
         e->selectAyarla(acilisSelect(kod));
-        e->show();
-        QCoreApplication::processEvents();
-    }
-    ~Ekran()
-    {
-        if (e)
-            e->close();
-    }
-    template <class T = QWidget> T *w(const char *ad) const
-    {
-        T *x = e->findChild<T *>(QLatin1String(ad));
-        if (!x)
-            qWarning("denetim yok: %s", ad);
-        return x;
-    }
-    void tikla(const char *ad) const { w<QAbstractButton>(ad)->click(); }
-    void eylem(const char *ad) const { e->findChild<QAction *>(QLatin1String(ad))->trigger(); }
-    void yaz(const char *ad, const QString &metin) const
-    {
-        auto *k = w<QLineEdit>(ad);
-        k->setFocus();
-        k->selectAll();
-        QTest::keyClick(k, Qt::Key_Backspace);
-        for (QChar c : metin) {
-            QKeyEvent basildi(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(k, &basildi);
-        }
+        goster();
     }
     void birak(const char *ad) const { emit w<QLineEdit>(ad)->editingFinished(); }
     VeriSeti *vs() const { return e->veriSeti(); }
-    QString metin(const char *ad) const { return w<QLineEdit>(ad)->text(); }
     QString taraf() const { return w<QLabel>("lbl_ba")->text(); }
     QString paraBirimi() const { return w<QLabel>("lbl_parabirimi")->text(); }
     QStringList toplamlar() const

@@ -6,6 +6,7 @@
 #include "caritestdestek.h"
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
+#include "destek/ekransurucu.h"
 #include "destek/testvt.h"
 #include "hastalar/frm_doktorlar.h"
 #include "hastalar/frm_hastalar.h"
@@ -26,38 +27,11 @@ const QString TarihBos = QStringLiteral("Tarih Boş Olamaz");
 const QString TurBos = QStringLiteral("İşlem Türü Boş Olamaz");
 const QString TutarBos = QStringLiteral("Tutar Boş Olamaz");
 
-struct Form
+struct Form : EkranSurucu<Tfrm_odeme>
 {
-    std::unique_ptr<Tfrm_odeme> e;
-    Form() : e(new Tfrm_odeme)
+    Form()
+        : EkranSurucu(new Tfrm_odeme)
     {
-        e->show();
-        QCoreApplication::processEvents();
-    }
-    ~Form()
-    {
-        if (e)
-            e->close();
-    }
-    template <class T = QWidget> T *w(const char *ad) const
-    {
-        T *x = e->findChild<T *>(QLatin1String(ad));
-        if (!x)
-            qWarning("denetim yok: %s", ad);
-        return x;
-    }
-    void tikla(const char *ad) const { w<QAbstractButton>(ad)->click(); }
-    void yaz(const char *ad, const QString &metin) const
-    {
-        auto *k = w<QLineEdit>(ad);
-        k->setFocus();
-        k->selectAll();
-        QTest::keyClick(k, Qt::Key_Backspace);
-        // Key events with their text, so any letter (ü, İ) is typed as a user types it.
-        for (QChar c : metin) {
-            QKeyEvent basildi(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(k, &basildi);
-        }
     }
     VeriSeti *vs() const { return e->veriSeti(); }
 };

@@ -5,6 +5,7 @@
 #include "db/sorgu.h"
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
+#include "destek/ekransurucu.h"
 #include "destek/testvt.h"
 #include "hastalar/frm_hastalar.h"
 #include "hastalar/hastatestdestek.h"
@@ -43,43 +44,11 @@ const QString KodVar = QStringLiteral(
     "Bu  Kod ile Kayıtlı Hasta Var. Yeni Hasta Kodu Girerken Lütfen Farklı Bir Hasta Kodu Kullanınız");
 const QString TcVar = QStringLiteral("Bu  Tc Kimlik No ile Kayıtlı Hasta Var. Numarayı KOntrol Ediniz.");
 
-struct Ekran
+struct Ekran : EkranSurucu<Tfrm_hastalar>
 {
-    std::unique_ptr<Tfrm_hastalar> e;
     Ekran()
-        : e(new Tfrm_hastalar)
+        : EkranSurucu(new Tfrm_hastalar)
     {
-        e->show();
-        QCoreApplication::processEvents();
-    }
-    ~Ekran()
-    {
-        if (e)
-            e->close();
-    }
-    template <class T = QWidget> T *w(const char *ad) const
-    {
-        T *x = e->findChild<T *>(QLatin1String(ad));
-        if (!x)
-            qWarning("denetim yok: %s", ad);
-        return x;
-    }
-    void tikla(const char *ad) const { w<QPushButton>(ad)->click(); }
-    void eylem(const char *ad) const { e->findChild<QAction *>(QLatin1String(ad))->trigger(); }
-    void yaz(const char *ad, const QString &metin) const
-    {
-        auto *k = w<QLineEdit>(ad);
-        k->setFocus();
-        k->selectAll();
-        if (k->hasSelectedText())
-            QTest::keyClick(k, Qt::Key_Backspace);
-        // Key events with their text, so any letter (İ, Ş, ") is typed as a user types it.
-        for (QChar c : metin) {
-            QKeyEvent basildi(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(k, &basildi);
-            QKeyEvent birakildi(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(k, &birakildi);
-        }
     }
     void bitir(const char *ad) const { emit w<QLineEdit>(ad)->editingFinished(); }
     VeriSeti *vs() const { return e->veriSeti(); }

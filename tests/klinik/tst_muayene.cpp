@@ -8,6 +8,7 @@
 #include "db/sorgu.h"
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
+#include "destek/ekransurucu.h"
 #include "destek/testvt.h"
 #include "klinik/cariisleme.h"
 #include "klinik/frm_muayene.h"
@@ -122,40 +123,16 @@ public slots:
     void ac(const QUrl &u) { urller << u; }
 };
 
-struct Ekran
+struct Ekran : EkranSurucu<Tfrm_muayene>
 {
-    std::unique_ptr<Tfrm_muayene> e;
-    Ekran() : e(static_cast<Tfrm_muayene *>(EkranOlustur(QStringLiteral("frm_muayene"), nullptr)))
+    Ekran()
+        : EkranSurucu(static_cast<Tfrm_muayene *>(EkranOlustur(QStringLiteral("frm_muayene"), nullptr)))
     {
-        e->show();
-        QCoreApplication::processEvents();
     }
-    ~Ekran()
-    {
-        if (e)
-            e->close();
-    }
-    template <class T = QWidget> T *w(const char *ad) const
-    {
-        T *x = e->findChild<T *>(QLatin1String(ad));
-        if (!x)
-            qWarning("denetim yok: %s", ad);
-        return x;
-    }
-    void tikla(const char *ad) const { w<QPushButton>(ad)->click(); }
-    void eylem(const char *ad) const { e->findChild<QAction *>(QLatin1String(ad))->trigger(); }
     void sekme(const char *ad) const
     {
         auto *t = w<QTabWidget>("PageControl1");
         t->setCurrentWidget(w(ad));
-    }
-    void yaz(const char *ad, const QString &metin) const
-    {
-        auto *k = w<QLineEdit>(ad);
-        k->setFocus();
-        k->selectAll();
-        QTest::keyClick(k, Qt::Key_Backspace);
-        QTest::keyClicks(k, metin);
     }
     VeriSeti *vs() const { return e->veriSeti(); }
     QList<qint64> liste() const

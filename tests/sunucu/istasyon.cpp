@@ -17,6 +17,7 @@
 #include "db/baglanti.h"
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
+#include "destek/ekransurucu.h"
 #include "destek/testvt.h"
 #include "hastalar/frm_hastalar.h"
 #include "klinik/cariisleme.h"
@@ -57,20 +58,6 @@ QTextStream &cikti()
 // its work; the work returns false with the reason in hata.
 using Hazirlik = std::function<std::function<bool(QString *sonuc, QString *hata)>(const Is &, QString *hata)>;
 
-// Types into a line edit as a user does: key events with their text.
-void yaz(QLineEdit *k, const QString &metin)
-{
-    k->setFocus();
-    k->selectAll();
-    k->del();
-    for (QChar c : metin) {
-        QKeyEvent basildi(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(k, &basildi);
-        QKeyEvent birakildi(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(k, &birakildi);
-    }
-}
-
 template <class T> T *denetim(QWidget *ekran, const char *ad, QString *hata)
 {
     T *d = ekran->findChild<T *>(QLatin1String(ad));
@@ -95,7 +82,7 @@ std::function<bool(QString *, QString *)> hastaEkle(const Is &is, QString *hata)
     return [=](QString *sonuc, QString *hata) {
         for (int i = 1; i <= is.adet; ++i) {
             yeni->click();
-            yaz(ad, QStringLiteral("%1 HASTA %2").arg(is.etiket).arg(i));
+            HarfHarfYaz(ad, QStringLiteral("%1 HASTA %2").arg(is.etiket).arg(i));
             kaydet->click();
             // A saved card is locked again; one still open for editing was not saved.
             if (durum->text() != QStringLiteral("KAYIT KİLİTLİ")) {

@@ -1,5 +1,17 @@
 #include "cari/dekont.h"
 
+#include "app/ekranlar.h"
+#include "app/mesaj.h"
+#include "app/oturum.h"
+#include "app/yetki.h"
+#include "cari/carihesap.h"
+#include "cari/frm_cari_hareket.h"
+#include "cari/frm_odeme.h"
+#include "db/sorgu.h"
+#include "db/sqltext.h"
+#include "db/veriseti.h"
+#include "raporlar/motor/rapor.h"
+
 #include <cmath>
 
 namespace Dekont {
@@ -114,6 +126,89 @@ QStringList Basliklar(double borc, double alacak, const QString &islemTuru, cons
     if (senetTahsil)
         b << QStringLiteral("SENET TAHSİL DEKONTU");
     return b;
+}
+
+} // namespace Dekont
+
+namespace Dekont {
+
+std::function<void(Rapor &, QWidget *)> onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
+
+bool Hazirla(Rapor &r, SatirKaynagi &kaynak, qint64 kayitNo, QWidget *ust)
+{
+    const QString filtre = QStringLiteral(" and KAYITNO=") + SqlQuote(QString::number(kayitNo))
+                           + QStringLiteral(" and sirketkodu=") + SqlQuote(Oturum.sirketkodu);
+    const auto s = Sorgu::sec(QStringLiteral("select * from cari_hareket where 1=1 ") + filtre + QStringLiteral("  "));
+    if (!s)
+        return false;
+    if (s->satirlar.isEmpty()) {
+        Mesaj::goster(SatirYokMesaji, ust);
+        return false;
+    }
+    QVariantMap satir;
+    for (int k = 0; k < s->kolonlar.size(); ++k)
+        satir.insert(s->kolonlar[k], s->satirlar[0][k]);
+    const double borc = satir.value(QStringLiteral("BORC")).toDouble();
+    const double alacak = satir.value(QStringLiteral("ALACAK")).toDouble();
+    const auto yazi = tutariyaziyadonustur(borc, alacak);
+    if (!yazi) {
+        Mesaj::goster(AralikDisiMesaji, ust);
+        return false;
+    }
+    kaynak = SatirKaynagi(satir, s->kolonlar);
+    r.baglan(&kaynak);
+    if (!r.yukle(Sablon))
+        return false;
+    r.notSatirEkle(QStringLiteral("Mm_yaziylatutar"), *yazi);
+    r.notTemizle(QStringLiteral("Memo3"));
+    for (const QString &b : Basliklar(borc, alacak, satir.value(QStringLiteral("ISLEMTURU")).toString(),
+                                      satir.value(QStringLiteral("OZELKOD1")).toString()))
+        r.notSatirEkle(QStringLiteral("Memo3"), b);
+    r.notSatirEkle(QStringLiteral("Memo7"), Oturum.sirketunvani + QStringLiteral(" --  ") + Oturum.sirketadresi);
+    r.baslikAyarla(Sablon);
+    return true;
+}
+
+void Yazdir(QWidget *ekran)
+{
+    qint64 kayitNo = 0;
+    QString rapor;
+    if (auto *h = qobject_cast<Tfrm_cari_hareket *>(ekran)) {
+        rapor = h->yetkiler().RAPOR;
+        VeriSeti *vs = h->veriSeti();
+        if (vs && vs->duzenleniyorMu()) {
+            Mesaj::goster(KaydedilmemisMesaji, ekran);
+            return;
+        }
+        if (vs && vs->acikMi() && !vs->bosMu())
+            kayitNo = vs->deger(QStringLiteral("KAYITNO")).toLongLong();
+    } else if (auto *o = qobject_cast<Tfrm_odeme *>(ekran)) {
+        rapor = o->yetkiler().RAPOR;
+        VeriSeti *vs = o->veriSeti();
+        if (vs && vs->duzenleniyorMu()) {
+            Mesaj::goster(KaydedilmemisMesaji, ekran);
+            return;
+        }
+        kayitNo = o->sonKayitNo();
+    } else {
+        return;
+    }
+    if (!IslemIzni(rapor, ekran))
+        return;
+    if (kayitNo == 0) {
+        Mesaj::goster(SatirYokMesaji, ekran);
+        return;
+    }
+    Rapor r;
+    SatirKaynagi kaynak;
+    if (!Hazirla(r, kaynak, kayitNo, ekran))
+        return;
+    onizleyici(r, ekran);
+}
+
+void EylemiKaydet()
+{
+    EylemKaydet(QStringLiteral("Dekont"), [](QWidget *ust) { Yazdir(ust); });
 }
 
 } // namespace Dekont

@@ -31,3 +31,32 @@ QStringList Basliklar(double borc, double alacak, const QString &islemTuru, cons
 inline const QString AralikDisiMesaji = QStringLiteral("Tutar yazıya çevrilemeyecek kadar büyük");
 
 } // namespace Dekont
+
+class QWidget;
+class Rapor;
+class SatirKaynagi;
+#include <functional>
+
+namespace Dekont {
+
+// The preview step of a receipt print; tests write the report to a file instead.
+extern std::function<void(Rapor &, QWidget *)> onizleyici;
+
+// Loads the receipt (the row into kaynak, which must outlive r) of the stored movement (KAYITNO, login company) into r:
+// row, amount in words, titles, company line. False when the row is not
+// found, the amount cannot be spelled or the template is missing (the user
+// has been told).
+bool Hazirla(Rapor &r, SatirKaynagi &kaynak, qint64 kayitNo, QWidget *ust);
+
+// The "Dekont" operation of the account screens: the receipt of the selected
+// movement or of the payment just saved. A row with unsaved edits is
+// refused, so the words and figures always come from the stored row.
+void Yazdir(QWidget *ekran);
+inline const QString KaydedilmemisMesaji =
+    QStringLiteral("Kaydedilmemiş değişiklikler var. Dekont basmadan önce kaydı kaydedin.");
+inline const QString SatirYokMesaji = QStringLiteral("Dekontu basılacak kayıt yok");
+
+// Registers "Dekont" with the operation registry.
+void EylemiKaydet();
+
+} // namespace Dekont

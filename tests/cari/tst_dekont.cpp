@@ -1,8 +1,51 @@
 // The receipt: the amount in Turkish words, the titles by their exact
 // conditions.
+#include "app/oturum.h"
 #include "cari/dekont.h"
+#include "cari/frm_cari_hareket.h"
+#include "caritestdestek.h"
+#include "db/veriseti.h"
+#include "destek/betikmesaj.h"
+#include "destek/testvt.h"
+#include "raporlar/motor/rapor.h"
 
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
 #include <QtTest>
+
+using namespace CariTest;
+
+namespace {
+
+QString pdfMetni(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(60000))
+        return QString();
+    // Ligatures ("ﬁ") read back as their letters.
+    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+}
+
+// The account screen opened for one account, its last row current.
+std::unique_ptr<Tfrm_cari_hareket> ekranAc(const QString &kod, const QString &unvan)
+{
+    Aktarim.cari_kod = kod;
+    Aktarim.cari_unvan = unvan;
+    auto e = std::make_unique<Tfrm_cari_hareket>();
+    e->findChild<QLineEdit *>(QStringLiteral("edt_carihareketkodu"))->setText(kod);
+    e->findChild<QLineEdit *>(QStringLiteral("Edit1"))->setText(unvan);
+    e->selectAyarla(QStringLiteral("select * from cari_hareket where 1=1  and carikod =") + SqlQuote(kod)
+                    + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu)
+                    + QStringLiteral("  order by cari_hareket.islemtarihi,cari_hareket.kayitno"));
+    e->show();
+    QCoreApplication::processEvents();
+    return e;
+}
+
+} // namespace
 
 class tst_dekont : public QObject
 {
@@ -16,7 +59,120 @@ private slots:
     void aralikDisi();
     void basliklar_data();
     void basliklar();
+    void initTestCase();
+    void hesapEkranindanBasilir_data();
+    void hesapEkranindanBasilir();
+    void kaydedilmemisSatirBasilmaz();
 };
+
+void tst_dekont::initTestCase()
+{
+    static QTemporaryDir kok;
+    qputenv("VELMORIKA_KOK", kok.path().toUtf8());
+    static QTemporaryDir ayarlar;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ayarlar.path());
+}
+
+void tst_dekont::hesapEkranindanBasilir_data()
+{
+    QTest::addColumn<double>("borc");
+    QTest::addColumn<double>("alacak");
+    QTest::addColumn<QString>("islemTuru");
+    QTest::addColumn<QString>("ozelKod1");
+    QTest::addColumn<QString>("yazi");
+    QTest::addColumn<QStringList>("basliklar");
+    QTest::addColumn<QStringList>("olmayanlar");
+    const QString borcD = QStringLiteral("BORC DEKONTU"), alacakD = QStringLiteral("ALACAK DEKONTU"),
+                  senetD = QStringLiteral("SENET TAHSİL DEKONTU");
+    QTest::newRow("debit 15") << 15.0 << 0.0 << QStringLiteral("NAKIT") << QStringLiteral("0")
+                              << QStringLiteral("OnBes YTL") << QStringList{borcD} << QStringList{alacakD, senetD};
+    QTest::newRow("credit 1234,50") << 0.0 << 1234.5 << QStringLiteral("NAKIT") << QStringLiteral("0")
+                                    << QStringLiteral("BinIkiYüzOtuzDört YTL  Elli  Ykr") << QStringList{alacakD}
+                                    << QStringList{borcD, senetD};
+    QTest::newRow("note collected") << 0.0 << 100.0 << QStringLiteral("Senet") << QStringLiteral("TAHSİL")
+                                    << QStringLiteral("Yüz YTL") << QStringList{senetD}
+                                    << QStringList{borcD, alacakD};
+    QTest::newRow("zero") << 0.0 << 0.0 << QStringLiteral("NAKIT") << QStringLiteral("0")
+                          << QStringLiteral("Sifir YTL") << QStringList{} << QStringList{borcD, alacakD, senetD};
+}
+
+void tst_dekont::hesapEkranindanBasilir()
+{
+    QFETCH(double, borc);
+    QFETCH(double, alacak);
+    QFETCH(QString, islemTuru);
+    QFETCH(QString, ozelKod1);
+    QFETCH(QString, yazi);
+    QFETCH(QStringList, basliklar);
+    QFETCH(QStringList, olmayanlar);
+    TEST_VT(vt);
+    BetikMesaj m;
+    Oturum.sirketunvani = QStringLiteral("ŞİFA POLİKLİNİĞİ");
+    Oturum.sirketadresi = QStringLiteral("Atatürk Cad. 5 Ankara");
+    Hareket h;
+    h.kod = QStringLiteral("P1");
+    h.unvan = QStringLiteral("ALİ VELİ");
+    h.borc = borc;
+    h.alacak = alacak;
+    h.islemTuru = islemTuru;
+    h.aciklama = QStringLiteral("Muayene ücreti");
+    const qint64 no = hareketEkle(h);
+    QVERIFY(no);
+    QVERIFY(Sorgu::calistir(QStringLiteral("update CARI_HAREKET set OZELKOD1=? where KAYITNO=?"), {ozelKod1, no}));
+    auto e = ekranAc(h.kod, h.unvan);
+    QTemporaryDir d;
+    const QString pdf = d.filePath(QStringLiteral("dekont.pdf"));
+    bool yazildi = false;
+    QStringList yaziNotu, baslikNotu, sirketNotu;
+    const auto eski = Dekont::onizleyici;
+    Dekont::onizleyici = [&](Rapor &r, QWidget *) {
+        yaziNotu = r.notSatirlari(QStringLiteral("Mm_yaziylatutar"));
+        baslikNotu = r.notSatirlari(QStringLiteral("Memo3"));
+        sirketNotu = r.notSatirlari(QStringLiteral("Memo7"));
+        yazildi = r.pdfYaz(pdf);
+    };
+    e->findChild<QPushButton *>(QStringLiteral("btn_dekont"))->click();
+    Dekont::onizleyici = eski;
+    QVERIFY2(yazildi, qPrintable(m.mesajlar.join(u'|')));
+    QCOMPARE(m.mesajlar, QStringList{});
+    // The memo objects exactly, blanks included; the PDF (whose text
+    // extraction folds runs of blanks) shows them.
+    QCOMPARE(yaziNotu.last(), yazi);
+    QCOMPARE(baslikNotu, basliklar);
+    QCOMPARE(sirketNotu.last(), QStringLiteral("ŞİFA POLİKLİNİĞİ --  Atatürk Cad. 5 Ankara"));
+    const QString metin = pdfMetni(pdf).simplified();
+    QVERIFY2(metin.contains(yazi.simplified()), qPrintable(metin));
+    for (const QString &b : basliklar)
+        QVERIFY2(metin.contains(b), qPrintable(b));
+    for (const QString &b : olmayanlar)
+        QVERIFY2(!metin.contains(b), qPrintable(b));
+    QVERIFY(metin.contains(QStringLiteral("ŞİFA POLİKLİNİĞİ -- Atatürk Cad. 5 Ankara")));
+    QVERIFY(metin.contains(QStringLiteral("ALİ VELİ")));
+    QVERIFY(metin.contains(QStringLiteral("Muayene ücreti")));
+    QVERIFY(metin.contains(QString::number(no)));
+}
+
+void tst_dekont::kaydedilmemisSatirBasilmaz()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    Hareket h;
+    h.kod = QStringLiteral("P1");
+    h.unvan = QStringLiteral("ALİ VELİ");
+    h.borc = 100;
+    QVERIFY(hareketEkle(h));
+    auto e = ekranAc(h.kod, h.unvan);
+    VeriSeti *vs = e->veriSeti();
+    QVERIFY(vs->duzenle());
+    QVERIFY(vs->degerAyarla(QStringLiteral("BORC"), 250.0));
+    bool basildi = false;
+    const auto eski = Dekont::onizleyici;
+    Dekont::onizleyici = [&](Rapor &, QWidget *) { basildi = true; };
+    e->findChild<QPushButton *>(QStringLiteral("btn_dekont"))->click();
+    Dekont::onizleyici = eski;
+    QVERIFY(!basildi);
+    QCOMPARE(m.mesajlar, QStringList{Dekont::KaydedilmemisMesaji});
+}
 
 void tst_dekont::tutarYazisi_data()
 {
@@ -130,5 +286,5 @@ void tst_dekont::basliklar()
     QCOMPARE(Dekont::Basliklar(borc, alacak, islemTuru, ozelKod1), basliklar);
 }
 
-QTEST_GUILESS_MAIN(tst_dekont)
+QTEST_MAIN(tst_dekont)
 #include "tst_dekont.moc"

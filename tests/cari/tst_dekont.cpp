@@ -3,6 +3,7 @@
 #include "app/oturum.h"
 #include "cari/dekont.h"
 #include "cari/frm_cari_hareket.h"
+#include "cari/frm_odeme.h"
 #include "caritestdestek.h"
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
@@ -63,6 +64,8 @@ private slots:
     void hesapEkranindanBasilir_data();
     void hesapEkranindanBasilir();
     void kaydedilmemisSatirBasilmaz();
+    void odemeKaydedilinceBasilir();
+    void raporYetkisiGerekir();
 };
 
 void tst_dekont::initTestCase()
@@ -284,6 +287,77 @@ void tst_dekont::basliklar()
     QFETCH(QString, ozelKod1);
     QFETCH(QStringList, basliklar);
     QCOMPARE(Dekont::Basliklar(borc, alacak, islemTuru, ozelKod1), basliklar);
+}
+
+void tst_dekont::odemeKaydedilinceBasilir()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    Aktarim.cari_kod = QStringLiteral("P1");
+    Aktarim.cari_unvan = QStringLiteral("ALİ VELİ");
+    Tfrm_odeme f;
+    f.show();
+    QCoreApplication::processEvents();
+    auto tikla = [&f](const char *ad) { f.findChild<QPushButton *>(QLatin1String(ad))->click(); };
+    auto tutarYaz = [&f](const QString &metin) {
+        auto *k = f.findChild<QLineEdit *>(QStringLiteral("edt_tutar"));
+        k->setFocus();
+        for (QChar c : metin) {
+            QKeyEvent basildi(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(k, &basildi);
+        }
+    };
+    tikla("btn_yeni");
+    tutarYaz(QStringLiteral("105,05"));
+    tikla("btn_kaydet");
+    QVERIFY(f.sonKayitNo() > 0);
+
+    QTemporaryDir d;
+    const QString pdf = d.filePath(QStringLiteral("odeme.pdf"));
+    int basim = 0;
+    QStringList yaziNotu, baslikNotu;
+    const auto eski = Dekont::onizleyici;
+    Dekont::onizleyici = [&](Rapor &r, QWidget *) {
+        ++basim;
+        yaziNotu = r.notSatirlari(QStringLiteral("Mm_yaziylatutar"));
+        baslikNotu = r.notSatirlari(QStringLiteral("Memo3"));
+        QVERIFY(r.pdfYaz(pdf));
+    };
+    tikla("btn_dekont");
+    QCOMPARE(basim, 1);
+    QCOMPARE(yaziNotu.last(), QStringLiteral("YüzBes YTL  Bes  Ykr"));
+    QCOMPARE(baslikNotu, QStringList{QStringLiteral("ALACAK DEKONTU")});
+    const QString metin = pdfMetni(pdf).simplified();
+    QVERIFY2(metin.contains(QStringLiteral("YüzBes YTL Bes Ykr")), qPrintable(metin));
+    QVERIFY(metin.contains(QStringLiteral("105,05")));
+
+    // A payment still being entered is not printed: its figures are not stored.
+    tikla("btn_yeni");
+    tutarYaz(QStringLiteral("70"));
+    f.dekont();
+    Dekont::onizleyici = eski;
+    QCOMPARE(basim, 1);
+    QCOMPARE(m.mesajlar, QStringList{Dekont::KaydedilmemisMesaji});
+}
+
+void tst_dekont::raporYetkisiGerekir()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    Hareket h;
+    h.kod = QStringLiteral("P1");
+    h.unvan = QStringLiteral("ALİ VELİ");
+    h.borc = 100;
+    QVERIFY(hareketEkle(h));
+    QVERIFY(yetkiYaz("RAPOR", QStringLiteral("H")));
+    auto e = ekranAc(h.kod, h.unvan);
+    bool basildi = false;
+    const auto eski = Dekont::onizleyici;
+    Dekont::onizleyici = [&](Rapor &, QWidget *) { basildi = true; };
+    e->dekont();
+    Dekont::onizleyici = eski;
+    QVERIFY(!basildi);
+    QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz")});
 }
 
 QTEST_MAIN(tst_dekont)

@@ -40,7 +40,7 @@ namespace {
 
 // The invoice lines of a movement: same company, invoice number = document
 // number, invoice date = movement date, same account.
-std::shared_ptr<const VeriKaynagi> faturaSatirlari(const Sorgu::Sonuc &s, int satir)
+std::shared_ptr<const VeriKaynagi> faturaSatirlari(const Sorgu::Sonuc &s, int satir, const QString &baglanti)
 {
     const QVariant evrak = s.deger(satir, QStringLiteral("EVRAKNO"));
     if (evrak.isNull() || evrak.toString().isEmpty())
@@ -49,7 +49,8 @@ std::shared_ptr<const VeriKaynagi> faturaSatirlari(const Sorgu::Sonuc &s, int sa
         QStringLiteral("select * from FATURAHAREKETI where SIRKETKODU = ? and FATURANO = ? and FATURATARIHI = ? "
                        "and CARIKOD = ? order by KAYITNO"),
         {s.deger(satir, QStringLiteral("SIRKETKODU")), evrak, s.deger(satir, QStringLiteral("ISLEMTARIHI")),
-         s.deger(satir, QStringLiteral("CARIKOD"))});
+         s.deger(satir, QStringLiteral("CARIKOD"))},
+        baglanti);
     if (!f || f->satirlar.isEmpty())
         return nullptr;
     return std::make_shared<SorguKaynagi>(*f);
@@ -60,7 +61,7 @@ std::shared_ptr<const VeriKaynagi> faturaSatirlari(const Sorgu::Sonuc &s, int sa
 bool Ekstre::hazirla(Tur tur, const Girdiler &g, QWidget *ust)
 {
     QString hata;
-    const auto s = Sorgu::oku(g.select, QString(), &hata);
+    const auto s = Sorgu::oku(g.select, g.baglanti, &hata);
     if (!s) {
         if (!hata.isEmpty())
             Mesaj::hata(hata, ust);
@@ -94,15 +95,28 @@ bool Ekstre::hazirla(Tur tur, const Girdiler &g, QWidget *ust)
     }
     if (tur == Tur::Detayli) {
         const Sorgu::Sonuc satirlar = *s;
-        r.altKaynakAyarla([satirlar](int satir) { return faturaSatirlari(satirlar, satir); });
+        const QString baglanti = g.baglanti;
+        r.altKaynakAyarla([satirlar, baglanti](int satir) { return faturaSatirlari(satirlar, satir, baglanti); });
     }
     r.baslikAyarla(baslik);
     return true;
 }
 
-bool HesapPdfYaz(Tur tur, const QString &carikod, const QString &pdf, QString *hata)
+std::optional<Tur> TurOku(const QString &ad)
+{
+    if (ad == QLatin1String("genis"))
+        return Tur::Genis;
+    if (ad == QLatin1String("dar"))
+        return Tur::Dar;
+    if (ad == QLatin1String("detayli"))
+        return Tur::Detayli;
+    return std::nullopt;
+}
+
+bool HesapPdfYaz(Tur tur, const QString &carikod, const QString &pdf, QString *hata, const QString &baglanti)
 {
     Girdiler g;
+    g.baglanti = baglanti;
     g.select = QStringLiteral("select * from cari_hareket where 1=1 ") + CariHesap::HesapFiltresi(carikod)
                + QStringLiteral("  order by cari_hareket.islemtarihi,cari_hareket.kayitno");
     Ekstre e;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class QWidget;
 class Rapor;
@@ -24,6 +25,7 @@ struct Girdiler
     QString ozelKod1Basligi = QStringLiteral("Özel Kod 1");
     QString ozelKod2Basligi = QStringLiteral("Özel Kod 2");
     QStringList acilisSatiri;   // narrow only: seven texts, or empty
+    QString baglanti;           // the database connection (empty: the shared one)
 };
 
 // The built statement; the data it prints lives as long as it does.
@@ -48,6 +50,9 @@ private:
 
 // The statement of one account (login company), in date order: for the
 // command line. False when the PDF cannot be written (hata says why).
-bool HesapPdfYaz(Tur tur, const QString &carikod, const QString &pdf, QString *hata = nullptr);
+bool HesapPdfYaz(Tur tur, const QString &carikod, const QString &pdf, QString *hata = nullptr,
+                 const QString &baglanti = QString());
+// "genis", "dar", "detayli"; nullopt for anything else.
+std::optional<Tur> TurOku(const QString &ad);
 
 } // namespace Ekstre

@@ -11,6 +11,8 @@
 
 namespace Ekstre {
 
+std::function<void(Rapor &, QWidget *)> onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
+
 QString SablonAdi(Tur tur)
 {
     switch (tur) {

@@ -5,6 +5,7 @@
 // balance line) and detailed (wide, with each movement's invoice lines).
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -47,6 +48,9 @@ private:
     struct Ozel;
     std::unique_ptr<Ozel> d;
 };
+
+// The preview step of a statement the screens print; tests write a file instead.
+extern std::function<void(Rapor &, QWidget *)> onizleyici;
 
 // The statement of one account (login company), in date order: for the
 // command line. False when the PDF cannot be written (hata says why).

@@ -2,6 +2,7 @@
 // footer totals, count, side word, invoice lines) and the PDF of one account.
 #include "app/oturum.h"
 #include "cari/ekstre.h"
+#include "cari/frm_cari_hareket.h"
 #include "caritestdestek.h"
 #include "db/sorgu.h"
 #include "db/sqltext.h"
@@ -9,6 +10,8 @@
 #include "destek/testvt.h"
 #include "raporlar/motor/rapor.h"
 
+#include <QAction>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSettings>
 #include <QtTest>
@@ -78,7 +81,58 @@ private slots:
     void faturaSatirlari();
     void acilisSatiri();
     void hesapPdf();
+    void hesapEkranindan_data();
+    void hesapEkranindan();
 };
+
+void tst_ekstre::hesapEkranindan_data()
+{
+    QTest::addColumn<QString>("eylem");
+    QTest::addColumn<bool>("raporYetkisi");
+    QTest::addColumn<int>("sayfaGenisligi"); // 0: no statement
+    QTest::newRow("wide") << QStringLiteral("EkstreGenis1") << false << 279;
+    QTest::newRow("narrow") << QStringLiteral("EkstreDar1") << false << 215;
+    QTest::newRow("template") << QStringLiteral("RaporEkstre1") << true << 279;
+    QTest::newRow("narrow template") << QStringLiteral("RaporEkstreDar1") << true << 215;
+    QTest::newRow("template without right") << QStringLiteral("RaporEkstre1") << false << 0;
+}
+
+void tst_ekstre::hesapEkranindan()
+{
+    QFETCH(QString, eylem);
+    QFETCH(bool, raporYetkisi);
+    QFETCH(int, sayfaGenisligi);
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(satirEkle(0, 40, 0));
+    QVERIFY(satirEkle(100, 0, 1));
+    QVERIFY(yetkiYaz("RAPOR", raporYetkisi ? QStringLiteral("E") : QStringLiteral("H")));
+    Aktarim.cari_kod = QStringLiteral("P1");
+    Aktarim.cari_unvan = QStringLiteral("ALİ VELİ");
+    Tfrm_cari_hareket e;
+    e.findChild<QLineEdit *>(QStringLiteral("edt_carihareketkodu"))->setText(QStringLiteral("P1"));
+    e.findChild<QLineEdit *>(QStringLiteral("Edit1"))->setText(QStringLiteral("ALİ VELİ"));
+    e.selectAyarla(hesapSelect(QStringLiteral("P1"), QStringLiteral("borc desc, kayitno")));
+    e.show();
+    QCoreApplication::processEvents();
+    m.mesajlar.clear();
+    RaporBelgesi b;
+    const auto eski = Ekstre::onizleyici;
+    Ekstre::onizleyici = [&b](Rapor &r, QWidget *) { b = r.olustur(); };
+    e.findChild<QAction *>(eylem)->trigger();
+    Ekstre::onizleyici = eski;
+    if (!sayfaGenisligi) {
+        QVERIFY(b.bosMu());
+        QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz")});
+        return;
+    }
+    QCOMPARE(int(b.sayfalar.front().boyut.width()), sayfaGenisligi);
+    // The screen's order: 100 first, then -40.
+    QCOMPARE(adliMetinler(b, QStringLiteral("Memo_bakiye")),
+             (QStringList{QStringLiteral("100,00"), QStringLiteral("60,00")}));
+    QCOMPARE(adliMetinler(b, QStringLiteral("Memo_tbakiye")), QStringList{QStringLiteral("60,00")});
+    QCOMPARE(adliMetinler(b, QStringLiteral("Memo_taraf")), QStringList{QStringLiteral("Borc")});
+}
 
 void tst_ekstre::initTestCase()
 {

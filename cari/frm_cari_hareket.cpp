@@ -5,11 +5,13 @@
 #include "app/mesaj.h"
 #include "app/oturum.h"
 #include "cari/carihesap.h"
+#include "cari/ekstre.h"
 #include "db/baglayici.h"
 #include "db/sorgu.h"
 #include "db/sqltext.h"
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
+#include "raporlar/motor/rapor.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -389,6 +391,19 @@ void Tfrm_cari_hareket::menuleriEkle()
     ekle("YoneticiKodu1", QStringLiteral("Yönetici Kodu"), [this] { yoneticiKodu(); });
     ekle("HataliCariHareketSilme1", QStringLiteral("Hatalı Cari Hareket Silme"), [this] { hataliHareketSil(); });
     ekle("YoneticiKoduDegistir1", QStringLiteral("Yönetici Kodunu Değiştir"), [this] { yoneticiKoduDegistir(); });
+
+    if (QMenu *raporlar = menu(QStringLiteral("Raporlar1"))) {
+        auto rapor = [this, raporlar](const char *ad, const QString &metin, int tur, bool sablon) {
+            auto *a = new QAction(metin, this);
+            a->setObjectName(QLatin1String(ad));
+            connect(a, &QAction::triggered, this, [this, tur, sablon] { ekstre(tur, sablon); });
+            raporlar->addAction(a);
+        };
+        rapor("EkstreGenis1", QStringLiteral("Ekstre ( Bakiyeli Geniş-Sabıt )"), 0, false);
+        rapor("EkstreDar1", QStringLiteral("Ekstre ( Bakiyeli Dar -Sabıt)"), 1, false);
+        rapor("RaporEkstre1", QStringLiteral("Rapor (Ekstre)"), 0, true);
+        rapor("RaporEkstreDar1", QStringLiteral("Rapor (Ekstre Dar )"), 1, true);
+    }
 }
 
 QString Tfrm_cari_hareket::hesapKodu() const
@@ -671,6 +686,22 @@ void Tfrm_cari_hareket::hataliHareketSil()
     vs->yenile();
     Mesaj::goster(QStringLiteral("Hatalı Kayıt Silindi"), this);
     hesapla();
+}
+
+void Tfrm_cari_hareket::ekstre(int tur, bool sablon)
+{
+    if (sablon && !IslemIzni(yetkiler().RAPOR, this))
+        return;
+    if (!veriSeti()->acikMi())
+        return;
+    Ekstre::Girdiler g;
+    g.select = veriSeti()->selectMetni();
+    g.ozelKod1Basligi = m_ozelKod1->text();
+    g.ozelKod2Basligi = m_ozelKod2->text();
+    Ekstre::Ekstre e;
+    if (!e.hazirla(tur == 0 ? Ekstre::Tur::Genis : Ekstre::Tur::Dar, g, this))
+        return;
+    Ekstre::onizleyici(e.rapor(), this);
 }
 
 void Tfrm_cari_hareket::dekont()

@@ -32,6 +32,9 @@ public:
     void yoneticiKoduDegistir();     // "Yönetici Kodunu Değiştir"
     void hataliHareketSil();         // "Hatalı Cari Hareket Silme"
     void dekont();                   // "Dekont Yazdır" / "Dekont Bas"
+    // A statement of the rows listed, in their order: wide (0), narrow (1);
+    // sablon: the template entries, which need the report right.
+    void ekstre(int tur, bool sablon);
 
 private:
     static KayitEkraniAyari ayarlar(Tfrm_cari_hareket *e);

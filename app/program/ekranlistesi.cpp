@@ -11,6 +11,7 @@
 #include "app/program/frm_hesapmakinesi.h"
 #include "cari/frm_cari_hareket.h"
 #include "cari/frm_odeme.h"
+#include "cari/dekont.h"
 #include "app/program/frm_module.h"
 #include "app/program/frm_select.h"
 #include "hastalar/aramalar.h"
@@ -46,6 +47,7 @@ void EkranlariKaydet()
     kaydet<Tfrm_resimgoster>("frm_resimgoster");
     kaydet<Tfrm_cari_hareket>("frm_cari_hareket");
     kaydet<Tfrm_odeme>("frm_odeme");
+    Dekont::EylemiKaydet();
     kaydet<Tfrm_kullanici>("frm_kullanici");
     kaydet<Tfrm_module>("frm_module");
     kaydet<Tfrm_eleman_ara>("frm_eleman_ara");

@@ -17,11 +17,14 @@ struct Secenek
 const Secenek secenekler[] = {
     {"--yeni-veritabani", true, Komut::Tur::YeniVeritabani},
     {"--rapor", true, Komut::Tur::Rapor},
+    {"--ekstre", true, Komut::Tur::Ekstre},
     {"--excel", false, Komut::Tur::Excel},
     {"--ornek-veri", true, Komut::Tur::OrnekVeri},
     {"--yetkilendir", true, Komut::Tur::Yetkilendir},
     {"--sorgu", true, Komut::Tur::Program},
     {"--pdf", true, Komut::Tur::Program},
+    {"--cari", true, Komut::Tur::Program},
+    {"--sirket", true, Komut::Tur::Program},
     {"--xlsx", true, Komut::Tur::Program},
     {"--veritabani", true, Komut::Tur::Program},
     {"--help", false, Komut::Tur::Yardim},
@@ -53,6 +56,9 @@ const QList<FiilKurali> &kurallar()
         {Komut::Tur::Rapor,
          {QStringLiteral("--rapor"), QStringLiteral("--sorgu"), QStringLiteral("--pdf")},
          {QStringLiteral("--veritabani")}},
+        {Komut::Tur::Ekstre,
+         {QStringLiteral("--ekstre"), QStringLiteral("--cari"), QStringLiteral("--sirket"), QStringLiteral("--pdf")},
+         {QStringLiteral("--veritabani")}},
         {Komut::Tur::Excel,
          {QStringLiteral("--excel"), QStringLiteral("--sorgu"), QStringLiteral("--xlsx")},
          {QStringLiteral("--veritabani")}},
@@ -74,6 +80,8 @@ QString KullanimMetni()
         "      Boş bir veritabanı oluşturur (SUNUCU:YOL ile sunucu üzerinden).\n"
         "  velmorika --rapor SABLON.frf --sorgu \"SELECT ...\" --pdf CIKTI.pdf [--veritabani KONUM]\n"
         "      Sorgunun satırlarını şablonla PDF dosyasına yazar.\n"
+        "  velmorika --ekstre genis|dar|detayli --cari KOD --sirket KOD --pdf CIKTI.pdf [--veritabani KONUM]\n"
+        "      Bir cari hesabın ekstresini (tarih sırasıyla) PDF dosyasına yazar.\n"
         "  velmorika --excel --sorgu \"SELECT ...\" --xlsx CIKTI.xlsx [--veritabani KONUM]\n"
         "      Sorgunun satırlarını Excel dosyasına yazar.\n"
         "  velmorika --ornek-veri N [--veritabani KONUM]\n"
@@ -122,7 +130,7 @@ Komut KomutSatiriniCoz(const QStringList &a)
         if (sec->fiil != Komut::Tur::Program) {
             if (k.tur != Komut::Tur::Program && k.tur != sec->fiil && k.hata.isEmpty())
                 k.hata = QStringLiteral(
-                    "--yeni-veritabani, --rapor, --excel, --ornek-veri ve --yetkilendir birlikte verilmez.");
+                    "--yeni-veritabani, --rapor, --ekstre, --excel, --ornek-veri ve --yetkilendir birlikte verilmez.");
             k.tur = sec->fiil;
         }
     }
@@ -144,7 +152,7 @@ Komut KomutSatiriniCoz(const QStringList &a)
         for (auto it = k.degerler.cbegin(); it != k.degerler.cend(); ++it)
             if (!f.gerekli.contains(it.key()) && !f.secimli.contains(it.key())) {
                 k.hata = k.tur == Komut::Tur::Program
-                             ? QStringLiteral("%1 seçeneği --rapor ya da --excel ile kullanılır.").arg(it.key())
+                             ? QStringLiteral("%1 seçeneği --rapor, --ekstre ya da --excel ile kullanılır.").arg(it.key())
                              : QStringLiteral("%1 seçeneği bu komutla kullanılmaz.").arg(it.key());
                 return k;
             }
@@ -173,6 +181,8 @@ int KomutuCalistir(const Komut &k)
         return YeniVeritabaniKomutu(a);
     case Komut::Tur::Rapor:
         return RaporKomutu(a);
+    case Komut::Tur::Ekstre:
+        return EkstreKomutu(a);
     case Komut::Tur::Excel:
         return ExcelKomutu(a);
     case Komut::Tur::OrnekVeri:

@@ -1,6 +1,6 @@
 #pragma once
 // The command line. Options may come in any order; a run with a verb
-// (--yeni-veritabani, --rapor, --excel, --ornek-veri, --yetkilendir) opens no window and never waits for
+// (--yeni-veritabani, --rapor, --ekstre, --excel, --ornek-veri, --yetkilendir) opens no window and never waits for
 // input. Without a verb the desktop program starts (on --veritabani KONUM
 // when given, else on datayeri.txt).
 //
@@ -21,7 +21,7 @@ enum : int { Tamam = 0, Kullanim = 2, Sablon = 3, Veritabani = 4, Sorgu = 5, Cik
 
 struct Komut
 {
-    enum class Tur { Program, Yardim, YeniVeritabani, Rapor, Excel, OrnekVeri, Yetkilendir };
+    enum class Tur { Program, Yardim, YeniVeritabani, Rapor, Ekstre, Excel, OrnekVeri, Yetkilendir };
     Tur tur = Tur::Program;
     QMap<QString, QString> degerler; // option -> value ("--sorgu" -> "select …")
     QString hata;                    // usage error; empty when the line is sound
@@ -49,6 +49,7 @@ bool KomutBaglantisiAc(const Komut &komut, const QString &ad);
 // The verbs, each with the whole argument list (any order). Exit code.
 int YeniVeritabaniKomutu(const QStringList &argumanlar);
 int RaporKomutu(const QStringList &argumanlar);
+int EkstreKomutu(const QStringList &argumanlar);
 int ExcelKomutu(const QStringList &argumanlar);
 int OrnekVeriKomutu(const QStringList &argumanlar);
 int YetkilendirKomutu(const QStringList &argumanlar);

@@ -56,6 +56,7 @@ private slots:
     void hatalar_data();
     void hatalar();
     void eksikKolonIsaretlenir();
+    void ekstreProgramIle();
 
 private:
     bool veriHazirla();
@@ -110,6 +111,38 @@ void TestRaporKomutu::programIlePdf()
     QVERIFY(p.waitForFinished(120000));
     QVERIFY(p.exitCode() != 0);
     QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("boyle_sablon_yok.frf")));
+    QVERIFY(!QFile::exists(yok));
+}
+
+// One account's statement from the command line, each layout.
+void TestRaporKomutu::ekstreProgramIle()
+{
+    TEST_VT(vt);
+    QVERIFY(veriHazirla());
+    Baglanti::kapat(Baglanti::Paylasilan);
+    const QString program = programYolu();
+    QTemporaryDir klasor;
+    QProcess p;
+    p.setWorkingDirectory(klasor.path());
+    for (const char *tur : {"genis", "dar", "detayli"}) {
+        const QString pdf = klasor.filePath(QStringLiteral("ekstre_%1.pdf").arg(QLatin1String(tur)));
+        p.start(program, {QStringLiteral("--ekstre"), QLatin1String(tur), QStringLiteral("--cari"),
+                          QStringLiteral("H001"), QStringLiteral("--sirket"), QStringLiteral("2007"),
+                          QStringLiteral("--pdf"), pdf, QStringLiteral("--veritabani"), vt.yol()});
+        QVERIFY(p.waitForFinished(120000));
+        QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+        const QString metin = pdfMetni(pdf);
+        for (const char *beklenen : {"ŞÜKRÜ IŞIK", "Ekstresı", "1.234,50", "1.000,00", "234,50", "Borc"})
+            QVERIFY2(metin.contains(QString::fromUtf8(beklenen)), qPrintable(metin));
+        QVERIFY(!metin.contains(QStringLiteral("GÜLİZ ÖZ")));
+    }
+    // An unknown layout is a usage error; no PDF.
+    const QString yok = klasor.filePath(QStringLiteral("yok.pdf"));
+    p.start(program, {QStringLiteral("--ekstre"), QStringLiteral("genislik"), QStringLiteral("--cari"),
+                      QStringLiteral("H001"), QStringLiteral("--sirket"), QStringLiteral("2007"),
+                      QStringLiteral("--pdf"), yok, QStringLiteral("--veritabani"), vt.yol()});
+    QVERIFY(p.waitForFinished(120000));
+    QCOMPARE(p.exitCode(), 2);
     QVERIFY(!QFile::exists(yok));
 }
 

@@ -1,0 +1,155 @@
+#include "klinik/frm_muayene_lab.h"
+
+#include "app/aramapenceresi.h"
+#include "app/oturum.h"
+#include "app/yetki.h"
+#include "db/sqltext.h"
+#include "db/veriseti.h"
+#include "klinik/tetkiksatirlari.h"
+#include "raporlar/motor/rapor.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using CariIsleme::Kaynak;
+
+std::function<void(Rapor &, QWidget *)> Tfrm_muayene_lab::onizleyici = [](Rapor &r, QWidget *ust) {
+    r.onizle(ust);
+};
+
+namespace {
+
+SatirEkraniAyari labAyari()
+{
+    SatirEkraniAyari a;
+    a.pencereAdi = QStringLiteral("frm_muayene_lab");
+    a.baslik = QStringLiteral("LABORATUVAR ");
+    a.modul = QStringLiteral("LABORATUVAR");
+    a.tur = CariIsleme::SatirTuru::Laboratuvar;
+    a.genelKosul = QStringLiteral(" and LABORATUVARVARMI =") + SqlQuote(QStringLiteral("E"));
+    a.seriMetni = QStringLiteral("Seri Laboratuvar Gir");
+    const std::pair<const char *, const char *> kolonlar[] = {
+        {"TETKIKKODU", "TETKIK KODU"}, {"TETKIKADI", "TETKIK ADI"}, {"ARALIK", nullptr}, {"DURUM", "SONUC"},
+        {"BIRIMI", nullptr},           {"TURU", nullptr},           {"ACIKLAMA", nullptr}, {"KOD1", nullptr},
+        {"KOD2", nullptr},             {"KOD3", nullptr},           {"UCRETI", nullptr}, {"ISLEMTURU", nullptr}};
+    for (const auto &[ad, baslik] : kolonlar) {
+        TabloKolonu t;
+        t.kolon = QLatin1String(ad);
+        t.baslik = baslik ? QString::fromUtf8(baslik) : t.kolon;
+        t.duzenlenebilir = true;
+        a.kolonlar << t;
+    }
+    a.yeniSatir = [](VeriSeti &lab, const VeriSeti &m, Kaynak k) { TetkikSatirlari::yeniSatirDegerleri(lab, m, k); };
+    return a;
+}
+
+} // namespace
+
+Tfrm_muayene_lab::Tfrm_muayene_lab(QWidget *ust)
+    : MuayeneSatirEkrani(labAyari(), ust)
+{
+    yanPanel()->addWidget(new QLabel(QStringLiteral("Laboratuvar")));
+    m_grup = new QComboBox;
+    m_grup->setObjectName(QStringLiteral("cmb_laboratuvar"));
+    m_grup->setEditable(true);
+    m_grup->addItems({QString(), QStringLiteral("BİYOKİMYA"), QStringLiteral("İMMUNOLOJİ"),
+                      QStringLiteral("HEMATOLOJİ"), QStringLiteral("MİKROBİYOLOJİ"), QStringLiteral("PATOLOJİ"),
+                      QStringLiteral("SEROLOJİ"), QStringLiteral("TIBBİ GENETİK"), QStringLiteral("ENZİMLER"),
+                      QStringLiteral("ENDOKRİNOLOJİ"), QStringLiteral("TDM"), QStringLiteral("ALLERGENLER"),
+                      QStringLiteral("RADYOLOJI")});
+    yanPanel()->addWidget(m_grup);
+    auto *bulDugmesi = new QPushButton(QStringLiteral("Tetkik Bul"));
+    bulDugmesi->setObjectName(QStringLiteral("BTN_labarama"));
+    connect(bulDugmesi, &QPushButton::clicked, this, &Tfrm_muayene_lab::tetkikBul);
+    yanPanel()->addWidget(bulDugmesi);
+    auto *form = new QPushButton(QStringLiteral("Laboratuvar Formu"));
+    form->setObjectName(QStringLiteral("BitBtn7"));
+    connect(form, &QPushButton::clicked, this, &Tfrm_muayene_lab::laboratuvarFormu);
+    yanPanel()->addWidget(form);
+    yanPanel()->addStretch(1);
+    bul = [this] { tetkikBul(); };
+    TetkikSatirlari::bosSatirlariSil();
+    LabAktarimHedefiKaydet(QStringLiteral("laboratuvar"), [this](const QVariantMap &t) { return tetkikAktar(t); });
+}
+
+Tfrm_muayene_lab::~Tfrm_muayene_lab() { LabAktarimHedefiKaydet(QStringLiteral("laboratuvar"), {}); }
+
+void Tfrm_muayene_lab::tetkikBul()
+{
+    if (seciliMuayene() <= 0)
+        return;
+    const bool kendiActi = !aramaAcik;
+    const QString grup = m_grup->currentText().trimmed();
+    if (!grup.isEmpty())
+        Aktarim.lab_turu = grup;
+    Aktarim.lab_cagiran = QStringLiteral("laboratuvar");
+    aramaAcik = true;
+    QVariantMap tetkik;
+    {
+        AramaPenceresi d(QStringLiteral("frm_labarama"), this);
+        if (d.calistir() != QLatin1String("-1"))
+            for (const QString &k : TetkikSatirlari::tetkikKolonlari(true))
+                tetkik.insert(k, d.deger(k));
+    }
+    if (kendiActi)
+        aramaAcik = false;
+    Aktarim.lab_cagiran.clear();
+    if (tetkik.isEmpty())
+        return;
+    VeriSeti *lab = satirlar();
+    if (lab->durum() != VeriSeti::Durum::Ekle) {
+        if (!lab->acikMi())
+            satirlariYukle();
+        if (!lab->acikMi() || (lab->bosMu() ? !lab->ekle() : !lab->duzenle()))
+            return;
+    }
+    TetkikSatirlari::tetkikKopyala(*lab, tetkik, true);
+    lab->kaydet();
+}
+
+bool Tfrm_muayene_lab::tetkikAktar(const QVariantMap &tetkik)
+{
+    VeriSeti *lab = satirlar();
+    const bool bekleyenBos = lab->durum() == VeriSeti::Durum::Ekle
+                             && lab->deger(QStringLiteral("TETKIKADI")).isNull()
+                             && lab->deger(QStringLiteral("TETKIKKODU")).isNull();
+    if (!bekleyenBos) {
+        if (!lab->acikMi())
+            satirlariYukle();
+        if (!lab->acikMi() || !lab->ekle())
+            return false;
+    }
+    TetkikSatirlari::tetkikKopyala(*lab, tetkik, false);
+    return lab->kaydet();
+}
+
+// The form of the examination selected on the tab shown, its own source's lines.
+void Tfrm_muayene_lab::laboratuvarFormu()
+{
+    if (!IslemIzni(yetkiler().RAPOR, this))
+        return;
+    const qint64 no = seciliMuayene();
+    if (no <= 0)
+        return;
+    VeriSeti *lab = satirlar();
+    if (lab->duzenleniyorMu() && !lab->kaydet())
+        return;
+    lab->selectMetniAyarla(QStringLiteral("select * from MUAYENE_lab where 1=1 ") + QStringLiteral(" and hastakodu =")
+                           + SqlQuote(muayeneler()->metin(QStringLiteral("HASTAKODU")))
+                           + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu)
+                           + QStringLiteral(" and muayeneno =") + SqlQuote(QString::number(no))
+                           + QStringLiteral(" and ") + CariIsleme::kaynakKosulu(kaynak())
+                           + QStringLiteral(" order by MUAYENE_lab.turu"));
+    if (lab->ac()) {
+        VeriSetiKaynagi k(*lab);
+        Rapor r;
+        r.baglan(&k);
+        if (r.yukle(QStringLiteral("laboratuvarformu.frf"), this)) {
+            r.baslikAyarla(QStringLiteral("laboratuvarformu.frf"));
+            onizleyici(r, this);
+        }
+    }
+    satirlariYukle();
+}

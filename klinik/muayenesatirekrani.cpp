@@ -222,7 +222,7 @@ void MuayeneSatirEkrani::satirKaydedildi()
     // The totals are posted (their transaction ended) before the serial
     // entry opens the lookup again.
     MuayeneSatirlari::kaydedildi(MuayeneSatirlari::ayar(m_ayar.tur), kaynak(), no, this);
-    if (m_seri->isChecked() && !aramaAcik)
+    if (m_seri->isChecked())
         QTimer::singleShot(0, this, [this] { yeniSatir(); });
 }
 

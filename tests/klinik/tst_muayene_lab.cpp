@@ -145,6 +145,53 @@ private slots:
         QCOMPARE(lab->metin("TETKIKADI"), QStringLiteral("HEMOGRAM"));
     }
 
+    // "Seri Laboratuvar Gir": after each picked test a new line and the
+    // lookup again, until it is cancelled; each time the lookup opens the
+    // total of the lines saved so far is already posted.
+    void seriGiris()
+    {
+        TestVeritabani vt;
+        QVERIFY(vt.hazir());
+        temelVeri();
+        BetikMesaj m;
+        Tfrm_muayene_lab e;
+        e.show();
+        e.findChild<QCheckBox *>(QStringLiteral("chk_seri"))->setChecked(true);
+        QStringList secimler = {QStringLiteral("HEMO"), QStringLiteral("GLU"), QStringLiteral("HEMO")};
+        QList<double> acilistaBorc;
+        int acilis = 0;
+        QTimer cevap;
+        cevap.setInterval(0);
+        QObject::connect(&cevap, &QTimer::timeout, [&] {
+            auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!d || !d->isVisible() || d->property("cevaplandi").toBool())
+                return;
+            d->setProperty("cevaplandi", true);
+            ++acilis;
+            acilistaBorc << deger("select coalesce(sum(borc), 0) from cari_hareket where evrakkayitno = 5").toDouble();
+            if (secimler.isEmpty()) {
+                d->reject();
+                return;
+            }
+            d->findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(secimler.takeFirst());
+            d->findChild<QPushButton *>(QStringLiteral("btn_evet"))->click();
+        });
+        cevap.start();
+        e.findChild<QPushButton *>(QStringLiteral("btn_yeni"))->click();
+        for (int i = 0; i < 200 && acilis < 4; ++i)
+            QCoreApplication::processEvents();
+        cevap.stop();
+        QCOMPARE(acilis, 4);
+        QCOMPARE(acilistaBorc, (QList<double>{0, 30, 110, 140}));
+        VeriSeti *lab = e.satirlar();
+        QCOMPARE(lab->durum(), VeriSeti::Durum::Ekle); // the line of the cancelled lookup
+        e.findChild<QPushButton *>(QStringLiteral("btn_iptal"))->click();
+        QCOMPARE(lab->kesinKayitSayisi(), 3);
+        QCOMPARE(toplam("select laboratuvarucreti from muayene where kayitno = 5"), 140.0);
+        QCOMPARE(deger("select sum(borc) from cari_hareket where evrakkayitno = 5 and evrakcinsi = 'LAB'").toDouble(),
+                 140.0);
+    }
+
     // The examination deleted by another workstation: a line entered for it
     // is refused with the message and nothing is posted.
     void silinmisMuayene()

@@ -37,7 +37,7 @@ QList<TabloKolonu> listeKolonlari()
 } // namespace
 
 MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
-    : QWidget(ust), m_ayar(std::move(ayar))
+    : QDialog(ust), m_ayar(std::move(ayar))
 {
     setObjectName(m_ayar.pencereAdi);
     setWindowTitle(m_ayar.baslik + QStringLiteral("           V E L M O R I K A            ")

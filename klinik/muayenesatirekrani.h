@@ -9,7 +9,7 @@
 #include "db/tablomodeli.h"
 #include "klinik/cariisleme.h"
 
-#include <QWidget>
+#include <QDialog>
 #include <functional>
 
 class QCheckBox;
@@ -31,7 +31,7 @@ struct SatirEkraniAyari
     std::function<void(VeriSeti &satir, const VeriSeti &muayene, CariIsleme::Kaynak)> yeniSatir;
 };
 
-class MuayeneSatirEkrani : public QWidget
+class MuayeneSatirEkrani : public QDialog
 {
     Q_OBJECT
 public:

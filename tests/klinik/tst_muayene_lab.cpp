@@ -2,6 +2,7 @@
 // general and of an eye examination with the same number stay apart in
 // lines, totals and postings; a deleted last line takes its postings along;
 // a line of an examination deleted elsewhere is refused.
+#include "app/ekranlar.h"
 #include "app/oturum.h"
 #include "db/sorgu.h"
 #include "db/veriseti.h"
@@ -190,6 +191,24 @@ private slots:
         QCOMPARE(toplam("select laboratuvarucreti from muayene where kayitno = 5"), 140.0);
         QCOMPARE(deger("select sum(borc) from cari_hareket where evrakkayitno = 5 and evrakcinsi = 'LAB'").toDouble(),
                  140.0);
+    }
+
+    // Opened by its window name (main window, quick menu); an eye clinic's
+    // menu brings page "TabSheet4" to the front and the eye list follows.
+    void pencereAdiyla()
+    {
+        TestVeritabani vt;
+        QVERIFY(vt.hazir());
+        temelVeri();
+        BetikMesaj m;
+        std::unique_ptr<QDialog> d(EkranOlustur(QStringLiteral("frm_muayene_lab"), nullptr));
+        auto *e = qobject_cast<Tfrm_muayene_lab *>(d.get());
+        QVERIFY(e);
+        QWidget *sayfa = e->findChild<QWidget *>(QStringLiteral("TabSheet4"));
+        QVERIFY(sayfa);
+        e->findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentWidget(sayfa);
+        QCOMPARE(e->kaynak(), CariIsleme::Kaynak::Goz);
+        QCOMPARE(e->muayeneler()->metin("HASTAKODU"), QStringLiteral("H2"));
     }
 
     // The examination deleted by another workstation: a line entered for it

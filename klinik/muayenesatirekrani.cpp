@@ -198,7 +198,7 @@ bool MuayeneSatirEkrani::yeniSatir()
         return false;
     if (!m_satir->acikMi() || !m_satir->ekle())
         return false;
-    if (bul && !aramaAcik) {
+    if (bul && !aramaAcik && (m_ayar.yenideAra || m_seri->isChecked())) {
         aramaAcik = true;
         bul();
         aramaAcik = false;

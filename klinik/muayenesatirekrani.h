@@ -26,6 +26,7 @@ struct SatirEkraniAyari
     CariIsleme::SatirTuru tur;
     QString genelKosul;               // extra condition of the general examination list
     QString seriMetni;                // "Seri Laboratuvar Gir", "Seri İşlem Gir"
+    bool yenideAra = true;            // a new line opens the lookup (else only in serial entry)
     QList<TabloKolonu> kolonlar;      // the line grid
     // Values of a new line from the selected examination of the source.
     std::function<void(VeriSeti &satir, const VeriSeti &muayene, CariIsleme::Kaynak)> yeniSatir;

@@ -2,11 +2,9 @@
 
 #include "app/aramapenceresi.h"
 #include "app/oturum.h"
-#include "app/yetki.h"
 #include "db/sqltext.h"
 #include "db/veriseti.h"
 #include "klinik/tetkiksatirlari.h"
-#include "raporlar/motor/rapor.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -14,10 +12,6 @@
 #include <QVBoxLayout>
 
 using CariIsleme::Kaynak;
-
-std::function<void(Rapor &, QWidget *)> Tfrm_muayene_lab::onizleyici = [](Rapor &r, QWidget *ust) {
-    r.onizle(ust);
-};
 
 namespace {
 
@@ -30,6 +24,8 @@ SatirEkraniAyari labAyari()
     a.tur = CariIsleme::SatirTuru::Laboratuvar;
     a.genelKosul = QStringLiteral(" and LABORATUVARVARMI =") + SqlQuote(QStringLiteral("E"));
     a.seriMetni = QStringLiteral("Seri Laboratuvar Gir");
+    a.formSablonu = QStringLiteral("laboratuvarformu.frf");
+    a.formSiralama = QStringLiteral("turu");
     const std::pair<const char *, const char *> kolonlar[] = {
         {"TETKIKKODU", "TETKIK KODU"}, {"TETKIKADI", "TETKIK ADI"}, {"ARALIK", nullptr}, {"DURUM", "SONUC"},
         {"BIRIMI", nullptr},           {"TURU", nullptr},           {"ACIKLAMA", nullptr}, {"KOD1", nullptr},
@@ -64,10 +60,6 @@ Tfrm_muayene_lab::Tfrm_muayene_lab(QWidget *ust)
     bulDugmesi->setObjectName(QStringLiteral("BTN_labarama"));
     connect(bulDugmesi, &QPushButton::clicked, this, &Tfrm_muayene_lab::tetkikBul);
     yanPanel()->addWidget(bulDugmesi);
-    auto *form = new QPushButton(QStringLiteral("Laboratuvar Formu"));
-    form->setObjectName(QStringLiteral("BitBtn7"));
-    connect(form, &QPushButton::clicked, this, &Tfrm_muayene_lab::laboratuvarFormu);
-    yanPanel()->addWidget(form);
     yanPanel()->addStretch(1);
     bul = [this] { tetkikBul(); };
     TetkikSatirlari::bosSatirlariSil();
@@ -123,33 +115,4 @@ bool Tfrm_muayene_lab::tetkikAktar(const QVariantMap &tetkik)
     }
     TetkikSatirlari::tetkikKopyala(*lab, tetkik, false);
     return lab->kaydet();
-}
-
-// The form of the examination selected on the tab shown, its own source's lines.
-void Tfrm_muayene_lab::laboratuvarFormu()
-{
-    if (!IslemIzni(yetkiler().RAPOR, this))
-        return;
-    const qint64 no = seciliMuayene();
-    if (no <= 0)
-        return;
-    VeriSeti *lab = satirlar();
-    if (lab->duzenleniyorMu() && !lab->kaydet())
-        return;
-    lab->selectMetniAyarla(QStringLiteral("select * from MUAYENE_lab where 1=1 ") + QStringLiteral(" and hastakodu =")
-                           + SqlQuote(muayeneler()->metin(QStringLiteral("HASTAKODU")))
-                           + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu)
-                           + QStringLiteral(" and muayeneno =") + SqlQuote(QString::number(no))
-                           + QStringLiteral(" and ") + CariIsleme::kaynakKosulu(kaynak())
-                           + QStringLiteral(" order by MUAYENE_lab.turu"));
-    if (lab->ac()) {
-        VeriSetiKaynagi k(*lab);
-        Rapor r;
-        r.baglan(&k);
-        if (r.yukle(QStringLiteral("laboratuvarformu.frf"), this)) {
-            r.baslikAyarla(QStringLiteral("laboratuvarformu.frf"));
-            onizleyici(r, this);
-        }
-    }
-    satirlariYukle();
 }

@@ -5,7 +5,6 @@
 #include "klinik/muayenesatirekrani.h"
 
 class QComboBox;
-class Rapor;
 
 class Tfrm_muayene_lab : public MuayeneSatirEkrani
 {
@@ -14,11 +13,7 @@ public:
     explicit Tfrm_muayene_lab(QWidget *ust = nullptr);
     ~Tfrm_muayene_lab() override;
 
-    // Shows the laboratory form; tests write it to a file instead.
-    static std::function<void(Rapor &, QWidget *)> onizleyici;
-
     void tetkikBul();          // BTN_labarama
-    void laboratuvarFormu();   // BitBtn7
 
 private:
     bool tetkikAktar(const QVariantMap &tetkik);

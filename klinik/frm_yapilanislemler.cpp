@@ -43,6 +43,8 @@ SatirEkraniAyari islemAyari()
     a.tur = CariIsleme::SatirTuru::Islem;
     a.seriMetni = QStringLiteral("Seri İşlem Gir");
     a.yenideAra = false;
+    a.formSablonu = QStringLiteral("islemformu.frf");
+    a.formSiralama = QStringLiteral("islemturu");
     const std::pair<const char *, const char *> kolonlar[] = {
         {"YAPILANISLEM", "YAPILAN İŞLEM"}, {"UCRETI", "ÜÇRETI"},           {"DOSYANO", "DOSYA NO"},
         {"ISLEMTARIHI", "İŞLEM TARIHI"},  {"DUSUNCELER1", "DÜŞÜNCELER 1"}, {"DUSUNCELER2", "DÜŞÜNCELER 2"},

@@ -4,8 +4,6 @@
 // total and postings following at once (MuayeneSatirEkrani).
 #include "klinik/muayenesatirekrani.h"
 
-class Rapor;
-
 class Tfrm_yapilanislemler : public MuayeneSatirEkrani
 {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include "db/veriseti.h"
 #include "klinik/muayenesatirlari.h"
 #include "klinik/tetkiksatirlari.h"
+#include "raporlar/motor/rapor.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -35,6 +36,10 @@ QList<TabloKolonu> listeKolonlari()
 }
 
 } // namespace
+
+std::function<void(Rapor &, QWidget *)> MuayeneSatirEkrani::onizleyici = [](Rapor &r, QWidget *ust) {
+    r.onizle(ust);
+};
 
 MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
     : QDialog(ust), m_ayar(std::move(ayar))
@@ -99,6 +104,9 @@ MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
             sil();
     });
     dugme("btn_iptal", QStringLiteral("İptal   F3"), [this] { iptal(); });
+    dugme("BitBtn7", m_ayar.tur == CariIsleme::SatirTuru::Laboratuvar ? QStringLiteral("Laboratuvar Formu")
+                                                                       : QStringLiteral("İşlem Formu"),
+          [this] { formuBas(); });
     m_seri = new QCheckBox(m_ayar.seriMetni);
     m_seri->setObjectName(QStringLiteral("chk_seri"));
     m_yan->addWidget(m_seri);
@@ -249,4 +257,35 @@ void MuayeneSatirEkrani::iptal()
 {
     if (m_satir->duzenleniyorMu())
         m_satir->iptal();
+}
+
+// The form of the examination selected on the tab shown, its own source's lines.
+void MuayeneSatirEkrani::formuBas()
+{
+    if (!IslemIzni(m_yetki.RAPOR, this))
+        return;
+    const qint64 no = seciliMuayene();
+    if (no <= 0)
+        return;
+    if (m_satir->duzenleniyorMu() && !m_satir->kaydet())
+        return;
+    const QString tablo = MuayeneSatirlari::ayar(m_ayar.tur).tablo;
+    m_satir->selectMetniAyarla(QStringLiteral("select * from ") + tablo + QStringLiteral(" where 1=1 ")
+                               + QStringLiteral(" and hastakodu =")
+                               + SqlQuote(muayeneler()->metin(QStringLiteral("HASTAKODU")))
+                               + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu)
+                               + QStringLiteral(" and muayeneno =") + SqlQuote(QString::number(no))
+                               + QStringLiteral(" and ") + CariIsleme::kaynakKosulu(kaynak())
+                               + QStringLiteral(" order by ") + tablo + QLatin1Char('.') + m_ayar.formSiralama
+                               + QStringLiteral(", ") + tablo + QStringLiteral(".kayitno"));
+    if (m_satir->ac()) {
+        VeriSetiKaynagi k(*m_satir);
+        Rapor r;
+        r.baglan(&k);
+        if (r.yukle(m_ayar.formSablonu, this)) {
+            r.baslikAyarla(m_ayar.formSablonu);
+            onizleyici(r, this);
+        }
+    }
+    satirlariYukle();
 }

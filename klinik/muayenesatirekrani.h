@@ -13,6 +13,7 @@
 #include <functional>
 
 class QCheckBox;
+class Rapor;
 class QTabWidget;
 class QTableView;
 class QVBoxLayout;
@@ -27,6 +28,8 @@ struct SatirEkraniAyari
     QString genelKosul;               // extra condition of the general examination list
     QString seriMetni;                // "Seri Laboratuvar Gir", "Seri İşlem Gir"
     bool yenideAra = true;            // a new line opens the lookup (else only in serial entry)
+    QString formSablonu;              // "laboratuvarformu.frf", "islemformu.frf"
+    QString formSiralama;             // the column the form groups the lines by
     QList<TabloKolonu> kolonlar;      // the line grid
     // Values of a new line from the selected examination of the source.
     std::function<void(VeriSeti &satir, const VeriSeti &muayene, CariIsleme::Kaynak)> yeniSatir;
@@ -50,6 +53,10 @@ public:
     bool kaydet();                           // btn_kaydet
     void sil();                              // btn_sil
     void iptal();                            // btn_iptal
+    void formuBas();                         // BitBtn7: the selected examination's lines on the form
+
+    // Shows a form; tests write it to a file instead.
+    static std::function<void(Rapor &, QWidget *)> onizleyici;
 
     // The screen's lookup for the current line ("Tetkik Bul", "İşlem Bul"),
     // opened after a new line is started unless it is already open.

@@ -8,12 +8,16 @@
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
+#include "klinik/frm_muayene_lab.h"
 #include "klinik/frm_yapilanislemler.h"
+#include "raporlar/motor/rapor.h"
 
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
@@ -41,6 +45,15 @@ void temelVeri()
                             "muayenetarihi, ucreti, laboratuvarucreti, doktorpayturu, doktorpayparam, sirketkodu) "
                             "values (5, 'H2', 'MEHMET KAYA', 'D2', 'DR. ZEYNEP AK', '15.03.2026', 200, 0, 'YÜZDE', 10, ?)",
                             {Oturum.sirketkodu}));
+}
+
+QString pdfMetni(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(60000))
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 } // namespace
@@ -139,6 +152,70 @@ private slots:
                        {CariIsleme::satirAciklamalari(CariIsleme::Kaynak::Goz, CariIsleme::SatirTuru::Islem).pay})
                      .toDouble(),
                  7.0);
+    }
+
+    // The forms of both screens print the eye examination's own lines on
+    // tab "GÖZ" (the general examination 5 has lines of its own).
+    void formlar_data()
+    {
+        QTest::addColumn<QString>("ekran");
+        QTest::addColumn<QStringList>("var");
+        QTest::addColumn<QStringList>("yok");
+        QTest::newRow("işlem formu") << "frm_yapilanislemler"
+                                     << QStringList{"YAPILAN İŞLEMLER FORMU", "MEHMET KAYA", "KÜÇÜK CERRAHİ",
+                                                    "PANSUMAN", "HEMŞİRE ELİF", "70,00"}
+                                     << QStringList{"ENJEKSİYON", "AYŞE YILMAZ"};
+        QTest::newRow("laboratuvar formu") << "frm_muayene_lab"
+                                           << QStringList{"LABORATUVAR İSTEK VE SONUÇ FORMU", "MEHMET KAYA",
+                                                          "GLUKOZ", "92", "BİYOKİMYA"}
+                                           << QStringList{"HEMOGRAM", "AYŞE YILMAZ"};
+    }
+    void formlar()
+    {
+        QFETCH(QString, ekran);
+        QFETCH(QStringList, var);
+        QFETCH(QStringList, yok);
+        TestVeritabani vt;
+        QVERIFY(vt.hazir());
+        temelVeri();
+        QVERIFY(Sorgu::calistir("update muayene set laboratuvarvarmi = 'E' where kayitno = 5"));
+        QVERIFY(Sorgu::calistir("insert into yapilanislemler (kayitno, hastakodu, hastaadisoyadi, sirketkodu, "
+                                "muayeneno, yapilanislem, islemturu, ucreti, islemiyapanadi, islemtarihi, kaynak) "
+                                "values (1, 'H2', 'MEHMET KAYA', ?, 5, 'PANSUMAN', 'KÜÇÜK CERRAHİ', 70, "
+                                "'HEMŞİRE ELİF', '15.03.2026', 'GÖZ')",
+                                {Oturum.sirketkodu}));
+        QVERIFY(Sorgu::calistir("insert into yapilanislemler (kayitno, hastakodu, hastaadisoyadi, sirketkodu, "
+                                "muayeneno, yapilanislem, islemturu, ucreti) values (2, 'H1', 'AYŞE YILMAZ', ?, 5, "
+                                "'ENJEKSİYON', 'UYGULAMA', 30)",
+                                {Oturum.sirketkodu}));
+        QVERIFY(Sorgu::calistir("insert into muayene_lab (kayitno, hastakodu, hastaadisoyadi, sirketkodu, muayeneno, "
+                                "tetkikkodu, tetkikadi, turu, durum, ucreti, kaynak) values (1, 'H2', 'MEHMET KAYA', "
+                                "?, '5', 102, 'GLUKOZ', 'BİYOKİMYA', '92', 20, 'GÖZ')",
+                                {Oturum.sirketkodu}));
+        QVERIFY(Sorgu::calistir("insert into muayene_lab (kayitno, hastakodu, hastaadisoyadi, sirketkodu, muayeneno, "
+                                "tetkikkodu, tetkikadi, turu, ucreti) values (2, 'H1', 'AYŞE YILMAZ', ?, '5', 101, "
+                                "'HEMOGRAM', 'HEMATOLOJİ', 30)",
+                                {Oturum.sirketkodu}));
+        QTemporaryDir klasor;
+        const QString yol = klasor.filePath(QStringLiteral("form.pdf"));
+        auto eski = MuayeneSatirEkrani::onizleyici;
+        MuayeneSatirEkrani::onizleyici = [&](Rapor &r, QWidget *) {
+            QString h;
+            QVERIFY2(r.pdfYaz(yol, &h), qPrintable(h));
+        };
+        BetikMesaj m;
+        {
+            std::unique_ptr<QDialog> d(EkranOlustur(ekran, nullptr));
+            QVERIFY(d);
+            d->findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+            d->findChild<QPushButton *>(QStringLiteral("BitBtn7"))->click();
+        }
+        MuayeneSatirEkrani::onizleyici = eski;
+        const QString metin = pdfMetni(yol);
+        for (const QString &t : var)
+            QVERIFY2(metin.contains(t), qPrintable(t + QStringLiteral(" yok:\n") + metin));
+        for (const QString &t : yok)
+            QVERIFY2(!metin.contains(t), qPrintable(t));
     }
 
     // Opening the screen: a reminder, a fee or another company's line stays.

@@ -12,6 +12,7 @@
 #include "db/sqltext.h"
 #include "db/veriseti.h"
 #include "klinik/cariisleme.h"
+#include "klinik/muayenesatirlari.h"
 #include "klinik/tetkiksatirlari.h"
 #include "raporlar/motor/rapor.h"
 
@@ -154,17 +155,9 @@ void Tfrm_muayene::tetkikSil()
         return;
     if (m_lab->durum() == VeriSeti::Durum::Duzenle)
         m_lab->iptal();
-    bool tamam = false;
-    {
-        // The line goes together with its debit and share.
-        Islem islem;
-        tamam = islem.basladi() && m_lab->sil()
-                && CariIsleme::lab_tutari_topla_islemde(Kaynak::Genel, veriSeti()->anahtar(),
-                                                        CariIsleme::SatirTuru::Laboratuvar, this)
-                && islem.onayla();
-    }
-    if (!tamam)
-        m_lab->yenile();
+    // The line goes together with its debit and share.
+    MuayeneSatirlari::satirSil(*m_lab, MuayeneSatirlari::ayar(CariIsleme::SatirTuru::Laboratuvar), Kaynak::Genel,
+                               veriSeti()->anahtar(), this);
     muayeneyiYenile();
 }
 

@@ -21,6 +21,8 @@
 #include "klinik/frm_dosyabul.h"
 #include "klinik/frm_dosyayonetimi.h"
 #include "klinik/frm_muayene.h"
+#include "klinik/frm_muayene_lab.h"
+#include "klinik/frm_yapilanislemler.h"
 #include "klinik/frm_notlar2.h"
 #include "klinik/frm_resimgoster.h"
 #include "raporlar/motor/hizmetler.h"
@@ -53,6 +55,8 @@ void EkranlariKaydet()
     kaydet<Tfrm_eleman_ara>("frm_eleman_ara");
     kaydet<Tfrm_select>("frm_select");
     kaydet<Tfrm_muayene>("frm_muayene");
+    kaydet<Tfrm_muayene_lab>("frm_muayene_lab");
+    kaydet<Tfrm_yapilanislemler>("frm_yapilanislemler");
 
     // The lookup configurations and the report services of the record screens.
     AramalariKaydet();

@@ -1,0 +1,118 @@
+#include "klinik/frm_muayene_lab.h"
+
+#include "app/aramapenceresi.h"
+#include "app/oturum.h"
+#include "db/sqltext.h"
+#include "db/veriseti.h"
+#include "klinik/tetkiksatirlari.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using CariIsleme::Kaynak;
+
+namespace {
+
+SatirEkraniAyari labAyari()
+{
+    SatirEkraniAyari a;
+    a.pencereAdi = QStringLiteral("frm_muayene_lab");
+    a.baslik = QStringLiteral("LABORATUVAR ");
+    a.modul = QStringLiteral("LABORATUVAR");
+    a.tur = CariIsleme::SatirTuru::Laboratuvar;
+    a.genelKosul = QStringLiteral(" and LABORATUVARVARMI =") + SqlQuote(QStringLiteral("E"));
+    a.seriMetni = QStringLiteral("Seri Laboratuvar Gir");
+    a.formSablonu = QStringLiteral("laboratuvarformu.frf");
+    a.formSiralama = QStringLiteral("turu");
+    const std::pair<const char *, const char *> kolonlar[] = {
+        {"TETKIKKODU", "TETKIK KODU"}, {"TETKIKADI", "TETKIK ADI"}, {"ARALIK", nullptr}, {"DURUM", "SONUC"},
+        {"BIRIMI", nullptr},           {"TURU", nullptr},           {"ACIKLAMA", nullptr}, {"KOD1", nullptr},
+        {"KOD2", nullptr},             {"KOD3", nullptr},           {"UCRETI", nullptr}, {"ISLEMTURU", nullptr}};
+    for (const auto &[ad, baslik] : kolonlar) {
+        TabloKolonu t;
+        t.kolon = QLatin1String(ad);
+        t.baslik = baslik ? QString::fromUtf8(baslik) : t.kolon;
+        t.duzenlenebilir = true;
+        a.kolonlar << t;
+    }
+    a.yeniSatir = [](VeriSeti &lab, const VeriSeti &m, Kaynak k) { TetkikSatirlari::yeniSatirDegerleri(lab, m, k); };
+    return a;
+}
+
+} // namespace
+
+Tfrm_muayene_lab::Tfrm_muayene_lab(QWidget *ust)
+    : MuayeneSatirEkrani(labAyari(), ust)
+{
+    yanPanel()->addWidget(new QLabel(QStringLiteral("Laboratuvar")));
+    m_grup = new QComboBox;
+    m_grup->setObjectName(QStringLiteral("cmb_laboratuvar"));
+    m_grup->setEditable(true);
+    m_grup->addItems({QString(), QStringLiteral("BİYOKİMYA"), QStringLiteral("İMMUNOLOJİ"),
+                      QStringLiteral("HEMATOLOJİ"), QStringLiteral("MİKROBİYOLOJİ"), QStringLiteral("PATOLOJİ"),
+                      QStringLiteral("SEROLOJİ"), QStringLiteral("TIBBİ GENETİK"), QStringLiteral("ENZİMLER"),
+                      QStringLiteral("ENDOKRİNOLOJİ"), QStringLiteral("TDM"), QStringLiteral("ALLERGENLER"),
+                      QStringLiteral("RADYOLOJI")});
+    yanPanel()->addWidget(m_grup);
+    auto *bulDugmesi = new QPushButton(QStringLiteral("Tetkik Bul"));
+    bulDugmesi->setObjectName(QStringLiteral("BTN_labarama"));
+    connect(bulDugmesi, &QPushButton::clicked, this, &Tfrm_muayene_lab::tetkikBul);
+    yanPanel()->addWidget(bulDugmesi);
+    yanPanel()->addStretch(1);
+    bul = [this] { tetkikBul(); };
+    TetkikSatirlari::bosSatirlariSil();
+    LabAktarimHedefiKaydet(QStringLiteral("laboratuvar"), [this](const QVariantMap &t) { return tetkikAktar(t); });
+}
+
+Tfrm_muayene_lab::~Tfrm_muayene_lab() { LabAktarimHedefiKaydet(QStringLiteral("laboratuvar"), {}); }
+
+void Tfrm_muayene_lab::tetkikBul()
+{
+    if (seciliMuayene() <= 0)
+        return;
+    const bool kendiActi = !aramaAcik;
+    const QString grup = m_grup->currentText().trimmed();
+    if (!grup.isEmpty())
+        Aktarim.lab_turu = grup;
+    Aktarim.lab_cagiran = QStringLiteral("laboratuvar");
+    aramaAcik = true;
+    QVariantMap tetkik;
+    {
+        AramaPenceresi d(QStringLiteral("frm_labarama"), this);
+        if (d.calistir() != QLatin1String("-1"))
+            for (const QString &k : TetkikSatirlari::tetkikKolonlari(true))
+                tetkik.insert(k, d.deger(k));
+    }
+    if (kendiActi)
+        aramaAcik = false;
+    Aktarim.lab_cagiran.clear();
+    if (tetkik.isEmpty())
+        return;
+    VeriSeti *lab = satirlar();
+    if (lab->durum() != VeriSeti::Durum::Ekle) {
+        if (!lab->acikMi())
+            satirlariYukle();
+        if (!lab->acikMi() || (lab->bosMu() ? !lab->ekle() : !lab->duzenle()))
+            return;
+    }
+    TetkikSatirlari::tetkikKopyala(*lab, tetkik, true);
+    lab->kaydet();
+}
+
+bool Tfrm_muayene_lab::tetkikAktar(const QVariantMap &tetkik)
+{
+    VeriSeti *lab = satirlar();
+    const bool bekleyenBos = lab->durum() == VeriSeti::Durum::Ekle
+                             && lab->deger(QStringLiteral("TETKIKADI")).isNull()
+                             && lab->deger(QStringLiteral("TETKIKKODU")).isNull();
+    if (!bekleyenBos) {
+        if (!lab->acikMi())
+            satirlariYukle();
+        if (!lab->acikMi() || !lab->ekle())
+            return false;
+    }
+    TetkikSatirlari::tetkikKopyala(*lab, tetkik, false);
+    return lab->kaydet();
+}

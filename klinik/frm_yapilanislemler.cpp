@@ -1,0 +1,119 @@
+#include "klinik/frm_yapilanislemler.h"
+
+#include "app/aramapenceresi.h"
+#include "app/oturum.h"
+#include "db/veriseti.h"
+#include "klinik/muayenesatirlari.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using CariIsleme::Kaynak;
+
+namespace {
+
+void yeniIslem(VeriSeti &s, const VeriSeti &m, Kaynak k)
+{
+    const bool goz = k == Kaynak::Goz;
+    for (const char *ad : {"HASTAKODU", "HASTAADISOYADI", "DOKTORKODU", "DOKTORADI", "DOKTORPAYTURU",
+                           "DOKTORPAYPARAM"})
+        s.degerAyarla(QLatin1String(ad), m.deger(QLatin1String(ad)));
+    s.degerAyarla(QStringLiteral("DOKTORPAYTUTARI"), 0.0);
+    s.degerAyarla(QStringLiteral("SIRKETKODU"), Oturum.sirketkodu);
+    s.degerAyarla(QStringLiteral("MUAYENENO"), double(m.anahtar()));
+    s.degerAyarla(QStringLiteral("ISLEMTARIHI"), m.deger(QStringLiteral("MUAYENETARIHI")));
+    if (goz) {
+        s.degerAyarla(QStringLiteral("BOLUM"), QStringLiteral("GÖZ"));
+        s.degerAyarla(QStringLiteral("BRANS"), QStringLiteral("GÖZ"));
+    } else {
+        s.degerAyarla(QStringLiteral("BOLUM"), m.deger(QStringLiteral("BOLUM")));
+        s.degerAyarla(QStringLiteral("BRANS"), m.deger(QStringLiteral("BRANS")));
+        s.degerAyarla(QStringLiteral("DOSYANO"), m.metin(QStringLiteral("SIRANO")));
+    }
+    s.degerAyarla(QStringLiteral("ISLEMTURU"), CariIsleme::islemTuru(k));
+    s.degerAyarla(QStringLiteral("KAYNAK"), CariIsleme::kaynakDegeri(k));
+}
+
+SatirEkraniAyari islemAyari()
+{
+    SatirEkraniAyari a;
+    a.pencereAdi = QStringLiteral("frm_yapilanislemler");
+    a.baslik = QStringLiteral("YAPILAN İŞLEMLER");
+    a.modul = QStringLiteral("YİŞLEMLER");
+    a.tur = CariIsleme::SatirTuru::Islem;
+    a.seriMetni = QStringLiteral("Seri İşlem Gir");
+    a.yenideAra = false;
+    a.formSablonu = QStringLiteral("islemformu.frf");
+    a.formSiralama = QStringLiteral("islemturu");
+    const std::pair<const char *, const char *> kolonlar[] = {
+        {"YAPILANISLEM", "YAPILAN İŞLEM"}, {"UCRETI", "ÜÇRETI"},           {"DOSYANO", "DOSYA NO"},
+        {"ISLEMTARIHI", "İŞLEM TARIHI"},  {"DUSUNCELER1", "DÜŞÜNCELER 1"}, {"DUSUNCELER2", "DÜŞÜNCELER 2"},
+        {"ISLEMIYAPANKODU", "İ.YAPAN KODU"}, {"ISLEMIYAPANADI", "İ.YAPAN ADI"}, {"ISLEMTURU", "İŞLEM TÜRÜ"},
+        {"BOLUM", "BÖLUM"},               {"BRANS", "BRANŞ"}};
+    for (const auto &[ad, baslik] : kolonlar) {
+        TabloKolonu t;
+        t.kolon = QLatin1String(ad);
+        t.baslik = QString::fromUtf8(baslik);
+        t.duzenlenebilir = true;
+        a.kolonlar << t;
+    }
+    a.yeniSatir = yeniIslem;
+    return a;
+}
+
+} // namespace
+
+Tfrm_yapilanislemler::Tfrm_yapilanislemler(QWidget *ust)
+    : MuayeneSatirEkrani(islemAyari(), ust)
+{
+    auto dugme = [this](const char *ad, const QString &metin, void (Tfrm_yapilanislemler::*f)()) {
+        auto *b = new QPushButton(metin);
+        b->setObjectName(QLatin1String(ad));
+        connect(b, &QPushButton::clicked, this, f);
+        yanPanel()->addWidget(b);
+    };
+    dugme("BTN_islemarama", QStringLiteral("İşlem Bul"), &Tfrm_yapilanislemler::islemBul);
+    dugme("BitBtn1", QStringLiteral("Personel Bul"), &Tfrm_yapilanislemler::personelBul);
+    yanPanel()->addStretch(1);
+    bul = [this] { islemBul(); };
+    MuayeneSatirlari::bosIslemSatirlariniSil();
+}
+
+void Tfrm_yapilanislemler::islemBul()
+{
+    if (seciliMuayene() <= 0)
+        return;
+    QVariantMap islem;
+    {
+        AramaPenceresi d(QStringLiteral("frm_islemarama"), this);
+        if (d.calistir() != QLatin1String("-1"))
+            for (const char *k : {"YAPILANISLEM", "ISLEMKODU", "ISLEMTURU", "UCRETI"})
+                islem.insert(QLatin1String(k), d.deger(QLatin1String(k)));
+    }
+    if (islem.isEmpty())
+        return; // a pending line stays as it was
+    VeriSeti *s = satirlar();
+    if (s->durum() != VeriSeti::Durum::Ekle) {
+        if (!s->acikMi())
+            satirlariYukle();
+        if (!s->acikMi() || (s->bosMu() ? !s->ekle() : !s->duzenle()))
+            return;
+    }
+    for (auto it = islem.cbegin(); it != islem.cend(); ++it)
+        s->degerAyarla(it.key(), it.value());
+    s->kaydet();
+}
+
+void Tfrm_yapilanislemler::personelBul()
+{
+    VeriSeti *s = satirlar();
+    if (seciliMuayene() <= 0 || !s->acikMi())
+        return;
+    AramaPenceresi d(QStringLiteral("frm_doktorarama"), this);
+    if (d.calistir() == QLatin1String("-1"))
+        return;
+    if (s->durum() != VeriSeti::Durum::Ekle && (s->bosMu() || !s->duzenle()))
+        return;
+    s->degerAyarla(QStringLiteral("ISLEMIYAPANKODU"), d.deger(QStringLiteral("DOKTORKODU")));
+    s->degerAyarla(QStringLiteral("ISLEMIYAPANADI"), d.deger(QStringLiteral("DOKTORADISOYADI")));
+}

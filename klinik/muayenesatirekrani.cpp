@@ -1,0 +1,291 @@
+#include "klinik/muayenesatirekrani.h"
+
+#include "app/mesaj.h"
+#include "app/oturum.h"
+#include "db/sqltext.h"
+#include "db/veriseti.h"
+#include "klinik/muayenesatirlari.h"
+#include "klinik/tetkiksatirlari.h"
+#include "raporlar/motor/rapor.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using CariIsleme::Kaynak;
+
+namespace {
+
+QList<TabloKolonu> listeKolonlari()
+{
+    QList<TabloKolonu> k;
+    const std::pair<const char *, const char *> kolonlar[] = {
+        {"KAYITNO", "M.NO"},       {"MUAYENETARIHI", "MU. TARIHI"}, {"HASTAKODU", "H. KODU"},
+        {"HASTAADISOYADI", "H.ADI SOYADI"}, {"DOKTORKODU", "DR KODU"}, {"DOKTORADI", "DOKTOR ADI"}};
+    for (const auto &[ad, baslik] : kolonlar) {
+        TabloKolonu t;
+        t.kolon = QLatin1String(ad);
+        t.baslik = QString::fromUtf8(baslik);
+        k << t;
+    }
+    return k;
+}
+
+} // namespace
+
+std::function<void(Rapor &, QWidget *)> MuayeneSatirEkrani::onizleyici = [](Rapor &r, QWidget *ust) {
+    r.onizle(ust);
+};
+
+MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
+    : QDialog(ust), m_ayar(std::move(ayar))
+{
+    setObjectName(m_ayar.pencereAdi);
+    setWindowTitle(m_ayar.baslik + QStringLiteral("           V E L M O R I K A            ")
+                   + QStringLiteral(" ŞİRKET : ") + Oturum.sirketkodu);
+    m_yetki = YetkiOku(Oturum.kullanici_kodu, m_ayar.modul, Oturum.sirketkodu);
+    const auto satirAyari = MuayeneSatirlari::ayar(m_ayar.tur);
+    m_genel = new VeriSeti(QStringLiteral("MUAYENE"), this);
+    m_goz = new VeriSeti(QStringLiteral("GOZHASTALIKLARI"), this);
+    m_satir = new VeriSeti(satirAyari.tablo, this);
+
+    auto *ana = new QHBoxLayout(this);
+    auto *sol = new QVBoxLayout;
+    m_sekmeler = new QTabWidget;
+    m_sekmeler->setObjectName(QStringLiteral("PageControl1"));
+    auto *genelSayfa = new QWidget;
+    genelSayfa->setObjectName(QStringLiteral("TabSheet1"));
+    auto *gozSayfa = new QWidget;
+    gozSayfa->setObjectName(QStringLiteral("TabSheet4"));
+    m_sekmeler->addTab(genelSayfa, QStringLiteral("GENEL"));
+    m_sekmeler->addTab(gozSayfa, QStringLiteral("GÖZ"));
+    sol->addWidget(m_sekmeler, 0);
+    // One list grid; its model follows the tab.
+    m_liste = new QTableView;
+    m_liste->setObjectName(QStringLiteral("DBGrid1"));
+    m_liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_genelModel = new TabloModeli(m_genel, this);
+    m_genelModel->kolonlariAyarla(listeKolonlari());
+    m_gozModel = new TabloModeli(m_goz, this);
+    m_gozModel->kolonlariAyarla(listeKolonlari());
+    sol->addWidget(m_liste, 1);
+
+    m_altSekmeler = new QTabWidget;
+    m_altSekmeler->setObjectName(QStringLiteral("PageControl2"));
+    auto *izgara = new QTableView;
+    izgara->setObjectName(QStringLiteral("DBGrid2"));
+    auto *satirModel = new TabloModeli(m_satir, izgara);
+    satirModel->kolonlariAyarla(m_ayar.kolonlar);
+    satirModel->gorunumeBagla(izgara);
+    izgara->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_altSekmeler->addTab(izgara, m_ayar.tur == CariIsleme::SatirTuru::Laboratuvar ? QStringLiteral("LABORATUVAR")
+                                                                                   : QStringLiteral("İŞLEMLER"));
+    sol->addWidget(m_altSekmeler, 2);
+    ana->addLayout(sol, 1);
+
+    m_yan = new QVBoxLayout;
+    auto dugme = [this](const char *ad, const QString &metin, std::function<void()> f) {
+        auto *b = new QPushButton(metin);
+        b->setObjectName(QLatin1String(ad));
+        connect(b, &QPushButton::clicked, this, std::move(f));
+        m_yan->addWidget(b);
+    };
+    dugme("btn_kaydet", QStringLiteral("Kaydet  F5"), [this] { kaydet(); });
+    dugme("btn_yeni", QStringLiteral("Yeni Kayit  F2"), [this] {
+        if (IslemIzni(m_yetki.YENIKAYIT, this))
+            yeniSatir();
+    });
+    dugme("btn_sil", QStringLiteral("Kayit Sil   Ctrl+Del"), [this] {
+        if (IslemIzni(m_yetki.SILME, this))
+            sil();
+    });
+    dugme("btn_iptal", QStringLiteral("İptal   F3"), [this] { iptal(); });
+    dugme("BitBtn7", m_ayar.tur == CariIsleme::SatirTuru::Laboratuvar ? QStringLiteral("Laboratuvar Formu")
+                                                                       : QStringLiteral("İşlem Formu"),
+          [this] { formuBas(); });
+    m_seri = new QCheckBox(m_ayar.seriMetni);
+    m_seri->setObjectName(QStringLiteral("chk_seri"));
+    m_yan->addWidget(m_seri);
+    ana->addLayout(m_yan);
+
+    // A line always belongs to the examination selected on the tab shown.
+    m_satir->yeniSatirDegerleri = [this] {
+        if (m_ayar.yeniSatir)
+            m_ayar.yeniSatir(*m_satir, *muayeneler(), kaynak());
+    };
+    m_satir->kaydetmedenOnce = [this] {
+        const qint64 no = m_satir->deger(QStringLiteral("MUAYENENO")).toLongLong();
+        if (!MuayeneSatirlari::kaydetmedenOnce(kaynak(), no, this))
+            return false;
+        TetkikSatirlari::payHesapla(*m_satir);
+        return true;
+    };
+    m_satir->kaydettiktenSonra = [this] { satirKaydedildi(); };
+
+    connect(m_sekmeler, &QTabWidget::currentChanged, this, [this] { listeyiYukle(); });
+    for (VeriSeti *vs : {m_genel, m_goz}) {
+        connect(vs, &VeriSeti::gecerliSatirDegisti, this, [this, vs] {
+            if (vs == muayeneler())
+                satirlariYukle();
+        });
+        connect(vs, &VeriSeti::acildi, this, [this, vs] {
+            if (vs == muayeneler())
+                satirlariYukle();
+        });
+    }
+    listeyiYukle();
+}
+
+MuayeneSatirEkrani::~MuayeneSatirEkrani() = default;
+
+Kaynak MuayeneSatirEkrani::kaynak() const
+{
+    return m_sekmeler->currentIndex() == 1 ? Kaynak::Goz : Kaynak::Genel;
+}
+
+VeriSeti *MuayeneSatirEkrani::muayeneler() const
+{
+    return kaynak() == Kaynak::Goz ? m_goz : m_genel;
+}
+
+qint64 MuayeneSatirEkrani::seciliMuayene() const
+{
+    VeriSeti *vs = muayeneler();
+    return vs->acikMi() && !vs->bosMu() ? vs->anahtar() : 0;
+}
+
+void MuayeneSatirEkrani::listeyiYukle()
+{
+    const bool goz = kaynak() == Kaynak::Goz;
+    VeriSeti *vs = muayeneler();
+    const QString tablo = CariIsleme::muayeneTablosu(kaynak());
+    vs->selectMetniAyarla(QStringLiteral("select * from ") + tablo + QStringLiteral(" where 1=1 ")
+                          + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu)
+                          + (goz ? QString() : m_ayar.genelKosul) + QStringLiteral("    order by ") + tablo
+                          + QStringLiteral(".muayenetarihi, ") + tablo + QStringLiteral(".kayitno"));
+    (goz ? m_gozModel : m_genelModel)->gorunumeBagla(m_liste);
+    if (vs->ac()) {
+        vs->kesinKayitSayisi();
+        vs->son();
+    }
+    satirlariYukle();
+}
+
+void MuayeneSatirEkrani::satirlariYukle()
+{
+    if (m_satir->duzenleniyorMu())
+        return;
+    const qint64 no = seciliMuayene();
+    if (no <= 0) {
+        m_satir->kapat();
+        return;
+    }
+    const QString tablo = MuayeneSatirlari::ayar(m_ayar.tur).tablo;
+    m_satir->selectMetniAyarla(QStringLiteral("select * from ") + tablo + QStringLiteral(" where 1=1 ")
+                               + QStringLiteral(" and MUAYENENO =") + SqlQuote(QString::number(no))
+                               + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu)
+                               + QStringLiteral(" and HASTAKODU =")
+                               + SqlQuote(muayeneler()->metin(QStringLiteral("HASTAKODU"))) + QStringLiteral(" and ")
+                               + CariIsleme::kaynakKosulu(kaynak()) + QStringLiteral(" order by ") + tablo
+                               + QStringLiteral(".kayitno "));
+    if (m_satir->ac())
+        m_satir->kesinKayitSayisi();
+}
+
+bool MuayeneSatirEkrani::yeniSatir()
+{
+    if (seciliMuayene() <= 0)
+        return false;
+    if (!m_satir->acikMi())
+        satirlariYukle();
+    if (m_satir->duzenleniyorMu() && !m_satir->kaydet())
+        return false;
+    if (!m_satir->acikMi() || !m_satir->ekle())
+        return false;
+    if (bul && !aramaAcik && (m_ayar.yenideAra || m_seri->isChecked())) {
+        aramaAcik = true;
+        bul();
+        aramaAcik = false;
+    }
+    return true;
+}
+
+bool MuayeneSatirEkrani::kaydet()
+{
+    if (!m_satir->acikMi() || m_satir->bosMu())
+        return false;
+    if (m_satir->duzenleniyorMu())
+        return m_satir->kaydet();
+    // Nothing pending: the totals are written once more.
+    return MuayeneSatirlari::kaydedildi(MuayeneSatirlari::ayar(m_ayar.tur), kaynak(), seciliMuayene(), this);
+}
+
+void MuayeneSatirEkrani::satirKaydedildi()
+{
+    const qint64 no = m_satir->deger(QStringLiteral("MUAYENENO")).toLongLong();
+    // The totals are posted (their transaction ended) before the serial
+    // entry opens the lookup again.
+    MuayeneSatirlari::kaydedildi(MuayeneSatirlari::ayar(m_ayar.tur), kaynak(), no, this);
+    if (m_seri->isChecked())
+        QTimer::singleShot(0, this, [this] { yeniSatir(); });
+}
+
+void MuayeneSatirEkrani::sil()
+{
+    if (!m_satir->acikMi() || m_satir->bosMu())
+        return;
+    if (m_satir->durum() == VeriSeti::Durum::Ekle) {
+        m_satir->iptal();
+        return;
+    }
+    if (!Mesaj::soru(m_ayar.tur == CariIsleme::SatirTuru::Laboratuvar
+                         ? QStringLiteral("Bu Laboratuvar Kaydını Silmek İstiyormusunuz ? ")
+                         : QStringLiteral("Bu Kaydı Silmek İstiyormusunuz ? "),
+                     this))
+        return;
+    if (m_satir->durum() == VeriSeti::Durum::Duzenle)
+        m_satir->iptal();
+    const qint64 no = m_satir->deger(QStringLiteral("MUAYENENO")).toLongLong();
+    MuayeneSatirlari::satirSil(*m_satir, MuayeneSatirlari::ayar(m_ayar.tur), kaynak(), no, this);
+}
+
+void MuayeneSatirEkrani::iptal()
+{
+    if (m_satir->duzenleniyorMu())
+        m_satir->iptal();
+}
+
+// The form of the examination selected on the tab shown, its own source's lines.
+void MuayeneSatirEkrani::formuBas()
+{
+    if (!IslemIzni(m_yetki.RAPOR, this))
+        return;
+    const qint64 no = seciliMuayene();
+    if (no <= 0)
+        return;
+    if (m_satir->duzenleniyorMu() && !m_satir->kaydet())
+        return;
+    const QString tablo = MuayeneSatirlari::ayar(m_ayar.tur).tablo;
+    m_satir->selectMetniAyarla(QStringLiteral("select * from ") + tablo + QStringLiteral(" where 1=1 ")
+                               + QStringLiteral(" and hastakodu =")
+                               + SqlQuote(muayeneler()->metin(QStringLiteral("HASTAKODU")))
+                               + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu)
+                               + QStringLiteral(" and muayeneno =") + SqlQuote(QString::number(no))
+                               + QStringLiteral(" and ") + CariIsleme::kaynakKosulu(kaynak())
+                               + QStringLiteral(" order by ") + tablo + QLatin1Char('.') + m_ayar.formSiralama
+                               + QStringLiteral(", ") + tablo + QStringLiteral(".kayitno"));
+    if (m_satir->ac()) {
+        VeriSetiKaynagi k(*m_satir);
+        Rapor r;
+        r.baglan(&k);
+        if (r.yukle(m_ayar.formSablonu, this)) {
+            r.baslikAyarla(m_ayar.formSablonu);
+            onizleyici(r, this);
+        }
+    }
+    satirlariYukle();
+}

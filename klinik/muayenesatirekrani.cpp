@@ -47,6 +47,8 @@ MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
     setObjectName(m_ayar.pencereAdi);
     setWindowTitle(m_ayar.baslik + QStringLiteral("           V E L M O R I K A            ")
                    + QStringLiteral(" ŞİRKET : ") + Oturum.sirketkodu);
+    // The size of the other record screens: both grids show their columns.
+    resize(1000, 700);
     m_yetki = YetkiOku(Oturum.kullanici_kodu, m_ayar.modul, Oturum.sirketkodu);
     const auto satirAyari = MuayeneSatirlari::ayar(m_ayar.tur);
     m_genel = new VeriSeti(QStringLiteral("MUAYENE"), this);

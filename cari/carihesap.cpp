@@ -75,7 +75,10 @@ std::optional<Toplamlar> ToplamlariHesapla(const QString &filtre, const QString 
 {
     Toplamlar t;
     t.paraBirimi = paraBirimi.trimmed().isEmpty() ? QStringLiteral("YTL") : paraBirimi.trimmed();
-    QString f = filtre + QStringLiteral(" and parabirimi =") + SqlQuote(t.paraBirimi);
+    // Postings and rows of earlier releases carry no currency: they are the
+    // practice's own (YTL), or an account's examination debits would never
+    // reach its totals.
+    QString f = filtre + QStringLiteral(" and coalesce(parabirimi, 'YTL') =") + SqlQuote(t.paraBirimi);
     if (vadesiGelmemisleriKatma)
         f += QStringLiteral(" and VADETARIHI <=") + SqlQuote(TarihMetni(bugun));
     const auto s = Sorgu::sec(QStringLiteral("select sum(borc) toplamborc ,sum(alacak) toplamalacak ,"
@@ -97,7 +100,7 @@ std::optional<Toplamlar> ToplamlariHesapla(const QString &filtre, const QString 
 
 std::optional<int> ParaBirimiSayisi(const QString &filtre)
 {
-    const auto s = Sorgu::sec(QStringLiteral("select distinct(parabirimi) from cari_hareket where 1=1 ") + filtre
+    const auto s = Sorgu::sec(QStringLiteral("select distinct coalesce(parabirimi, 'YTL') from cari_hareket where 1=1 ") + filtre
                               + QStringLiteral(" "));
     if (!s)
         return std::nullopt;

@@ -26,6 +26,7 @@ private slots:
     void toplamlar_data();
     void toplamlar();
     void baskaHesapVeSirketSayilmaz();
+    void paraBirimsizSatirYtlSayilir();
     void paraBirimiSayisi();
     void ozelKod_data();
     void ozelKod();
@@ -127,6 +128,28 @@ void tst_carihesap::baskaHesapVeSirketSayilmaz()
     const auto t2 = ToplamlariHesapla(HesapFiltresi(QStringLiteral("P'1")), QStringLiteral("YTL"), false);
     QVERIFY(t2);
     QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join('\n')));
+}
+
+// The posting engine writes no currency (nor did earlier releases): such rows
+// are the practice's own money, in the totals and not a second currency.
+void tst_carihesap::paraBirimsizSatirYtlSayilir()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    Hareket h;
+    h.kod = QStringLiteral("P1");
+    h.borc = 100;
+    QVERIFY(hareketEkle(h));
+    QVERIFY(Sorgu::calistir(QStringLiteral("update cari_hareket set parabirimi = null")));
+    h.borc = 0;
+    h.alacak = 30;
+    h.paraBirimi = QStringLiteral("YTL");
+    QVERIFY(hareketEkle(h));
+    const auto t = ToplamlariHesapla(HesapFiltresi(QStringLiteral("P1")), QStringLiteral("YTL"), false);
+    QVERIFY(t);
+    QCOMPARE(t->borcMetni, QStringLiteral("100,00"));
+    QCOMPARE(t->bakiyeMetni, QStringLiteral("70,00"));
+    QCOMPARE(ParaBirimiSayisi(HesapFiltresi(QStringLiteral("P1"))).value_or(-1), 1);
 }
 
 void tst_carihesap::paraBirimiSayisi()

@@ -5,17 +5,23 @@
 #include "app/ekranlar.h"
 #include "app/oturum.h"
 #include "app/raporhizmeti.h"
+#include "app/smssekmesi.h"
 #include "db/sema.h"
 #include "db/sorgu.h"
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 #include "raporlar/raporekrani.h"
+#include "app/aramapenceresi.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QScopeGuard>
 #include <QtTest>
 #include <memory>
 
@@ -270,6 +276,7 @@ private slots:
         QVector<QPair<VeriSeti *, QString>> basilan;
         const auto eski = RaporHizmeti().onizle;
         RaporHizmeti().onizle = [&](VeriSeti *vs, const QString &s, QWidget *) { basilan.push_back({vs, s}); };
+        const auto geriAl = qScopeGuard([&] { RaporHizmeti().onizle = eski; });
         auto e = ekran(QStringLiteral("frm_hastarapor"));
         // Without a sort column: refused.
         QVERIFY(!e->grupRaporuHazirla());
@@ -294,6 +301,7 @@ private slots:
         Aktarim.rapor_sablonu = QStringLiteral("hastarapor2.frf");
         const auto eskiSec = RaporHizmeti().sablonSec;
         RaporHizmeti().sablonSec = [](QWidget *, bool) { return false; };
+        const auto geriAl2 = qScopeGuard([&] { RaporHizmeti().sablonSec = eskiSec; });
         e->serbestRapor();
         QCOMPARE(basilan.size(), 2);
         RaporHizmeti().sablonSec = [](QWidget *, bool) {
@@ -303,8 +311,6 @@ private slots:
         e->serbestRapor();
         QCOMPARE(basilan.size(), 3);
         QCOMPARE(basilan[2].first, e->liste());
-        RaporHizmeti().sablonSec = eskiSec;
-        RaporHizmeti().onizle = eski;
     }
 
     // Procedures per patient; the eye report also sums the fees.
@@ -320,6 +326,7 @@ private slots:
         BetikMesaj m;
         const auto eski = RaporHizmeti().onizle;
         RaporHizmeti().onizle = [](VeriSeti *, const QString &, QWidget *) {};
+        const auto geriAl = qScopeGuard([&] { RaporHizmeti().onizle = eski; });
         auto y = ekran(QStringLiteral("frm_yislemlerrapor"));
         auto *c = y->findChild<QComboBox *>(QStringLiteral("cmbSiralama"));
         c->setCurrentIndex(c->findText(QStringLiteral("hastakodu")));
@@ -336,7 +343,99 @@ private slots:
             toplam[g->grup()->satirDegeri(i, QStringLiteral("ACIKLAMA")).toString()] =
                 g->grup()->satirDegeri(i, QStringLiteral("TGENELTOPLAM")).toDouble();
         QCOMPARE(toplam, (QMap<QString, double>{{"DR. A", 250.0}, {"DR. B", 60.0}}));
-        RaporHizmeti().onizle = eski;
+    }
+
+    // The SMS tab: only with the SMS right, and only on the screens with a
+    // phone column; its list is the report's names and phones in list order.
+    void smsSekmesi()
+    {
+        TEST_VT(vt);
+        hastalar();
+        BetikMesaj m;
+        SmsSekmesiAyari alinan;
+        const auto eski = SmsSekmesiUreticisiKaydet([&](const SmsSekmesiAyari &a, QWidget *ust) -> QWidget * {
+            alinan = a;
+            return new QWidget(ust);
+        });
+        const auto geriAl = qScopeGuard([&] { SmsSekmesiUreticisiKaydet(eski); });
+        // The seed user's own SMS right is taken away first.
+        QVERIFY(Sorgu::calistir("delete from kullanicilar where moduladi = 'SMS'"));
+        auto sekmeler = [](RaporEkrani *e) { return e->findChild<QTabWidget *>(QStringLiteral("sayfalar"))->count(); };
+        auto e = ekran(QStringLiteral("frm_hastarapor"));
+        QCOMPARE(sekmeler(e.get()), 1);
+        QVERIFY(!e->smsSekmesi());
+        ekle("insert into kullanicilar (kullanici_kodu, moduladi, formgirisi, sirketkodu) values (?, 'SMS', 'E', ?)",
+             {Oturum.kullanici_kodu, Oturum.sirketkodu});
+        for (const char *ad : {"frm_hastarapor", "frm_muayenerapor", "frm_randevurapor", "frm_muhlabrapor"}) {
+            auto x = ekran(QLatin1String(ad));
+            QCOMPARE(sekmeler(x.get()), 2);
+            QVERIFY(x->smsSekmesi());
+        }
+        QVERIFY(alinan.telefonOlduguGibi); // the laboratory report, made last
+        QVERIFY(!alinan.ayarlariKaydet);
+        for (const char *ad : {"frm_yislemlerrapor", "frm_gozmuayeneraporu"})
+            QCOMPARE(sekmeler(ekran(QLatin1String(ad)).get()), 1);
+        e = ekran(QStringLiteral("frm_hastarapor"));
+        QVERIFY(alinan.gosterilinceDurumSor);
+        QVERIFY(alinan.liste().isEmpty()); // nothing listed yet
+        e->findChild<QCheckBox *>(QStringLiteral("chkCepTelefonu"))->setChecked(true);
+        auto *c = e->findChild<QComboBox *>(QStringLiteral("cmbSiralama"));
+        c->setCurrentIndex(c->findText(QStringLiteral("HASTAKODU")));
+        QVERIFY(e->listele());
+        const QVector<SmsAlici> l = alinan.liste();
+        QCOMPARE(l.size(), 2);
+        QCOMPARE(l[0].ad, QStringLiteral("AYŞE YILMAZ"));
+        QCOMPARE(l[0].telefon, QStringLiteral("5321112233"));
+        QCOMPARE(l[1].ad, QStringLiteral("O`NEIL MARY"));
+    }
+
+    // The patient-code lookup fills both code boxes, so the list holds that patient only.
+    void hastaKoduArama()
+    {
+        TEST_VT(vt);
+        hastalar();
+        BetikMesaj m;
+        auto e = ekran(QStringLiteral("frm_muayenerapor"));
+        for (const char *k : {"H1", "H2", "H3"})
+            ekle("insert into muayene (hastakodu, sirketkodu) values (?, ?)", {k, Oturum.sirketkodu});
+        bool secildi = false;
+        QTimer::singleShot(0, [&] {
+            auto *d = qobject_cast<AramaPenceresi *>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            auto *ara = d->findChild<QLineEdit *>(QStringLiteral("edt_ara"));
+            ara->setText(QStringLiteral("AYŞE"));
+            d->ara();
+            d->findChild<QPushButton *>(QStringLiteral("btn_evet"))->click();
+            secildi = true;
+        });
+        auto *b = e->findChild<QPushButton *>(QStringLiteral("ara_HASTAKODU"));
+        QCOMPARE(b->toolTip(), QStringLiteral("Hasta Kodu Arama"));
+        b->click();
+        QVERIFY(secildi);
+        QCOMPARE(e->findChild<QLineEdit *>(QStringLiteral("bas_HASTAKODU"))->text(), QStringLiteral("H1"));
+        QCOMPARE(e->findChild<QLineEdit *>(QStringLiteral("bit_HASTAKODU"))->text(), QStringLiteral("H1"));
+        QVERIFY(e->listele());
+        QCOMPARE(kolonDegerleri(e->liste(), QStringLiteral("HASTAKODU")), QStringList{"H1"});
+    }
+
+    // Export: refused before a listing, the listed rows afterwards.
+    void exceleAktar()
+    {
+        TEST_VT(vt);
+        hastalar();
+        BetikMesaj m;
+        int satir = -1;
+        const auto eski = RaporHizmeti().disaAktar;
+        RaporHizmeti().disaAktar = [&](VeriSeti *vs, QWidget *) { satir = vs->kesinKayitSayisi(); };
+        const auto geriAl = qScopeGuard([&] { RaporHizmeti().disaAktar = eski; });
+        auto e = ekran(QStringLiteral("frm_hastarapor"));
+        e->exceleAktar();
+        QCOMPARE(satir, -1);
+        QCOMPARE(m.son(), QStringLiteral("Dataset is not active"));
+        e->findChild<QComboBox *>(QStringLiteral("edt_CINSIYET"))->setCurrentText(QStringLiteral("KADIN"));
+        QVERIFY(e->listele());
+        e->exceleAktar();
+        QCOMPARE(satir, 2);
     }
 };
 

@@ -52,6 +52,35 @@ bool degerLiterali(const Kolon &k, const QString &metin, QString *literal)
     return true;
 }
 
+// Grid titles of the frequent columns, as a reader says them; the others show their name.
+QString kolonBasligi(const QString &kolon)
+{
+    static const QHash<QString, QString> basliklar = {
+        {QStringLiteral("KAYITNO"), QStringLiteral("KAYIT NO")},
+        {QStringLiteral("HASTAKODU"), QStringLiteral("HASTA KODU")},
+        {QStringLiteral("HASTAADISOYADI"), QStringLiteral("HASTA ADI SOYADI")},
+        {QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTOR KODU")},
+        {QStringLiteral("DOKTORADI"), QStringLiteral("DOKTOR ADI")},
+        {QStringLiteral("DOGUMTARIHI"), QStringLiteral("DOĞUM TARİHİ")},
+        {QStringLiteral("KAYITTARIHI"), QStringLiteral("KAYIT TARİHİ")},
+        {QStringLiteral("CEPTEL"), QStringLiteral("CEP TELEFONU")},
+        {QStringLiteral("HASTACEPTEL"), QStringLiteral("CEP TELEFONU")},
+        {QStringLiteral("CEPNO"), QStringLiteral("CEP TELEFONU")},
+        {QStringLiteral("MUAYENETARIHI"), QStringLiteral("MUAYENE TARİHİ")},
+        {QStringLiteral("MUAYENEUCRETI"), QStringLiteral("MUAYENE ÜCRETİ")},
+        {QStringLiteral("RANDEVUTARIHI"), QStringLiteral("RANDEVU TARİHİ")},
+        {QStringLiteral("RANDEVUSAATI"), QStringLiteral("RANDEVU SAATİ")},
+        {QStringLiteral("ISLEMTARIHI"), QStringLiteral("İŞLEM TARİHİ")},
+        {QStringLiteral("YAPILANISLEM"), QStringLiteral("YAPILAN İŞLEM")},
+        {QStringLiteral("TETKIKADI"), QStringLiteral("TETKİK ADI")},
+        {QStringLiteral("TETKIKKODU"), QStringLiteral("TETKİK KODU")},
+        {QStringLiteral("ODEMESEKLI"), QStringLiteral("ÖDEME ŞEKLİ")},
+        {QStringLiteral("TOPLAMTUTAR"), QStringLiteral("TOPLAM TUTAR")},
+        {QStringLiteral("UCRETI"), QStringLiteral("ÜCRETİ")},
+    };
+    return basliklar.value(kolon, kolon);
+}
+
 QString kutuAdi(const QString &kolon, const char *on) { return QLatin1String(on) + kolon; }
 
 } // namespace
@@ -177,7 +206,6 @@ RaporEkrani::RaporEkrani(const RaporTanimi &tanim, QWidget *ust)
         if (k.tur != KriterTuru::Telefon)
             izgara->addWidget(new QLabel(k.baslik), satir, sutun);
         izgara->addWidget(kutu, satir, sutun + 1);
-        Q_UNUSED(tablo);
     }
     auto *kaydir = new QScrollArea;
     kaydir->setWidget(panel);
@@ -205,6 +233,12 @@ RaporEkrani::RaporEkrani(const RaporTanimi &tanim, QWidget *ust)
     grid->setObjectName(QStringLiteral("grdListe"));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_model = new TabloModeli(m_liste, this);
+    if (tablo) {
+        QList<TabloKolonu> kolonlar;
+        for (const Kolon &k : tablo->kolonlar)
+            kolonlar.push_back({k.ad, kolonBasligi(k.ad)});
+        m_model->kolonlariAyarla(kolonlar);
+    }
     m_model->gorunumeBagla(grid);
     m_sayfalar->addTab(grid, QStringLiteral("Genel Liste"));
     kok->addWidget(m_sayfalar, 1);

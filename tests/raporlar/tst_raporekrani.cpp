@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QScopeGuard>
 #include <QtTest>
@@ -137,6 +138,13 @@ private slots:
         QCOMPARE(kolonDegerleri(e->liste(), QStringLiteral("HASTAKODU")), kodlar);
         QCOMPARE(e->findChild<QLabel *>(QStringLiteral("lblKayitSayisi"))->text(), QString::number(kodlar.size()));
         QVERIFY(m.mesajlar.isEmpty());
+        auto *grid = e->findChild<QTableView *>(QStringLiteral("grdListe"));
+        QCOMPARE(grid->model()->rowCount(), kodlar.size());
+        QStringList basliklar;
+        for (int i = 0; i < grid->model()->columnCount(); ++i)
+            basliklar << grid->model()->headerData(i, Qt::Horizontal).toString();
+        QVERIFY(basliklar.contains(QStringLiteral("HASTA KODU")));
+        QVERIFY(basliklar.contains(QStringLiteral("HASTA ADI SOYADI")));
     }
 
     // An apostrophe in an exact criterion: the row saved by the program (with

@@ -12,6 +12,7 @@
 #include "cari/frm_cari_hareket.h"
 #include "cari/frm_odeme.h"
 #include "cari/dekont.h"
+#include "raporlar/raporekrani.h"
 #include "app/program/frm_module.h"
 #include "app/program/frm_select.h"
 #include "hastalar/aramalar.h"
@@ -26,7 +27,6 @@
 #include "klinik/frm_notlar2.h"
 #include "klinik/frm_resimgoster.h"
 #include "raporlar/motor/hizmetler.h"
-#include "raporlar/raporekrani.h"
 
 template <class T>
 static void kaydet(const char *ad)
@@ -58,9 +58,9 @@ void EkranlariKaydet()
     kaydet<Tfrm_muayene>("frm_muayene");
     kaydet<Tfrm_muayene_lab>("frm_muayene_lab");
     kaydet<Tfrm_yapilanislemler>("frm_yapilanislemler");
-    RaporEkranlariniKaydet();
 
     // The lookup configurations and the report services of the record screens.
     AramalariKaydet();
     RaporHizmetleriniKur();
+    RaporEkranlariniKaydet();
 }

@@ -230,7 +230,7 @@ void Tfrm_randevu::duzenlemeKur()
     connect(m_saat, &QLineEdit::textEdited, this, &Tfrm_randevu::saatYazildi);
     veriSeti()->kaydetKontroluEkle(this, [this] { return saatDogrula(); });
     connect(veriSeti(), &VeriSeti::alanDegisti, this, [this](const QString &k) {
-        if (k.compare(QLatin1String("RANDEVUSAATI"), Qt::CaseInsensitive) == 0 && !m_saat->hasFocus())
+        if (k.compare(QLatin1String("RANDEVUSAATI"), Qt::CaseInsensitive) == 0 && !m_saatYaziliyor)
             saatGoster();
     });
     connect(veriSeti(), &VeriSeti::acildi, this, &Tfrm_randevu::saatGoster);
@@ -347,10 +347,13 @@ void Tfrm_randevu::saatYazildi(const QString &metin)
     bool bos = false;
     const QTime t = saatMetni(metin, &bos);
     VeriSeti *vs = veriSeti();
+    // What is typed stays in the box as typed (the cursor too).
+    m_saatYaziliyor = true;
     if (bos)
         vs->degerAyarla(QStringLiteral("RANDEVUSAATI"), QVariant());
     else if (t.isValid())
         vs->degerAyarla(QStringLiteral("RANDEVUSAATI"), RandevuSorgu::SaatDegeri(t));
+    m_saatYaziliyor = false;
 }
 
 bool Tfrm_randevu::saatDogrula()

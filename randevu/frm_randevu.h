@@ -100,5 +100,6 @@ private:
     VeriSeti *m_hastalar = nullptr;       // QRY_HASTALAR
     GunPlani::Sonuc m_plan;
     QDate m_planGunu;
-    bool m_hastaYazilacak = false;        // Save is writing a new patient with the appointment
+    bool m_hastaYazilacak = false;
+    bool m_saatYaziliyor = false;        // Save is writing a new patient with the appointment
 };

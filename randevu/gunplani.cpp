@@ -129,7 +129,8 @@ Sonuc Olustur(const Ayar &ayar, const QDate &gun, const QString &sirket, const Q
         sql += QStringLiteral(" and doktor = ?");
         d << doktor.trimmed();
     }
-    sql += QStringLiteral(" order by kayitno");
+    // No order: Doldur keeps the lowest KAYITNO of a slot itself, and an
+    // order by key would walk the whole key index of a large book.
     ++sonuc.sorguSayisi;
     const auto s = Sorgu::sec(sql, d);
     if (!s) {

@@ -174,6 +174,7 @@ private slots:
     void gunPlani();
     void plandanEskiHastaVazgecildi();
     void listeler();
+    void hizliMenu();
 };
 
 void TestRandevu::onAyarlar_data()
@@ -608,6 +609,38 @@ void TestRandevu::listeler()
     QCOMPARE(e.liste(), (QList<qint64>{1, 2, 3, 4}));
     QCOMPARE(e.vs()->anahtar(), 1);
     QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('|'))));
+}
+
+void TestRandevu::hizliMenu()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(randevuYaz(1, Bugun, QTime(9, 0), QStringLiteral("HAYIR")));
+    // Another screen's quick menu opens the book by its module name.
+    Ekran e;
+    QString acilan;
+    int satir = -1;
+    sonrakiPencere(QStringLiteral("frm_randevu"), [&](QDialog *d) {
+        acilan = d->windowTitle();
+        satir = static_cast<Tfrm_randevu *>(d)->veriSeti()->kayitSayisi();
+        d->close();
+    });
+    auto *c = e.w<QComboBox>("cmb_hizlimenu");
+    const int i = c->findText(QStringLiteral("RANDEVU"));
+    QVERIFY(i >= 0);
+    emit c->activated(i);
+    QCOMPARE(acilan, QStringLiteral("RANDEVU"));
+    QCOMPARE(satir, 1);
+    // Without the entry right nothing opens.
+    QVERIFY(Sorgu::calistir("update kullanicilar set formgirisi = 'H' where moduladi = 'RANDEVU'"));
+    acilan.clear();
+    sonrakiPencere(QStringLiteral("frm_randevu"), [&](QDialog *d) {
+        acilan = d->objectName();
+        d->close();
+    });
+    emit c->activated(i);
+    QCOMPARE(acilan, QString());
+    QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Bu Ekrana Girmeye Yetkili Değilsiniz")});
 }
 
 QTEST_MAIN(TestRandevu)

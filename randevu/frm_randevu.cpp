@@ -180,6 +180,11 @@ void Tfrm_randevu::duzenlemeKur()
     m_takvim->setLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
     m_takvim->setMaximumWidth(300);
     connect(m_takvim, &QCalendarWidget::selectionChanged, this, [this] { planiGoster(m_takvim->selectedDate()); });
+    // A click on the day already chosen (today, when the screen opens) shows its plan too.
+    connect(m_takvim, &QCalendarWidget::clicked, this, [this](QDate gun) {
+        if (gun != m_planGunu || m_planPaneli->isHidden())
+            planiGoster(gun);
+    });
     yatay->addWidget(m_takvim, 0, Qt::AlignTop);
     ustAlan()->layout()->addWidget(satir);
 

@@ -252,6 +252,10 @@ void Tfrm_randevu::planKur()
     m_planIzgara->horizontalHeader()->setStretchLastSection(true);
     m_planIzgara->setHorizontalHeaderLabels(
         {QStringLiteral("SAAT"), QStringLiteral("H.ADI SOYADI"), QStringLiteral("DOKTORADI")});
+    m_planIzgara->setWordWrap(false);
+    m_planIzgara->setColumnWidth(0, 60);
+    m_planIzgara->setColumnWidth(1, 200);
+    m_planIzgara->verticalHeader()->setDefaultSectionSize(m_planIzgara->fontMetrics().height() + 6);
     m_planIzgara->setContextMenuPolicy(Qt::CustomContextMenu);
     d->addWidget(m_planIzgara);
 

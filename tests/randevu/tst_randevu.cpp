@@ -175,6 +175,7 @@ private slots:
     void plandanEskiHastaVazgecildi();
     void listeler();
     void hizliMenu();
+    void aramaVeNotlar();
 };
 
 void TestRandevu::onAyarlar_data()
@@ -633,14 +634,59 @@ void TestRandevu::hizliMenu()
     QCOMPARE(satir, 1);
     // Without the entry right nothing opens.
     QVERIFY(Sorgu::calistir("update kullanicilar set formgirisi = 'H' where moduladi = 'RANDEVU'"));
-    acilan.clear();
-    sonrakiPencere(QStringLiteral("frm_randevu"), [&](QDialog *d) {
-        acilan = d->objectName();
+    auto pencereler = [] {
+        int n = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            n += w->objectName() == QLatin1String("frm_randevu") && w->isVisible();
+        return n;
+    };
+    QCOMPARE(pencereler(), 1);
+    // A window opened anyway would be recorded and closed by this timer,
+    // which goes with the test (no timer left for the next one).
+    QString acilmamali;
+    QTimer bekci;
+    bekci.setSingleShot(true);
+    connect(&bekci, &QTimer::timeout, [&] {
+        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()); d && d != e.e.get()) {
+            acilmamali = d->objectName();
+            d->close();
+        }
+    });
+    bekci.start(0);
+    emit c->activated(i);
+    QCoreApplication::processEvents();
+    QCOMPARE(acilmamali, QString());
+    QCOMPARE(pencereler(), 1);
+    QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Bu Ekrana Girmeye Yetkili Değilsiniz")});
+}
+
+void TestRandevu::aramaVeNotlar()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(randevuYaz(1, Bugun, QTime(9, 0), QStringLiteral("HAYIR"), QStringLiteral("D1"), QStringLiteral("ALİ CAN"),
+                       QStringLiteral("H5")));
+    QVERIFY(randevuYaz(2, Bugun, QTime(9, 30), QStringLiteral("HAYIR")));
+    Ekran e;
+    QCOMPARE(e.vs()->anahtar(), 2);
+    // The appointment lookup moves the list to the chosen appointment.
+    sonrakiPencere(QStringLiteral("frm_randevuarama"), sec(QStringLiteral("ALİ")));
+    e.tikla("btn_bul");
+    QCOMPARE(e.vs()->anahtar(), 1);
+    // Its notes are the appointment's, of document kind "RANDEVU".
+    int no = 0;
+    QString tur, hasta;
+    sonrakiPencere(QStringLiteral("frm_notlar2"), [&](QDialog *d) {
+        no = Aktarim.not_evrakkayitno;
+        tur = Aktarim.not_evrakturu;
+        hasta = Aktarim.not_hastakodu;
         d->close();
     });
-    emit c->activated(i);
-    QCOMPARE(acilan, QString());
-    QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Bu Ekrana Girmeye Yetkili Değilsiniz")});
+    e.eylem("AciklamaNotlar1");
+    QCOMPARE(no, 1);
+    QCOMPARE(tur, QStringLiteral("RANDEVU"));
+    QCOMPARE(hasta, QStringLiteral("H5"));
+    QVERIFY(m.mesajlar.isEmpty());
 }
 
 QTEST_MAIN(TestRandevu)

@@ -9,6 +9,7 @@
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
 #include "destek/ekransurucu.h"
+#include "destek/pencereyardim.h"
 #include "destek/testvt.h"
 #include "randevu/frm_randevu.h"
 #include "raporlar/motor/rapor.h"
@@ -19,7 +20,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -31,18 +31,6 @@ namespace {
 
 const QString Uyari = QStringLiteral(" U Y A R I !  Bu Tarih ve Saatte Başka Bir randevu Kaydı Var");
 const QDate Bugun = QDate::currentDate();
-
-int say(const QString &sql, const QVariantList &d = {})
-{
-    const auto v = Sorgu::tekDeger(sql, d);
-    return v ? v->toInt() : -1;
-}
-
-QVariant deger(const QString &sql, const QVariantList &d = {})
-{
-    const auto v = Sorgu::tekDeger(sql, d);
-    return v ? *v : QVariant();
-}
 
 void parametreler(const QMap<int, QString> &p)
 {
@@ -77,35 +65,6 @@ bool randevuYaz(int no, const QDate &gun, const QTime &saat, const QString &duru
                            {no, kod, ad, doktor, QStringLiteral("DR. ") + doktor, QDateTime(Bugun, QTime(0, 0)),
                             QDateTime(gun, QTime(saatDilimi, 0)), RandevuSorgu::SaatDegeri(saat), durum,
                             QStringLiteral("KONU %1").arg(no)});
-}
-
-// Runs f on the next modal window named ad; any other is rejected.
-void sonrakiPencere(const QString &ad, std::function<void(QDialog *)> f)
-{
-    QTimer::singleShot(0, [ad, f] {
-        auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (d && d->objectName() == ad)
-            f(d);
-        else if (d)
-            d->reject();
-    });
-}
-
-std::function<void(QDialog *)> sec(const QString &metin)
-{
-    return [metin](QDialog *d) {
-        d->findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(metin);
-        d->findChild<QPushButton *>(QStringLiteral("btn_evet"))->click();
-    };
-}
-
-QString pdfMetni(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 struct Ekran : EkranSurucu<Tfrm_randevu>
@@ -148,7 +107,7 @@ struct RaporYakalayici
         Tfrm_randevu::onizleyici = [this](Rapor &r, QWidget *) {
             const QString pdf = d.filePath(QStringLiteral("r%1.pdf").arg(sablonlar.size()));
             sablonlar << QFileInfo(r.sablonYolu()).fileName();
-            metinler << (r.pdfYaz(pdf) ? pdfMetni(pdf) : QString());
+            metinler << (r.pdfYaz(pdf) ? PdfMetni(pdf) : QString());
         };
     }
     ~RaporYakalayici() { Tfrm_randevu::onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); }; }
@@ -268,7 +227,7 @@ void TestRandevu::yeniRandevuUyarisi()
     QVERIFY(randevuYaz(1, Bugun, QTime(10, 0), QStringLiteral("İPTAL")));
     Ekran e;
     // New opens the patient lookup at once; the patient's own doctor comes with it.
-    sonrakiPencere(QStringLiteral("frm_hastaarama"), sec(QStringLiteral("AYŞE")));
+    SonrakiPencere(QStringLiteral("frm_hastaarama"), AramadaSec(QStringLiteral("AYŞE")));
     e.tikla("btn_yeni");
     QCOMPARE(e.vs()->metin(QStringLiteral("HASTAKODU")), QStringLiteral("H1"));
     QCOMPARE(e.vs()->metin(QStringLiteral("DOKTOR")), QStringLiteral("D1"));
@@ -278,29 +237,29 @@ void TestRandevu::yeniRandevuUyarisi()
     // Even a cancelled appointment in the slot warns; the save goes on.
     QVERIFY2(m.mesajlar == QStringList{Uyari}, qPrintable(m.mesajlar.join(QLatin1Char('|'))));
     QVERIFY(e.e->kilitliMi());
-    QCOMPARE(say("select count(*) from randevu where extract(hour from randevusaati) = 10 and doktor = 'D1'"), 2);
-    QCOMPARE(deger("select muayeneoldumu from randevu where kayitno <> 1").toString(), QStringLiteral("HAYIR"));
+    QCOMPARE(Say("select count(*) from randevu where extract(hour from randevusaati) = 10 and doktor = 'D1'"), 2);
+    QCOMPARE(TekDeger("select muayeneoldumu from randevu where kayitno <> 1").toString(), QStringLiteral("HAYIR"));
 
     // Another doctor at the same time: no warning for a new appointment.
     m.temizle();
-    sonrakiPencere(QStringLiteral("frm_hastaarama"), sec(QStringLiteral("AYŞE")));
+    SonrakiPencere(QStringLiteral("frm_hastaarama"), AramadaSec(QStringLiteral("AYŞE")));
     e.tikla("btn_yeni");
     e.yaz("edt_doktor", QStringLiteral("d2"));
     QCOMPARE(e.vs()->metin(QStringLiteral("DOKTOR")), QStringLiteral("D2"));
     e.yaz("edt_randevusaati", QStringLiteral("1000"));
     e.tikla("btn_kaydet");
     QCOMPARE(m.mesajlar, QStringList());
-    QCOMPARE(say("select count(*) from randevu"), 3);
+    QCOMPARE(Say("select count(*) from randevu"), 3);
 
     // The required fields, in their order.
     m.temizle();
-    sonrakiPencere(QStringLiteral("frm_hastaarama"), sec(QStringLiteral("AYŞE")));
+    SonrakiPencere(QStringLiteral("frm_hastaarama"), AramadaSec(QStringLiteral("AYŞE")));
     e.tikla("btn_yeni");
     e.tikla("btn_kaydet");
     QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Randevu Saatı Boş Olamaz")});
     QVERIFY(!e.e->kilitliMi());
     e.tikla("btn_iptal");
-    QCOMPARE(say("select count(*) from randevu"), 3);
+    QCOMPARE(Say("select count(*) from randevu"), 3);
 }
 
 void TestRandevu::degisiklikUyarisi()
@@ -317,15 +276,15 @@ void TestRandevu::degisiklikUyarisi()
     e.w<QPlainTextEdit>("mem_konu")->setPlainText(QStringLiteral("KONTROL"));
     e.tikla("btn_kaydet");
     QCOMPARE(m.mesajlar, QStringList());
-    QCOMPARE(deger("select konu from randevu where kayitno = 1").toString(), QStringLiteral("KONTROL"));
+    QCOMPARE(TekDeger("select konu from randevu where kayitno = 1").toString(), QStringLiteral("KONTROL"));
     // Moved into the slot another doctor has booked: warned, and moved.
     QVERIFY(e.vs()->bul(2));
     e.tikla("btn_degistir");
     e.yaz("edt_randevusaati", QStringLiteral("1000"));
     e.tikla("btn_kaydet");
     QVERIFY2(m.mesajlar == QStringList{Uyari}, qPrintable(m.mesajlar.join(QLatin1Char('|'))));
-    QCOMPARE(deger("select extract(hour from randevusaati) from randevu where kayitno = 2").toInt(), 10);
-    QCOMPARE(deger("select extract(year from randevusaati) from randevu where kayitno = 2").toInt(), 1899);
+    QCOMPARE(TekDeger("select extract(hour from randevusaati) from randevu where kayitno = 2").toInt(), 10);
+    QCOMPARE(TekDeger("select extract(year from randevusaati) from randevu where kayitno = 2").toInt(), 1899);
 }
 
 void TestRandevu::yeniHasta()
@@ -361,7 +320,7 @@ void TestRandevu::yeniHasta()
     QCOMPARE(kod, QStringLiteral("41"));
     QCOMPARE(h->satirlar.first().at(2).toString(), QStringLiteral("05559876543"));
     QCOMPARE(h->satirlar.first().at(3).toString(), QStringLiteral("D1"));
-    QCOMPARE(deger("select hastakodu from randevu where hastaadisoyadi = 'MEHMET ÖZTÜRK'").toString(), kod);
+    QCOMPARE(TekDeger("select hastakodu from randevu where hastaadisoyadi = 'MEHMET ÖZTÜRK'").toString(), kod);
     QCOMPARE(e.vs()->metin(QStringLiteral("HASTAKODU")), kod);
 }
 
@@ -378,8 +337,8 @@ void TestRandevu::yeniHastaAdsiz()
     e.yaz("edt_randevusaati", QStringLiteral("0900"));
     e.tikla("btn_kaydet");
     QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Yeni Hastanın Adı Boş Olamaz")});
-    QCOMPARE(say("select count(*) from hastalar"), 1);
-    QCOMPARE(say("select count(*) from randevu"), 0);
+    QCOMPARE(Say("select count(*) from hastalar"), 1);
+    QCOMPARE(Say("select count(*) from randevu"), 0);
     QVERIFY(!e.e->kilitliMi());
     // A database refusal while saving leaves neither row behind.
     m.temizle();
@@ -388,17 +347,17 @@ void TestRandevu::yeniHastaAdsiz()
     QVERIFY(Sorgu::calistir("create trigger t_red for randevu before insert as begin exception e_red; end"));
     e.tikla("btn_kaydet");
     QCOMPARE(m.hatalar.size(), 1);
-    QCOMPARE(say("select count(*) from hastalar"), 1);
-    QCOMPARE(say("select count(*) from randevu"), 0);
+    QCOMPARE(Say("select count(*) from hastalar"), 1);
+    QCOMPARE(Say("select count(*) from randevu"), 0);
     QVERIFY(!e.e->kilitliMi());
     QCOMPARE(e.vs()->metin(QStringLiteral("HASTAKODU")), QStringLiteral("2"));
     QVERIFY(Sorgu::calistir("drop trigger t_red"));
     m.temizle();
     e.tikla("btn_kaydet");
     QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('|'))));
-    QCOMPARE(say("select count(*) from hastalar where hastaadisoyadi = 'ZEYNEP KAYA'"), 1);
-    QCOMPARE(deger("select hastakodu from randevu").toString(),
-             deger("select hastakodu from hastalar where hastaadisoyadi = 'ZEYNEP KAYA'").toString());
+    QCOMPARE(Say("select count(*) from hastalar where hastaadisoyadi = 'ZEYNEP KAYA'"), 1);
+    QCOMPARE(TekDeger("select hastakodu from randevu").toString(),
+             TekDeger("select hastakodu from hastalar where hastaadisoyadi = 'ZEYNEP KAYA'").toString());
 }
 
 void TestRandevu::bilinenAd()
@@ -419,8 +378,8 @@ void TestRandevu::bilinenAd()
     e.yaz("edt_randevusaati", QStringLiteral("0915"));
     e.tikla("btn_kaydet");
     QCOMPARE(m.mesajlar, QStringList());
-    QCOMPARE(say("select count(*) from hastalar"), 1); // no second patient
-    QCOMPARE(deger("select hastakodu from randevu").toString(), QStringLiteral("H1"));
+    QCOMPARE(Say("select count(*) from hastalar"), 1); // no second patient
+    QCOMPARE(TekDeger("select hastakodu from randevu").toString(), QStringLiteral("H1"));
 }
 
 void TestRandevu::muayeneOldu()
@@ -434,7 +393,7 @@ void TestRandevu::muayeneOldu()
     QString acilanKod;
     QVariant sirano;
     int satir = -1;
-    sonrakiPencere(QStringLiteral("frm_muayene"), [&](QDialog *d) {
+    SonrakiPencere(QStringLiteral("frm_muayene"), [&](QDialog *d) {
         auto *q = d->findChild<VeriSeti *>(QStringLiteral("qry_muayene"));
         satir = q->kayitSayisi();
         acilanKod = q->metin(QStringLiteral("HASTAKODU"));
@@ -443,7 +402,7 @@ void TestRandevu::muayeneOldu()
     });
     e.tikla("BitBtn8");
     QCOMPARE(m.sorular, QStringList{QStringLiteral("Muayene Kartı Acılsın mı ? ")});
-    QCOMPARE(deger("select muayeneoldumu from randevu where kayitno = 7").toString(), QStringLiteral("EVET"));
+    QCOMPARE(TekDeger("select muayeneoldumu from randevu where kayitno = 7").toString(), QStringLiteral("EVET"));
     QCOMPARE(satir, 1); // the examination screen showed the new card only
     QCOMPARE(acilanKod, QStringLiteral("H1"));
     QCOMPARE(sirano.toInt(), 7);
@@ -459,15 +418,15 @@ void TestRandevu::muayeneOldu()
     m.temizle();
     e.tikla("BitBtn8");
     QCOMPARE(m.sorular, QStringList());
-    QCOMPARE(say("select count(*) from muayene"), 1);
+    QCOMPARE(Say("select count(*) from muayene"), 1);
     // Answered No: the status changes, no card.
     QVERIFY(randevuYaz(8, Bugun, QTime(9, 30), QStringLiteral("HAYIR")));
     e.vs()->yenile();
     QVERIFY(e.vs()->bul(8));
     m.cevaplar.enqueue(false);
     e.tikla("BitBtn8");
-    QCOMPARE(deger("select muayeneoldumu from randevu where kayitno = 8").toString(), QStringLiteral("EVET"));
-    QCOMPARE(say("select count(*) from muayene"), 1);
+    QCOMPARE(TekDeger("select muayeneoldumu from randevu where kayitno = 8").toString(), QStringLiteral("EVET"));
+    QCOMPARE(Say("select count(*) from muayene"), 1);
 }
 
 void TestRandevu::gunPlani()
@@ -504,10 +463,10 @@ void TestRandevu::gunPlani()
     e.yaz("edt_doktoradi", QStringLiteral("DR. ALİ VELİ"));
     e.tikla("btn_kaydet");
     QVERIFY2(m.mesajlar == QStringList{Uyari}, qPrintable(m.mesajlar.join(QLatin1Char('|')))); // the cancelled one still holds the slot for the check
-    QCOMPARE(say("select count(*) from randevu where hastaadisoyadi = 'CAN DEMİR' and extract(minute from "
+    QCOMPARE(Say("select count(*) from randevu where hastaadisoyadi = 'CAN DEMİR' and extract(minute from "
                  "randevusaati) = 30 and muayeneoldumu = 'HAYIR'"),
              1);
-    QCOMPARE(say("select count(*) from hastalar where hastaadisoyadi = 'CAN DEMİR'"), 1);
+    QCOMPARE(Say("select count(*) from hastalar where hastaadisoyadi = 'CAN DEMİR'"), 1);
     // The next date change shows it.
     e.w<QCalendarWidget>("EsCalendar1")->setSelectedDate(gun.addDays(1));
     e.w<QCalendarWidget>("EsCalendar1")->setSelectedDate(gun);
@@ -542,21 +501,21 @@ void TestRandevu::plandanEskiHastaVazgecildi()
     QCOMPARE(plan->rowCount(), 2);
     plan->setCurrentCell(1, 0);
     // The patient lookup closed without a choice: nothing is booked.
-    sonrakiPencere(QStringLiteral("frm_hastaarama"), [](QDialog *d) { d->reject(); });
+    SonrakiPencere(QStringLiteral("frm_hastaarama"), [](QDialog *d) { d->reject(); });
     e.w<QAction>("EskiHastayaRandevuVer1")->trigger();
     QVERIFY(e.e->kilitliMi());
     QCOMPARE(e.vs()->durum(), VeriSeti::Durum::Gozat);
     QCOMPARE(e.vs()->kayitSayisi(), 0);
     QVERIFY(!e.w<QFrame>("Panel4")->isHidden());
-    QCOMPARE(say("select count(*) from randevu"), 0);
+    QCOMPARE(Say("select count(*) from randevu"), 0);
     // Chosen this time: booked at the slot's time for that patient.
-    sonrakiPencere(QStringLiteral("frm_hastaarama"), sec(QStringLiteral("AYŞE")));
+    SonrakiPencere(QStringLiteral("frm_hastaarama"), AramadaSec(QStringLiteral("AYŞE")));
     e.w<QAction>("EskiHastayaRandevuVer1")->trigger();
     QCOMPARE(e.vs()->metin(QStringLiteral("HASTAKODU")), QStringLiteral("H1"));
     e.tikla("btn_kaydet");
     QCOMPARE(m.mesajlar, QStringList());
-    QCOMPARE(deger("select extract(minute from randevusaati) from randevu where hastakodu = 'H1'").toInt(), 30);
-    QCOMPARE(deger("select randevutarihi from randevu").toDateTime().date(), Bugun.addDays(1));
+    QCOMPARE(TekDeger("select extract(minute from randevusaati) from randevu where hastakodu = 'H1'").toInt(), 30);
+    QCOMPARE(TekDeger("select randevutarihi from randevu").toDateTime().date(), Bugun.addDays(1));
 }
 
 void TestRandevu::listeler()
@@ -621,7 +580,7 @@ void TestRandevu::hizliMenu()
     Ekran e;
     QString acilan;
     int satir = -1;
-    sonrakiPencere(QStringLiteral("frm_randevu"), [&](QDialog *d) {
+    SonrakiPencere(QStringLiteral("frm_randevu"), [&](QDialog *d) {
         acilan = d->windowTitle();
         satir = static_cast<Tfrm_randevu *>(d)->veriSeti()->kayitSayisi();
         d->close();
@@ -670,13 +629,13 @@ void TestRandevu::aramaVeNotlar()
     Ekran e;
     QCOMPARE(e.vs()->anahtar(), 2);
     // The appointment lookup moves the list to the chosen appointment.
-    sonrakiPencere(QStringLiteral("frm_randevuarama"), sec(QStringLiteral("ALİ")));
+    SonrakiPencere(QStringLiteral("frm_randevuarama"), AramadaSec(QStringLiteral("ALİ")));
     e.tikla("btn_bul");
     QCOMPARE(e.vs()->anahtar(), 1);
     // Its notes are the appointment's, of document kind "RANDEVU".
     int no = 0;
     QString tur, hasta;
-    sonrakiPencere(QStringLiteral("frm_notlar2"), [&](QDialog *d) {
+    SonrakiPencere(QStringLiteral("frm_notlar2"), [&](QDialog *d) {
         no = Aktarim.not_evrakkayitno;
         tur = Aktarim.not_evrakturu;
         hasta = Aktarim.not_hastakodu;

@@ -5,13 +5,13 @@
 #include "db/sorgu.h"
 #include "destek/betikmesaj.h"
 #include "destek/ekransurucu.h"
+#include "destek/pencereyardim.h"
 #include "destek/testvt.h"
 #include "randevu/frm_uyari.h"
 #include "raporlar/motor/rapor.h"
 
 #include <QFrame>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -58,15 +58,6 @@ bool yaz(Tur t, int fark, int saat, const QString &isaret, const QString &sirket
                                {no, ad, gun(fark, saat), m(isaret), sirket});
     }
     return false;
-}
-
-QString pdfMetni(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 struct Pencere : EkranSurucu<Tfrm_uyari>
@@ -219,7 +210,7 @@ void TestUyari::ayrintilar()
     QVERIFY2(mesaj.hatalar.isEmpty(), qPrintable(mesaj.hatalar.join(QLatin1Char('|'))));
     QCOMPARE(sablon.toLower(), Uyarilar::Sablon(tur).toLower());
     QCOMPARE(baslik, tur == Tur::Not ? QStringLiteral("VELMORIKA UYARI") : Uyarilar::Sablon(tur));
-    const QString metin = pdfMetni(pdf);
+    const QString metin = PdfMetni(pdf);
     QVERIFY2(metin.contains(QStringLiteral("ŞÜKRÜ IŞIK")), qPrintable(metin));
     QVERIFY(metin.contains(QStringLiteral("GÜLŞEN ÖZDEMİR")));
     QCOMPARE(metin.contains(QStringLiteral("SONRADAN EKLENEN")), tur != Tur::Not);

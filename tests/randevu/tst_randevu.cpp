@@ -13,6 +13,8 @@
 #include "destek/testvt.h"
 #include "randevu/frm_randevu.h"
 #include "raporlar/motor/rapor.h"
+#include "raporlar/motor/tabloaktar.h"
+#include "raporlar/motor/tablookuyucu.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -135,6 +137,7 @@ private slots:
     void listeler();
     void hizliMenu();
     void aramaVeNotlar();
+    void excel();
 };
 
 void TestRandevu::onAyarlar_data()
@@ -646,6 +649,44 @@ void TestRandevu::aramaVeNotlar()
     QCOMPARE(tur, QStringLiteral("RANDEVU"));
     QCOMPARE(hasta, QStringLiteral("H5"));
     QVERIFY(m.mesajlar.isEmpty());
+}
+
+static bool acmadan(const QString &) { return true; }
+
+void TestRandevu::excel()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(randevuYaz(1, Bugun, QTime(9, 45), QStringLiteral("HAYIR"), QStringLiteral("D1"), QStringLiteral("ŞÜKRÜ IŞIK")));
+    // The export needs no report right on this screen.
+    QVERIFY(Sorgu::calistir("update kullanicilar set rapor = 'H' where moduladi = 'RANDEVU'"));
+    Ekran e;
+    QTemporaryDir klasor;
+    TabloAktar::klasorAyarla(klasor.path());
+    const TabloAktar::Acici eski = TabloAktar::aciciAyarla(&acmadan);
+    e.tikla("BitBtn6");
+    TabloAktar::aciciAyarla(eski);
+    TabloAktar::klasorAyarla(QString());
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('|'))));
+    const QStringList dosyalar = QDir(klasor.path()).entryList({QStringLiteral("*.xlsx")});
+    QCOMPARE(dosyalar.size(), 1);
+    TabloOkuyucu t;
+    QVERIFY(t.ac(QDir(klasor.path()).filePath(dosyalar.first())));
+    QCOMPARE(t.satirSayisi(), 2);
+    QStringList baslik, satir;
+    for (int k = 1; k <= t.sutunSayisi(); ++k) {
+        baslik << t.hucre(1, k);
+        satir << t.hucre(2, k);
+    }
+    // Every column of the appointment data set.
+    QCOMPARE(baslik.size(), 15);
+    QVERIFY(baslik.contains(QStringLiteral("HASTAADISOYADI")));
+    QCOMPARE(satir.at(baslik.indexOf(QStringLiteral("HASTAADISOYADI"))), QStringLiteral("ŞÜKRÜ IŞIK"));
+    QVERIFY2(satir.at(baslik.indexOf(QStringLiteral("RANDEVUSAATI"))).contains(QStringLiteral("09:45")),
+             qPrintable(satir.join(QLatin1Char('|'))));
+    // The report lists do need it.
+    e.eylem("RandevuRaporu11");
+    QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz")});
 }
 
 QTEST_MAIN(TestRandevu)

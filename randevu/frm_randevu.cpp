@@ -406,6 +406,9 @@ void Tfrm_randevu::hastaSec()
         h = secilenHasta(d);
     }
     hastaDegerleri(h);
+    // The appointment is now an existing patient's: no new patient is made for it.
+    m_yeniHasta->setChecked(false);
+    m_ayniAd->hide();
     m_saat->setFocus();
 }
 

@@ -378,11 +378,34 @@ void TestRandevu::bilinenAd()
     QCOMPARE(e.vs()->metin(QStringLiteral("HASTAKODU")), QStringLiteral("H1"));
     QCOMPARE(e.vs()->metin(QStringLiteral("HASTACEPTEL")), QStringLiteral("05321234567"));
     QCOMPARE(e.vs()->metin(QStringLiteral("DOKTORADI")), QStringLiteral("DR. ALİ VELİ"));
+    // A double-click on the note opens the patient lookup for that name.
+    QString aranan;
+    SonrakiPencere(QStringLiteral("frm_hastaarama"), [&](QDialog *d) {
+        aranan = Aktarim.arama_hastaadi;
+        AramadaSec(QStringLiteral("AYŞE"))(d);
+    });
+    QTest::mouseDClick(e.w<QPlainTextEdit>("Memo1")->viewport(), Qt::LeftButton);
+    QCOMPARE(aranan, QStringLiteral("AYŞE YILMAZ"));
+    QVERIFY(Aktarim.arama_hastaadi.isEmpty());
+    QCOMPARE(e.vs()->metin(QStringLiteral("HASTAKODU")), QStringLiteral("H1"));
     e.yaz("edt_randevusaati", QStringLiteral("0915"));
     e.tikla("btn_kaydet");
     QCOMPARE(m.mesajlar, QStringList());
     QCOMPARE(Say("select count(*) from hastalar"), 1); // no second patient
     QCOMPARE(TekDeger("select hastakodu from randevu").toString(), QStringLiteral("H1"));
+
+    // "Yeni Hasta" ticked, then an existing patient picked: the booking is that patient's.
+    e.w<QCheckBox>("CheckBox1")->setChecked(true);
+    e.tikla("btn_yeni");
+    QCOMPARE(e.vs()->metin(QStringLiteral("HASTAKODU")), QStringLiteral("2"));
+    SonrakiPencere(QStringLiteral("frm_hastaarama"), AramadaSec(QStringLiteral("AYŞE")));
+    e.tikla("BTN_HASTABUL");
+    QVERIFY(!e.w<QCheckBox>("CheckBox1")->isChecked());
+    e.yaz("edt_randevusaati", QStringLiteral("1115"));
+    e.tikla("btn_kaydet");
+    QCOMPARE(m.mesajlar, QStringList());
+    QCOMPARE(Say("select count(*) from hastalar"), 1);
+    QCOMPARE(Say("select count(*) from randevu where hastakodu = 'H1'"), 2);
 }
 
 void TestRandevu::muayeneOldu()

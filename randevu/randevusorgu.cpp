@@ -137,10 +137,23 @@ std::optional<QString> OnerilenHastaKodu(const QString &sirket)
 
 std::optional<QString> HastaEkle(const YeniHasta &h)
 {
-    const auto no = Sorgu::uretec(QStringLiteral("OTOKOD_HASTALAR"));
-    if (!no)
-        return std::nullopt;
-    const QString kod = QString::number(*no);
+    // The code is the record number; a number some patient already carries
+    // as a typed code is skipped, so that no two patients share a code.
+    std::optional<qint64> no;
+    QString kod;
+    for (int deneme = 0;; ++deneme) {
+        no = Sorgu::uretec(QStringLiteral("OTOKOD_HASTALAR"));
+        if (!no)
+            return std::nullopt;
+        kod = QString::number(*no);
+        const auto n = Sorgu::tekDeger(QStringLiteral("select count(*) from hastalar where hastakodu = ? and "
+                                                      "sirketkodu = ?"),
+                                       {kod, h.sirket});
+        if (!n)
+            return std::nullopt;
+        if (n->toInt() == 0 || deneme >= 1000)
+            break;
+    }
     const QVariant bos(QMetaType::fromType<QString>());
     auto deger = [&bos](const QString &m) { return m.trimmed().isEmpty() ? bos : QVariant(m.trimmed()); };
     // New patients get their reminders switched off, as on the patient screen.

@@ -66,7 +66,8 @@ std::optional<QVariantMap> AyniAdliHasta(const QString &ad, const QString &sirke
 std::optional<QString> OnerilenHastaKodu(const QString &sirket);
 
 // Writes a new patient for an appointment and returns its code, which is its
-// own KAYITNO. The caller holds the transaction the appointment is written
+// own KAYITNO (numbers some patient carries as a typed code are skipped).
+// The caller holds the transaction the appointment is written
 // in, so that both rows are written or neither.
 struct YeniHasta
 {

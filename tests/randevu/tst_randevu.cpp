@@ -24,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -674,6 +675,16 @@ void TestRandevu::aramaVeNotlar()
     QCOMPARE(no, 1);
     QCOMPARE(tur, QStringLiteral("RANDEVU"));
     QCOMPARE(hasta, QStringLiteral("H5"));
+    // A double-click on the grid opens the patient screen for the appointment's patient.
+    QString acilanKod;
+    SonrakiPencere(QStringLiteral("frm_hastalar"), [&](QDialog *d) {
+        acilanKod = Aktarim.hasta_hastakodu;
+        d->close();
+    });
+    QTableView *izgara = e.e->izgara();
+    emit izgara->doubleClicked(izgara->model()->index(0, 0));
+    QCOMPARE(acilanKod, QStringLiteral("H5"));
+    QVERIFY(Aktarim.hasta_hastakodu.isEmpty()); // the patient screen cleared it
     QVERIFY(m.mesajlar.isEmpty());
 }
 

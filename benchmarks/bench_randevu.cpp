@@ -1,6 +1,6 @@
 // The appointment book's day plan and the reminder window on a large book.
 // The plan of a date with 40 slots (08:00-18:00, 4 per hour) on a database
-// of 1,000,000 appointments: selects issued per date (one) and time against
+// of 1,000,000 appointments: selects run per date (one) and time against
 // the same select run raw through Qt on the same database in the same run;
 // then the reminder window's six selects (as after login) against the same
 // six statements run raw.

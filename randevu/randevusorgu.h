@@ -20,7 +20,7 @@ inline const QString Bekliyor = QStringLiteral("HAYIR");
 inline const QString Oldu = QStringLiteral("EVET");
 inline const QString Iptal = QStringLiteral("İPTAL");
 
-// The time part of RANDEVUSAATI is stored on 30.12.1899.
+// RANDEVUSAATI holds the time of day on the date 30.12.1899.
 QDateTime SaatDegeri(const QTime &saat);
 
 // " and KOLON >= 'D' and KOLON < 'D+1'" (column from the program, never typed).

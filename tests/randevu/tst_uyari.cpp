@@ -7,6 +7,7 @@
 #include "destek/ekransurucu.h"
 #include "destek/pencereyardim.h"
 #include "destek/testvt.h"
+#include "app/program/frm_menu.h"
 #include "randevu/frm_uyari.h"
 #include "raporlar/motor/rapor.h"
 
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 using Uyarilar::Tur;
@@ -90,6 +92,8 @@ private slots:
     void satirlar();
     void ayrintilar_data();
     void ayrintilar();
+    void giristenSonra_data();
+    void giristenSonra();
 };
 
 void TestUyari::hicbiriYok()
@@ -214,6 +218,53 @@ void TestUyari::ayrintilar()
     QVERIFY2(metin.contains(QStringLiteral("ŞÜKRÜ IŞIK")), qPrintable(metin));
     QVERIFY(metin.contains(QStringLiteral("GÜLŞEN ÖZDEMİR")));
     QCOMPARE(metin.contains(QStringLiteral("SONRADAN EKLENEN")), tur != Tur::Not);
+}
+
+void TestUyari::giristenSonra_data()
+{
+    QTest::addColumn<QString>("hak"); // FORMGIRISI of the user's "UYARI" row; "yok": no row
+    QTest::addColumn<bool>("acilir");
+    QTest::newRow("no rights row") << "yok" << true;
+    QTest::newRow("E") << "E" << true;
+    QTest::newRow("H") << "H" << false;
+}
+
+void TestUyari::giristenSonra()
+{
+    QFETCH(QString, hak);
+    QFETCH(bool, acilir);
+    TEST_VT(vt);
+    BetikMesaj mesaj;
+    QVERIFY(yaz(Tur::Randevu, 0, 0, QStringLiteral("HAYIR"), QStringLiteral("2007"), QStringLiteral("ŞÜKRÜ IŞIK")));
+    if (hak == QLatin1String("yok"))
+        QVERIFY(Sorgu::calistir("delete from kullanicilar where moduladi = 'UYARI'"));
+    else
+        QVERIFY(Sorgu::calistir("update kullanicilar set formgirisi = ? where moduladi = 'UYARI'", {hak}));
+    // The reminder window the main window opens by itself is read and closed.
+    QStringList gorunen;
+    int acilan = 0;
+    QTimer bekci;
+    connect(&bekci, &QTimer::timeout, [&] {
+        auto *d = qobject_cast<Tfrm_uyari *>(QApplication::activeModalWidget());
+        if (!d)
+            return;
+        ++acilan;
+        for (Tur t : Uyarilar::Sira())
+            if (d->gorunurMu(t))
+                gorunen << Uyarilar::Baslik(t);
+        d->close();
+    });
+    bekci.start(10);
+    {
+        Tfrm_menu menu;
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QTRY_VERIFY(menu.ilkEtkinlesmeYapildi());
+    }
+    bekci.stop();
+    QCOMPARE(acilan, acilir ? 1 : 0);
+    QCOMPARE(gorunen, acilir ? QStringList{Uyarilar::Baslik(Tur::Randevu)} : QStringList());
+    QVERIFY2(mesaj.mesajlar.isEmpty(), qPrintable(mesaj.mesajlar.join(QLatin1Char('|'))));
 }
 
 QTEST_MAIN(TestUyari)

@@ -27,6 +27,8 @@
 #include "klinik/frm_notlar2.h"
 #include "klinik/frm_resimgoster.h"
 #include "raporlar/motor/hizmetler.h"
+#include "randevu/frm_randevu.h"
+#include "randevu/frm_uyari.h"
 
 template <class T>
 static void kaydet(const char *ad)
@@ -58,6 +60,8 @@ void EkranlariKaydet()
     kaydet<Tfrm_muayene>("frm_muayene");
     kaydet<Tfrm_muayene_lab>("frm_muayene_lab");
     kaydet<Tfrm_yapilanislemler>("frm_yapilanislemler");
+    kaydet<Tfrm_randevu>("frm_randevu");
+    kaydet<Tfrm_uyari>("frm_uyari");
 
     // The lookup configurations and the report services of the record screens.
     AramalariKaydet();

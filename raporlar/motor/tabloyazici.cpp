@@ -205,6 +205,10 @@ lxw_error hucreYaz(lxw_worksheet *ws, lxw_row_t r, lxw_col_t c, const QVariant &
         if (!dt.isValid())
             return LXW_NO_ERROR;
         const QTime t = dt.time();
+        // A time of day is stored on the zero date 30.12.1899 (appointment
+        // times): it goes in as the time, not as a date without it.
+        if (dt.date() == QDate(1899, 12, 30))
+            return worksheet_write_number(ws, r, c, t.msecsSinceStartOfDay() / 86400000.0, b.saat);
         return tarihYaz(ws, r, c, dt.date(), t, t == QTime(0, 0) ? b.tarih : b.tarihSaat);
     }
     case QMetaType::QTime: {

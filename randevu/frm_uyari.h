@@ -1,0 +1,48 @@
+#pragma once
+// "Uyarı -  Hatırlatma Sistemi": what falls due today, one line per kind of
+// reminder (appointments, the patients' two reminders, follow-up
+// examinations, notes, procedure reminders), each with "Ayrıntılar" that
+// prints its rows. Opened after login and from the main menu; only reads.
+#include "randevu/uyarilar.h"
+
+#include <QDialog>
+#include <QHash>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+#include "db/sorgu.h"
+
+class QFrame;
+class QLineEdit;
+class Rapor;
+
+class Tfrm_uyari : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit Tfrm_uyari(QWidget *ust = nullptr);
+    ~Tfrm_uyari() override;
+
+    // Runs the six selects and shows the lines that have rows (the show step).
+    void degerlendir();
+    // Rows of a kind found by the last evaluation (-1: not evaluated or failed).
+    int satirSayisi(Uyarilar::Tur t) const;
+    bool gorunurMu(Uyarilar::Tur t) const;
+    // "Ayrıntılar" of a line.
+    void ayrintilar(Uyarilar::Tur t);
+
+    // The preview; tests replace it (the default opens the preview window).
+    static std::function<void(Rapor &, QWidget *)> onizleyici;
+
+protected:
+    void showEvent(QShowEvent *e) override;
+
+private:
+    QLineEdit *m_tarih = nullptr;
+    QHash<int, QFrame *> m_satirlar;
+    QHash<int, int> m_sayilar;
+    std::optional<Sorgu::Sonuc> m_notlar; // the notes line prints the rows already read
+    QStringList m_parametreler;
+    bool m_gosterildi = false;
+};

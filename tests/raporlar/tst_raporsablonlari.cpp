@@ -41,6 +41,9 @@ void veri()
         "ucreti, sirketkodu) values (?, ?, ?, 'DR. ALİ', 'PANSUMAN', 'UYGULAMA', ?, ?)",
         "insert into gozhastaliklari (kayitno, hastakodu, hastaadisoyadi, doktoradi, tani, ucreti, sirketkodu) "
         "values (?, ?, ?, 'DR. ALİ', 'MİYOP', ?, ?)",
+        "insert into randevu (kayitno, hastakodu, hastaadisoyadi, doktoradi, doktor, randevutarihi, randevusaati, "
+        "konu, muayeneoldumu, hastaceptel, sirketkodu) values (?, ?, ?, 'DR. ALİ', 'D1', '10.03.2026', "
+        "'10.03.2026 14:30', 'KONTROL', 'EVET', '5321112233', ?)",
     };
     for (const QString &q : sql) {
         const int n = q.count(QLatin1Char('?'));
@@ -86,6 +89,11 @@ private slots:
         QTest::newRow("islem 3") << "frm_yislemlerrapor" << "yapilanislemlerrapor3.frf" << (toplam + QStringList{"UYGULAMA"});
         QTest::newRow("goz 1") << "frm_gozmuayeneraporu" << "gozrapor1.frf" << (toplam + QStringList{"MİYOP"});
         QTest::newRow("goz 2") << "frm_gozmuayeneraporu" << "gozrapor2.frf" << (toplam + QStringList{"DR. ALİ"});
+        QTest::newRow("randevu 1") << "frm_randevurapor" << "randevurapor1.frf" << (kisiler + QStringList{"DR. ALİ"});
+        QTest::newRow("randevu 2") << "frm_randevurapor" << "randevurapor2.frf" << (kisiler + QStringList{"DR. ALİ"});
+        QTest::newRow("randevu 3") << "frm_randevurapor" << "randevurapor3.frf" << kisiler;
+        QTest::newRow("gunluk randevu") << "frm_randevurapor" << "randevulistesi1.frf" << (kisiler + QStringList{"14:30", "KONTROL"});
+        QTest::newRow("kisa randevu") << "frm_randevurapor" << "randevulistesi2.frf" << (kisiler + QStringList{"10.03.2026"});
         QTest::newRow("goz 3") << "frm_gozmuayeneraporu" << "gozrapor3.frf" << (kisiler + QStringList{"Göz Muayene Bulguları"});
     }
 
@@ -99,7 +107,10 @@ private slots:
         BetikMesaj m;
         std::unique_ptr<RaporEkrani> e(qobject_cast<RaporEkrani *>(EkranOlustur(ekranAdi, nullptr)));
         QVERIFY(e);
-        QVERIFY(e->tanim().sablonlar.contains(sablon));
+        bool ekte = false;
+        for (const auto &ek : e->tanim().ekSablonlar)
+            ekte = ekte || ek.second == sablon;
+        QVERIFY(e->tanim().sablonlar.contains(sablon) || ekte);
         QVERIFY(e->listele());
         VeriSetiKaynagi kaynak(*e->liste());
         Rapor r;
@@ -124,6 +135,7 @@ private slots:
         QTest::newRow("muayene") << "frm_muayenerapor" << "hastakodu" << QStringList{"Muayene Grup Raporu", "K1", "K2", "Toplam (2 grup)"};
         QTest::newRow("lab") << "frm_muhlabrapor" << "hastakodu" << QStringList{"Grup Raporu", "K1", "K2"};
         QTest::newRow("islem") << "frm_yislemlerrapor" << "doktoradi" << QStringList{"Grup Raporu", "DR. ALİ"};
+        QTest::newRow("randevu") << "frm_randevurapor" << "doktoradi" << QStringList{"Randevu Grup Raporu", "DR. ALİ", "Toplam (1 grup)"};
         QTest::newRow("goz") << "frm_gozmuayeneraporu" << "DOKTORADI" << QStringList{"Göz Muayeneleri Grup Raporu", "DR. ALİ", "2.000,00"};
     }
 

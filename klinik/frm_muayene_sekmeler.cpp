@@ -2,6 +2,7 @@
 // panel the lock switches), "Ek Bilgi", "Laboratuvar", "Görüntüler",
 // "Resim", "Video" and "Ücret Bilgileri".
 #include "klinik/frm_muayene.h"
+#include "klinik/muayenekutulari.h"
 
 #include "app/ekranlar.h"
 #include "app/oturum.h"
@@ -30,105 +31,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace {
-
-QLineEdit *kutu(const QString &ad)
-{
-    auto *e = new QLineEdit;
-    e->setObjectName(ad);
-    return e;
-}
-
-QPlainTextEdit *memo(const QString &ad, int yukseklik = 48)
-{
-    auto *m = new QPlainTextEdit;
-    m->setObjectName(ad);
-    m->setMaximumHeight(yukseklik);
-    m->setTabChangesFocus(true);
-    return m;
-}
-
-QComboBox *secim(const QString &ad, const QStringList &secenekler, bool duzenlenebilir)
-{
-    auto *c = new QComboBox;
-    c->setObjectName(ad);
-    c->setEditable(duzenlenebilir);
-    if (duzenlenebilir)
-        c->setInsertPolicy(QComboBox::NoInsert);
-    c->addItems(secenekler);
-    return c;
-}
-
-QPushButton *yeniDugme(const QString &ad, const QString &metin)
-{
-    auto *b = new QPushButton(metin);
-    b->setObjectName(ad);
-    b->setAutoDefault(false);
-    return b;
-}
-
-// Puts a label and its control into the next cell of a two-pair grid.
-struct Izgara
-{
-    QGridLayout *g;
-    int satir = 0, sutun = 0;
-    void ekle(const QString &etiket, QWidget *w, QWidget *yaninda = nullptr)
-    {
-        auto *l = new QLabel(etiket);
-        l->setBuddy(w); // messages name the field by it
-        g->addWidget(l, satir, sutun * 3);
-        if (yaninda) {
-            auto *h = new QHBoxLayout;
-            h->addWidget(w, 1);
-            h->addWidget(yaninda);
-            g->addLayout(h, satir, sutun * 3 + 1, 1, 2);
-        } else {
-            g->addWidget(w, satir, sutun * 3 + 1, 1, 2);
-        }
-        if (++sutun == 2) {
-            sutun = 0;
-            ++satir;
-        }
-    }
-    void tamSatir(const QString &etiket, QWidget *w, QWidget *yaninda = nullptr)
-    {
-        if (sutun)
-            ++satir;
-        sutun = 0;
-        auto *l = new QLabel(etiket);
-        l->setBuddy(w);
-        g->addWidget(l, satir, 0);
-        g->addWidget(w, satir, 1, 1, yaninda ? 4 : 5);
-        if (yaninda)
-            g->addWidget(yaninda, satir, 5);
-        ++satir;
-    }
-};
-
-// "*" typed into a date box means today.
-class BugunSuzgeci : public QObject
-{
-public:
-    BugunSuzgeci(VeriSeti *vs, QString kolon, QObject *ust) : QObject(ust), m_vs(vs), m_kolon(std::move(kolon)) {}
-
-protected:
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->text() == QLatin1String("*")) {
-            m_vs->degerAyarla(m_kolon, QDateTime(QDate::currentDate(), QTime(0, 0)));
-            return true;
-        }
-        return QObject::eventFilter(o, e);
-    }
-
-private:
-    VeriSeti *m_vs;
-    QString m_kolon;
-};
-
-const QStringList EvetHayir = {QStringLiteral("E"), QStringLiteral("H")};
-
-} // namespace
+using namespace MuayeneKutulari;
 
 void Tfrm_muayene::hastaBilgileriKur()
 {

@@ -20,6 +20,7 @@
 #include "hastalar/katalog.h"
 #include "klinik/frm_dosyabul.h"
 #include "klinik/frm_dosyayonetimi.h"
+#include "klinik/frm_goz.h"
 #include "klinik/frm_muayene.h"
 #include "klinik/frm_muayene_lab.h"
 #include "klinik/frm_yapilanislemler.h"
@@ -56,6 +57,7 @@ void EkranlariKaydet()
     kaydet<Tfrm_select>("frm_select");
     kaydet<Tfrm_muayene>("frm_muayene");
     kaydet<Tfrm_muayene_lab>("frm_muayene_lab");
+    kaydet<Tfrm_goz>("frm_goz");
     kaydet<Tfrm_yapilanislemler>("frm_yapilanislemler");
 
     // The lookup configurations and the report services of the record screens.

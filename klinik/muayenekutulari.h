@@ -1,0 +1,140 @@
+#pragma once
+// Small builders the examination screens (general and eye) share for their
+// edit tabs: named boxes, memos, choosers, buttons, a label/control grid and
+// the "*" means today filter of date boxes.
+#include "db/veriseti.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QDateTime>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace MuayeneKutulari {
+
+// Enter moves to the next field on the record screens, so a line break in a
+// memo is typed with Ctrl+Enter.
+class SatirSonuSuzgeci : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::KeyPress) {
+            auto *k = static_cast<QKeyEvent *>(e);
+            if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && (k->modifiers() & Qt::ControlModifier))
+                if (auto *m = qobject_cast<QPlainTextEdit *>(o)) {
+                    m->insertPlainText(QStringLiteral("\n"));
+                    return true;
+                }
+        }
+        return QObject::eventFilter(o, e);
+    }
+};
+
+inline QLineEdit *kutu(const QString &ad)
+{
+    auto *e = new QLineEdit;
+    e->setObjectName(ad);
+    return e;
+}
+
+inline QPlainTextEdit *memo(const QString &ad, int yukseklik = 48)
+{
+    auto *m = new QPlainTextEdit;
+    m->setObjectName(ad);
+    m->setMaximumHeight(yukseklik);
+    m->setTabChangesFocus(true);
+    m->installEventFilter(new SatirSonuSuzgeci(m));
+    return m;
+}
+
+inline QComboBox *secim(const QString &ad, const QStringList &secenekler, bool duzenlenebilir)
+{
+    auto *c = new QComboBox;
+    c->setObjectName(ad);
+    c->setEditable(duzenlenebilir);
+    if (duzenlenebilir)
+        c->setInsertPolicy(QComboBox::NoInsert);
+    c->addItems(secenekler);
+    return c;
+}
+
+inline QPushButton *yeniDugme(const QString &ad, const QString &metin)
+{
+    auto *b = new QPushButton(metin);
+    b->setObjectName(ad);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// Puts a label and its control into the next cell of a two-pair grid.
+struct Izgara
+{
+    QGridLayout *g;
+    int satir = 0, sutun = 0;
+    void ekle(const QString &etiket, QWidget *w, QWidget *yaninda = nullptr)
+    {
+        auto *l = new QLabel(etiket);
+        l->setBuddy(w); // messages name the field by it
+        g->addWidget(l, satir, sutun * 3);
+        if (yaninda) {
+            auto *h = new QHBoxLayout;
+            h->addWidget(w, 1);
+            h->addWidget(yaninda);
+            g->addLayout(h, satir, sutun * 3 + 1, 1, 2);
+        } else {
+            g->addWidget(w, satir, sutun * 3 + 1, 1, 2);
+        }
+        if (++sutun == 2) {
+            sutun = 0;
+            ++satir;
+        }
+    }
+    void tamSatir(const QString &etiket, QWidget *w, QWidget *yaninda = nullptr)
+    {
+        if (sutun)
+            ++satir;
+        sutun = 0;
+        auto *l = new QLabel(etiket);
+        l->setBuddy(w);
+        g->addWidget(l, satir, 0);
+        g->addWidget(w, satir, 1, 1, yaninda ? 4 : 5);
+        if (yaninda)
+            g->addWidget(yaninda, satir, 5);
+        ++satir;
+    }
+};
+
+// "*" typed into a date box means today.
+class BugunSuzgeci : public QObject
+{
+public:
+    BugunSuzgeci(VeriSeti *vs, QString kolon, QObject *ust) : QObject(ust), m_vs(vs), m_kolon(std::move(kolon)) {}
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->text() == QLatin1String("*")) {
+            m_vs->degerAyarla(m_kolon, QDateTime(QDate::currentDate(), QTime(0, 0)));
+            return true;
+        }
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    VeriSeti *m_vs;
+    QString m_kolon;
+};
+
+inline const QStringList EvetHayir = {QStringLiteral("E"), QStringLiteral("H")};
+
+} // namespace MuayeneKutulari

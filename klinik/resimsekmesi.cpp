@@ -1,0 +1,146 @@
+#include "klinik/resimsekmesi.h"
+
+#include "app/mesaj.h"
+#include "app/resimdeposu.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QProcess>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QVBoxLayout>
+
+ResimSekmesi::ResimSekmesi(const QString &tur, bool jpgDe, QWidget *ust) : QWidget(ust), m_tur(tur), m_jpgDe(jpgDe)
+{
+    auto *l = new QHBoxLayout(this);
+    auto *sol = new QVBoxLayout;
+    m_resim = new QLabel;
+    m_resim->setObjectName(QStringLiteral("Image6"));
+    m_resim->setFixedSize(400, 300);
+    m_resim->setFrameShape(QFrame::Box);
+    m_resim->setScaledContents(true);
+    sol->addWidget(m_resim);
+    auto *duzenleDugmesi = new QPushButton(QStringLiteral("Düzenle"));
+    duzenleDugmesi->setObjectName(QStringLiteral("btn_resimduzenle"));
+    duzenleDugmesi->setAutoDefault(false);
+    connect(duzenleDugmesi, &QPushButton::clicked, this, &ResimSekmesi::duzenle);
+    sol->addWidget(duzenleDugmesi);
+    sol->addStretch(1);
+    l->addLayout(sol);
+
+    m_panel = new QWidget;
+    m_panel->setObjectName(QStringLiteral("pnl_resimduzenle"));
+    auto *p = new QVBoxLayout(m_panel);
+    m_panelResim = new QLabel(QStringLiteral("Resim düzenleyicide açık; bitince Kaydet'e basın."));
+    m_panelResim->setObjectName(QStringLiteral("lbl_duzenlenen"));
+    m_panelResim->setWordWrap(true);
+    p->addWidget(m_panelResim);
+    auto *kaydetDugmesi = new QPushButton(QStringLiteral("Kaydet"));
+    kaydetDugmesi->setObjectName(QStringLiteral("btn_resimkaydet"));
+    kaydetDugmesi->setAutoDefault(false);
+    connect(kaydetDugmesi, &QPushButton::clicked, this, &ResimSekmesi::kaydet);
+    p->addWidget(kaydetDugmesi);
+    p->addStretch(1);
+    l->addWidget(m_panel, 1);
+    m_panel->hide();
+}
+
+QString ResimSekmesi::hedefDosya() const
+{
+    if (m_kayit.isEmpty())
+        return QString();
+    return VeriKlasoru(m_tur) + m_tur + m_kayit + QStringLiteral("_1.bmp");
+}
+
+QString ResimSekmesi::kaynakDosya() const
+{
+    const QString klasor = VeriKlasoru(m_tur);
+    if (!m_kayit.isEmpty()) {
+        if (QFileInfo::exists(hedefDosya()))
+            return hedefDosya();
+        if (m_jpgDe) {
+            const QString jpg = HarfDuyarsizBul(klasor, m_tur + m_kayit + QStringLiteral("_1.JPG"));
+            if (!jpg.isEmpty())
+                return jpg;
+        }
+    }
+    return QString();
+}
+
+void ResimSekmesi::goster(const QString &dosya)
+{
+    m_gosterilen = dosya;
+    m_resim->setPixmap(QPixmap::fromImage(QImage(dosya)));
+}
+
+void ResimSekmesi::kayitAyarla(const QString &kayit)
+{
+    m_kayit = kayit;
+    m_panel->hide();
+    const QString k = kaynakDosya();
+    goster(k.isEmpty() ? VeriKlasoru(m_tur) + QStringLiteral("bos.jpg") : k);
+}
+
+bool ResimSekmesi::duzenle()
+{
+    if (m_kayit.isEmpty())
+        return false;
+    QString kaynak = kaynakDosya();
+    if (kaynak.isEmpty())
+        kaynak = VeriKlasoru(m_tur) + QStringLiteral("bos.bmp");
+    // The editor gets a copy: the blank must stay blank, and the stored
+    // picture changes only when the user saves.
+    const QString klasor = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    m_calisma = QDir(klasor).filePath(QStringLiteral("velmorika_") + m_tur + m_kayit + QStringLiteral("_1.")
+                                      + QFileInfo(kaynak).suffix().toLower());
+    QFile::remove(m_calisma);
+    if (!QFile::copy(kaynak, m_calisma)) {
+        Mesaj::hata(QStringLiteral("Resim düzenlemeye açılamadı: ") + QDir::toNativeSeparators(kaynak), this);
+        return false;
+    }
+    QFile(m_calisma).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    m_panel->show();
+    m_panelResim->setText(QStringLiteral("Düzenlenen: ") + QDir::toNativeSeparators(m_calisma)
+                          + QStringLiteral("\nBitince Kaydet'e basın."));
+    const QString program = qEnvironmentVariable("VELMORIKA_RESIM_DUZENLEYICI");
+    if (program.isEmpty())
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(m_calisma));
+    if (m_surec && m_surec->state() != QProcess::NotRunning)
+        m_surec->waitForFinished(0);
+    delete m_surec;
+    m_surec = new QProcess(this);
+    m_surec->setObjectName(QStringLiteral("resim_duzenleyici"));
+    m_surec->start(program, {m_calisma});
+    if (!m_surec->waitForStarted()) {
+        Mesaj::hata(QStringLiteral("Resim düzenleyici başlatılamadı: ") + program, this);
+        return false;
+    }
+    return true;
+}
+
+bool ResimSekmesi::kaydet()
+{
+    if (m_calisma.isEmpty() || m_kayit.isEmpty())
+        return false;
+    const QImage resim(m_calisma);
+    if (resim.isNull()) {
+        Mesaj::hata(QStringLiteral("Düzenlenen resim okunamadı: ") + QDir::toNativeSeparators(m_calisma), this);
+        return false;
+    }
+    // Written beside the target and renamed over it: a failure keeps the old picture.
+    QSaveFile f(hedefDosya());
+    if (!f.open(QIODevice::WriteOnly) || !resim.save(&f, "BMP") || !f.commit()) {
+        Mesaj::hata(QStringLiteral("Resim kaydedilemedi: ") + QDir::toNativeSeparators(hedefDosya()), this);
+        return false;
+    }
+    goster(hedefDosya());
+    return true;
+}

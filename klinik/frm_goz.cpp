@@ -663,17 +663,4 @@ void Tfrm_goz::odeme()
     });
 }
 
-void Tfrm_goz::seyret()
-{
-    const qint64 no = veriSeti()->anahtar();
-    if (no <= 0)
-        return;
-    const QString yol = VeriKlasoru(QStringLiteral("VIDEO")) + QStringLiteral("GOZ") + QString::number(no)
-                        + QStringLiteral(".wmv");
-    m_video->setText(QDir::toNativeSeparators(yol));
-    if (!QFileInfo::exists(yol)) {
-        Mesaj::goster(QStringLiteral("Video dosyası bulunamadı: ") + QDir::toNativeSeparators(yol), this);
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(yol));
-}
+void Tfrm_goz::seyret() { MuayeneVideosunuAc(ResimTuru::Goz, veriSeti()->anahtar(), m_video, this); }

@@ -433,15 +433,7 @@ void Tfrm_goz::resimlerKur()
     auto *seyretDugmesi = yeniDugme(QStringLiteral("btn_seyret"), QStringLiteral("Seyret"));
     connect(seyretDugmesi, &QPushButton::clicked, this, &Tfrm_goz::seyret);
     h->addWidget(seyretDugmesi);
-    // The camera has no driver here: its controls are shown, and do nothing.
-    for (const char *ad : {"btn_kameraac", "btn_kamerakaydet", "btn_kameradur"}) {
-        static const QHash<QString, QString> metin = {{QStringLiteral("btn_kameraac"), QStringLiteral("Kamera Aç")},
-                                                      {QStringLiteral("btn_kamerakaydet"), QStringLiteral("Kayıt")},
-                                                      {QStringLiteral("btn_kameradur"), QStringLiteral("Durdur")}};
-        auto *d = yeniDugme(QLatin1String(ad), metin.value(QLatin1String(ad)));
-        d->setEnabled(false);
-        h->addWidget(d);
-    }
+    KameraDugmeleriEkle(h);
     h->addStretch(1);
     v->addLayout(h);
     m_video = new QLabel;

@@ -17,6 +17,7 @@
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
 #include "klinik/cariisleme.h"
+#include "klinik/resimsekmesi.h"
 #include "klinik/tetkiksatirlari.h"
 #include "raporlar/motor/rapor.h"
 
@@ -290,7 +291,7 @@ void Tfrm_muayene::satirDegisti()
     const QString kayit = no > 0 && vs->durum() != VeriSeti::Durum::Ekle ? QString::number(no) : QString();
     if (m_galeri && m_sekmeler->currentWidget() == static_cast<QWidget *>(m_galeri))
         m_galeri->kayitAyarla(kayit);
-    if (m_resim && m_sekmeler->currentWidget() == m_resim->parentWidget())
+    if (m_resim && m_sekmeler->currentWidget() == static_cast<QWidget *>(m_resim) && m_resim->kayit() != kayit)
         m_resim->kayitAyarla(kayit);
 }
 

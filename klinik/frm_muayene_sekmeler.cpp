@@ -3,6 +3,7 @@
 // "Resim", "Video" and "Ücret Bilgileri".
 #include "klinik/frm_muayene.h"
 #include "klinik/muayenekutulari.h"
+#include "klinik/resimsekmesi.h"
 
 #include "app/ekranlar.h"
 #include "app/oturum.h"
@@ -236,44 +237,36 @@ void Tfrm_muayene::goruntulerKur()
         const qint64 no = vs->anahtar();
         if (no <= 0 || vs->durum() == VeriSeti::Durum::Ekle)
             return;
-        if (!IslemIzni(yetkiler().KAYIT, this))
+        if (!IslemIzni(yetkiler().OZELYETKI1, this))
             return;
         Aktarim.resim_turu = ResimTuru::Muayene;
         Aktarim.resim_adi = ResimGalerisi::resimAdi(QString::number(no), yuva);
         EkranAc(QStringLiteral("frm_resimgoster"), this);
-        (yuva == 0 ? m_resim : m_galeri)->yenile();
-    };
-    auto ac = [this](int, const QString &dosya) {
-        if (veriSeti()->anahtar() > 0)
-            QDesktopServices::openUrl(QUrl::fromLocalFile(dosya));
     };
 
     ResimGalerisi::Ayar ayar;
     ayar.tur = ResimTuru::Muayene;
-    ayar.yuvalar = {{1, QStringLiteral("Image1"), QStringLiteral("btn_resimekle1")},
-                    {2, QStringLiteral("Image2"), QStringLiteral("btn_resimekle2")},
-                    {3, QStringLiteral("Image3"), QStringLiteral("btn_resimekle3")},
-                    {4, QStringLiteral("Image4"), QStringLiteral("btn_resimekle4")}};
+    ayar.yuvalar = {{1, QStringLiteral("Image2"), QStringLiteral("btn_resimekle")},
+                    {2, QStringLiteral("Image3"), QStringLiteral("BitBtn3")},
+                    {3, QStringLiteral("Image4"), QStringLiteral("BitBtn8")},
+                    {4, QStringLiteral("Image5"), QStringLiteral("BitBtn15")}};
     m_galeri = new ResimGalerisi(ayar);
     m_galeri->setObjectName(QStringLiteral("ts_goruntuler"));
     connect(m_galeri, &ResimGalerisi::eklemeIstendi, this, resimEkle);
-    connect(m_galeri, &ResimGalerisi::resimTiklandi, this, ac);
+    connect(m_galeri, &ResimGalerisi::resimTiklandi, this, [this](int yuva, const QString &) {
+        // Always the slot's .bmp name, whatever the slot shows.
+        const QString kayit = m_galeri->kayit();
+        if (!kayit.isEmpty())
+            QDesktopServices::openUrl(QUrl::fromLocalFile(VeriKlasoru(QStringLiteral("RESIMLER")) + ResimTuru::Muayene
+                                                          + kayit + QStringLiteral("_") + QString::number(yuva)
+                                                          + QStringLiteral(".bmp")));
+    });
     m_sekmeler->addTab(m_galeri, QStringLiteral("Görüntüler"));
 
-    // "Resim": the examination's own picture (the drawing the doctor edits).
-    auto *sayfa = new QWidget;
-    sayfa->setObjectName(QStringLiteral("TabSheet5"));
-    auto *l = new QVBoxLayout(sayfa);
-    ResimGalerisi::Ayar tek;
-    tek.tur = ResimTuru::Muayene;
-    tek.yuvalar = {{0, QStringLiteral("Image5"), QStringLiteral("btn_resimduzenle")}};
-    tek.boyut = QSize(400, 300);
-    m_resim = new ResimGalerisi(tek);
-    connect(m_resim, &ResimGalerisi::eklemeIstendi, this, resimEkle);
-    connect(m_resim, &ResimGalerisi::resimTiklandi, this, ac);
-    l->addWidget(m_resim);
-    l->addStretch(1);
-    m_sekmeler->addTab(sayfa, QStringLiteral("Resim"));
+    // "Resim": the examination's own picture, edited in an external program.
+    m_resim = new ResimSekmesi(ResimTuru::Muayene, false);
+    m_resim->setObjectName(QStringLiteral("TabSheet5"));
+    m_sekmeler->addTab(m_resim, QStringLiteral("Resim"));
 }
 
 void Tfrm_muayene::videoKur()
@@ -284,6 +277,7 @@ void Tfrm_muayene::videoKur()
     auto *seyret = yeniDugme(QStringLiteral("btn_seyret"), QStringLiteral("Seyret"));
     connect(seyret, &QPushButton::clicked, this, &Tfrm_muayene::seyret);
     l->addWidget(seyret);
+    KameraDugmeleriEkle(l);
     m_video = new QLabel;
     m_video->setObjectName(QStringLiteral("lbl_video"));
     l->addWidget(m_video, 1);
@@ -322,13 +316,4 @@ void Tfrm_muayene::ucretKur()
     m_sekmeler->addTab(sayfa, QStringLiteral("Ücret Bilgileri"));
 }
 
-void Tfrm_muayene::seyret()
-{
-    const qint64 no = veriSeti()->anahtar();
-    if (no <= 0)
-        return;
-    const QString yol = VeriKlasoru(QStringLiteral("VIDEO")) + QStringLiteral("MUAYENE") + QString::number(no)
-                        + QStringLiteral(".wmv");
-    m_video->setText(QDir::toNativeSeparators(yol));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(yol));
-}
+void Tfrm_muayene::seyret() { MuayeneVideosunuAc(ResimTuru::Muayene, veriSeti()->anahtar(), m_video, this); }

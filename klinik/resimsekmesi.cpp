@@ -144,3 +144,30 @@ bool ResimSekmesi::kaydet()
     goster(hedefDosya());
     return true;
 }
+
+bool MuayeneVideosunuAc(const QString &tur, qint64 no, QLabel *etiket, QWidget *ust)
+{
+    if (no <= 0)
+        return false;
+    const QString yol = VeriKlasoru(QStringLiteral("VIDEO")) + tur + QString::number(no) + QStringLiteral(".wmv");
+    if (etiket)
+        etiket->setText(QDir::toNativeSeparators(yol));
+    if (!QFileInfo::exists(yol)) {
+        Mesaj::goster(QStringLiteral("Video dosyası bulunamadı: ") + QDir::toNativeSeparators(yol), ust);
+        return false;
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(yol));
+}
+
+void KameraDugmeleriEkle(QBoxLayout *duzen)
+{
+    const std::pair<const char *, const char *> dugmeler[] = {
+        {"btn_kameraac", "Kamera Aç"}, {"btn_kamerakaydet", "Kayıt"}, {"btn_kameradur", "Durdur"}};
+    for (const auto &[ad, metin] : dugmeler) {
+        auto *d = new QPushButton(QString::fromUtf8(metin));
+        d->setObjectName(QLatin1String(ad));
+        d->setAutoDefault(false);
+        d->setEnabled(false);
+        duzen->addWidget(d);
+    }
+}

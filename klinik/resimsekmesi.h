@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+class QBoxLayout;
 class QLabel;
 class QProcess;
 class QPushButton;
@@ -44,3 +45,11 @@ private:
     QLabel *m_panelResim = nullptr;
     QProcess *m_surec = nullptr;
 };
+
+// "Seyret": the examination's video <root>/VIDEO/<tur><no>.wmv with the
+// desktop's player. The label shows the file name; a missing file is said
+// by name instead of handing the player nothing.
+bool MuayeneVideosunuAc(const QString &tur, qint64 no, QLabel *etiket, QWidget *ust);
+// The video tab's camera controls: shown, but there is no camera driver, so
+// they are disabled.
+void KameraDugmeleriEkle(QBoxLayout *duzen);

@@ -20,7 +20,11 @@
 #include "klinik/resimsekmesi.h"
 #include "raporlar/motor/rapor.h"
 
+#include "app/resimgalerisi.h"
+
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
 #include <QDialog>
 #include <QFile>
 #include <QImage>
@@ -92,6 +96,27 @@ void sonrakiPencere(const QString &ad, std::function<void(QDialog *)> f)
             d->reject();
     });
 }
+
+
+void evet(QDialog *d) { d->findChild<QPushButton *>(QStringLiteral("btn_evet"))->click(); }
+
+std::function<void(QDialog *)> sec(const QString &metin)
+{
+    return [metin](QDialog *d) {
+        d->findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(metin);
+        evet(d);
+    };
+}
+
+// Catches the URLs the screen asks the desktop to open.
+class UrlYakalayici : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urller;
+public slots:
+    void ac(const QUrl &u) { urller << u; }
+};
 
 struct Ekran : EkranSurucu<Tfrm_goz>
 {
@@ -248,6 +273,85 @@ private slots:
         QCOMPARE(say("select count(*) from cari_hareket where evrakkayitno = 1"), 2); // the general examination's
         QCOMPARE(say("select count(*) from muayene_lab where muayeneno = '1'"), 1);
         QCOMPARE(say("select count(*) from muayene_lab where tetkikadi = 'HEMOGRAM'"), 1);
+    }
+
+    // The date box lists that day's eye examinations of every doctor, past the
+    // own-examinations restriction; "Güncelle" brings the restriction back.
+    // A surgery picked from the EK-9 list fills the eye's three columns.
+    void tarihVeAmeliyat()
+    {
+        TEST_VT(vt);
+        temelVeri();
+        parametreler({{1, QStringLiteral("E")}});
+        QVERIFY(Sorgu::calistir("update kullanicilar set ozelyetki2 = 'H' where moduladi = 'MUAYENE'"));
+        QVERIFY(gozYaz(1));
+        QVERIFY(gozYaz(2));
+        QVERIFY(Sorgu::calistir("update gozhastaliklari set doktorkodu = ? where kayitno = 2", {Oturum.username}));
+        QVERIFY(Sorgu::calistir("update gozhastaliklari set muayenetarihi = '15.03.2026' where kayitno = 1"));
+        QVERIFY(Sorgu::calistir("insert into ek9 (kayitno, paketkodu, islemadi, ucreti, sirketkodu) values "
+                                "(1, 'P617', 'KATARAKT FAKO', 1500, '2007')"));
+        BetikMesaj m;
+        Ekran s;
+        QCOMPARE(s.vs()->kesinKayitSayisi(), 1); // only the user's own
+        QCOMPARE(s.vs()->anahtar(), qint64(2));
+        s.yaz("edt_tarih", QStringLiteral("15.03.2026"));
+        QCOMPARE(s.vs()->kesinKayitSayisi(), 1);
+        QCOMPARE(s.vs()->anahtar(), qint64(1));
+        s.tikla("btn_guncelle");
+        QCOMPARE(s.vs()->kesinKayitSayisi(), 1);
+        QCOMPARE(s.vs()->anahtar(), qint64(2));
+
+        s.tikla("btn_degistir");
+        s.sekme("ts_ameliyat");
+        sonrakiPencere(QStringLiteral("frm_ek9arama"), sec(QStringLiteral("KATARAKT")));
+        s.tikla("btn_ameliyatsol");
+        QCOMPARE(s.vs()->metin("OPER_SOLAMLTIP"), QStringLiteral("KATARAKT FAKO"));
+        QCOMPARE(s.vs()->metin("AMELIYATKODU2"), QStringLiteral("P617"));
+        QCOMPARE(s.vs()->sayi("AMELIYATTUTARI2"), 1500.0);
+        QVERIFY(s.vs()->metin("OPER_SAGAMLTIP").isEmpty());
+        s.tikla("btn_kaydet");
+        QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+        QCOMPARE(Sorgu::tekDeger("select ameliyatkodu2 from gozhastaliklari where kayitno = ?",
+                                 {s.vs()->anahtar()})->toString(), QStringLiteral("P617"));
+    }
+
+    // The gallery: a slot's .bmp before its .jpg, the blank for a slot
+    // without a picture, and a double click asks for the slot's .bmp name.
+    void galeri()
+    {
+        TEST_VT(vt);
+        temelVeri();
+        parametreler({});
+        QVERIFY(gozYaz(57));
+        QTemporaryDir kok;
+        qputenv("VELMORIKA_KOK", kok.path().toUtf8());
+        QVERIFY(ResimKlasorleriniHazirla());
+        const QString klasor = VeriKlasoru(QStringLiteral("RESIMLER"));
+        QImage r(8, 8, QImage::Format_RGB32);
+        r.fill(Qt::blue);
+        QVERIFY(r.save(klasor + QStringLiteral("GOZ57_1.bmp"), "BMP"));
+        QVERIFY(r.save(klasor + QStringLiteral("GOZ57_1.jpg"), "JPG"));
+        QVERIFY(r.save(klasor + QStringLiteral("GOZ57_2.JPG"), "JPG"));
+        UrlYakalayici y;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &y, "ac");
+        {
+            BetikMesaj m;
+            Ekran s;
+            QVERIFY(s.vs()->bul(57));
+            s.tikla("btn_degistir");
+            s.sekme("ts_goruntuler");
+            auto *g = s.w<ResimGalerisi>("ts_goruntuler");
+            QCOMPARE(g->kayit(), QStringLiteral("57"));
+            QCOMPARE(g->dosya(1), klasor + QStringLiteral("GOZ57_1.bmp"));
+            QCOMPARE(g->dosya(2), klasor + QStringLiteral("GOZ57_2.JPG"));
+            QCOMPARE(g->dosya(3), klasor + QStringLiteral("bos.jpg"));
+            QTest::mouseDClick(s.w<QLabel>("Image3"), Qt::LeftButton);
+            s.tikla("btn_iptal");
+        }
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(y.urller.size(), 1);
+        QCOMPARE(y.urller.first().toLocalFile(), klasor + QStringLiteral("GOZ57_2.bmp"));
+        qunsetenv("VELMORIKA_KOK");
     }
 
     // The prescription buttons refuse while the row has unsaved edits.

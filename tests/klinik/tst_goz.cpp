@@ -354,6 +354,36 @@ private slots:
         qunsetenv("VELMORIKA_KOK");
     }
 
+    // "Göz Raporları" and "Ek 9 Listesi" open their screens through the registry.
+    void raporVeEk9Ekranlari()
+    {
+        TEST_VT(vt);
+        parametreler({});
+        QStringList acilanlar;
+        auto sahte = [&acilanlar](const QString &ad) {
+            return [&acilanlar, ad](QWidget *ust) -> QDialog * {
+                auto *d = new QDialog(ust);
+                QTimer::singleShot(0, d, [&acilanlar, ad, d] {
+                    acilanlar << ad;
+                    d->reject();
+                });
+                return d;
+            };
+        };
+        const EkranUretici rapor = EkranKaydet(QStringLiteral("frm_gozmuayeneraporu"), sahte("rapor"));
+        const EkranUretici ek9 = EkranKaydet(QStringLiteral("frm_ek9"), sahte("ek9"));
+        {
+            BetikMesaj m;
+            Ekran s;
+            s.e->findChild<QAction *>(QStringLiteral("GozRaporlari1"))->trigger();
+            s.e->findChild<QAction *>(QStringLiteral("Ek9Listesi1"))->trigger();
+            QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+        }
+        EkranKaydet(QStringLiteral("frm_gozmuayeneraporu"), rapor);
+        EkranKaydet(QStringLiteral("frm_ek9"), ek9);
+        QCOMPARE(acilanlar, (QStringList{"rapor", "ek9"}));
+    }
+
     // The prescription buttons refuse while the row has unsaved edits.
     void receteKaydedilmemisDegisiklik()
     {

@@ -384,6 +384,36 @@ private slots:
         QCOMPARE(acilanlar, (QStringList{"rapor", "ek9"}));
     }
 
+    // A test ordered on the eye examination: marked as the eye examination's
+    // line, copied from it, and neither totalled nor posted.
+    void tetkikSatiri()
+    {
+        TEST_VT(vt);
+        temelVeri();
+        parametreler({});
+        QVERIFY(gozYaz(4));
+        QVERIFY(Sorgu::calistir("insert into laboratuvar (kayitno, tetkikkodu, tetkikadi, turu, ucreti) values "
+                                "(1, 301, 'GÖZ İÇİ BASINCI', 'GÖZ', 40)"));
+        BetikMesaj m;
+        Ekran s;
+        QVERIFY(s.vs()->bul(4));
+        s.tikla("btn_degistir");
+        s.sekme("ts_laboratuvar");
+        sonrakiPencere(QStringLiteral("frm_labarama"), sec(QStringLiteral("GÖZ İÇİ")));
+        s.tikla("nav_ekle");
+        QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+        VeriSeti *lab = s.e->labVeriSeti();
+        QCOMPARE(lab->kesinKayitSayisi(), 1);
+        QCOMPARE(lab->metin("TETKIKADI"), QStringLiteral("GÖZ İÇİ BASINCI"));
+        QCOMPARE(lab->metin("ISLEMTURU"), QStringLiteral("GÖZ MUAYENE"));
+        QCOMPARE(lab->metin("MUAYENENO"), QStringLiteral("4"));
+        QCOMPARE(lab->metin("TANI"), QStringLiteral("MİYOPİ"));
+        QCOMPARE(say("select count(*) from muayene_lab where muayeneno = '4' and islemturu = 'GÖZ MUAYENE' and "
+                     "hastakodu = 'H1'"), 1);
+        QCOMPARE(say("select count(*) from cari_hareket"), 0);
+        QCOMPARE(s.vs()->sayi("LABORATUVARUCRETI"), 0.0);
+    }
+
     // The prescription buttons refuse while the row has unsaved edits.
     void receteKaydedilmemisDegisiklik()
     {

@@ -185,15 +185,17 @@ Tfrm_goz::Tfrm_goz(QWidget *ust) : KayitEkrani(ayarlar(this), ust)
     m_tarih->setObjectName(QStringLiteral("edt_tarih"));
     m_tarih->setPlaceholderText(QStringLiteral("GG.AA.YYYY"));
     m_tarih->setMaximumWidth(100);
+    // Beside the card button, in the toolbar row that holds it.
     if (QPushButton *once = dugme(QStringLiteral("BitBtn7")))
-        if (QLayout *l = once->parentWidget()->layout()) {
+        for (QBoxLayout *hl : once->parentWidget()->findChildren<QBoxLayout *>()) {
+            const int i = hl->indexOf(once);
+            if (i < 0)
+                continue;
             auto *etiket = new QLabel(QStringLiteral("Tarih"));
             etiket->setBuddy(m_tarih);
-            const int i = l->indexOf(once);
-            if (auto *hl = qobject_cast<QBoxLayout *>(l)) {
-                hl->insertWidget(i + 1, etiket);
-                hl->insertWidget(i + 2, m_tarih);
-            }
+            hl->insertWidget(i + 1, etiket);
+            hl->insertWidget(i + 2, m_tarih);
+            break;
         }
     connect(m_tarih, &QLineEdit::textChanged, this, &Tfrm_goz::tarihSuzgeci);
     auto *guncelleDugmesi = dugmeEkle(QStringLiteral("btn_guncelle"), QStringLiteral("Güncelle"),

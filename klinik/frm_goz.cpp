@@ -151,6 +151,7 @@ KayitEkraniAyari Tfrm_goz::ayarlar(Tfrm_goz *e)
         Aktarim.goz_doktorkodu.clear();
         Aktarim.goz_hastaadi.clear();
         Aktarim.goz_doktoradi.clear();
+        Aktarim.gozarama_muayenetarihi.clear();
     };
     return a;
 }
@@ -312,11 +313,19 @@ void Tfrm_goz::listeyiYukle(const QString &kosul, bool sonSatir)
 void Tfrm_goz::tarihSuzgeci(const QString &metin)
 {
     const QDate gun = QDate::fromString(metin.trimmed(), QStringLiteral("dd.MM.yyyy"));
+    aramaTarihiniVer();
     if (!gun.isValid() || !kilitliMi())
         return;
     // That day's examinations for every doctor of the company.
     listeyiYukle(QStringLiteral(" and MUAYENETARIHI =") + SqlQuote(metin.trimmed()) + QStringLiteral(" "));
-    Aktarim.gozarama_muayenetarihi = metin.trimmed();
+}
+
+void Tfrm_goz::aramaTarihiniVer()
+{
+    // The examination lookup takes the date box's day as its condition (it
+    // clears the value when it closes, so it is given again on every move).
+    const QString t = m_tarih ? m_tarih->text().trimmed() : QString();
+    Aktarim.gozarama_muayenetarihi = QDate::fromString(t, QStringLiteral("dd.MM.yyyy")).isValid() ? t : QString();
 }
 
 void Tfrm_goz::guncelle()
@@ -329,6 +338,7 @@ void Tfrm_goz::guncelle()
 
 void Tfrm_goz::satirDegisti()
 {
+    aramaTarihiniVer();
     VeriSeti *vs = veriSeti();
     setWindowTitle(Baslik + Oturum.sirketkodu + QStringLiteral("         HASTA : ")
                    + vs->metin(QStringLiteral("HASTAADISOYADI")));

@@ -31,6 +31,7 @@ public:
     void ameliyatAra(bool sag);   // "Ameliyat Türü Ara", right or left eye
     void tarihSuzgeci(const QString &metin);
     void guncelle();
+    void aramaTarihiniVer();
     bool tetkikEkle();
     void tetkikSil();
     void tetkikleriYukle();

@@ -16,6 +16,7 @@
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
 #include "klinik/cariisleme.h"
+#include "klinik/muayenekutulari.h"
 #include "klinik/resimsekmesi.h"
 #include "klinik/tetkiksatirlari.h"
 #include "raporlar/motor/rapor.h"
@@ -42,22 +43,6 @@ namespace {
 const QString Baslik = QStringLiteral("GÖZ HASTALIKLARI              V E L M O R I K A             ŞİRKET : ");
 const QString SelectBas = QStringLiteral("select * from gozhastaliklari where 1=1 ");
 const QString Siralama = QStringLiteral(" order by gozhastaliklari.KAYITNO ");
-
-// The share settings of a doctor of the login company into the row (a pick
-// or a preset); the computed share starts again from 0.
-void doktorPayiniAl(VeriSeti *vs, const QString &doktorKodu)
-{
-    if (doktorKodu.isEmpty())
-        return;
-    const auto s = Sorgu::sec(QStringLiteral("select *  from doktorlar where 1=1 ") + QStringLiteral(" and doktorkodu =")
-                              + SqlQuote(doktorKodu) + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu)
-                              + QStringLiteral(" "));
-    if (s && !s->satirlar.isEmpty()) {
-        vs->degerAyarla(QStringLiteral("DOKTORPAYTURU"), s->deger(0, QStringLiteral("DOKTORPAYTURU")));
-        vs->degerAyarla(QStringLiteral("DOKTORPAYPARAM"), s->deger(0, QStringLiteral("DOKTORPAYPARAM")));
-    }
-    vs->degerAyarla(QStringLiteral("DOKTORPAYTUTARI"), 0.0);
-}
 
 } // namespace
 
@@ -110,7 +95,7 @@ KayitEkraniAyari Tfrm_goz::ayarlar(Tfrm_goz *e)
         on("DOKTORADI", Aktarim.goz_doktoradi);
         // A preset doctor brings his share settings like a picked one, so
         // that his share is not silently 0.
-        doktorPayiniAl(vs, Aktarim.goz_doktorkodu);
+        MuayeneKutulari::doktorPayiniAl(vs, Aktarim.goz_doktorkodu);
     };
     auto hastaVarMi = [e] {
         if (!e->veriSeti()->metin(QStringLiteral("HASTAKODU")).trimmed().isEmpty())
@@ -412,7 +397,7 @@ void Tfrm_goz::hastaAra()
     vs->degerAyarla(QStringLiteral("HASTAADISOYADI"), ad);
     vs->degerAyarla(QStringLiteral("DOKTORKODU"), doktorKodu);
     vs->degerAyarla(QStringLiteral("DOKTORADI"), doktorAdi);
-    doktorPayiniAl(vs, doktorKodu);
+    MuayeneKutulari::doktorPayiniAl(vs, doktorKodu);
 }
 
 void Tfrm_goz::doktorAra()

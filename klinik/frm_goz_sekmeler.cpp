@@ -393,34 +393,7 @@ void Tfrm_goz::laboratuvarKur()
 
 void Tfrm_goz::resimlerKur()
 {
-    auto resimEkle = [this](int yuva) {
-        VeriSeti *vs = veriSeti();
-        const qint64 no = vs->anahtar();
-        if (no <= 0 || vs->durum() == VeriSeti::Durum::Ekle)
-            return;
-        if (!IslemIzni(yetkiler().OZELYETKI1, this))
-            return;
-        Aktarim.resim_turu = ResimTuru::Goz;
-        Aktarim.resim_adi = ResimGalerisi::resimAdi(QString::number(no), yuva);
-        EkranAc(QStringLiteral("frm_resimgoster"), this);
-    };
-    ResimGalerisi::Ayar ayar;
-    ayar.tur = ResimTuru::Goz;
-    ayar.yuvalar = {{1, QStringLiteral("Image2"), QStringLiteral("btn_resimekle")},
-                    {2, QStringLiteral("Image3"), QStringLiteral("BitBtn3")},
-                    {3, QStringLiteral("Image4"), QStringLiteral("BitBtn8")},
-                    {4, QStringLiteral("Image5"), QStringLiteral("BitBtn15")}};
-    m_galeri = new ResimGalerisi(ayar);
-    m_galeri->setObjectName(QStringLiteral("ts_goruntuler"));
-    connect(m_galeri, &ResimGalerisi::eklemeIstendi, this, resimEkle);
-    connect(m_galeri, &ResimGalerisi::resimTiklandi, this, [this](int yuva, const QString &) {
-        // Always the slot's .bmp name, whatever the slot shows.
-        const QString kayit = m_galeri->kayit();
-        if (!kayit.isEmpty())
-            QDesktopServices::openUrl(QUrl::fromLocalFile(VeriKlasoru(QStringLiteral("RESIMLER")) + ResimTuru::Goz + kayit
-                                                          + QStringLiteral("_") + QString::number(yuva)
-                                                          + QStringLiteral(".bmp")));
-    });
+    m_galeri = MuayeneGalerisiKur(ResimTuru::Goz, this);
     m_sekmeler->addTab(m_galeri, QStringLiteral("Görüntüler"));
 
     m_resim = new ResimSekmesi(ResimTuru::Goz, true);

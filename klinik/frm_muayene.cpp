@@ -17,6 +17,7 @@
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
 #include "klinik/cariisleme.h"
+#include "klinik/muayenekutulari.h"
 #include "klinik/resimsekmesi.h"
 #include "klinik/tetkiksatirlari.h"
 #include "raporlar/motor/rapor.h"
@@ -352,19 +353,8 @@ void Tfrm_muayene::hastaAra()
     vs->degerAyarla(QStringLiteral("DOKTORKODU"), doktorKodu);
     vs->degerAyarla(QStringLiteral("DOKTORADI"), doktorAdi);
     vs->degerAyarla(QStringLiteral("HASTACEPTEL"), cep);
-    if (doktorKodu.isEmpty())
-        return;
     // The share settings of the patient's own doctor.
-    const auto s = Sorgu::sec(QStringLiteral("select *  from doktorlar where 1=1 ") + QStringLiteral(" and doktorkodu =")
-                              + SqlQuote(doktorKodu) + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu)
-                              + QStringLiteral(" "));
-    if (!s)
-        return;
-    if (!s->satirlar.isEmpty()) {
-        vs->degerAyarla(QStringLiteral("DOKTORPAYTURU"), s->deger(0, QStringLiteral("DOKTORPAYTURU")));
-        vs->degerAyarla(QStringLiteral("DOKTORPAYPARAM"), s->deger(0, QStringLiteral("DOKTORPAYPARAM")));
-    }
-    vs->degerAyarla(QStringLiteral("DOKTORPAYTUTARI"), 0.0);
+    MuayeneKutulari::doktorPayiniAl(vs, doktorKodu);
 }
 
 void Tfrm_muayene::doktorAra()

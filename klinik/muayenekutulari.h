@@ -1,7 +1,11 @@
 #pragma once
-// Small builders the examination screens (general and eye) share for their
-// edit tabs: named boxes, memos, choosers, buttons, a label/control grid and
-// the "*" means today filter of date boxes.
+// Pieces the examination screens (general and eye) share: builders for
+// their edit tabs (named boxes, memos, choosers, buttons, a label/control
+// grid, the "*" means today filter of date boxes) and the doctor's share
+// settings taken into a row.
+#include "app/oturum.h"
+#include "db/sorgu.h"
+#include "db/sqltext.h"
 #include "db/veriseti.h"
 
 #include <QComboBox>
@@ -134,6 +138,22 @@ private:
     VeriSeti *m_vs;
     QString m_kolon;
 };
+
+// The share settings of a doctor of the login company into the row (a pick
+// or a preset); the computed share starts again from 0.
+inline void doktorPayiniAl(VeriSeti *vs, const QString &doktorKodu)
+{
+    if (doktorKodu.isEmpty())
+        return;
+    const auto s = Sorgu::sec(QStringLiteral("select *  from doktorlar where 1=1 ") + QStringLiteral(" and doktorkodu =")
+                              + SqlQuote(doktorKodu) + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu)
+                              + QStringLiteral(" "));
+    if (s && !s->satirlar.isEmpty()) {
+        vs->degerAyarla(QStringLiteral("DOKTORPAYTURU"), s->deger(0, QStringLiteral("DOKTORPAYTURU")));
+        vs->degerAyarla(QStringLiteral("DOKTORPAYPARAM"), s->deger(0, QStringLiteral("DOKTORPAYPARAM")));
+    }
+    vs->degerAyarla(QStringLiteral("DOKTORPAYTUTARI"), 0.0);
+}
 
 inline const QStringList EvetHayir = {QStringLiteral("E"), QStringLiteral("H")};
 

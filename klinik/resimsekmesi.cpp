@@ -1,6 +1,12 @@
 #include "klinik/resimsekmesi.h"
 
+#include "app/ekranlar.h"
+#include "app/kayitekrani.h"
 #include "app/mesaj.h"
+#include "app/oturum.h"
+#include "app/resimgalerisi.h"
+#include "app/yetki.h"
+#include "db/veriseti.h"
 #include "app/resimdeposu.h"
 
 #include <QDesktopServices>
@@ -170,4 +176,35 @@ void KameraDugmeleriEkle(QBoxLayout *duzen)
         d->setEnabled(false);
         duzen->addWidget(d);
     }
+}
+
+ResimGalerisi *MuayeneGalerisiKur(const QString &tur, KayitEkrani *ekran)
+{
+    ResimGalerisi::Ayar ayar;
+    ayar.tur = tur;
+    ayar.yuvalar = {{1, QStringLiteral("Image2"), QStringLiteral("btn_resimekle")},
+                    {2, QStringLiteral("Image3"), QStringLiteral("BitBtn3")},
+                    {3, QStringLiteral("Image4"), QStringLiteral("BitBtn8")},
+                    {4, QStringLiteral("Image5"), QStringLiteral("BitBtn15")}};
+    auto *galeri = new ResimGalerisi(ayar);
+    galeri->setObjectName(QStringLiteral("ts_goruntuler"));
+    QObject::connect(galeri, &ResimGalerisi::eklemeIstendi, ekran, [ekran, tur](int yuva) {
+        VeriSeti *vs = ekran->veriSeti();
+        const qint64 no = vs->anahtar();
+        if (no <= 0 || vs->durum() == VeriSeti::Durum::Ekle)
+            return;
+        if (!IslemIzni(ekran->yetkiler().OZELYETKI1, ekran))
+            return;
+        Aktarim.resim_turu = tur;
+        Aktarim.resim_adi = ResimGalerisi::resimAdi(QString::number(no), yuva);
+        EkranAc(QStringLiteral("frm_resimgoster"), ekran);
+    });
+    QObject::connect(galeri, &ResimGalerisi::resimTiklandi, ekran, [galeri, tur](int yuva, const QString &) {
+        const QString kayit = galeri->kayit();
+        if (!kayit.isEmpty())
+            QDesktopServices::openUrl(QUrl::fromLocalFile(VeriKlasoru(QStringLiteral("RESIMLER")) + tur + kayit
+                                                          + QStringLiteral("_") + QString::number(yuva)
+                                                          + QStringLiteral(".bmp")));
+    });
+    return galeri;
 }

@@ -8,7 +8,9 @@
 #include <QString>
 #include <QWidget>
 
+class KayitEkrani;
 class QBoxLayout;
+class ResimGalerisi;
 class QLabel;
 class QProcess;
 class QPushButton;
@@ -53,3 +55,8 @@ bool MuayeneVideosunuAc(const QString &tur, qint64 no, QLabel *etiket, QWidget *
 // The video tab's camera controls: shown, but there is no camera driver, so
 // they are disabled.
 void KameraDugmeleriEkle(QBoxLayout *duzen);
+// The gallery "Görüntüler" of an examination screen of kind tur ("MUAYENE",
+// "GOZ"): four slots; a slot's button opens the picture window for the
+// current, saved examination (OZELYETKI1 of the screen's module); a double
+// click asks the desktop to open the slot's .bmp name, whatever the slot shows.
+ResimGalerisi *MuayeneGalerisiKur(const QString &tur, KayitEkrani *ekran);

@@ -51,32 +51,22 @@ std::function<void(Rapor &, QWidget *)> Tfrm_goz::onizleyici = [](Rapor &r, QWid
 KayitEkraniAyari Tfrm_goz::ayarlar(Tfrm_goz *e)
 {
     KayitEkraniAyari a;
+    MuayeneKutulari::ortakAyarlar(a, e);
     a.ekranAdi = QStringLiteral("frm_goz");
     a.baslik = QStringLiteral("GÖZ HASTALIKLARI");
     a.tablo = QStringLiteral("GOZHASTALIKLARI");
     a.veriSetiAdi = QStringLiteral("qry_gozhastaliklari");
-    a.modul = QStringLiteral("MUAYENE");
-    a.parametreEkrani = QStringLiteral("MUAYENE");
-    a.parametreSayisi = 13;
     a.siralama = Siralama;
     a.sonSatir = false; // the oldest examination is current at show
     a.yetkiKosullari = [e] { return e->yetkiKosulu(); };
     a.ekKosullar = [e] { return e->gosterKosullari(); };
-    a.kilitMesaji = QStringLiteral(" UYARI  MUAYENE KAYDI KİLİTLİ .... Muayene Kaydında Değişiklik Yapmak "
-                                   "İstiyorsanız Önce DEĞİŞTİR Tuşuna Basın ");
     a.kilitsizKapali = {QStringLiteral("btn_yeni"), QStringLiteral("btn_sil"), QStringLiteral("btn_bul"),
                         QStringLiteral("Yeni1"),    QStringLiteral("Sil1"),    QStringLiteral("MuayeneAra1"),
                         QStringLiteral("BitBtn7")};
-    a.ilkAlan = QStringLiteral("edt_hastakodu");
     a.silmeSorusu = QStringLiteral("Bu Muayene Kartını Silmek İstiyormusunuz ? Muayenenin tetkikleri, yapılan "
                                    "işlemleri ve cari hesaba işlenen ücret ve pay kayıtları da silinecek.");
     a.silindiMesaji = QStringLiteral(" Muayene Kartı Silindi ");
     a.aramaEkrani = QStringLiteral("frm_gozmuayenearama");
-    a.aramaIpucu = QStringLiteral("Muayene Bul Ctrl+F");
-    a.aramaMenuAdi = QStringLiteral("MuayeneAra1");
-    a.aramaMenuBasligi = QStringLiteral("Muayene Ara");
-    a.siralamaKolonlari = {QStringLiteral("HASTAADISOYADI"), QStringLiteral("DOKTORADI")};
-    a.baslikEki.clear(); // the caption is written on every row change
     a.evrakTuru = EvrakTuru::Goz;
     a.yeniSatirDegerleri = [e] {
         VeriSeti *vs = e->veriSeti();
@@ -96,21 +86,6 @@ KayitEkraniAyari Tfrm_goz::ayarlar(Tfrm_goz *e)
         // A preset doctor brings his share settings like a picked one, so
         // that his share is not silently 0.
         MuayeneKutulari::doktorPayiniAl(vs, Aktarim.goz_doktorkodu);
-    };
-    auto hastaVarMi = [e] {
-        if (!e->veriSeti()->metin(QStringLiteral("HASTAKODU")).trimmed().isEmpty())
-            return true;
-        Mesaj::goster(QStringLiteral("Hasta Kodu Boş Olamaz.Lütfen Bir Hasta Seçiniz"), e);
-        e->odakla(QStringLiteral("edt_hastakodu"));
-        return false;
-    };
-    a.eklemeDogrula = hastaVarMi;
-    a.duzenlemeDogrula = hastaVarMi;
-    a.kaydetmedenOnce = [e] {
-        VeriSeti *vs = e->veriSeti();
-        if (vs->metin(QStringLiteral("SIRKETKODU")) != Oturum.sirketkodu)
-            vs->degerAyarla(QStringLiteral("SIRKETKODU"), Oturum.sirketkodu);
-        return true;
     };
     a.kaydedildi = [e] {
         // A posting that fails has said why; the examination stays saved.
@@ -267,9 +242,7 @@ Tfrm_goz::Tfrm_goz(QWidget *ust) : KayitEkrani(ayarlar(this), ust)
 
 QString Tfrm_goz::yetkiKosulu() const
 {
-    if (parametre(1) == QLatin1String("E") && yetkiler().OZELYETKI2 == QLatin1String("H"))
-        return QStringLiteral(" and DOKTORKODU =") + SqlQuote(Oturum.username);
-    return QString();
+    return MuayeneKutulari::kendiMuayeneleriKosulu(this);
 }
 
 QString Tfrm_goz::gosterKosullari() const

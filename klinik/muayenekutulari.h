@@ -3,6 +3,8 @@
 // their edit tabs (named boxes, memos, choosers, buttons, a label/control
 // grid, the "*" means today filter of date boxes) and the doctor's share
 // settings taken into a row.
+#include "app/kayitekrani.h"
+#include "app/mesaj.h"
 #include "app/oturum.h"
 #include "db/sorgu.h"
 #include "db/sqltext.h"
@@ -153,6 +155,48 @@ inline void doktorPayiniAl(VeriSeti *vs, const QString &doktorKodu)
         vs->degerAyarla(QStringLiteral("DOKTORPAYPARAM"), s->deger(0, QStringLiteral("DOKTORPAYPARAM")));
     }
     vs->degerAyarla(QStringLiteral("DOKTORPAYTUTARI"), 0.0);
+}
+
+// Doctors who may see only their own examinations (parameter 1 and no
+// OZELYETKI2), on every reload of either examination screen.
+inline QString kendiMuayeneleriKosulu(const KayitEkrani *e)
+{
+    if (e->parametre(1) == QLatin1String("E") && e->yetkiler().OZELYETKI2 == QLatin1String("H"))
+        return QStringLiteral(" and DOKTORKODU =") + SqlQuote(Oturum.username);
+    return QString();
+}
+
+// The record-pattern settings both examination screens have in common:
+// module and parameters "MUAYENE", the lock message, the search entries, the
+// sort columns, the patient a row must have and the company it is saved under.
+inline void ortakAyarlar(KayitEkraniAyari &a, KayitEkrani *e)
+{
+    a.modul = QStringLiteral("MUAYENE");
+    a.parametreEkrani = QStringLiteral("MUAYENE");
+    a.parametreSayisi = 13;
+    a.kilitMesaji = QStringLiteral(" UYARI  MUAYENE KAYDI KİLİTLİ .... Muayene Kaydında Değişiklik Yapmak "
+                                   "İstiyorsanız Önce DEĞİŞTİR Tuşuna Basın ");
+    a.ilkAlan = QStringLiteral("edt_hastakodu");
+    a.aramaIpucu = QStringLiteral("Muayene Bul Ctrl+F");
+    a.aramaMenuAdi = QStringLiteral("MuayeneAra1");
+    a.aramaMenuBasligi = QStringLiteral("Muayene Ara");
+    a.siralamaKolonlari = {QStringLiteral("HASTAADISOYADI"), QStringLiteral("DOKTORADI")};
+    a.baslikEki.clear(); // the caption is written on every row change
+    auto hastaVarMi = [e] {
+        if (!e->veriSeti()->metin(QStringLiteral("HASTAKODU")).trimmed().isEmpty())
+            return true;
+        Mesaj::goster(QStringLiteral("Hasta Kodu Boş Olamaz.Lütfen Bir Hasta Seçiniz"), e);
+        e->odakla(QStringLiteral("edt_hastakodu"));
+        return false;
+    };
+    a.eklemeDogrula = hastaVarMi;
+    a.duzenlemeDogrula = hastaVarMi;
+    a.kaydetmedenOnce = [e] {
+        VeriSeti *vs = e->veriSeti();
+        if (vs->metin(QStringLiteral("SIRKETKODU")) != Oturum.sirketkodu)
+            vs->degerAyarla(QStringLiteral("SIRKETKODU"), Oturum.sirketkodu);
+        return true;
+    };
 }
 
 inline const QStringList EvetHayir = {QStringLiteral("E"), QStringLiteral("H")};

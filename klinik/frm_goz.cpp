@@ -341,6 +341,13 @@ void Tfrm_goz::yeniSonrasi()
 
 // ---------------------------------------------------------------- picks
 
+bool Tfrm_goz::kilitUyarisi()
+{
+    if (kilitliMi())
+        Mesaj::goster(ayar().kilitMesaji, this);
+    return kilitliMi();
+}
+
 bool Tfrm_goz::duzenlemeyeAl()
 {
     VeriSeti *vs = veriSeti();
@@ -349,10 +356,8 @@ bool Tfrm_goz::duzenlemeyeAl()
 
 void Tfrm_goz::hastaAra()
 {
-    if (kilitliMi()) {
-        Mesaj::goster(ayar().kilitMesaji, this);
+    if (kilitUyarisi())
         return;
-    }
     QString kod, ad, doktorKodu, doktorAdi;
     {
         AramaPenceresi d(QStringLiteral("frm_hastaarama"), this);
@@ -375,10 +380,8 @@ void Tfrm_goz::hastaAra()
 
 void Tfrm_goz::doktorAra()
 {
-    if (kilitliMi()) {
-        Mesaj::goster(ayar().kilitMesaji, this);
+    if (kilitUyarisi())
         return;
-    }
     QVariant kod, ad, tur, param;
     {
         AramaPenceresi d(QStringLiteral("frm_doktorarama"), this);
@@ -401,10 +404,8 @@ void Tfrm_goz::doktorAra()
 
 void Tfrm_goz::taniAra()
 {
-    if (kilitliMi()) {
-        Mesaj::goster(ayar().kilitMesaji, this);
+    if (kilitUyarisi())
         return;
-    }
     QString tani;
     {
         AramaPenceresi d(QStringLiteral("frm_taniarama"), this);
@@ -418,10 +419,8 @@ void Tfrm_goz::taniAra()
 
 void Tfrm_goz::ameliyatAra(bool sag)
 {
-    if (kilitliMi()) {
-        Mesaj::goster(ayar().kilitMesaji, this);
+    if (kilitUyarisi())
         return;
-    }
     QVariant adi, kodu, ucreti;
     {
         AramaPenceresi d(QStringLiteral("frm_ek9arama"), this);

@@ -53,6 +53,7 @@ private:
     bool gozSil();
     void listeyiYukle(const QString &kosul, bool sonSatir = false);
     bool duzenlemeyeAl();
+    bool kilitUyarisi(); // a pick on a locked screen: says so
     bool kaydedilmemisDegisiklikVar();
     void receteBas(const QString &sablon);
     void tekMuayeneBas(const QString &sablon);

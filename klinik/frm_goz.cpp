@@ -523,6 +523,25 @@ void Tfrm_goz::tetkikSil()
 
 // ---------------------------------------------------------------- printouts
 
+void Tfrm_goz::laboratuvarFormu()
+{
+    if (!IslemIzni(yetkiler().RAPOR, this))
+        return;
+    VeriSeti *vs = veriSeti();
+    if (!vs->acikMi() || vs->bosMu() || vs->durum() == VeriSeti::Durum::Ekle)
+        return;
+    if (m_lab->duzenleniyorMu() && !m_lab->kaydet())
+        return;
+    m_lab->selectMetniAyarla(QStringLiteral("select * from MUAYENE_lab where 1=1 ") + QStringLiteral(" and hastakodu =")
+                             + SqlQuote(vs->metin(QStringLiteral("HASTAKODU"))) + QStringLiteral(" and sirketkodu =")
+                             + SqlQuote(Oturum.sirketkodu) + QStringLiteral(" and muayeneno =")
+                             + SqlQuote(QString::number(vs->anahtar())) + QStringLiteral(" and ")
+                             + CariIsleme::kaynakKosulu(Kaynak::Goz) + QStringLiteral(" order by MUAYENE_lab.turu"));
+    if (m_lab->ac())
+        bas(QStringLiteral("laboratuvarformu.frf"), m_lab);
+    tetkikleriYukle();
+}
+
 bool Tfrm_goz::kaydedilmemisDegisiklikVar()
 {
     // Printing reloads the list, which would throw typed values away.

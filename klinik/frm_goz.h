@@ -35,6 +35,7 @@ public:
     bool tetkikEkle();
     void tetkikSil();
     void tetkikleriYukle();
+    void laboratuvarFormu();      // btn_laboratuvarformu
     void muayeneFisi();           // BitBtn7, "Muayene Kartı"
     void ilacRecetesi();
     void gozlukRecetesi();

@@ -384,7 +384,9 @@ void Tfrm_goz::laboratuvarKur()
         if (m_lab->duzenleniyorMu())
             m_lab->kaydet();
     });
-    for (QPushButton *d : {ekle, sil, kaydet})
+    auto *form = yeniDugme(QStringLiteral("btn_laboratuvarformu"), QStringLiteral("Laboratuvar Formu"));
+    connect(form, &QPushButton::clicked, this, &Tfrm_goz::laboratuvarFormu);
+    for (QPushButton *d : {ekle, sil, kaydet, form})
         yan->addWidget(d);
     yan->addStretch(1);
     h->addLayout(yan);

@@ -412,6 +412,20 @@ private slots:
                      "hastakodu = 'H1'"), 1);
         QCOMPARE(say("select count(*) from cari_hareket"), 0);
         QCOMPARE(s.vs()->sayi("LABORATUVARUCRETI"), 0.0);
+
+        // The laboratory form of the eye examination's lines.
+        QTemporaryDir klasor;
+        const QString yol = klasor.filePath(QStringLiteral("lab.pdf"));
+        Tfrm_goz::onizleyici = [&](Rapor &r, QWidget *) {
+            QString h;
+            QVERIFY2(r.pdfYaz(yol, &h), qPrintable(h));
+        };
+        s.tikla("btn_laboratuvarformu");
+        Tfrm_goz::onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
+        const QString metin = pdfMetni(yol);
+        for (const char *b : {"LABORATUVAR İSTEK VE SONUÇ FORMU", "GÖZ İÇİ BASINCI", "ÇİĞDEM IŞIKÖĞÜT"})
+            QVERIFY2(metin.contains(QString::fromUtf8(b)), b);
+        QCOMPARE(s.e->labVeriSeti()->kesinKayitSayisi(), 1);
     }
 
     // The prescription buttons refuse while the row has unsaved edits.

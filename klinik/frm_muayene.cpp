@@ -17,6 +17,8 @@
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
 #include "klinik/cariisleme.h"
+#include "klinik/muayenekutulari.h"
+#include "klinik/resimsekmesi.h"
 #include "klinik/tetkiksatirlari.h"
 #include "raporlar/motor/rapor.h"
 
@@ -62,31 +64,21 @@ std::function<void(Rapor &, QWidget *)> Tfrm_muayene::onizleyici = [](Rapor &r, 
 KayitEkraniAyari Tfrm_muayene::ayarlar(Tfrm_muayene *e)
 {
     KayitEkraniAyari a;
+    MuayeneKutulari::ortakAyarlar(a, e);
     a.ekranAdi = QStringLiteral("frm_muayene");
     a.baslik = QStringLiteral("MUAYENE");
     a.tablo = QStringLiteral("MUAYENE");
     a.veriSetiAdi = QStringLiteral("qry_muayene");
-    a.modul = QStringLiteral("MUAYENE");
-    a.parametreEkrani = QStringLiteral("MUAYENE");
-    a.parametreSayisi = 13;
     a.siralama = QStringLiteral(" order by muayene.KAYITNO ");
     a.yetkiKosullari = [e] { return e->yetkiKosulu(); };
     a.ekKosullar = [e] { return e->gosterKosullari(); };
-    a.kilitMesaji = QStringLiteral(" UYARI  MUAYENE KAYDI KİLİTLİ .... Muayene Kaydında Değişiklik Yapmak "
-                                   "İstiyorsanız Önce DEĞİŞTİR Tuşuna Basın ");
     a.kilitsizKapali = {QStringLiteral("btn_yeni"), QStringLiteral("btn_sil"), QStringLiteral("btn_bul"),
                         QStringLiteral("Yeni1"),    QStringLiteral("Sil1"),    QStringLiteral("MuayeneAra1"),
                         QStringLiteral("lem1"),     QStringLiteral("BitBtn7")};
-    a.ilkAlan = QStringLiteral("edt_hastakodu");
     a.silmeSorusu = QStringLiteral("Bu Muayene Kaydını Silmek İstiyormusunuz ? Muayenenin tetkikleri, yapılan "
                                    "işlemleri ve cari hesaba işlenen ücret ve pay kayıtları da silinecek.");
     a.silindiMesaji = QStringLiteral(" Kayıt  Silindi ");
     a.aramaEkrani = QStringLiteral("frm_muayenearama");
-    a.aramaIpucu = QStringLiteral("Muayene Bul Ctrl+F");
-    a.aramaMenuAdi = QStringLiteral("MuayeneAra1");
-    a.aramaMenuBasligi = QStringLiteral("Muayene Ara");
-    a.siralamaKolonlari = {QStringLiteral("HASTAADISOYADI"), QStringLiteral("DOKTORADI")};
-    a.baslikEki.clear(); // the caption is written on every row change
     a.evrakTuru = EvrakTuru::Muayene;
     a.yeniSatirDegerleri = [e] {
         VeriSeti *vs = e->veriSeti();
@@ -101,21 +93,6 @@ KayitEkraniAyari Tfrm_muayene::ayarlar(Tfrm_muayene *e)
             vs->degerAyarla(QStringLiteral("SONRAKIMUAYENETARIHI"), QDateTime(bugun.addDays(gun.toInt()), QTime(0, 0)));
         if (!e->parametre(5).isEmpty())
             vs->degerAyarla(QStringLiteral("ODEMESEKLI"), e->parametre(5));
-    };
-    auto hastaVarMi = [e] {
-        if (!e->veriSeti()->metin(QStringLiteral("HASTAKODU")).trimmed().isEmpty())
-            return true;
-        Mesaj::goster(QStringLiteral("Hasta Kodu Boş Olamaz.Lütfen Bir Hasta Seçiniz"), e);
-        e->odakla(QStringLiteral("edt_hastakodu"));
-        return false;
-    };
-    a.eklemeDogrula = hastaVarMi;
-    a.duzenlemeDogrula = hastaVarMi;
-    a.kaydetmedenOnce = [e] {
-        VeriSeti *vs = e->veriSeti();
-        if (vs->metin(QStringLiteral("SIRKETKODU")) != Oturum.sirketkodu)
-            vs->degerAyarla(QStringLiteral("SIRKETKODU"), Oturum.sirketkodu);
-        return true;
     };
     a.kaydedildi = [e] { e->kaydedildi(); };
     a.yenidenSonra = [e] { e->yeniSonrasi(); };
@@ -245,10 +222,7 @@ Tfrm_muayene::~Tfrm_muayene() { LabAktarimHedefiKaydet(QStringLiteral("muayene")
 
 QString Tfrm_muayene::yetkiKosulu() const
 {
-    // Doctors who may see only their own examinations, on every reload.
-    if (parametre(1) == QLatin1String("E") && yetkiler().OZELYETKI2 == QLatin1String("H"))
-        return QStringLiteral(" and DOKTORKODU =") + SqlQuote(Oturum.username);
-    return QString();
+    return MuayeneKutulari::kendiMuayeneleriKosulu(this);
 }
 
 QString Tfrm_muayene::gosterKosullari() const
@@ -290,7 +264,7 @@ void Tfrm_muayene::satirDegisti()
     const QString kayit = no > 0 && vs->durum() != VeriSeti::Durum::Ekle ? QString::number(no) : QString();
     if (m_galeri && m_sekmeler->currentWidget() == static_cast<QWidget *>(m_galeri))
         m_galeri->kayitAyarla(kayit);
-    if (m_resim && m_sekmeler->currentWidget() == m_resim->parentWidget())
+    if (m_resim && m_sekmeler->currentWidget() == static_cast<QWidget *>(m_resim) && m_resim->kayit() != kayit)
         m_resim->kayitAyarla(kayit);
 }
 
@@ -351,19 +325,8 @@ void Tfrm_muayene::hastaAra()
     vs->degerAyarla(QStringLiteral("DOKTORKODU"), doktorKodu);
     vs->degerAyarla(QStringLiteral("DOKTORADI"), doktorAdi);
     vs->degerAyarla(QStringLiteral("HASTACEPTEL"), cep);
-    if (doktorKodu.isEmpty())
-        return;
     // The share settings of the patient's own doctor.
-    const auto s = Sorgu::sec(QStringLiteral("select *  from doktorlar where 1=1 ") + QStringLiteral(" and doktorkodu =")
-                              + SqlQuote(doktorKodu) + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu)
-                              + QStringLiteral(" "));
-    if (!s)
-        return;
-    if (!s->satirlar.isEmpty()) {
-        vs->degerAyarla(QStringLiteral("DOKTORPAYTURU"), s->deger(0, QStringLiteral("DOKTORPAYTURU")));
-        vs->degerAyarla(QStringLiteral("DOKTORPAYPARAM"), s->deger(0, QStringLiteral("DOKTORPAYPARAM")));
-    }
-    vs->degerAyarla(QStringLiteral("DOKTORPAYTUTARI"), 0.0);
+    MuayeneKutulari::doktorPayiniAl(vs, doktorKodu);
 }
 
 void Tfrm_muayene::doktorAra()

@@ -13,6 +13,7 @@ class QLineEdit;
 class QTabWidget;
 class Rapor;
 class ResimGalerisi;
+class ResimSekmesi;
 
 class Tfrm_muayene : public KayitEkrani
 {
@@ -71,6 +72,6 @@ private:
     QComboBox *m_grup = nullptr;
     QLabel *m_video = nullptr;
     ResimGalerisi *m_galeri = nullptr;
-    ResimGalerisi *m_resim = nullptr;
+    ResimSekmesi *m_resim = nullptr;
     bool m_tetkikAramaAcik = false;
 };

@@ -2,6 +2,8 @@
 // panel the lock switches), "Ek Bilgi", "Laboratuvar", "Görüntüler",
 // "Resim", "Video" and "Ücret Bilgileri".
 #include "klinik/frm_muayene.h"
+#include "klinik/muayenekutulari.h"
+#include "klinik/resimsekmesi.h"
 
 #include "app/ekranlar.h"
 #include "app/oturum.h"
@@ -30,105 +32,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace {
-
-QLineEdit *kutu(const QString &ad)
-{
-    auto *e = new QLineEdit;
-    e->setObjectName(ad);
-    return e;
-}
-
-QPlainTextEdit *memo(const QString &ad, int yukseklik = 48)
-{
-    auto *m = new QPlainTextEdit;
-    m->setObjectName(ad);
-    m->setMaximumHeight(yukseklik);
-    m->setTabChangesFocus(true);
-    return m;
-}
-
-QComboBox *secim(const QString &ad, const QStringList &secenekler, bool duzenlenebilir)
-{
-    auto *c = new QComboBox;
-    c->setObjectName(ad);
-    c->setEditable(duzenlenebilir);
-    if (duzenlenebilir)
-        c->setInsertPolicy(QComboBox::NoInsert);
-    c->addItems(secenekler);
-    return c;
-}
-
-QPushButton *yeniDugme(const QString &ad, const QString &metin)
-{
-    auto *b = new QPushButton(metin);
-    b->setObjectName(ad);
-    b->setAutoDefault(false);
-    return b;
-}
-
-// Puts a label and its control into the next cell of a two-pair grid.
-struct Izgara
-{
-    QGridLayout *g;
-    int satir = 0, sutun = 0;
-    void ekle(const QString &etiket, QWidget *w, QWidget *yaninda = nullptr)
-    {
-        auto *l = new QLabel(etiket);
-        l->setBuddy(w); // messages name the field by it
-        g->addWidget(l, satir, sutun * 3);
-        if (yaninda) {
-            auto *h = new QHBoxLayout;
-            h->addWidget(w, 1);
-            h->addWidget(yaninda);
-            g->addLayout(h, satir, sutun * 3 + 1, 1, 2);
-        } else {
-            g->addWidget(w, satir, sutun * 3 + 1, 1, 2);
-        }
-        if (++sutun == 2) {
-            sutun = 0;
-            ++satir;
-        }
-    }
-    void tamSatir(const QString &etiket, QWidget *w, QWidget *yaninda = nullptr)
-    {
-        if (sutun)
-            ++satir;
-        sutun = 0;
-        auto *l = new QLabel(etiket);
-        l->setBuddy(w);
-        g->addWidget(l, satir, 0);
-        g->addWidget(w, satir, 1, 1, yaninda ? 4 : 5);
-        if (yaninda)
-            g->addWidget(yaninda, satir, 5);
-        ++satir;
-    }
-};
-
-// "*" typed into a date box means today.
-class BugunSuzgeci : public QObject
-{
-public:
-    BugunSuzgeci(VeriSeti *vs, QString kolon, QObject *ust) : QObject(ust), m_vs(vs), m_kolon(std::move(kolon)) {}
-
-protected:
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->text() == QLatin1String("*")) {
-            m_vs->degerAyarla(m_kolon, QDateTime(QDate::currentDate(), QTime(0, 0)));
-            return true;
-        }
-        return QObject::eventFilter(o, e);
-    }
-
-private:
-    VeriSeti *m_vs;
-    QString m_kolon;
-};
-
-const QStringList EvetHayir = {QStringLiteral("E"), QStringLiteral("H")};
-
-} // namespace
+using namespace MuayeneKutulari;
 
 void Tfrm_muayene::hastaBilgileriKur()
 {
@@ -328,49 +232,13 @@ void Tfrm_muayene::laboratuvarKur()
 
 void Tfrm_muayene::goruntulerKur()
 {
-    auto resimEkle = [this](int yuva) {
-        VeriSeti *vs = veriSeti();
-        const qint64 no = vs->anahtar();
-        if (no <= 0 || vs->durum() == VeriSeti::Durum::Ekle)
-            return;
-        if (!IslemIzni(yetkiler().KAYIT, this))
-            return;
-        Aktarim.resim_turu = ResimTuru::Muayene;
-        Aktarim.resim_adi = ResimGalerisi::resimAdi(QString::number(no), yuva);
-        EkranAc(QStringLiteral("frm_resimgoster"), this);
-        (yuva == 0 ? m_resim : m_galeri)->yenile();
-    };
-    auto ac = [this](int, const QString &dosya) {
-        if (veriSeti()->anahtar() > 0)
-            QDesktopServices::openUrl(QUrl::fromLocalFile(dosya));
-    };
-
-    ResimGalerisi::Ayar ayar;
-    ayar.tur = ResimTuru::Muayene;
-    ayar.yuvalar = {{1, QStringLiteral("Image1"), QStringLiteral("btn_resimekle1")},
-                    {2, QStringLiteral("Image2"), QStringLiteral("btn_resimekle2")},
-                    {3, QStringLiteral("Image3"), QStringLiteral("btn_resimekle3")},
-                    {4, QStringLiteral("Image4"), QStringLiteral("btn_resimekle4")}};
-    m_galeri = new ResimGalerisi(ayar);
-    m_galeri->setObjectName(QStringLiteral("ts_goruntuler"));
-    connect(m_galeri, &ResimGalerisi::eklemeIstendi, this, resimEkle);
-    connect(m_galeri, &ResimGalerisi::resimTiklandi, this, ac);
+    m_galeri = MuayeneGalerisiKur(ResimTuru::Muayene, this);
     m_sekmeler->addTab(m_galeri, QStringLiteral("Görüntüler"));
 
-    // "Resim": the examination's own picture (the drawing the doctor edits).
-    auto *sayfa = new QWidget;
-    sayfa->setObjectName(QStringLiteral("TabSheet5"));
-    auto *l = new QVBoxLayout(sayfa);
-    ResimGalerisi::Ayar tek;
-    tek.tur = ResimTuru::Muayene;
-    tek.yuvalar = {{0, QStringLiteral("Image5"), QStringLiteral("btn_resimduzenle")}};
-    tek.boyut = QSize(400, 300);
-    m_resim = new ResimGalerisi(tek);
-    connect(m_resim, &ResimGalerisi::eklemeIstendi, this, resimEkle);
-    connect(m_resim, &ResimGalerisi::resimTiklandi, this, ac);
-    l->addWidget(m_resim);
-    l->addStretch(1);
-    m_sekmeler->addTab(sayfa, QStringLiteral("Resim"));
+    // "Resim": the examination's own picture, edited in an external program.
+    m_resim = new ResimSekmesi(ResimTuru::Muayene, false);
+    m_resim->setObjectName(QStringLiteral("TabSheet5"));
+    m_sekmeler->addTab(m_resim, QStringLiteral("Resim"));
 }
 
 void Tfrm_muayene::videoKur()
@@ -381,6 +249,7 @@ void Tfrm_muayene::videoKur()
     auto *seyret = yeniDugme(QStringLiteral("btn_seyret"), QStringLiteral("Seyret"));
     connect(seyret, &QPushButton::clicked, this, &Tfrm_muayene::seyret);
     l->addWidget(seyret);
+    KameraDugmeleriEkle(l);
     m_video = new QLabel;
     m_video->setObjectName(QStringLiteral("lbl_video"));
     l->addWidget(m_video, 1);
@@ -419,13 +288,4 @@ void Tfrm_muayene::ucretKur()
     m_sekmeler->addTab(sayfa, QStringLiteral("Ücret Bilgileri"));
 }
 
-void Tfrm_muayene::seyret()
-{
-    const qint64 no = veriSeti()->anahtar();
-    if (no <= 0)
-        return;
-    const QString yol = VeriKlasoru(QStringLiteral("VIDEO")) + QStringLiteral("MUAYENE") + QString::number(no)
-                        + QStringLiteral(".wmv");
-    m_video->setText(QDir::toNativeSeparators(yol));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(yol));
-}
+void Tfrm_muayene::seyret() { MuayeneVideosunuAc(ResimTuru::Muayene, veriSeti()->anahtar(), m_video, this); }

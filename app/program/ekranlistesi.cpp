@@ -21,6 +21,7 @@
 #include "hastalar/katalog.h"
 #include "klinik/frm_dosyabul.h"
 #include "klinik/frm_dosyayonetimi.h"
+#include "klinik/frm_goz.h"
 #include "klinik/frm_muayene.h"
 #include "klinik/frm_muayene_lab.h"
 #include "klinik/frm_yapilanislemler.h"
@@ -59,6 +60,7 @@ void EkranlariKaydet()
     kaydet<Tfrm_select>("frm_select");
     kaydet<Tfrm_muayene>("frm_muayene");
     kaydet<Tfrm_muayene_lab>("frm_muayene_lab");
+    kaydet<Tfrm_goz>("frm_goz");
     kaydet<Tfrm_yapilanislemler>("frm_yapilanislemler");
     kaydet<Tfrm_randevu>("frm_randevu");
     kaydet<Tfrm_uyari>("frm_uyari");

@@ -28,6 +28,7 @@
 #include "raporlar/motor/hizmetler.h"
 #include "randevu/frm_randevu.h"
 #include "randevu/frm_uyari.h"
+#include "randevu/frm_sms1.h"
 
 template <class T>
 static void kaydet(const char *ad)
@@ -60,6 +61,7 @@ void EkranlariKaydet()
     kaydet<Tfrm_muayene_lab>("frm_muayene_lab");
     kaydet<Tfrm_yapilanislemler>("frm_yapilanislemler");
     kaydet<Tfrm_randevu>("frm_randevu");
+    kaydet<Tfrm_sms1>("frm_sms1");
     kaydet<Tfrm_uyari>("frm_uyari");
 
     // The lookup configurations and the report services of the record screens.

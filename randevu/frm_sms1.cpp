@@ -114,7 +114,7 @@ Tfrm_sms1::Tfrm_sms1(QWidget *ust)
     connect(listele, &QPushButton::clicked, this, &Tfrm_sms1::hastalariListele);
     connect(randevular, &QPushButton::clicked, this, &Tfrm_sms1::randevulariListele);
 
-    m_listeler = new SmsAliciListeleri(QStringLiteral("CEP NO"), toplu);
+    m_listeler = new SmsAliciListeleri(QStringLiteral("HASTA ADI"), QStringLiteral("CEP NO"), toplu);
     td->addWidget(m_listeler, 1);
 
     auto *ozel = new QGroupBox(QStringLiteral("Özel Olarak Listeye İsim ve Telefon Ekleme"), toplu);

@@ -84,14 +84,14 @@ bool SmsHesapKutulari::dosyayaYaz()
     return false;
 }
 
-SmsAliciListeleri::SmsAliciListeleri(const QString &telefonBasligi, QWidget *ust)
+SmsAliciListeleri::SmsAliciListeleri(const QString &adBasligi, const QString &telefonBasligi, QWidget *ust)
     : QWidget(ust)
 {
     auto *d = new QHBoxLayout(this);
     d->setContentsMargins(0, 0, 0, 0);
     m_kaynak = new QTableWidget(0, 2, this);
     m_kaynak->setObjectName(QStringLiteral("grd_kaynak"));
-    m_kaynak->setHorizontalHeaderLabels({QStringLiteral("HASTA ADI"), telefonBasligi});
+    m_kaynak->setHorizontalHeaderLabels({adBasligi, telefonBasligi});
     m_kaynak->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_kaynak->setSelectionMode(QAbstractItemView::SingleSelection);
     m_kaynak->setEditTriggers(QAbstractItemView::NoEditTriggers);

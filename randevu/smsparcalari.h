@@ -49,7 +49,7 @@ class SmsAliciListeleri : public QWidget
 {
     Q_OBJECT
 public:
-    explicit SmsAliciListeleri(const QString &telefonBasligi, QWidget *ust = nullptr);
+    SmsAliciListeleri(const QString &adBasligi, const QString &telefonBasligi, QWidget *ust = nullptr);
     void kaynakAyarla(const QVector<SmsKaynakSatiri> &satirlar);
     int kaynakSayisi() const;
     void telefonOlduguGibiAyarla(bool b) { m_olduguGibi = b; }

@@ -13,7 +13,7 @@ namespace Sms {
 
 namespace {
 
-int g_zamanAsimi = 30000;
+int g_zamanAsimi = 20000;
 
 // Windows-1254 above 0x7F: Latin-1 with six Turkish letters and the Windows
 // punctuation in 0x80-0x9F.
@@ -178,7 +178,7 @@ QUrl adres(Operator o)
 }
 
 int zamanAsimi() { return g_zamanAsimi; }
-void zamanAsimiAyarla(int ms) { g_zamanAsimi = ms > 0 ? ms : 30000; }
+void zamanAsimiAyarla(int ms) { g_zamanAsimi = ms > 0 ? ms : 20000; }
 
 Yanit gonder(Operator o, const QString &istek)
 {

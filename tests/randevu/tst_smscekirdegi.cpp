@@ -36,7 +36,7 @@ class TstSmsCekirdegi : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { zamanAsimiAyarla(30000); }
+    void init() { zamanAsimiAyarla(20000); }
 
     void istekMetinleri_data()
     {

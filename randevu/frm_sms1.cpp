@@ -256,14 +256,7 @@ void Tfrm_sms1::hastalariListele()
         d << m_doktor->text();
     }
     sql += QStringLiteral(" order by hastalar.kayitno");
-    const auto s = Sorgu::sec(sql, d);
-    if (!s)
-        return;
-    QVector<SmsKaynakSatiri> satirlar;
-    for (const QVariantList &r : s->satirlar)
-        satirlar.push_back({r.value(0).toString(), r.value(1).toString()});
-    m_listeler->kaynakAyarla(satirlar);
-    m_sayi->setText(QString::number(satirlar.size()));
+    kaynakOku(sql, d);
 }
 
 void Tfrm_sms1::randevulariListele()
@@ -277,6 +270,11 @@ void Tfrm_sms1::randevulariListele()
         d << m_doktor->text();
     }
     sql += QStringLiteral(" order by randevusaati, kayitno");
+    kaynakOku(sql, d);
+}
+
+void Tfrm_sms1::kaynakOku(const QString &sql, const QVariantList &d)
+{
     const auto s = Sorgu::sec(sql, d);
     if (!s)
         return;

@@ -38,6 +38,8 @@ protected:
 private:
     void durumSor(QPlainTextEdit *kutu);
     void raporDugmeleriniAyarla();
+    // The select's first two columns (name, phone) into the grid, the count beside it.
+    void kaynakOku(const QString &sql, const QVariantList &d);
 
     QTabWidget *m_sayfalar;
     SmsHesapKutulari *m_hesap;

@@ -1,5 +1,7 @@
 #include "destek/sahtegecit.h"
 
+#include "randevu/smscekirdegi.h"
+
 #include <QTcpSocket>
 
 SahteGecit::SahteGecit()
@@ -61,4 +63,32 @@ void SahteGecit::oku(QTcpSocket *s)
     s->write("HTTP/1.1 " + durum + "\r\nContent-Type: text/plain; charset=utf-8\r\nContent-Length: "
              + QByteArray::number(govde.size()) + "\r\nConnection: close\r\n\r\n" + govde);
     s->disconnectFromHost();
+}
+
+SmsTestOrtami::SmsTestOrtami()
+{
+    QDir::setCurrent(klasor.path());
+    qputenv("VELMORIKA_SMS_MOBILDEV", gecit.adres().toString().toUtf8() + "mobil");
+    qputenv("VELMORIKA_SMS_EKOMESAJ", gecit.adres().toString().toUtf8() + "eko");
+    Sms::zamanAsimiAyarla(400);
+}
+
+SmsTestOrtami::~SmsTestOrtami()
+{
+    QDir::setCurrent(onceki);
+    qunsetenv("VELMORIKA_SMS_MOBILDEV");
+    qunsetenv("VELMORIKA_SMS_EKOMESAJ");
+    Sms::zamanAsimiAyarla(0);
+}
+
+QByteArray SmsTestOrtami::dosya() const
+{
+    QFile f(dosyaYolu());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool SmsTestOrtami::dosyaYaz(const QByteArray &b) const
+{
+    QFile f(dosyaYolu());
+    return f.open(QIODevice::WriteOnly) && f.write(b) == b.size();
 }

@@ -3,6 +3,9 @@
 // (method, path, headers, body bytes) and answers each as scripted — a reply
 // text, an empty reply, an HTTP error, or no answer at all.
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QList>
 #include <QMap>
 #include <QQueue>
@@ -40,4 +43,19 @@ private:
     void oku(QTcpSocket *s);
     QTcpServer m_sunucu;
     QMap<QTcpSocket *, QByteArray> m_tampon;
+};
+
+// One test case's SMS surroundings: a stand-in gateway for both operators
+// (paths /xmlapi/mobil and /xmlapi/eko), a temporary working folder for
+// SMSINFO.DAT, and a short time-out; all put back at the end.
+struct SmsTestOrtami
+{
+    QTemporaryDir klasor;
+    QString onceki = QDir::currentPath();
+    SahteGecit gecit;
+    SmsTestOrtami();
+    ~SmsTestOrtami();
+    QString dosyaYolu() const { return klasor.filePath(QStringLiteral("SMSINFO.DAT")); }
+    QByteArray dosya() const;
+    bool dosyaYaz(const QByteArray &b) const;
 };

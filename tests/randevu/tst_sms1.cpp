@@ -26,37 +26,7 @@
 
 namespace {
 
-// Working folder (for SMSINFO.DAT) and gateway addresses for one test case.
-struct Ortam
-{
-    QTemporaryDir klasor;
-    QString onceki = QDir::currentPath();
-    SahteGecit gecit;
-    Ortam()
-    {
-        QDir::setCurrent(klasor.path());
-        qputenv("VELMORIKA_SMS_MOBILDEV", gecit.adres().toString().toUtf8() + "mobil");
-        qputenv("VELMORIKA_SMS_EKOMESAJ", gecit.adres().toString().toUtf8() + "eko");
-        Sms::zamanAsimiAyarla(400);
-    }
-    ~Ortam()
-    {
-        QDir::setCurrent(onceki);
-        qunsetenv("VELMORIKA_SMS_MOBILDEV");
-        qunsetenv("VELMORIKA_SMS_EKOMESAJ");
-    }
-    QByteArray dosya() const
-    {
-        QFile f(klasor.filePath(QStringLiteral("SMSINFO.DAT")));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    void dosyaYaz(const QByteArray &b) const
-    {
-        QFile f(klasor.filePath(QStringLiteral("SMSINFO.DAT")));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(b);
-    }
-};
+using Ortam = SmsTestOrtami;
 
 struct Ekran : EkranSurucu<Tfrm_sms1>
 {
@@ -98,7 +68,7 @@ private slots:
     {
         TEST_VT(vt);
         Ortam o;
-        o.dosyaYaz("123\r\nSIFRE\r\nALI\r\nEkomesaj\r\n");
+        QVERIFY(o.dosyaYaz("123\r\nSIFRE\r\nALI\r\nEkomesaj\r\n"));
         o.gecit.varsayilan = {SahteGecit::Tur::Yanit, "KREDI:10\nTAMAM"};
         BetikMesaj m;
         Ekran s;

@@ -19,37 +19,7 @@
 
 namespace {
 
-struct Ortam
-{
-    QTemporaryDir klasor;
-    QString onceki = QDir::currentPath();
-    SahteGecit gecit;
-    Ortam()
-    {
-        QDir::setCurrent(klasor.path());
-        qputenv("VELMORIKA_SMS_MOBILDEV", gecit.adres().toString().toUtf8() + "mobil");
-        qputenv("VELMORIKA_SMS_EKOMESAJ", gecit.adres().toString().toUtf8() + "eko");
-        Sms::zamanAsimiAyarla(400);
-    }
-    ~Ortam()
-    {
-        QDir::setCurrent(onceki);
-        qunsetenv("VELMORIKA_SMS_MOBILDEV");
-        qunsetenv("VELMORIKA_SMS_EKOMESAJ");
-    }
-    QString dosyaYolu() const { return klasor.filePath(QStringLiteral("SMSINFO.DAT")); }
-    void dosyaYaz(const QByteArray &b) const
-    {
-        QFile f(dosyaYolu());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(b);
-    }
-    QByteArray dosya() const
-    {
-        QFile f(dosyaYolu());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-};
+using Ortam = SmsTestOrtami;
 
 QStringList ogeler(QWidget *s, const char *ad)
 {
@@ -82,7 +52,7 @@ private slots:
     void hastaRaporu()
     {
         Ortam o;
-        o.dosyaYaz("9\r\nPW\r\nVELI\r\nEkomesaj\r\n");
+        QVERIFY(o.dosyaYaz("9\r\nPW\r\nVELI\r\nEkomesaj\r\n"));
         QVector<SmsAlici> satirlar{{QStringLiteral("AYŞE YILMAZ"), QStringLiteral("0532 111 11 11")},
                                    {QStringLiteral("EV TELEFONU"), QStringLiteral("0312 111 11 11")}};
         SmsSekmesiAyari a;

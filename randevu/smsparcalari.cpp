@@ -96,6 +96,8 @@ SmsAliciListeleri::SmsAliciListeleri(const QString &adBasligi, const QString &te
     m_kaynak->setSelectionMode(QAbstractItemView::SingleSelection);
     m_kaynak->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_kaynak->horizontalHeader()->setStretchLastSection(true);
+    m_kaynak->verticalHeader()->hide();
+    m_kaynak->setColumnWidth(0, 220);
     d->addWidget(m_kaynak, 3);
 
     auto *dugmeler = new QVBoxLayout;

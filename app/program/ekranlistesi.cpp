@@ -30,6 +30,8 @@
 #include "raporlar/motor/hizmetler.h"
 #include "randevu/frm_randevu.h"
 #include "randevu/frm_uyari.h"
+#include "randevu/frm_sms1.h"
+#include "randevu/smsraporsekmesi.h"
 
 template <class T>
 static void kaydet(const char *ad)
@@ -63,6 +65,10 @@ void EkranlariKaydet()
     kaydet<Tfrm_goz>("frm_goz");
     kaydet<Tfrm_yapilanislemler>("frm_yapilanislemler");
     kaydet<Tfrm_randevu>("frm_randevu");
+    kaydet<Tfrm_sms1>("frm_sms1");
+    SmsSekmesiUreticisiKaydet([](const SmsSekmesiAyari &a, QWidget *ust) -> QWidget * {
+        return new SmsRaporSekmesi(a, ust);
+    });
     kaydet<Tfrm_uyari>("frm_uyari");
 
     // The lookup configurations and the report services of the record screens.

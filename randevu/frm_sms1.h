@@ -1,0 +1,56 @@
+#pragma once
+// "VELMORIKA SMS Gönderme Programı": the account and its status, bulk
+// messages to patients or to a day's appointments, one message to typed
+// numbers, and the operator's own checks.
+#include "randevu/smsparcalari.h"
+
+#include <QDate>
+#include <QDialog>
+
+class QCheckBox;
+class QDateEdit;
+class QLineEdit;
+class QPlainTextEdit;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+class Tfrm_sms1 : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit Tfrm_sms1(QWidget *ust = nullptr);
+
+    // "Tamam": the chosen operator's status, then the settings file when ticked.
+    void tamam();
+    // Lists the company's patients with a mobile phone by the code range and doctor.
+    void hastalariListele();
+    // Lists the appointments of the chosen day (not cancelled), by doctor.
+    void randevulariListele();
+    void ozelEkle();
+    void topluGonder();
+    void tekGonder();
+    SmsAliciListeleri *listeler() const { return m_listeler; }
+
+protected:
+    void showEvent(QShowEvent *e) override;
+
+private:
+    void durumSor(QPlainTextEdit *kutu);
+    void raporDugmeleriniAyarla();
+    // The select's first two columns (name, phone) into the grid, the count beside it.
+    void kaynakOku(const QString &sql, const QVariantList &d);
+
+    QTabWidget *m_sayfalar;
+    SmsHesapKutulari *m_hesap;
+    QCheckBox *m_kaydet;
+    QPlainTextEdit *m_durum;
+    QLineEdit *m_kod1, *m_kod2, *m_doktor, *m_ozelAd, *m_ozelNo, *m_tekNumaralar;
+    QDateEdit *m_randevuGunu;
+    QLabel *m_sayi;
+    SmsAliciListeleri *m_listeler;
+    QPlainTextEdit *m_topluMetin, *m_tekMetin, *m_kontrol;
+    QCheckBox *m_sayin;
+    QPushButton *m_mesajNoRaporu, *m_tarihRaporu;
+    bool m_gosterildi = false;
+};

@@ -1,0 +1,264 @@
+#include "randevu/smsparcalari.h"
+
+#include "app/mesaj.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton *dugme(const QString &metin, const QString &ad, QWidget *ust)
+{
+    auto *b = new QPushButton(metin, ust);
+    b->setObjectName(ad);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+SmsHesapKutulari::SmsHesapKutulari(QWidget *ust)
+    : QWidget(ust)
+{
+    auto *f = new QFormLayout(this);
+    f->setContentsMargins(0, 0, 0, 0);
+    m_kullanici = new QLineEdit(this);
+    m_kullanici->setObjectName(QStringLiteral("edt_kullanici"));
+    m_sifre = new QLineEdit(this);
+    m_sifre->setObjectName(QStringLiteral("edt_sifre"));
+    m_sifre->setEchoMode(QLineEdit::Password);
+    m_client = new QLineEdit(this);
+    m_client->setObjectName(QStringLiteral("edt_client"));
+    m_operator = new QComboBox(this);
+    m_operator->setObjectName(QStringLiteral("cmb_operator"));
+    m_operator->addItems({Sms::operatorAdi(Sms::Operator::Mobildev), Sms::operatorAdi(Sms::Operator::Ekomesaj)});
+    f->addRow(QStringLiteral("Kullanıcı Adı :"), m_kullanici);
+    f->addRow(QStringLiteral("Şifre :"), m_sifre);
+    f->addRow(QStringLiteral("Client Kodu :"), m_client);
+    f->addRow(QStringLiteral("Operatör :"), m_operator);
+    connect(m_operator, &QComboBox::currentIndexChanged, this, [this] { emit operatorDegisti(secilen()); });
+}
+
+Sms::Hesap SmsHesapKutulari::hesap() const
+{
+    return {m_client->text(), m_sifre->text(), m_kullanici->text(), m_operator->currentText()};
+}
+
+void SmsHesapKutulari::hesapAyarla(const Sms::Hesap &h)
+{
+    m_kullanici->setText(h.kullanici);
+    m_sifre->setText(h.sifre);
+    m_client->setText(h.clientKodu);
+    m_operator->setCurrentText(Sms::operatorAdi(Sms::operatorBul(h.operatorAdi)));
+}
+
+Sms::Operator SmsHesapKutulari::secilen() const { return Sms::operatorBul(m_operator->currentText()); }
+
+void SmsHesapKutulari::dosyadanOku()
+{
+    Sms::Hesap h;
+    QString hata;
+    if (!Sms::ayarOku(&h, &hata))
+        Mesaj::hata(hata, this);
+    hesapAyarla(h);
+}
+
+bool SmsHesapKutulari::dosyayaYaz()
+{
+    QString hata;
+    if (Sms::ayarYaz(hesap(), &hata))
+        return true;
+    Mesaj::hata(hata, this);
+    return false;
+}
+
+SmsAliciListeleri::SmsAliciListeleri(const QString &adBasligi, const QString &telefonBasligi, QWidget *ust)
+    : QWidget(ust)
+{
+    auto *d = new QHBoxLayout(this);
+    d->setContentsMargins(0, 0, 0, 0);
+    m_kaynak = new QTableWidget(0, 2, this);
+    m_kaynak->setObjectName(QStringLiteral("grd_kaynak"));
+    m_kaynak->setHorizontalHeaderLabels({adBasligi, telefonBasligi});
+    m_kaynak->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_kaynak->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_kaynak->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_kaynak->horizontalHeader()->setStretchLastSection(true);
+    m_kaynak->verticalHeader()->hide();
+    m_kaynak->setColumnWidth(0, 220);
+    d->addWidget(m_kaynak, 3);
+
+    auto *dugmeler = new QVBoxLayout;
+    auto *ekle = dugme(QStringLiteral("-->"), QStringLiteral("btn_ekle"), this);
+    auto *hepsi = dugme(QStringLiteral("->>"), QStringLiteral("btn_hepsi"), this);
+    auto *cikar = dugme(QStringLiteral("<--"), QStringLiteral("btn_cikar"), this);
+    auto *temiz = dugme(QStringLiteral("<<-"), QStringLiteral("btn_temizle"), this);
+    dugmeler->addStretch();
+    for (auto *b : {ekle, hepsi, cikar, temiz})
+        dugmeler->addWidget(b);
+    dugmeler->addStretch();
+    d->addLayout(dugmeler);
+    connect(ekle, &QPushButton::clicked, this, &SmsAliciListeleri::birEkle);
+    connect(hepsi, &QPushButton::clicked, this, &SmsAliciListeleri::hepsiniEkle);
+    connect(cikar, &QPushButton::clicked, this, &SmsAliciListeleri::seciliyiCikar);
+    connect(temiz, &QPushButton::clicked, this, &SmsAliciListeleri::temizle);
+
+    m_adlar = new QListWidget(this);
+    m_adlar->setObjectName(QStringLiteral("lst_adlar"));
+    m_numaralar = new QListWidget(this);
+    m_numaralar->setObjectName(QStringLiteral("lst_numaralar"));
+    // The two lists move together: a pair is one recipient.
+    connect(m_adlar, &QListWidget::currentRowChanged, m_numaralar, [this](int r) { m_numaralar->setCurrentRow(r); });
+    connect(m_numaralar, &QListWidget::currentRowChanged, m_adlar, [this](int r) { m_adlar->setCurrentRow(r); });
+    d->addWidget(m_adlar, 2);
+    d->addWidget(m_numaralar, 1);
+}
+
+void SmsAliciListeleri::kaynakAyarla(const QVector<SmsKaynakSatiri> &satirlar)
+{
+    m_satirlar = satirlar;
+    m_kaynak->setRowCount(int(satirlar.size()));
+    for (int i = 0; i < satirlar.size(); ++i) {
+        m_kaynak->setItem(i, 0, new QTableWidgetItem(satirlar[i].ad));
+        m_kaynak->setItem(i, 1, new QTableWidgetItem(satirlar[i].telefon));
+    }
+    if (!satirlar.isEmpty())
+        m_kaynak->selectRow(0);
+}
+
+int SmsAliciListeleri::kaynakSayisi() const { return int(m_satirlar.size()); }
+
+void SmsAliciListeleri::sec(int kaynakSatiri) { m_kaynak->selectRow(kaynakSatiri); }
+
+bool SmsAliciListeleri::ekle(const QString &ad, const QString &telefon)
+{
+    QString numara = telefon;
+    if (!m_olduguGibi) {
+        const auto n = Sms::cepNumarasi(telefon);
+        if (!n)
+            return false;
+        numara = *n;
+    }
+    m_alicilar.ekle(numara, ad);
+    listeleriYenile();
+    return true;
+}
+
+void SmsAliciListeleri::satirlariEkle(const QList<int> &satirlar)
+{
+    QStringList reddedilen;
+    for (int i : satirlar) {
+        const SmsKaynakSatiri &s = m_satirlar.at(i);
+        if (!ekle(s.ad, s.telefon))
+            reddedilen << QStringLiteral("%1 (%2)").arg(s.ad, s.telefon);
+    }
+    if (!reddedilen.isEmpty())
+        Mesaj::goster(QStringLiteral("Cep telefonu numarası olmadığı için listeye eklenmeyenler:\n")
+                          + reddedilen.join(QLatin1Char('\n')),
+                      this);
+}
+
+void SmsAliciListeleri::birEkle()
+{
+    const int r = m_kaynak->currentRow();
+    if (r >= 0 && r < m_satirlar.size())
+        satirlariEkle({r});
+}
+
+void SmsAliciListeleri::hepsiniEkle()
+{
+    QList<int> hepsi;
+    for (int i = 0; i < m_satirlar.size(); ++i)
+        hepsi << i;
+    satirlariEkle(hepsi);
+}
+
+void SmsAliciListeleri::seciliyiCikar()
+{
+    m_alicilar.sil(m_adlar->currentRow());
+    listeleriYenile();
+}
+
+void SmsAliciListeleri::temizle()
+{
+    m_alicilar.temizle();
+    listeleriYenile();
+}
+
+void SmsAliciListeleri::listeleriYenile()
+{
+    const int r = m_adlar->currentRow();
+    m_adlar->clear();
+    m_numaralar->clear();
+    m_adlar->addItems(m_alicilar.adlar);
+    m_numaralar->addItems(m_alicilar.numaralar);
+    if (m_alicilar.sayi() > 0)
+        m_adlar->setCurrentRow(qBound(0, r, m_alicilar.sayi() - 1));
+}
+
+void SmsSayacBagla(QPlainTextEdit *metin, QLabel *sayac, int sinir)
+{
+    sayac->setText(QStringLiteral(" 0 / %1").arg(sinir));
+    QObject::connect(metin, &QPlainTextEdit::textChanged, sayac, [metin, sayac, sinir] {
+        QString m = metin->toPlainText();
+        if (m.size() > sinir) {
+            // Typed or pasted past the limit: keep the first sinir characters.
+            m.truncate(sinir);
+            const QSignalBlocker b(metin);
+            metin->setPlainText(m);
+            metin->moveCursor(QTextCursor::End);
+        }
+        sayac->setText(QStringLiteral("%1  /  %2").arg(m.size()).arg(sinir));
+    });
+}
+
+Sms::TopluSonuc SmsTopluGonder(QWidget *ust, const Sms::Hesap &h, Sms::Operator o, const Sms::Alicilar &a,
+                               const QString &metin, bool baslikli, QPlainTextEdit *durum, const QString &basari)
+{
+    QProgressDialog ilerleme(QStringLiteral("SMS gönderiliyor..."), QStringLiteral("Durdur"), 0, a.sayi(), ust);
+    ilerleme.setObjectName(QStringLiteral("dlg_smsilerleme"));
+    ilerleme.setWindowModality(Qt::WindowModal);
+    ilerleme.setMinimumDuration(0);
+    ilerleme.setAutoClose(false);
+    ilerleme.setAutoReset(false);
+    if (a.sayi() > 0)
+        ilerleme.show();
+    const Sms::TopluSonuc s = Sms::topluGonder(h, o, a, metin, baslikli, [&](int i, const Sms::Yanit &y) {
+        if (durum)
+            durum->setPlainText(y.tamam() ? y.metin : QStringLiteral("%1: %2").arg(a.numaralar.at(i), y.neden));
+        ilerleme.setValue(i + 1);
+        ilerleme.setLabelText(QStringLiteral("%1 / %2 mesaj gönderildi").arg(i + 1).arg(a.sayi()));
+        // "Durdur" pressed while the request was under way arrives here.
+        QApplication::processEvents();
+        return !ilerleme.wasCanceled();
+    });
+    ilerleme.close();
+    const QString ozet = Sms::ozet(o, s, basari);
+    if (s.toplam > 0 && s.yanitlanan == s.toplam)
+        Mesaj::goster(ozet, ust);
+    else
+        Mesaj::hata(ozet, ust);
+    return s;
+}
+
+Sms::Yanit SmsSor(QWidget *ust, Sms::Operator o, const QString &istek, QPlainTextEdit *durum, bool satirDuzelt)
+{
+    Q_UNUSED(ust);
+    const Sms::Yanit y = Sms::gonder(o, istek);
+    if (durum)
+        durum->setPlainText(y.tamam() ? (satirDuzelt ? Sms::satirSonlariniDuzelt(y.metin) : y.metin)
+                                      : QStringLiteral("Operatörden yanıt alınamadı: %1").arg(y.neden));
+    return y;
+}

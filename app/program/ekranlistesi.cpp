@@ -26,6 +26,7 @@
 #include "klinik/frm_notlar2.h"
 #include "klinik/frm_resimgoster.h"
 #include "raporlar/motor/hizmetler.h"
+#include "raporlar/gunlukraporlar.h"
 
 template <class T>
 static void kaydet(const char *ad)
@@ -57,6 +58,7 @@ void EkranlariKaydet()
     kaydet<Tfrm_muayene>("frm_muayene");
     kaydet<Tfrm_muayene_lab>("frm_muayene_lab");
     kaydet<Tfrm_yapilanislemler>("frm_yapilanislemler");
+    GunlukRaporlar::EylemleriKaydet();
 
     // The lookup configurations and the report services of the record screens.
     AramalariKaydet();

@@ -27,6 +27,7 @@
 #include "klinik/frm_resimgoster.h"
 #include "raporlar/motor/hizmetler.h"
 #include "raporlar/gunlukraporlar.h"
+#include "raporlar/frm_carihareketrapor.h"
 
 template <class T>
 static void kaydet(const char *ad)
@@ -59,6 +60,7 @@ void EkranlariKaydet()
     kaydet<Tfrm_muayene_lab>("frm_muayene_lab");
     kaydet<Tfrm_yapilanislemler>("frm_yapilanislemler");
     GunlukRaporlar::EylemleriKaydet();
+    kaydet<Tfrm_carihareketrapor>("frm_carihareketrapor");
 
     // The lookup configurations and the report services of the record screens.
     AramalariKaydet();

@@ -1,5 +1,6 @@
 #include "raporlar/frm_carihareketrapor.h"
 
+#include "app/ekstrehizmeti.h"
 #include "app/mesaj.h"
 #include "app/oturum.h"
 #include "app/raporhizmeti.h"
@@ -8,6 +9,7 @@
 #include "db/sqltext.h"
 #include "raporlar/gunlukraporlar.h"
 #include "raporlar/motor/rapor.h"
+#include "raporlar/motor/tabloaktar.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -156,29 +158,20 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
     QMenu *rapor = menu->addMenu(QStringLiteral("  Rapor "));
     rapor->addAction(QStringLiteral("Genel Rapor"), this, [this] {
         if (listele())
-            ekstreSablonu(QStringLiteral("carihareket2.frf"), QStringLiteral("CARI HAREKET RAPORU"), false);
+            ekstre(EkstreIstegi::Tur::Genis);
     });
-    rapor->addAction(QStringLiteral("Stok Detaylı Cari Hareket Raporu"), this, [this] {
-        ekstreSablonu(QStringLiteral("carihareket_detayli.frf"), QString(), false);
-    });
-    rapor->addAction(QStringLiteral("Sınırlı Ekstra"), this,
-                     [this] { ekstreSablonu(QStringLiteral("carihareket_dar.frf"), QString(), true); });
+    rapor->addAction(QStringLiteral("Stok Detaylı Cari Hareket Raporu"), this,
+                     [this] { ekstre(EkstreIstegi::Tur::Detayli); });
+    rapor->addAction(QStringLiteral("Sınırlı Ekstra"), this, [this] { ekstre(EkstreIstegi::Tur::Dar); });
     rapor->addAction(QStringLiteral("Cari Ekstra 1"), this,
-                     [this] { ekstreSablonu(QStringLiteral("carihareket2.frf"), QString(), false); });
+                     [this] { ekstreSablonu(QStringLiteral("carihareket2.frf")); });
     rapor->addAction(QStringLiteral("Cari Ekstra 2"), this,
-                     [this] { ekstreSablonu(QStringLiteral("carihareket3.frf"), QString(), false); });
+                     [this] { ekstreSablonu(QStringLiteral("carihareket3.frf")); });
     rapor->addAction(QStringLiteral("Excele Aktar"), QKeySequence(QStringLiteral("Ctrl+E")), this, [this] {
-        if (m_satirlar.isEmpty())
-            return;
-        Rapor r;
-        TabloKaynagi k(m_kolonlar, m_satirlar);
-        r.baglan(&k);
-        if (!r.yukle(QStringLiteral("liste.frf"), this))
-            return;
-        const QString yol = Mesaj::dosyaKaydet(QStringLiteral("Excele Aktar"), QString(),
-                                               QStringLiteral("PDF (*.pdf)"));
-        if (!yol.isEmpty())
-            r.pdfYaz(yol);
+        Sorgu::Sonuc s;
+        s.kolonlar = m_kolonlar;
+        s.satirlar = m_satirlar;
+        TabloAktar::sonuctan(s, QStringLiteral("CARI_HAREKET"), this);
     });
     rapor->addAction(QStringLiteral("Raporlama"), this, [this] {
         if (RaporHizmeti().sablonSec)
@@ -366,32 +359,39 @@ void Tfrm_carihareketrapor::grupRaporu()
     yazdir(r);
 }
 
-void Tfrm_carihareketrapor::ekstreSablonu(const QString &sablon, const QString &baslik, bool acilisSatiri)
+void Tfrm_carihareketrapor::ekstreSablonu(const QString &sablon)
 {
     TabloKaynagi k(m_kolonlar, m_satirlar);
     Rapor r;
     r.baglan(&k);
     if (!r.yukle(sablon, this))
         return;
-    if (!baslik.isEmpty())
-        r.notAyarla(QStringLiteral("Memo_baslik"), {baslik});
-    else if (r.notVarMi(QStringLiteral("Memo_baslik")) && r.notSatirlari(QStringLiteral("Memo_baslik")).isEmpty())
+    if (r.notVarMi(QStringLiteral("Memo_baslik")) && r.notSatirlari(QStringLiteral("Memo_baslik")).isEmpty())
         r.notAyarla(QStringLiteral("Memo_baslik"), {QStringLiteral("Cari  Hesap Ekstresı")});
     r.notAyarla(QStringLiteral("Memo_taraf"), {m_taraf->text()});
     r.notAyarla(QStringLiteral("Memo_ozelkod1"), {QStringLiteral("Özel Kod 1")});
     r.notAyarla(QStringLiteral("Memo_ozelkod2"), {QStringLiteral("Özel Kod 2")});
-    if (acilisSatiri && m_oncekiBakiye->isChecked()) {
-        const OncekiDegerler &o = onceki();
-        const QString ilk = findChild<QLineEdit *>(QStringLiteral("edt_tarihilk"))->text().trimmed();
-        const QStringList yedi = {QStringLiteral("0"), ilk, QStringLiteral("BAKIYE"),
-                                  ilk + QStringLiteral(" Tarihinden Önceki Bakiye Bilgileri "),
-                                  TutarMetni(o.once.borc), TutarMetni(o.once.alacak),
-                                  TutarMetni(KurusaYuvarla(o.once.bakiye()))};
-        for (int i = 0; i < 7; ++i)
-            r.notAyarla(QStringLiteral("Memo_acilis%1").arg(i + 1), {yedi[i]});
-    }
     r.baslikAyarla(sablon);
     yazdir(r);
+}
+
+bool Tfrm_carihareketrapor::ekstre(EkstreIstegi::Tur tur)
+{
+    if (m_select.isEmpty() && !listele())
+        return false;
+    EkstreIstegi i;
+    i.tur = tur;
+    i.select = m_select;
+    if (tur == EkstreIstegi::Tur::Genis)
+        i.baslik = QStringLiteral("CARI HAREKET RAPORU");
+    if (tur == EkstreIstegi::Tur::Dar && m_oncekiBakiye->isChecked()) {
+        const OncekiDegerler &o = onceki();
+        const QString ilk = findChild<QLineEdit *>(QStringLiteral("edt_tarihilk"))->text().trimmed();
+        i.acilisSatiri = {QStringLiteral("0"), ilk, QStringLiteral("BAKIYE"),
+                          ilk + QStringLiteral(" Tarihinden Önceki Bakiye Bilgileri "), TutarMetni(o.once.borc),
+                          TutarMetni(o.once.alacak), TutarMetni(KurusaYuvarla(o.once.bakiye()))};
+    }
+    return EkstreHizmeti() && EkstreHizmeti()(i, this);
 }
 
 void Tfrm_carihareketrapor::bakiyeliRapor()

@@ -2,6 +2,7 @@
 // "Carı Hareket Raporu": the ledger of the company across accounts, filtered,
 // with its totals, the balance before a first date, balance lists, the group
 // report, statements and template prints, and the rounding repair.
+#include "app/ekstrehizmeti.h"
 #include "raporlar/carihareketrapor.h"
 
 #include <QDialog>
@@ -40,7 +41,10 @@ public:
     bool listele();
     void bakiyeListesi(CariHareketRapor::Liste liste);
     void grupRaporu();
-    void ekstreSablonu(const QString &sablon, const QString &baslik, bool acilisSatiri);
+    // The statements of the list (through the statement service).
+    bool ekstre(EkstreIstegi::Tur tur);
+    // A statement template over the list ("Cari Ekstra 1" and 2).
+    void ekstreSablonu(const QString &sablon);
     void bakiyeliRapor();
     void kusuratlariDuzelt();
 

@@ -2,6 +2,7 @@
 // the previous balance, totals of an empty list, the balance-carrying report
 // printed to PDF, the balance list with two conditions and the rounding repair.
 #include "../cari/caritestdestek.h"
+#include "cari/ekstre.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 #include "raporlar/frm_carihareketrapor.h"
@@ -93,6 +94,15 @@ void tst_carihareketraporekrani::oncekiBakiyeVeBakiyeliRapor()
                              QStringLiteral("150,00"), QStringLiteral("120,00"), QStringLiteral("05.03.2008")})
         QVERIFY2(metin.contains(v), qPrintable(v + QStringLiteral(" yok: ") + metin));
     QVERIFY(!metin.contains(QStringLiteral("15.02.2008")));
+
+    // The narrow statement opens with the balance before the first date.
+    const QString dar = d.filePath(QStringLiteral("dar.pdf"));
+    Ekstre::onizleyici = [&](Rapor &r, QWidget *) { QVERIFY(r.pdfYaz(dar)); };
+    QVERIFY(w.ekstre(EkstreIstegi::Tur::Dar));
+    const QString darMetin = pdfMetni(dar);
+    for (const QString &v : {QStringLiteral("BAKIYE"), QStringLiteral("01.03.2008 Tarihinden Önceki Bakiye Bilgileri"),
+                             QStringLiteral("70,00"), QStringLiteral("05.03.2008")})
+        QVERIFY2(darMetin.contains(v), qPrintable(v + QStringLiteral(" yok: ") + darMetin));
 
     // Without a first date nothing lies before; an empty list shows zero totals.
     yaz(w, "edt_tarihilk", QString());

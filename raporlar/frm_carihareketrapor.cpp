@@ -1,5 +1,6 @@
 #include "raporlar/frm_carihareketrapor.h"
 
+#include "app/aramapenceresi.h"
 #include "app/ekstrehizmeti.h"
 #include "app/mesaj.h"
 #include "app/oturum.h"
@@ -73,8 +74,25 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
         ++satir;
     };
     ikili(QStringLiteral("Evrak No"), "edt_evraknoilk", "edt_evraknoson");
+    auto dugme = [&](const char *ad, const QString &ipucu) {
+        auto *b = new QPushButton(QStringLiteral("..."));
+        b->setObjectName(QLatin1String(ad));
+        b->setToolTip(ipucu);
+        panel->addWidget(b, satir - 1, 3);
+        return b;
+    };
+    dugme("btn_evraknoara", QStringLiteral("Evrak No Ara"));
     ikili(QStringLiteral("Carı Kod"), "edt_carikodilk", "edt_carikodson");
+    connect(dugme("btn_carikodara", QStringLiteral("Cari Kod Ara")), &QPushButton::clicked, this, [this] {
+        AramaPenceresi d(QStringLiteral("frm_hastaarama"), this);
+        if (d.calistir() == QLatin1String("-1"))
+            return;
+        const QString kod = d.metin(QStringLiteral("HASTAKODU"));
+        findChild<QLineEdit *>(QStringLiteral("edt_carikodilk"))->setText(kod);
+        findChild<QLineEdit *>(QStringLiteral("edt_carikodson"))->setText(kod);
+    });
     ikili(QStringLiteral("Carı Ünvan"), "edt_cariunvan", nullptr);
+    dugme("btn_cariunvanara", QStringLiteral("Cari Ünvan Ara"));
     panel->addWidget(new QLabel(QStringLiteral("İşlem Türü")), satir, 0);
     m_islemTuru = new QComboBox;
     m_islemTuru->setObjectName(QStringLiteral("cmb_islemturu"));

@@ -1,5 +1,6 @@
 #include "raporlar/carihareketrapor.h"
 
+#include "app/carikurallari.h"
 #include "app/oturum.h"
 #include "db/bicim.h"
 #include "db/sorgu.h"
@@ -18,24 +19,17 @@ double sayi(const QVariant &v)
 
 double KurusaYuvarla(double tutar)
 {
-    // Through the decimal text: 10.005 is stored as 10.00499.., which a
-    // plain round(x * 100) would take down.
-    const double r = std::round(QString::number(tutar * 100.0, 'f', 6).toDouble()) / 100.0;
-    return r == 0 ? 0.0 : r; // no "-0"
+    return CariKural::KurusaYuvarla(tutar);
 }
 
 QString Taraf(double fark)
 {
-    const double f = KurusaYuvarla(fark);
-    if (f == 0)
-        return QStringLiteral("Sıfır");
-    return f > 0 ? QStringLiteral("Borc") : QStringLiteral("Alacak");
+    return CariKural::Taraf(fark);
 }
 
 QString ToplamMetni(double tutar)
 {
-    const double t = KurusaYuvarla(tutar);
-    return t == 0 ? QStringLiteral("0") : TutarMetni(t);
+    return CariKural::ToplamMetni(tutar);
 }
 
 std::optional<Toplam> Topla(const QString &filtre)

@@ -195,6 +195,17 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
         if (RaporHizmeti().sablonSec)
             RaporHizmeti().sablonSec(this, true);
     });
+    rapor->addAction(QStringLiteral("Rapor"), QKeySequence(QStringLiteral("Ctrl+P")), this, [this] {
+        if (!RaporHizmeti().sablonSec || !RaporHizmeti().sablonSec(this, false))
+            return;
+        TabloKaynagi k(m_kolonlar, m_satirlar);
+        Rapor r;
+        r.baglan(&k);
+        if (!r.yukle(Aktarim.rapor_sablonu, this))
+            return;
+        r.baslikAyarla(Aktarim.rapor_sablonu);
+        yazdir(r);
+    });
     QMenu *ozel = menu->addMenu(QStringLiteral("Özel Raporlar"));
     const QList<QPair<QString, Liste>> listeler = {
         {QStringLiteral("Borc Alacak Listesi"), Liste::BorcAlacak},
@@ -220,6 +231,7 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
     QAction *kapat = menu->addAction(QStringLiteral("   Kapat"));
     kapat->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
     connect(kapat, &QAction::triggered, this, &QDialog::reject);
+    connect(this, &QDialog::finished, this, [] { Aktarim.rapor_sablonu.clear(); });
     resize(1100, 650);
 }
 

@@ -58,6 +58,7 @@ class tst_carihareketraporekrani : public QObject
 private slots:
     void oncekiBakiyeVeBakiyeliRapor();
     void bakiyeListesiVeKusurat();
+    void gunSaatliSatirlar();
 };
 
 void tst_carihareketraporekrani::oncekiBakiyeVeBakiyeliRapor()
@@ -148,6 +149,23 @@ void tst_carihareketraporekrani::bakiyeListesiVeKusurat()
     w.kusuratlariDuzelt();
     QCOMPARE(m.son(), QStringLiteral("2 kayıttaki kuruş artıkları düzeltildi."));
     QCOMPARE(kutu(w, "edt_tborc"), QStringLiteral("1.610,01"));
+}
+
+void tst_carihareketraporekrani::gunSaatliSatirlar()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    const QDate g(2026, 6, 15);
+    satir(QStringLiteral("A"), 10, 0, g);
+    satir(QStringLiteral("A"), 20, 0, g.addDays(1));
+    QVERIFY(Sorgu::calistir(QStringLiteral("update cari_hareket set islemtarihi = ? where borc = 10"),
+                            {QDateTime(g, QTime(14, 30))}));
+    Tfrm_carihareketrapor w;
+    yaz(w, "edt_tarihilk", g.toString(QStringLiteral("dd.MM.yyyy")));
+    yaz(w, "edt_tarihson", g.toString(QStringLiteral("dd.MM.yyyy")));
+    QVERIFY(w.listele());
+    QCOMPARE(w.satirSayisi(), 1);
+    QCOMPARE(kutu(w, "edt_tborc"), QStringLiteral("10,00"));
 }
 
 QTEST_MAIN(tst_carihareketraporekrani)

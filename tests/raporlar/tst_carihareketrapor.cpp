@@ -3,6 +3,7 @@
 // and the repair of amounts with more than two decimals.
 #include "../cari/caritestdestek.h"
 #include "raporlar/carihareketrapor.h"
+#include "raporlar/motor/rapor.h"
 #include "destek/testvt.h"
 
 #include <QtTest>
@@ -166,10 +167,21 @@ void tst_carihareketrapor::paraBirimiBasina()
     QVERIFY(satir("A", "ALİ YILMAZ", 0, 2, g, QStringLiteral("USD")));
     const QString f = hesapFiltresi(QStringLiteral("A"));
     QCOMPARE(ParaBirimiSayisi(f), std::optional<int>(2));
-    for (const Liste l : {Liste::BorcAlacak, Liste::ParaBirimi, Liste::IslemCinsi, Liste::OzelKod1}) {
+    for (const Liste l : {Liste::BorcAlacak, Liste::OzelKod2BorcAlacak, Liste::IslemCinsi, Liste::IslemTarihi,
+                          Liste::IslemTarihiVeCinsi, Liste::ParaBirimi, Liste::OzelKod1, Liste::OzelKod2}) {
         const auto s = Sorgu::sec(ListeSql(l, f, QString()));
         QVERIFY(s);
         QCOMPARE(s->satirlar.size(), 2);
+        // The list's template prints every column it names.
+        SorguKaynagi k(*s);
+        Rapor r;
+        r.baglan(&k);
+        QString hata;
+        QVERIFY2(r.yukle(ListeSablonu(l), &hata), qPrintable(hata));
+        const RaporBelgesi b = r.olustur();
+        QVERIFY(!b.bosMu());
+        QVERIFY2(b.uyarilar.isEmpty(), qPrintable(b.uyarilar.join(QLatin1Char('\n'))));
+        QVERIFY(b.sayfalar[0].metinler().join(QLatin1Char(' ')).contains(QStringLiteral("USD")));
         QHash<QString, QList<double>> pb;
         for (int i = 0; i < 2; ++i)
             pb[s->deger(i, QStringLiteral("PARABIRIMI")).toString()] = {

@@ -1,5 +1,6 @@
 #include "cari/carihesap.h"
 
+#include "app/carikurallari.h"
 #include "app/oturum.h"
 #include "db/bicim.h"
 #include "db/sorgu.h"
@@ -16,10 +17,6 @@
 namespace CariHesap {
 
 namespace {
-// Sums are of amounts with two decimals: a difference below half a cent is
-// rounding left over from double arithmetic, not a balance.
-constexpr double kurusYarisi = 0.005;
-
 double sayiDegeri(const QVariant &v)
 {
     return v.isNull() ? 0.0 : v.toDouble();
@@ -58,16 +55,12 @@ QString SelectFiltresi(const QString &select)
 
 QString Taraf(double fark)
 {
-    if (std::fabs(fark) < kurusYarisi)
-        return QStringLiteral("Sıfır");
-    return fark > 0 ? QStringLiteral("Borc") : QStringLiteral("Alacak");
+    return CariKural::Taraf(fark);
 }
 
 QString ToplamMetni(double tutar)
 {
-    if (std::fabs(tutar) < kurusYarisi)
-        return QStringLiteral("0");
-    return TutarMetni(tutar);
+    return CariKural::ToplamMetni(tutar);
 }
 
 std::optional<Toplamlar> ToplamlariHesapla(const QString &filtre, const QString &paraBirimi,

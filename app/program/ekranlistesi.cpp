@@ -32,6 +32,10 @@
 #include "randevu/frm_uyari.h"
 #include "randevu/frm_sms1.h"
 #include "randevu/smsraporsekmesi.h"
+#include "raporlar/gunlukraporlar.h"
+#include "raporlar/frm_carihareketrapor.h"
+#include "app/ekstrehizmeti.h"
+#include "cari/ekstre.h"
 
 template <class T>
 static void kaydet(const char *ad)
@@ -70,6 +74,22 @@ void EkranlariKaydet()
         return new SmsRaporSekmesi(a, ust);
     });
     kaydet<Tfrm_uyari>("frm_uyari");
+    GunlukRaporlar::EylemleriKaydet();
+    kaydet<Tfrm_carihareketrapor>("frm_carihareketrapor");
+    EkstreHizmeti() = [](const EkstreIstegi &i, QWidget *ust) {
+        Ekstre::Ekstre e;
+        Ekstre::Girdiler g;
+        g.select = i.select;
+        g.baslik = i.baslik;
+        g.acilisSatiri = i.acilisSatiri;
+        const Ekstre::Tur tur = i.tur == EkstreIstegi::Tur::Dar       ? Ekstre::Tur::Dar
+                                : i.tur == EkstreIstegi::Tur::Detayli ? Ekstre::Tur::Detayli
+                                                                      : Ekstre::Tur::Genis;
+        if (!e.hazirla(tur, g, ust))
+            return false;
+        Ekstre::onizleyici(e.rapor(), ust);
+        return true;
+    };
 
     // The lookup configurations and the report services of the record screens.
     AramalariKaydet();

@@ -1,0 +1,69 @@
+#pragma once
+// The account movement report apart from its window: the previous balance
+// before a first date, the totals of a filter, the balance lists (grouped by
+// account code, one row per currency), the HAVING text of the balance
+// conditions, and the repair of amounts with more than two decimals.
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace CariHareketRapor {
+
+// An amount cut back to cents, the nearer one (10,006 -> 10,01; 10,004 -> 10,00).
+double KurusaYuvarla(double tutar);
+// "Borc", "Alacak" or "Sıfır" of a balance, judged to the cent.
+QString Taraf(double fark);
+// A total as the totals boxes show it: "0" for nothing, else "#,###.00".
+QString ToplamMetni(double tutar);
+
+struct Toplam
+{
+    double borc = 0;
+    double alacak = 0;
+    double bakiye() const { return borc - alacak; }
+};
+
+// Sums of the rows of a filter (the text after "where 1=1 "), rounded to
+// cents. nullopt on a database error (shown already).
+std::optional<Toplam> Topla(const QString &filtre);
+// The balance before the first date of a filter; all 0 when there is no
+// first date (there is nothing before an open range).
+std::optional<Toplam> OncekiBakiye(const QString &filtre, const QDate &ilkTarih);
+
+// The balance condition of the lists: secim "K" (less), "E" (equal), "B"
+// (greater) on the typed amount (empty: none), and sifirOlmayanlar leaves
+// out the groups whose balance is zero. Both together join with AND in one
+// HAVING; empty when neither is asked.
+QString HavingMetni(const QString &tutar, const QString &secim, bool sifirOlmayanlar);
+
+enum class Liste {
+    BorcAlacak, OzelKod2BorcAlacak, IslemCinsi, IslemTarihi, IslemTarihiVeCinsi,
+    ParaBirimi, OzelKod1, OzelKod2
+};
+// The template of a list.
+QString ListeSablonu(Liste liste);
+// The statement of a list over a filter with a HAVING text. Amounts of
+// different currencies are never summed together: PARABIRIMI is one of the
+// grouping columns of every list. The account lists group by account code
+// and show the title of the rows (the same code may carry two spellings).
+QString ListeSql(Liste liste, const QString &filtre, const QString &having);
+// How many currencies the rows of a filter are in (more than one: the lists
+// show a row per currency, which the user is told).
+std::optional<int> ParaBirimiSayisi(const QString &filtre);
+inline const QString ParaBirimiUyarisi =
+    QStringLiteral("Listede birden fazla para birimi var: tutarlar her para birimi için ayrı satırda toplanmıştır.");
+
+// Cuts BORC and ALACAK of the rows of a list statement back to cents. Only
+// those two columns are written, by KAYITNO, only where they change, in one
+// transaction. The number of rows changed; nullopt on a database error
+// (nothing written).
+std::optional<int> KusuratlariDuzelt(const QString &select);
+
+// The daily reports: today's rows of the login company, a whole day (rows
+// carry a time of day).
+enum class Gunluk { Faaliyet, GelirGider, DoktorHakedis };
+QString GunlukSablon(Gunluk tur);
+QString GunlukSql(Gunluk tur, const QDate &gun);
+
+} // namespace CariHareketRapor

@@ -1,0 +1,69 @@
+#pragma once
+// "Carı Hareket Raporu": the ledger of the company across accounts, filtered,
+// with its totals, the balance before a first date, balance lists, the group
+// report, statements and template prints, and the rounding repair.
+#include "app/ekstrehizmeti.h"
+#include "raporlar/carihareketrapor.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <QVariantList>
+#include <QVector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+class QTableWidget;
+class Rapor;
+
+class Tfrm_carihareketrapor : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit Tfrm_carihareketrapor(QWidget *ust = nullptr);
+
+    // The balance before the first date, kept from one listing to the next
+    // (also across closing and opening the screen).
+    struct OncekiDegerler
+    {
+        CariHareketRapor::Toplam once;
+        CariHareketRapor::Toplam kumulatif;
+        QString borcMetni, alacakMetni, bakiyeMetni;
+    };
+    static OncekiDegerler &onceki();
+
+    QString listeSql() const { return m_select; }
+    QString filtre() const { return m_filtre; }
+    int satirSayisi() const { return int(m_satirlar.size()); }
+
+    bool listele();
+    void bakiyeListesi(CariHareketRapor::Liste liste);
+    void grupRaporu();
+    // The statements of the list (through the statement service).
+    bool ekstre(EkstreIstegi::Tur tur);
+    // A statement template over the list ("Cari Ekstra 1" and 2).
+    void ekstreSablonu(const QString &sablon);
+    void bakiyeliRapor();
+    void kusuratlariDuzelt();
+
+private:
+    QLineEdit *kutu(const char *ad);
+    void toplamlariGoster();
+    void yazdir(Rapor &r);
+
+    QTabWidget *m_sayfalar = nullptr;
+    QTableWidget *m_liste = nullptr;
+    QTableWidget *m_grup = nullptr;
+    QComboBox *m_sira = nullptr;
+    QComboBox *m_borcSecim = nullptr, *m_alacakSecim = nullptr, *m_bakiyeSecim = nullptr;
+    QCheckBox *m_sifirOlmayan = nullptr, *m_oncekiBakiye = nullptr, *m_icinde = nullptr;
+    QLabel *m_sayi = nullptr, *m_taraf = nullptr;
+    QLineEdit *m_tborc = nullptr, *m_talacak = nullptr, *m_bakiye = nullptr;
+    QComboBox *m_islemTuru = nullptr, *m_paraBirimi = nullptr;
+    QString m_filtre;
+    QString m_select;
+    QStringList m_kolonlar;
+    QVector<QVariantList> m_satirlar;
+};

@@ -1,0 +1,172 @@
+// The account movement report screen driven by its controls: listing with
+// the previous balance, totals of an empty list, the balance-carrying report
+// printed to PDF, the balance list with two conditions and the rounding repair.
+#include "../cari/caritestdestek.h"
+#include "cari/ekstre.h"
+#include "destek/betikmesaj.h"
+#include "destek/testvt.h"
+#include "raporlar/frm_carihareketrapor.h"
+#include "raporlar/gunlukraporlar.h"
+#include "raporlar/motor/rapor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+QString pdfMetni(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(60000))
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC).simplified();
+}
+
+void satir(const QString &kod, double borc, double alacak, const QDate &tarih)
+{
+    CariTest::Hareket h;
+    h.kod = kod;
+    h.unvan = kod + QStringLiteral(" HESABI");
+    h.borc = borc;
+    h.alacak = alacak;
+    h.tarih = h.vade = tarih;
+    QVERIFY(CariTest::hareketEkle(h));
+}
+
+void yaz(QWidget &w, const char *ad, const QString &metin)
+{
+    auto *e = w.findChild<QLineEdit *>(QLatin1String(ad));
+    QVERIFY(e);
+    e->setText(metin);
+}
+
+QString kutu(QWidget &w, const char *ad)
+{
+    return w.findChild<QLineEdit *>(QLatin1String(ad))->text();
+}
+} // namespace
+
+class tst_carihareketraporekrani : public QObject
+{
+    Q_OBJECT
+private slots:
+    void oncekiBakiyeVeBakiyeliRapor();
+    void bakiyeListesiVeKusurat();
+    void gunSaatliSatirlar();
+};
+
+void tst_carihareketraporekrani::oncekiBakiyeVeBakiyeliRapor()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    satir(QStringLiteral("A"), 100, 0, QDate(2008, 2, 1));
+    satir(QStringLiteral("A"), 0, 30, QDate(2008, 2, 15));
+    satir(QStringLiteral("A"), 50, 0, QDate(2008, 3, 5));
+    Tfrm_carihareketrapor w;
+    yaz(w, "edt_carikodilk", QStringLiteral("A"));
+    yaz(w, "edt_carikodson", QStringLiteral("A"));
+    yaz(w, "edt_tarihilk", QStringLiteral("01.03.2008"));
+    w.findChild<QCheckBox *>(QStringLiteral("chk_oncekibakiye"))->setChecked(true);
+    QVERIFY(w.listele());
+    QCOMPARE(w.satirSayisi(), 1);
+    QCOMPARE(kutu(w, "edt_tborc"), QStringLiteral("50,00"));
+    QCOMPARE(kutu(w, "edt_talacak"), QStringLiteral("0"));
+    QCOMPARE(kutu(w, "edt_bakiye"), QStringLiteral("50,00"));
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lbl_taraf"))->text(), QStringLiteral("Borc"));
+    const auto &o = Tfrm_carihareketrapor::onceki();
+    QCOMPARE(o.borcMetni, QStringLiteral("100,00"));
+    QCOMPARE(o.alacakMetni, QStringLiteral("30,00"));
+    QCOMPARE(o.bakiyeMetni, QStringLiteral("70,00"));
+    QCOMPARE(o.kumulatif.borc, 150.0);
+    QCOMPARE(o.kumulatif.alacak, 30.0);
+
+    QTemporaryDir d;
+    const QString pdf = d.filePath(QStringLiteral("bakiyeli.pdf"));
+    GunlukRaporlar::onizleyici = [&](Rapor &r, QWidget *) { QVERIFY(r.pdfYaz(pdf)); };
+    w.bakiyeliRapor();
+    const QString metin = pdfMetni(pdf);
+    for (const QString &v : {QStringLiteral("01.03.2008"), QStringLiteral("100,00"), QStringLiteral("70,00"),
+                             QStringLiteral("150,00"), QStringLiteral("120,00"), QStringLiteral("05.03.2008")})
+        QVERIFY2(metin.contains(v), qPrintable(v + QStringLiteral(" yok: ") + metin));
+    QVERIFY(!metin.contains(QStringLiteral("15.02.2008")));
+
+    // The narrow statement opens with the balance before the first date.
+    const QString dar = d.filePath(QStringLiteral("dar.pdf"));
+    Ekstre::onizleyici = [&](Rapor &r, QWidget *) { QVERIFY(r.pdfYaz(dar)); };
+    QVERIFY(w.ekstre(EkstreIstegi::Tur::Dar));
+    const QString darMetin = pdfMetni(dar);
+    for (const QString &v : {QStringLiteral("BAKIYE"), QStringLiteral("01.03.2008 Tarihinden Önceki Bakiye Bilgileri"),
+                             QStringLiteral("70,00"), QStringLiteral("05.03.2008")})
+        QVERIFY2(darMetin.contains(v), qPrintable(v + QStringLiteral(" yok: ") + darMetin));
+
+    // Without a first date nothing lies before; an empty list shows zero totals.
+    yaz(w, "edt_tarihilk", QString());
+    yaz(w, "edt_carikodilk", QStringLiteral("Z"));
+    yaz(w, "edt_carikodson", QStringLiteral("Z"));
+    QVERIFY(w.listele());
+    QCOMPARE(w.satirSayisi(), 0);
+    QCOMPARE(kutu(w, "edt_tborc"), QStringLiteral("0"));
+    QCOMPARE(kutu(w, "edt_bakiye"), QStringLiteral("0"));
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lbl_taraf"))->text(), QStringLiteral("Sıfır"));
+    QCOMPARE(Tfrm_carihareketrapor::onceki().once.borc, 0.0);
+    m.temizle();
+    w.bakiyeliRapor();
+    QCOMPARE(m.son(), QStringLiteral(
+                          "Bu Raporu Almak İçin İşlem Tarihinin İlkine Başlangıc Tarihini Girmeniz Gerekmekte"));
+}
+
+void tst_carihareketraporekrani::bakiyeListesiVeKusurat()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    const QDate g(2008, 2, 1);
+    satir(QStringLiteral("A"), 1500.004, 0, g);
+    satir(QStringLiteral("B"), 100, 100, g);
+    satir(QStringLiteral("C"), 10.006, 0, g);
+    Tfrm_carihareketrapor w;
+    QTemporaryDir d;
+    const QString pdf = d.filePath(QStringLiteral("liste.pdf"));
+    GunlukRaporlar::onizleyici = [&](Rapor &r, QWidget *) { QVERIFY(r.pdfYaz(pdf)); };
+    yaz(w, "edt_bakiyetutar", QStringLiteral("1000"));
+    w.findChild<QComboBox *>(QStringLiteral("cmb_bakiyesecim"))->setCurrentText(QStringLiteral("K"));
+    w.findChild<QCheckBox *>(QStringLiteral("chk_sifirolmayan"))->setChecked(true);
+    w.bakiyeListesi(CariHareketRapor::Liste::BorcAlacak);
+    QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join(QLatin1Char('\n'))));
+    QCOMPARE(w.findChild<QTableWidget *>(QStringLiteral("grd_ozelrapor"))->rowCount(), 1);
+    const QString metin = pdfMetni(pdf);
+    QVERIFY2(metin.contains(QStringLiteral("C HESABI")) && !metin.contains(QStringLiteral("B HESABI"))
+                 && !metin.contains(QStringLiteral("A HESABI")),
+             qPrintable(metin));
+
+    QVERIFY(w.listele());
+    m.temizle();
+    w.kusuratlariDuzelt();
+    QCOMPARE(m.son(), QStringLiteral("2 kayıttaki kuruş artıkları düzeltildi."));
+    QCOMPARE(kutu(w, "edt_tborc"), QStringLiteral("1.610,01"));
+}
+
+void tst_carihareketraporekrani::gunSaatliSatirlar()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    const QDate g(2026, 6, 15);
+    satir(QStringLiteral("A"), 10, 0, g);
+    satir(QStringLiteral("A"), 20, 0, g.addDays(1));
+    QVERIFY(Sorgu::calistir(QStringLiteral("update cari_hareket set islemtarihi = ? where borc = 10"),
+                            {QDateTime(g, QTime(14, 30))}));
+    Tfrm_carihareketrapor w;
+    yaz(w, "edt_tarihilk", g.toString(QStringLiteral("dd.MM.yyyy")));
+    yaz(w, "edt_tarihson", g.toString(QStringLiteral("dd.MM.yyyy")));
+    QVERIFY(w.listele());
+    QCOMPARE(w.satirSayisi(), 1);
+    QCOMPARE(kutu(w, "edt_tborc"), QStringLiteral("10,00"));
+}
+
+QTEST_MAIN(tst_carihareketraporekrani)
+#include "tst_carihareketraporekrani.moc"

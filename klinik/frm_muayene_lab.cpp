@@ -25,6 +25,7 @@ SatirEkraniAyari labAyari()
     a.genelKosul = QStringLiteral(" and LABORATUVARVARMI =") + SqlQuote(QStringLiteral("E"));
     a.seriMetni = QStringLiteral("Seri Laboratuvar Gir");
     a.formSablonu = QStringLiteral("laboratuvarformu.frf");
+    a.evrakTuru = QStringLiteral("MUA_LAB");
     a.formSiralama = QStringLiteral("turu");
     const std::pair<const char *, const char *> kolonlar[] = {
         {"TETKIKKODU", "TETKIK KODU"}, {"TETKIKADI", "TETKIK ADI"}, {"ARALIK", nullptr}, {"DURUM", "SONUC"},

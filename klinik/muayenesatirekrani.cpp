@@ -1,7 +1,10 @@
 #include "klinik/muayenesatirekrani.h"
 
+#include "app/ekranlar.h"
 #include "app/mesaj.h"
+#include "app/notdosya.h"
 #include "app/oturum.h"
+#include "db/baglayici.h"
 #include "db/sqltext.h"
 #include "db/veriseti.h"
 #include "klinik/muayenesatirlari.h"
@@ -10,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -54,6 +58,7 @@ MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
     m_genel = new VeriSeti(QStringLiteral("MUAYENE"), this);
     m_goz = new VeriSeti(QStringLiteral("GOZHASTALIKLARI"), this);
     m_satir = new VeriSeti(satirAyari.tablo, this);
+    m_bag = new Baglayici(m_satir, this);
 
     auto *ana = new QHBoxLayout(this);
     auto *sol = new QVBoxLayout;
@@ -88,6 +93,31 @@ MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
                                                                                    : QStringLiteral("İŞLEMLER"));
     sol->addWidget(m_altSekmeler, 2);
     ana->addLayout(sol, 1);
+
+    auto *menu = new QMenuBar(this);
+    menu->setObjectName(QStringLiteral("MainMenu1"));
+    ana->setMenuBar(menu);
+    QMenu *islemler = menu->addMenu(QStringLiteral("İşlemler"));
+    islemler->setObjectName(QStringLiteral("islemler1"));
+    auto eylem = [this, islemler](const char *ad, const QString &metin, const QString &kisayol,
+                                  void (MuayeneSatirEkrani::*f)()) {
+        QAction *a = islemler->addAction(metin);
+        a->setObjectName(QLatin1String(ad));
+        a->setShortcut(QKeySequence(kisayol));
+        connect(a, &QAction::triggered, this, f);
+    };
+    eylem("Dosya1", QStringLiteral("Dosya Yönetimi"), QStringLiteral("Shift+D"), &MuayeneSatirEkrani::dosyalar);
+    eylem("AciklamaNotlar1", QStringLiteral("Aciklama-Notlar"), QStringLiteral("Ctrl+N"),
+          &MuayeneSatirEkrani::notlar);
+    QAction *kapat = menu->addAction(QStringLiteral("Kapat"));
+    kapat->setObjectName(QStringLiteral("Kapat1"));
+    connect(kapat, &QAction::triggered, this, &QDialog::close);
+    // The lookup of the screen also opens from the line grid.
+    connect(izgara, &QTableView::doubleClicked, this, [this] {
+        if (bul && !aramaAcik)
+            bul();
+    });
+    connect(m_liste, &QTableView::doubleClicked, this, [this] { hastayaGit(); });
 
     m_yan = new QVBoxLayout;
     auto dugme = [this](const char *ad, const QString &metin, std::function<void()> f) {
@@ -290,4 +320,37 @@ void MuayeneSatirEkrani::formuBas()
         }
     }
     satirlariYukle();
+}
+
+void MuayeneSatirEkrani::hastayaGit()
+{
+    // the patient of the tab's own examination, for those who may see it
+    if (m_yetki.OZELYETKI1 != QLatin1String("E") || m_yetki.OZELYETKI2 != QLatin1String("E"))
+        return;
+    if (seciliMuayene() <= 0)
+        return;
+    Aktarim.hasta_hastakodu = muayeneler()->metin(QStringLiteral("HASTAKODU"));
+    EkranAc(QStringLiteral("frm_hastalar"), this);
+}
+
+bool MuayeneSatirEkrani::evrakAcilabilir() const
+{
+    // notes hang on a line that exists: not on a pending new one
+    return seciliMuayene() > 0 && m_satir->acikMi() && !m_satir->bosMu()
+           && m_satir->durum() != VeriSeti::Durum::Ekle && m_satir->anahtar() > 0;
+}
+
+void MuayeneSatirEkrani::notlar()
+{
+    if (!evrakAcilabilir())
+        return;
+    NotlariAc(this, int(m_satir->anahtar()), m_ayar.evrakTuru, m_satir->metin(QStringLiteral("HASTAKODU")),
+              m_satir->metin(QStringLiteral("HASTAADISOYADI")));
+}
+
+void MuayeneSatirEkrani::dosyalar()
+{
+    if (!evrakAcilabilir())
+        return;
+    DosyalariAc(this, int(m_satir->anahtar()), m_ayar.evrakTuru);
 }

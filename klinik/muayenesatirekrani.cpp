@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -97,7 +98,10 @@ MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
     auto *menu = new QMenuBar(this);
     menu->setObjectName(QStringLiteral("MainMenu1"));
     ana->setMenuBar(menu);
-    QMenu *islemler = menu->addMenu(QStringLiteral("İşlemler"));
+    QAction *odemeEylemi = menu->addAction(QStringLiteral("ÖDEME"));
+    odemeEylemi->setObjectName(QStringLiteral("DEME1"));
+    connect(odemeEylemi, &QAction::triggered, this, &MuayeneSatirEkrani::odeme);
+    QMenu *islemler = m_islemler = menu->addMenu(QStringLiteral("İşlemler"));
     islemler->setObjectName(QStringLiteral("islemler1"));
     auto eylem = [this, islemler](const char *ad, const QString &metin, const QString &kisayol,
                                   void (MuayeneSatirEkrani::*f)()) {
@@ -109,8 +113,9 @@ MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
     eylem("Dosya1", QStringLiteral("Dosya Yönetimi"), QStringLiteral("Shift+D"), &MuayeneSatirEkrani::dosyalar);
     eylem("AciklamaNotlar1", QStringLiteral("Aciklama-Notlar"), QStringLiteral("Ctrl+N"),
           &MuayeneSatirEkrani::notlar);
-    QAction *kapat = menu->addAction(QStringLiteral("Kapat"));
+    QAction *kapat = menu->addAction(QStringLiteral("    Kapat   "));
     kapat->setObjectName(QStringLiteral("Kapat1"));
+    kapat->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
     connect(kapat, &QAction::triggered, this, &QDialog::close);
     // The lookup of the screen also opens from the line grid.
     connect(izgara, &QTableView::doubleClicked, this, [this] {
@@ -320,6 +325,22 @@ void MuayeneSatirEkrani::formuBas()
         }
     }
     satirlariYukle();
+}
+
+void MuayeneSatirEkrani::odeme()
+{
+    // the patient of the tab's own examination: an eye examination is paid on its own patient
+    if (seciliMuayene() <= 0)
+        return;
+    VeriSeti *vs = muayeneler();
+    const QString ad = vs->metin(QStringLiteral("HASTAADISOYADI"));
+    Aktarim.cari_kod = vs->metin(QStringLiteral("HASTAKODU"));
+    Aktarim.cari_unvan = ad;
+    Aktarim.cari_doktoradi = vs->metin(QStringLiteral("DOKTORADI"));
+    EkranAc(QStringLiteral("frm_odeme"), this, false, QString(), [ad](QDialog *d) {
+        if (auto *e = d->findChild<QLineEdit *>(QStringLiteral("Edit1")))
+            e->setText(ad);
+    });
 }
 
 void MuayeneSatirEkrani::hastayaGit()

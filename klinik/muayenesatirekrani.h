@@ -14,6 +14,7 @@
 
 class Baglayici;
 class QCheckBox;
+class QMenu;
 class Rapor;
 class QTabWidget;
 class QTableView;
@@ -56,6 +57,7 @@ public:
     void sil();                              // btn_sil
     void iptal();                            // btn_iptal
     void formuBas();                         // BitBtn7: the selected examination's lines on the form
+    void odeme();                            // DEME1: payment for the patient of the selected examination
     void hastayaGit();                       // list double-click: the patient of the selected examination
     void notlar();                           // AciklamaNotlar1: notes of the current line
     void dosyalar();                         // Dosya1: documents of the current line
@@ -75,6 +77,7 @@ protected:
     const SatirEkraniAyari &ayar() const { return m_ayar; }
     const Yetkiler &yetkiler() const { return m_yetki; }
     Baglayici *satirBaglayici() const { return m_bag; }
+    QMenu *islemlerMenusu() const { return m_islemler; }
 
 private:
     void satirKaydedildi();
@@ -92,4 +95,5 @@ private:
     QCheckBox *m_seri = nullptr;
     QVBoxLayout *m_yan = nullptr;
     Baglayici *m_bag = nullptr;
+    QMenu *m_islemler = nullptr;
 };

@@ -65,6 +65,7 @@ struct SahteEkran
     EkranUretici onceki;
     bool acildi = false;
     QString hastaKodu;
+    QString cariKod;
     QString selectMetni;
     explicit SahteEkran(const QString &a) : ad(a)
     {
@@ -73,6 +74,7 @@ struct SahteEkran
             QTimer::singleShot(0, d, [this, d] {
                 acildi = true;
                 hastaKodu = Aktarim.hasta_hastakodu;
+                cariKod = Aktarim.cari_kod;
                 selectMetni = d->property(SelectMetniOzelligi).toString();
                 d->reject();
             });
@@ -134,6 +136,41 @@ private slots:
         QCOMPARE(hasta.acildi, !beklenen.isEmpty());
         if (!beklenen.isEmpty())
             QCOMPARE(hasta.hastaKodu, beklenen);
+    }
+
+    // "ÖDEME" pays on the patient of the examination of the tab shown.
+    void odeme_data()
+    {
+        QTest::addColumn<QString>("ekran");
+        QTest::addColumn<int>("sekme");
+        QTest::addColumn<QString>("beklenen");
+        for (const char *e : {"frm_muayene_lab", "frm_yapilanislemler"}) {
+            QTest::addRow("%s genel", e) << QString::fromLatin1(e) << 0 << "H1";
+            QTest::addRow("%s göz", e) << QString::fromLatin1(e) << 1 << "H2";
+        }
+    }
+    void odeme()
+    {
+        QFETCH(QString, ekran);
+        QFETCH(int, sekme);
+        QFETCH(QString, beklenen);
+        TestVeritabani vt;
+        QVERIFY(vt.hazir());
+        temelVeri();
+        BetikMesaj m;
+        Aktarim.cari_kod.clear();
+        SahteEkran odeme(QStringLiteral("frm_odeme"));
+        std::unique_ptr<QDialog> d(EkranOlustur(ekran, nullptr));
+        QVERIFY(d);
+        d->show();
+        d->findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(sekme);
+        auto *a = d->findChild<QAction *>(QStringLiteral("DEME1"));
+        QVERIFY(a);
+        QCOMPARE(a->text(), QStringLiteral("ÖDEME"));
+        a->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(odeme.acildi);
+        QCOMPARE(odeme.cariKod, beklenen);
     }
 
     // A double-click on the line grid opens the screen's lookup.
@@ -255,6 +292,40 @@ private slots:
                  QStringLiteral("HEM1"));
         QCOMPARE(deger("select islemiyapanadi from yapilanislemler where kayitno = 31").toString(),
                  QStringLiteral("HEMŞİRE SEVİM ÖZ"));
+    }
+
+    // "EK BİLGİLERİ" shows the current order line and saves what is typed there.
+    void ekBilgileri()
+    {
+        TestVeritabani vt;
+        QVERIFY(vt.hazir());
+        temelVeri();
+        QVERIFY(Sorgu::calistir("update muayene_lab set tani = 'GRİP', odemesekli = 'NAKIT', doktorpayparam = 12.5 "
+                                "where kayitno = 41"));
+        BetikMesaj m;
+        Tfrm_muayene_lab e;
+        e.show();
+        auto *sekmeler = e.findChild<QTabWidget *>(QStringLiteral("PageControl2"));
+        QVERIFY(sekmeler);
+        QStringList basliklar;
+        for (int i = 0; i < sekmeler->count(); ++i)
+            basliklar << sekmeler->tabText(i);
+        QVERIFY2(basliklar.contains(QStringLiteral("EK BİLGİLERİ")), qPrintable(basliklar.join(u',')));
+        auto *tani = e.findChild<QLineEdit *>(QStringLiteral("edt_tani"));
+        auto *aciklama = e.findChild<QLineEdit *>(QStringLiteral("edt_aciklama"));
+        auto *param = e.findChild<QLineEdit *>(QStringLiteral("edt_doktorpayparam"));
+        auto *odeme = e.findChild<QComboBox *>(QStringLiteral("cmb_odemesekli"));
+        QVERIFY(tani && aciklama && param && odeme);
+        QCOMPARE(tani->text(), QStringLiteral("GRİP"));
+        QCOMPARE(odeme->currentText(), QStringLiteral("NAKIT"));
+        QCOMPARE(param->text(), QStringLiteral("12,5"));
+        aciklama->setFocus();
+        QTest::keyClicks(aciklama, QStringLiteral("AÇ KARNINA"));
+        odeme->setCurrentText(QStringLiteral("K.KARTI"));
+        e.findChild<QPushButton *>(QStringLiteral("btn_kaydet"))->click();
+        QCOMPARE(deger("select aciklama from muayene_lab where kayitno = 41").toString(), QStringLiteral("AÇ KARNINA"));
+        QCOMPARE(deger("select odemesekli from muayene_lab where kayitno = 41").toString(), QStringLiteral("K.KARTI"));
+        QCOMPARE(deger("select tani from muayene_lab where kayitno = 41").toString(), QStringLiteral("GRİP"));
     }
 
     // The reminder typed into the edit panel is saved with the line.

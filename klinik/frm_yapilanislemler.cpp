@@ -1,15 +1,18 @@
 #include "klinik/frm_yapilanislemler.h"
 
 #include "app/aramapenceresi.h"
+#include "app/ekranlar.h"
 #include "app/oturum.h"
 #include "db/baglayici.h"
 #include "db/veriseti.h"
 #include "klinik/muayenesatirlari.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -100,6 +103,9 @@ Tfrm_yapilanislemler::Tfrm_yapilanislemler(QWidget *ust)
     satirBaglayici()->bagla(notu, QStringLiteral("HATIRLATMANOTU"));
     notu->setMaxLength(70); // shorter than the column: the binding would allow its full width
     yanPanel()->addWidget(hatirlatma);
+    QAction *katalog = islemlerMenusu()->addAction(QStringLiteral("İşlemler"));
+    katalog->setObjectName(QStringLiteral("Islemler2"));
+    connect(katalog, &QAction::triggered, this, [this] { EkranAc(QStringLiteral("frm_islemler"), this); });
     yanPanel()->addStretch(1);
     bul = [this] { islemBul(); };
     MuayeneSatirlari::bosIslemSatirlariniSil();

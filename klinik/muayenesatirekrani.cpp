@@ -1,5 +1,6 @@
 #include "klinik/muayenesatirekrani.h"
 
+#include "app/aramapenceresi.h"
 #include "app/ekranlar.h"
 #include "app/mesaj.h"
 #include "app/notdosya.h"
@@ -101,6 +102,12 @@ MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
     QAction *odemeEylemi = menu->addAction(QStringLiteral("ÖDEME"));
     odemeEylemi->setObjectName(QStringLiteral("DEME1"));
     connect(odemeEylemi, &QAction::triggered, this, &MuayeneSatirEkrani::odeme);
+    QMenu *aramalar = menu->addMenu(QStringLiteral(" Aramalar  "));
+    aramalar->setObjectName(QStringLiteral("Aramalar1"));
+    QAction *muayeneAra = aramalar->addAction(QStringLiteral("Muayene Ara"));
+    muayeneAra->setObjectName(QStringLiteral("MuayeneAra1"));
+    muayeneAra->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
+    connect(muayeneAra, &QAction::triggered, this, &MuayeneSatirEkrani::muayeneAra);
     QMenu *islemler = m_islemler = menu->addMenu(QStringLiteral("İşlemler"));
     islemler->setObjectName(QStringLiteral("islemler1"));
     auto eylem = [this, islemler](const char *ad, const QString &metin, const QString &kisayol,
@@ -341,6 +348,20 @@ void MuayeneSatirEkrani::odeme()
         if (auto *e = d->findChild<QLineEdit *>(QStringLiteral("Edit1")))
             e->setText(ad);
     });
+}
+
+void MuayeneSatirEkrani::muayeneAra()
+{
+    // the lookup lists general examinations: show their tab first
+    if (kaynak() != Kaynak::Genel)
+        m_sekmeler->setCurrentIndex(0);
+    if (m_satir->duzenleniyorMu())
+        return;
+    AramaPenceresi d(QStringLiteral("frm_muayenearama"), this);
+    const QString sonuc = d.calistir();
+    if (sonuc == QLatin1String("-1"))
+        return;
+    m_genel->bul(sonuc.toLongLong());
 }
 
 void MuayeneSatirEkrani::hastayaGit()

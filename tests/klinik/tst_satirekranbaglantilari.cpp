@@ -173,6 +173,35 @@ private slots:
         QCOMPARE(odeme.cariKod, beklenen);
     }
 
+    // "Muayene Ara" moves the general list to the chosen examination, also
+    // when called from the eye tab.
+    void muayeneAra()
+    {
+        TestVeritabani vt;
+        QVERIFY(vt.hazir());
+        temelVeri();
+        QVERIFY(Sorgu::calistir("insert into muayene (kayitno, hastakodu, hastaadisoyadi, doktorkodu, doktoradi, "
+                                "muayenetarihi, laboratuvarvarmi, sirketkodu) "
+                                "values (6, 'H3', 'CAN DEMİR', 'D1', 'DR. ALİ VELİ', '16.03.2026', 'E', ?)",
+                                {Oturum.sirketkodu}));
+        BetikMesaj m;
+        Tfrm_yapilanislemler e;
+        e.show();
+        QCOMPARE(e.seciliMuayene(), 6);
+        e.findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+        QTimer::singleShot(0, [] {
+            auto *p = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(p);
+            QCOMPARE(p->objectName(), QStringLiteral("frm_muayenearama"));
+            p->findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(QStringLiteral("AYŞE"));
+            p->findChild<QPushButton *>(QStringLiteral("btn_evet"))->click();
+        });
+        e.findChild<QAction *>(QStringLiteral("MuayeneAra1"))->trigger();
+        QCOMPARE(e.kaynak(), CariIsleme::Kaynak::Genel);
+        QCOMPARE(e.seciliMuayene(), 5);
+        QCOMPARE(e.satirlar()->anahtar(), 31); // the lines follow
+    }
+
     // A double-click on the line grid opens the screen's lookup.
     void izgaraAramasi_data()
     {

@@ -4,6 +4,7 @@
 #include "app/ekranlar.h"
 #include "app/mesaj.h"
 #include "app/notdosya.h"
+#include "app/raporhizmeti.h"
 #include "app/oturum.h"
 #include "db/baglayici.h"
 #include "db/sqltext.h"
@@ -108,6 +109,18 @@ MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
     muayeneAra->setObjectName(QStringLiteral("MuayeneAra1"));
     muayeneAra->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
     connect(muayeneAra, &QAction::triggered, this, &MuayeneSatirEkrani::muayeneAra);
+    QMenu *raporlar = menu->addMenu(QStringLiteral("Raporlar"));
+    raporlar->setObjectName(QStringLiteral("Raporlar1"));
+    auto raporEylemi = [this, raporlar](const char *ad, const QString &metin, const QString &kisayol,
+                                        std::function<void()> f) {
+        QAction *a = raporlar->addAction(metin);
+        a->setObjectName(QLatin1String(ad));
+        a->setShortcut(QKeySequence(kisayol));
+        connect(a, &QAction::triggered, this, std::move(f));
+    };
+    raporEylemi("ExceleAktar1", QStringLiteral("Excele Aktar"), QStringLiteral("Ctrl+E"), [this] { exceleAktar(); });
+    raporEylemi("Raporlama1", QStringLiteral("Raporlama"), QStringLiteral("Ctrl+Alt+W"), [this] { rapor(false); });
+    raporEylemi("Rapor1", QStringLiteral("Rapor"), QStringLiteral("Ctrl+P"), [this] { rapor(true); });
     QMenu *islemler = m_islemler = menu->addMenu(QStringLiteral("İşlemler"));
     islemler->setObjectName(QStringLiteral("islemler1"));
     auto eylem = [this, islemler](const char *ad, const QString &metin, const QString &kisayol,
@@ -348,6 +361,28 @@ void MuayeneSatirEkrani::odeme()
         if (auto *e = d->findChild<QLineEdit *>(QStringLiteral("Edit1")))
             e->setText(ad);
     });
+}
+
+void MuayeneSatirEkrani::exceleAktar()
+{
+    if (!IslemIzni(m_yetki.RAPOR, this))
+        return;
+    if (RaporHizmeti().disaAktar)
+        RaporHizmeti().disaAktar(m_satir, this);
+}
+
+// tasarim false ("Raporlama"): choosing is open to everyone, changing a
+// template needs the report right; true ("Rapor"): the right first, then
+// the chosen template printed.
+void MuayeneSatirEkrani::rapor(bool tasarim)
+{
+    if (tasarim && !IslemIzni(m_yetki.RAPOR, this))
+        return;
+    if (!RaporHizmeti().sablonSec)
+        return;
+    const bool secildi = RaporHizmeti().sablonSec(this, tasarim || Yetkiler::izin(m_yetki.RAPOR));
+    if (tasarim && secildi && RaporHizmeti().onizle)
+        RaporHizmeti().onizle(m_satir, Aktarim.rapor_sablonu, this);
 }
 
 void MuayeneSatirEkrani::muayeneAra()

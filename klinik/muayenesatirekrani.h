@@ -58,6 +58,8 @@ public:
     void iptal();                            // btn_iptal
     void formuBas();                         // BitBtn7: the selected examination's lines on the form
     void odeme();                            // DEME1: payment for the patient of the selected examination
+    void exceleAktar();                      // the lines of the selected examination
+    void rapor(bool tasarim);                // a chosen template over those lines
     void muayeneAra();                       // the examination lookup, the list moved to the chosen one
     void hastayaGit();                       // list double-click: the patient of the selected examination
     void notlar();                           // AciklamaNotlar1: notes of the current line

@@ -6,6 +6,7 @@
 #include "app/ekranlar.h"
 #include "app/notdosya.h"
 #include "app/oturum.h"
+#include "app/raporhizmeti.h"
 #include "db/sorgu.h"
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
@@ -200,6 +201,39 @@ private slots:
         QCOMPARE(e.kaynak(), CariIsleme::Kaynak::Genel);
         QCOMPARE(e.seciliMuayene(), 5);
         QCOMPARE(e.satirlar()->anahtar(), 31); // the lines follow
+    }
+
+    // "Excele Aktar" exports the selected examination's lines, only with the
+    // report right of the screen's module.
+    void exceleAktar_data()
+    {
+        QTest::addColumn<QString>("ekran");
+        QTest::addColumn<QString>("rapor");
+        QTest::addColumn<qint64>("satir"); // 0: nothing exported
+        QTest::newRow("laboratuvar") << "frm_muayene_lab" << "E" << qint64(41);
+        QTest::newRow("işlemler") << "frm_yapilanislemler" << "E" << qint64(31);
+        QTest::newRow("işlemler, hak yok") << "frm_yapilanislemler" << "H" << qint64(0);
+    }
+    void exceleAktar()
+    {
+        QFETCH(QString, ekran);
+        QFETCH(QString, rapor);
+        QFETCH(qint64, satir);
+        TestVeritabani vt;
+        QVERIFY(vt.hazir());
+        temelVeri();
+        QVERIFY(Sorgu::calistir("update kullanicilar set rapor = ? where moduladi = ?", {rapor, modulu(ekran)}));
+        BetikMesaj m;
+        qint64 aktarilan = 0;
+        auto onceki = RaporHizmeti().disaAktar;
+        RaporHizmeti().disaAktar = [&](VeriSeti *vs, QWidget *) { aktarilan = vs->anahtar(); };
+        std::unique_ptr<QDialog> d(EkranOlustur(ekran, nullptr));
+        QVERIFY(d);
+        d->show();
+        d->findChild<QAction *>(QStringLiteral("ExceleAktar1"))->trigger();
+        RaporHizmeti().disaAktar = onceki;
+        QCOMPARE(aktarilan, satir);
+        QCOMPARE(m.mesajlar.isEmpty(), satir != 0);
     }
 
     // A double-click on the line grid opens the screen's lookup.

@@ -2,6 +2,7 @@
 
 #include "app/aramapenceresi.h"
 #include "app/ekranlar.h"
+#include "app/kayitekrani.h"
 #include "app/mesaj.h"
 #include "app/notdosya.h"
 #include "app/raporhizmeti.h"
@@ -14,6 +15,7 @@
 #include "raporlar/motor/rapor.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -145,6 +147,7 @@ MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
     connect(m_liste, &QTableView::doubleClicked, this, [this] { hastayaGit(); });
 
     m_yan = new QVBoxLayout;
+    m_yan->addWidget(HizliMenuKutusu(this));
     auto dugme = [this](const char *ad, const QString &metin, std::function<void()> f) {
         auto *b = new QPushButton(metin);
         b->setObjectName(QLatin1String(ad));

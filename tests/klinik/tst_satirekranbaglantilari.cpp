@@ -165,6 +165,7 @@ private slots:
         QVERIFY(d);
         d->show();
         d->findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(sekme);
+        QVERIFY(d->findChild<QComboBox *>(QStringLiteral("cmb_hizlimenu")));
         auto *a = d->findChild<QAction *>(QStringLiteral("DEME1"));
         QVERIFY(a);
         QCOMPARE(a->text(), QStringLiteral("ÖDEME"));
@@ -234,6 +235,25 @@ private slots:
         RaporHizmeti().disaAktar = onceki;
         QCOMPARE(aktarilan, satir);
         QCOMPARE(m.mesajlar.isEmpty(), satir != 0);
+    }
+
+    // The quick menu opens another screen by its module name.
+    void hizliMenu()
+    {
+        TestVeritabani vt;
+        QVERIFY(vt.hazir());
+        temelVeri();
+        BetikMesaj m;
+        SahteEkran hasta(QStringLiteral("frm_hastalar"));
+        Tfrm_yapilanislemler e;
+        e.show();
+        auto *k = e.findChild<QComboBox *>(QStringLiteral("cmb_hizlimenu"));
+        QVERIFY(k);
+        const int i = k->findText(QStringLiteral("HASTALAR"));
+        QVERIFY(i >= 0);
+        emit k->activated(i);
+        QCoreApplication::processEvents();
+        QVERIFY(hasta.acildi);
     }
 
     // A double-click on the line grid opens the screen's lookup.

@@ -259,3 +259,7 @@ private:
     bool m_duzenOkundu = false;   // the remembered size was looked up
     bool m_bolmeOkundu = false;   // a remembered splitter state was applied
 };
+
+// The quick menu of the record screens (cmb_hizlimenu); sec runs for a chosen
+// item, by default quick-opening it over ust.
+QComboBox *HizliMenuKutusu(QWidget *ust, std::function<void(const QString &)> sec = {});

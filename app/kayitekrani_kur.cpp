@@ -55,19 +55,7 @@ void KayitEkrani::aracCubuguKur(QVBoxLayout *ana)
     m_label20->setStyleSheet(QStringLiteral("font-weight: bold; color: #b00000"));
     m_aracDuzeni->addStretch(1);
     if (m_ayar.hizliMenu) {
-        m_hizliMenu = new QComboBox(this);
-        m_hizliMenu->setObjectName(QStringLiteral("cmb_hizlimenu"));
-        m_hizliMenu->setEditable(true);
-        m_hizliMenu->setInsertPolicy(QComboBox::NoInsert);
-        m_hizliMenu->addItems({QStringLiteral("HASTALAR"), QStringLiteral("MUAYENE"), QStringLiteral("RANDEVU"),
-                               QStringLiteral("LABORATUVAR"), QStringLiteral("TANILAR"),
-                               QStringLiteral("TETKİKLER"), QString(), QStringLiteral("Kapat")});
-        m_hizliMenu->setCurrentIndex(-1);
-        m_hizliMenu->setEditText(hizliMenuMetni);
-        m_hizliMenu->setMinimumWidth(130);
-        // Only a chosen item counts, never typed text.
-        connect(m_hizliMenu, &QComboBox::activated, this,
-                [this](int i) { hizliMenuSec(m_hizliMenu->itemText(i)); });
+        m_hizliMenu = HizliMenuKutusu(this, [this](const QString &ad) { hizliMenuSec(ad); });
         m_aracDuzeni->addWidget(m_hizliMenu);
     }
     m_aracDuzeni->addWidget(m_label20);
@@ -281,4 +269,23 @@ void KayitEkrani::olaylariBagla()
         m_yetki.KAYIT = m_yetki.YENIKAYIT = m_yetki.DEGISTIRME = m_yetki.SILME = e;
         m_yetki.FORMGIRISI = m_yetki.RAPOR = m_yetki.OZELYETKI1 = m_yetki.OZELYETKI2 = e;
     }
+}
+
+QComboBox *HizliMenuKutusu(QWidget *ust, std::function<void(const QString &)> sec)
+{
+    auto *k = new QComboBox(ust);
+    k->setObjectName(QStringLiteral("cmb_hizlimenu"));
+    k->setEditable(true);
+    k->setInsertPolicy(QComboBox::NoInsert);
+    k->addItems({QStringLiteral("HASTALAR"), QStringLiteral("MUAYENE"), QStringLiteral("RANDEVU"),
+                 QStringLiteral("LABORATUVAR"), QStringLiteral("TANILAR"), QStringLiteral("TETKİKLER"), QString(),
+                 QStringLiteral("Kapat")});
+    k->setCurrentIndex(-1);
+    k->setEditText(hizliMenuMetni);
+    k->setMinimumWidth(130);
+    if (!sec)
+        sec = [ust](const QString &ad) { HizliAc(ad, ust); };
+    // Only a chosen item counts, never typed text.
+    QObject::connect(k, &QComboBox::activated, ust, [k, sec](int i) { sec(k->itemText(i)); });
+    return k;
 }

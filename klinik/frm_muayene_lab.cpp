@@ -1,13 +1,19 @@
 #include "klinik/frm_muayene_lab.h"
 
 #include "app/aramapenceresi.h"
+#include "app/ekranlar.h"
 #include "app/oturum.h"
+#include "db/baglayici.h"
 #include "db/sqltext.h"
 #include "db/veriseti.h"
 #include "klinik/tetkiksatirlari.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -25,6 +31,7 @@ SatirEkraniAyari labAyari()
     a.genelKosul = QStringLiteral(" and LABORATUVARVARMI =") + SqlQuote(QStringLiteral("E"));
     a.seriMetni = QStringLiteral("Seri Laboratuvar Gir");
     a.formSablonu = QStringLiteral("laboratuvarformu.frf");
+    a.evrakTuru = QStringLiteral("MUA_LAB");
     a.formSiralama = QStringLiteral("turu");
     const std::pair<const char *, const char *> kolonlar[] = {
         {"TETKIKKODU", "TETKIK KODU"}, {"TETKIKADI", "TETKIK ADI"}, {"ARALIK", nullptr}, {"DURUM", "SONUC"},
@@ -61,9 +68,52 @@ Tfrm_muayene_lab::Tfrm_muayene_lab(QWidget *ust)
     connect(bulDugmesi, &QPushButton::clicked, this, &Tfrm_muayene_lab::tetkikBul);
     yanPanel()->addWidget(bulDugmesi);
     yanPanel()->addStretch(1);
+    ekBilgileriKur();
+    QAction *katalog = islemlerMenusu()->addAction(QStringLiteral("Laboratuvarlar"));
+    katalog->setObjectName(QStringLiteral("Laboratuvarlar1"));
+    connect(katalog, &QAction::triggered, this, [this] { EkranAc(QStringLiteral("frm_laboratuvarlar"), this); });
     bul = [this] { tetkikBul(); };
     TetkikSatirlari::bosSatirlariSil();
     LabAktarimHedefiKaydet(QStringLiteral("laboratuvar"), [this](const QVariantMap &t) { return tetkikAktar(t); });
+}
+
+// The rest of the current order line, beside its grid.
+void Tfrm_muayene_lab::ekBilgileriKur()
+{
+    auto *sayfa = new QWidget;
+    sayfa->setObjectName(QStringLiteral("TabSheet3"));
+    auto *form = new QFormLayout(sayfa);
+    Baglayici *b = satirBaglayici();
+    auto kutu = [&](const char *kolon, const QString &etiket, bool sayi = false) {
+        auto *e = new QLineEdit;
+        e->setObjectName(QStringLiteral("edt_") + QString::fromLatin1(kolon).toLower());
+        if (sayi)
+            b->sayiBagla(e, QLatin1String(kolon));
+        else
+            b->bagla(e, QLatin1String(kolon));
+        form->addRow(etiket, e);
+    };
+    kutu("CINSIYETI", QStringLiteral("Cinsiyet"));
+    kutu("TANI", QStringLiteral("Tanı"));
+    kutu("CEPNO", QStringLiteral("Hasta Cep No"));
+    kutu("SIRANO", QStringLiteral("Sira No"));
+    kutu("LABORATUVARADI", QStringLiteral("Laboratuvar Adı"));
+    kutu("ACIKLAMA", QStringLiteral("Acıklama"));
+    kutu("OZELKOD1", QStringLiteral("Özel Kod"));
+    kutu("DURUM", QStringLiteral("Durum"));
+    kutu("DOKTORPAYTURU", QStringLiteral("Dr. Pay Türü"));
+    kutu("DOKTORPAYPARAM", QStringLiteral("Dr. Pay Parametresi"), true);
+    kutu("DOKTORPAYTUTARI", QStringLiteral("Dr. Pay Tutarı"), true);
+    kutu("ISLEMTURU", QStringLiteral("İşlem Türü"));
+    auto *odeme = new QComboBox;
+    odeme->setObjectName(QStringLiteral("cmb_odemesekli"));
+    odeme->addItems({QString(), QStringLiteral("NAKIT"), QStringLiteral("K.KARTI"), QStringLiteral("CEK"),
+                     QStringLiteral("SENET"), QStringLiteral("UCRETSIZ")});
+    b->bagla(odeme, QStringLiteral("ODEMESEKLI"));
+    form->addRow(QStringLiteral("Ödeme Şekli"), odeme);
+    kutu("ISLEMIYAPANKODU", QStringLiteral("İşlemi Yapan Kodu"));
+    kutu("ISLEMIYAPANADI", QStringLiteral("İşlemi Yapan Adı"));
+    altSekmeler()->addTab(sayfa, QStringLiteral("EK BİLGİLERİ"));
 }
 
 Tfrm_muayene_lab::~Tfrm_muayene_lab() { LabAktarimHedefiKaydet(QStringLiteral("laboratuvar"), {}); }

@@ -17,5 +17,6 @@ public:
 
 private:
     bool tetkikAktar(const QVariantMap &tetkik);
+    void ekBilgileriKur();
     QComboBox *m_grup = nullptr;
 };

@@ -1,10 +1,18 @@
 #include "klinik/frm_yapilanislemler.h"
 
 #include "app/aramapenceresi.h"
+#include "app/ekranlar.h"
 #include "app/oturum.h"
+#include "db/baglayici.h"
 #include "db/veriseti.h"
 #include "klinik/muayenesatirlari.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -44,6 +52,7 @@ SatirEkraniAyari islemAyari()
     a.seriMetni = QStringLiteral("Seri İşlem Gir");
     a.yenideAra = false;
     a.formSablonu = QStringLiteral("islemformu.frf");
+    a.evrakTuru = QStringLiteral("Y_İŞLEM");
     a.formSiralama = QStringLiteral("islemturu");
     const std::pair<const char *, const char *> kolonlar[] = {
         {"YAPILANISLEM", "YAPILAN İŞLEM"}, {"UCRETI", "ÜÇRETI"},           {"DOSYANO", "DOSYA NO"},
@@ -74,6 +83,29 @@ Tfrm_yapilanislemler::Tfrm_yapilanislemler(QWidget *ust)
     };
     dugme("BTN_islemarama", QStringLiteral("İşlem Bul"), &Tfrm_yapilanislemler::islemBul);
     dugme("BitBtn1", QStringLiteral("Personel Bul"), &Tfrm_yapilanislemler::personelBul);
+
+    // The current line's reminder, read by the reminder system.
+    auto *hatirlatma = new QGroupBox(QStringLiteral("Hatırlatma Tarihi ve Notu"));
+    hatirlatma->setObjectName(QStringLiteral("GroupBox1"));
+    auto *form = new QFormLayout(hatirlatma);
+    auto *tarih = new QLineEdit;
+    tarih->setObjectName(QStringLiteral("edt_hatirlatmatarihi"));
+    auto *durum = new QComboBox;
+    durum->setObjectName(QStringLiteral("cmb_hatirlatmadurumu"));
+    durum->addItems({QStringLiteral("EVET"), QStringLiteral("HAYIR")});
+    auto *notu = new QLineEdit;
+    notu->setObjectName(QStringLiteral("edt_hatirlatmanotu"));
+    form->addRow(QStringLiteral("Tarih"), tarih);
+    form->addRow(QStringLiteral("Durum"), durum);
+    form->addRow(QStringLiteral("Not"), notu);
+    satirBaglayici()->tarihBagla(tarih, QStringLiteral("HATIRLATMATARIHI"));
+    satirBaglayici()->bagla(durum, QStringLiteral("HATIRLATMADURUMU"));
+    satirBaglayici()->bagla(notu, QStringLiteral("HATIRLATMANOTU"));
+    notu->setMaxLength(70); // shorter than the column: the binding would allow its full width
+    yanPanel()->addWidget(hatirlatma);
+    QAction *katalog = islemlerMenusu()->addAction(QStringLiteral("İşlemler"));
+    katalog->setObjectName(QStringLiteral("Islemler2"));
+    connect(katalog, &QAction::triggered, this, [this] { EkranAc(QStringLiteral("frm_islemler"), this); });
     yanPanel()->addStretch(1);
     bul = [this] { islemBul(); };
     MuayeneSatirlari::bosIslemSatirlariniSil();

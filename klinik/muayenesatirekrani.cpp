@@ -1,7 +1,13 @@
 #include "klinik/muayenesatirekrani.h"
 
+#include "app/aramapenceresi.h"
+#include "app/ekranlar.h"
+#include "app/kayitekrani.h"
 #include "app/mesaj.h"
+#include "app/notdosya.h"
+#include "app/raporhizmeti.h"
 #include "app/oturum.h"
+#include "db/baglayici.h"
 #include "db/sqltext.h"
 #include "db/veriseti.h"
 #include "klinik/muayenesatirlari.h"
@@ -9,7 +15,10 @@
 #include "raporlar/motor/rapor.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -54,6 +63,7 @@ MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
     m_genel = new VeriSeti(QStringLiteral("MUAYENE"), this);
     m_goz = new VeriSeti(QStringLiteral("GOZHASTALIKLARI"), this);
     m_satir = new VeriSeti(satirAyari.tablo, this);
+    m_bag = new Baglayici(m_satir, this);
 
     auto *ana = new QHBoxLayout(this);
     auto *sol = new QVBoxLayout;
@@ -89,7 +99,55 @@ MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
     sol->addWidget(m_altSekmeler, 2);
     ana->addLayout(sol, 1);
 
+    auto *menu = new QMenuBar(this);
+    menu->setObjectName(QStringLiteral("MainMenu1"));
+    ana->setMenuBar(menu);
+    QAction *odemeEylemi = menu->addAction(QStringLiteral("ÖDEME"));
+    odemeEylemi->setObjectName(QStringLiteral("DEME1"));
+    connect(odemeEylemi, &QAction::triggered, this, &MuayeneSatirEkrani::odeme);
+    QMenu *aramalar = menu->addMenu(QStringLiteral(" Aramalar  "));
+    aramalar->setObjectName(QStringLiteral("Aramalar1"));
+    QAction *muayeneAra = aramalar->addAction(QStringLiteral("Muayene Ara"));
+    muayeneAra->setObjectName(QStringLiteral("MuayeneAra1"));
+    muayeneAra->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
+    connect(muayeneAra, &QAction::triggered, this, &MuayeneSatirEkrani::muayeneAra);
+    QMenu *raporlar = menu->addMenu(QStringLiteral("Raporlar"));
+    raporlar->setObjectName(QStringLiteral("Raporlar1"));
+    auto raporEylemi = [this, raporlar](const char *ad, const QString &metin, const QString &kisayol,
+                                        std::function<void()> f) {
+        QAction *a = raporlar->addAction(metin);
+        a->setObjectName(QLatin1String(ad));
+        a->setShortcut(QKeySequence(kisayol));
+        connect(a, &QAction::triggered, this, std::move(f));
+    };
+    raporEylemi("ExceleAktar1", QStringLiteral("Excele Aktar"), QStringLiteral("Ctrl+E"), [this] { exceleAktar(); });
+    raporEylemi("Raporlama1", QStringLiteral("Raporlama"), QStringLiteral("Ctrl+Alt+W"), [this] { rapor(false); });
+    raporEylemi("Rapor1", QStringLiteral("Rapor"), QStringLiteral("Ctrl+P"), [this] { rapor(true); });
+    QMenu *islemler = m_islemler = menu->addMenu(QStringLiteral("İşlemler"));
+    islemler->setObjectName(QStringLiteral("islemler1"));
+    auto eylem = [this, islemler](const char *ad, const QString &metin, const QString &kisayol,
+                                  void (MuayeneSatirEkrani::*f)()) {
+        QAction *a = islemler->addAction(metin);
+        a->setObjectName(QLatin1String(ad));
+        a->setShortcut(QKeySequence(kisayol));
+        connect(a, &QAction::triggered, this, f);
+    };
+    eylem("Dosya1", QStringLiteral("Dosya Yönetimi"), QStringLiteral("Shift+D"), &MuayeneSatirEkrani::dosyalar);
+    eylem("AciklamaNotlar1", QStringLiteral("Aciklama-Notlar"), QStringLiteral("Ctrl+N"),
+          &MuayeneSatirEkrani::notlar);
+    QAction *kapat = menu->addAction(QStringLiteral("    Kapat   "));
+    kapat->setObjectName(QStringLiteral("Kapat1"));
+    kapat->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
+    connect(kapat, &QAction::triggered, this, &QDialog::close);
+    // The lookup of the screen also opens from the line grid.
+    connect(izgara, &QTableView::doubleClicked, this, [this] {
+        if (bul && !aramaAcik)
+            bul();
+    });
+    connect(m_liste, &QTableView::doubleClicked, this, [this] { hastayaGit(); });
+
     m_yan = new QVBoxLayout;
+    m_yan->addWidget(HizliMenuKutusu(this));
     auto dugme = [this](const char *ad, const QString &metin, std::function<void()> f) {
         auto *b = new QPushButton(metin);
         b->setObjectName(QLatin1String(ad));
@@ -290,4 +348,89 @@ void MuayeneSatirEkrani::formuBas()
         }
     }
     satirlariYukle();
+}
+
+void MuayeneSatirEkrani::odeme()
+{
+    // the patient of the tab's own examination: an eye examination is paid on its own patient
+    if (seciliMuayene() <= 0)
+        return;
+    VeriSeti *vs = muayeneler();
+    const QString ad = vs->metin(QStringLiteral("HASTAADISOYADI"));
+    Aktarim.cari_kod = vs->metin(QStringLiteral("HASTAKODU"));
+    Aktarim.cari_unvan = ad;
+    Aktarim.cari_doktoradi = vs->metin(QStringLiteral("DOKTORADI"));
+    EkranAc(QStringLiteral("frm_odeme"), this, false, QString(), [ad](QDialog *d) {
+        if (auto *e = d->findChild<QLineEdit *>(QStringLiteral("Edit1")))
+            e->setText(ad);
+    });
+}
+
+void MuayeneSatirEkrani::exceleAktar()
+{
+    if (!IslemIzni(m_yetki.RAPOR, this))
+        return;
+    if (RaporHizmeti().disaAktar)
+        RaporHizmeti().disaAktar(m_satir, this);
+}
+
+// tasarim false ("Raporlama"): choosing is open to everyone, changing a
+// template needs the report right; true ("Rapor"): the right first, then
+// the chosen template printed.
+void MuayeneSatirEkrani::rapor(bool tasarim)
+{
+    if (tasarim && !IslemIzni(m_yetki.RAPOR, this))
+        return;
+    if (!RaporHizmeti().sablonSec)
+        return;
+    const bool secildi = RaporHizmeti().sablonSec(this, tasarim || Yetkiler::izin(m_yetki.RAPOR));
+    if (tasarim && secildi && RaporHizmeti().onizle)
+        RaporHizmeti().onizle(m_satir, Aktarim.rapor_sablonu, this);
+}
+
+void MuayeneSatirEkrani::muayeneAra()
+{
+    // the lookup lists general examinations: show their tab first
+    if (kaynak() != Kaynak::Genel)
+        m_sekmeler->setCurrentIndex(0);
+    if (m_satir->duzenleniyorMu())
+        return;
+    AramaPenceresi d(QStringLiteral("frm_muayenearama"), this);
+    const QString sonuc = d.calistir();
+    if (sonuc == QLatin1String("-1"))
+        return;
+    m_genel->bul(sonuc.toLongLong());
+}
+
+void MuayeneSatirEkrani::hastayaGit()
+{
+    // the patient of the tab's own examination, for those who may see it
+    if (m_yetki.OZELYETKI1 != QLatin1String("E") || m_yetki.OZELYETKI2 != QLatin1String("E"))
+        return;
+    if (seciliMuayene() <= 0)
+        return;
+    Aktarim.hasta_hastakodu = muayeneler()->metin(QStringLiteral("HASTAKODU"));
+    EkranAc(QStringLiteral("frm_hastalar"), this);
+}
+
+bool MuayeneSatirEkrani::evrakAcilabilir() const
+{
+    // notes hang on a line that exists: not on a pending new one
+    return seciliMuayene() > 0 && m_satir->acikMi() && !m_satir->bosMu()
+           && m_satir->durum() != VeriSeti::Durum::Ekle && m_satir->anahtar() > 0;
+}
+
+void MuayeneSatirEkrani::notlar()
+{
+    if (!evrakAcilabilir())
+        return;
+    NotlariAc(this, int(m_satir->anahtar()), m_ayar.evrakTuru, m_satir->metin(QStringLiteral("HASTAKODU")),
+              m_satir->metin(QStringLiteral("HASTAADISOYADI")));
+}
+
+void MuayeneSatirEkrani::dosyalar()
+{
+    if (!evrakAcilabilir())
+        return;
+    DosyalariAc(this, int(m_satir->anahtar()), m_ayar.evrakTuru);
 }

@@ -12,7 +12,9 @@
 #include <QDialog>
 #include <functional>
 
+class Baglayici;
 class QCheckBox;
+class QMenu;
 class Rapor;
 class QTabWidget;
 class QTableView;
@@ -30,6 +32,7 @@ struct SatirEkraniAyari
     bool yenideAra = true;            // a new line opens the lookup (else only in serial entry)
     QString formSablonu;              // "laboratuvarformu.frf", "islemformu.frf"
     QString formSiralama;             // the column the form groups the lines by
+    QString evrakTuru;                // document kind of the line's notes and documents
     QList<TabloKolonu> kolonlar;      // the line grid
     // Values of a new line from the selected examination of the source.
     std::function<void(VeriSeti &satir, const VeriSeti &muayene, CariIsleme::Kaynak)> yeniSatir;
@@ -54,6 +57,14 @@ public:
     void sil();                              // btn_sil
     void iptal();                            // btn_iptal
     void formuBas();                         // BitBtn7: the selected examination's lines on the form
+    void odeme();                            // DEME1: payment for the patient of the selected examination
+    void exceleAktar();                      // the lines of the selected examination
+    void rapor(bool tasarim);                // a chosen template over those lines
+    void muayeneAra();                       // the examination lookup, the list moved to the chosen one
+    void hastayaGit();                       // list double-click: the patient of the selected examination
+    void notlar();                           // AciklamaNotlar1: notes of the current line
+    void dosyalar();                         // Dosya1: documents of the current line
+    bool evrakAcilabilir() const;            // a saved line of an examination is current
 
     // Shows a form; tests write it to a file instead.
     static std::function<void(Rapor &, QWidget *)> onizleyici;
@@ -68,6 +79,8 @@ protected:
     QTabWidget *altSekmeler() const { return m_altSekmeler; }
     const SatirEkraniAyari &ayar() const { return m_ayar; }
     const Yetkiler &yetkiler() const { return m_yetki; }
+    Baglayici *satirBaglayici() const { return m_bag; }
+    QMenu *islemlerMenusu() const { return m_islemler; }
 
 private:
     void satirKaydedildi();
@@ -84,4 +97,6 @@ private:
     QTableView *m_liste = nullptr;
     QCheckBox *m_seri = nullptr;
     QVBoxLayout *m_yan = nullptr;
+    Baglayici *m_bag = nullptr;
+    QMenu *m_islemler = nullptr;
 };

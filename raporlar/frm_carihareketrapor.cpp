@@ -32,6 +32,10 @@ const QString IndexSecin = QStringLiteral("İndex Secin");
 void tabloDoldur(QTableWidget *t, const QStringList &kolonlar, const QVector<QVariantList> &satirlar)
 {
     t->clear();
+    // One line per movement, as in the other lists of the program.
+    t->setWordWrap(false);
+    t->verticalHeader()->hide();
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     t->setColumnCount(int(kolonlar.size()));
     t->setHorizontalHeaderLabels(kolonlar);
     t->setRowCount(int(satirlar.size()));

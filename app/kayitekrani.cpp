@@ -1,4 +1,5 @@
 #include "app/kayitekrani.h"
+#include "app/odakdavranisi.h"
 #include "app/kayitekrani_ic.h"
 
 #include "app/ekranlar.h"
@@ -47,30 +48,6 @@ using namespace KayitEkraniIc;
 namespace {
 const QString kilitliMetni = QStringLiteral("KAYIT KİLİTLİ");
 const QString duzenleMetni = QStringLiteral("KAYIT DÜZENLE");
-const QColor beyaz(255, 255, 255);
-const QColor acikMavi(0, 255, 255);
-
-enum RenkTuru { RenkYok = 0, RenkVar = 1, RenkMemo = 2 };
-
-bool tarihKutusuMu(QWidget *w)
-{
-    if (qobject_cast<QAbstractSpinBox *>(w))
-        return true; // date editors and spin boxes
-    auto *e = qobject_cast<QLineEdit *>(w);
-    return e && e->inputMask().startsWith(QLatin1String("00.00.0000"));
-}
-
-// The control a focus or key event is really about: the line edit of an
-// editable combo or of a date editor stands for its owner.
-QWidget *asilKontrol(QWidget *w)
-{
-    if (!w)
-        return nullptr;
-    QWidget *p = w->parentWidget();
-    if (p && (qobject_cast<QComboBox *>(p) || qobject_cast<QAbstractSpinBox *>(p)))
-        return p;
-    return w;
-}
 } // namespace
 
 KayitEkrani::KayitEkrani(const KayitEkraniAyari &ayar, QWidget *ust) : QDialog(ust), m_ayar(ayar)
@@ -87,8 +64,8 @@ KayitEkrani::~KayitEkrani()
 {
     // The screen's own part is gone already: neither the data set nor the
     // application may call into it while the data set closes.
-    qApp->removeEventFilter(this);
-    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    delete m_odak;
+    m_odak = nullptr;
     if (m_vs) {
         m_vs->disconnect(this);
         m_vs->eklemedenOnce = nullptr;
@@ -190,6 +167,8 @@ void KayitEkrani::baglayiciEkle(Baglayici *b)
 {
     if (b && !m_baglayicilar.contains(b))
         m_baglayicilar << b;
+    if (m_odak)
+        m_odak->baglayiciEkle(b);
 }
 
 void KayitEkrani::odakla(const QString &ad)
@@ -743,75 +722,4 @@ void KayitEkrani::keyPressEvent(QKeyEvent *e)
     QDialog::keyPressEvent(e);
 }
 
-bool KayitEkrani::bagliMi(QWidget *w) const
-{
-    for (Baglayici *b : m_baglayicilar)
-        if (!b->kolon(w).isEmpty())
-            return true;
-    return false;
-}
 
-int KayitEkrani::renkTuru(QWidget *w) const
-{
-    if (!w || tarihKutusuMu(w))
-        return RenkYok;
-    if (qobject_cast<QComboBox *>(w) || qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w)
-        || qobject_cast<QListView *>(w) || qobject_cast<QTableWidget *>(w))
-        return RenkVar;
-    if (qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QTextEdit *>(w))
-        return RenkMemo;
-    if (auto *e = qobject_cast<QLineEdit *>(w)) {
-        if (qobject_cast<QComboBox *>(e->parentWidget()) || qobject_cast<QAbstractSpinBox *>(e->parentWidget()))
-            return RenkYok; // part of another control
-        if (!e->inputMask().isEmpty() || bagliMi(e) || m_ayar.odakRenkDuzEdit)
-            return RenkVar;
-    }
-    return RenkYok;
-}
-
-static void renkVer(QWidget *w, const QColor &renk)
-{
-    QPalette p = w->palette();
-    if (p.color(QPalette::Base) == renk)
-        return;
-    p.setColor(QPalette::Base, renk);
-    w->setPalette(p);
-}
-
-void KayitEkrani::odakDegisti(QWidget *, QWidget *yeni)
-{
-    QWidget *w = asilKontrol(yeni);
-    if (!w || w->window() != this)
-        return;
-    if (renkTuru(w) == RenkYok)
-        return; // grids, date editors, buttons change no colour
-    const auto hepsi = findChildren<QWidget *>();
-    for (QWidget *c : hepsi) {
-        const int t = renkTuru(c);
-        if (t == RenkVar || (t == RenkMemo && !m_ayar.odakRenkMemoHaric))
-            renkVer(c, beyaz);
-    }
-    renkVer(w, acikMavi);
-}
-
-bool KayitEkrani::eventFilter(QObject *o, QEvent *e)
-{
-    if (e->type() == QEvent::KeyPress && o->isWidgetType()) {
-        auto *k = static_cast<QKeyEvent *>(e);
-        if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)
-            && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier))) {
-            QWidget *w = asilKontrol(static_cast<QWidget *>(o));
-            if (w && w->window() == this && !tarihKutusuMu(w)) {
-                const bool izgaraMi = qobject_cast<QTableView *>(w) && !qobject_cast<QTableWidget *>(w);
-                const bool bagli = (qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w)
-                                    || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QTextEdit *>(w))
-                                   && bagliMi(w);
-                if (izgaraMi || bagli) {
-                    focusNextChild();
-                    return true;
-                }
-            }
-        }
-    }
-    return QDialog::eventFilter(o, e);
-}

@@ -24,6 +24,7 @@
 #include <functional>
 
 class Baglayici;
+class OdakDavranisi;
 class QAction;
 class QComboBox;
 class QHBoxLayout;
@@ -201,7 +202,6 @@ public:
 protected:
     void showEvent(QShowEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
-    bool eventFilter(QObject *o, QEvent *e) override;
     void done(int r) override;
 
 private:
@@ -215,9 +215,6 @@ private:
     void gosterAdimi();
     void kapanisAdimi();
     bool izin(const QString &bayrak);
-    bool bagliMi(QWidget *w) const;
-    int renkTuru(QWidget *w) const;
-    void odakDegisti(QWidget *eski, QWidget *yeni);
     void kilitNesneleri(bool etkin);
     void etkinlestir(const QString &ad, bool etkin);
     void sayiGuncelle();
@@ -236,6 +233,7 @@ private:
     TabloModeli *m_model = nullptr;
     Baglayici *m_baglayici = nullptr;
     QList<Baglayici *> m_baglayicilar;
+    OdakDavranisi *m_odak = nullptr; // focus colouring and Enter as Tab
     QTableView *m_izgara = nullptr;
     QWidget *m_duzenleme = nullptr;
     QWidget *m_ustAlan = nullptr;

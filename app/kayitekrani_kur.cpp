@@ -1,5 +1,6 @@
 #include "app/kayitekrani.h"
 #include "app/kayitekrani_ic.h"
+#include "app/odakdavranisi.h"
 
 // The record screen's construction in parts: toolbar, menus and buttons,
 // the layout of edit area and list, the data set's events.
@@ -257,10 +258,14 @@ void KayitEkrani::olaylariBagla()
         connect(m_vs, &VeriSeti::sayiDegisti, this, &KayitEkrani::sayiGuncelle);
     }
 
-    if (m_ayar.odakRenklendirme)
-        connect(qApp, &QApplication::focusChanged, this, &KayitEkrani::odakDegisti);
-    if (m_ayar.enterIleIlerle)
-        qApp->installEventFilter(this);
+    OdakDavranisi::Ayar odak;
+    odak.renklendirme = m_ayar.odakRenklendirme;
+    odak.memoHaric = m_ayar.odakRenkMemoHaric;
+    odak.duzEdit = m_ayar.odakRenkDuzEdit;
+    odak.enterIleIlerle = m_ayar.enterIleIlerle;
+    m_odak = new OdakDavranisi(this, odak);
+    for (Baglayici *b : std::as_const(m_baglayicilar))
+        m_odak->baglayiciEkle(b);
 
     if (m_ayar.modul.isEmpty()) {
         // A screen without a module guards nothing.

@@ -69,6 +69,9 @@ Tfrm_muayene_lab::Tfrm_muayene_lab(QWidget *ust)
     yanPanel()->addWidget(bulDugmesi);
     yanPanel()->addStretch(1);
     ekBilgileriKur();
+    QAction *labAra = aramalarMenusu()->addAction(QStringLiteral("Laboratuvar Ara"));
+    labAra->setObjectName(QStringLiteral("LaboratuvarAra1"));
+    connect(labAra, &QAction::triggered, this, &Tfrm_muayene_lab::laboratuvarAra);
     QAction *katalog = islemlerMenusu()->addAction(QStringLiteral("Laboratuvarlar"));
     katalog->setObjectName(QStringLiteral("Laboratuvarlar1"));
     connect(katalog, &QAction::triggered, this, [this] { EkranAc(QStringLiteral("frm_laboratuvarlar"), this); });
@@ -165,4 +168,22 @@ bool Tfrm_muayene_lab::tetkikAktar(const QVariantMap &tetkik)
     }
     TetkikSatirlari::tetkikKopyala(*lab, tetkik, false);
     return lab->kaydet();
+}
+
+void Tfrm_muayene_lab::laboratuvarAra()
+{
+    AramaPenceresi d(QStringLiteral("frm_muayene_labarama"), this);
+    if (d.calistir() == QLatin1String("-1"))
+        return;
+    const QString hasta = d.deger(QStringLiteral("HASTAKODU")).toString();
+    VeriSeti *vs = muayeneler();
+    if (hasta.isEmpty() || !vs || !vs->acikMi() || satirlar()->duzenleniyorMu())
+        return;
+    // The first examination of that patient on the tab shown.
+    vs->kesinKayitSayisi();
+    for (int i = 0; i < vs->kayitSayisi(); ++i)
+        if (vs->satirDegeri(i, QStringLiteral("HASTAKODU")).toString() == hasta) {
+            vs->satiraGit(i);
+            return;
+        }
 }

@@ -14,6 +14,7 @@ public:
     ~Tfrm_muayene_lab() override;
 
     void tetkikBul();          // BTN_labarama
+    void laboratuvarAra();     // "Laboratuvar Ara": the list moves to the chosen line's patient
 
 private:
     bool tetkikAktar(const QVariantMap &tetkik);

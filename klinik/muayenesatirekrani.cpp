@@ -7,6 +7,7 @@
 #include "app/notdosya.h"
 #include "app/raporhizmeti.h"
 #include "app/oturum.h"
+#include "app/odakdavranisi.h"
 #include "db/baglayici.h"
 #include "db/sqltext.h"
 #include "db/veriseti.h"
@@ -64,6 +65,8 @@ MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
     m_goz = new VeriSeti(QStringLiteral("GOZHASTALIKLARI"), this);
     m_satir = new VeriSeti(satirAyari.tablo, this);
     m_bag = new Baglayici(m_satir, this);
+    // Focus colouring and Enter as Tab of the record screens, over the line's controls.
+    (new OdakDavranisi(this, OdakDavranisi::Ayar()))->baglayiciEkle(m_bag);
 
     auto *ana = new QHBoxLayout(this);
     auto *sol = new QVBoxLayout;
@@ -107,6 +110,7 @@ MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
     connect(odemeEylemi, &QAction::triggered, this, &MuayeneSatirEkrani::odeme);
     QMenu *aramalar = menu->addMenu(QStringLiteral(" Aramalar  "));
     aramalar->setObjectName(QStringLiteral("Aramalar1"));
+    m_aramalar = aramalar;
     QAction *muayeneAra = aramalar->addAction(QStringLiteral("Muayene Ara"));
     muayeneAra->setObjectName(QStringLiteral("MuayeneAra1"));
     muayeneAra->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
@@ -151,6 +155,7 @@ MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
     auto dugme = [this](const char *ad, const QString &metin, std::function<void()> f) {
         auto *b = new QPushButton(metin);
         b->setObjectName(QLatin1String(ad));
+        b->setAutoDefault(false); // Enter moves between the line's boxes, it never saves
         connect(b, &QPushButton::clicked, this, std::move(f));
         m_yan->addWidget(b);
     };

@@ -81,6 +81,7 @@ protected:
     const Yetkiler &yetkiler() const { return m_yetki; }
     Baglayici *satirBaglayici() const { return m_bag; }
     QMenu *islemlerMenusu() const { return m_islemler; }
+    QMenu *aramalarMenusu() const { return m_aramalar; }
 
 private:
     void satirKaydedildi();
@@ -99,4 +100,5 @@ private:
     QVBoxLayout *m_yan = nullptr;
     Baglayici *m_bag = nullptr;
     QMenu *m_islemler = nullptr;
+    QMenu *m_aramalar = nullptr;
 };

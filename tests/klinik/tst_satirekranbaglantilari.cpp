@@ -15,6 +15,7 @@
 #include "klinik/frm_yapilanislemler.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -409,6 +410,67 @@ private slots:
         QCOMPARE(deger("select aciklama from muayene_lab where kayitno = 41").toString(), QStringLiteral("AÇ KARNINA"));
         QCOMPARE(deger("select odemesekli from muayene_lab where kayitno = 41").toString(), QStringLiteral("K.KARTI"));
         QCOMPARE(deger("select tani from muayene_lab where kayitno = 41").toString(), QStringLiteral("GRİP"));
+    }
+
+    // Enter on a bound box of the line moves to the next control and the
+    // focused box is the aqua one, as on the record screens; Enter never
+    // presses a toolbar button (the line is not saved by it).
+    void enterVeOdakRengi()
+    {
+        TestVeritabani vt;
+        QVERIFY(vt.hazir());
+        temelVeri();
+        BetikMesaj m;
+        Tfrm_muayene_lab e;
+        e.show();
+        QVERIFY(QTest::qWaitForWindowActive(&e));
+        auto *sekmeler = e.findChild<QTabWidget *>(QStringLiteral("PageControl2"));
+        for (int i = 0; i < sekmeler->count(); ++i)
+            if (sekmeler->tabText(i) == QStringLiteral("EK BİLGİLERİ"))
+                sekmeler->setCurrentIndex(i);
+        auto *tani = e.findChild<QLineEdit *>(QStringLiteral("edt_tani"));
+        QVERIFY(tani && tani->isVisible());
+        const QColor aqua(0, 255, 255), beyaz(255, 255, 255);
+        tani->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), tani);
+        QCOMPARE(tani->palette().color(QPalette::Base), aqua);
+        QTest::keyClicks(tani, QStringLiteral("GRIP"));
+        QTest::keyClick(tani, Qt::Key_Return);
+        QWidget *sonraki = QApplication::focusWidget();
+        QVERIFY(sonraki && sonraki != tani);
+        QCOMPARE(tani->palette().color(QPalette::Base), beyaz);
+        QCOMPARE(deger("select tani from muayene_lab where kayitno = 41").toString(), QString()); // not saved by Enter
+        QVERIFY(e.isVisible());
+    }
+
+    // "Laboratuvar Ara" moves the list of the tab shown to the first
+    // examination of the chosen line's patient.
+    void laboratuvarAra()
+    {
+        TestVeritabani vt;
+        QVERIFY(vt.hazir());
+        temelVeri();
+        QVERIFY(Sorgu::calistir("insert into muayene (kayitno, hastakodu, hastaadisoyadi, doktorkodu, doktoradi, "
+                                "muayenetarihi, laboratuvarvarmi, sirketkodu) "
+                                "values (6, 'H3', 'CAN DEMİR', 'D1', 'DR. ALİ VELİ', '16.03.2026', 'E', ?)",
+                                {Oturum.sirketkodu}));
+        BetikMesaj m;
+        Tfrm_muayene_lab e;
+        e.show();
+        QCOMPARE(e.seciliMuayene(), 6);
+        auto *a = e.findChild<QAction *>(QStringLiteral("LaboratuvarAra1"));
+        QVERIFY(a);
+        QCOMPARE(a->text(), QStringLiteral("Laboratuvar Ara"));
+        QTimer::singleShot(0, [] {
+            auto *p = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(p);
+            QCOMPARE(p->objectName(), QStringLiteral("frm_muayene_labarama"));
+            p->findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(QStringLiteral("AYŞE"));
+            p->findChild<QPushButton *>(QStringLiteral("btn_evet"))->click();
+        });
+        a->trigger();
+        QCOMPARE(e.seciliMuayene(), 5);
+        QCOMPARE(e.satirlar()->anahtar(), 41);
     }
 
     // The reminder typed into the edit panel is saved with the line.

@@ -13,6 +13,8 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -78,11 +80,59 @@ Tfrm_yapilanislemler::Tfrm_yapilanislemler(QWidget *ust)
     auto dugme = [this](const char *ad, const QString &metin, void (Tfrm_yapilanislemler::*f)()) {
         auto *b = new QPushButton(metin);
         b->setObjectName(QLatin1String(ad));
+        b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, f);
-        yanPanel()->addWidget(b);
+        return b;
     };
-    dugme("BTN_islemarama", QStringLiteral("İşlem Bul"), &Tfrm_yapilanislemler::islemBul);
-    dugme("BitBtn1", QStringLiteral("Personel Bul"), &Tfrm_yapilanislemler::personelBul);
+    Baglayici *bag = satirBaglayici();
+    auto kutu = [](const char *ad) {
+        auto *e = new QLineEdit;
+        e->setObjectName(QLatin1String(ad));
+        return e;
+    };
+    auto memo = [](const char *ad) {
+        auto *m = new QPlainTextEdit;
+        m->setObjectName(QLatin1String(ad));
+        m->setTabChangesFocus(true);
+        m->setMaximumHeight(48);
+        return m;
+    };
+
+    // The edit panel of the current procedure line.
+    auto *panel = new QGroupBox;
+    panel->setObjectName(QStringLiteral("Panel2"));
+    panel->setMaximumWidth(380); // the lists keep most of the window
+    auto *pf = new QFormLayout(panel);
+    auto *islem = kutu("edt_yapilanislem");
+    bag->bagla(islem, QStringLiteral("YAPILANISLEM"));
+    auto *islemSatiri = new QHBoxLayout;
+    islemSatiri->addWidget(islem, 1);
+    islemSatiri->addWidget(dugme("BTN_islemarama", QStringLiteral("İşlem Bul"), &Tfrm_yapilanislemler::islemBul));
+    pf->addRow(QStringLiteral("Yapılan İşlem"), islemSatiri);
+    auto *ucret = kutu("edt_ucreti");
+    bag->sayiBagla(ucret, QStringLiteral("UCRETI"));
+    pf->addRow(QStringLiteral("Ücret"), ucret);
+    auto *dosya = kutu("edt_dosyano");
+    bag->bagla(dosya, QStringLiteral("DOSYANO"));
+    pf->addRow(QStringLiteral("Dosya No"), dosya);
+    auto *yapanKod = kutu("edt_islemiyapankodu");
+    auto *yapanAd = kutu("edt_islemiyapanadi");
+    bag->bagla(yapanKod, QStringLiteral("ISLEMIYAPANKODU"));
+    bag->bagla(yapanAd, QStringLiteral("ISLEMIYAPANADI"));
+    auto *yapanSatiri = new QHBoxLayout;
+    yapanSatiri->addWidget(yapanKod);
+    yapanSatiri->addWidget(yapanAd, 1);
+    yapanSatiri->addWidget(dugme("BitBtn1", QStringLiteral("Personel Bul"), &Tfrm_yapilanislemler::personelBul));
+    pf->addRow(QStringLiteral("İşlemi Yapan"), yapanSatiri);
+    auto *islemTarihi = kutu("edt_islemtarihi");
+    bag->tarihBagla(islemTarihi, QStringLiteral("ISLEMTARIHI"));
+    pf->addRow(QStringLiteral("Tarihi"), islemTarihi);
+    auto *d1 = memo("mem_dusunceler1");
+    auto *d2 = memo("mem_dusunceler2");
+    bag->bagla(d1, QStringLiteral("DUSUNCELER1"));
+    bag->bagla(d2, QStringLiteral("DUSUNCELER2"));
+    pf->addRow(QStringLiteral("Düşünceler 1"), d1);
+    pf->addRow(QStringLiteral("Düşünceler 2"), d2);
 
     // The current line's reminder, read by the reminder system.
     auto *hatirlatma = new QGroupBox(QStringLiteral("Hatırlatma Tarihi ve Notu"));
@@ -98,11 +148,12 @@ Tfrm_yapilanislemler::Tfrm_yapilanislemler(QWidget *ust)
     form->addRow(QStringLiteral("Tarih"), tarih);
     form->addRow(QStringLiteral("Durum"), durum);
     form->addRow(QStringLiteral("Not"), notu);
-    satirBaglayici()->tarihBagla(tarih, QStringLiteral("HATIRLATMATARIHI"));
-    satirBaglayici()->bagla(durum, QStringLiteral("HATIRLATMADURUMU"));
-    satirBaglayici()->bagla(notu, QStringLiteral("HATIRLATMANOTU"));
+    bag->tarihBagla(tarih, QStringLiteral("HATIRLATMATARIHI"));
+    bag->bagla(durum, QStringLiteral("HATIRLATMADURUMU"));
+    bag->bagla(notu, QStringLiteral("HATIRLATMANOTU"));
     notu->setMaxLength(70); // shorter than the column: the binding would allow its full width
-    yanPanel()->addWidget(hatirlatma);
+    pf->addRow(hatirlatma);
+    yanPanel()->addWidget(panel);
     QAction *katalog = islemlerMenusu()->addAction(QStringLiteral("İşlemler"));
     katalog->setObjectName(QStringLiteral("Islemler2"));
     connect(katalog, &QAction::triggered, this, [this] { EkranAc(QStringLiteral("frm_islemler"), this); });

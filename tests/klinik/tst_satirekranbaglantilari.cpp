@@ -19,6 +19,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -441,6 +443,39 @@ private slots:
         QCOMPARE(tani->palette().color(QPalette::Base), beyaz);
         QCOMPARE(deger("select tani from muayene_lab where kayitno = 41").toString(), QString()); // not saved by Enter
         QVERIFY(e.isVisible());
+    }
+
+    // The edit panel of the procedure screen is bound to the current line:
+    // it shows the line and what is typed into it is saved with the line.
+    void islemPaneli()
+    {
+        TestVeritabani vt;
+        QVERIFY(vt.hazir());
+        temelVeri();
+        QVERIFY(Sorgu::calistir("update yapilanislemler set dosyano = 'D-7', dusunceler1 = 'İYİ' where kayitno = 31"));
+        BetikMesaj m;
+        Tfrm_yapilanislemler e;
+        e.show();
+        QCOMPARE(e.satirlar()->anahtar(), 31);
+        auto *islem = e.findChild<QLineEdit *>(QStringLiteral("edt_yapilanislem"));
+        auto *dosya = e.findChild<QLineEdit *>(QStringLiteral("edt_dosyano"));
+        auto *ucret = e.findChild<QLineEdit *>(QStringLiteral("edt_ucreti"));
+        auto *d1 = e.findChild<QPlainTextEdit *>(QStringLiteral("mem_dusunceler1"));
+        auto *d2 = e.findChild<QPlainTextEdit *>(QStringLiteral("mem_dusunceler2"));
+        QVERIFY(islem && dosya && ucret && d1 && d2);
+        QVERIFY(e.findChild<QGroupBox *>(QStringLiteral("Panel2"))->findChild<QPushButton *>(QStringLiteral("BitBtn1")));
+        QCOMPARE(islem->text(), QStringLiteral("PANSUMAN"));
+        QCOMPARE(dosya->text(), QStringLiteral("D-7"));
+        QCOMPARE(ucret->text(), QStringLiteral("70"));
+        QCOMPARE(d1->toPlainText(), QStringLiteral("İYİ"));
+        dosya->setFocus();
+        dosya->selectAll();
+        QTest::keyClicks(dosya, QStringLiteral("D-8"));
+        d2->setFocus();
+        QTest::keyClicks(d2, QStringLiteral("KONTROL"));
+        e.findChild<QPushButton *>(QStringLiteral("btn_kaydet"))->click();
+        QCOMPARE(deger("select dosyano from yapilanislemler where kayitno = 31").toString(), QStringLiteral("D-8"));
+        QCOMPARE(deger("select dusunceler2 from yapilanislemler where kayitno = 31").toString(), QStringLiteral("KONTROL"));
     }
 
     // "Laboratuvar Ara" moves the list of the tab shown to the first

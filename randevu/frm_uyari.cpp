@@ -9,8 +9,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using Uyarilar::Tur;
 
@@ -97,6 +100,11 @@ void Tfrm_uyari::degerlendir()
         m_satirlar.value(int(t))->setVisible(!s->satirlar.isEmpty());
         if (t == Tur::Not)
             m_notlar = std::move(s);
+    }
+    // Nothing due: the top bar alone, without an empty area under it.
+    if (std::all_of(m_sayilar.cbegin(), m_sayilar.cend(), [](int n) { return n == 0; })) {
+        layout()->activate();
+        resize(width(), layout()->minimumSize().height());
     }
 }
 

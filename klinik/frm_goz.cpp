@@ -17,6 +17,7 @@
 #include "db/veriseti.h"
 #include "klinik/cariisleme.h"
 #include "klinik/muayenekutulari.h"
+#include "klinik/muayenesatirlari.h"
 #include "klinik/resimsekmesi.h"
 #include "klinik/tetkiksatirlari.h"
 #include "raporlar/motor/rapor.h"
@@ -532,11 +533,10 @@ void Tfrm_goz::laboratuvarFormu()
         return;
     if (m_lab->duzenleniyorMu() && !m_lab->kaydet())
         return;
-    m_lab->selectMetniAyarla(QStringLiteral("select * from MUAYENE_lab where 1=1 ") + QStringLiteral(" and hastakodu =")
-                             + SqlQuote(vs->metin(QStringLiteral("HASTAKODU"))) + QStringLiteral(" and sirketkodu =")
-                             + SqlQuote(Oturum.sirketkodu) + QStringLiteral(" and muayeneno =")
-                             + SqlQuote(QString::number(vs->anahtar())) + QStringLiteral(" and ")
-                             + CariIsleme::kaynakKosulu(Kaynak::Goz) + QStringLiteral(" order by MUAYENE_lab.turu"));
+    m_lab->selectMetniAyarla(MuayeneSatirlari::formSelecti(MuayeneSatirlari::ayar(CariIsleme::SatirTuru::Laboratuvar),
+                                                           vs->metin(QStringLiteral("HASTAKODU")), vs->anahtar(),
+                                                           Kaynak::Goz)
+                             + QStringLiteral(" order by MUAYENE_lab.turu"));
     if (m_lab->ac())
         bas(QStringLiteral("laboratuvarformu.frf"), m_lab);
     tetkikleriYukle();

@@ -172,11 +172,10 @@ void Tfrm_muayene::laboratuvarFormu()
         return;
     if (m_lab->duzenleniyorMu() && !m_lab->kaydet())
         return;
-    m_lab->selectMetniAyarla(QStringLiteral("select * from MUAYENE_lab where 1=1 ") + QStringLiteral(" and hastakodu =")
-                             + SqlQuote(vs->metin(QStringLiteral("HASTAKODU"))) + QStringLiteral(" and sirketkodu =")
-                             + SqlQuote(Oturum.sirketkodu) + QStringLiteral(" and muayeneno =")
-                             + SqlQuote(QString::number(vs->anahtar())) + QStringLiteral(" and ")
-                             + CariIsleme::kaynakKosulu(Kaynak::Genel) + QStringLiteral(" order by MUAYENE_lab.turu"));
+    m_lab->selectMetniAyarla(MuayeneSatirlari::formSelecti(MuayeneSatirlari::ayar(CariIsleme::SatirTuru::Laboratuvar),
+                                                           vs->metin(QStringLiteral("HASTAKODU")), vs->anahtar(),
+                                                           Kaynak::Genel)
+                             + QStringLiteral(" order by MUAYENE_lab.turu"));
     if (m_lab->ac()) {
         VeriSetiKaynagi kaynak(*m_lab);
         Rapor r;

@@ -250,13 +250,11 @@ void MuayeneSatirEkrani::satirlariYukle()
         return;
     }
     const QString tablo = MuayeneSatirlari::ayar(m_ayar.tur).tablo;
-    m_satir->selectMetniAyarla(QStringLiteral("select * from ") + tablo + QStringLiteral(" where 1=1 ")
-                               + QStringLiteral(" and MUAYENENO =") + SqlQuote(QString::number(no))
-                               + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu)
-                               + QStringLiteral(" and HASTAKODU =")
-                               + SqlQuote(muayeneler()->metin(QStringLiteral("HASTAKODU"))) + QStringLiteral(" and ")
-                               + CariIsleme::kaynakKosulu(kaynak()) + QStringLiteral(" order by ") + tablo
-                               + QStringLiteral(".kayitno "));
+    m_satir->selectMetniAyarla(MuayeneSatirlari::formSelecti(MuayeneSatirlari::ayar(m_ayar.tur),
+                                                             muayeneler()->metin(QStringLiteral("HASTAKODU")), no,
+                                                             kaynak())
+                               + QStringLiteral(" order by ") + tablo + QLatin1Char('.') + m_ayar.formSiralama
+                               + QStringLiteral(", ") + tablo + QStringLiteral(".kayitno"));
     if (m_satir->ac())
         m_satir->kesinKayitSayisi();
 }

@@ -3,6 +3,7 @@
 #include "app/mesaj.h"
 #include "app/oturum.h"
 #include "db/sorgu.h"
+#include "db/sqltext.h"
 #include "db/veriseti.h"
 
 namespace MuayeneSatirlari {
@@ -66,6 +67,14 @@ bool bosIslemSatirlariniSil()
                                           "and dusunceler1 is null and dusunceler2 is null "
                                           "and islemiyapankodu is null"),
                            {Oturum.sirketkodu});
+}
+
+QString formSelecti(const SatirAyari &a, const QString &hastaKodu, qint64 muayeneNo, CariIsleme::Kaynak kaynak)
+{
+    return QStringLiteral("select * from ") + a.tablo + QStringLiteral(" where 1=1 ") + QStringLiteral(" and hastakodu =")
+           + SqlQuote(hastaKodu) + QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu)
+           + QStringLiteral(" and muayeneno =") + SqlQuote(QString::number(muayeneNo)) + QStringLiteral(" and ")
+           + CariIsleme::kaynakKosulu(kaynak);
 }
 
 } // namespace MuayeneSatirlari

@@ -45,4 +45,9 @@ bool satirSil(VeriSeti &satirlar, const SatirAyari &a, CariIsleme::Kaynak kaynak
 // lines (no procedure, no fee, no reminder, no remarks, no staff).
 bool bosIslemSatirlariniSil();
 
+// The select of one examination's lines of the login company, for the printed
+// forms: "select * from <table> where 1=1 and hastakodu = … and muayeneno = …"
+// with the examination's source condition; the caller adds its order.
+QString formSelecti(const SatirAyari &a, const QString &hastaKodu, qint64 muayeneNo, CariIsleme::Kaynak kaynak);
+
 } // namespace MuayeneSatirlari

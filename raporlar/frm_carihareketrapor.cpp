@@ -8,6 +8,8 @@
 #include "db/bicim.h"
 #include "db/sorgu.h"
 #include "db/sqltext.h"
+#include "db/tablomodeli.h"
+#include "db/veriseti.h"
 #include "raporlar/gunlukraporlar.h"
 #include "raporlar/motor/rapor.h"
 #include "raporlar/motor/tabloaktar.h"
@@ -21,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -29,6 +32,8 @@ using namespace CariHareketRapor;
 namespace {
 const QString IndexSecin = QStringLiteral("İndex Secin");
 
+// The group lists are a few rows each (one per account or attribute); the
+// movements themselves are a data set that reads what the grid shows.
 void tabloDoldur(QTableWidget *t, const QStringList &kolonlar, const QVector<QVariantList> &satirlar)
 {
     t->clear();
@@ -85,7 +90,8 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
         panel->addWidget(b, satir - 1, 3);
         return b;
     };
-    dugme("btn_evraknoara", QStringLiteral("Evrak No Ara"));
+    // There is no lookup of document numbers: shown, but not offered.
+    dugme("btn_evraknoara", QStringLiteral("Evrak No Ara"))->setEnabled(false);
     ikili(QStringLiteral("Carı Kod"), "edt_carikodilk", "edt_carikodson");
     connect(dugme("btn_carikodara", QStringLiteral("Cari Kod Ara")), &QPushButton::clicked, this, [this] {
         AramaPenceresi d(QStringLiteral("frm_hastaarama"), this);
@@ -96,7 +102,13 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
         findChild<QLineEdit *>(QStringLiteral("edt_carikodson"))->setText(kod);
     });
     ikili(QStringLiteral("Carı Ünvan"), "edt_cariunvan", nullptr);
-    dugme("btn_cariunvanara", QStringLiteral("Cari Ünvan Ara"));
+    connect(dugme("btn_cariunvanara", QStringLiteral("Cari Ünvan Ara")), &QPushButton::clicked, this, [this] {
+        AramaPenceresi d(QStringLiteral("frm_hastaarama"), this);
+        if (d.calistir() == QLatin1String("-1"))
+            return;
+        // Patient movements carry the patient's name as their title.
+        findChild<QLineEdit *>(QStringLiteral("edt_cariunvan"))->setText(d.metin(QStringLiteral("HASTAADISOYADI")));
+    });
     panel->addWidget(new QLabel(QStringLiteral("İşlem Türü")), satir, 0);
     m_islemTuru = new QComboBox;
     m_islemTuru->setObjectName(QStringLiteral("cmb_islemturu"));
@@ -149,13 +161,36 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
     auto *ust2 = new QHBoxLayout;
     ust2->addLayout(panel);
     m_sayfalar = new QTabWidget;
-    m_liste = new QTableWidget;
-    m_liste->setObjectName(QStringLiteral("grd_liste"));
-    m_liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_liste = new VeriSeti(QStringLiteral("CARI_HAREKET"), this);
+    m_liste->setObjectName(QStringLiteral("liste"));
+    auto *grid = new QTableView;
+    grid->setObjectName(QStringLiteral("grd_liste"));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setWordWrap(false);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    m_model = new TabloModeli(m_liste, this);
+    m_model->kolonlariAyarla({{QStringLiteral("ISLEMTARIHI"), QStringLiteral("Islem tarihi")},
+                              {QStringLiteral("EVRAKNO"), QStringLiteral("Evrak no")},
+                              {QStringLiteral("ISLEMTURU"), QStringLiteral("Islem turu")},
+                              {QStringLiteral("CARIKOD"), QStringLiteral("Cari kod")},
+                              {QStringLiteral("CARIUNVAN"), QStringLiteral("Cari unvan")},
+                              {QStringLiteral("PARABIRIMI"), QString()},
+                              {QStringLiteral("BORC"), QString()},
+                              {QStringLiteral("ALACAK"), QString()},
+                              {QStringLiteral("ACIKLAMA"), QString()},
+                              {QStringLiteral("VADETARIHI"), QStringLiteral("Vade tarihi")},
+                              {QStringLiteral("OZELKOD1"), QStringLiteral("Ozel kod 1")},
+                              {QStringLiteral("OZELKOD2"), QStringLiteral("Ozel kod 2")},
+                              {QStringLiteral("EVRAKCINSI"), QStringLiteral("Kaynak")},
+                              {QStringLiteral("EVRAKKAYITNO"), QStringLiteral("Evrak Kayıt No")},
+                              {QStringLiteral("KULLANICI"), QStringLiteral("Kullanıcı")},
+                              {QStringLiteral("DEGISTIRMETARIHI"), QStringLiteral("Değiştirme Tarihi")},
+                              {QStringLiteral("KAYITNO"), QStringLiteral("Kayit no")}});
+    m_model->gorunumeBagla(grid);
     m_grup = new QTableWidget;
     m_grup->setObjectName(QStringLiteral("grd_ozelrapor"));
     m_grup->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_sayfalar->addTab(m_liste, QStringLiteral("Genel "));
+    m_sayfalar->addTab(grid, QStringLiteral("Genel "));
     m_sayfalar->addTab(m_grup, QStringLiteral("Özel Rapor"));
     ust2->addWidget(m_sayfalar, 1);
     ana->addLayout(ust2, 1);
@@ -190,10 +225,12 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
     rapor->addAction(QStringLiteral("Cari Ekstra 2"), this,
                      [this] { ekstreSablonu(QStringLiteral("carihareket3.frf")); });
     rapor->addAction(QStringLiteral("Excele Aktar"), QKeySequence(QStringLiteral("Ctrl+E")), this, [this] {
-        Sorgu::Sonuc s;
-        s.kolonlar = m_kolonlar;
-        s.satirlar = m_satirlar;
-        TabloAktar::sonuctan(s, QStringLiteral("CARI_HAREKET"), this);
+        if (!m_liste->acikMi()) {
+            Mesaj::hata(QStringLiteral("Dataset is not active"), this);
+            return;
+        }
+        if (RaporHizmeti().disaAktar)
+            RaporHizmeti().disaAktar(m_liste, this);
     });
     rapor->addAction(QStringLiteral("Raporlama"), this, [this] {
         if (RaporHizmeti().sablonSec)
@@ -202,7 +239,7 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
     rapor->addAction(QStringLiteral("Rapor"), QKeySequence(QStringLiteral("Ctrl+P")), this, [this] {
         if (!RaporHizmeti().sablonSec || !RaporHizmeti().sablonSec(this, false))
             return;
-        TabloKaynagi k(m_kolonlar, m_satirlar);
+        VeriSetiKaynagi k(*m_liste);
         Rapor r;
         r.baglan(&k);
         if (!r.yukle(Aktarim.rapor_sablonu, this))
@@ -226,7 +263,13 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
         const Liste l = listeler[i].second;
         ozel->addAction(listeler[i].first, this, [this, l] { bakiyeListesi(l); });
     }
-    ozel->addAction(QStringLiteral("Özel Raporu Excele Aktar"));
+    ozel->addAction(QStringLiteral("Özel Raporu Excele Aktar"), this, [this] {
+        if (m_grupSonuc.kolonlar.isEmpty()) {
+            Mesaj::goster(QStringLiteral("Önce bir özel rapor alınmalı."), this);
+            return;
+        }
+        TabloAktar::sonuctan(m_grupSonuc, QStringLiteral("OZEL_RAPOR"), this);
+    });
     ozel->addAction(QStringLiteral("İndexe Göre Grup Raporu"), this, [this] { grupRaporu(); });
     QMenu *lm = menu->addMenu(QStringLiteral("   Listele "));
     lm->addAction(QStringLiteral("Listele "), QKeySequence(Qt::Key_F7), this, [this] { listele(); });
@@ -310,21 +353,27 @@ bool Tfrm_carihareketrapor::listele()
                              : QStringLiteral("order by cari_hareket.") + m_sira->currentText();
     m_filtre = f;
     m_select = QStringLiteral("select * from cari_hareket where 1=1 ") + f + QStringLiteral("  ") + sira;
-    const auto s = Sorgu::sec(m_select);
-    if (!s)
+    m_liste->selectMetniAyarla(m_select);
+    if (!m_liste->ac()) {
+        m_sayi->setText(QStringLiteral("Kayıt Sayısı :0"));
+        toplamlariGoster();
         return false;
-    m_kolonlar = s->kolonlar;
-    m_satirlar = s->satirlar;
-    tabloDoldur(m_liste, m_kolonlar, m_satirlar);
-    m_sayi->setText(QStringLiteral("Kayıt Sayısı :") + QString::number(m_satirlar.size()));
+    }
+    // The grid reads the rows it shows; the count comes from the database.
+    m_sayi->setText(QStringLiteral("Kayıt Sayısı :") + QString::number(m_liste->kesinKayitSayisi()));
     toplamlariGoster();
     return true;
+}
+
+int Tfrm_carihareketrapor::satirSayisi() const
+{
+    return m_liste->acikMi() ? m_liste->kesinKayitSayisi() : 0;
 }
 
 void Tfrm_carihareketrapor::toplamlariGoster()
 {
     Toplam t;
-    if (!m_satirlar.isEmpty()) {
+    if (m_liste->acikMi() && !m_liste->bosMu()) {
         const auto s = Topla(m_filtre);
         if (s)
             t = *s;
@@ -354,6 +403,7 @@ void Tfrm_carihareketrapor::bakiyeListesi(Liste liste)
     const auto s = Sorgu::sec(ListeSql(liste, m_filtre, having));
     if (!s)
         return;
+    m_grupSonuc = *s;
     tabloDoldur(m_grup, s->kolonlar, s->satirlar);
     m_sayfalar->setCurrentWidget(m_grup);
     if (const auto n = ParaBirimiSayisi(m_filtre); n && *n > 1)
@@ -382,6 +432,7 @@ void Tfrm_carihareketrapor::grupRaporu()
                               + m_filtre + QStringLiteral(" group by ") + kolon + QStringLiteral(" order by ") + kolon);
     if (!s)
         return;
+    m_grupSonuc = *s;
     tabloDoldur(m_grup, s->kolonlar, s->satirlar);
     m_sayfalar->setCurrentWidget(m_grup);
     TabloKaynagi k(s->kolonlar, s->satirlar);
@@ -395,7 +446,7 @@ void Tfrm_carihareketrapor::grupRaporu()
 
 void Tfrm_carihareketrapor::ekstreSablonu(const QString &sablon)
 {
-    TabloKaynagi k(m_kolonlar, m_satirlar);
+    VeriSetiKaynagi k(*m_liste);
     Rapor r;
     r.baglan(&k);
     if (!r.yukle(sablon, this))
@@ -437,7 +488,7 @@ void Tfrm_carihareketrapor::bakiyeliRapor()
                       this);
         return;
     }
-    TabloKaynagi k(m_kolonlar, m_satirlar);
+    VeriSetiKaynagi k(*m_liste);
     Rapor r;
     r.baglan(&k);
     if (!r.yukle(QStringLiteral("carihareketbakiyeli.frf"), this))

@@ -3,6 +3,7 @@
 // with its totals, the balance before a first date, balance lists, the group
 // report, statements and template prints, and the rounding repair.
 #include "app/ekstrehizmeti.h"
+#include "db/sorgu.h"
 #include "raporlar/carihareketrapor.h"
 
 #include <QDialog>
@@ -17,6 +18,8 @@ class QLineEdit;
 class QTabWidget;
 class QTableWidget;
 class Rapor;
+class TabloModeli;
+class VeriSeti;
 
 class Tfrm_carihareketrapor : public QDialog
 {
@@ -36,7 +39,7 @@ public:
 
     QString listeSql() const { return m_select; }
     QString filtre() const { return m_filtre; }
-    int satirSayisi() const { return int(m_satirlar.size()); }
+    int satirSayisi() const;
 
     bool listele();
     void bakiyeListesi(CariHareketRapor::Liste liste);
@@ -54,7 +57,8 @@ private:
     void yazdir(Rapor &r);
 
     QTabWidget *m_sayfalar = nullptr;
-    QTableWidget *m_liste = nullptr;
+    VeriSeti *m_liste = nullptr;
+    TabloModeli *m_model = nullptr;
     QTableWidget *m_grup = nullptr;
     QComboBox *m_sira = nullptr;
     QComboBox *m_borcSecim = nullptr, *m_alacakSecim = nullptr, *m_bakiyeSecim = nullptr;
@@ -64,6 +68,5 @@ private:
     QComboBox *m_islemTuru = nullptr, *m_paraBirimi = nullptr;
     QString m_filtre;
     QString m_select;
-    QStringList m_kolonlar;
-    QVector<QVariantList> m_satirlar;
+    Sorgu::Sonuc m_grupSonuc; // the last balance list or group report, for its export
 };

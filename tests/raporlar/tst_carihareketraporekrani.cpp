@@ -1,6 +1,7 @@
 // The account movement report screen driven by its controls: listing with
 // the previous balance, totals of an empty list, the balance-carrying report
-// printed to PDF, the balance list with two conditions and the rounding repair.
+// printed to PDF, the balance list with two conditions and its export, the
+// list grid and the rounding repair.
 #include "../cari/caritestdestek.h"
 #include "cari/ekstre.h"
 #include "destek/betikmesaj.h"
@@ -8,12 +9,17 @@
 #include "raporlar/frm_carihareketrapor.h"
 #include "raporlar/gunlukraporlar.h"
 #include "raporlar/motor/rapor.h"
+#include "raporlar/motor/tabloaktar.h"
+#include "raporlar/motor/tablookuyucu.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -49,6 +55,14 @@ void yaz(QWidget &w, const char *ad, const QString &metin)
 QString kutu(QWidget &w, const char *ad)
 {
     return w.findChild<QLineEdit *>(QLatin1String(ad))->text();
+}
+
+QAction *eylem(QWidget &w, const QString &metin)
+{
+    for (QAction *a : w.findChildren<QAction *>())
+        if (a->text() == metin)
+            return a;
+    return nullptr;
 }
 } // namespace
 
@@ -144,7 +158,30 @@ void tst_carihareketraporekrani::bakiyeListesiVeKusurat()
                  && !metin.contains(QStringLiteral("A HESABI")),
              qPrintable(metin));
 
+    // The list just shown goes to a spreadsheet as it is.
+    TabloAktar::klasorAyarla(d.path());
+    const auto eskiAcici = TabloAktar::aciciAyarla([](const QString &) { return true; });
+    QAction *aktar = eylem(w, QStringLiteral("Özel Raporu Excele Aktar"));
+    QVERIFY(aktar);
+    aktar->trigger();
+    TabloAktar::aciciAyarla(eskiAcici);
+    TabloAktar::klasorAyarla(QString());
+    const QStringList dosyalar = QDir(d.path()).entryList({QStringLiteral("*.xlsx")});
+    QCOMPARE(dosyalar.size(), 1);
+    TabloOkuyucu t;
+    QString hata;
+    QVERIFY2(t.ac(QDir(d.path()).filePath(dosyalar.first()), &hata), qPrintable(hata));
+    QCOMPARE(t.satirSayisi(), 2);
+    QCOMPARE(QStringList({t.hucre(1, 1), t.hucre(1, 2), t.hucre(2, 1), t.hucre(2, 2)}),
+             QStringList({QStringLiteral("CARIKOD"), QStringLiteral("ACIKLAMA"), QStringLiteral("C"),
+                          QStringLiteral("C HESABI")}));
+
     QVERIFY(w.listele());
+    const auto *grid = w.findChild<QTableView *>(QStringLiteral("grd_liste"));
+    QVERIFY(grid);
+    QCOMPARE(grid->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Islem tarihi"));
+    QCOMPARE(grid->model()->rowCount(), 3);
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lbl_kayitsayisi"))->text(), QStringLiteral("Kayıt Sayısı :3"));
     m.temizle();
     w.kusuratlariDuzelt();
     QCOMPARE(m.son(), QStringLiteral("2 kayıttaki kuruş artıkları düzeltildi."));

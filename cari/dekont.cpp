@@ -132,7 +132,6 @@ QStringList Basliklar(double borc, double alacak, const QString &islemTuru, cons
 
 namespace Dekont {
 
-std::function<void(Rapor &, QWidget *)> onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
 
 bool Hazirla(Rapor &r, SatirKaynagi &kaynak, qint64 kayitNo, QWidget *ust)
 {
@@ -203,7 +202,7 @@ void Yazdir(QWidget *ekran)
     SatirKaynagi kaynak;
     if (!Hazirla(r, kaynak, kayitNo, ekran))
         return;
-    onizleyici(r, ekran);
+    r.onizle(ekran);
 }
 
 void EylemiKaydet()

@@ -39,9 +39,6 @@ class SatirKaynagi;
 
 namespace Dekont {
 
-// The preview step of a receipt print; tests write the report to a file instead.
-extern std::function<void(Rapor &, QWidget *)> onizleyici;
-
 // Loads the receipt (the row into kaynak, which must outlive r) of the stored movement (KAYITNO, login company) into r:
 // row, amount in words, titles, company line. False when the row is not
 // found, the amount cannot be spelled or the template is missing (the user

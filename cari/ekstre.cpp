@@ -11,7 +11,6 @@
 
 namespace Ekstre {
 
-std::function<void(Rapor &, QWidget *)> onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
 
 QString SablonAdi(Tur tur)
 {

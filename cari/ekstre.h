@@ -49,9 +49,6 @@ private:
     std::unique_ptr<Ozel> d;
 };
 
-// The preview step of a statement the screens print; tests write a file instead.
-extern std::function<void(Rapor &, QWidget *)> onizleyici;
-
 // The statement of one account (login company), in date order: for the
 // command line. False when the PDF cannot be written (hata says why).
 bool HesapPdfYaz(Tur tur, const QString &carikod, const QString &pdf, QString *hata = nullptr,

@@ -701,7 +701,7 @@ void Tfrm_cari_hareket::ekstre(int tur, bool sablon)
     Ekstre::Ekstre e;
     if (!e.hazirla(tur == 0 ? Ekstre::Tur::Genis : Ekstre::Tur::Dar, g, this))
         return;
-    Ekstre::onizleyici(e.rapor(), this);
+    e.rapor().onizle(this);
 }
 
 void Tfrm_cari_hareket::dekont()

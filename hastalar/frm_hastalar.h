@@ -48,9 +48,6 @@ public:
     void goruntuleriGoster();
     void fotografGoster();
 
-    // The preview of the patient card; tests replace it (the default opens the preview window).
-    static std::function<void(Rapor &, QWidget *)> onizleyici;
-
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;
 

@@ -13,7 +13,6 @@
 
 #include <QLineEdit>
 
-std::function<void(Rapor &, QWidget *)> Tfrm_hastalar::onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
 
 void Tfrm_hastalar::muayeneler()
 {
@@ -103,7 +102,7 @@ void Tfrm_hastalar::hastaKartiBas()
         r.baglan(&kaynak);
         if (r.yukle(QStringLiteral("HASTAKARTI.frf"), this)) {
             r.baslikAyarla(QStringLiteral("HASTAKARTI.frf"));
-            onizleyici(r, this);
+            r.onizle(this);
         }
     }
     // Afterwards the list is every patient of the company again.

@@ -47,7 +47,6 @@ const QString Siralama = QStringLiteral(" order by gozhastaliklari.KAYITNO ");
 
 } // namespace
 
-std::function<void(Rapor &, QWidget *)> Tfrm_goz::onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
 
 KayitEkraniAyari Tfrm_goz::ayarlar(Tfrm_goz *e)
 {
@@ -558,7 +557,7 @@ void Tfrm_goz::bas(const QString &sablon, VeriSeti *kaynak)
     r.baglan(&k);
     if (r.yukle(sablon, this)) {
         r.baslikAyarla(sablon);
-        onizleyici(r, this);
+        r.onizle(this);
     }
 }
 
@@ -590,7 +589,7 @@ void Tfrm_goz::muayeneFisi()
         r.altKaynakAyarla([muayeneler](int) { return muayeneler; });
         if (r.yukle(QStringLiteral("GOZMUAYENEKARTI.frf"), this)) {
             r.baslikAyarla(QStringLiteral("GOZMUAYENEKARTI.frf"));
-            onizleyici(r, this);
+            r.onizle(this);
         }
     }
     listeyiYukle(yetkiKosulu() + Siralama);

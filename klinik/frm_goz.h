@@ -20,9 +20,6 @@ class Tfrm_goz : public KayitEkrani
 public:
     explicit Tfrm_goz(QWidget *ust = nullptr);
 
-    // Shows a printout; tests write it to a PDF file instead.
-    static std::function<void(Rapor &, QWidget *)> onizleyici;
-
     VeriSeti *labVeriSeti() const { return m_lab; }
 
     void hastaAra();

@@ -59,7 +59,6 @@ protected:
 
 } // namespace
 
-std::function<void(Rapor &, QWidget *)> Tfrm_muayene::onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
 
 KayitEkraniAyari Tfrm_muayene::ayarlar(Tfrm_muayene *e)
 {

@@ -22,10 +22,6 @@ public:
     explicit Tfrm_muayene(QWidget *ust = nullptr);
     ~Tfrm_muayene() override;
 
-    // Shows a report (the examination card, the laboratory form); tests
-    // write it to a file instead.
-    static std::function<void(Rapor &, QWidget *)> onizleyici;
-
     VeriSeti *labVeriSeti() const { return m_lab; }
     VeriSeti *hastaVeriSeti() const { return m_hasta; }
 

@@ -182,7 +182,7 @@ void Tfrm_muayene::laboratuvarFormu()
         r.baglan(&kaynak);
         if (r.yukle(QStringLiteral("laboratuvarformu.frf"), this)) {
             r.baslikAyarla(QStringLiteral("laboratuvarformu.frf"));
-            onizleyici(r, this);
+            r.onizle(this);
         }
     }
     tetkikleriYukle();
@@ -217,7 +217,7 @@ void Tfrm_muayene::muayeneFisi()
         r.altKaynakAyarla([muayeneler](int) { return muayeneler; });
         if (r.yukle(QStringLiteral("MUAYENEKARTI.frf"), this)) {
             r.baslikAyarla(QStringLiteral("MUAYENEKARTI.frf"));
-            onizleyici(r, this);
+            r.onizle(this);
         }
     }
     m_hasta->kapat();

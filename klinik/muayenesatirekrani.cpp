@@ -47,9 +47,6 @@ QList<TabloKolonu> listeKolonlari()
 
 } // namespace
 
-std::function<void(Rapor &, QWidget *)> MuayeneSatirEkrani::onizleyici = [](Rapor &r, QWidget *ust) {
-    r.onizle(ust);
-};
 
 MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
     : QDialog(ust), m_ayar(std::move(ayar))
@@ -347,7 +344,7 @@ void MuayeneSatirEkrani::formuBas()
         r.baglan(&k);
         if (r.yukle(m_ayar.formSablonu, this)) {
             r.baslikAyarla(m_ayar.formSablonu);
-            onizleyici(r, this);
+            r.onizle(this);
         }
     }
     satirlariYukle();

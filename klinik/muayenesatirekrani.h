@@ -66,9 +66,6 @@ public:
     void dosyalar();                         // Dosya1: documents of the current line
     bool evrakAcilabilir() const;            // a saved line of an examination is current
 
-    // Shows a form; tests write it to a file instead.
-    static std::function<void(Rapor &, QWidget *)> onizleyici;
-
     // The screen's lookup for the current line ("Tetkik Bul", "İşlem Bul"),
     // opened after a new line is started unless it is already open.
     std::function<void()> bul;

@@ -37,7 +37,6 @@ QString c(const char *s) { return QString::fromUtf8(s); }
 
 } // namespace
 
-std::function<void(Rapor &, QWidget *)> Tfrm_randevu::onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
 
 KayitEkraniAyari Tfrm_randevu::ayarlar(Tfrm_randevu *e)
 {

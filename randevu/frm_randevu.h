@@ -57,9 +57,6 @@ public:
     // The filter panel's values.
     RandevuSorgu::Suzgec suzgec() const;
 
-    // The preview of every printed list; tests replace it.
-    static std::function<void(Rapor &, QWidget *)> onizleyici;
-
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;
 

@@ -149,7 +149,7 @@ void Tfrm_randevu::onizle(const VeriKaynagi &kaynak, const QString &sablon)
     if (!r.yukle(sablon, this))
         return;
     r.baslikAyarla(sablon);
-    onizleyici(r, this);
+    r.onizle(this);
 }
 
 void Tfrm_randevu::listeRaporu(const QString &sablon)

@@ -17,7 +17,6 @@
 
 using Uyarilar::Tur;
 
-std::function<void(Rapor &, QWidget *)> Tfrm_uyari::onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
 
 Tfrm_uyari::Tfrm_uyari(QWidget *ust)
     : QDialog(ust)
@@ -131,5 +130,5 @@ void Tfrm_uyari::ayrintilar(Tur t)
     if (!r.yukle(Uyarilar::Sablon(t), this))
         return; // the file error has been shown; the window stays
     r.baslikAyarla(t == Tur::Not ? QStringLiteral("VELMORIKA UYARI") : Uyarilar::Sablon(t));
-    onizleyici(r, this);
+    r.onizle(this);
 }

@@ -32,9 +32,6 @@ public:
     // "Ayrıntılar" of a line.
     void ayrintilar(Uyarilar::Tur t);
 
-    // The preview; tests replace it (the default opens the preview window).
-    static std::function<void(Rapor &, QWidget *)> onizleyici;
-
 protected:
     void showEvent(QShowEvent *e) override;
 

@@ -390,7 +390,7 @@ void Tfrm_carihareketrapor::toplamlariGoster()
 
 void Tfrm_carihareketrapor::yazdir(Rapor &r)
 {
-    GunlukRaporlar::onizleyici(r, this);
+    r.onizle(this);
 }
 
 void Tfrm_carihareketrapor::bakiyeListesi(Liste liste)

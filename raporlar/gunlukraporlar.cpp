@@ -6,7 +6,6 @@
 
 namespace GunlukRaporlar {
 
-std::function<void(Rapor &, QWidget *)> onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
 
 bool Goster(CariHareketRapor::Gunluk tur, QWidget *ust, const QDate &gun)
 {
@@ -20,7 +19,7 @@ bool Goster(CariHareketRapor::Gunluk tur, QWidget *ust, const QDate &gun)
     if (!r.yukle(sablon, ust))
         return false;
     r.baslikAyarla(sablon);
-    onizleyici(r, ust);
+    r.onizle(ust);
     return true;
 }
 

@@ -11,9 +11,6 @@ class Rapor;
 
 namespace GunlukRaporlar {
 
-// The preview step; tests write a file instead.
-extern std::function<void(Rapor &, QWidget *)> onizleyici;
-
 // Selects the day's rows, loads the template and shows it. False on a
 // database error or a missing template (the user has been told).
 bool Goster(CariHareketRapor::Gunluk tur, QWidget *ust, const QDate &gun = QDate::currentDate());

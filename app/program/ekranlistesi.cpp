@@ -28,6 +28,7 @@
 #include "klinik/frm_notlar2.h"
 #include "klinik/frm_resimgoster.h"
 #include "raporlar/motor/hizmetler.h"
+#include "raporlar/motor/rapor.h"
 #include "randevu/frm_randevu.h"
 #include "randevu/frm_uyari.h"
 #include "randevu/frm_sms1.h"
@@ -87,7 +88,7 @@ void EkranlariKaydet()
                                                                       : Ekstre::Tur::Genis;
         if (!e.hazirla(tur, g, ust))
             return false;
-        Ekstre::onizleyici(e.rapor(), ust);
+        e.rapor().onizle(ust);
         return true;
     };
 

@@ -319,6 +319,9 @@ public:
                        int ilk = 0, int son = -1);
     // The modal preview window (warnings shown once).
     void onizle(QWidget *ust = nullptr);
+    // While set, onizle() hands the report to this instead of opening the
+    // window: tests write the printout to a file and read it back.
+    static std::function<void(Rapor &, QWidget *)> onizlemeYerine;
 
 private:
     struct Ozel;

@@ -351,8 +351,14 @@ void RaporOnizleme::yardim()
                   this);
 }
 
+std::function<void(Rapor &, QWidget *)> Rapor::onizlemeYerine;
+
 void Rapor::onizle(QWidget *ust)
 {
+    if (onizlemeYerine) {
+        onizlemeYerine(*this, ust);
+        return;
+    }
     RaporOnizleme pencere(*this, ust);
     pencere.exec();
 }

@@ -127,15 +127,15 @@ void tst_dekont::hesapEkranindanBasilir()
     const QString pdf = d.filePath(QStringLiteral("dekont.pdf"));
     bool yazildi = false;
     QStringList yaziNotu, baslikNotu, sirketNotu;
-    const auto eski = Dekont::onizleyici;
-    Dekont::onizleyici = [&](Rapor &r, QWidget *) {
+    const auto eski = Rapor::onizlemeYerine;
+    Rapor::onizlemeYerine = [&](Rapor &r, QWidget *) {
         yaziNotu = r.notSatirlari(QStringLiteral("Mm_yaziylatutar"));
         baslikNotu = r.notSatirlari(QStringLiteral("Memo3"));
         sirketNotu = r.notSatirlari(QStringLiteral("Memo7"));
         yazildi = r.pdfYaz(pdf);
     };
     e->findChild<QPushButton *>(QStringLiteral("btn_dekont"))->click();
-    Dekont::onizleyici = eski;
+    Rapor::onizlemeYerine = eski;
     QVERIFY2(yazildi, qPrintable(m.mesajlar.join(u'|')));
     QCOMPARE(m.mesajlar, QStringList{});
     // The memo objects exactly, blanks included; the PDF (whose text
@@ -169,10 +169,10 @@ void tst_dekont::kaydedilmemisSatirBasilmaz()
     QVERIFY(vs->duzenle());
     QVERIFY(vs->degerAyarla(QStringLiteral("BORC"), 250.0));
     bool basildi = false;
-    const auto eski = Dekont::onizleyici;
-    Dekont::onizleyici = [&](Rapor &, QWidget *) { basildi = true; };
+    const auto eski = Rapor::onizlemeYerine;
+    Rapor::onizlemeYerine = [&](Rapor &, QWidget *) { basildi = true; };
     e->findChild<QPushButton *>(QStringLiteral("btn_dekont"))->click();
-    Dekont::onizleyici = eski;
+    Rapor::onizlemeYerine = eski;
     QVERIFY(!basildi);
     QCOMPARE(m.mesajlar, QStringList{Dekont::KaydedilmemisMesaji});
 }
@@ -316,8 +316,8 @@ void tst_dekont::odemeKaydedilinceBasilir()
     const QString pdf = d.filePath(QStringLiteral("odeme.pdf"));
     int basim = 0;
     QStringList yaziNotu, baslikNotu;
-    const auto eski = Dekont::onizleyici;
-    Dekont::onizleyici = [&](Rapor &r, QWidget *) {
+    const auto eski = Rapor::onizlemeYerine;
+    Rapor::onizlemeYerine = [&](Rapor &r, QWidget *) {
         ++basim;
         yaziNotu = r.notSatirlari(QStringLiteral("Mm_yaziylatutar"));
         baslikNotu = r.notSatirlari(QStringLiteral("Memo3"));
@@ -335,7 +335,7 @@ void tst_dekont::odemeKaydedilinceBasilir()
     tikla("btn_yeni");
     tutarYaz(QStringLiteral("70"));
     f.dekont();
-    Dekont::onizleyici = eski;
+    Rapor::onizlemeYerine = eski;
     QCOMPARE(basim, 1);
     QCOMPARE(m.mesajlar, QStringList{Dekont::KaydedilmemisMesaji});
 }
@@ -352,10 +352,10 @@ void tst_dekont::raporYetkisiGerekir()
     QVERIFY(yetkiYaz("RAPOR", QStringLiteral("H")));
     auto e = ekranAc(h.kod, h.unvan);
     bool basildi = false;
-    const auto eski = Dekont::onizleyici;
-    Dekont::onizleyici = [&](Rapor &, QWidget *) { basildi = true; };
+    const auto eski = Rapor::onizlemeYerine;
+    Rapor::onizlemeYerine = [&](Rapor &, QWidget *) { basildi = true; };
     e->dekont();
-    Dekont::onizleyici = eski;
+    Rapor::onizlemeYerine = eski;
     QVERIFY(!basildi);
     QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz")});
 }

@@ -117,10 +117,10 @@ void tst_ekstre::hesapEkranindan()
     QCoreApplication::processEvents();
     m.mesajlar.clear();
     RaporBelgesi b;
-    const auto eski = Ekstre::onizleyici;
-    Ekstre::onizleyici = [&b](Rapor &r, QWidget *) { b = r.olustur(); };
+    const auto eski = Rapor::onizlemeYerine;
+    Rapor::onizlemeYerine = [&b](Rapor &r, QWidget *) { b = r.olustur(); };
     e.findChild<QAction *>(eylem)->trigger();
-    Ekstre::onizleyici = eski;
+    Rapor::onizlemeYerine = eski;
     if (!sayfaGenisligi) {
         QVERIFY(b.bosMu());
         QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz")});

@@ -478,8 +478,8 @@ void tst_hastaekrani::hastaKarti()
     QStringList metinler;
     QString baslik;
     int satir = -1;
-    auto eski = Tfrm_hastalar::onizleyici;
-    Tfrm_hastalar::onizleyici = [&](Rapor &r, QWidget *) {
+    auto eski = Rapor::onizlemeYerine;
+    Rapor::onizlemeYerine = [&](Rapor &r, QWidget *) {
         satir = r.kaynak()->satirSayisi();
         baslik = r.baslik();
         const RaporBelgesi b = r.olustur();
@@ -487,7 +487,7 @@ void tst_hastaekrani::hastaKarti()
             metinler << p.metinler();
     };
     s.tikla("BitBtn7");
-    Tfrm_hastalar::onizleyici = eski;
+    Rapor::onizlemeYerine = eski;
     QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
     QCOMPARE(satir, 1);
     QCOMPARE(baslik, QStringLiteral("HASTAKARTI.frf"));

@@ -416,12 +416,12 @@ private slots:
         // The laboratory form of the eye examination's lines.
         QTemporaryDir klasor;
         const QString yol = klasor.filePath(QStringLiteral("lab.pdf"));
-        Tfrm_goz::onizleyici = [&](Rapor &r, QWidget *) {
+        Rapor::onizlemeYerine = [&](Rapor &r, QWidget *) {
             QString h;
             QVERIFY2(r.pdfYaz(yol, &h), qPrintable(h));
         };
         s.tikla("btn_laboratuvarformu");
-        Tfrm_goz::onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
+        Rapor::onizlemeYerine = nullptr;
         const QString metin = pdfMetni(yol);
         for (const char *b : {"LABORATUVAR İSTEK VE SONUÇ FORMU", "GÖZ İÇİ BASINCI", "ÇİĞDEM IŞIKÖĞÜT"})
             QVERIFY2(metin.contains(QString::fromUtf8(b)), b);
@@ -436,7 +436,7 @@ private slots:
         parametreler({});
         QVERIFY(gozYaz(7));
         int basilan = 0;
-        Tfrm_goz::onizleyici = [&](Rapor &, QWidget *) { ++basilan; };
+        Rapor::onizlemeYerine = [&](Rapor &, QWidget *) { ++basilan; };
         BetikMesaj m;
         Ekran s;
         s.tikla("btn_degistir");
@@ -453,7 +453,7 @@ private slots:
         s.tikla("btn_ilacrecetesi");
         QCOMPARE(basilan, 1);
         QCOMPARE(m.mesajlar.size(), 2);
-        Tfrm_goz::onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
+        Rapor::onizlemeYerine = nullptr;
     }
 
     // The five printouts as PDF files, read back.
@@ -489,7 +489,7 @@ private slots:
         QTemporaryDir klasor;
         const QString yol = klasor.filePath(QStringLiteral("f.pdf"));
         QStringList uyarilar;
-        Tfrm_goz::onizleyici = [&](Rapor &r, QWidget *) {
+        Rapor::onizlemeYerine = [&](Rapor &r, QWidget *) {
             QString h;
             QVERIFY2(r.pdfYaz(yol, &h), qPrintable(h));
             uyarilar << r.uyarilar();
@@ -509,7 +509,7 @@ private slots:
         QVERIFY2(uyarilar.isEmpty(), qPrintable(uyarilar.join('\n')));
         QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
         QCOMPARE(s.vs()->anahtar(), qint64(8));
-        Tfrm_goz::onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
+        Rapor::onizlemeYerine = nullptr;
     }
 
     // "Düzenle" hands a copy of the picture to the editor program; "Kaydet"

@@ -484,9 +484,9 @@ private slots:
         QCOMPARE(s.vs()->selectMetni().contains("order by MUAYENE.HASTAADISOYADI"), true);
         QCOMPARE(s.liste(), yeniden);
         if (!yeniden.isEmpty()) {
-            Tfrm_muayene::onizleyici = [](Rapor &, QWidget *) {};
+            Rapor::onizlemeYerine = [](Rapor &, QWidget *) {};
             s.tikla("BitBtn7");
-            Tfrm_muayene::onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
+            Rapor::onizlemeYerine = nullptr;
             QCOMPARE(s.liste(), yeniden);
             QCOMPARE(s.vs()->gecerliSatir(), 0);
         }
@@ -685,7 +685,7 @@ private slots:
         QTemporaryDir klasor;
         QString yol;
         QStringList uyarilar;
-        Tfrm_muayene::onizleyici = [&](Rapor &r, QWidget *) {
+        Rapor::onizlemeYerine = [&](Rapor &r, QWidget *) {
             QString h;
             QVERIFY2(r.pdfYaz(yol, &h), qPrintable(h));
             uyarilar << r.uyarilar();
@@ -713,7 +713,7 @@ private slots:
         // ordered by group: BİYOKİMYA before HEMATOLOJİ
         QVERIFY(metin.indexOf(QStringLiteral("GLUKOZ")) < metin.indexOf(QStringLiteral("HEMOGRAM")));
         QVERIFY2(uyarilar.isEmpty(), qPrintable(uyarilar.join('\n')));
-        Tfrm_muayene::onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
+        Rapor::onizlemeYerine = nullptr;
         QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
     }
 };

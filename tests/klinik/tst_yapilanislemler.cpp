@@ -198,8 +198,8 @@ private slots:
                                 {Oturum.sirketkodu}));
         QTemporaryDir klasor;
         const QString yol = klasor.filePath(QStringLiteral("form.pdf"));
-        auto eski = MuayeneSatirEkrani::onizleyici;
-        MuayeneSatirEkrani::onizleyici = [&](Rapor &r, QWidget *) {
+        auto eski = Rapor::onizlemeYerine;
+        Rapor::onizlemeYerine = [&](Rapor &r, QWidget *) {
             QString h;
             QVERIFY2(r.pdfYaz(yol, &h), qPrintable(h));
         };
@@ -210,7 +210,7 @@ private slots:
             d->findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
             d->findChild<QPushButton *>(QStringLiteral("BitBtn7"))->click();
         }
-        MuayeneSatirEkrani::onizleyici = eski;
+        Rapor::onizlemeYerine = eski;
         const QString metin = pdfMetni(yol);
         for (const QString &t : var)
             QVERIFY2(metin.contains(t), qPrintable(t + QStringLiteral(" yok:\n") + metin));

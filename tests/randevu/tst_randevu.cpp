@@ -107,13 +107,13 @@ struct RaporYakalayici
     QStringList sablonlar, metinler;
     RaporYakalayici()
     {
-        Tfrm_randevu::onizleyici = [this](Rapor &r, QWidget *) {
+        Rapor::onizlemeYerine = [this](Rapor &r, QWidget *) {
             const QString pdf = d.filePath(QStringLiteral("r%1.pdf").arg(sablonlar.size()));
             sablonlar << QFileInfo(r.sablonYolu()).fileName();
             metinler << (r.pdfYaz(pdf) ? PdfMetni(pdf) : QString());
         };
     }
-    ~RaporYakalayici() { Tfrm_randevu::onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); }; }
+    ~RaporYakalayici() { Rapor::onizlemeYerine = nullptr; }
 };
 
 } // namespace

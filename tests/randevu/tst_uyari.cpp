@@ -194,7 +194,7 @@ void TestUyari::ayrintilar()
     QTemporaryDir d;
     const QString pdf = d.filePath(QStringLiteral("rapor.pdf"));
     QString baslik, sablon;
-    Tfrm_uyari::onizleyici = [&](Rapor &r, QWidget *) {
+    Rapor::onizlemeYerine = [&](Rapor &r, QWidget *) {
         baslik = r.baslik();
         sablon = QFileInfo(r.sablonYolu()).fileName();
         r.pdfYaz(pdf);
@@ -203,7 +203,7 @@ void TestUyari::ayrintilar()
     // (the notes line prints the rows it read when shown).
     QVERIFY(yaz(tur, 0, 0, isaret, QStringLiteral("2007"), QStringLiteral("SONRADAN EKLENEN")));
     p.tikla(qPrintable(Uyarilar::DugmeAdi(tur)));
-    Tfrm_uyari::onizleyici = [](Rapor &r, QWidget *ust) { r.onizle(ust); };
+    Rapor::onizlemeYerine = nullptr;
     if (RaporSablonuBul(Uyarilar::Sablon(tur)).isEmpty()) {
         // A template not installed: the file error is shown and the window stays.
         QCOMPARE(mesaj.hatalar.size(), 1);

@@ -102,7 +102,7 @@ void tst_carihareketraporekrani::oncekiBakiyeVeBakiyeliRapor()
 
     QTemporaryDir d;
     const QString pdf = d.filePath(QStringLiteral("bakiyeli.pdf"));
-    GunlukRaporlar::onizleyici = [&](Rapor &r, QWidget *) { QVERIFY(r.pdfYaz(pdf)); };
+    Rapor::onizlemeYerine = [&](Rapor &r, QWidget *) { QVERIFY(r.pdfYaz(pdf)); };
     w.bakiyeliRapor();
     const QString metin = pdfMetni(pdf);
     for (const QString &v : {QStringLiteral("01.03.2008"), QStringLiteral("100,00"), QStringLiteral("70,00"),
@@ -112,7 +112,7 @@ void tst_carihareketraporekrani::oncekiBakiyeVeBakiyeliRapor()
 
     // The narrow statement opens with the balance before the first date.
     const QString dar = d.filePath(QStringLiteral("dar.pdf"));
-    Ekstre::onizleyici = [&](Rapor &r, QWidget *) { QVERIFY(r.pdfYaz(dar)); };
+    Rapor::onizlemeYerine = [&](Rapor &r, QWidget *) { QVERIFY(r.pdfYaz(dar)); };
     QVERIFY(w.ekstre(EkstreIstegi::Tur::Dar));
     const QString darMetin = pdfMetni(dar);
     for (const QString &v : {QStringLiteral("BAKIYE"), QStringLiteral("01.03.2008 Tarihinden Önceki Bakiye Bilgileri"),
@@ -146,7 +146,7 @@ void tst_carihareketraporekrani::bakiyeListesiVeKusurat()
     Tfrm_carihareketrapor w;
     QTemporaryDir d;
     const QString pdf = d.filePath(QStringLiteral("liste.pdf"));
-    GunlukRaporlar::onizleyici = [&](Rapor &r, QWidget *) { QVERIFY(r.pdfYaz(pdf)); };
+    Rapor::onizlemeYerine = [&](Rapor &r, QWidget *) { QVERIFY(r.pdfYaz(pdf)); };
     yaz(w, "edt_bakiyetutar", QStringLiteral("1000"));
     w.findChild<QComboBox *>(QStringLiteral("cmb_bakiyesecim"))->setCurrentText(QStringLiteral("K"));
     w.findChild<QCheckBox *>(QStringLiteral("chk_sifirolmayan"))->setChecked(true);

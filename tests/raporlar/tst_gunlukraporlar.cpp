@@ -85,7 +85,7 @@ void tst_gunlukraporlar::secim()
     QTemporaryDir d;
     const QString pdf = d.filePath(QStringLiteral("gunluk.pdf"));
     QString baslik;
-    GunlukRaporlar::onizleyici = [&](Rapor &r, QWidget *) {
+    Rapor::onizlemeYerine = [&](Rapor &r, QWidget *) {
         baslik = r.baslik();
         QVERIFY(r.pdfYaz(pdf));
     };

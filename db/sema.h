@@ -18,6 +18,9 @@ struct Kolon
     KolonTuru tur;
     int uzunluk = 0;   // characters, for Metin
     bool bosOlamaz = false;
+    // A double column that holds whole numbers only (codes, document keys,
+    // sequence numbers): lists show "12", not the amount form "12,00".
+    bool tamSayiDegerli = false;
 };
 
 struct Indeks

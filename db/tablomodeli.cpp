@@ -205,6 +205,8 @@ QString TabloModeli::hucreMetni(int satir, int kolon) const
     case GosterimBicimi::Otomatik:
         switch (g.tur) {
         case KolonTuru::Ondalik:
+            if (const Kolon *k = d->vs->tabloKolonu(g.sutun); k && k->tamSayiDegerli)
+                return QString::number(v.toDouble(), 'g', 15);
             return TutarMetni(v.toDouble());
         case KolonTuru::Tarih:
             return v.toDateTime().date().toString(TarihBicimi);

@@ -373,9 +373,11 @@ std::vector<KolonTanimi> modelTanimlari(const QAbstractItemModel &model, const Q
         KolonTanimi &k = t[size_t(i)];
         const int sira = vs->kolonSirasi(g.kolon);
         const KolonTuru tur = sira >= 0 ? vs->kolonTuru(sira) : KolonTuru::Metin;
+        const Kolon *tk = sira >= 0 ? vs->tabloKolonu(sira) : nullptr;
         switch (g.bicim) {
         case GosterimBicimi::Otomatik:
-            k.sayi = tur == KolonTuru::Ondalik   ? KolonTanimi::Sayi::Tutar
+            k.sayi = tk && tk->tamSayiDegerli       ? KolonTanimi::Sayi::Duz
+                     : tur == KolonTuru::Ondalik   ? KolonTanimi::Sayi::Tutar
                      : tur == KolonTuru::Tamsayi ? KolonTanimi::Sayi::Duz
                                                  : KolonTanimi::Sayi::DegereGore;
             break;

@@ -270,8 +270,13 @@ private slots:
         // The new user logs in with the typed password.
         const auto g = Kullanicilar::girisBul(QStringLiteral("ALİ"), QStringLiteral("ŞİFRE1"));
         QVERIFY(g && g->satirlar.size() == 1);
-        // Neither the password nor its hash is anywhere in the grid.
+        // Neither the password nor its hash is anywhere in the grid; the code
+        // reads as typed.
         TabloModeli *mdl = e.model();
+        QStringList kodlar;
+        for (int r = 0; r < mdl->rowCount(); ++r)
+            kodlar << mdl->hucreMetni(r, mdl->gorunenKolon(QStringLiteral("KULLANICI_KODU")));
+        QVERIFY2(kodlar.contains(QStringLiteral("12")), qPrintable(kodlar.join(QLatin1Char('|'))));
         for (int c = 0; c < mdl->columnCount(); ++c) {
             QVERIFY(mdl->kolonAdi(c).compare(QLatin1String("SIFRE"), Qt::CaseInsensitive) != 0);
             for (int r = 0; r < mdl->rowCount(); ++r) {

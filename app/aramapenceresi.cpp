@@ -86,7 +86,8 @@ LabAktarimHedefi LabAktarimHedefiKaydet(const QString &cagiran, LabAktarimHedefi
     return eski;
 }
 
-AramaPenceresi::AramaPenceresi(const QString &ad, QWidget *ust) : QDialog(ust)
+AramaPenceresi::AramaPenceresi(const QString &ad, QWidget *ust, const QString &yetkiKosulu)
+    : QDialog(ust), m_yetkiKosulu(yetkiKosulu)
 {
     if (const AramaAyari *a = AramaAyariBul(ad))
         m_ayar = *a;
@@ -191,6 +192,7 @@ AramaPenceresi::AramaPenceresi(const QString &ad, QWidget *ust) : QDialog(ust)
     QString sql = SelectBasi(m_ayar.tablo);
     if (m_ayar.acilisKosulu)
         sql += m_ayar.acilisKosulu();
+    sql += m_yetkiKosulu;
     sql += m_ayar.acilisSiralama.isEmpty() ? QStringLiteral(" ") : m_ayar.acilisSiralama;
     m_vs->selectMetniAyarla(sql);
     m_vs->ac();
@@ -256,6 +258,7 @@ QString AramaPenceresi::aramaMetni(const QString &metin) const
     QString sql = SelectBasi(m_ayar.tablo);
     if (m_ayar.aramaKosulu)
         sql += m_ayar.aramaKosulu();
+    sql += m_yetkiKosulu;
     // I, İ, ı and i are one letter here: a name is found however its I was typed.
     sql += QStringLiteral(" and ")
            + SqlKatliArama(ifade, metin, icinde ? Benzerlik::Icerir : Benzerlik::IleBaslar, katliIndeks);

@@ -70,7 +70,10 @@ class AramaPenceresi : public QDialog
 {
     Q_OBJECT
 public:
-    explicit AramaPenceresi(const QString &ad, QWidget *ust = nullptr);
+    // yetkiKosulu: the caller's own limits by rights (" and DOKTORKODU =..."),
+    // kept in the opening list and in every search, so that a lookup never
+    // shows rows the calling screen would not.
+    explicit AramaPenceresi(const QString &ad, QWidget *ust = nullptr, const QString &yetkiKosulu = QString());
     ~AramaPenceresi() override;
 
     // Runs modally: the chosen KAYITNO as text, or "-1".
@@ -98,6 +101,7 @@ private:
     void metinDegisti(const QString &metin);
 
     AramaAyari m_ayar;
+    QString m_yetkiKosulu;
     VeriSeti *m_vs = nullptr;
     TabloModeli *m_model = nullptr;
     QTableView *m_izgara = nullptr;

@@ -553,7 +553,8 @@ void KayitEkrani::ara()
         if (m_ayar.kilitli || !kaydet())
             return;
     }
-    AramaPenceresi dlg(m_ayar.aramaEkrani, this);
+    // The lookup lists only what this screen may list.
+    AramaPenceresi dlg(m_ayar.aramaEkrani, this, m_ayar.yetkiKosullari ? m_ayar.yetkiKosullari() : QString());
     const QString sonuc = dlg.calistir();
     if (sonuc == QLatin1String("-1"))
         return;

@@ -3,6 +3,7 @@
 // new patient made with the appointment, the known-name rule, "Muayene
 // Oldu" with the examination card, booking from the day plan, and the
 // printed lists read back from real PDF files.
+#include "app/aramapenceresi.h"
 #include "app/ekranlar.h"
 #include "app/oturum.h"
 #include "db/sorgu.h"
@@ -191,6 +192,7 @@ void TestRandevu::kendiRandevulari_data()
     QTest::newRow("after the daily list") << "gunluk";
     QTest::newRow("after the card") << "kart";
     QTest::newRow("after the survey sheet") << "kesif";
+    QTest::newRow("in the search window") << "arama";
 }
 
 void TestRandevu::kendiRandevulari()
@@ -217,6 +219,27 @@ void TestRandevu::kendiRandevulari()
         e.tikla("BitBtn7");
     else if (eylem == QLatin1String("kesif"))
         e.tikla("BitBtn5");
+    else if (eylem == QLatin1String("arama")) {
+        // The lookup lists what the screen lists, opened and after a search
+        // that every appointment's name matches.
+        QList<QList<qint64>> gorulen;
+        SonrakiPencere(QStringLiteral("frm_randevuarama"), [&gorulen](QDialog *d) {
+            auto *a = static_cast<AramaPenceresi *>(d);
+            auto satirlar = [a] {
+                QList<qint64> l;
+                for (int i = 0; i < a->veriSeti()->kesinKayitSayisi(); ++i)
+                    l << a->veriSeti()->satirDegeri(i, QStringLiteral("KAYITNO")).toLongLong();
+                std::sort(l.begin(), l.end());
+                return l;
+            };
+            gorulen << satirlar();
+            a->findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(QStringLiteral("AY"));
+            gorulen << satirlar();
+            d->reject();
+        });
+        e.eylem("RandevuAra1");
+        QCOMPARE(gorulen, (QList<QList<qint64>>{{1, 3}, {1, 3}}));
+    }
     QCOMPARE(e.liste(), (QList<qint64>{1, 3}));
     for (const QString &t : std::as_const(r.metinler))
         QVERIFY(!t.contains(QStringLiteral("DR. D1")));

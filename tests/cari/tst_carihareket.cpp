@@ -708,8 +708,8 @@ void tst_carihareket::baskaIstasyon()
                                             "'2007', ?, ?)"),
                              {bugun, bugun}, QStringLiteral("ikinci"), &h),
              qPrintable(h));
-    QTRY_COMPARE(s.vs()->kesinKayitSayisi(), 2);
-    QTRY_COMPARE(s.metin("edt_tborc"), QStringLiteral("150,00"));
+    QTRY_COMPARE_WITH_TIMEOUT(s.vs()->kesinKayitSayisi(), 2, VeriBeklemesi);
+    QTRY_COMPARE_WITH_TIMEOUT(s.metin("edt_tborc"), QStringLiteral("150,00"), VeriBeklemesi);
     QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
     s.e.reset();
     Baglanti::kapat(QStringLiteral("ikinci"));

@@ -6,6 +6,7 @@
 #include "cari/frm_odeme.h"
 #include "caritestdestek.h"
 #include "db/veriseti.h"
+#include "destek/pdfmetni.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 #include "raporlar/motor/rapor.h"
@@ -20,15 +21,6 @@ using namespace CariTest;
 
 namespace {
 
-QString pdfMetni(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000))
-        return QString();
-    // Ligatures ("ﬁ") read back as their letters.
-    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
-}
 
 // The account screen opened for one account, its last row current.
 std::unique_ptr<Tfrm_cari_hareket> ekranAc(const QString &kod, const QString &unvan)
@@ -143,7 +135,7 @@ void tst_dekont::hesapEkranindanBasilir()
     QCOMPARE(yaziNotu.last(), yazi);
     QCOMPARE(baslikNotu, basliklar);
     QCOMPARE(sirketNotu.last(), QStringLiteral("ŞİFA POLİKLİNİĞİ --  Atatürk Cad. 5 Ankara"));
-    const QString metin = pdfMetni(pdf).simplified();
+    const QString metin = PdfAkisMetni(pdf);
     QVERIFY2(metin.contains(yazi.simplified()), qPrintable(metin));
     for (const QString &b : basliklar)
         QVERIFY2(metin.contains(b), qPrintable(b));
@@ -327,7 +319,7 @@ void tst_dekont::odemeKaydedilinceBasilir()
     QCOMPARE(basim, 1);
     QCOMPARE(yaziNotu.last(), QStringLiteral("YüzBes YTL  Bes  Ykr"));
     QCOMPARE(baslikNotu, QStringList{QStringLiteral("ALACAK DEKONTU")});
-    const QString metin = pdfMetni(pdf).simplified();
+    const QString metin = PdfAkisMetni(pdf);
     QVERIFY2(metin.contains(QStringLiteral("YüzBes YTL Bes Ykr")), qPrintable(metin));
     QVERIFY(metin.contains(QStringLiteral("105,05")));
 

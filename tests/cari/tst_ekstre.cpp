@@ -6,6 +6,7 @@
 #include "caritestdestek.h"
 #include "db/sorgu.h"
 #include "db/sqltext.h"
+#include "destek/pdfmetni.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 #include "raporlar/motor/rapor.h"
@@ -56,14 +57,6 @@ qint64 satirEkle(double borc, double alacak, int gun, const QString &evrak = QSt
     return no;
 }
 
-QString pdfMetni(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC).simplified();
-}
 
 } // namespace
 
@@ -324,7 +317,7 @@ void tst_ekstre::hesapPdf()
         const QString pdf = d.filePath(QStringLiteral("ekstre%1.pdf").arg(int(tur)));
         QString hata;
         QVERIFY2(Ekstre::HesapPdfYaz(tur, QStringLiteral("P1"), pdf, &hata), qPrintable(hata));
-        const QString metin = pdfMetni(pdf);
+        const QString metin = PdfAkisMetni(pdf);
         QVERIFY2(metin.contains(QStringLiteral("Cari Hesap Ekstresı")), qPrintable(metin));
         QVERIFY(metin.contains(QStringLiteral("ALİ VELİ")));
         QVERIFY(metin.contains(QStringLiteral("1.234,50")));

@@ -187,17 +187,17 @@ private slots:
         QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu) "
                                                "values (4, '4', 'YENİ HASTA', '2007')"),
                                 {}, Ikinci));
-        QTRY_COMPARE(a.kesinKayitSayisi(), 4);
+        QTRY_COMPARE_WITH_TIMEOUT(a.kesinKayitSayisi(), 4, VeriBeklemesi);
         QCOMPARE(a.anahtar(), qint64(2));
         QVERIFY(!a.bayatMi());
 
         QVERIFY(a.degerAyarla(QStringLiteral("KILO"), QStringLiteral("65")));
         QVERIFY(Sorgu::calistir(QStringLiteral("update hastalar set adres = 'BEŞİKTAŞ' where kayitno = 3"), {}, Ikinci));
-        QTRY_VERIFY(a.bayatMi());
+        QTRY_VERIFY_WITH_TIMEOUT(a.bayatMi(), VeriBeklemesi);
         QCOMPARE(a.durum(), VeriSeti::Durum::Duzenle);
         QCOMPARE(a.metin(QStringLiteral("KILO")), QStringLiteral("65"));
         QVERIFY(a.kaydet());
-        QTRY_VERIFY(!a.bayatMi());
+        QTRY_VERIFY_WITH_TIMEOUT(!a.bayatMi(), VeriBeklemesi);
         QCOMPARE(a.anahtar(), qint64(2));
         QCOMPARE(a.metin(QStringLiteral("KILO")), QStringLiteral("65"));
         QVERIFY(a.bul(3));

@@ -605,7 +605,7 @@ private slots:
                 const int beklenen = int(Sorgu::tekDeger(QStringLiteral("select count(*) from hastalar where "
                                                                         "cocuksayisi = 1"))
                                              ->toLongLong());
-                QTRY_COMPARE(sayilar, 1);
+                QTRY_COMPARE_WITH_TIMEOUT(sayilar, 1, VeriBeklemesi);
                 QCOMPARE(sonSayi, beklenen);
                 QCOMPARE(vs->kayitSayisi(), beklenen);
             } else {

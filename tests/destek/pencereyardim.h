@@ -3,6 +3,7 @@
 // window (a lookup, the screen another one opens) handled as a user would,
 // a lookup's row chosen by its text, and the text of a PDF the program wrote.
 #include "db/sorgu.h"
+#include "destek/pdfmetni.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -47,12 +48,3 @@ inline std::function<void(QDialog *)> AramadaSec(const QString &metin)
     };
 }
 
-// The text of a PDF file (pdftotext -layout); empty when it cannot be read.
-inline QString PdfMetni(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}

@@ -30,6 +30,12 @@ void TestOrtami();
 // Path of a committed test file under tests/veri.
 QString TestDosyasi(const QString &ad);
 
+// How long a test waits, at most, for what reaches a list through the
+// database (another connection's change heard as an event, a count from a
+// worker thread). Normally a few milliseconds; on a machine busy with
+// parallel builds and tests it has taken several seconds.
+inline constexpr int VeriBeklemesi = 30000;
+
 // Use at the start of a test function: fails the test when the database could not be made.
 #define TEST_VT(ad) \
     TestVeritabani ad; \

@@ -842,7 +842,7 @@ void tst_hastaekrani::baskaIstasyonunHastalari()
                                {no, QString::fromUtf8(kod), QString::fromUtf8(ad)}, QStringLiteral("ikinci"));
     };
     QVERIFY(yeni(100, "P2", "VELİ"));
-    QTRY_COMPARE(s.vs()->kesinKayitSayisi(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(s.vs()->kesinKayitSayisi(), 2, VeriBeklemesi);
     QCOMPARE(s.vs()->metin("HASTAKODU"), QStringLiteral("P1"));
     s.eylem("Yenile1");
     QCOMPARE(s.vs()->kesinKayitSayisi(), 2);

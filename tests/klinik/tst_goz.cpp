@@ -12,6 +12,7 @@
 #include "db/sema.h"
 #include "db/sorgu.h"
 #include "db/veriseti.h"
+#include "destek/pdfmetni.h"
 #include "destek/betikmesaj.h"
 #include "destek/ekransurucu.h"
 #include "destek/testvt.h"
@@ -77,14 +78,6 @@ bool gozYaz(int no)
         {no, QStringLiteral("TOBRADEKS DAMLA\nSUNİ GÖZYAŞI")});
 }
 
-QString pdfMetni(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 void sonrakiPencere(const QString &ad, std::function<void(QDialog *)> f)
 {
@@ -422,7 +415,7 @@ private slots:
         };
         s.tikla("btn_laboratuvarformu");
         Rapor::onizlemeYerine = nullptr;
-        const QString metin = pdfMetni(yol);
+        const QString metin = PdfMetni(yol);
         for (const char *b : {"LABORATUVAR İSTEK VE SONUÇ FORMU", "GÖZ İÇİ BASINCI", "ÇİĞDEM IŞIKÖĞÜT"})
             QVERIFY2(metin.contains(QString::fromUtf8(b)), b);
         QCOMPARE(s.e->labVeriSeti()->kesinKayitSayisi(), 1);
@@ -503,7 +496,7 @@ private slots:
             a->trigger();
         else
             s.tikla(eylem.toLatin1().constData());
-        const QString metin = pdfMetni(yol);
+        const QString metin = PdfMetni(yol);
         for (const QString &b : beklenen)
             QVERIFY2(metin.contains(b), qPrintable(b + QStringLiteral(" yok:\n") + metin));
         QVERIFY2(uyarilar.isEmpty(), qPrintable(uyarilar.join('\n')));

@@ -7,6 +7,7 @@
 #include "app/oturum.h"
 #include "db/sorgu.h"
 #include "db/veriseti.h"
+#include "destek/pdfmetni.h"
 #include "destek/betikmesaj.h"
 #include "destek/ekransurucu.h"
 #include "destek/testvt.h"
@@ -105,14 +106,6 @@ std::function<void(QDialog *)> sec(const QString &metin)
     };
 }
 
-QString pdfMetni(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 // Catches the URLs the screen asks the desktop to open.
 class UrlYakalayici : public QObject
@@ -696,7 +689,7 @@ private slots:
 
         yol = klasor.filePath(QStringLiteral("kart.pdf"));
         s.tikla("BitBtn7");
-        QString metin = pdfMetni(yol);
+        QString metin = PdfMetni(yol);
         for (const char *beklenen : {"MUAYENE KARTI", "AYŞE YILMAZ", "12345678901", "14.03.2026", "HİPERTANSİYON",
                                      "TUZSUZ DİYET", "BAŞ AĞRISI", "AKUT FARENJİT", "DR. ALİ VELİ", "100,00"})
             QVERIFY2(metin.contains(QString::fromUtf8(beklenen)), beklenen);
@@ -706,7 +699,7 @@ private slots:
         QVERIFY(s.vs()->bul(12) || s.vs()->anahtar() == 12);
         yol = klasor.filePath(QStringLiteral("lab.pdf"));
         s.tikla("btn_laboratuvarformu");
-        metin = pdfMetni(yol);
+        metin = PdfMetni(yol);
         for (const char *beklenen : {"LABORATUVAR İSTEK VE SONUÇ FORMU", "AYŞE YILMAZ", "DR. ALİ VELİ", "HEMATOLOJİ",
                                      "BİYOKİMYA", "HEMOGRAM", "13,5", "GLUKOZ", "70-100", "mg/dL"})
             QVERIFY2(metin.contains(QString::fromUtf8(beklenen)), beklenen);

@@ -6,6 +6,7 @@
 #include "app/oturum.h"
 #include "db/sorgu.h"
 #include "db/veriseti.h"
+#include "destek/pdfmetni.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 #include "klinik/frm_muayene_lab.h"
@@ -47,14 +48,6 @@ void temelVeri()
                             {Oturum.sirketkodu}));
 }
 
-QString pdfMetni(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 } // namespace
 
@@ -211,7 +204,7 @@ private slots:
             d->findChild<QPushButton *>(QStringLiteral("BitBtn7"))->click();
         }
         Rapor::onizlemeYerine = eski;
-        const QString metin = pdfMetni(yol);
+        const QString metin = PdfMetni(yol);
         for (const QString &t : var)
             QVERIFY2(metin.contains(t), qPrintable(t + QStringLiteral(" yok:\n") + metin));
         for (const QString &t : yok)

@@ -4,6 +4,7 @@
 // list grid and the rounding repair.
 #include "../cari/caritestdestek.h"
 #include "cari/ekstre.h"
+#include "destek/pdfmetni.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 #include "raporlar/frm_carihareketrapor.h"
@@ -25,14 +26,6 @@
 #include <QtTest>
 
 namespace {
-QString pdfMetni(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC).simplified();
-}
 
 void satir(const QString &kod, double borc, double alacak, const QDate &tarih)
 {
@@ -104,7 +97,7 @@ void tst_carihareketraporekrani::oncekiBakiyeVeBakiyeliRapor()
     const QString pdf = d.filePath(QStringLiteral("bakiyeli.pdf"));
     Rapor::onizlemeYerine = [&](Rapor &r, QWidget *) { QVERIFY(r.pdfYaz(pdf)); };
     w.bakiyeliRapor();
-    const QString metin = pdfMetni(pdf);
+    const QString metin = PdfAkisMetni(pdf);
     for (const QString &v : {QStringLiteral("01.03.2008"), QStringLiteral("100,00"), QStringLiteral("70,00"),
                              QStringLiteral("150,00"), QStringLiteral("120,00"), QStringLiteral("05.03.2008")})
         QVERIFY2(metin.contains(v), qPrintable(v + QStringLiteral(" yok: ") + metin));
@@ -114,7 +107,7 @@ void tst_carihareketraporekrani::oncekiBakiyeVeBakiyeliRapor()
     const QString dar = d.filePath(QStringLiteral("dar.pdf"));
     Rapor::onizlemeYerine = [&](Rapor &r, QWidget *) { QVERIFY(r.pdfYaz(dar)); };
     QVERIFY(w.ekstre(EkstreIstegi::Tur::Dar));
-    const QString darMetin = pdfMetni(dar);
+    const QString darMetin = PdfAkisMetni(dar);
     for (const QString &v : {QStringLiteral("BAKIYE"), QStringLiteral("01.03.2008 Tarihinden Önceki Bakiye Bilgileri"),
                              QStringLiteral("70,00"), QStringLiteral("05.03.2008")})
         QVERIFY2(darMetin.contains(v), qPrintable(v + QStringLiteral(" yok: ") + darMetin));
@@ -153,7 +146,7 @@ void tst_carihareketraporekrani::bakiyeListesiVeKusurat()
     w.bakiyeListesi(CariHareketRapor::Liste::BorcAlacak);
     QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join(QLatin1Char('\n'))));
     QCOMPARE(w.findChild<QTableWidget *>(QStringLiteral("grd_ozelrapor"))->rowCount(), 1);
-    const QString metin = pdfMetni(pdf);
+    const QString metin = PdfAkisMetni(pdf);
     QVERIFY2(metin.contains(QStringLiteral("C HESABI")) && !metin.contains(QStringLiteral("B HESABI"))
                  && !metin.contains(QStringLiteral("A HESABI")),
              qPrintable(metin));

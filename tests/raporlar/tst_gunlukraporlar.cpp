@@ -3,6 +3,7 @@
 #include "../cari/caritestdestek.h"
 #include "raporlar/gunlukraporlar.h"
 #include "raporlar/motor/rapor.h"
+#include "destek/pdfmetni.h"
 #include "destek/testvt.h"
 
 #include <QProcess>
@@ -12,14 +13,6 @@
 using CariHareketRapor::Gunluk;
 
 namespace {
-QString pdfMetni(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC).simplified();
-}
 
 void ekle(const QString &unvan, const QString &tur, const QString &cinsi, double borc, double alacak,
           const QDate &tarih, const QString &sirket = QString())
@@ -91,7 +84,7 @@ void tst_gunlukraporlar::secim()
     };
     QVERIFY(GunlukRaporlar::Goster(Gunluk(tur), nullptr, bugun));
     QCOMPARE(baslik, CariHareketRapor::GunlukSablon(Gunluk(tur)));
-    const QString metin = pdfMetni(pdf);
+    const QString metin = PdfAkisMetni(pdf);
     QVERIFY2(!metin.isEmpty(), "pdftotext");
     for (const QString &v : var)
         QVERIFY2(metin.contains(v), qPrintable(v + QStringLiteral(" yok: ") + metin));

@@ -1,5 +1,6 @@
 // "velmorika --rapor ... --sorgu ... --pdf ..." end to end: a real database,
 // the built program, the PDF's text read back with pdftotext.
+#include "destek/pdfmetni.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 
@@ -16,14 +17,6 @@
 
 namespace {
 
-QString pdfMetni(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000))
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 bool hareketEkle(int no, const QString &carikod, const QString &unvan, const QString &tarih, const QString &aciklama,
                  double borc, double alacak)
@@ -95,7 +88,7 @@ void TestRaporKomutu::programIlePdf()
     QVERIFY(p.waitForFinished(120000));
     QCOMPARE(p.exitStatus(), QProcess::NormalExit);
     QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
-    const QString metin = pdfMetni(pdf);
+    const QString metin = PdfMetni(pdf);
     QVERIFY2(metin.contains(QStringLiteral("ŞÜKRÜ IŞIK")), qPrintable(metin));
     for (const char *beklenen : {"Cari Hareketler", "GÜLİZ ÖZ", "05.03.2008", "1.234,50", "1.000,00",
                                  "H001 Toplamı (2 hareket)", "234,50", "Genel Toplam (3 hareket)", "484,50",
@@ -131,7 +124,7 @@ void TestRaporKomutu::ekstreProgramIle()
                           QStringLiteral("--pdf"), pdf, QStringLiteral("--veritabani"), vt.yol()});
         QVERIFY(p.waitForFinished(120000));
         QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
-        const QString metin = pdfMetni(pdf);
+        const QString metin = PdfMetni(pdf);
         for (const char *beklenen : {"ŞÜKRÜ IŞIK", "Ekstresı", "1.234,50", "1.000,00", "234,50", "Borc"})
             QVERIFY2(metin.contains(QString::fromUtf8(beklenen)), qPrintable(metin));
         QVERIFY(!metin.contains(QStringLiteral("GÜLİZ ÖZ")));
@@ -158,7 +151,7 @@ void TestRaporKomutu::dogrudanCagri()
                           QStringLiteral("--pdf"), pdf, QStringLiteral("--veritabani"), vt.yol()}),
              0);
     QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
-    const QString metin = pdfMetni(pdf);
+    const QString metin = PdfMetni(pdf);
     for (const char *beklenen : {"CARIKOD", "ACIKLAMA", "ŞÜKRÜ IŞIK", "Göz muayenesi", "07.03.2008", "1.234,50",
                                  "Kayıt Sayısı: 3", "Sayfa 1 / 1"})
         QVERIFY2(metin.contains(QString::fromUtf8(beklenen)), beklenen);
@@ -230,7 +223,7 @@ void TestRaporKomutu::eksikKolonIsaretlenir()
     QCOMPARE(m.mesajlar.size(), 1);
     QVERIFY(m.mesajlar.first().contains(QStringLiteral("[HASTAADI]")));
     QVERIFY(m.hatalar.isEmpty());
-    const QString metin = pdfMetni(pdf);
+    const QString metin = PdfMetni(pdf);
     QCOMPARE(metin.count(QStringLiteral("[?HASTAADI]")), 3);
     QVERIFY(metin.contains(QStringLiteral("H002")));
 }

@@ -1,5 +1,6 @@
 // The report engine: templates, layout facts on the page model, formats,
 // errors, PDF and PNG output.
+#include "destek/pdfmetni.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 
@@ -98,17 +99,6 @@ QString boslukSuz(QString s)
     return s.remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
-QString pdfMetni(const QString &pdf, int sayfa = 0)
-{
-    QProcess p;
-    QStringList a{QStringLiteral("-layout")};
-    if (sayfa > 0)
-        a << QStringLiteral("-f") << QString::number(sayfa) << QStringLiteral("-l") << QString::number(sayfa);
-    p.start(QStringLiteral("pdftotext"), a << pdf << QStringLiteral("-"));
-    if (!p.waitForFinished(60000))
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 } // namespace
 
@@ -667,7 +657,7 @@ void TestRaporMotoru::pdfMetinleri()
     QTemporaryDir klasor;
     const QString yol = klasor.filePath(QStringLiteral("cari.pdf"));
     QVERIFY(r.pdfYaz(yol));
-    const QString metin = pdfMetni(yol);
+    const QString metin = PdfMetni(yol);
     for (const char *beklenen : {"Cari Hareketler", "ŞÜKRÜ IŞIK", "05.03.2008", "Muayene Ücreti", "1.234,50",
                                  "1.000,00", "234,50", "Açıklama", "Sayfa 1 / 1", "Genel Toplam (2 hareket)"})
         QVERIFY2(metin.contains(QString::fromUtf8(beklenen)), beklenen);
@@ -785,7 +775,7 @@ void TestRaporMotoru::yaziciyaBasim()
     yazici.setOutputFormat(QPrinter::PdfFormat);
     yazici.setOutputFileName(klasor.filePath(QStringLiteral("y.pdf")));
     QVERIFY(Rapor::yazdir(b, yazici, 1, 2));
-    const QString metin = pdfMetni(klasor.filePath(QStringLiteral("y.pdf")));
+    const QString metin = PdfMetni(klasor.filePath(QStringLiteral("y.pdf")));
     QVERIFY(!metin.contains(QStringLiteral("birinci")));
     QVERIFY(metin.contains(QStringLiteral("ikinci")));
     QVERIFY(metin.contains(QStringLiteral("üçüncü")));
@@ -965,7 +955,7 @@ void TestRaporMotoru::uzunBantSonrakiSayfada()
     QTemporaryDir klasor;
     const QString pdf = klasor.filePath(QStringLiteral("uzun.pdf"));
     QVERIFY(Rapor::pdfYaz(b, pdf));
-    QVERIFY(pdfMetni(pdf, metinSonSayfasi + 1).contains(QStringLiteral("kelime900")));
+    QVERIFY(PdfMetni(pdf, metinSonSayfasi + 1).contains(QStringLiteral("kelime900")));
 }
 
 // The patient card with a long history: its boxes grow with their text and
@@ -1036,8 +1026,8 @@ void TestRaporMotoru::hastaKartiUzunHikaye()
     QTemporaryDir klasor;
     const QString pdf = klasor.filePath(QStringLiteral("kart.pdf"));
     QVERIFY(Rapor::pdfYaz(b, pdf));
-    QVERIFY(pdfMetni(pdf, 2).contains(QStringLiteral("NOTIKISONU")));
-    QVERIFY(pdfMetni(pdf, 2).contains(QStringLiteral("Sayfa 2 / 2")));
+    QVERIFY(PdfMetni(pdf, 2).contains(QStringLiteral("NOTIKISONU")));
+    QVERIFY(PdfMetni(pdf, 2).contains(QStringLiteral("Sayfa 2 / 2")));
 }
 
 // A cancelled layout gives no pages that could pass for the report, and
@@ -1155,7 +1145,7 @@ void TestRaporMotoru::genisListe()
     const QString bilgi = QString::fromUtf8(p.readAllStandardOutput());
     QVERIFY2(bilgi.contains(yatay ? QStringLiteral("842 x 595") : QStringLiteral("595 x 842")), qPrintable(bilgi));
     // Wrapped, not cut, where its column was narrowed.
-    const QString metin = pdfMetni(pdf);
+    const QString metin = PdfMetni(pdf);
     QVERIFY(metin.contains(QStringLiteral("ALİ")) && metin.contains(QStringLiteral("ŞAHİN")));
     for (const auto &o : s.ogeler)
         if (o.metin == QStringLiteral("ALİ ŞAHİN"))

@@ -1,5 +1,6 @@
 // The report windows driven through their objectNames: preview, template
 // chooser, designer.
+#include "destek/pdfmetni.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 
@@ -59,13 +60,6 @@ QString dosyaYaz(const QTemporaryDir &k, const QString &ad, const QByteArray &ic
     return QFileInfo(f).absoluteFilePath();
 }
 
-QString pdfMetni(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 int sariNokta(const QPixmap &p)
 {
@@ -285,7 +279,7 @@ void TestRaporPencereleri::onizlemePdfVeSablonYukle()
     QVERIFY(QFile::exists(pdf));
     // Saying where it went.
     QVERIFY2(m.son().contains(QDir::toNativeSeparators(pdf)), qPrintable(m.son()));
-    const QString metin = pdfMetni(pdf);
+    const QString metin = PdfMetni(pdf);
     QVERIFY(metin.contains(QStringLiteral("Satır 1")));
     QVERIFY(metin.contains(QStringLiteral("Satır 30")));
     // Cancelled dialog: nothing happens.
@@ -868,7 +862,7 @@ void TestRaporPencereleri::onizlemeYaziciYokken()
     QCOMPARE(dialog.acilis, 1);
     QCOMPARE(onerilen, beklenen);
     QVERIFY(QFile::exists(beklenen));
-    const QString metin = pdfMetni(beklenen);
+    const QString metin = PdfMetni(beklenen);
     QVERIFY(metin.contains(QStringLiteral("Satır 1")));
     QVERIFY(metin.contains(QStringLiteral("Satır 30")));
     QCOMPARE(m.mesajlar.size(), 1);

@@ -4,6 +4,7 @@
 #include "app/oturum.h"
 #include "db/sorgu.h"
 #include "db/veriseti.h"
+#include "destek/pdfmetni.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 #include "raporlar/motor/rapor.h"
@@ -17,14 +18,6 @@
 
 namespace {
 
-QString pdfMetni(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 // Two rows per table, fees 1.250,50 and 749,50 (total 2.000,00).
 void veri()
@@ -120,7 +113,7 @@ private slots:
         const QString pdf = d.filePath(QStringLiteral("r.pdf"));
         QVERIFY(r.pdfYaz(pdf));
         QVERIFY2(r.uyarilar().isEmpty(), qPrintable(r.uyarilar().join(QLatin1Char('\n'))));
-        const QString metin = pdfMetni(pdf);
+        const QString metin = PdfMetni(pdf);
         for (const QString &beklenen : metinler)
             QVERIFY2(metin.contains(beklenen), qPrintable(beklenen + QStringLiteral("\n---\n") + metin));
     }
@@ -159,7 +152,7 @@ private slots:
         const QString pdf = d.filePath(QStringLiteral("g.pdf"));
         QVERIFY(r.pdfYaz(pdf));
         QVERIFY2(r.uyarilar().isEmpty(), qPrintable(r.uyarilar().join(QLatin1Char('\n'))));
-        const QString metin = pdfMetni(pdf);
+        const QString metin = PdfMetni(pdf);
         for (const QString &beklenen : metinler)
             QVERIFY2(metin.contains(beklenen), qPrintable(beklenen + QStringLiteral("\n---\n") + metin));
     }

@@ -6,6 +6,7 @@
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
 #include "destek/testsunucu.h"
+#include "destek/testvt.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -183,7 +184,7 @@ void tst_cokistasyon::listeSunucudanOgrenir()
     QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu) "
                                            "values (gen_id(otokod_hastalar, 1), 'UZAK1', 'UZAK HASTA', '2007')"),
                             {}, QStringLiteral("ikinci")));
-    QTRY_COMPARE_WITH_TIMEOUT(liste.kesinKayitSayisi(), once + 1, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(liste.kesinKayitSayisi(), once + 1, VeriBeklemesi);
     QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('\n'))));
 }
 

@@ -1,32 +1,61 @@
 #include "db/win1254.h"
 
+#include <array>
+
 namespace Win1254 {
+
+namespace {
+
+constexpr char16_t Bos = 0xFFFD;
+
+// Windows-1254 is Latin-1 with the Windows punctuation in 0x80-0x9F and the
+// six Turkish letters in place of six Icelandic ones.
+constexpr std::array<char16_t, 256> tabloYap()
+{
+    std::array<char16_t, 256> t{};
+    for (int i = 0; i < 256; ++i)
+        t[size_t(i)] = char16_t(i);
+    constexpr char16_t ust[32] = {0x20AC, Bos,    0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, Bos,    Bos,    Bos,
+                                  Bos,    0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, Bos,    Bos,    0x0178};
+    for (int i = 0; i < 32; ++i)
+        t[size_t(0x80 + i)] = ust[i];
+    t[0xD0] = 0x011E; // Ğ
+    t[0xDD] = 0x0130; // İ
+    t[0xDE] = 0x015E; // Ş
+    t[0xF0] = 0x011F; // ğ
+    t[0xFD] = 0x0131; // ı
+    t[0xFE] = 0x015F; // ş
+    return t;
+}
+
+constexpr std::array<char16_t, 256> Tablo = tabloYap();
+
+} // namespace
+
+char16_t karakter(uchar bayt) { return Tablo[bayt]; }
+
+QString coz(const QByteArray &metin)
+{
+    QString s;
+    s.resize(metin.size());
+    QChar *d = s.data();
+    for (qsizetype i = 0; i < metin.size(); ++i)
+        d[i] = QChar(Tablo[uchar(metin.at(i))]);
+    return s;
+}
 
 bool tasiyabilir(char16_t c)
 {
     if (c < 0x80)
         return true;
-    if (c >= 0xA0 && c <= 0xFF) {
-        // Latin-1 except the six places that hold the Turkish letters.
-        switch (c) {
-        case 0xD0: case 0xDD: case 0xDE: case 0xF0: case 0xFD: case 0xFE:
-            return false;
-        default:
-            return true;
-        }
-    }
-    switch (c) {
-    // Ğ İ Ş ğ ı ş
-    case 0x011E: case 0x0130: case 0x015E: case 0x011F: case 0x0131: case 0x015F:
-    // 0x80-0x9F
-    case 0x20AC: case 0x201A: case 0x0192: case 0x201E: case 0x2026: case 0x2020: case 0x2021:
-    case 0x02C6: case 0x2030: case 0x0160: case 0x2039: case 0x0152: case 0x2018: case 0x2019:
-    case 0x201C: case 0x201D: case 0x2022: case 0x2013: case 0x2014: case 0x02DC: case 0x2122:
-    case 0x0161: case 0x203A: case 0x0153: case 0x0178:
-        return true;
-    default:
+    if (c == Bos)
         return false;
-    }
+    for (char16_t t : Tablo)
+        if (t == c)
+            return true;
+    return false;
 }
 
 QString disindakiler(const QString &metin)

@@ -1,4 +1,5 @@
 #include "db/sqltext.h"
+#include "db/win1254.h"
 
 #include <QtTest>
 
@@ -53,6 +54,25 @@ private slots:
     {
         QCOMPARE(TurkceBuyuk(QStringLiteral("istanbul ılıca")), QStringLiteral("İSTANBUL ILICA"));
         QCOMPARE(TurkceBuyuk(QStringLiteral("çöğüş")), QStringLiteral("ÇÖĞÜŞ"));
+    }
+
+    // The database's code page: every byte in use reads as a character that
+    // can be written back; the letters whose places hold the Turkish ones,
+    // and other scripts, cannot.
+    void kodSayfasi()
+    {
+        int bos = 0;
+        for (int b = 0; b < 256; ++b) {
+            const char16_t c = Win1254::karakter(uchar(b));
+            if (c == 0xFFFD)
+                ++bos;
+            else
+                QVERIFY2(Win1254::tasiyabilir(c), qPrintable(QString::number(b, 16)));
+        }
+        QCOMPARE(bos, 7);
+        QCOMPARE(Win1254::coz(QByteArray("\xDE\xFD\xF0\xDD\xD0\xFE\x80" "a")), QStringLiteral("ŞığİĞş€a"));
+        for (char16_t c : {u'Ð', u'Ý', u'Þ', u'ð', u'ý', u'þ', u'Ə', u'Ж', char16_t(0xFFFD)})
+            QVERIFY2(!Win1254::tasiyabilir(c), qPrintable(QString(QChar(c))));
     }
 };
 

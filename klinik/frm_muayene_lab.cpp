@@ -30,6 +30,8 @@ SatirEkraniAyari labAyari()
     a.tur = CariIsleme::SatirTuru::Laboratuvar;
     a.genelKosul = QStringLiteral(" and LABORATUVARVARMI =") + SqlQuote(QStringLiteral("E"));
     a.seriMetni = QStringLiteral("Seri Laboratuvar Gir");
+    a.silmeSorusu = QStringLiteral("Bu Laboratuvar Kaydını Silmek İstiyormusunuz ? ");
+    a.silindiMesaji = QStringLiteral(" Laboratuvar Kaydı Silindi ");
     a.formSablonu = QStringLiteral("laboratuvarformu.frf");
     a.evrakTuru = QStringLiteral("MUA_LAB");
     a.formSiralama = QStringLiteral("turu");

@@ -52,6 +52,8 @@ SatirEkraniAyari islemAyari()
     a.modul = QStringLiteral("YİŞLEMLER");
     a.tur = CariIsleme::SatirTuru::Islem;
     a.seriMetni = QStringLiteral("Seri İşlem Gir");
+    a.silmeSorusu = QStringLiteral("Bu İşlem Kaydını Silmek İstiyormusunuz ? ");
+    a.silindiMesaji = QStringLiteral(" İşlem Kaydı Silindi ");
     a.yenideAra = false;
     a.formSablonu = QStringLiteral("islemformu.frf");
     a.evrakTuru = QStringLiteral("Y_İŞLEM");

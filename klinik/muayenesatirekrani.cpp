@@ -302,15 +302,13 @@ void MuayeneSatirEkrani::sil()
         m_satir->iptal();
         return;
     }
-    if (!Mesaj::soru(m_ayar.tur == CariIsleme::SatirTuru::Laboratuvar
-                         ? QStringLiteral("Bu Laboratuvar Kaydını Silmek İstiyormusunuz ? ")
-                         : QStringLiteral("Bu Kaydı Silmek İstiyormusunuz ? "),
-                     this))
+    if (!Mesaj::soru(m_ayar.silmeSorusu, this))
         return;
     if (m_satir->durum() == VeriSeti::Durum::Duzenle)
         m_satir->iptal();
     const qint64 no = m_satir->deger(QStringLiteral("MUAYENENO")).toLongLong();
-    MuayeneSatirlari::satirSil(*m_satir, MuayeneSatirlari::ayar(m_ayar.tur), kaynak(), no, this);
+    if (MuayeneSatirlari::satirSil(*m_satir, MuayeneSatirlari::ayar(m_ayar.tur), kaynak(), no, this))
+        Mesaj::goster(m_ayar.silindiMesaji, this);
 }
 
 void MuayeneSatirEkrani::iptal()

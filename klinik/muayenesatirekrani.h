@@ -29,6 +29,8 @@ struct SatirEkraniAyari
     CariIsleme::SatirTuru tur;
     QString genelKosul;               // extra condition of the general examination list
     QString seriMetni;                // "Seri Laboratuvar Gir", "Seri İşlem Gir"
+    QString silmeSorusu;              // asked before a line is deleted
+    QString silindiMesaji;            // shown once it is
     bool yenideAra = true;            // a new line opens the lookup (else only in serial entry)
     QString formSablonu;              // "laboratuvarformu.frf", "islemformu.frf"
     QString formSiralama;             // the column the form groups the lines by

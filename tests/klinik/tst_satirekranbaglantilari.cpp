@@ -142,6 +142,47 @@ private slots:
             QCOMPARE(hasta.hastaKodu, beklenen);
     }
 
+    // Deleting the current line asks the screen's question; "No" keeps it,
+    // "Yes" removes it and says so.
+    void satirSilme_data()
+    {
+        QTest::addColumn<QString>("ekran");
+        QTest::addColumn<QString>("tablo");
+        QTest::addColumn<QString>("soru");
+        QTest::addColumn<QString>("mesaj");
+        QTest::newRow("laboratuvar") << "frm_muayene_lab" << "muayene_lab"
+                                     << "Bu Laboratuvar Kaydını Silmek İstiyormusunuz ? "
+                                     << " Laboratuvar Kaydı Silindi ";
+        QTest::newRow("işlemler") << "frm_yapilanislemler" << "yapilanislemler"
+                                  << "Bu İşlem Kaydını Silmek İstiyormusunuz ? " << " İşlem Kaydı Silindi ";
+    }
+    void satirSilme()
+    {
+        QFETCH(QString, ekran);
+        QFETCH(QString, tablo);
+        QFETCH(QString, soru);
+        QFETCH(QString, mesaj);
+        TestVeritabani vt;
+        QVERIFY(vt.hazir());
+        temelVeri();
+        BetikMesaj m;
+        std::unique_ptr<QDialog> d(EkranOlustur(ekran, nullptr));
+        QVERIFY(d);
+        d->show();
+        const QString say = QStringLiteral("select count(*) from ") + tablo + QStringLiteral(" where muayeneno = 5");
+        QCOMPARE(deger(say).toInt(), 1);
+        auto *sil = d->findChild<QPushButton *>(QStringLiteral("btn_sil"));
+        m.cevaplar.enqueue(false);
+        sil->click();
+        QCOMPARE(m.sorular, QStringList{soru});
+        QCOMPARE(deger(say).toInt(), 1);
+        QVERIFY(m.mesajlar.isEmpty());
+        m.cevaplar.enqueue(true);
+        sil->click();
+        QCOMPARE(deger(say).toInt(), 0);
+        QCOMPARE(m.mesajlar, QStringList{mesaj});
+    }
+
     // "ÖDEME" pays on the patient of the examination of the tab shown.
     void odeme_data()
     {

@@ -403,6 +403,15 @@ void Tfrm_cari_hareket::menuleriEkle()
         rapor("EkstreDar1", QStringLiteral("Ekstre ( Bakiyeli Dar -Sabıt)"), 1, false);
         rapor("RaporEkstre1", QStringLiteral("Rapor (Ekstre)"), 0, true);
         rapor("RaporEkstreDar1", QStringLiteral("Rapor (Ekstre Dar )"), 1, true);
+        // The ledger report of the whole company, for users with both
+        // special rights of this screen; for others the entry does nothing.
+        auto *a = new QAction(QStringLiteral("Cari Hareket Raporları"), this);
+        a->setObjectName(QStringLiteral("CariHareketRaporlari1"));
+        connect(a, &QAction::triggered, this, [this] {
+            if (yetkiler().OZELYETKI1 == QLatin1String("E") && yetkiler().OZELYETKI2 == QLatin1String("E"))
+                EkranAc(QStringLiteral("frm_carihareketrapor"), this);
+        });
+        raporlar->addAction(a);
     }
 }
 

@@ -1,5 +1,6 @@
 // The account movements screen driven through its controls' objectNames,
 // opened for one account as the patient and staff screens open it.
+#include "app/ekranlar.h"
 #include "app/oturum.h"
 #include "cari/carihesap.h"
 #include "cari/frm_cari_hareket.h"
@@ -23,6 +24,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 
 using namespace CariTest;
@@ -103,6 +105,8 @@ private slots:
     void silme();
     void yetkisizIslemler_data();
     void yetkisizIslemler();
+    void cariHareketRaporlari_data();
+    void cariHareketRaporlari();
     void hataliHareketSilme_data();
     void hataliHareketSilme();
     void yoneticiKoduDegisir();
@@ -464,6 +468,40 @@ void tst_carihareket::yetkisizIslemler()
     QVERIFY(m.sorular.isEmpty());
     QCOMPARE(s.w<QLabel>("Label20")->text(), QStringLiteral("KAYIT KİLİTLİ"));
     QCOMPARE(hareketSayisi(), 1);
+}
+
+void tst_carihareket::cariHareketRaporlari_data()
+{
+    QTest::addColumn<QString>("kapali"); // a special right refused; empty: both granted
+    QTest::newRow("iki özel yetki") << "";
+    QTest::newRow("OZELYETKI1 yok") << "OZELYETKI1";
+    QTest::newRow("OZELYETKI2 yok") << "OZELYETKI2";
+}
+
+// "Cari Hareket Raporları" opens the ledger report only for a user with both
+// special rights; for anyone else it does nothing and says nothing.
+void tst_carihareket::cariHareketRaporlari()
+{
+    QFETCH(QString, kapali);
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(yetkiYaz("OZELYETKI1", QStringLiteral("E")) && yetkiYaz("OZELYETKI2", QStringLiteral("E")));
+    if (!kapali.isEmpty())
+        QVERIFY(yetkiYaz(qPrintable(kapali), QStringLiteral("H")));
+    int acilan = 0;
+    const EkranUretici onceki = EkranKaydet(QStringLiteral("frm_carihareketrapor"), [&acilan](QWidget *ust) {
+        ++acilan;
+        auto *d = new QDialog(ust);
+        QTimer::singleShot(0, d, &QDialog::reject);
+        return d;
+    });
+    {
+        Ekran s(QStringLiteral("P1"), QStringLiteral("ALİ VELİ"));
+        s.eylem("CariHareketRaporlari1");
+    }
+    EkranKaydet(QStringLiteral("frm_carihareketrapor"), onceki);
+    QCOMPARE(acilan, kapali.isEmpty() ? 1 : 0);
+    QVERIFY(m.mesajlar.isEmpty());
 }
 
 void tst_carihareket::hataliHareketSilme_data()

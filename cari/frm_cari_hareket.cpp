@@ -279,32 +279,19 @@ void Tfrm_cari_hareket::arayuzKur()
     b->bagla(aciklama, QStringLiteral("ACIKLAMA"));
     yerlestir(etiket(QStringLiteral("Aciklama")), aciklama, 3);
 
-    QList<TabloKolonu> k;
-    auto kol = [&k](const char *ad, const char *baslik, GosterimBicimi bicim = GosterimBicimi::Otomatik) {
-        TabloKolonu t;
-        t.kolon = QLatin1String(ad);
-        t.baslik = QString::fromUtf8(baslik);
-        t.bicim = bicim;
-        k << t;
-    };
-    kol("CARIUNVAN", "Cari Ünvan");
-    kol("ISLEMTURU", "İşlem Türü");
-    kol("ISLEMTARIHI", "İşlem Tarihi", GosterimBicimi::Tarih);
-    kol("EVRAKNO", "Evrak No");
-    kol("BORC", "Borc", GosterimBicimi::Tutar);
-    kol("ALACAK", "Alacak", GosterimBicimi::Tutar);
-    kol("BAKIYE", "Bakiye", GosterimBicimi::Tutar);
-    kol("PARABIRIMI", "P.B");
-    kol("ACIKLAMA", "Acıklama");
-    kol("OZELKOD1", "Özel kod1");
-    kol("OZELKOD2", "Özel kod2");
-    kol("EKACIKLAMA", "Ek Acıklama");
-    kol("KULLANICI", "User");
-    kol("EVRAKCINSI", "Evrak Cinsi");
-    kol("VADETARIHI", "Vade Tarihi", GosterimBicimi::Tarih);
-    kol("EVRAKDURUMU", "Evrak Durumu");
-    kol("KAYITNO", "Ref.No", GosterimBicimi::Metin);
-    model()->kolonlariAyarla(k);
+    model()->kolonlariAyarla({IzgaraKolonu("CARIUNVAN", "Cari Ünvan"), IzgaraKolonu("ISLEMTURU", "İşlem Türü"),
+                              IzgaraKolonu("ISLEMTARIHI", "İşlem Tarihi", GosterimBicimi::Tarih),
+                              IzgaraKolonu("EVRAKNO", "Evrak No"),
+                              IzgaraKolonu("BORC", "Borc", GosterimBicimi::Tutar),
+                              IzgaraKolonu("ALACAK", "Alacak", GosterimBicimi::Tutar),
+                              IzgaraKolonu("BAKIYE", "Bakiye", GosterimBicimi::Tutar),
+                              IzgaraKolonu("PARABIRIMI", "P.B"), IzgaraKolonu("ACIKLAMA", "Acıklama"),
+                              IzgaraKolonu("OZELKOD1", "Özel kod1"), IzgaraKolonu("OZELKOD2", "Özel kod2"),
+                              IzgaraKolonu("EKACIKLAMA", "Ek Acıklama"), IzgaraKolonu("KULLANICI", "User"),
+                              IzgaraKolonu("EVRAKCINSI", "Evrak Cinsi"),
+                              IzgaraKolonu("VADETARIHI", "Vade Tarihi", GosterimBicimi::Tarih),
+                              IzgaraKolonu("EVRAKDURUMU", "Evrak Durumu"),
+                              IzgaraKolonu("KAYITNO", "Ref.No", GosterimBicimi::Metin)});
 }
 
 void Tfrm_cari_hareket::toplamPaneliKur()

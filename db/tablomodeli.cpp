@@ -68,6 +68,25 @@ struct TabloModeli::Ozel
     }
 };
 
+TabloKolonu IzgaraKolonu(const char *ad, const char *baslik, GosterimBicimi bicim, bool duzenlenebilir)
+{
+    TabloKolonu t;
+    t.kolon = QString::fromUtf8(ad);
+    t.baslik = baslik ? QString::fromUtf8(baslik) : t.kolon;
+    t.bicim = bicim;
+    t.duzenlenebilir = duzenlenebilir;
+    return t;
+}
+
+QList<TabloKolonu> IzgaraKolonlari(std::initializer_list<std::pair<const char *, const char *>> kolonlar,
+                                   bool duzenlenebilir)
+{
+    QList<TabloKolonu> k;
+    for (const auto &[ad, baslik] : kolonlar)
+        k << IzgaraKolonu(ad, baslik, GosterimBicimi::Otomatik, duzenlenebilir);
+    return k;
+}
+
 TabloModeli::TabloModeli(VeriSeti *veriSeti, QObject *ust)
     : QAbstractTableModel(ust)
     , d(new Ozel)

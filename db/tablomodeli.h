@@ -23,6 +23,9 @@
 #include <QString>
 #include <QVector>
 
+#include <initializer_list>
+#include <utility>
+
 class QTableView;
 class VeriSeti;
 
@@ -47,6 +50,14 @@ struct TabloKolonu
     QString desen;              // number pattern for GosterimBicimi::Desen
     Qt::Alignment hizalama = {}; // empty: numbers right, the rest left
 };
+
+// A grid column by its name and heading (null: the name), the way the
+// screens list theirs.
+TabloKolonu IzgaraKolonu(const char *ad, const char *baslik = nullptr,
+                         GosterimBicimi bicim = GosterimBicimi::Otomatik, bool duzenlenebilir = false);
+// Several, from (name, heading) pairs; duzenlenebilir: all editable in place.
+QList<TabloKolonu> IzgaraKolonlari(std::initializer_list<std::pair<const char *, const char *>> kolonlar,
+                                   bool duzenlenebilir = false);
 
 
 class TabloModeli : public QAbstractTableModel

@@ -8,18 +8,6 @@ namespace {
 
 QString sirket() { return SirketKosulu(); }
 
-QList<TabloKolonu> kolonlar(std::initializer_list<std::pair<const char *, const char *>> l)
-{
-    QList<TabloKolonu> k;
-    for (const auto &[ad, baslik] : l) {
-        TabloKolonu t;
-        t.kolon = QString::fromUtf8(ad);
-        t.baslik = baslik ? QString::fromUtf8(baslik) : t.kolon;
-        k << t;
-    }
-    return k;
-}
-
 QStringList liste(const char *s) { return QString::fromUtf8(s).split(QStringLiteral(", ")); }
 
 // Patients and staff.
@@ -73,10 +61,10 @@ void kisiAramalari(QVector<AramaAyari> &v)
         a.veriSetiAdi = QStringLiteral("t_doktorlar");
         a.aramaKolonlari = liste("DOKTORADISOYADI, DOKTORKODU, BRANS, EVTELEFONU, CEPTELEFONU, ADRESI, "
                                  "EMAILADRESI, BOLUM, CEPTEL2");
-        a.izgaraKolonlari = kolonlar({{"DOKTORKODU", "PERS. KODU"}, {"DOKTORADISOYADI", "PERSONEL ADI"},
-                                      {"PERSONELTURU", "PERSONEL TÜRÜ"}, {"BRANS", nullptr},
-                                      {"CEPTELEFONU", "CEP TEL"}, {"EVTELEFONU", "EV TEL"}, {"ADRESI", nullptr},
-                                      {"EMAILADRESI", "EMAIL"}});
+        a.izgaraKolonlari = IzgaraKolonlari({{"DOKTORKODU", "PERS. KODU"}, {"DOKTORADISOYADI", "PERSONEL ADI"},
+                                            {"PERSONELTURU", "PERSONEL TÜRÜ"}, {"BRANS", nullptr},
+                                            {"CEPTELEFONU", "CEP TEL"}, {"EVTELEFONU", "EV TEL"}, {"ADRESI", nullptr},
+                                            {"EMAILADRESI", "EMAIL"}});
         // Opens with employed staff only; a search lists former staff too.
         a.acilisKosulu = [] { return sirket() + QStringLiteral(" and calisiyormu =") + SqlQuote(QStringLiteral("EVET")); };
         a.aramaKosulu = [] { return sirket(); };
@@ -116,7 +104,7 @@ void klinikAramalari(QVector<AramaAyari> &v)
         a.tablo = QStringLiteral("TANILAR");
         a.veriSetiAdi = QStringLiteral("t_tanilar");
         a.aramaKolonlari = liste("TANI, TANITURU, TANIGRUBU");
-        a.izgaraKolonlari = kolonlar({{"TANI", nullptr}, {"TANITURU", nullptr}, {"TANIGRUBU", nullptr}});
+        a.izgaraKolonlari = IzgaraKolonlari({{"TANI", nullptr}, {"TANITURU", nullptr}, {"TANIGRUBU", nullptr}});
         a.acilisSiralama = a.aramaSiralama = QStringLiteral(" order by tanilar.tani ");
         v << a;
     }
@@ -129,15 +117,16 @@ void klinikAramalari(QVector<AramaAyari> &v)
         a.aramaKolonlari = liste("HASTAADISOYADI, DOKTORADI, TETKIKADI, TETKIKKODU, ARALIK, DURUM, BIRIMI, TURU, "
                                  "ACIKLAMA, TANI, KOD1, KOD2, KOD3, HASTAKODU, DOKTORKODU, LABORATUVARADI, OZELKOD1, "
                                  "MUAYENENO, SIRANO, KAYITNO");
-        a.izgaraKolonlari = kolonlar({{"HASTAKODU", "H.KODU"}, {"HASTAADISOYADI", "HASTA ADI"}, {"MUAYENENO", "M.NO"},
-                                      {"TETKIKADI", nullptr}, {"DURUM", "SONUC"}, {"TETKIKKODU", nullptr},
-                                      {"ARALIK", nullptr}, {"BIRIMI", nullptr}, {"TURU", nullptr},
-                                      {"LABORATUVARTARIHI", "LAB.TARİHİ"}, {"LABORATUVARSAATI", "LAB.SAATI"},
-                                      {"UCRETI", nullptr}, {"KOD1", nullptr}, {"KOD2", nullptr}, {"KOD3", nullptr},
-                                      {"MUAYENETARIHI", nullptr}, {"DOKTORKODU", nullptr}, {"DOKTORADI", nullptr},
-                                      {"CINSIYETI", nullptr}, {"TANI", nullptr}, {"CEPNO", nullptr},
-                                      {"SIRANO", nullptr}, {"LABORATUVARADI", nullptr}, {"ACIKLAMA", nullptr},
-                                      {"OZELKOD1", nullptr}, {"KAYITNO", nullptr}});
+        a.izgaraKolonlari = IzgaraKolonlari({{"HASTAKODU", "H.KODU"}, {"HASTAADISOYADI", "HASTA ADI"},
+                                            {"MUAYENENO", "M.NO"}, {"TETKIKADI", nullptr}, {"DURUM", "SONUC"},
+                                            {"TETKIKKODU", nullptr}, {"ARALIK", nullptr}, {"BIRIMI", nullptr},
+                                            {"TURU", nullptr}, {"LABORATUVARTARIHI", "LAB.TARİHİ"},
+                                            {"LABORATUVARSAATI", "LAB.SAATI"}, {"UCRETI", nullptr}, {"KOD1", nullptr},
+                                            {"KOD2", nullptr}, {"KOD3", nullptr}, {"MUAYENETARIHI", nullptr},
+                                            {"DOKTORKODU", nullptr}, {"DOKTORADI", nullptr}, {"CINSIYETI", nullptr},
+                                            {"TANI", nullptr}, {"CEPNO", nullptr}, {"SIRANO", nullptr},
+                                            {"LABORATUVARADI", nullptr}, {"ACIKLAMA", nullptr}, {"OZELKOD1", nullptr},
+                                            {"KAYITNO", nullptr}});
         a.izgaraKolonlari[10].bicim = GosterimBicimi::Saat;
         a.acilisKosulu = a.aramaKosulu = [] { return sirket(); };
         a.acilisSiralama = a.aramaSiralama = QStringLiteral(" order by muayene_LAB.HASTAADISOYADI ");
@@ -151,10 +140,11 @@ void klinikAramalari(QVector<AramaAyari> &v)
         a.veriSetiAdi = QStringLiteral("t_laboratuvar");
         a.aramaKolonlari = liste("TETKIKADI, TETKIKKODU, ARALIK, BIRIMI, TURU, ACIKLAMA, LABORATUVARADI, UCRETI, "
                                  "KOD1, KOD2, KOD3, KAYITNO");
-        a.izgaraKolonlari = kolonlar({{"TETKIKKODU", "TETKIK KODU"}, {"TETKIKADI", "TETKIK ADI"}, {"ARALIK", nullptr},
-                                      {"BIRIMI", nullptr}, {"TURU", nullptr}, {"ACIKLAMA", nullptr},
-                                      {"LABORATUVARADI", nullptr}, {"UCRETI", nullptr}, {"KOD1", nullptr},
-                                      {"KOD2", nullptr}, {"KOD3", nullptr}, {"KAYITNO", nullptr}});
+        a.izgaraKolonlari = IzgaraKolonlari({{"TETKIKKODU", "TETKIK KODU"}, {"TETKIKADI", "TETKIK ADI"},
+                                            {"ARALIK", nullptr}, {"BIRIMI", nullptr}, {"TURU", nullptr},
+                                            {"ACIKLAMA", nullptr}, {"LABORATUVARADI", nullptr}, {"UCRETI", nullptr},
+                                            {"KOD1", nullptr}, {"KOD2", nullptr}, {"KOD3", nullptr},
+                                            {"KAYITNO", nullptr}});
         a.cokluSecim = true;
         a.acilisKosulu = a.aramaKosulu = [] {
             return Aktarim.lab_turu.isEmpty() ? QString() : QStringLiteral(" and turu=") + SqlQuote(Aktarim.lab_turu);
@@ -179,11 +169,11 @@ void klinikAramalari(QVector<AramaAyari> &v)
             "REC_RECETEACIKLAMA, LENS_SOLISYON, LENS_LENSTIPI, LENS_SCH, LENS_LENSACIKLAMA, LENS_LENSBULGU, "
             "OPER_SOLAMLTIP, OPER_SAGAMLTIP, OPER_AMELIYATBULGU, OPER_AMELIYATACIKLAMA, SASI_SASIACIKLAMA, "
             "GLOK_FUNDUS, GLOK_GALAN, GLOK_GLOKOMACIKLAMA, TOPLAMTUTAR, LABORATUVARUCRETI");
-        a.izgaraKolonlari = kolonlar({{"HASTAKODU", nullptr}, {"HASTAADISOYADI", "HASTA ADI"},
-                                      {"MUAYENENO", "MUA.NO"}, {"MUAYENETARIHI", "M.TARIHI"},
-                                      {"DOKTORADI", "DOKTOR ADI"}, {"ISLEMTARIHI", "ISLEM TARIHI"},
-                                      {"SIKAYET", nullptr}, {"TANI", nullptr}, {"DUSUNCELER", nullptr},
-                                      {"RANDEVUNO", "RNDV.NO"}, {"DOKTORKODU", "DR.KODU"}});
+        a.izgaraKolonlari = IzgaraKolonlari({{"HASTAKODU", nullptr}, {"HASTAADISOYADI", "HASTA ADI"},
+                                            {"MUAYENENO", "MUA.NO"}, {"MUAYENETARIHI", "M.TARIHI"},
+                                            {"DOKTORADI", "DOKTOR ADI"}, {"ISLEMTARIHI", "ISLEM TARIHI"},
+                                            {"SIKAYET", nullptr}, {"TANI", nullptr}, {"DUSUNCELER", nullptr},
+                                            {"RANDEVUNO", "RNDV.NO"}, {"DOKTORKODU", "DR.KODU"}});
         a.tumKolonlarSonra = true;
         auto kosul = [] {
             QString k = sirket();
@@ -203,8 +193,8 @@ void klinikAramalari(QVector<AramaAyari> &v)
         a.tablo = QStringLiteral("EK9");
         a.veriSetiAdi = QStringLiteral("t_ek9");
         a.aramaKolonlari = liste("ISLEMADI, PAKETKODU, ISLEMGRUBU, UCRETI, ACIKLAMA, KAYITNO, OZELKOD");
-        a.izgaraKolonlari = kolonlar({{"PAKETKODU", nullptr}, {"ISLEMADI", nullptr}, {"ACIKLAMA", nullptr},
-                                      {"UCRETI", nullptr}, {"ISLEMGRUBU", nullptr}, {"OZELKOD", nullptr}});
+        a.izgaraKolonlari = IzgaraKolonlari({{"PAKETKODU", nullptr}, {"ISLEMADI", nullptr}, {"ACIKLAMA", nullptr},
+                                            {"UCRETI", nullptr}, {"ISLEMGRUBU", nullptr}, {"OZELKOD", nullptr}});
         a.acilisKosulu = a.aramaKosulu = [] { return sirket(); };
         a.acilisSiralama = a.aramaSiralama = QStringLiteral(" order by EK9.ISLEMADI ");
         v << a;
@@ -216,8 +206,8 @@ void klinikAramalari(QVector<AramaAyari> &v)
         a.tablo = QStringLiteral("ISLEMLER");
         a.veriSetiAdi = QStringLiteral("t_islemler");
         a.aramaKolonlari = liste("YAPILANISLEM, ISLEMKODU, ISLEMTURU, UCRETI, ACIKLAMA, KAYITNO");
-        a.izgaraKolonlari = kolonlar({{"ISLEMKODU", nullptr}, {"YAPILANISLEM", nullptr}, {"ISLEMTURU", nullptr},
-                                      {"UCRETI", nullptr}, {"ACIKLAMA", nullptr}, {"KAYITNO", nullptr}});
+        a.izgaraKolonlari = IzgaraKolonlari({{"ISLEMKODU", nullptr}, {"YAPILANISLEM", nullptr}, {"ISLEMTURU", nullptr},
+                                            {"UCRETI", nullptr}, {"ACIKLAMA", nullptr}, {"KAYITNO", nullptr}});
         a.acilisKosulu = a.aramaKosulu = [] { return sirket(); };
         a.acilisSiralama = a.aramaSiralama = QStringLiteral(" order by islemler.yapilanislem ");
         v << a;
@@ -236,11 +226,11 @@ void randevuVeCariAramalari(QVector<AramaAyari> &v)
         a.aramaKolonlari = liste("randalmatarihi, randevutarihi, hastakodu, hastaadisoyadi, doktoradi, doktor, "
                                  "kayitno, randevusaati, konu, muayeneoldumu, hastaceptel");
         a.ilkKolon = QStringLiteral("hastaadisoyadi");
-        a.izgaraKolonlari = kolonlar({{"MUAYENEOLDUMU", "DURUM"}, {"HASTAKODU", "H.KODU"},
-                                      {"HASTAADISOYADI", "H.ADI SOYADI"}, {"DOKTOR", "DR.KODU"},
-                                      {"DOKTORADI", "DOKTOR ADI"}, {"RANDEVUTARIHI", "R.TARIHI"},
-                                      {"RANDEVUSAATI", "R.SAATI"}, {"KONU", nullptr},
-                                      {"RANDALMATARIHI", "K.TARIHI"}, {"HASTACEPTEL", nullptr}});
+        a.izgaraKolonlari = IzgaraKolonlari({{"MUAYENEOLDUMU", "DURUM"}, {"HASTAKODU", "H.KODU"},
+                                            {"HASTAADISOYADI", "H.ADI SOYADI"}, {"DOKTOR", "DR.KODU"},
+                                            {"DOKTORADI", "DOKTOR ADI"}, {"RANDEVUTARIHI", "R.TARIHI"},
+                                            {"RANDEVUSAATI", "R.SAATI"}, {"KONU", nullptr},
+                                            {"RANDALMATARIHI", "K.TARIHI"}, {"HASTACEPTEL", nullptr}});
         a.izgaraKolonlari[6].bicim = GosterimBicimi::Saat;
         a.acilisKosulu = a.aramaKosulu = [] { return sirket(); };
         a.acilisSiralama = a.aramaSiralama = QStringLiteral(" order by randevu.HASTAADISOYADI ");
@@ -254,11 +244,11 @@ void randevuVeCariAramalari(QVector<AramaAyari> &v)
         a.veriSetiAdi = QStringLiteral("t_cari_hareket");
         a.aramaKolonlari = liste("evrakno, islemtarihi, carikod, cariunvan, islemturu, vadetarihi, Aciklama, "
                                  "Ozelkod1, Ozelkod2, Borc, Alacak, Parabirimi, Evrakcinsi, Evrakkayitno");
-        a.izgaraKolonlari = kolonlar({{"ISLEMTURU", nullptr}, {"EVRAKNO", nullptr}, {"ISLEMTARIHI", nullptr},
-                                      {"CARIKOD", nullptr}, {"CARIUNVAN", nullptr}, {"ACIKLAMA", nullptr},
-                                      {"BORC", nullptr}, {"ALACAK", nullptr}, {"VADETARIHI", nullptr},
-                                      {"OZELKOD1", nullptr}, {"OZELKOD2", nullptr}, {"EVRAKKAYITNO", nullptr},
-                                      {"EVRAKCINSI", nullptr}, {"KULLANICI", nullptr}});
+        a.izgaraKolonlari = IzgaraKolonlari({{"ISLEMTURU", nullptr}, {"EVRAKNO", nullptr}, {"ISLEMTARIHI", nullptr},
+                                            {"CARIKOD", nullptr}, {"CARIUNVAN", nullptr}, {"ACIKLAMA", nullptr},
+                                            {"BORC", nullptr}, {"ALACAK", nullptr}, {"VADETARIHI", nullptr},
+                                            {"OZELKOD1", nullptr}, {"OZELKOD2", nullptr}, {"EVRAKKAYITNO", nullptr},
+                                            {"EVRAKCINSI", nullptr}, {"KULLANICI", nullptr}});
         a.buyukHarf = true;
         a.icindekiVar = false; // values that begin with the text only
         a.acilisKosulu = a.aramaKosulu = [] { return sirket(); };

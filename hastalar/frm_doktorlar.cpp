@@ -248,31 +248,15 @@ Tfrm_doktorlar::Tfrm_doktorlar(QWidget *ust) : KayitEkrani(ayarlar(this), ust)
     sayfalar->addTab(ek, QStringLiteral("Ek Bilgiler"));
 
     // Staff grid, editable in place.
-    QList<TabloKolonu> k;
-    auto kol = [&k](const char *ad, const char *baslik = nullptr) {
-        TabloKolonu t;
-        t.kolon = QLatin1String(ad);
-        t.baslik = baslik ? QString::fromUtf8(baslik) : t.kolon;
-        t.duzenlenebilir = true;
-        k << t;
-    };
-    kol("DOKTORKODU", "PERS. KODU");
-    kol("DOKTORADISOYADI", "PERSONEL ADI");
-    kol("BRANS");
-    kol("BOLUM");
-    kol("EVTELEFONU", "EV TEL");
-    kol("CEPTELEFONU", "CEP TEL 1");
-    kol("CEPTEL2", "CEP TEL 2");
-    kol("ADRESI");
-    kol("EMAILADRESI", "EMAIL");
-    kol("DOKTORPAYTURU", "DR PAY TURU");
-    kol("DOKTORPAYPARAM", "DR PAY PARAM");
-    kol("DOKTORPAYTUTARI", "DR PAY TUTARI");
-    kol("MAASI", "MAAŞI");
-    kol("CALISIYORMU", "CALISIYOR MU?");
+    QList<TabloKolonu> k = IzgaraKolonlari({{"DOKTORKODU", "PERS. KODU"}, {"DOKTORADISOYADI", "PERSONEL ADI"},
+                                           {"BRANS", nullptr}, {"BOLUM", nullptr}, {"EVTELEFONU", "EV TEL"},
+                                           {"CEPTELEFONU", "CEP TEL 1"}, {"CEPTEL2", "CEP TEL 2"}, {"ADRESI", nullptr},
+                                           {"EMAILADRESI", "EMAIL"}, {"DOKTORPAYTURU", "DR PAY TURU"},
+                                           {"DOKTORPAYPARAM", "DR PAY PARAM"}, {"DOKTORPAYTUTARI", "DR PAY TUTARI"},
+                                           {"MAASI", "MAAŞI"}, {"CALISIYORMU", "CALISIYOR MU?"}}, true);
     for (const char *c : {"COCUKDURUMU", "DOGUMTARIHI", "DOGUMYERI", "ENSONCALISTIGIYER", "MEDENIDURUM",
                           "MEZUNOLDUGUOKUL", "PERSONELTURU", "REFERANSI", "TCKIMLIKNO", "ACIKLAMA"})
-        kol(c);
+        k << IzgaraKolonu(c, nullptr, GosterimBicimi::Otomatik, true);
     model()->kolonlariAyarla(k);
 }
 

@@ -217,16 +217,8 @@ Tfrm_goz::Tfrm_goz(QWidget *ust) : KayitEkrani(ayarlar(this), ust)
         satirDegisti();
     });
 
-    QList<TabloKolonu> k;
-    auto kol = [&k](const char *ad, const char *baslik) {
-        TabloKolonu t;
-        t.kolon = QLatin1String(ad);
-        t.baslik = QString::fromUtf8(baslik);
-        k << t;
-    };
-    kol("HASTAADISOYADI", "HASTA ADI");
-    kol("MUAYENETARIHI", "M.TARIHI");
-    kol("DOKTORADI", "DOKTOR ADI");
+    QList<TabloKolonu> k = IzgaraKolonlari({{"HASTAADISOYADI", "HASTA ADI"}, {"MUAYENETARIHI", "M.TARIHI"},
+                                           {"DOKTORADI", "DOKTOR ADI"}});
     model()->kolonlariAyarla(k);
     connect(izgara(), &QTableView::doubleClicked, this, [this] {
         if (yetkiler().OZELYETKI1 != QLatin1String("E") || yetkiler().OZELYETKI2 != QLatin1String("E"))

@@ -355,22 +355,9 @@ void Tfrm_goz::laboratuvarKur()
     auto *izgara = new QTableView;
     izgara->setObjectName(QStringLiteral("DBGrid2"));
     auto *model = new TabloModeli(m_lab, izgara);
-    QList<TabloKolonu> k;
-    auto kol = [&k](const char *ad, const char *baslik = nullptr) {
-        TabloKolonu t;
-        t.kolon = QLatin1String(ad);
-        t.baslik = baslik ? QString::fromUtf8(baslik) : t.kolon;
-        t.duzenlenebilir = true;
-        k << t;
-    };
-    kol("TETKIKKODU", "TETKIK KODU");
-    kol("TETKIKADI", "TETKIK ADI");
-    kol("ARALIK");
-    kol("DURUM", "SONUC");
-    kol("TURU");
-    kol("ACIKLAMA");
-    kol("BIRIMI");
-    kol("UCRETI");
+    QList<TabloKolonu> k = IzgaraKolonlari({{"TETKIKKODU", "TETKIK KODU"}, {"TETKIKADI", "TETKIK ADI"},
+                                           {"ARALIK", nullptr}, {"DURUM", "SONUC"}, {"TURU", nullptr},
+                                           {"ACIKLAMA", nullptr}, {"BIRIMI", nullptr}, {"UCRETI", nullptr}}, true);
     model->kolonlariAyarla(k);
     model->gorunumeBagla(izgara);
     h->addWidget(izgara, 1);

@@ -169,36 +169,16 @@ Tfrm_muayene::Tfrm_muayene(QWidget *ust) : KayitEkrani(ayarlar(this), ust)
     });
 
     // Record grid.
-    QList<TabloKolonu> k;
-    auto kol = [&k](const char *ad, const char *baslik = nullptr) {
-        TabloKolonu t;
-        t.kolon = QLatin1String(ad);
-        t.baslik = baslik ? QString::fromUtf8(baslik) : t.kolon;
-        k << t;
-    };
-    kol("KAYITNO", "K.NO");
-    kol("MUAYENEOLDUMU", "M.DURUMU");
-    kol("HASTAKODU", "H. KODU");
-    kol("HASTAADISOYADI", "H.ADI SOYADI");
-    kol("DOKTORKODU", "DR KODU");
-    kol("DOKTORADI", "DOKTOR ADI");
-    kol("HASTACEPTEL", "H.CEPTEL");
-    kol("MUAYENETARIHI", "MU. TARIHI");
-    kol("ANAMNMEZ");
-    kol("BULGULAR");
-    kol("RAPOR");
-    kol("TEDAVI");
-    kol("ILACLAR");
-    kol("MYNTESHIS", "TANI");
-    kol("NABIZ");
-    kol("ATES");
-    kol("TANSIYON");
-    kol("LABORATUVARVARMI", "LAB VAR MI?");
-    kol("RADYOLOJIVARMI", "RAD. VAR MI?");
-    kol("SIRANO", "SIRA NO");
-    kol("SONRAKIMUAYENETARIHI", "SONRAKI M.TARIHI");
-    kol("MUAYENEUCRETI", "M.UCRETI");
-    kol("ODEMESEKLI", "ODEME SEKLI");
+    QList<TabloKolonu> k = IzgaraKolonlari({{"KAYITNO", "K.NO"}, {"MUAYENEOLDUMU", "M.DURUMU"},
+                                           {"HASTAKODU", "H. KODU"}, {"HASTAADISOYADI", "H.ADI SOYADI"},
+                                           {"DOKTORKODU", "DR KODU"}, {"DOKTORADI", "DOKTOR ADI"},
+                                           {"HASTACEPTEL", "H.CEPTEL"}, {"MUAYENETARIHI", "MU. TARIHI"},
+                                           {"ANAMNMEZ", nullptr}, {"BULGULAR", nullptr}, {"RAPOR", nullptr},
+                                           {"TEDAVI", nullptr}, {"ILACLAR", nullptr}, {"MYNTESHIS", "TANI"},
+                                           {"NABIZ", nullptr}, {"ATES", nullptr}, {"TANSIYON", nullptr},
+                                           {"LABORATUVARVARMI", "LAB VAR MI?"}, {"RADYOLOJIVARMI", "RAD. VAR MI?"},
+                                           {"SIRANO", "SIRA NO"}, {"SONRAKIMUAYENETARIHI", "SONRAKI M.TARIHI"},
+                                           {"MUAYENEUCRETI", "M.UCRETI"}, {"ODEMESEKLI", "ODEME SEKLI"}});
     model()->kolonlariAyarla(k);
     izgara()->setItemDelegateForColumn(1, new DurumBoyayici(izgara()));
     connect(izgara(), &QTableView::doubleClicked, this, [this] {

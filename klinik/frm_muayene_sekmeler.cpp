@@ -155,25 +155,10 @@ void Tfrm_muayene::laboratuvarKur()
     auto *izgara = new QTableView;
     izgara->setObjectName(QStringLiteral("DBGrid2"));
     auto *model = new TabloModeli(m_lab, izgara);
-    QList<TabloKolonu> k;
-    auto kol = [&k](const char *ad, const char *baslik = nullptr) {
-        TabloKolonu t;
-        t.kolon = QLatin1String(ad);
-        t.baslik = baslik ? QString::fromUtf8(baslik) : t.kolon;
-        t.duzenlenebilir = true;
-        k << t;
-    };
-    kol("TETKIKKODU", "TETKIK KODU");
-    kol("TETKIKADI", "TETKIK ADI");
-    kol("ARALIK");
-    kol("DURUM", "SONUC");
-    kol("TURU");
-    kol("ACIKLAMA");
-    kol("BIRIMI");
-    kol("KOD1");
-    kol("KOD2");
-    kol("KOD3");
-    kol("UCRETI");
+    QList<TabloKolonu> k = IzgaraKolonlari({{"TETKIKKODU", "TETKIK KODU"}, {"TETKIKADI", "TETKIK ADI"},
+                                           {"ARALIK", nullptr}, {"DURUM", "SONUC"}, {"TURU", nullptr},
+                                           {"ACIKLAMA", nullptr}, {"BIRIMI", nullptr}, {"KOD1", nullptr},
+                                           {"KOD2", nullptr}, {"KOD3", nullptr}, {"UCRETI", nullptr}}, true);
     model->kolonlariAyarla(k);
     model->gorunumeBagla(izgara);
     izgara->setSelectionMode(QAbstractItemView::ExtendedSelection);

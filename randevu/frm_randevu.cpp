@@ -144,19 +144,13 @@ void Tfrm_randevu::arayuzKur()
     siralamaDuzeni()->addStretch();
 
     // The appointment grid.
-    auto kol = [](const char *ad, const char *baslik, GosterimBicimi b = GosterimBicimi::Otomatik) {
-        TabloKolonu t;
-        t.kolon = QLatin1String(ad);
-        t.baslik = baslik ? c(baslik) : t.kolon;
-        t.bicim = b;
-        return t;
-    };
-    model()->kolonlariAyarla({kol("MUAYENEOLDUMU", "DURUM"), kol("HASTAKODU", "H.KODU"),
-                              kol("HASTAADISOYADI", "H.ADI SOYADI"), kol("HASTACEPTEL", "CEP TEL"),
-                              kol("DOKTOR", "DR.KODU"), kol("DOKTORADI", "DOKTOR ADI"),
-                              kol("RANDEVUTARIHI", "R.TARIHI", GosterimBicimi::Tarih),
-                              kol("RANDEVUSAATI", "R.SAATI", GosterimBicimi::Saat), kol("KONU", nullptr),
-                              kol("RANDALMATARIHI", "K.TARIHI", GosterimBicimi::Tarih)});
+    model()->kolonlariAyarla({IzgaraKolonu("MUAYENEOLDUMU", "DURUM"), IzgaraKolonu("HASTAKODU", "H.KODU"),
+                              IzgaraKolonu("HASTAADISOYADI", "H.ADI SOYADI"), IzgaraKolonu("HASTACEPTEL", "CEP TEL"),
+                              IzgaraKolonu("DOKTOR", "DR.KODU"), IzgaraKolonu("DOKTORADI", "DOKTOR ADI"),
+                              IzgaraKolonu("RANDEVUTARIHI", "R.TARIHI", GosterimBicimi::Tarih),
+                              IzgaraKolonu("RANDEVUSAATI", "R.SAATI", GosterimBicimi::Saat),
+                              IzgaraKolonu("KONU", nullptr),
+                              IzgaraKolonu("RANDALMATARIHI", "K.TARIHI", GosterimBicimi::Tarih)});
     connect(izgara(), &QAbstractItemView::doubleClicked, this, &Tfrm_randevu::hastaEkraniAc);
 
     suzgecKur();

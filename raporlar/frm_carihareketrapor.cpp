@@ -169,23 +169,14 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
     grid->setWordWrap(false);
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     m_model = new TabloModeli(m_liste, this);
-    m_model->kolonlariAyarla({{QStringLiteral("ISLEMTARIHI"), QStringLiteral("Islem tarihi")},
-                              {QStringLiteral("EVRAKNO"), QStringLiteral("Evrak no")},
-                              {QStringLiteral("ISLEMTURU"), QStringLiteral("Islem turu")},
-                              {QStringLiteral("CARIKOD"), QStringLiteral("Cari kod")},
-                              {QStringLiteral("CARIUNVAN"), QStringLiteral("Cari unvan")},
-                              {QStringLiteral("PARABIRIMI"), QString()},
-                              {QStringLiteral("BORC"), QString()},
-                              {QStringLiteral("ALACAK"), QString()},
-                              {QStringLiteral("ACIKLAMA"), QString()},
-                              {QStringLiteral("VADETARIHI"), QStringLiteral("Vade tarihi")},
-                              {QStringLiteral("OZELKOD1"), QStringLiteral("Ozel kod 1")},
-                              {QStringLiteral("OZELKOD2"), QStringLiteral("Ozel kod 2")},
-                              {QStringLiteral("EVRAKCINSI"), QStringLiteral("Kaynak")},
-                              {QStringLiteral("EVRAKKAYITNO"), QStringLiteral("Evrak Kayıt No")},
-                              {QStringLiteral("KULLANICI"), QStringLiteral("Kullanıcı")},
-                              {QStringLiteral("DEGISTIRMETARIHI"), QStringLiteral("Değiştirme Tarihi")},
-                              {QStringLiteral("KAYITNO"), QStringLiteral("Kayit no")}});
+    m_model->kolonlariAyarla(IzgaraKolonlari({{"ISLEMTARIHI", "Islem tarihi"}, {"EVRAKNO", "Evrak no"},
+                                             {"ISLEMTURU", "Islem turu"}, {"CARIKOD", "Cari kod"},
+                                             {"CARIUNVAN", "Cari unvan"}, {"PARABIRIMI", nullptr}, {"BORC", nullptr},
+                                             {"ALACAK", nullptr}, {"ACIKLAMA", nullptr},
+                                             {"VADETARIHI", "Vade tarihi"}, {"OZELKOD1", "Ozel kod 1"},
+                                             {"OZELKOD2", "Ozel kod 2"}, {"EVRAKCINSI", "Kaynak"},
+                                             {"EVRAKKAYITNO", "Evrak Kayıt No"}, {"KULLANICI", "Kullanıcı"},
+                                             {"DEGISTIRMETARIHI", "Değiştirme Tarihi"}, {"KAYITNO", "Kayit no"}}));
     m_model->gorunumeBagla(grid);
     m_grup = new QTableWidget;
     m_grup->setObjectName(QStringLiteral("grd_ozelrapor"));

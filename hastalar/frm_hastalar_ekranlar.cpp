@@ -30,7 +30,7 @@ void Tfrm_hastalar::muayeneler()
     if (dal.isEmpty() || dal == QLatin1String("GENEL")) {
         Aktarim.muayene_hastakodu = vs->metin(QStringLiteral("HASTAKODU"));
         EkranAc(QStringLiteral("frm_muayene"), this, buyuk);
-    } else if (dal == QLatin1String("GÖZ")) {
+    } else if (dal == QStringLiteral("GÖZ")) {
         Aktarim.goz_hastakodu = vs->metin(QStringLiteral("HASTAKODU"));
         Aktarim.goz_doktorkodu = vs->metin(QStringLiteral("DOKTORKODU"));
         Aktarim.goz_hastaadi = vs->metin(QStringLiteral("HASTAADISOYADI"));

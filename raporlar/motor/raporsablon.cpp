@@ -62,8 +62,8 @@ int kenarOku(const QString &s)
     int sonuc = KenarYok;
     for (const QString &p : k.split(QRegularExpression(QStringLiteral("[ ,;]+")), Qt::SkipEmptyParts)) {
         if (p == QLatin1String("sol")) sonuc |= KenarSol;
-        else if (p == QLatin1String("ust") || p == QLatin1String("üst")) sonuc |= KenarUst;
-        else if (p == QLatin1String("sag") || p == QLatin1String("sağ")) sonuc |= KenarSag;
+        else if (p == QLatin1String("ust") || p == QStringLiteral("üst")) sonuc |= KenarUst;
+        else if (p == QLatin1String("sag") || p == QStringLiteral("sağ")) sonuc |= KenarSag;
         else if (p == QLatin1String("alt")) sonuc |= KenarAlt;
     }
     return sonuc;
@@ -86,11 +86,11 @@ Qt::Alignment hizaOku(const QString &yatay, const QString &dikey)
     Qt::Alignment h = Qt::AlignLeft;
     const QString y = yatay.trimmed().toLower();
     if (y == QLatin1String("orta")) h = Qt::AlignHCenter;
-    else if (y == QLatin1String("sag") || y == QLatin1String("sağ")) h = Qt::AlignRight;
+    else if (y == QLatin1String("sag") || y == QStringLiteral("sağ")) h = Qt::AlignRight;
     else if (y == QLatin1String("iki")) h = Qt::AlignJustify;
     Qt::Alignment v = Qt::AlignVCenter;
     const QString d = dikey.trimmed().toLower();
-    if (d == QLatin1String("ust") || d == QLatin1String("üst")) v = Qt::AlignTop;
+    if (d == QLatin1String("ust") || d == QStringLiteral("üst")) v = Qt::AlignTop;
     else if (d == QLatin1String("alt")) v = Qt::AlignBottom;
     return h | v;
 }

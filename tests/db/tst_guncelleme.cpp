@@ -352,7 +352,7 @@ private slots:
         listeyiCalistir(atla);
         const QStringList farklar = aciklamadanFarklar();
         QVERIFY2(!farklar.isEmpty(), qPrintable(Guncelleme::komutlar().at(atla)));
-        QVERIFY2(!farklar.first().startsWith(QLatin1String("şema okunamadı")), qPrintable(farklar.first()));
+        QVERIFY2(!farklar.first().startsWith(QStringLiteral("şema okunamadı")), qPrintable(farklar.first()));
     }
 
     void hatuyariVarDogumyeriYok()

@@ -345,9 +345,9 @@ private slots:
         VeriSeti vs(QStringLiteral("HASTALAR"));
         vs.selectMetniAyarla(sql);
         QVERIFY(vs.ac());
-        if (once == QLatin1String("son satır"))
+        if (once == QStringLiteral("son satır"))
             QVERIFY(vs.son());
-        else if (once == QLatin1String("sayı kesin"))
+        else if (once == QStringLiteral("sayı kesin"))
             QCOMPARE(vs.kesinKayitSayisi(), n);
         for (const int yer : {n / 2, n - 3, 7 * n / 10, 60, n / 3}) {
             QVERIFY2(vs.bul(beklenen.at(yer)), qPrintable(QStringLiteral("satır %1").arg(yer)));

@@ -90,6 +90,8 @@ private slots:
     void listeSekmeleri();
     void filtreler();
     void muayeneDugmesiVeEposta();
+    void muayeneDali_data();
+    void muayeneDali();
     void ilceListesi();
     void fotograf();
     void goruntuler();
@@ -647,6 +649,54 @@ void tst_hastaekrani::muayeneDugmesiVeEposta()
     QTest::mouseDClick(posta, Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     QCOMPARE(y.urller, QList<QUrl>{QUrl(QStringLiteral("mailto:ali@ornek.com"))});
+}
+
+void tst_hastaekrani::muayeneDali_data()
+{
+    QTest::addColumn<QString>("dal");    // parameter 15
+    QTest::addColumn<QString>("ekran");  // what opens; empty: nothing
+    QTest::newRow("boş") << "" << "frm_muayene";
+    QTest::newRow("GENEL") << "GENEL" << "frm_muayene";
+    QTest::newRow("GÖZ") << "GÖZ" << "frm_goz";
+    QTest::newRow("başka") << "KBB" << "";
+}
+
+// Parameter 15 names the branch whose examination screen "Muayene" opens,
+// with the patient (and, for the eye screen, his doctor) handed over.
+void tst_hastaekrani::muayeneDali()
+{
+    QFETCH(QString, dal);
+    QFETCH(QString, ekran);
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(Sorgu::calistir("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, doktorkodu, doktoradi, "
+                            "sirketkodu) values (1, 'P1', 'ALİ', 'D1', 'DR. AYŞE', '2007')"));
+    QStringList p(15);
+    p[14] = dal;
+    parametreYaz(p);
+    QStringList acilan; // screen name and the values it found handed over
+    QList<QPair<QString, EkranUretici>> oncekiler;
+    for (const QString &ad : {QStringLiteral("frm_muayene"), QStringLiteral("frm_goz")})
+        oncekiler << qMakePair(ad, EkranKaydet(ad, [ad, &acilan](QWidget *ust) -> QDialog * {
+                                   acilan << ad << Aktarim.muayene_hastakodu << Aktarim.goz_hastakodu
+                                          << Aktarim.goz_doktorkodu;
+                                   auto *d = new QDialog(ust);
+                                   QTimer::singleShot(0, d, &QDialog::reject);
+                                   return d;
+                               }));
+    {
+        Ekran s;
+        s.tikla("btn_carihareket");
+    }
+    for (const auto &o : oncekiler)
+        EkranKaydet(o.first, o.second);
+    if (ekran.isEmpty())
+        QVERIFY(acilan.isEmpty());
+    else if (ekran == QLatin1String("frm_muayene"))
+        QCOMPARE(acilan, (QStringList{ekran, QStringLiteral("P1"), QString(), QString()}));
+    else
+        QCOMPARE(acilan, (QStringList{ekran, QString(), QStringLiteral("P1"), QStringLiteral("D1")}));
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('|'))));
 }
 
 void tst_hastaekrani::ilceListesi()

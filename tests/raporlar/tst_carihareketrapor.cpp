@@ -66,7 +66,7 @@ void tst_carihareketrapor::yuvarlama()
     QFETCH(QString, taraf);
     QCOMPARE(KurusaYuvarla(tutar), beklenen);
     QCOMPARE(Taraf(tutar), taraf);
-    if (taraf == QLatin1String("Sıfır"))
+    if (taraf == QStringLiteral("Sıfır"))
         QCOMPARE(ToplamMetni(tutar), QStringLiteral("0"));
 }
 

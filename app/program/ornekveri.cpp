@@ -3,7 +3,9 @@
 // realistic proportions, for measuring the screens on a large database.
 // Per patient on average: 2 examinations (each with its fee and, mostly, its
 // payment in the ledger), 1.5 appointments, 0.5 procedures and 0.5 laboratory
-// lines. Names are Turkish; codes are unique per company.
+// lines (on the patient's last examination, whose totals carry them, when he
+// has one); the patients of the eye doctors also have eye examinations.
+// Names are Turkish; codes are unique per company.
 #include "app/program/komutsatiri.h"
 #include "app/program/ornekveri.h"
 
@@ -44,11 +46,15 @@ QString sec(QRandomGenerator &r, const char *const (&liste)[N])
     return QString::fromUtf8(liste[r.bounded(int(N))]);
 }
 
+const char *const keskinlikler[] = {"10/10", "9/10", "8/10", "7/10", "6/10", "5/10", "4/10", "3/10"};
+const char *const dereceler[] = {"-0.25", "-0.50", "-0.75", "-1.00", "-1.50", "-2.00", "+0.50", "+1.00", "+1.50"};
+
 struct Doktor
 {
     QString kod;
     QString ad;
     double ucret;
+    bool goz = false; // an eye doctor
 };
 
 // One prepared insert per table, values bound by position.
@@ -120,7 +126,10 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
             Doktor dr{QStringLiteral("ORNDR%1").arg(doktorNo + i + 1),
                       QStringLiteral("DR. ") + sec(r, erkekAdlari) + QLatin1Char(' ') + sec(r, soyadlari),
                       double(300 + 50 * r.bounded(10))};
-            if (!d.yaz({doktorNo + i + 1, dr.kod, dr.ad, QStringLiteral("DOKTOR"), sec(r, branslar), dr.ucret,
+            // Two of the eight are eye doctors, whatever the draw.
+            const QString brans = i < 2 ? QStringLiteral("GÖZ") : sec(r, branslar);
+            dr.goz = brans == QStringLiteral("GÖZ");
+            if (!d.yaz({doktorNo + i + 1, dr.kod, dr.ad, QStringLiteral("DOKTOR"), brans, dr.ucret,
                         QStringLiteral("EVET"), sirket})) {
                 *hata = d.hata();
                 db.rollback();
@@ -134,11 +143,11 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
         }
     }
 
-    qint64 no[6];
-    const QString tablolar[6] = {QStringLiteral("HASTALAR"), QStringLiteral("MUAYENE"), QStringLiteral("CARI_HAREKET"),
+    qint64 no[7];
+    const QString tablolar[7] = {QStringLiteral("HASTALAR"), QStringLiteral("MUAYENE"), QStringLiteral("CARI_HAREKET"),
                                  QStringLiteral("RANDEVU"), QStringLiteral("YAPILANISLEMLER"),
-                                 QStringLiteral("MUAYENE_LAB")};
-    for (int i = 0; i < 6; ++i)
+                                 QStringLiteral("MUAYENE_LAB"), QStringLiteral("GOZHASTALIKLARI")};
+    for (int i = 0; i < 7; ++i)
         if ((no[i] = ilkNo(tablolar[i])) < 0)
             return false;
 
@@ -158,7 +167,8 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
                        {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
                         QStringLiteral("MUAYENETARIHI"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADI"),
                         QStringLiteral("MUAYENEUCRETI"), QStringLiteral("TOPLAMTUTAR"), QStringLiteral("ODEMESEKLI"),
-                        QStringLiteral("SIRKETKODU")});
+                        QStringLiteral("SIRKETKODU"), QStringLiteral("LABORATUVARVARMI"),
+                        QStringLiteral("LABORATUVARUCRETI"), QStringLiteral("ISLEMTUTARI")});
         Yazici cari(db, tablolar[2],
                     {QStringLiteral("KAYITNO"), QStringLiteral("CARIKOD"), QStringLiteral("CARIUNVAN"),
                      QStringLiteral("EVRAKNO"), QStringLiteral("ISLEMTARIHI"), QStringLiteral("ISLEMTURU"),
@@ -169,15 +179,25 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
                         QStringLiteral("DOKTOR"), QStringLiteral("DOKTORADI"), QStringLiteral("RANDALMATARIHI"),
                         QStringLiteral("RANDEVUTARIHI"), QStringLiteral("RANDEVUSAATI"), QStringLiteral("KONU"),
                         QStringLiteral("SIRKETKODU")});
+        // Lines of an examination carry its number and source; lines of a
+        // patient without one carry neither.
         Yazici islem(db, tablolar[4],
                      {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
                       QStringLiteral("YAPILANISLEM"), QStringLiteral("ISLEMTARIHI"), QStringLiteral("DOKTORKODU"),
-                      QStringLiteral("DOKTORADI"), QStringLiteral("UCRETI"), QStringLiteral("SIRKETKODU")});
+                      QStringLiteral("DOKTORADI"), QStringLiteral("UCRETI"), QStringLiteral("SIRKETKODU"),
+                      QStringLiteral("MUAYENENO"), QStringLiteral("KAYNAK"), QStringLiteral("ISLEMTURU")});
         Yazici lab(db, tablolar[5],
                    {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
                     QStringLiteral("MUAYENETARIHI"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADI"),
-                    QStringLiteral("TETKIKADI"), QStringLiteral("UCRETI"), QStringLiteral("SIRKETKODU")});
-        Yazici *hepsi[] = {&hasta, &muayene, &cari, &randevu, &islem, &lab};
+                    QStringLiteral("TETKIKADI"), QStringLiteral("UCRETI"), QStringLiteral("SIRKETKODU"),
+                    QStringLiteral("MUAYENENO"), QStringLiteral("KAYNAK"), QStringLiteral("ISLEMTURU")});
+        Yazici goz(db, tablolar[6],
+                   {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
+                    QStringLiteral("MUAYENETARIHI"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADI"),
+                    QStringLiteral("UCRETI"), QStringLiteral("TOPLAMTUTAR"), QStringLiteral("SIRKETKODU"),
+                    QStringLiteral("GOZ_SAGGZLKSUZ"), QStringLiteral("GOZ_SOLGZLKSUZ"),
+                    QStringLiteral("GOZ_SAGUZAK1"), QStringLiteral("GOZ_SOLUZAK1")});
+        Yazici *hepsi[] = {&hasta, &muayene, &cari, &randevu, &islem, &lab, &goz};
         bool tamam = true;
         const qint64 son = std::min(hastaSayisi, bas + grup);
         for (qint64 h = bas; h < son && tamam; ++h) {
@@ -193,12 +213,30 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
                                QStringLiteral("05%1").arg(300000000 + r.bounded(99999999)), sec(r, iller), dr.kod,
                                dr.ad, sirket, QDateTime(kayit, {})});
             // Examinations: 0 to 4, 2 on average, each with its fee in the ledger and mostly its payment.
+            // Half the patients have a procedure and half a laboratory line, on the last examination.
             const int muayeneSayisi = r.bounded(5);
+            const bool islemVar = r.bounded(2) == 0;
+            const bool labVar = r.bounded(2) == 0;
+            const QString yapilan = sec(r, islemler);
+            const double islemUcreti = double(50 + 25 * r.bounded(8));
+            const QString tetkik = sec(r, tetkikler);
+            const double labUcreti = double(40 + 10 * r.bounded(12));
+            qint64 sonMuayene = 0;
+            QDateTime sonTarih;
             for (int m = 0; m < muayeneSayisi && tamam; ++m) {
                 const qint64 mno = ++no[1];
                 const QDateTime t(kayit.addDays(r.bounded(std::max<qint64>(1, kayit.daysTo(bugun) + 1))),
                                   QTime(8 + r.bounded(10), 15 * r.bounded(4)));
-                tamam = muayene.yaz({mno, kod, ad, t, dr.kod, dr.ad, dr.ucret, dr.ucret, QStringLiteral("NAKİT"), sirket})
+                const bool son = m == muayeneSayisi - 1;
+                const double lab1 = son && labVar ? labUcreti : 0.0;
+                const double islem1 = son && islemVar ? islemUcreti : 0.0;
+                if (son) {
+                    sonMuayene = mno;
+                    sonTarih = t;
+                }
+                tamam = muayene.yaz({mno, kod, ad, t, dr.kod, dr.ad, dr.ucret, dr.ucret + lab1 + islem1,
+                                     QStringLiteral("NAKİT"), sirket,
+                                     lab1 > 0 ? QStringLiteral("E") : QStringLiteral("H"), lab1, islem1})
                         && cari.yaz({++no[2], kod, ad, QStringLiteral("M-%1").arg(mno), t, QStringLiteral("MUAYENE"),
                                      QStringLiteral("Muayene ücreti"), dr.ucret, 0.0, mno, QStringLiteral("MUA"), sirket});
                 if (tamam && r.bounded(10) < 8)
@@ -213,12 +251,27 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
                                      QDateTime(gun, QTime(9 + r.bounded(8), 15 * r.bounded(4))),
                                      QStringLiteral("Kontrol"), sirket});
             }
-            if (tamam && r.bounded(2) == 0)
-                tamam = islem.yaz({++no[4], kod, ad, sec(r, islemler), QDateTime(kayit, {}), dr.kod, dr.ad,
-                                   double(50 + 25 * r.bounded(8)), sirket});
-            if (tamam && r.bounded(2) == 0)
-                tamam = lab.yaz({++no[5], kod, ad, QDateTime(kayit, {}), dr.kod, dr.ad, sec(r, tetkikler),
-                                 double(40 + 10 * r.bounded(12)), sirket});
+            const bool bagli = sonMuayene > 0;
+            const QDateTime satirTarihi = bagli ? sonTarih : QDateTime(kayit, {});
+            const QVariant kaynak = bagli ? QVariant(QStringLiteral("GENEL")) : QVariant();
+            const QVariant islemTuru = bagli ? QVariant(QStringLiteral("GENEL MUAYENE")) : QVariant();
+            if (tamam && islemVar)
+                tamam = islem.yaz({++no[4], kod, ad, yapilan, satirTarihi, dr.kod, dr.ad, islemUcreti, sirket,
+                                   bagli ? QVariant(double(sonMuayene)) : QVariant(), kaynak, islemTuru});
+            if (tamam && labVar)
+                tamam = lab.yaz({++no[5], kod, ad, satirTarihi, dr.kod, dr.ad, tetkik, labUcreti, sirket,
+                                 bagli ? QVariant(QString::number(sonMuayene)) : QVariant(), kaynak, islemTuru});
+            // Eye examinations: half the patients of an eye doctor, with acuity and refraction.
+            if (tamam && dr.goz && r.bounded(2) == 0) {
+                const qint64 gno = ++no[6];
+                const QDateTime t(kayit.addDays(r.bounded(std::max<qint64>(1, kayit.daysTo(bugun) + 1))),
+                                  QTime(8 + r.bounded(10), 15 * r.bounded(4)));
+                tamam = goz.yaz({gno, kod, ad, t, dr.kod, dr.ad, dr.ucret, dr.ucret, sirket, sec(r, keskinlikler),
+                                 sec(r, keskinlikler), sec(r, dereceler), sec(r, dereceler)})
+                        && cari.yaz({++no[2], kod, ad, QStringLiteral("G-%1").arg(gno), t, QStringLiteral("MUAYENE"),
+                                     QStringLiteral("Göz muayene ücreti"), dr.ucret, 0.0, gno, QStringLiteral("GOZ"),
+                                     sirket});
+            }
         }
         if (!tamam) {
             for (Yazici *y : hepsi)
@@ -247,9 +300,10 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
                              hata))
             return false;
     // The generators follow the rows written, so the program's next keys are free.
-    static const char *const uretecler[6] = {"OTOKOD_HASTALAR", "OTOKOD_MUAYENE", "AUTOINCCARIHAREKET",
-                                              "OTOKOD_RANDEVU", "OTOKOD_YAPILANISLEMLER", "OTOKOD_MUAYENE_LAB"};
-    for (int i = 0; i < 6; ++i)
+    static const char *const uretecler[7] = {"OTOKOD_HASTALAR",        "OTOKOD_MUAYENE",     "AUTOINCCARIHAREKET",
+                                              "OTOKOD_RANDEVU",         "OTOKOD_YAPILANISLEMLER", "OTOKOD_MUAYENE_LAB",
+                                              "OTOKOD_GOZ"};
+    for (int i = 0; i < 7; ++i)
         if (!Sorgu::calistir(QStringLiteral("set generator %1 to %2").arg(QLatin1String(uretecler[i])).arg(no[i]), {},
                              baglanti, hata))
             return false;

@@ -64,9 +64,25 @@ void TestOrnekVeri::tutarliVeri()
     QCOMPARE(sayi("select count(*) from muayene m where not exists (select 1 from hastalar h where h.hastakodu = "
                   "m.hastakodu and h.sirketkodu = m.sirketkodu)"),
              0);
+    // Lines on an examination are its own patient's and make its totals, as
+    // the laboratory and procedure screens list and sum them; eye doctors'
+    // patients have eye examinations.
+    QVERIFY(sayi("select count(*) from muayene where laboratuvarvarmi = 'E'") > 0);
+    QCOMPARE(sayi("select count(*) from muayene m where m.laboratuvarvarmi = 'E' and m.laboratuvarucreti <> (select "
+                  "sum(l.ucreti) from muayene_lab l where l.muayeneno = cast(m.kayitno as varchar(20)) and "
+                  "l.hastakodu = m.hastakodu and l.kaynak = 'GENEL')"),
+             0);
+    QCOMPARE(sayi("select count(*) from muayene m where m.islemtutari > 0 and m.islemtutari <> (select sum(y.ucreti) "
+                  "from yapilanislemler y where y.muayeneno = m.kayitno and y.hastakodu = m.hastakodu)"),
+             0);
+    QCOMPARE(sayi("select count(*) from muayene where toplamtutar <> muayeneucreti + coalesce(laboratuvarucreti, 0) "
+                  "+ coalesce(islemtutari, 0)"),
+             0);
+    QVERIFY(sayi("select count(*) from gozhastaliklari g join doktorlar d on d.doktorkodu = g.doktorkodu "
+                 "where d.brans = 'GÖZ' and g.goz_saggzlksuz is not null") > 0);
     // The program's next keys are free.
     for (const char *t : {"HASTALAR:OTOKOD_HASTALAR", "MUAYENE:OTOKOD_MUAYENE", "CARI_HAREKET:AUTOINCCARIHAREKET",
-                          "RANDEVU:OTOKOD_RANDEVU"}) {
+                          "RANDEVU:OTOKOD_RANDEVU", "GOZHASTALIKLARI:OTOKOD_GOZ"}) {
         const QStringList p = QString::fromLatin1(t).split(QLatin1Char(':'));
         QVERIFY2(sayi(QStringLiteral("select gen_id(%1, 0) - max(kayitno) from %2").arg(p[1], p[0])) >= 0, t);
     }

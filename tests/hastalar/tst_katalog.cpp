@@ -34,7 +34,9 @@ std::unique_ptr<KatalogEkrani> ac(const QString &ad)
     std::unique_ptr<KatalogEkrani> e(qobject_cast<KatalogEkrani *>(EkranOlustur(ad, nullptr)));
     if (e) {
         e->show();
-        QTest::qWaitForWindowActive(e.get());
+        // Focus-dependent steps check their own outcome; a window that does
+        // not become active under the offscreen platform is no failure here.
+        (void)QTest::qWaitForWindowActive(e.get());
     }
     return e;
 }

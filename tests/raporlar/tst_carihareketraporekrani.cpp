@@ -175,6 +175,14 @@ void tst_carihareketraporekrani::bakiyeListesiVeKusurat()
     QCOMPARE(grid->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Islem tarihi"));
     QCOMPARE(grid->model()->rowCount(), 3);
     QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lbl_kayitsayisi"))->text(), QStringLiteral("Kayıt Sayısı :3"));
+    // A sort entry orders the data set the grid reads.
+    w.findChild<QComboBox *>(QStringLiteral("cmb_sira"))->setCurrentText(QStringLiteral("Borc"));
+    QVERIFY(w.listele());
+    QCOMPARE(grid->model()->rowCount(), 3);
+    const int borc = 6; // "BORC" among the grid's columns
+    QCOMPARE(grid->model()->headerData(borc, Qt::Horizontal).toString(), QStringLiteral("BORC"));
+    QCOMPARE(grid->model()->index(0, borc).data().toString(), QStringLiteral("10,01"));
+    QCOMPARE(grid->model()->index(2, borc).data().toString(), QStringLiteral("1.500,00"));
     m.temizle();
     w.kusuratlariDuzelt();
     QCOMPARE(m.son(), QStringLiteral("2 kayıttaki kuruş artıkları düzeltildi."));

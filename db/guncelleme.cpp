@@ -234,12 +234,16 @@ QStringList listeyiKur()
     // names its examination's kind (null: general, as every earlier line).
     k << ekle("MUAYENE_LAB", "KAYNAK varchar(5)")
       << ekle("YAPILANISLEMLER", "KAYNAK varchar(5)");
-    // The appointment book opens on its latest appointment and the reports
-    // list examinations by date: walked within the company along these,
-    // with the key as the last tie-breaker, rather than sorted whole.
+    // The appointment book opens on its latest appointment, the laboratory
+    // and procedure screens on the latest examination, and the reports list
+    // examinations by date: walked within the company along these, with the
+    // key as the last tie-breaker, rather than sorted whole.
     k << indeks("RANDEVU_SK_TARIH", "RANDEVU", "SIRKETKODU,RANDEVUTARIHI,KAYITNO")
       << azalanIndeks("RANDEVU_SK_TARIH_AZ", "RANDEVU", "SIRKETKODU,RANDEVUTARIHI,KAYITNO")
-      << indeks("MUAYENE_SK_TARIH", "MUAYENE", "SIRKETKODU,MUAYENETARIHI,KAYITNO");
+      << indeks("MUAYENE_SK_TARIH", "MUAYENE", "SIRKETKODU,MUAYENETARIHI,KAYITNO")
+      << azalanIndeks("MUAYENE_SK_TARIH_AZ", "MUAYENE", "SIRKETKODU,MUAYENETARIHI,KAYITNO")
+      << indeks("GOZ_SK_TARIH", "GOZHASTALIKLARI", "SIRKETKODU,MUAYENETARIHI,KAYITNO")
+      << azalanIndeks("GOZ_SK_TARIH_AZ", "GOZHASTALIKLARI", "SIRKETKODU,MUAYENETARIHI,KAYITNO");
     return k;
 }
 

@@ -243,7 +243,9 @@ QStringList listeyiKur()
       << indeks("MUAYENE_SK_TARIH", "MUAYENE", "SIRKETKODU,MUAYENETARIHI,KAYITNO")
       << azalanIndeks("MUAYENE_SK_TARIH_AZ", "MUAYENE", "SIRKETKODU,MUAYENETARIHI,KAYITNO")
       << indeks("GOZ_SK_TARIH", "GOZHASTALIKLARI", "SIRKETKODU,MUAYENETARIHI,KAYITNO")
-      << azalanIndeks("GOZ_SK_TARIH_AZ", "GOZHASTALIKLARI", "SIRKETKODU,MUAYENETARIHI,KAYITNO");
+      << azalanIndeks("GOZ_SK_TARIH_AZ", "GOZHASTALIKLARI", "SIRKETKODU,MUAYENETARIHI,KAYITNO")
+      // The reminder window looks up the notes due today.
+      << indeks("ACIKLAMA_TARIH2", "ACIKLAMALAR", "TARIH2");
     return k;
 }
 

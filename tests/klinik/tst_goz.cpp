@@ -15,6 +15,7 @@
 #include "destek/pdfmetni.h"
 #include "destek/betikmesaj.h"
 #include "destek/ekransurucu.h"
+#include "destek/pencereyardim.h"
 #include "destek/testvt.h"
 #include "klinik/cariisleme.h"
 #include "klinik/frm_goz.h"
@@ -78,28 +79,7 @@ bool gozYaz(int no)
         {no, QStringLiteral("TOBRADEKS DAMLA\nSUNİ GÖZYAŞI")});
 }
 
-
-void sonrakiPencere(const QString &ad, std::function<void(QDialog *)> f)
-{
-    QTimer::singleShot(0, [ad, f] {
-        auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (d && d->objectName() == ad)
-            f(d);
-        else if (d)
-            d->reject();
-    });
-}
-
-
 void evet(QDialog *d) { d->findChild<QPushButton *>(QStringLiteral("btn_evet"))->click(); }
-
-std::function<void(QDialog *)> sec(const QString &metin)
-{
-    return [metin](QDialog *d) {
-        d->findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(metin);
-        evet(d);
-    };
-}
 
 // Catches the URLs the screen asks the desktop to open.
 class UrlYakalayici : public QObject
@@ -296,7 +276,7 @@ private slots:
 
         s.tikla("btn_degistir");
         s.sekme("ts_ameliyat");
-        sonrakiPencere(QStringLiteral("frm_ek9arama"), sec(QStringLiteral("KATARAKT")));
+        SonrakiPencere(QStringLiteral("frm_ek9arama"), AramadaSec(QStringLiteral("KATARAKT")));
         s.tikla("btn_ameliyatsol");
         QCOMPARE(s.vs()->metin("OPER_SOLAMLTIP"), QStringLiteral("KATARAKT FAKO"));
         QCOMPARE(s.vs()->metin("AMELIYATKODU2"), QStringLiteral("P617"));
@@ -392,7 +372,7 @@ private slots:
         QVERIFY(s.vs()->bul(4));
         s.tikla("btn_degistir");
         s.sekme("ts_laboratuvar");
-        sonrakiPencere(QStringLiteral("frm_labarama"), sec(QStringLiteral("GÖZ İÇİ")));
+        SonrakiPencere(QStringLiteral("frm_labarama"), AramadaSec(QStringLiteral("GÖZ İÇİ")));
         s.tikla("nav_ekle");
         QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
         VeriSeti *lab = s.e->labVeriSeti();

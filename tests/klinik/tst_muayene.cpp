@@ -10,6 +10,7 @@
 #include "destek/pdfmetni.h"
 #include "destek/betikmesaj.h"
 #include "destek/ekransurucu.h"
+#include "destek/pencereyardim.h"
 #include "destek/testvt.h"
 #include "klinik/cariisleme.h"
 #include "klinik/frm_muayene.h"
@@ -39,12 +40,6 @@ int say(const QString &sql, const QVariantList &d = {})
 {
     const auto v = Sorgu::tekDeger(sql, d);
     return v ? v->toInt() : -1;
-}
-
-QVariant deger(const QString &sql, const QVariantList &d = {})
-{
-    const auto v = Sorgu::tekDeger(sql, d);
-    return v ? *v : QVariant();
 }
 
 // The examination screen's parameter set (slots 1..13).
@@ -83,29 +78,7 @@ bool muayeneYaz(int no, const QString &doktor = QStringLiteral("D1"), const QStr
                            {no, ad, doktor, oldu, sirket});
 }
 
-// Runs f on the next modal window named ad (a lookup, a question's window).
-void sonrakiPencere(const QString &ad, std::function<void(QDialog *)> f)
-{
-    QTimer::singleShot(0, [ad, f] {
-        auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (d && d->objectName() == ad)
-            f(d);
-        else if (d)
-            d->reject();
-    });
-}
-
 void evet(QDialog *d) { d->findChild<QPushButton *>(QStringLiteral("btn_evet"))->click(); }
-
-// Picks the lookup's row whose column holds the text.
-std::function<void(QDialog *)> sec(const QString &metin)
-{
-    return [metin](QDialog *d) {
-        d->findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(metin);
-        evet(d);
-    };
-}
-
 
 // Catches the URLs the screen asks the desktop to open.
 class UrlYakalayici : public QObject
@@ -160,7 +133,7 @@ private slots:
         parametreler({{3, QStringLiteral("7")}, {4, QStringLiteral("100")}, {5, QStringLiteral("NAKIT")}});
         BetikMesaj m;
         Ekran s;
-        sonrakiPencere(QStringLiteral("frm_hastaarama"), sec(QStringLiteral("AYŞE")));
+        SonrakiPencere(QStringLiteral("frm_hastaarama"), AramadaSec(QStringLiteral("AYŞE")));
         s.tikla("btn_yeni");
         QCOMPARE(s.vs()->durum(), VeriSeti::Durum::Ekle);
         QCOMPARE(s.w<QLineEdit>("edt_hastakodu")->text(), QStringLiteral("H1"));
@@ -197,7 +170,7 @@ private slots:
         s.yaz("edt_muayeneucreti", QStringLiteral("150"));
         s.tikla("btn_kaydet");
         QCOMPARE(say("select count(*) from cari_hareket where evrakkayitno = ?", {double(no)}), 2);
-        QCOMPARE(deger("select sum(borc) from cari_hareket where evrakkayitno = ?", {double(no)}).toDouble(), 150.0);
+        QCOMPARE(TekDeger("select sum(borc) from cari_hareket where evrakkayitno = ?", {double(no)}).toDouble(), 150.0);
 
         // A free examination: no debit stays.
         s.tikla("btn_degistir");
@@ -224,7 +197,7 @@ private slots:
         s.tikla("btn_degistir");
         s.sekme("TabSheet3");
         s.w<QComboBox>("cmb_laboratuvar")->setCurrentText(QStringLiteral("HEMATOLOJİ"));
-        sonrakiPencere(QStringLiteral("frm_labarama"), [](QDialog *d) {
+        SonrakiPencere(QStringLiteral("frm_labarama"), [](QDialog *d) {
             // the group chooser's text limits the lookup
             auto *g = d->findChild<QTableView *>(QStringLiteral("DBGrid5"));
             QCOMPARE(g->model()->rowCount(), 1);
@@ -240,9 +213,9 @@ private slots:
         QCOMPARE(lab->metin("MUAYENENO"), QStringLiteral("5"));
         QCOMPARE(lab->metin("TANI"), QStringLiteral("AKUT FARENJİT"));
         QCOMPARE(lab->sayi("DOKTORPAYTUTARI"), 6.0);
-        QCOMPARE(deger("select sum(borc) from cari_hareket where evrakkayitno = 5 and evrakcinsi = 'LAB'").toDouble(),
+        QCOMPARE(TekDeger("select sum(borc) from cari_hareket where evrakkayitno = 5 and evrakcinsi = 'LAB'").toDouble(),
                  30.0);
-        QCOMPARE(deger("select sum(alacak) from cari_hareket where evrakkayitno = 5 and aciklama = "
+        QCOMPARE(TekDeger("select sum(alacak) from cari_hareket where evrakkayitno = 5 and aciklama = "
                        "'LABORATUVAR PAYI'").toDouble(), 6.0);
         QCOMPARE(s.vs()->sayi("LABORATUVARUCRETI"), 30.0);
         QCOMPARE(s.vs()->sayi("TOPLAMTUTAR"), 130.0);
@@ -250,7 +223,7 @@ private slots:
 
         // Two tests chosen at once: the line started takes the first.
         s.w<QComboBox>("cmb_laboratuvar")->setCurrentText(QString());
-        sonrakiPencere(QStringLiteral("frm_labarama"), [](QDialog *d) {
+        SonrakiPencere(QStringLiteral("frm_labarama"), [](QDialog *d) {
             auto *g = d->findChild<QTableView *>(QStringLiteral("DBGrid5"));
             QCOMPARE(g->model()->rowCount(), 2);
             g->clearSelection();
@@ -264,19 +237,19 @@ private slots:
         s.tikla("nav_ekle");
         QCOMPARE(lab->durum(), VeriSeti::Durum::Gozat);
         QCOMPARE(say("select count(*) from muayene_lab where muayeneno = '5'"), 3);
-        QCOMPARE(deger("select sum(borc) from cari_hareket where evrakkayitno = 5 and evrakcinsi = 'LAB'").toDouble(),
+        QCOMPARE(TekDeger("select sum(borc) from cari_hareket where evrakkayitno = 5 and evrakcinsi = 'LAB'").toDouble(),
                  80.0);
         QCOMPARE(say("select count(*) from cari_hareket where evrakkayitno = 5"), 2); // the laboratory fee and share
 
         // A line deleted: its fee and share go with it.
-        QVERIFY(lab->bul(deger("select min(kayitno) from muayene_lab where tetkikadi = 'GLUKOZ'").toLongLong()));
+        QVERIFY(lab->bul(TekDeger("select min(kayitno) from muayene_lab where tetkikadi = 'GLUKOZ'").toLongLong()));
         m.cevaplar.enqueue(true);
         s.tikla("nav_sil");
         QCOMPARE(m.sorular.size(), 1);
         QCOMPARE(say("select count(*) from muayene_lab where muayeneno = '5'"), 2);
-        QCOMPARE(deger("select sum(borc) from cari_hareket where evrakkayitno = 5 and evrakcinsi = 'LAB'").toDouble(),
+        QCOMPARE(TekDeger("select sum(borc) from cari_hareket where evrakkayitno = 5 and evrakcinsi = 'LAB'").toDouble(),
                  60.0);
-        QCOMPARE(deger("select sum(alacak) from cari_hareket where evrakkayitno = 5 and aciklama = "
+        QCOMPARE(TekDeger("select sum(alacak) from cari_hareket where evrakkayitno = 5 and aciklama = "
                        "'LABORATUVAR PAYI'").toDouble(), 12.0);
         QCOMPARE(s.vs()->sayi("LABORATUVARUCRETI"), 60.0);
         QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
@@ -284,7 +257,7 @@ private slots:
         // A new examination that is not saved yet takes no order line.
         s.tikla("btn_iptal");
         QVERIFY(s.e->kilitliMi());
-        sonrakiPencere(QStringLiteral("frm_hastaarama"), sec(QStringLiteral("AYŞE")));
+        SonrakiPencere(QStringLiteral("frm_hastaarama"), AramadaSec(QStringLiteral("AYŞE")));
         s.tikla("btn_yeni");
         QCOMPARE(s.vs()->durum(), VeriSeti::Durum::Ekle);
         const int once = say("select count(*) from muayene_lab");
@@ -322,7 +295,7 @@ private slots:
         parametreler({{3, p3}, {4, p4}, {5, p5}});
         BetikMesaj m;
         Ekran s;
-        sonrakiPencere(QStringLiteral("frm_hastaarama"), [](QDialog *d) { d->reject(); });
+        SonrakiPencere(QStringLiteral("frm_hastaarama"), [](QDialog *d) { d->reject(); });
         s.tikla("btn_yeni");
         QCOMPARE(s.vs()->durum(), VeriSeti::Durum::Ekle);
         // a cancelled patient lookup leaves the new row as it was
@@ -354,22 +327,22 @@ private slots:
         BetikMesaj m;
         Ekran s;
         s.tikla("btn_degistir");
-        sonrakiPencere(QStringLiteral("frm_doktorarama"), sec(QStringLiteral("DR. ZEY")));
+        SonrakiPencere(QStringLiteral("frm_doktorarama"), AramadaSec(QStringLiteral("DR. ZEY")));
         s.tikla("BTN_DOKTORBUL");
         QCOMPARE(s.vs()->metin("DOKTORKODU"), QStringLiteral("D2"));
         QCOMPARE(s.vs()->metin("DOKTORADI"), QStringLiteral("DR. ZEYNEP KAYA"));
         QCOMPARE(s.vs()->metin("DOKTORPAYTURU"), CariIsleme::BirimFiyat);
         QCOMPARE(s.vs()->sayi("DOKTORPAYPARAM"), 35.0);
         QCOMPARE(s.vs()->sayi("DOKTORPAYTUTARI"), 0.0);
-        sonrakiPencere(QStringLiteral("frm_taniarama"), sec(QStringLiteral("MİG")));
+        SonrakiPencere(QStringLiteral("frm_taniarama"), AramadaSec(QStringLiteral("MİG")));
         s.tikla("btn_taniara");
         QCOMPARE(s.vs()->metin("MYNTESHIS"), QStringLiteral("MİGREN"));
         s.tikla("btn_kaydet");
         QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
         // fixed share 35 for the examination and 35 for its laboratory part
-        QCOMPARE(deger("select doktorpaytutari from muayene where kayitno = 4").toDouble(), 70.0);
-        QCOMPARE(deger("select alacak from cari_hareket where evrakkayitno = 4 and carikod = 'D2'").toDouble(), 35.0);
-        QCOMPARE(deger("select ozelkod2 from cari_hareket where evrakkayitno = 4 and carikod = 'H1'").toString(),
+        QCOMPARE(TekDeger("select doktorpaytutari from muayene where kayitno = 4").toDouble(), 70.0);
+        QCOMPARE(TekDeger("select alacak from cari_hareket where evrakkayitno = 4 and carikod = 'D2'").toDouble(), 35.0);
+        QCOMPARE(TekDeger("select ozelkod2 from cari_hareket where evrakkayitno = 4 and carikod = 'H1'").toString(),
                  QStringLiteral("DR. ZEYNEP KAYA"));
     }
 

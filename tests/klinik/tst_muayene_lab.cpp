@@ -7,6 +7,7 @@
 #include "db/sorgu.h"
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
+#include "destek/pencereyardim.h"
 #include "destek/testvt.h"
 #include "klinik/frm_muayene_lab.h"
 #include "klinik/muayenesatirlari.h"
@@ -21,12 +22,6 @@
 #include <QtTest>
 
 namespace {
-
-QVariant deger(const QString &sql, const QVariantList &d = {})
-{
-    const auto v = Sorgu::tekDeger(sql, d);
-    return v ? *v : QVariant();
-}
 
 void temelVeri()
 {
@@ -63,7 +58,7 @@ void sonrakiArama(const QString &metin)
     });
 }
 
-double toplam(const QString &sql) { return deger(sql).toDouble(); }
+double toplam(const QString &sql) { return TekDeger(sql).toDouble(); }
 
 } // namespace
 
@@ -120,11 +115,11 @@ private slots:
         const QString borc = QStringLiteral("select sum(borc) from cari_hareket where evrakkayitno = 5 and aciklama = ?");
         const QString alacak =
             QStringLiteral("select sum(alacak) from cari_hareket where evrakkayitno = 5 and aciklama = ?");
-        QCOMPARE(deger(borc, {goz.ucret}).toDouble(), 80.0);
-        QCOMPARE(deger(alacak, {goz.pay}).toDouble(), 8.0);
-        QCOMPARE(deger(borc, {genel.ucret}).toDouble(), 30.0);
-        QCOMPARE(deger(alacak, {genel.pay}).toDouble(), 6.0);
-        QCOMPARE(deger("select carikod from cari_hareket where evrakkayitno = 5 and aciklama = ?", {goz.ucret})
+        QCOMPARE(TekDeger(borc, {goz.ucret}).toDouble(), 80.0);
+        QCOMPARE(TekDeger(alacak, {goz.pay}).toDouble(), 8.0);
+        QCOMPARE(TekDeger(borc, {genel.ucret}).toDouble(), 30.0);
+        QCOMPARE(TekDeger(alacak, {genel.pay}).toDouble(), 6.0);
+        QCOMPARE(TekDeger("select carikod from cari_hareket where evrakkayitno = 5 and aciklama = ?", {goz.ucret})
                      .toString(),
                  QStringLiteral("H2")); // the eye examination's patient, not the general one's
 
@@ -132,13 +127,13 @@ private slots:
         m.cevaplar.enqueue(true);
         e.findChild<QPushButton *>(QStringLiteral("btn_sil"))->click();
         QCOMPARE(lab->kesinKayitSayisi(), 0);
-        QCOMPARE(deger("select count(*) from cari_hareket where evrakkayitno = 5 and aciklama in (?, ?)",
+        QCOMPARE(TekDeger("select count(*) from cari_hareket where evrakkayitno = 5 and aciklama in (?, ?)",
                        {goz.ucret, goz.pay})
                      .toInt(),
                  0);
         QCOMPARE(toplam("select laboratuvarucreti from gozhastaliklari where kayitno = 5"), 0.0);
         QCOMPARE(toplam("select toplamtutar from gozhastaliklari where kayitno = 5"), 200.0);
-        QCOMPARE(deger(borc, {genel.ucret}).toDouble(), 30.0);
+        QCOMPARE(TekDeger(borc, {genel.ucret}).toDouble(), 30.0);
 
         // Back on "GENEL" the general line is there again.
         sekmeler->setCurrentIndex(0);
@@ -169,7 +164,7 @@ private slots:
                 return;
             d->setProperty("cevaplandi", true);
             ++acilis;
-            acilistaBorc << deger("select coalesce(sum(borc), 0) from cari_hareket where evrakkayitno = 5").toDouble();
+            acilistaBorc << TekDeger("select coalesce(sum(borc), 0) from cari_hareket where evrakkayitno = 5").toDouble();
             if (secimler.isEmpty()) {
                 d->reject();
                 return;
@@ -189,7 +184,7 @@ private slots:
         e.findChild<QPushButton *>(QStringLiteral("btn_iptal"))->click();
         QCOMPARE(lab->kesinKayitSayisi(), 3);
         QCOMPARE(toplam("select laboratuvarucreti from muayene where kayitno = 5"), 140.0);
-        QCOMPARE(deger("select sum(borc) from cari_hareket where evrakkayitno = 5 and evrakcinsi = 'LAB'").toDouble(),
+        QCOMPARE(TekDeger("select sum(borc) from cari_hareket where evrakkayitno = 5 and evrakcinsi = 'LAB'").toDouble(),
                  140.0);
     }
 
@@ -226,8 +221,8 @@ private slots:
         sonrakiArama(QStringLiteral("HEMO"));
         e.findChild<QPushButton *>(QStringLiteral("btn_yeni"))->click();
         QVERIFY(m.mesajlar.contains(MuayeneSatirlari::MuayeneYokMesaji));
-        QCOMPARE(deger("select count(*) from muayene_lab").toInt(), 0);
-        QCOMPARE(deger("select count(*) from cari_hareket").toInt(), 0);
+        QCOMPARE(TekDeger("select count(*) from muayene_lab").toInt(), 0);
+        QCOMPARE(TekDeger("select count(*) from cari_hareket").toInt(), 0);
     }
 };
 

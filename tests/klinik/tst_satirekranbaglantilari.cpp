@@ -10,6 +10,7 @@
 #include "db/sorgu.h"
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
+#include "destek/pencereyardim.h"
 #include "destek/testvt.h"
 #include "klinik/frm_muayene_lab.h"
 #include "klinik/frm_yapilanislemler.h"
@@ -28,12 +29,6 @@
 #include <QtTest>
 
 namespace {
-
-QVariant deger(const QString &sql, const QVariantList &d = {})
-{
-    const auto v = Sorgu::tekDeger(sql, d);
-    return v ? *v : QVariant();
-}
 
 // One general and one eye examination with the same number, each with one line.
 void temelVeri()
@@ -170,16 +165,16 @@ private slots:
         QVERIFY(d);
         d->show();
         const QString say = QStringLiteral("select count(*) from ") + tablo + QStringLiteral(" where muayeneno = 5");
-        QCOMPARE(deger(say).toInt(), 1);
+        QCOMPARE(TekDeger(say).toInt(), 1);
         auto *sil = d->findChild<QPushButton *>(QStringLiteral("btn_sil"));
         m.cevaplar.enqueue(false);
         sil->click();
         QCOMPARE(m.sorular, QStringList{soru});
-        QCOMPARE(deger(say).toInt(), 1);
+        QCOMPARE(TekDeger(say).toInt(), 1);
         QVERIFY(m.mesajlar.isEmpty());
         m.cevaplar.enqueue(true);
         sil->click();
-        QCOMPARE(deger(say).toInt(), 0);
+        QCOMPARE(TekDeger(say).toInt(), 0);
         QCOMPARE(m.mesajlar, QStringList{mesaj});
     }
 
@@ -413,11 +408,11 @@ private slots:
         e.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
         QCOMPARE(e.satirlar()->metin("ISLEMIYAPANKODU"), QStringLiteral("HEM1"));
         // not saved until the user saves
-        QVERIFY(deger("select islemiyapankodu from yapilanislemler where kayitno = 31").isNull());
+        QVERIFY(TekDeger("select islemiyapankodu from yapilanislemler where kayitno = 31").isNull());
         e.findChild<QPushButton *>(QStringLiteral("btn_kaydet"))->click();
-        QCOMPARE(deger("select islemiyapankodu from yapilanislemler where kayitno = 31").toString(),
+        QCOMPARE(TekDeger("select islemiyapankodu from yapilanislemler where kayitno = 31").toString(),
                  QStringLiteral("HEM1"));
-        QCOMPARE(deger("select islemiyapanadi from yapilanislemler where kayitno = 31").toString(),
+        QCOMPARE(TekDeger("select islemiyapanadi from yapilanislemler where kayitno = 31").toString(),
                  QStringLiteral("HEMŞİRE SEVİM ÖZ"));
     }
 
@@ -450,9 +445,9 @@ private slots:
         QTest::keyClicks(aciklama, QStringLiteral("AÇ KARNINA"));
         odeme->setCurrentText(QStringLiteral("K.KARTI"));
         e.findChild<QPushButton *>(QStringLiteral("btn_kaydet"))->click();
-        QCOMPARE(deger("select aciklama from muayene_lab where kayitno = 41").toString(), QStringLiteral("AÇ KARNINA"));
-        QCOMPARE(deger("select odemesekli from muayene_lab where kayitno = 41").toString(), QStringLiteral("K.KARTI"));
-        QCOMPARE(deger("select tani from muayene_lab where kayitno = 41").toString(), QStringLiteral("GRİP"));
+        QCOMPARE(TekDeger("select aciklama from muayene_lab where kayitno = 41").toString(), QStringLiteral("AÇ KARNINA"));
+        QCOMPARE(TekDeger("select odemesekli from muayene_lab where kayitno = 41").toString(), QStringLiteral("K.KARTI"));
+        QCOMPARE(TekDeger("select tani from muayene_lab where kayitno = 41").toString(), QStringLiteral("GRİP"));
     }
 
     // Enter on a bound box of the line moves to the next control and the
@@ -482,7 +477,7 @@ private slots:
         QWidget *sonraki = QApplication::focusWidget();
         QVERIFY(sonraki && sonraki != tani);
         QCOMPARE(tani->palette().color(QPalette::Base), beyaz);
-        QCOMPARE(deger("select tani from muayene_lab where kayitno = 41").toString(), QString()); // not saved by Enter
+        QCOMPARE(TekDeger("select tani from muayene_lab where kayitno = 41").toString(), QString()); // not saved by Enter
         QVERIFY(e.isVisible());
     }
 
@@ -515,8 +510,8 @@ private slots:
         d2->setFocus();
         QTest::keyClicks(d2, QStringLiteral("KONTROL"));
         e.findChild<QPushButton *>(QStringLiteral("btn_kaydet"))->click();
-        QCOMPARE(deger("select dosyano from yapilanislemler where kayitno = 31").toString(), QStringLiteral("D-8"));
-        QCOMPARE(deger("select dusunceler2 from yapilanislemler where kayitno = 31").toString(), QStringLiteral("KONTROL"));
+        QCOMPARE(TekDeger("select dosyano from yapilanislemler where kayitno = 31").toString(), QStringLiteral("D-8"));
+        QCOMPARE(TekDeger("select dusunceler2 from yapilanislemler where kayitno = 31").toString(), QStringLiteral("KONTROL"));
     }
 
     // "Laboratuvar Ara" moves the list of the tab shown to the first
@@ -570,10 +565,10 @@ private slots:
         QTest::keyClicks(notu, QString(80, QLatin1Char('x')));
         QCOMPARE(notu->text().size(), 70);
         e.findChild<QPushButton *>(QStringLiteral("btn_kaydet"))->click();
-        QCOMPARE(deger("select hatirlatmatarihi from yapilanislemler where kayitno = 31").toDate(), QDate(2026, 4, 20));
-        QCOMPARE(deger("select hatirlatmadurumu from yapilanislemler where kayitno = 31").toString(),
+        QCOMPARE(TekDeger("select hatirlatmatarihi from yapilanislemler where kayitno = 31").toDate(), QDate(2026, 4, 20));
+        QCOMPARE(TekDeger("select hatirlatmadurumu from yapilanislemler where kayitno = 31").toString(),
                  QStringLiteral("EVET"));
-        QCOMPARE(deger("select hatirlatmanotu from yapilanislemler where kayitno = 31").toString(),
+        QCOMPARE(TekDeger("select hatirlatmanotu from yapilanislemler where kayitno = 31").toString(),
                  QString(70, QLatin1Char('x')));
     }
 };

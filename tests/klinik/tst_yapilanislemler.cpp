@@ -8,6 +8,7 @@
 #include "db/veriseti.h"
 #include "destek/pdfmetni.h"
 #include "destek/betikmesaj.h"
+#include "destek/pencereyardim.h"
 #include "destek/testvt.h"
 #include "klinik/frm_muayene_lab.h"
 #include "klinik/frm_yapilanislemler.h"
@@ -25,12 +26,6 @@
 
 namespace {
 
-QVariant deger(const QString &sql, const QVariantList &d = {})
-{
-    const auto v = Sorgu::tekDeger(sql, d);
-    return v ? *v : QVariant();
-}
-
 void temelVeri()
 {
     QVERIFY(Sorgu::calistir("insert into islemler (kayitno, islemkodu, yapilanislem, islemturu, ucreti, sirketkodu) "
@@ -47,7 +42,6 @@ void temelVeri()
                             "values (5, 'H2', 'MEHMET KAYA', 'D2', 'DR. ZEYNEP AK', '15.03.2026', 200, 0, 'YÜZDE', 10, ?)",
                             {Oturum.sirketkodu}));
 }
-
 
 } // namespace
 
@@ -97,20 +91,20 @@ private slots:
         e->findChild<QPushButton *>(QStringLiteral("btn_iptal"))->click();
         VeriSeti *s = e->satirlar();
         QCOMPARE(s->kesinKayitSayisi(), 2);
-        QCOMPARE(deger("select islemturu from yapilanislemler where islemkodu = 'P1'").toString(),
+        QCOMPARE(TekDeger("select islemturu from yapilanislemler where islemkodu = 'P1'").toString(),
                  QStringLiteral("KÜÇÜK CERRAHİ"));
-        QCOMPARE(deger("select doktorpaytutari from yapilanislemler where islemkodu = 'P1'").toDouble(), 5.0);
-        QCOMPARE(deger("select islemtutari from muayene where kayitno = 5").toDouble(), 100.0);
-        QCOMPARE(deger("select toplamtutar from muayene where kayitno = 5").toDouble(), 240.0); // 100 + 40 + 100
-        QCOMPARE(deger("select sum(borc) from cari_hareket where evrakkayitno = 5 and evrakcinsi = ?",
+        QCOMPARE(TekDeger("select doktorpaytutari from yapilanislemler where islemkodu = 'P1'").toDouble(), 5.0);
+        QCOMPARE(TekDeger("select islemtutari from muayene where kayitno = 5").toDouble(), 100.0);
+        QCOMPARE(TekDeger("select toplamtutar from muayene where kayitno = 5").toDouble(), 240.0); // 100 + 40 + 100
+        QCOMPARE(TekDeger("select sum(borc) from cari_hareket where evrakkayitno = 5 and evrakcinsi = ?",
                        {CariIsleme::ucretCinsi(CariIsleme::SatirTuru::Islem)})
                      .toDouble(),
                  100.0);
-        QCOMPARE(deger("select sum(alacak) from cari_hareket where evrakkayitno = 5 and aciklama = ?",
+        QCOMPARE(TekDeger("select sum(alacak) from cari_hareket where evrakkayitno = 5 and aciklama = ?",
                        {CariIsleme::satirAciklamalari(CariIsleme::Kaynak::Genel, CariIsleme::SatirTuru::Islem).pay})
                      .toDouble(),
                  10.0);
-        QCOMPARE(deger("select islemtutari from gozhastaliklari where kayitno = 5").toDouble(), 0.0);
+        QCOMPARE(TekDeger("select islemtutari from gozhastaliklari where kayitno = 5").toDouble(), 0.0);
     }
 
     // On "GÖZ" a new line without serial entry waits for the user; the
@@ -138,10 +132,10 @@ private slots:
         e.findChild<QPushButton *>(QStringLiteral("BTN_islemarama"))->click();
         QCOMPARE(s->durum(), VeriSeti::Durum::Gozat);
         QCOMPARE(s->metin("KAYNAK"), QStringLiteral("GÖZ"));
-        QCOMPARE(deger("select islemtutari from gozhastaliklari where kayitno = 5").toDouble(), 70.0);
-        QCOMPARE(deger("select toplamtutar from gozhastaliklari where kayitno = 5").toDouble(), 270.0);
-        QCOMPARE(deger("select coalesce(islemtutari, 0) from muayene where kayitno = 5").toDouble(), 0.0);
-        QCOMPARE(deger("select sum(alacak) from cari_hareket where evrakkayitno = 5 and aciklama = ?",
+        QCOMPARE(TekDeger("select islemtutari from gozhastaliklari where kayitno = 5").toDouble(), 70.0);
+        QCOMPARE(TekDeger("select toplamtutar from gozhastaliklari where kayitno = 5").toDouble(), 270.0);
+        QCOMPARE(TekDeger("select coalesce(islemtutari, 0) from muayene where kayitno = 5").toDouble(), 0.0);
+        QCOMPARE(TekDeger("select sum(alacak) from cari_hareket where evrakkayitno = 5 and aciklama = ?",
                        {CariIsleme::satirAciklamalari(CariIsleme::Kaynak::Goz, CariIsleme::SatirTuru::Islem).pay})
                      .toDouble(),
                  7.0);
@@ -224,8 +218,8 @@ private slots:
         QVERIFY(Sorgu::calistir(ekle.arg(QStringLiteral("hastakodu")), {QStringLiteral("BASKA"), QStringLiteral("H2")}));
         BetikMesaj m;
         Tfrm_yapilanislemler e;
-        QCOMPARE(deger("select count(*) from yapilanislemler").toInt(), 3);
-        QCOMPARE(deger("select count(*) from yapilanislemler where hastakodu = 'H1'").toInt(), 0);
+        QCOMPARE(TekDeger("select count(*) from yapilanislemler").toInt(), 3);
+        QCOMPARE(TekDeger("select count(*) from yapilanislemler where hastakodu = 'H1'").toInt(), 0);
     }
 };
 

@@ -33,7 +33,7 @@ Tfrm_kullanici::Tfrm_kullanici(QWidget *ust)
     m_vs->selectMetniAyarla(QStringLiteral("select * from ELEMANLAR"));
     m_model = new TabloModeli(m_vs, this);
     // No password column: neither a clear password nor its hash is listed.
-    m_model->kolonlariAyarla({{QStringLiteral("KULLANICI_KODU"), QStringLiteral("Kullanıcı Kodu"), 90},
+    m_model->kolonlariAyarla({{QStringLiteral("KULLANICI_KODU"), QStringLiteral("Kullanıcı Kodu"), 110},
                               {QStringLiteral("KULLANICI_ADI"), QStringLiteral("Kullanıcı Adı"), 120},
                               {QStringLiteral("KULLANICI_SOYADI"), QStringLiteral("Kullanıcı Soyadı"), 120},
                               {QStringLiteral("DEPERTMAN"), QStringLiteral("Departman"), 110},

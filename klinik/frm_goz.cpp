@@ -374,24 +374,7 @@ void Tfrm_goz::doktorAra()
 {
     if (kilitUyarisi())
         return;
-    QVariant kod, ad, tur, param;
-    {
-        AramaPenceresi d(QStringLiteral("frm_doktorarama"), this);
-        if (d.calistir() == QLatin1String("-1"))
-            return;
-        kod = d.deger(QStringLiteral("DOKTORKODU"));
-        ad = d.deger(QStringLiteral("DOKTORADISOYADI"));
-        tur = d.deger(QStringLiteral("DOKTORPAYTURU"));
-        param = d.deger(QStringLiteral("DOKTORPAYPARAM"));
-    }
-    VeriSeti *vs = veriSeti();
-    if (!duzenlemeyeAl())
-        return;
-    vs->degerAyarla(QStringLiteral("DOKTORKODU"), kod);
-    vs->degerAyarla(QStringLiteral("DOKTORADI"), ad);
-    vs->degerAyarla(QStringLiteral("DOKTORPAYTURU"), tur);
-    vs->degerAyarla(QStringLiteral("DOKTORPAYPARAM"), param);
-    vs->degerAyarla(QStringLiteral("DOKTORPAYTUTARI"), 0.0);
+    MuayeneKutulari::doktorSec(veriSeti(), this);
 }
 
 void Tfrm_goz::taniAra()

@@ -3,6 +3,7 @@
 // their edit tabs (named boxes, memos, choosers, buttons, a label/control
 // grid, the "*" means today filter of date boxes) and the doctor's share
 // settings taken into a row.
+#include "app/aramapenceresi.h"
 #include "app/kayitekrani.h"
 #include "app/mesaj.h"
 #include "app/oturum.h"
@@ -155,6 +156,31 @@ inline void doktorPayiniAl(VeriSeti *vs, const QString &doktorKodu)
         vs->degerAyarla(QStringLiteral("DOKTORPAYPARAM"), s->deger(0, QStringLiteral("DOKTORPAYPARAM")));
     }
     vs->degerAyarla(QStringLiteral("DOKTORPAYTUTARI"), 0.0);
+}
+
+// The staff lookup's pick into the current examination (put into edit
+// first): the doctor with his share settings, the computed share from 0.
+// False when nothing was picked or the row cannot be edited.
+inline bool doktorSec(VeriSeti *vs, QWidget *ust)
+{
+    QVariant kod, ad, tur, param;
+    {
+        AramaPenceresi d(QStringLiteral("frm_doktorarama"), ust);
+        if (d.calistir() == QLatin1String("-1"))
+            return false;
+        kod = d.deger(QStringLiteral("DOKTORKODU"));
+        ad = d.deger(QStringLiteral("DOKTORADISOYADI"));
+        tur = d.deger(QStringLiteral("DOKTORPAYTURU"));
+        param = d.deger(QStringLiteral("DOKTORPAYPARAM"));
+    }
+    if (vs->durum() != VeriSeti::Durum::Ekle && !vs->duzenleniyorMu() && !vs->duzenle())
+        return false;
+    vs->degerAyarla(QStringLiteral("DOKTORKODU"), kod);
+    vs->degerAyarla(QStringLiteral("DOKTORADI"), ad);
+    vs->degerAyarla(QStringLiteral("DOKTORPAYTURU"), tur);
+    vs->degerAyarla(QStringLiteral("DOKTORPAYPARAM"), param);
+    vs->degerAyarla(QStringLiteral("DOKTORPAYTUTARI"), 0.0);
+    return true;
 }
 
 // Doctors who may see only their own examinations (parameter 1 and no

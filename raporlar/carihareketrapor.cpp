@@ -17,21 +17,6 @@ double sayi(const QVariant &v)
 }
 } // namespace
 
-double KurusaYuvarla(double tutar)
-{
-    return CariKural::KurusaYuvarla(tutar);
-}
-
-QString Taraf(double fark)
-{
-    return CariKural::Taraf(fark);
-}
-
-QString ToplamMetni(double tutar)
-{
-    return CariKural::ToplamMetni(tutar);
-}
-
 std::optional<Toplam> Topla(const QString &filtre)
 {
     const auto s = Sorgu::sec(QStringLiteral("select sum(borc) toplamborc ,sum(alacak) toplamalacak "

@@ -3,6 +3,8 @@
 // before a first date, the totals of a filter, the balance lists (grouped by
 // account code, one row per currency), the HAVING text of the balance
 // conditions, and the repair of amounts with more than two decimals.
+#include "app/carikurallari.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -10,12 +12,10 @@
 
 namespace CariHareketRapor {
 
-// An amount cut back to cents, the nearer one (10,006 -> 10,01; 10,004 -> 10,00).
-double KurusaYuvarla(double tutar);
-// "Borc", "Alacak" or "Sıfır" of a balance, judged to the cent.
-QString Taraf(double fark);
-// A total as the totals boxes show it: "0" for nothing, else "#,###.00".
-QString ToplamMetni(double tutar);
+// The ledger's own rules for cents, the balance side and the total text.
+using CariKural::KurusaYuvarla;
+using CariKural::Taraf;
+using CariKural::ToplamMetni;
 
 struct Toplam
 {

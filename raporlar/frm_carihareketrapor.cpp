@@ -10,7 +10,6 @@
 #include "db/sqltext.h"
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
-#include "raporlar/gunlukraporlar.h"
 #include "raporlar/motor/rapor.h"
 #include "raporlar/motor/tabloaktar.h"
 
@@ -236,7 +235,7 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
         if (!r.yukle(Aktarim.rapor_sablonu, this))
             return;
         r.baslikAyarla(Aktarim.rapor_sablonu);
-        yazdir(r);
+        r.onizle(this);
     });
     QMenu *ozel = menu->addMenu(QStringLiteral("Özel Raporlar"));
     const QList<QPair<QString, Liste>> listeler = {
@@ -379,11 +378,6 @@ void Tfrm_carihareketrapor::toplamlariGoster()
     m_taraf->setText(Taraf(fark));
 }
 
-void Tfrm_carihareketrapor::yazdir(Rapor &r)
-{
-    r.onizle(this);
-}
-
 void Tfrm_carihareketrapor::bakiyeListesi(Liste liste)
 {
     if (!listele())
@@ -406,7 +400,7 @@ void Tfrm_carihareketrapor::bakiyeListesi(Liste liste)
     if (!r.yukle(sablon, this))
         return;
     r.baslikAyarla(sablon);
-    yazdir(r);
+    r.onizle(this);
 }
 
 void Tfrm_carihareketrapor::grupRaporu()
@@ -432,7 +426,7 @@ void Tfrm_carihareketrapor::grupRaporu()
     if (!r.yukle(QStringLiteral("carihareketgrupraporu1.frf"), this))
         return;
     r.baslikAyarla(QStringLiteral("carihareketgrupraporu1.frf"));
-    yazdir(r);
+    r.onizle(this);
 }
 
 void Tfrm_carihareketrapor::ekstreSablonu(const QString &sablon)
@@ -448,7 +442,7 @@ void Tfrm_carihareketrapor::ekstreSablonu(const QString &sablon)
     r.notAyarla(QStringLiteral("Memo_ozelkod1"), {QStringLiteral("Özel Kod 1")});
     r.notAyarla(QStringLiteral("Memo_ozelkod2"), {QStringLiteral("Özel Kod 2")});
     r.baslikAyarla(sablon);
-    yazdir(r);
+    r.onizle(this);
 }
 
 bool Tfrm_carihareketrapor::ekstre(EkstreIstegi::Tur tur)
@@ -493,7 +487,7 @@ void Tfrm_carihareketrapor::bakiyeliRapor()
     r.notSatirEkle(QStringLiteral("MTALACAK"), TutarMetni(o.kumulatif.alacak));
     r.notSatirEkle(QStringLiteral("MTBAKIYE"), TutarMetni(KurusaYuvarla(o.kumulatif.bakiye())));
     r.baslikAyarla(QStringLiteral("carihareketbakiyeli.frf"));
-    yazdir(r);
+    r.onizle(this);
 }
 
 void Tfrm_carihareketrapor::kusuratlariDuzelt()

@@ -17,7 +17,6 @@ class QLabel;
 class QLineEdit;
 class QTabWidget;
 class QTableWidget;
-class Rapor;
 class TabloModeli;
 class VeriSeti;
 
@@ -54,7 +53,6 @@ public:
 private:
     QLineEdit *kutu(const char *ad);
     void toplamlariGoster();
-    void yazdir(Rapor &r);
 
     QTabWidget *m_sayfalar = nullptr;
     VeriSeti *m_liste = nullptr;

@@ -75,6 +75,8 @@ KayitEkrani::~KayitEkrani()
         m_vs->yeniSatirDegerleri = nullptr;
         m_vs->kaydettiktenSonra = nullptr;
         m_vs->sildiktenSonra = nullptr;
+        m_vs->islemdeOnce = nullptr;
+        m_vs->islemdeSonra = nullptr;
         m_vs->kapat();
     }
 }
@@ -462,6 +464,12 @@ bool KayitEkrani::kaydet()
         Mesaj::goster(m_ayar.kilitMesaji, this);
         return false;
     }
+    // Nothing typed on a screen whose save writes other rows with its row
+    // (totals, postings): they are written again, so that a save puts right
+    // what does not match the row.
+    if (m_vs->durum() == VeriSeti::Durum::Gozat && m_ayar.islemdeSonra && m_vs->acikMi() && !m_vs->bosMu()
+        && !m_vs->duzenle())
+        return false;
     const VeriSeti::Durum d = m_vs->durum();
     // A text the database cannot hold stops the save before any check
     // could send it in a query.
@@ -522,7 +530,9 @@ void KayitEkrani::sil()
 {
     if (!m_vs->acikMi() || m_vs->bosMu())
         return;
-    if (!m_ayar.modul.isEmpty() && !m_ayar.olaylardaYetki && !IslemIzni(m_yetki.SILME, this))
+    // The right first: no question for a delete that would be refused, and
+    // no refusal from inside a delete that goes with other rows.
+    if (!m_ayar.modul.isEmpty() && !IslemIzni(m_yetki.SILME, this))
         return;
     if (m_ayar.silmeKontrolu && !m_ayar.silmeKontrolu())
         return;

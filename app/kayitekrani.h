@@ -109,6 +109,11 @@ struct KayitEkraniAyari
     std::function<bool()> eklemeDogrula;          // insert-state validations: false stops the save
     std::function<bool()> duzenlemeDogrula;       // edit-state validations
     std::function<bool()> kaydetmedenOnce;        // before posting any row (after validations)
+    // Inside the save's transaction (see VeriSeti::islemdeOnce/islemdeSonra):
+    // before the row's statement, and after it (lines, totals, postings).
+    // No window opens there: a refusal returns false with its reason.
+    std::function<bool(QString *mesaj)> islemdeOnce;
+    std::function<bool(QString *mesaj)> islemdeSonra;
     std::function<void()> kaydettiktenSonra;      // after a successful post, before locking
     std::function<void()> kaydedildi;             // Save only: after its post succeeded, before locking
     // Delete, after the question: replaces the data set's own delete (a row

@@ -235,6 +235,10 @@ void KayitEkrani::olaylariBagla()
             return false;
         return m_ayar.kaydetmedenOnce ? m_ayar.kaydetmedenOnce() : true;
     };
+    if (m_ayar.islemdeOnce)
+        m_vs->islemdeOnce = m_ayar.islemdeOnce;
+    if (m_ayar.islemdeSonra)
+        m_vs->islemdeSonra = m_ayar.islemdeSonra;
     m_vs->yeniSatirDegerleri = [this] {
         if (m_ayar.yeniSatirDegerleri)
             m_ayar.yeniSatirDegerleri();

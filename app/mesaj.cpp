@@ -14,12 +14,69 @@
 #include <QMessageBox>
 #include <QTextStream>
 
+#include <utility>
+
 namespace {
 KonsolMesaj konsolMesaj;
 Mesaj *aktifMesaj = &konsolMesaj;
 }
 
 Mesaj::~Mesaj() = default;
+
+namespace {
+void ihlaliYaz(const QString &ne)
+{
+    QTextStream(stderr) << "Program hatası: açık bir yazma işlemi sürerken pencere açılmak istendi: " << ne << '\n';
+}
+Mesaj::IslemIhlali islemIhlali = &ihlaliYaz;
+
+// True (and reported) when a window would open inside a write transaction.
+bool islemde(const char *tur, const QString &metin)
+{
+    if (!VeriHatasi::islemAcik())
+        return false;
+    if (islemIhlali)
+        islemIhlali(QString::fromUtf8(tur) + QStringLiteral(": ") + metin);
+    return true;
+}
+} // namespace
+
+Mesaj::IslemIhlali Mesaj::islemIhlaliAyarla(IslemIhlali bildir)
+{
+    return std::exchange(islemIhlali, bildir);
+}
+
+void Mesaj::goster(const QString &metin, QWidget *ust)
+{
+    // Shown once the transaction has ended (the data layer keeps it until then).
+    if (islemde("mesaj", metin))
+        VeriHatasi::bilgi(metin, ust);
+    else
+        aktif().mesaj(Tur::Bilgi, metin, ust);
+}
+
+void Mesaj::hata(const QString &metin, QWidget *ust)
+{
+    if (islemde("hata", metin))
+        VeriHatasi::hata(metin, ust);
+    else
+        aktif().mesaj(Tur::Hata, metin, ust);
+}
+
+bool Mesaj::soru(const QString &metin, QWidget *ust)
+{
+    if (islemde("soru", metin))
+        return false;
+    return aktif().evetHayir(metin, ust);
+}
+
+std::optional<QString> Mesaj::girdi(const QString &baslik, const QString &etiket, const QString &varsayilan,
+                                    QWidget *ust)
+{
+    if (islemde("girdi", baslik))
+        return std::nullopt;
+    return aktif().girdiKutusu(baslik, etiket, varsayilan, ust);
+}
 
 Mesaj &Mesaj::aktif() { return *aktifMesaj; }
 
@@ -74,6 +131,8 @@ QString Mesaj::dosya(bool kaydet, const QString &baslik, const QString &klasor, 
         bas = baslangicKlasoru(filtre);
     else if (!QFileInfo(bas).isAbsolute() && !bas.contains(QLatin1Char('/')))
         bas = QDir(baslangicKlasoru(filtre)).filePath(bas);
+    if (islemde("dosya", baslik))
+        return QString();
     const QString secilen = aktif().dosyaSec(kaydet, baslik, bas, filtre, ust);
     if (!secilen.isEmpty())
         kullaniciAyari().setValue(klasorAnahtari(filtre), QFileInfo(secilen).absolutePath());

@@ -24,15 +24,14 @@ public:
     static void veriHatalariniBagla();
 
     // Plain message box with an OK button.
-    static void goster(const QString &metin, QWidget *ust = nullptr) { aktif().mesaj(Tur::Bilgi, metin, ust); }
+    static void goster(const QString &metin, QWidget *ust = nullptr);
     // The general error display: the text of the error itself (database client, file).
-    static void hata(const QString &metin, QWidget *ust = nullptr) { aktif().mesaj(Tur::Hata, metin, ust); }
+    static void hata(const QString &metin, QWidget *ust = nullptr);
     // Yes/No confirmation; true on "Evet".
-    static bool soru(const QString &metin, QWidget *ust = nullptr) { return aktif().evetHayir(metin, ust); }
+    static bool soru(const QString &metin, QWidget *ust = nullptr);
     // Input box; nullopt when cancelled.
     static std::optional<QString> girdi(const QString &baslik, const QString &etiket,
-                                        const QString &varsayilan = QString(), QWidget *ust = nullptr)
-    { return aktif().girdiKutusu(baslik, etiket, varsayilan, ust); }
+                                        const QString &varsayilan = QString(), QWidget *ust = nullptr);
     // File dialogs; empty when cancelled. filtre as Qt's ("Excel (*.xlsx *.xls)").
     // Without a folder (or a file name without one) the dialog starts in the
     // folder last used for that kind of file (the same filter), else in the
@@ -43,6 +42,16 @@ public:
     static QString dosyaKaydet(const QString &baslik, const QString &klasor = QString(),
                                const QString &filtre = QString(), QWidget *ust = nullptr)
     { return dosya(true, baslik, klasor, filtre, ust); }
+
+    // No window opens while a write transaction is open (it would hold its
+    // locks on every workstation until someone answers). Such a call is a
+    // fault of the program: it is reported here (the program writes it to
+    // standard error, the tests fail on it), a message is shown once the
+    // transaction has ended, a question is answered "Hayır", an input box and
+    // a file dialog are cancelled. Returns the previous reporter.
+    using IslemIhlali = void (*)(const QString &ne);
+    static IslemIhlali islemIhlaliAyarla(IslemIhlali bildir);
+
     // Where a dialog for this kind of file starts when the caller names no folder.
     static QString baslangicKlasoru(const QString &filtre);
 

@@ -1,12 +1,15 @@
 #include "db/hata.h"
 
+#include <QPointer>
 #include <QSqlError>
+#include <QWidget>
 #include <QRegularExpression>
 #include <QStringList>
 
 #include <ibase.h>
 
 #include <cstdio>
+#include <utility>
 
 namespace VeriHatasi {
 namespace {
@@ -16,8 +19,25 @@ Alici &alici()
     return a;
 }
 
+struct Bekleyen
+{
+    Tur tur;
+    QString metin;
+    QPointer<QWidget> ust;
+};
+int acikIslemler = 0;
+QList<Bekleyen> &bekleyenler()
+{
+    static QList<Bekleyen> b;
+    return b;
+}
+
 void gonder(Tur tur, const QString &metin, QWidget *ust)
 {
+    if (acikIslemler > 0) {
+        bekleyenler().append({tur, metin, QPointer<QWidget>(ust)});
+        return;
+    }
     if (alici()) {
         alici()(tur, metin, ust);
         return;
@@ -262,5 +282,21 @@ QString baglantiMetni(const QSqlError &e, const QString &konum)
 
 void bilgi(const QString &metin, QWidget *ust) { gonder(Tur::Bilgi, metin, ust); }
 void hata(const QString &metin, QWidget *ust) { gonder(Tur::Hata, metin, ust); }
+
+void islemAcildi() { ++acikIslemler; }
+
+void islemKapandi()
+{
+    if (acikIslemler > 0)
+        --acikIslemler;
+    if (acikIslemler > 0)
+        return;
+    // A message may start another transaction (a retry): take the list first.
+    const QList<Bekleyen> b = std::exchange(bekleyenler(), {});
+    for (const Bekleyen &x : b)
+        gonder(x.tur, x.metin, x.ust.data());
+}
+
+bool islemAcik() { return acikIslemler > 0; }
 
 } // namespace VeriHatasi

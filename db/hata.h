@@ -24,6 +24,16 @@ Alici ayarla(Alici alici);
 void bilgi(const QString &metin, QWidget *ust = nullptr);
 void hata(const QString &metin, QWidget *ust = nullptr);
 
+// No window may open while a write transaction (Islem) is open: it would
+// keep the rows it locked locked on every workstation until someone presses
+// OK. What is reported meanwhile is kept and handed to the sink once the
+// last open transaction has ended (after its rollback or commit), in the
+// order it came. Islem calls islemAcildi/islemKapandi.
+void islemAcildi();
+void islemKapandi();
+// True while a write transaction is open on any connection of this thread.
+bool islemAcik();
+
 // A database error for the user: one Turkish sentence that says what
 // happened and what to do, then the client's own text for the technician
 // (not for a lost connection, a lock wait or an update conflict: those are

@@ -76,3 +76,14 @@ void DegisiklikOlaylari::yenidenAbone(const QString &b0)
     for (auto it = b->cbegin(); it != b->cend(); ++it)
         surucuyeAbone(baglanti, it.key());
 }
+
+void DegisiklikOlaylari::hepsiDegisti(const QString &b0)
+{
+    const QString baglanti = ad(b0);
+    const auto b = m_sayilar.constFind(baglanti);
+    if (b == m_sayilar.constEnd())
+        return;
+    const QStringList tablolar = b->keys();
+    for (const QString &t : tablolar)
+        emit degisti(baglanti, t);
+}

@@ -19,6 +19,9 @@ public:
     void birak(const QString &baglanti, const QString &tablo);
     // After a connection was opened again: its subscriptions made anew.
     void yenidenAbone(const QString &baglanti);
+    // Every table the connection listens to counts as changed (changes
+    // committed while the connection was gone were never heard of).
+    void hepsiDegisti(const QString &baglanti);
 
 signals:
     void degisti(const QString &baglanti, const QString &tablo);

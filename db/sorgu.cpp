@@ -574,16 +574,16 @@ Islem::Islem(const QString &baglanti)
     // again and the transaction started once more.
     for (int deneme = 0; deneme < 2 && !m_basladi; ++deneme) {
         // Not started: the statements that follow say why.
-        QString m;
-        if (!acik(m_baglanti, true, &m))
+        if (!acik(m_baglanti, true, &m_hata))
             return;
         QSqlDatabase db = Baglanti::vt(m_baglanti);
         if (db.transaction()) {
             m_basladi = true;
             aciklar().insert(m_baglanti, false);
+            VeriHatasi::islemAcildi();
             return;
         }
-        if (!Sorgu::hataSonrasi(m_baglanti, db.lastError(), true, deneme, &m))
+        if (!Sorgu::hataSonrasi(m_baglanti, db.lastError(), true, deneme, &m_hata))
             return;
     }
 }
@@ -611,6 +611,11 @@ bool Islem::onayla(QString *hata)
     }
     if (!m_basladi || m_bitti)
         return false;
+    // What was reported inside reaches the user once this has ended.
+    struct Kapanis
+    {
+        ~Kapanis() { VeriHatasi::islemKapandi(); }
+    } kapanis;
     QSqlDatabase db = Baglanti::vt(m_baglanti);
     m_bitti = true;
     const bool bozuk = aciklar().value(m_baglanti, false);
@@ -632,7 +637,7 @@ bool Islem::onayla(QString *hata)
             VeriHatasi::teknisyeneYaz(e);
             m = VeriHatasi::baglantiKoptuMetni(Baglanti::yenidenAc(m_baglanti), true);
         } else {
-            m = hataMetni(e);
+            m = ::hataMetni(e);
         }
         islemdeKopanlar().remove(m_baglanti);
         hataBildir(m, hata);
@@ -657,6 +662,7 @@ void Islem::geriAl()
     aciklar().remove(m_baglanti);
     Baglanti::vt(m_baglanti).rollback();
     islemSonrasiAc(m_baglanti);
+    VeriHatasi::islemKapandi();
 }
 
 bool Islem::acikMi(const QString &baglanti) { return aciklar().contains(baglantiAdi(baglanti)); }

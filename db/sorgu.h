@@ -117,6 +117,8 @@ public:
     Islem &operator=(const Islem &) = delete;
 
     bool basladi() const { return m_basladi || m_katilimci; }
+    // Why it could not begin (the connection is lost, the server refused).
+    QString hataMetni() const { return m_hata; }
     bool onayla(QString *hata = nullptr);   // commit; errors to the general display unless hata given
     void geriAl();
     static bool acikMi(const QString &baglanti = QString());
@@ -126,4 +128,5 @@ private:
     bool m_basladi = false;
     bool m_katilimci = false;
     bool m_bitti = false;
+    QString m_hata;
 };

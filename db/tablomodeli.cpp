@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 
@@ -346,9 +347,17 @@ void TabloModeli::gorunumeBagla(QTableView *gorunum)
 
     auto esitleniyor = std::make_shared<bool>(false);
     QPointer<QTableView> g(gorunum);
+    // A reading the user did not ask for (another workstation saved) leaves
+    // the view where the user scrolled it; only his own actions move it.
+    struct Konum
+    {
+        bool korunuyor = false;
+        int dikey = 0, yatay = 0;
+    };
+    auto konum = std::make_shared<Konum>();
 
     // Data set -> view.
-    auto veridenGorunume = [this, g, esitleniyor](int satir) {
+    auto veridenGorunume = [this, g, esitleniyor, konum](int satir) {
         if (!g || *esitleniyor)
             return;
         *esitleniyor = true;
@@ -361,11 +370,25 @@ void TabloModeli::gorunumeBagla(QTableView *gorunum)
             const QModelIndex i = index(satir, qMax(0, qMin(kolon, columnCount() - 1)));
             if (sm->currentIndex().row() != satir || !sm->isRowSelected(satir, QModelIndex()))
                 sm->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-            g->scrollTo(i);
+            if (!konum->korunuyor)
+                g->scrollTo(i);
         }
         *esitleniyor = false;
     };
     if (d->vs) {
+        connect(d->vs, &VeriSeti::kendiligindenYenileniyor, gorunum, [g, konum](bool basladi) {
+            if (!g)
+                return;
+            if (basladi) {
+                konum->dikey = g->verticalScrollBar()->value();
+                konum->yatay = g->horizontalScrollBar()->value();
+                konum->korunuyor = true;
+                return;
+            }
+            konum->korunuyor = false;
+            g->verticalScrollBar()->setValue(konum->dikey);
+            g->horizontalScrollBar()->setValue(konum->yatay);
+        });
         connect(d->vs, &VeriSeti::gecerliSatirDegisti, gorunum, veridenGorunume);
         connect(this, &QAbstractItemModel::modelReset, gorunum, [this, veridenGorunume] {
             if (d->vs)

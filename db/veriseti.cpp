@@ -352,7 +352,9 @@ void VeriSeti::yenilemeyiPlanla()
             return;
         }
         d->bayat = false;
+        emit kendiligindenYenileniyor(true);
         yenile();
+        emit kendiligindenYenileniyor(false);
     });
 }
 

@@ -173,6 +173,16 @@ public:
     std::function<void()> yeniSatirDegerleri;
     std::function<void()> kaydettiktenSonra;
     std::function<void()> sildiktenSonra;
+    // The rest of one save, inside its transaction: islemdeOnce before the
+    // row's statement (values it sets are written with the row), islemdeSonra
+    // after it (the rows that go with it: lines, totals, postings; it runs on
+    // every post, also when no column changed, so that a save puts them right
+    // again). No window may open there: a refusal returns false with the
+    // reason in *mesaj. Then nothing of the save is written, the row stays
+    // pending as it was typed, and the reason is shown after the rollback
+    // with the note that nothing was saved.
+    std::function<bool(QString *mesaj)> islemdeOnce;
+    std::function<bool(QString *mesaj)> islemdeSonra;
 
     // Further checks run before the before-post hook (a binder's bad date or
     // number boxes); the first one returning false refuses the post. The
@@ -211,6 +221,10 @@ signals:
     void satirlarEklendi(int ilk, int adet);
     // The count changed or became exact (sayiKesinMi).
     void sayiDegisti(int sayi);
+    // Around a reading caused by a change elsewhere (degisiklikleriIzle):
+    // the user did not ask for it, so the grids keep where they were
+    // scrolled to.
+    void kendiligindenYenileniyor(bool basladi);
 
 public:
     struct Ozel; // the buffer and states (db/verisetiozel.h)

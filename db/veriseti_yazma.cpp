@@ -30,6 +30,9 @@ bool ayniDeger(const Sutun &s, const QVariant &a, const QVariant &b)
 
 enum class Denetim { Ayni, Degismis, Silinmis, Hata };
 
+const QString KaydedilmediNotu = QStringLiteral(
+    "Hiçbir değişiklik kaydedilmedi; bilgiler ekranda duruyor. Sorunu giderip yeniden Kaydet'e basın.");
+
 } // namespace
 
 // Reads the row with a lock (inside the caller's Islem) and compares every
@@ -163,6 +166,34 @@ bool VeriSeti::kaydet()
     }
     const bool ekleme = d->durum == Durum::Ekle;
     const int satir = d->gecerli;
+
+    // One transaction for the check, the row and what goes with it (joining
+    // the caller's Islem when there is one, which then commits).
+    Islem islem(d->baglanti);
+    if (!islem.basladi()) {
+        VeriHatasi::hata(islem.hataMetni().isEmpty() ? KaydedilmediNotu
+                                                     : islem.hataMetni() + QStringLiteral("\n\n") + KaydedilmediNotu);
+        return false;
+    }
+    // A part refused: nothing is written and the row stays pending. What
+    // goes with the row failing is an error (the general display); a value
+    // the database cannot hold is refused input.
+    auto reddet = [&islem](const QString &neden, bool hataMi = true) {
+        islem.geriAl();
+        if (neden.isEmpty())
+            return false;
+        const QString m = neden + QStringLiteral("\n\n") + KaydedilmediNotu;
+        if (hataMi)
+            VeriHatasi::hata(m);
+        else
+            VeriHatasi::bilgi(m);
+        return false;
+    };
+    if (islemdeOnce) {
+        QString neden;
+        if (!islemdeOnce(&neden))
+            return reddet(neden);
+    }
     const std::vector<QVariant> simdiki = d->satirOku(satir);
 
     // The values as they will be stored: texts checked against the
@@ -191,12 +222,11 @@ bool VeriSeti::kaydet()
                 v = bosDeger(s.tur);
             } else {
                 const QString yabanci = Win1254::disindakiler(m);
-                if (!yabanci.isEmpty()) {
-                    VeriHatasi::bilgi(QStringLiteral("%1 alanındaki metin veritabanının karakter setinde olmayan "
+                if (!yabanci.isEmpty())
+                    return reddet(QStringLiteral("%1 alanındaki metin veritabanının karakter setinde olmayan "
                                                  "harfler içeriyor: %2")
-                                      .arg(s.ad, yabanci));
-                    return false;
-                }
+                                      .arg(s.ad, yabanci),
+                                  false);
                 if (s.tur == KolonTuru::Metin && s.kolon->uzunluk > 0 && m.size() > s.kolon->uzunluk)
                     m.truncate(s.kolon->uzunluk);
                 v = QVariant(m);
@@ -221,6 +251,7 @@ bool VeriSeti::kaydet()
     } else {
         if (d->anahtarSutunu < 0 || size_t(d->anahtarSutunu) >= d->yedek.size()
             || d->yedek[size_t(d->anahtarSutunu)].isNull()) {
+            islem.geriAl();
             VeriHatasi::hata(QStringLiteral("%1 kaydının anahtarı (%2) okunmadığı için kayıt güncellenemez.")
                             .arg(d->tabloAdi, d->tablo->anahtar));
             return false;
@@ -230,19 +261,20 @@ bool VeriSeti::kaydet()
             atamalar << y.ad + QStringLiteral("=?");
             degerler << y.deger;
         }
-        if (atamalar.isEmpty()) {
+        if (atamalar.isEmpty() && !islemdeSonra) {
+            islem.geriAl();
             d->durum = Durum::Gozat;
             emit durumDegisti(d->durum);
             return true;
         }
-        sql = QStringLiteral("update %1 set %2 where %3=?")
-                  .arg(d->tablo->ad, atamalar.join(QLatin1Char(',')), d->tablo->anahtar);
-        degerler << d->yedek[size_t(d->anahtarSutunu)];
+        // Nothing changed but what goes with the row is written again.
+        if (!atamalar.isEmpty()) {
+            sql = QStringLiteral("update %1 set %2 where %3=?")
+                      .arg(d->tablo->ad, atamalar.join(QLatin1Char(',')), d->tablo->anahtar);
+            degerler << d->yedek[size_t(d->anahtarSutunu)];
+        }
     }
 
-    // One transaction for the check and the change (joining the caller's
-    // Islem when there is one, which then commits).
-    Islem islem(d->baglanti);
     if (!ekleme) {
         const Denetim r = satirDenetle(d, d->yedek[size_t(d->anahtarSutunu)], d->yedek);
         if (r != Denetim::Ayni) {
@@ -252,7 +284,16 @@ bool VeriSeti::kaydet()
             return false;
         }
     }
-    if (!Sorgu::calistir(sql, degerler, d->baglanti) || !islem.onayla())
+    if (!sql.isEmpty() && !Sorgu::calistir(sql, degerler, d->baglanti)) {
+        islem.geriAl();
+        return false;
+    }
+    if (islemdeSonra) {
+        QString neden;
+        if (!islemdeSonra(&neden))
+            return reddet(neden);
+    }
+    if (!islem.onayla())
         return false;
 
     for (const Yazilacak &y : yazilacaklar)
@@ -335,6 +376,10 @@ bool VeriSeti::sil()
     const QVariant k = satirDegeri(d->gecerli, d->anahtarSutunu);
     {
         Islem islem(d->baglanti);
+        if (!islem.basladi()) {
+            VeriHatasi::hata(islem.hataMetni().isEmpty() ? QStringLiteral("Kayıt silinemedi.") : islem.hataMetni());
+            return false;
+        }
         const Denetim r = satirDenetle(d, k, d->satirOku(d->gecerli));
         if (r != Denetim::Ayni) {
             islem.geriAl();

@@ -8,6 +8,8 @@
 #include <QDate>
 #include <QDateTime>
 
+#include <functional>
+
 namespace CariIsleme {
 
 QString kaynakDegeri(Kaynak k) { return k == Kaynak::Goz ? QStringLiteral("GÖZ") : QStringLiteral("GENEL"); }
@@ -64,17 +66,25 @@ namespace {
 
 // Statements issued so far (komutSayisi).
 int g_komutlar = 0;
+// The last failure came from the database (shown as the general error display).
+bool g_vtHatasi = false;
 
-bool komut(const QString &sql, const QVariantList &degerler)
+// Errors are not shown here: the routines run inside a save's transaction,
+// where no window may open; their text goes back to the caller.
+bool komut(const QString &sql, const QVariantList &degerler, QString *mesaj)
 {
     ++g_komutlar;
-    return Sorgu::calistir(sql, degerler);
+    const bool tamam = Sorgu::calistir(sql, degerler, QString(), mesaj);
+    g_vtHatasi = g_vtHatasi || !tamam;
+    return tamam;
 }
 
-std::optional<Sorgu::Sonuc> oku(const QString &sql, const QVariantList &degerler)
+std::optional<Sorgu::Sonuc> oku(const QString &sql, const QVariantList &degerler, QString *mesaj)
 {
     ++g_komutlar;
-    return Sorgu::sec(sql, degerler);
+    auto s = Sorgu::sec(sql, degerler, QString(), mesaj);
+    g_vtHatasi = g_vtHatasi || !s;
+    return s;
 }
 
 // The company condition, written so that the database finds the rows by the
@@ -101,7 +111,7 @@ QVariant metinDegeri(const QVariant &v)
     return v;
 }
 
-std::optional<Muayene> muayeneOku(Kaynak k, qint64 no, QWidget *ust)
+std::optional<Muayene> muayeneOku(Kaynak k, qint64 no, QString *mesaj)
 {
     // WITH LOCK: a second workstation re-posting the same examination waits
     // for this transaction instead of interleaving its removals and inserts.
@@ -109,11 +119,14 @@ std::optional<Muayene> muayeneOku(Kaynak k, qint64 no, QWidget *ust)
                                        "laboratuvarucreti, islemtutari, doktorpayturu, doktorpayparam from %2 "
                                        "where kayitno = ? and %3 with lock")
                             .arg(ucretKolonu(k), muayeneTablosu(k), SirketSuzgeci);
-    const auto s = oku(sql, {no, Oturum.sirketkodu});
-    if (!s)
+    QString hata;
+    const auto s = oku(sql, {no, Oturum.sirketkodu}, &hata);
+    if (!s) {
+        *mesaj = KayitHatasi + hata;
         return std::nullopt;
+    }
     if (s->satirlar.isEmpty()) {
-        Mesaj::goster(KayitHatasi + QStringLiteral("%1 numaralı muayene bulunamadı.").arg(no), ust);
+        *mesaj = KayitHatasi + QStringLiteral("%1 numaralı muayene bulunamadı.").arg(no);
         return std::nullopt;
     }
     const QVariantList &r = s->satirlar.first();
@@ -136,12 +149,11 @@ std::optional<Muayene> muayeneOku(Kaynak k, qint64 no, QWidget *ust)
     const struct { QVariant kod; const char *ne; } kodlar[] = {{m.hastaKodu, "Hasta"}, {m.doktorKodu, "Doktor"}};
     for (const auto &kod : kodlar) {
         if (kod.kod.toString().size() > carikod->uzunluk) {
-            Mesaj::goster(KayitHatasi
-                              + QStringLiteral("%1 kodu \"%2\" %3 karakterden uzun; cari hesap kodu en çok %3 "
-                                               "karakter olabilir. Kodu kısaltıp muayeneyi yeniden kaydediniz.")
-                                    .arg(QString::fromUtf8(kod.ne), kod.kod.toString())
-                                    .arg(carikod->uzunluk),
-                          ust);
+            *mesaj = KayitHatasi
+                     + QStringLiteral("%1 kodu \"%2\" %3 karakterden uzun; cari hesap kodu en çok %3 "
+                                      "karakter olabilir. Kodu kısaltıp muayeneyi yeniden kaydediniz.")
+                           .arg(QString::fromUtf8(kod.ne), kod.kod.toString())
+                           .arg(carikod->uzunluk);
             return std::nullopt;
         }
     }
@@ -158,13 +170,13 @@ double muayenePayi(const Muayene &m)
     return 0;
 }
 
-bool kaldir(const Muayene &m, const QString &ucretCinsi, const Aciklamalar &a)
+bool kaldir(const Muayene &m, const QString &ucretCinsi, const Aciklamalar &a, QString *mesaj)
 {
     // One statement for both kinds: the fee rows of the source and its share
     // rows; rows entered by hand (EVRAKCINSI null) are never among them.
     return komut(QStringLiteral("delete from cari_hareket where evrakkayitno = ? and ") + SirketSuzgeci
                      + QStringLiteral(" and ((evrakcinsi = ? and aciklama = ?) or (evrakcinsi = ? and aciklama = ?))"),
-                 {double(m.no), Oturum.sirketkodu, ucretCinsi, a.ucret, PayCinsi, a.pay});
+                 {double(m.no), Oturum.sirketkodu, ucretCinsi, a.ucret, PayCinsi, a.pay}, mesaj);
 }
 
 // A text cut to the width of its CARI_HAREKET column.
@@ -178,7 +190,7 @@ QVariant sigdir(const QString &kolon, const QVariant &v)
 
 // One posting row; the columns not listed stay null.
 bool yaz(const Muayene &m, bool hastaSatiri, const QString &cins, const QString &aciklama, double borc,
-         double alacak)
+         double alacak, QString *mesaj)
 {
     static const QString sql = QStringLiteral(
         "insert into cari_hareket (kayitno, carikod, cariunvan, evrakno, islemtarihi, islemturu, aciklama, borc, "
@@ -196,24 +208,41 @@ bool yaz(const Muayene &m, bool hastaSatiri, const QString &cins, const QString 
                                  sigdir(QStringLiteral("OZELKOD2"), ozelkod2), double(m.no), cins,
                                  sigdir(QStringLiteral("SIRKETKODU"), Oturum.sirketkodu),
                                  sigdir(QStringLiteral("KULLANICI"), metinDegeri(Oturum.username)), bugun,
-                                 QStringLiteral("YTL")});
+                                 QStringLiteral("YTL")},
+                 mesaj);
 }
 
-// Commits the routine's own transaction; the caller's one is left to it.
-bool bitir(Islem &islem, bool tamam)
+// Runs a routine in a transaction of its own: its reason, if it fails, is
+// shown after the rollback.
+bool kendiIslemiyle(QWidget *ust, const std::function<bool(QString *)> &is)
 {
-    if (!tamam) {
-        islem.geriAl();
-        return false;
+    QString mesaj;
+    bool tamam = false;
+    g_vtHatasi = false;
+    {
+        Islem islem;
+        if (!islem.basladi())
+            mesaj = islem.hataMetni();
+        else
+            tamam = is(&mesaj) && islem.onayla(&mesaj);
     }
-    return islem.onayla();
+    if (!tamam && !mesaj.isEmpty()) {
+        if (g_vtHatasi)
+            Mesaj::hata(mesaj, ust);
+        else
+            Mesaj::goster(mesaj, ust);
+    }
+    return tamam;
 }
 
 } // namespace
 
-bool cariyeisleme_islemde(Kaynak kaynak, qint64 muayeneNo, QWidget *ust)
+bool cariyeisleme_islemde(Kaynak kaynak, qint64 muayeneNo, QString *mesaj)
 {
-    const auto m = muayeneOku(kaynak, muayeneNo, ust);
+    QString yedek;
+    if (!mesaj)
+        mesaj = &yedek;
+    const auto m = muayeneOku(kaynak, muayeneNo, mesaj);
     if (!m)
         return false;
     // A free examination (fee 0) has no fee and no examination share: its
@@ -229,25 +258,28 @@ bool cariyeisleme_islemde(Kaynak kaynak, qint64 muayeneNo, QWidget *ust)
     // the row meanwhile stays.
     if (!komut(QStringLiteral("update %1 set doktorpaytutari = ?, toplamtutar = ? where kayitno = ?")
                              .arg(muayeneTablosu(kaynak)),
-                         {pay + labPayi, m->islem + (m->lab + m->ucret), muayeneNo}))
+                         {pay + labPayi, m->islem + (m->lab + m->ucret), muayeneNo}, mesaj))
         return false;
     const Aciklamalar a = muayeneAciklamalari(kaynak);
-    if (!kaldir(*m, MuayeneCinsi, a))
+    if (!kaldir(*m, MuayeneCinsi, a, mesaj))
         return false;
     if (!ucretli)
         return true;
-    return yaz(*m, true, MuayeneCinsi, a.ucret, m->ucret, 0) && yaz(*m, false, PayCinsi, a.pay, 0, pay);
+    return yaz(*m, true, MuayeneCinsi, a.ucret, m->ucret, 0, mesaj)
+           && yaz(*m, false, PayCinsi, a.pay, 0, pay, mesaj);
 }
 
 bool cariyeisleme(Kaynak kaynak, qint64 muayeneNo, QWidget *ust)
 {
-    Islem islem;
-    return bitir(islem, cariyeisleme_islemde(kaynak, muayeneNo, ust));
+    return kendiIslemiyle(ust, [&](QString *m) { return cariyeisleme_islemde(kaynak, muayeneNo, m); });
 }
 
-bool lab_tutari_topla_islemde(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QWidget *ust)
+bool lab_tutari_topla_islemde(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QString *mesaj)
 {
-    const auto m = muayeneOku(kaynak, muayeneNo, ust);
+    QString yedek;
+    if (!mesaj)
+        mesaj = &yedek;
+    const auto m = muayeneOku(kaynak, muayeneNo, mesaj);
     if (!m)
         return false;
     const bool lab = tur == SatirTuru::Laboratuvar;
@@ -257,7 +289,8 @@ bool lab_tutari_topla_islemde(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QW
                             .arg(lab ? QStringLiteral("muayene_lab") : QStringLiteral("yapilanislemler"),
                                  kaynakKosulu(kaynak));
     const auto s = oku(sql, {Oturum.sirketkodu, m->hastaKodu,
-                                    lab ? QVariant(QString::number(muayeneNo)) : QVariant(double(muayeneNo))});
+                                    lab ? QVariant(QString::number(muayeneNo)) : QVariant(double(muayeneNo))},
+                  mesaj);
     if (!s)
         return false;
     const QVariantList &r = s->satirlar.value(0);
@@ -270,38 +303,38 @@ bool lab_tutari_topla_islemde(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QW
         tamam = komut(QStringLiteral("update %1 set laboratuvarucreti = ?, doktorpaytutari = ?, "
                                                "toplamtutar = ? where kayitno = ?")
                                     .arg(tablo),
-                                {toplam, muayenePayi(*m) + payToplami, m->islem + (toplam + m->ucret), muayeneNo});
+                                {toplam, muayenePayi(*m) + payToplami, m->islem + (toplam + m->ucret), muayeneNo},
+                      mesaj);
     else
         tamam = komut(QStringLiteral("update %1 set islemtutari = ?, toplamtutar = ? where kayitno = ?")
                                     .arg(tablo),
-                                {toplam, toplam + (m->lab + m->ucret), muayeneNo});
+                                {toplam, toplam + (m->lab + m->ucret), muayeneNo}, mesaj);
     if (!tamam)
         return false;
 
     const QString cins = ucretCinsi(tur);
     const Aciklamalar a = satirAciklamalari(kaynak, tur);
-    if (!kaldir(*m, cins, a))
+    if (!kaldir(*m, cins, a, mesaj))
         return false;
     // No line left (the last one was deleted): nothing to bill.
     if (!satirVar)
         return true;
     // Laboratory rows are written even when 0; procedure rows only above 0.
-    if ((lab || toplam > 0) && !yaz(*m, true, cins, a.ucret, toplam, 0))
+    if ((lab || toplam > 0) && !yaz(*m, true, cins, a.ucret, toplam, 0, mesaj))
         return false;
-    if ((lab || payToplami > 0) && !yaz(*m, false, PayCinsi, a.pay, 0, payToplami))
+    if ((lab || payToplami > 0) && !yaz(*m, false, PayCinsi, a.pay, 0, payToplami, mesaj))
         return false;
     return true;
 }
 
 bool lab_tutari_topla(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QWidget *ust)
 {
-    Islem islem;
-    return bitir(islem, lab_tutari_topla_islemde(kaynak, muayeneNo, tur, ust));
+    return kendiIslemiyle(ust, [&](QString *m) { return lab_tutari_topla_islemde(kaynak, muayeneNo, tur, m); });
 }
 
 int komutSayisi() { return g_komutlar; }
 
-bool kayitlariSil(Kaynak kaynak, qint64 muayeneNo)
+bool kayitlariSil(Kaynak kaynak, qint64 muayeneNo, QString *mesaj)
 {
     const Aciklamalar mu = muayeneAciklamalari(kaynak), lab = satirAciklamalari(kaynak, SatirTuru::Laboratuvar),
                       isl = satirAciklamalari(kaynak, SatirTuru::Islem);
@@ -310,7 +343,8 @@ bool kayitlariSil(Kaynak kaynak, qint64 muayeneNo)
             + QStringLiteral(" and ((evrakcinsi = ? and aciklama = ?) or (evrakcinsi = ? and aciklama = ?) or "
                        "(evrakcinsi = ? and aciklama = ?) or (evrakcinsi = ? and aciklama in (?, ?, ?)))"),
         {double(muayeneNo), Oturum.sirketkodu, MuayeneCinsi, mu.ucret, ucretCinsi(SatirTuru::Laboratuvar), lab.ucret,
-         ucretCinsi(SatirTuru::Islem), isl.ucret, PayCinsi, mu.pay, lab.pay, isl.pay});
+         ucretCinsi(SatirTuru::Islem), isl.ucret, PayCinsi, mu.pay, lab.pay, isl.pay},
+        mesaj);
 }
 
 } // namespace CariIsleme

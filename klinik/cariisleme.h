@@ -57,8 +57,9 @@ inline const QString PayCinsi = QStringLiteral("DR");
 // of the fee, a fixed amount, or (any other kind) the value it has.
 double topla(const QString &payTuru, double payParam, double ucret, double mevcut);
 
-// The examination's fee and share (after each save of a general or eye
-// examination). A fee above 0 posts the fee row and the share row (written
+// The examination's fee and share (each save of a general or eye
+// examination runs it inside its own transaction, cariyeisleme_islemde; this
+// one runs it in a transaction of its own and shows a failure after it). A fee above 0 posts the fee row and the share row (written
 // even when the share is 0); a fee of 0 only removes the earlier ones. The
 // examination's DOKTORPAYTUTARI and TOPLAMTUTAR are refreshed.
 bool cariyeisleme(Kaynak kaynak, qint64 muayeneNo, QWidget *ust = nullptr);
@@ -73,15 +74,17 @@ bool cariyeisleme(Kaynak kaynak, qint64 muayeneNo, QWidget *ust = nullptr);
 bool lab_tutari_topla(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur = SatirTuru::Laboratuvar,
                       QWidget *ust = nullptr);
 
-// The same steps inside a transaction the caller holds open (a delete that
-// must go together with the re-posting); false when a step failed, and the
-// caller's transaction must then be rolled back.
-bool cariyeisleme_islemde(Kaynak kaynak, qint64 muayeneNo, QWidget *ust = nullptr);
-bool lab_tutari_topla_islemde(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QWidget *ust = nullptr);
+// The same steps inside a transaction the caller holds open (the save of
+// the examination or line itself, a delete that goes with the re-posting);
+// false when a step failed, with the reason in *mesaj (nothing is shown:
+// no window may open inside the transaction), and the caller's transaction
+// must then be rolled back.
+bool cariyeisleme_islemde(Kaynak kaynak, qint64 muayeneNo, QString *mesaj);
+bool lab_tutari_topla_islemde(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QString *mesaj);
 
 // Removes every posting of the examination (all kinds of its source), inside
 // the caller's transaction: the examination is being deleted.
-bool kayitlariSil(Kaynak kaynak, qint64 muayeneNo);
+bool kayitlariSil(Kaynak kaynak, qint64 muayeneNo, QString *mesaj = nullptr);
 
 // Statements the routines have sent to the database since the program
 // started (tests and the benchmark count a routine's statements by it).

@@ -87,9 +87,11 @@ KayitEkraniAyari Tfrm_goz::ayarlar(Tfrm_goz *e)
         // that his share is not silently 0.
         MuayeneKutulari::doktorPayiniAl(vs, Aktarim.goz_doktorkodu);
     };
+    // The fee and the share are posted in the save's own transaction.
+    a.islemdeSonra = [e](QString *mesaj) {
+        return CariIsleme::cariyeisleme_islemde(Kaynak::Goz, e->veriSeti()->anahtar(), mesaj);
+    };
     a.kaydedildi = [e] {
-        // A posting that fails has said why; the examination stays saved.
-        CariIsleme::cariyeisleme(Kaynak::Goz, e->veriSeti()->anahtar(), e);
         VeriSeti *vs = e->veriSeti();
         if (vs->durum() == VeriSeti::Durum::Gozat && vs->anahtar() > 0)
             vs->satirYenile();
@@ -417,28 +419,10 @@ void Tfrm_goz::ameliyatAra(bool sag)
 
 bool Tfrm_goz::gozSil()
 {
-    // The order lines, the procedure lines, the postings and the examination
-    // go together or not at all: postings left behind would charge the
-    // patient for an examination that no longer exists.
-    VeriSeti *vs = veriSeti();
-    const qint64 no = vs->anahtar();
-    const QString kosul = QStringLiteral(" and sirketkodu = ? and ") + CariIsleme::kaynakKosulu(Kaynak::Goz);
     if (m_lab->duzenleniyorMu())
         m_lab->iptal();
-    bool tamam = false;
-    {
-        Islem islem;
-        tamam = islem.basladi()
-                && Sorgu::calistir(QStringLiteral("delete from muayene_lab where muayeneno = ?") + kosul,
-                                   {QString::number(no), Oturum.sirketkodu})
-                && Sorgu::calistir(QStringLiteral("delete from yapilanislemler where muayeneno = ?") + kosul,
-                                   {double(no), Oturum.sirketkodu})
-                && CariIsleme::kayitlariSil(Kaynak::Goz, no) && vs->sil() && islem.onayla();
-    }
-    if (!tamam) {
-        vs->yenile();
+    if (!MuayeneSatirlari::muayeneSil(*veriSeti(), Kaynak::Goz, this))
         return false;
-    }
     satirDegisti();
     return true;
 }

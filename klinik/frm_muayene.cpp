@@ -18,6 +18,7 @@
 #include "db/veriseti.h"
 #include "klinik/cariisleme.h"
 #include "klinik/muayenekutulari.h"
+#include "klinik/muayenesatirlari.h"
 #include "klinik/resimsekmesi.h"
 #include "klinik/tetkiksatirlari.h"
 #include "raporlar/motor/rapor.h"
@@ -93,7 +94,11 @@ KayitEkraniAyari Tfrm_muayene::ayarlar(Tfrm_muayene *e)
         if (!e->parametre(5).isEmpty())
             vs->degerAyarla(QStringLiteral("ODEMESEKLI"), e->parametre(5));
     };
-    a.kaydedildi = [e] { e->kaydedildi(); };
+    // The fee and the share are posted in the save's own transaction.
+    a.islemdeSonra = [e](QString *mesaj) {
+        return CariIsleme::cariyeisleme_islemde(Kaynak::Genel, e->veriSeti()->anahtar(), mesaj);
+    };
+    a.kaydedildi = [e] { e->muayeneyiYenile(); };
     a.yenidenSonra = [e] { e->yeniSonrasi(); };
     a.silIslemi = [e] { return e->muayeneSil(); };
     a.kilitDegisti = [e](bool k) { e->kilitDegisti(k); };
@@ -121,7 +126,9 @@ Tfrm_muayene::Tfrm_muayene(QWidget *ust) : KayitEkrani(ayarlar(this), ust)
     m_lab->eklemedenOnce = [this] { return muayeneKaydedilmisMi(true); };
     m_lab->yeniSatirDegerleri = [this] { TetkikSatirlari::yeniSatirDegerleri(*m_lab, *veriSeti(), Kaynak::Genel); };
     m_lab->kaydetmedenOnce = [this] { return tetkikKaydetmedenOnce(); };
-    m_lab->kaydettiktenSonra = [this] { tetkikKaydedildi(); };
+    MuayeneSatirlari::kayittaIsle(*m_lab, MuayeneSatirlari::ayar(CariIsleme::SatirTuru::Laboratuvar),
+                                  [] { return Kaynak::Genel; }, [this] { return veriSeti()->anahtar(); });
+    m_lab->kaydettiktenSonra = [this] { muayeneyiYenile(); };
     m_hasta = new VeriSeti(QStringLiteral("HASTALAR"), this);
     m_hasta->setObjectName(QStringLiteral("QRY_HASTALAR"));
     ResimKlasorleriniHazirla();
@@ -338,14 +345,6 @@ void Tfrm_muayene::taniAra()
 
 // ---------------------------------------------------------------- save, delete
 
-void Tfrm_muayene::kaydedildi()
-{
-    // The fee and the share follow every save; a posting that fails has said
-    // why and leaves the earlier postings, the examination stays saved.
-    CariIsleme::cariyeisleme(Kaynak::Genel, veriSeti()->anahtar(), this);
-    muayeneyiYenile();
-}
-
 void Tfrm_muayene::muayeneyiYenile()
 {
     // The totals the postings wrote; a row being edited keeps what is typed.
@@ -356,27 +355,10 @@ void Tfrm_muayene::muayeneyiYenile()
 
 bool Tfrm_muayene::muayeneSil()
 {
-    VeriSeti *vs = veriSeti();
-    const qint64 no = vs->anahtar();
-    const QString kosul = QStringLiteral(" and sirketkodu = ? and ") + CariIsleme::kaynakKosulu(Kaynak::Genel);
     if (m_lab->duzenleniyorMu())
         m_lab->iptal();
-    bool tamam = false;
-    {
-        // The order lines, the procedure lines, the postings and the
-        // examination go together or not at all.
-        Islem islem;
-        tamam = islem.basladi()
-                && Sorgu::calistir(QStringLiteral("delete from muayene_lab where muayeneno = ?") + kosul,
-                                   {QString::number(no), Oturum.sirketkodu})
-                && Sorgu::calistir(QStringLiteral("delete from yapilanislemler where muayeneno = ?") + kosul,
-                                   {double(no), Oturum.sirketkodu})
-                && CariIsleme::kayitlariSil(Kaynak::Genel, no) && vs->sil() && islem.onayla();
-    }
-    if (!tamam) {
-        vs->yenile(); // the rows as they are stored
+    if (!MuayeneSatirlari::muayeneSil(*veriSeti(), Kaynak::Genel, this))
         return false;
-    }
     satirDegisti();
     return true;
 }

@@ -45,11 +45,9 @@ private:
     void satirDegisti();
     void kilitDegisti(bool kilitli);
     void yeniSonrasi();
-    void kaydedildi();
     bool muayeneSil();
     bool muayeneKaydedilmisMi(bool mesajla);
     bool tetkikKaydetmedenOnce();
-    void tetkikKaydedildi();
     void muayeneyiYenile();
     bool tetkikAktar(const QVariantMap &tetkik);
     void listeyiYukle(const QString &kosul);

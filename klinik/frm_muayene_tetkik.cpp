@@ -42,7 +42,7 @@ bool Tfrm_muayene::muayeneKaydedilmisMi(bool mesajla)
     if (vs->durum() == VeriSeti::Durum::Duzenle) {
         if (!vs->kaydet())
             return false;
-        kaydedildi();
+        muayeneyiYenile();
     }
     return vs->anahtar() > 0;
 }
@@ -73,11 +73,6 @@ bool Tfrm_muayene::tetkikKaydetmedenOnce()
     return true;
 }
 
-void Tfrm_muayene::tetkikKaydedildi()
-{
-    CariIsleme::lab_tutari_topla(Kaynak::Genel, veriSeti()->anahtar(), CariIsleme::SatirTuru::Laboratuvar, this);
-    muayeneyiYenile();
-}
 
 bool Tfrm_muayene::tetkikEkle()
 {

@@ -186,6 +186,9 @@ MuayeneSatirEkrani::MuayeneSatirEkrani(SatirEkraniAyari ayar, QWidget *ust)
         TetkikSatirlari::payHesapla(*m_satir);
         return true;
     };
+    // The examination's totals and postings go in the line's own save.
+    MuayeneSatirlari::kayittaIsle(*m_satir, MuayeneSatirlari::ayar(m_ayar.tur), [this] { return kaynak(); },
+                                  [this] { return m_satir->deger(QStringLiteral("MUAYENENO")).toLongLong(); });
     m_satir->kaydettiktenSonra = [this] { satirKaydedildi(); };
 
     connect(m_sekmeler, &QTabWidget::currentChanged, this, [this] { listeyiYukle(); });
@@ -281,15 +284,12 @@ bool MuayeneSatirEkrani::kaydet()
     if (m_satir->duzenleniyorMu())
         return m_satir->kaydet();
     // Nothing pending: the totals are written once more.
-    return MuayeneSatirlari::kaydedildi(MuayeneSatirlari::ayar(m_ayar.tur), kaynak(), seciliMuayene(), this);
+    return MuayeneSatirlari::yenidenIsle(MuayeneSatirlari::ayar(m_ayar.tur), kaynak(), seciliMuayene(), this);
 }
 
 void MuayeneSatirEkrani::satirKaydedildi()
 {
-    const qint64 no = m_satir->deger(QStringLiteral("MUAYENENO")).toLongLong();
-    // The totals are posted (their transaction ended) before the serial
-    // entry opens the lookup again.
-    MuayeneSatirlari::kaydedildi(MuayeneSatirlari::ayar(m_ayar.tur), kaynak(), no, this);
+    // The save's transaction has ended: the serial entry may open the lookup.
     if (m_seri->isChecked())
         QTimer::singleShot(0, this, [this] { yeniSatir(); });
 }

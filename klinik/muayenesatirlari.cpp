@@ -35,7 +35,16 @@ bool kaydetmedenOnce(Kaynak kaynak, qint64 muayeneNo, QWidget *ust)
     return true;
 }
 
-bool kaydedildi(const SatirAyari &a, Kaynak kaynak, qint64 muayeneNo, QWidget *ust)
+bool islemde(const SatirAyari &a, Kaynak kaynak, qint64 muayeneNo, QString *mesaj)
+{
+    if (!muayeneVarMi(kaynak, muayeneNo)) {
+        *mesaj = MuayeneYokMesaji;
+        return false;
+    }
+    return CariIsleme::lab_tutari_topla_islemde(kaynak, muayeneNo, a.tur, mesaj);
+}
+
+bool yenidenIsle(const SatirAyari &a, Kaynak kaynak, qint64 muayeneNo, QWidget *ust)
 {
     if (!muayeneVarMi(kaynak, muayeneNo)) {
         Mesaj::goster(MuayeneYokMesaji, ust);
@@ -44,18 +53,61 @@ bool kaydedildi(const SatirAyari &a, Kaynak kaynak, qint64 muayeneNo, QWidget *u
     return CariIsleme::lab_tutari_topla(kaynak, muayeneNo, a.tur, ust);
 }
 
-bool satirSil(VeriSeti &satirlar, const SatirAyari &a, Kaynak kaynak, qint64 muayeneNo, QWidget *ust)
+void kayittaIsle(VeriSeti &satirlar, const SatirAyari &a, std::function<Kaynak()> kaynak,
+                 std::function<qint64()> muayeneNo)
 {
+    satirlar.islemdeSonra = [a, kaynak = std::move(kaynak), muayeneNo = std::move(muayeneNo)](QString *mesaj) {
+        return islemde(a, kaynak(), muayeneNo(), mesaj);
+    };
+}
+
+namespace {
+// Runs a change of several statements in one transaction; its reason, if it
+// fails, is shown after the rollback.
+bool birlikte(QWidget *ust, const std::function<bool(QString *)> &is)
+{
+    QString mesaj;
     bool tamam = false;
     {
         Islem islem;
-        tamam = islem.basladi() && satirlar.sil()
-                && (!muayeneVarMi(kaynak, muayeneNo)
-                    || CariIsleme::lab_tutari_topla_islemde(kaynak, muayeneNo, a.tur, ust))
-                && islem.onayla();
+        if (!islem.basladi())
+            mesaj = islem.hataMetni();
+        else
+            tamam = is(&mesaj) && islem.onayla(&mesaj);
     }
+    if (!tamam && !mesaj.isEmpty())
+        Mesaj::goster(mesaj, ust);
+    return tamam;
+}
+} // namespace
+
+bool satirSil(VeriSeti &satirlar, const SatirAyari &a, Kaynak kaynak, qint64 muayeneNo, QWidget *ust)
+{
+    const bool tamam = birlikte(ust, [&](QString *mesaj) {
+        return satirlar.sil()
+               && (!muayeneVarMi(kaynak, muayeneNo)
+                   || CariIsleme::lab_tutari_topla_islemde(kaynak, muayeneNo, a.tur, mesaj));
+    });
     if (!tamam)
         satirlar.yenile();
+    return tamam;
+}
+
+bool muayeneSil(VeriSeti &muayeneler, Kaynak kaynak, QWidget *ust)
+{
+    const qint64 no = muayeneler.anahtar();
+    const QString kosul = QStringLiteral(" and sirketkodu = ? and ") + CariIsleme::kaynakKosulu(kaynak);
+    // Postings left behind would charge the patient for an examination that
+    // no longer exists: the lines, the postings and the row go together.
+    const bool tamam = birlikte(ust, [&](QString *mesaj) {
+        return Sorgu::calistir(QStringLiteral("delete from muayene_lab where muayeneno = ?") + kosul,
+                               {QString::number(no), Oturum.sirketkodu}, QString(), mesaj)
+               && Sorgu::calistir(QStringLiteral("delete from yapilanislemler where muayeneno = ?") + kosul,
+                                  {double(no), Oturum.sirketkodu}, QString(), mesaj)
+               && CariIsleme::kayitlariSil(kaynak, no, mesaj) && muayeneler.sil();
+    });
+    if (!tamam)
+        muayeneler.yenile(); // the rows as they are stored
     return tamam;
 }
 

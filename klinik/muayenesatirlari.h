@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 class VeriSeti;
 
@@ -31,9 +33,23 @@ bool muayeneVarMi(CariIsleme::Kaynak kaynak, qint64 muayeneNo);
 // and false).
 bool kaydetmedenOnce(CariIsleme::Kaynak kaynak, qint64 muayeneNo, QWidget *ust = nullptr);
 
-// After a line is saved: the examination's totals and postings of the kind.
-// Runs in its own transaction, finished before the caller opens any dialog.
-bool kaydedildi(const SatirAyari &a, CariIsleme::Kaynak kaynak, qint64 muayeneNo, QWidget *ust = nullptr);
+// Inside a line's save (its transaction): the examination must still exist,
+// then its totals and postings of the kind. False with the reason in *mesaj.
+bool islemde(const SatirAyari &a, CariIsleme::Kaynak kaynak, qint64 muayeneNo, QString *mesaj);
+// The same in a transaction of its own (the totals written again with no
+// line pending); a failure is shown after it.
+bool yenidenIsle(const SatirAyari &a, CariIsleme::Kaynak kaynak, qint64 muayeneNo, QWidget *ust = nullptr);
+// Ties a screen's lines to their examination: every save of a line writes
+// the totals and postings in the same transaction. muayeneNo gives the
+// examination of the line being saved.
+void kayittaIsle(VeriSeti &satirlar, const SatirAyari &a, std::function<CariIsleme::Kaynak()> kaynak,
+                 std::function<qint64()> muayeneNo);
+
+// Deletes an examination (the current row of `muayeneler`, of the source)
+// with its order lines, procedure lines and postings in one transaction.
+// On a failure nothing changes, the rows are read again and the reason is
+// shown after the rollback.
+bool muayeneSil(VeriSeti &muayeneler, CariIsleme::Kaynak kaynak, QWidget *ust = nullptr);
 
 // Deletes the current line of `satirlar` and re-posts the examination in one
 // transaction (also when it was the last line: the earlier rows go). On a

@@ -75,6 +75,7 @@ KayitEkraniAyari Tfrm_randevu::ayarlar(Tfrm_randevu *e)
     a.eklemeDogrula = [e] { return e->eklemeDogrula(); };
     a.duzenlemeDogrula = [e] { return e->duzenlemeDogrula(); };
     a.kaydetmedenOnce = [e] { return e->kaydetmedenOnce(); };
+    a.islemdeOnce = [e](QString *mesaj) { return e->yeniHastayiYaz(mesaj); };
     a.yenidenSonra = [e] { e->yeniSonrasi(); };
     a.kilitDegisti = [e](bool k) { e->kilitDegisti(k); };
     a.satirDegisti = [e] { e->saatGoster(); };
@@ -522,6 +523,14 @@ bool Tfrm_randevu::kaydetmedenOnce()
     VeriSeti *vs = veriSeti();
     if (vs->metin(QStringLiteral("SIRKETKODU")) != Oturum.sirketkodu)
         vs->degerAyarla(QStringLiteral("SIRKETKODU"), Oturum.sirketkodu);
+    return true;
+}
+
+bool Tfrm_randevu::yeniHastayiYaz(QString *mesaj)
+{
+    // In the appointment's own transaction: the patient and the appointment
+    // are written together or not at all.
+    VeriSeti *vs = veriSeti();
     if (!m_hastaYazilacak || vs->durum() != VeriSeti::Durum::Ekle)
         return true;
     RandevuSorgu::YeniHasta h;
@@ -530,7 +539,7 @@ bool Tfrm_randevu::kaydetmedenOnce()
     h.doktorkodu = vs->metin(QStringLiteral("DOKTOR"));
     h.doktoradi = vs->metin(QStringLiteral("DOKTORADI"));
     h.sirket = Oturum.sirketkodu;
-    const auto kod = RandevuSorgu::HastaEkle(h);
+    const auto kod = RandevuSorgu::HastaEkle(h, mesaj);
     if (!kod)
         return false;
     // The appointment carries the new patient's own code.
@@ -544,22 +553,13 @@ bool Tfrm_randevu::randevuKaydet()
     if (!yeniHasta)
         return kaydet();
     const QVariant oncekiKod = vs->deger(QStringLiteral("HASTAKODU"));
-    Islem islem;
     m_hastaYazilacak = true;
     const bool tamam = kaydet();
     m_hastaYazilacak = false;
-    if (!tamam) {
-        // Neither row is written; the appointment stays pending as it was typed.
-        islem.geriAl();
-        if (vs->durum() == VeriSeti::Durum::Ekle)
-            vs->degerAyarla(QStringLiteral("HASTAKODU"), oncekiKod);
-        return false;
-    }
-    if (!islem.onayla()) {
-        vs->yenile();
-        return false;
-    }
-    return true;
+    // Neither row is written; the appointment stays pending as it was typed.
+    if (!tamam && vs->durum() == VeriSeti::Durum::Ekle)
+        vs->degerAyarla(QStringLiteral("HASTAKODU"), oncekiKod);
+    return tamam;
 }
 
 // ---------------------------------------------------------------- "Muayene Oldu"

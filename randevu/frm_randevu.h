@@ -33,6 +33,7 @@ public:
     // Save (btn_kaydet, F5): a patient made for the appointment is written
     // in the same transaction as the appointment.
     bool randevuKaydet();
+    bool yeniHastayiYaz(QString *mesaj);
     void hastaSec();                 // BTN_HASTABUL
     void doktorSec();                // BTN_DOKTORBUL
     void adKontrol();                // the known-name rule (leaving the name box)

@@ -135,20 +135,20 @@ std::optional<QString> OnerilenHastaKodu(const QString &sirket)
     return QString::number(n->toLongLong() + 1);
 }
 
-std::optional<QString> HastaEkle(const YeniHasta &h)
+std::optional<QString> HastaEkle(const YeniHasta &h, QString *hata)
 {
     // The code is the record number; a number some patient already carries
     // as a typed code is skipped, so that no two patients share a code.
     std::optional<qint64> no;
     QString kod;
     for (int deneme = 0;; ++deneme) {
-        no = Sorgu::uretec(QStringLiteral("OTOKOD_HASTALAR"));
+        no = Sorgu::uretec(QStringLiteral("OTOKOD_HASTALAR"), QString(), hata);
         if (!no)
             return std::nullopt;
         kod = QString::number(*no);
         const auto n = Sorgu::tekDeger(QStringLiteral("select count(*) from hastalar where hastakodu = ? and "
                                                       "sirketkodu = ?"),
-                                       {kod, h.sirket});
+                                       {kod, h.sirket}, QString(), hata);
         if (!n)
             return std::nullopt;
         if (n->toInt() == 0 || deneme >= 1000)
@@ -161,7 +161,8 @@ std::optional<QString> HastaEkle(const YeniHasta &h)
                                         "doktorkodu, doktoradi, kayittarihi, sirketkodu, hatuyari, "
                                         "hatirlatmadurumu2) values (?, ?, ?, ?, ?, ?, ?, ?, 'HAYIR', 'HAYIR')"),
                          {*no, kod, deger(h.ad), deger(h.ceptel), deger(h.doktorkodu), deger(h.doktoradi),
-                          QDateTime(QDate::currentDate(), QTime(0, 0)), h.sirket}))
+                          QDateTime(QDate::currentDate(), QTime(0, 0)), h.sirket},
+                         QString(), hata))
         return std::nullopt;
     return kod;
 }

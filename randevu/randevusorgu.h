@@ -73,7 +73,8 @@ struct YeniHasta
 {
     QString ad, ceptel, doktorkodu, doktoradi, sirket;
 };
-std::optional<QString> HastaEkle(const YeniHasta &h);
+// Runs inside the appointment's save: errors go to *hata, nothing is shown.
+std::optional<QString> HastaEkle(const YeniHasta &h, QString *hata);
 
 // An examination card for an appointment (KAYITNO, all columns of the row
 // given); returns the new examination's KAYITNO.

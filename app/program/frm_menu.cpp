@@ -1,10 +1,12 @@
 #include "app/program/frm_menu.h"
 
+#include "app/baglantidurumu.h"
 #include "app/ekranlar.h"
 #include "app/gorunum.h"
 #include "app/mesaj.h"
 #include "app/oturum.h"
 #include "app/parametre.h"
+#include "db/baglantiizleyici.h"
 #include "db/sqltext.h"
 #include "app/verikoku.h"
 #include "app/yetki.h"
@@ -169,6 +171,11 @@ Tfrm_menu::Tfrm_menu(QWidget *ust)
         m_paneller[i]->setObjectName(QStringLiteral("pnl_durum%1").arg(i + 1));
         durum->addWidget(m_paneller[i], i == 3 ? 1 : 0);
     }
+
+    // A workstation on a server notices a restart or a network drop by itself.
+    auto *izleyici = new BaglantiIzleyici(QString(), BaglantiIzleyici::VarsayilanAralikMs, this);
+    if (izleyici->izliyorMu())
+        new BaglantiDurumu(izleyici, this);
 
     auto *l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);

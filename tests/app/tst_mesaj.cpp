@@ -1,10 +1,15 @@
 // File dialogs start where the user last found that kind of file, else in
 // the data root; an explicit folder is kept; a bare file name to save under
-// goes into that start folder.
+// goes into that start folder. No window opens while a write transaction is
+// open: such a call is reported, its message waits for the end of the
+// transaction, its question is answered No.
 #include "destek/betikmesaj.h"
 
 #include "app/mesaj.h"
 #include "app/verikoku.h"
+#include "db/hata.h"
+#include "db/sorgu.h"
+#include "destek/testvt.h"
 
 #include <QDir>
 #include <QSettings>
@@ -18,6 +23,7 @@ class TestMesaj : public QObject
 private slots:
     void init();
     void dosyaKlasorleri();
+    void islemdePencereAcilmaz();
 
 private:
     QTemporaryDir m_kok;
@@ -57,3 +63,48 @@ void TestMesaj::dosyaKlasorleri()
 
 QTEST_MAIN(TestMesaj)
 #include "tst_mesaj.moc"
+
+namespace {
+QStringList ihlaller;
+void ihlalKaydet(const QString &ne) { ihlaller << ne; }
+} // namespace
+
+void TestMesaj::islemdePencereAcilmaz()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    m.varsayilanCevap = true;
+    ihlaller.clear();
+    const Mesaj::IslemIhlali onceki = Mesaj::islemIhlaliAyarla(&ihlalKaydet);
+    {
+        Islem islem;
+        QVERIFY(islem.basladi());
+        Mesaj::goster(QStringLiteral("bilgi"));
+        VeriHatasi::hata(QStringLiteral("veritabanı hatası"));
+        QVERIFY(!Mesaj::soru(QStringLiteral("silinsin mi?")));
+        QVERIFY(!Mesaj::girdi(QStringLiteral("kod"), QStringLiteral("kod")).has_value());
+        QVERIFY(Mesaj::dosyaKaydet(QStringLiteral("kaydet")).isEmpty());
+        // Nothing reached the user while the transaction was open.
+        QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+        QVERIFY(m.sorular.isEmpty());
+        QVERIFY(m.dosyaKlasorleri.isEmpty());
+        // An Islem joined to it does not end it.
+        {
+            Islem ic;
+            QVERIFY(ic.onayla());
+        }
+        QVERIFY(m.mesajlar.isEmpty());
+        islem.geriAl();
+    }
+    Mesaj::islemIhlaliAyarla(onceki);
+    // The four calls that would have opened a window were reported ...
+    QCOMPARE(ihlaller.size(), 4);
+    QVERIFY(ihlaller.at(0).contains(QStringLiteral("bilgi")));
+    QVERIFY(ihlaller.at(1).contains(QStringLiteral("silinsin mi?")));
+    // ... and the messages shown after the rollback, in order, errors as errors.
+    QCOMPARE(m.mesajlar, (QStringList{QStringLiteral("bilgi"), QStringLiteral("veritabanı hatası")}));
+    QCOMPARE(m.hatalar, QStringList{QStringLiteral("veritabanı hatası")});
+    // Outside a transaction everything opens as before.
+    QVERIFY(Mesaj::soru(QStringLiteral("silinsin mi?")));
+    QCOMPARE(m.sorular.size(), 1);
+}

@@ -6,7 +6,11 @@
 
 #include "db/baglanti.h"
 #include "db/sorgu.h"
+#include "db/tablomodeli.h"
 #include "db/veriseti.h"
+
+#include <QScrollBar>
+#include <QTableView>
 
 #include <QtTest>
 
@@ -202,6 +206,46 @@ private slots:
         QCOMPARE(a.metin(QStringLiteral("KILO")), QStringLiteral("65"));
         QVERIFY(a.bul(3));
         QCOMPARE(a.metin(QStringLiteral("ADRES")), QStringLiteral("BEŞİKTAŞ"));
+        QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('\n'))));
+    }
+
+    // A reading caused by another workstation's save leaves a grid where the
+    // user scrolled it, with the same row selected; the user's own reading
+    // (F9) brings the current row into view again.
+    void kaydirmaYeriKalir()
+    {
+        BetikMesaj m;
+        for (int i = 4; i <= 120; ++i)
+            QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, "
+                                                   "sirketkodu) values (?, ?, ?, '2007')"),
+                                    {i, QString::number(i), QStringLiteral("HASTA %1").arg(i)}));
+        VeriSeti a(QStringLiteral("HASTALAR"));
+        a.selectMetniAyarla(QStringLiteral("select * from hastalar where 1=1 order by hastalar.kayitno"));
+        a.degisiklikleriIzle(true);
+        QVERIFY(a.ac() && a.bul(5));
+        TabloModeli model(&a);
+        model.kolonlariAyarla(IzgaraKolonlari({{"HASTAADISOYADI", "Ad"}}));
+        QTableView izgara;
+        izgara.resize(300, 240);
+        model.gorunumeBagla(&izgara);
+        izgara.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&izgara));
+        QCOMPARE(izgara.currentIndex().row(), 4);
+        // The user scrolls down to look, the current row stays on patient 5.
+        izgara.verticalScrollBar()->setValue(60);
+        const int yer = izgara.verticalScrollBar()->value();
+        QVERIFY(yer > 10);
+        QVERIFY(Sorgu::calistir(QStringLiteral("update hastalar set adres = 'ŞİŞLİ' where kayitno = 80"), {}, Ikinci));
+        QTRY_VERIFY_WITH_TIMEOUT(!a.bayatMi() && a.satirDegeri(79, QStringLiteral("ADRES")).toString()
+                                                     == QStringLiteral("ŞİŞLİ"),
+                                 VeriBeklemesi);
+        QCOMPARE(izgara.verticalScrollBar()->value(), yer);
+        QCOMPARE(izgara.currentIndex().row(), 4);
+        QVERIFY(izgara.selectionModel()->isRowSelected(4, QModelIndex()));
+        QCOMPARE(a.anahtar(), qint64(5));
+        // Read again by hand: the current row is shown.
+        QVERIFY(a.yenile());
+        QVERIFY(izgara.verticalScrollBar()->value() <= 4);
         QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('\n'))));
     }
 };

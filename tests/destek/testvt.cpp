@@ -1,6 +1,7 @@
 #include "testvt.h"
 
 #include "app/ekranlar.h"
+#include "app/mesaj.h"
 #include "app/oturum.h"
 #include "app/program/ekranlistesi.h"
 #include "db/baglanti.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QTest>
 
 namespace {
 // The per-user settings (remembered folders, window sizes) of a test run
@@ -17,6 +19,14 @@ QTemporaryDir &ayarKlasoru()
 {
     static QTemporaryDir k;
     return k;
+}
+
+// A window opened inside a write transaction fails the test that did it,
+// in every test program of the suite.
+void islemdePencere(const QString &ne)
+{
+    QTest::qFail(qPrintable(QStringLiteral("Açık bir yazma işlemi sürerken pencere açıldı: ") + ne), __FILE__,
+                 __LINE__);
 }
 
 // Made when the test program loads as well: some tests use the registries
@@ -49,6 +59,7 @@ void TestOrtami()
     kuruldu = true;
     // The program's registrations, made on first use as in the program.
     KayitIslemiAyarla(EkranlariKaydet);
+    Mesaj::islemIhlaliAyarla(&islemdePencere);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ayarKlasoru().path());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ayarKlasoru().path());
 }

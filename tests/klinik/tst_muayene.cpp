@@ -5,6 +5,7 @@
 // screen and the two printed forms as real PDF files.
 #include "app/ekranlar.h"
 #include "app/oturum.h"
+#include "db/baglanti.h"
 #include "db/sorgu.h"
 #include "db/veriseti.h"
 #include "destek/pdfmetni.h"
@@ -31,6 +32,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTimer>
 #include <QtTest>
 
@@ -457,6 +460,94 @@ private slots:
             QCOMPARE(s.vs()->gecerliSatir(), 0);
         }
         QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+    }
+
+    // The examination, its totals and its postings are one save. A posting
+    // that cannot be written (another workstation holds the patient's fee
+    // row; the database refuses the fee row of a new examination) leaves the
+    // database as it was, the edit on screen and a message that nothing was
+    // saved; the next Save, nothing retyped, writes it all. A save with
+    // nothing changed puts postings right that do not match the fee.
+    void kayitBirIslemde()
+    {
+        TEST_VT(vt);
+        temelVeri();
+        parametreler({});
+        QVERIFY(muayeneYaz(8));
+        QVERIFY(CariIsleme::cariyeisleme(CariIsleme::Kaynak::Genel, 8));
+        QString h;
+        QVERIFY2(Baglanti::ac(vt.yol(), QStringLiteral("ikinci"), &h), qPrintable(h));
+        auto borc = [](int no) {
+            return TekDeger("select sum(borc) from cari_hareket where evrakkayitno = ?", {double(no)}).toDouble();
+        };
+        auto ucret = [](int no) {
+            return TekDeger("select muayeneucreti from muayene where kayitno = ?", {no}).toDouble();
+        };
+        BetikMesaj m;
+        Ekran s;
+        QVERIFY(s.vs()->bul(8));
+        s.tikla("btn_degistir");
+        s.sekme("TabSheet7");
+        s.yaz("edt_muayeneucreti", QStringLiteral("600"));
+        {
+            QSqlDatabase ikinci = Baglanti::vt(QStringLiteral("ikinci"));
+            QVERIFY(ikinci.transaction());
+            {
+                QSqlQuery q(ikinci);
+                QVERIFY(q.exec("update cari_hareket set aciklama = aciklama where evrakkayitno = 8 and carikod = 'H1'"));
+            }
+            s.tikla("btn_kaydet");
+            ikinci.rollback();
+        }
+        QCOMPARE(m.mesajlar.size(), 1);
+        QVERIFY2(m.son().contains(QStringLiteral("kaydedilmedi")), qPrintable(m.son()));
+        QCOMPARE(ucret(8), 100.0);
+        QCOMPARE(borc(8), 100.0);
+        QCOMPARE(TekDeger("select toplamtutar from muayene where kayitno = 8").toDouble(), 100.0);
+        QCOMPARE(s.vs()->durum(), VeriSeti::Durum::Duzenle);
+        QCOMPARE(s.vs()->sayi("MUAYENEUCRETI"), 600.0);
+        QVERIFY(!s.e->kilitliMi());
+
+        m.temizle();
+        s.tikla("btn_kaydet");
+        QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+        QVERIFY(s.e->kilitliMi());
+        QCOMPARE(ucret(8), 600.0);
+        QCOMPARE(borc(8), 600.0);
+        QCOMPARE(TekDeger("select sum(alacak) from cari_hareket where evrakkayitno = 8").toDouble(), 120.0);
+        QCOMPARE(s.vs()->sayi("DOKTORPAYTUTARI"), 120.0);
+        QCOMPARE(s.vs()->sayi("TOPLAMTUTAR"), 600.0);
+
+        // A fee that its postings do not match (written before saves were
+        // whole): Change and Save, nothing typed, posts it again.
+        QVERIFY(Sorgu::calistir("update muayene set muayeneucreti = 700 where kayitno = 8"));
+        QVERIFY(s.vs()->yenile());
+        s.tikla("btn_degistir");
+        s.tikla("btn_kaydet");
+        QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+        QCOMPARE(borc(8), 700.0);
+        QCOMPARE(TekDeger("select toplamtutar from muayene where kayitno = 8").toDouble(), 700.0);
+
+        // A new examination whose fee row the database refuses is not written at all.
+        QVERIFY(Sorgu::calistir("alter table cari_hareket add constraint tst_red check (borc is distinct from 100)"));
+        SonrakiPencere(QStringLiteral("frm_hastaarama"), AramadaSec(QStringLiteral("AYŞE")));
+        s.tikla("btn_yeni");
+        s.sekme("TabSheet7");
+        s.yaz("edt_muayeneucreti", QStringLiteral("100"));
+        const qint64 yeni = s.vs()->anahtar();
+        s.tikla("btn_kaydet");
+        QCOMPARE(m.hatalar.size(), 1);
+        QVERIFY2(m.son().contains(QStringLiteral("kaydedilmedi")), qPrintable(m.son()));
+        QCOMPARE(TekDeger("select count(*) from muayene where kayitno = ?", {yeni}).toInt(), 0);
+        QCOMPARE(TekDeger("select count(*) from cari_hareket where evrakkayitno = ?", {double(yeni)}).toInt(), 0);
+        QCOMPARE(s.vs()->durum(), VeriSeti::Durum::Ekle);
+        s.yaz("edt_muayeneucreti", QStringLiteral("110"));
+        m.temizle();
+        s.tikla("btn_kaydet");
+        QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+        QCOMPARE(ucret(int(yeni)), 110.0);
+        QCOMPARE(borc(int(yeni)), 110.0);
+        Baglanti::kapat(QStringLiteral("ikinci"));
     }
 
     // One confirmation; the order lines, procedure lines and postings of the

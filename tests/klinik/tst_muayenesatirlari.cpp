@@ -113,7 +113,7 @@ private slots:
         QVERIFY(muayeneYaz(Kaynak::Goz, 7, 100));
         for (double u : ucretler)
             QVERIFY(satirYaz(t, k, 7, u, payTuru, payParam));
-        QVERIFY(kaydedildi(ayar(t), k, 7));
+        QVERIFY(yenidenIsle(ayar(t), k, 7));
         const auto [b, a] = kayit(k, t, 7);
         QVERIFY2(kurusu(b, borc), qPrintable(QString::number(b)));
         QVERIFY2(kurusu(a, alacak), qPrintable(QString::number(a)));
@@ -141,7 +141,7 @@ private slots:
         const SatirAyari a = ayar(t);
         QVERIFY(muayeneYaz(Kaynak::Goz, 3));
         QVERIFY(satirYaz(t, Kaynak::Goz, 3, 60, Yuzde, 10));
-        QVERIFY(kaydedildi(a, Kaynak::Goz, 3));
+        QVERIFY(yenidenIsle(a, Kaynak::Goz, 3));
         QVERIFY(kurusu(kayit(Kaynak::Goz, t, 3).first, 60));
         VeriSeti satirlar(a.tablo);
         satirlar.selectMetniAyarla(QStringLiteral("select * from %1 where muayeneno = 3 and %2")
@@ -169,7 +169,7 @@ private slots:
         QVERIFY(!kaydetmedenOnce(Kaynak::Genel, 9));
         QCOMPARE(mesaj.son(), MuayeneYokMesaji);
         QVERIFY(satirYaz(SatirTuru::Laboratuvar, Kaynak::Genel, 9, 50, Yuzde, 10));
-        QVERIFY(!kaydedildi(ayar(SatirTuru::Laboratuvar), Kaynak::Genel, 9));
+        QVERIFY(!yenidenIsle(ayar(SatirTuru::Laboratuvar), Kaynak::Genel, 9));
         const auto n = Sorgu::tekDeger(QStringLiteral("select count(*) from cari_hareket"));
         QVERIFY(n);
         QCOMPARE(n->toInt(), 0);

@@ -13,6 +13,8 @@
 //
 // A message the program shows (Mesaj) during the work counts as a failure.
 // A scenario is one function below and one row in senaryolar.
+#include "app/ekranlar.h"
+#include "app/kayitekrani.h"
 #include "app/oturum.h"
 #include "db/baglanti.h"
 #include "db/veriseti.h"
@@ -24,6 +26,7 @@
 #include "db/sorgu.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QCommandLineParser>
 #include <QFile>
 #include <QKeyEvent>
@@ -180,12 +183,40 @@ std::function<bool(QString *, QString *)> muayeneVeOdeme(const Is &is, QString *
     };
 }
 
+// The examination screen changes the fee of examination 1 to adet and
+// saves it, as at the desk (the test kills the desk while the save waits).
+std::function<bool(QString *, QString *)> muayeneUcreti(const Is &is, QString *hata)
+{
+    auto ekran = std::shared_ptr<QDialog>(EkranOlustur(QStringLiteral("frm_muayene"), nullptr));
+    auto *e = qobject_cast<KayitEkrani *>(ekran.get());
+    if (!e) {
+        *hata = QStringLiteral("muayene ekranı açılamadı");
+        return {};
+    }
+    e->show();
+    QCoreApplication::processEvents();
+    if (!e->veriSeti()->bul(1)) {
+        *hata = QStringLiteral("1 numaralı muayene yok");
+        return {};
+    }
+    return [ekran, e, is](QString *sonuc, QString *hata) {
+        e->degistir();
+        if (!e->veriSeti()->degerAyarla(QStringLiteral("MUAYENEUCRETI"), double(is.adet)) || !e->kaydet()) {
+            *hata = QStringLiteral("kaydedilemedi");
+            return false;
+        }
+        *sonuc = QStringLiteral("ucret=%1").arg(is.adet);
+        return true;
+    };
+}
+
 const QMap<QString, Hazirlik> &senaryolar()
 {
     static const QMap<QString, Hazirlik> s = {
         {QStringLiteral("hastaekle"), hastaEkle},
         {QStringLiteral("aynihasta"), ayniHasta},
         {QStringLiteral("muayeneodeme"), muayeneVeOdeme},
+        {QStringLiteral("muayeneucreti"), muayeneUcreti},
     };
     return s;
 }

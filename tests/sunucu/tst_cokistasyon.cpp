@@ -2,7 +2,11 @@
 // process (tests/sunucu/istasyon.cpp) running the program's own code as the
 // program user. All of them are started, wait until every one is ready, and
 // then begin together; the outcome is read from the database afterwards.
+#include "app/baglantidurumu.h"
+#include "db/baglanti.h"
+#include "db/baglantiizleyici.h"
 #include "db/sorgu.h"
+#include "klinik/cariisleme.h"
 #include "db/veriseti.h"
 #include "destek/betikmesaj.h"
 #include "destek/testsunucu.h"
@@ -11,6 +15,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QtTest>
 
 #include <memory>
@@ -102,6 +110,8 @@ private slots:
     void listeSunucudanOgrenir();
     void muayeneVeOdemeAyniAnda();
     void sunucuYenidenBaslar();
+    void bostakiMasaYenidenBaglanir();
+    void kesilenKayitYarimKalmaz();
 };
 
 // Four desks register patients at the same time through the patient screen:
@@ -259,6 +269,97 @@ void tst_cokistasyon::sunucuYenidenBaslar()
     QVERIFY(adres);
     QCOMPARE(adres->toString(), QStringLiteral("KADIKÖY"));
     QVERIFY(liste.yenile());
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('\n'))));
+}
+
+// An idle desk notices a server restart by itself: its status line says the
+// connection is gone and since when, the connection comes back within
+// seconds of the server, and its list shows a row another desk saved
+// afterwards without a key pressed (nothing is run on the desk's connection
+// by the test meanwhile).
+void tst_cokistasyon::bostakiMasaYenidenBaglanir()
+{
+    TEST_SUNUCU(vt);
+    BetikMesaj m;
+    VeriSeti liste(QStringLiteral("HASTALAR"));
+    liste.degisiklikleriIzle(true);
+    QVERIFY(liste.ac());
+    const int once = liste.kesinKayitSayisi();
+    QWidget pencere;
+    auto *durum = new QStatusBar(&pencere);
+    pencere.show();
+    BaglantiIzleyici izleyici(QString(), 300);
+    QVERIFY(izleyici.izliyorMu());
+    BaglantiDurumu gosterge(&izleyici);
+    QSignalSpy koptu(&izleyici, &BaglantiIzleyici::koptu);
+    QSignalSpy geldi(&izleyici, &BaglantiIzleyici::geriGeldi);
+    QString hata;
+    QVERIFY2(TestSunucu::sunucuyuDurdur(&hata), qPrintable(hata));
+    QTRY_COMPARE_WITH_TIMEOUT(koptu.count(), 1, VeriBeklemesi);
+    QVERIFY2(durum->currentMessage().contains(QStringLiteral("bağlantı yok")), qPrintable(durum->currentMessage()));
+    QVERIFY2(TestSunucu::sunucuyuBaslat(&hata), qPrintable(hata));
+    QTRY_COMPARE_WITH_TIMEOUT(geldi.count(), 1, VeriBeklemesi);
+    QVERIFY2(durum->currentMessage().contains(QStringLiteral("yeniden kuruldu")), qPrintable(durum->currentMessage()));
+    QVERIFY(Baglanti::vt().isOpen());
+
+    QVERIFY2(vt.baglantiAc(QStringLiteral("ikinci"), &hata), qPrintable(hata));
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu) "
+                                           "values (gen_id(otokod_hastalar, 1), 'SONRA', 'SONRA GELEN', '2007')"),
+                            {}, QStringLiteral("ikinci")));
+    // kayitSayisi runs nothing: only the event and the list's own reading can change it.
+    QTRY_COMPARE_WITH_TIMEOUT(liste.kayitSayisi(), once + 1, VeriBeklemesi);
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('\n'))));
+}
+
+// A desk is killed while its examination save waits for the posting
+// (another desk holds the patient's fee row): nothing of the save stays, and
+// the fee, the totals and the ledger still agree.
+void tst_cokistasyon::kesilenKayitYarimKalmaz()
+{
+    TEST_SUNUCU(vt);
+    BetikMesaj m;
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into muayene (kayitno, hastakodu, hastaadisoyadi, doktorkodu, "
+                                           "doktoradi, muayenetarihi, muayeneucreti, doktorpayturu, doktorpayparam, "
+                                           "sirketkodu) values (1, 'P1', 'HASTA P1', 'D1', 'DR. ORTAK', "
+                                           "current_timestamp, 500, 'YÜZDE', 20, '2007')")));
+    QVERIFY(CariIsleme::cariyeisleme(CariIsleme::Kaynak::Genel, 1));
+    QString hata;
+    QVERIFY2(vt.baglantiAc(QStringLiteral("ikinci"), &hata), qPrintable(hata));
+    QSqlDatabase ikinci = Baglanti::vt(QStringLiteral("ikinci"));
+    QVERIFY(ikinci.transaction());
+    {
+        QSqlQuery q(ikinci);
+        QVERIFY(q.exec(QStringLiteral("update cari_hareket set aciklama = aciklama where evrakkayitno = 1 and "
+                                      "carikod = 'P1'")));
+    }
+    QProcess p;
+    p.setProcessEnvironment(vt.programOrtami());
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("istasyon")),
+            {QStringLiteral("--konum"), vt.konum(), QStringLiteral("--senaryo"), QStringLiteral("muayeneucreti"),
+             QStringLiteral("--adet"), QStringLiteral("600")});
+    QByteArray okunan;
+    while (!okunan.contains("HAZIR\n") && !okunan.contains("SONUC ") && p.waitForReadyRead(120000))
+        okunan += p.readAll();
+    QVERIFY2(okunan.contains("HAZIR\n"), okunan.constData());
+    p.write("BASLA\n");
+    p.waitForBytesWritten(10000);
+    // Well inside the lock limit: the row is written, the posting waits.
+    QTest::qWait(2000);
+    QCOMPARE(p.state(), QProcess::Running);
+    p.kill();
+    p.waitForFinished();
+    ikinci.rollback();
+    Baglanti::kapat(QStringLiteral("ikinci"));
+
+    const auto deger = [](const QString &sql) {
+        auto v = Sorgu::tekDeger(sql);
+        return v ? v->toDouble() : -1.0;
+    };
+    QCOMPARE(deger(QStringLiteral("select muayeneucreti from muayene where kayitno = 1")), 500.0);
+    QCOMPARE(deger(QStringLiteral("select toplamtutar from muayene where kayitno = 1")), 500.0);
+    QCOMPARE(deger(QStringLiteral("select sum(borc) from cari_hareket where evrakkayitno = 1")), 500.0);
+    QCOMPARE(deger(QStringLiteral("select sum(alacak) from cari_hareket where evrakkayitno = 1")), 100.0);
     QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('\n'))));
 }
 

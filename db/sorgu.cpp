@@ -26,6 +26,12 @@ namespace {
 
 QString baglantiAdi(const QString &ad) { return ad.isEmpty() ? Baglanti::Paylasilan : ad; }
 
+// The program's own connections (the shared one, the main window's): while
+// a transaction is open on one of them no window may open. A connection a
+// caller made for itself stands for another workstation or a side job.
+bool pencereyiTutar(const QString &ad) { return ad == Baglanti::Paylasilan || ad == Baglanti::Menu; }
+
+
 // Connections on which an Islem is open; true once a joined Islem ended
 // without onayla (the whole change must then be rolled back).
 QHash<QString, bool> &aciklar()
@@ -580,11 +586,17 @@ Islem::Islem(const QString &baglanti)
         if (db.transaction()) {
             m_basladi = true;
             aciklar().insert(m_baglanti, false);
-            VeriHatasi::islemAcildi();
+            m_pencereyiTutar = pencereyiTutar(m_baglanti);
+            if (m_pencereyiTutar)
+                VeriHatasi::islemAcildi();
             return;
         }
-        if (!Sorgu::hataSonrasi(m_baglanti, db.lastError(), true, deneme, &m_hata))
+        if (!Sorgu::hataSonrasi(m_baglanti, db.lastError(), true, deneme, &m_hata)) {
+            // A transaction is begun for a change: the user saves it again.
+            if (Sorgu::sonHataSinifi() == VeriHatasi::Sinif::BaglantiKoptu)
+                m_hata = VeriHatasi::baglantiKoptuMetni(!Baglanti::koptuMu(m_baglanti), true);
             return;
+        }
     }
 }
 
@@ -614,8 +626,13 @@ bool Islem::onayla(QString *hata)
     // What was reported inside reaches the user once this has ended.
     struct Kapanis
     {
-        ~Kapanis() { VeriHatasi::islemKapandi(); }
-    } kapanis;
+        bool tutar;
+        ~Kapanis()
+        {
+            if (tutar)
+                VeriHatasi::islemKapandi();
+        }
+    } kapanis{m_pencereyiTutar};
     QSqlDatabase db = Baglanti::vt(m_baglanti);
     m_bitti = true;
     const bool bozuk = aciklar().value(m_baglanti, false);
@@ -662,7 +679,8 @@ void Islem::geriAl()
     aciklar().remove(m_baglanti);
     Baglanti::vt(m_baglanti).rollback();
     islemSonrasiAc(m_baglanti);
-    VeriHatasi::islemKapandi();
+    if (m_pencereyiTutar)
+        VeriHatasi::islemKapandi();
 }
 
 bool Islem::acikMi(const QString &baglanti) { return aciklar().contains(baglantiAdi(baglanti)); }

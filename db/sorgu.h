@@ -128,5 +128,6 @@ private:
     bool m_basladi = false;
     bool m_katilimci = false;
     bool m_bitti = false;
+    bool m_pencereyiTutar = false; // no window while it is open (db/hata.h)
     QString m_hata;
 };

@@ -171,8 +171,8 @@ bool VeriSeti::kaydet()
     // the caller's Islem when there is one, which then commits).
     Islem islem(d->baglanti);
     if (!islem.basladi()) {
-        VeriHatasi::hata(islem.hataMetni().isEmpty() ? KaydedilmediNotu
-                                                     : islem.hataMetni() + QStringLiteral("\n\n") + KaydedilmediNotu);
+        // Its reason says already that nothing was saved.
+        VeriHatasi::hata(islem.hataMetni().isEmpty() ? KaydedilmediNotu : islem.hataMetni());
         return false;
     }
     // A part refused: nothing is written and the row stays pending. What

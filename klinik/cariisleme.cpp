@@ -66,25 +66,19 @@ namespace {
 
 // Statements issued so far (komutSayisi).
 int g_komutlar = 0;
-// The last failure came from the database (shown as the general error display).
-bool g_vtHatasi = false;
 
 // Errors are not shown here: the routines run inside a save's transaction,
 // where no window may open; their text goes back to the caller.
 bool komut(const QString &sql, const QVariantList &degerler, QString *mesaj)
 {
     ++g_komutlar;
-    const bool tamam = Sorgu::calistir(sql, degerler, QString(), mesaj);
-    g_vtHatasi = g_vtHatasi || !tamam;
-    return tamam;
+    return Sorgu::calistir(sql, degerler, QString(), mesaj);
 }
 
 std::optional<Sorgu::Sonuc> oku(const QString &sql, const QVariantList &degerler, QString *mesaj)
 {
     ++g_komutlar;
-    auto s = Sorgu::sec(sql, degerler, QString(), mesaj);
-    g_vtHatasi = g_vtHatasi || !s;
-    return s;
+    return Sorgu::sec(sql, degerler, QString(), mesaj);
 }
 
 // The company condition, written so that the database finds the rows by the
@@ -212,29 +206,6 @@ bool yaz(const Muayene &m, bool hastaSatiri, const QString &cins, const QString 
                  mesaj);
 }
 
-// Runs a routine in a transaction of its own: its reason, if it fails, is
-// shown after the rollback.
-bool kendiIslemiyle(QWidget *ust, const std::function<bool(QString *)> &is)
-{
-    QString mesaj;
-    bool tamam = false;
-    g_vtHatasi = false;
-    {
-        Islem islem;
-        if (!islem.basladi())
-            mesaj = islem.hataMetni();
-        else
-            tamam = is(&mesaj) && islem.onayla(&mesaj);
-    }
-    if (!tamam && !mesaj.isEmpty()) {
-        if (g_vtHatasi)
-            Mesaj::hata(mesaj, ust);
-        else
-            Mesaj::goster(mesaj, ust);
-    }
-    return tamam;
-}
-
 } // namespace
 
 bool cariyeisleme_islemde(Kaynak kaynak, qint64 muayeneNo, QString *mesaj)
@@ -269,9 +240,25 @@ bool cariyeisleme_islemde(Kaynak kaynak, qint64 muayeneNo, QString *mesaj)
            && yaz(*m, false, PayCinsi, a.pay, 0, pay, mesaj);
 }
 
+bool birlikte(QWidget *ust, const std::function<bool(QString *)> &is)
+{
+    QString mesaj;
+    bool tamam = false;
+    {
+        Islem islem;
+        if (!islem.basladi())
+            mesaj = islem.hataMetni();
+        else
+            tamam = is(&mesaj) && islem.onayla(&mesaj);
+    }
+    if (!tamam && !mesaj.isEmpty())
+        Mesaj::hata(mesaj, ust);
+    return tamam;
+}
+
 bool cariyeisleme(Kaynak kaynak, qint64 muayeneNo, QWidget *ust)
 {
-    return kendiIslemiyle(ust, [&](QString *m) { return cariyeisleme_islemde(kaynak, muayeneNo, m); });
+    return birlikte(ust, [&](QString *m) { return cariyeisleme_islemde(kaynak, muayeneNo, m); });
 }
 
 bool lab_tutari_topla_islemde(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QString *mesaj)
@@ -329,7 +316,7 @@ bool lab_tutari_topla_islemde(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QS
 
 bool lab_tutari_topla(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QWidget *ust)
 {
-    return kendiIslemiyle(ust, [&](QString *m) { return lab_tutari_topla_islemde(kaynak, muayeneNo, tur, m); });
+    return birlikte(ust, [&](QString *m) { return lab_tutari_topla_islemde(kaynak, muayeneNo, tur, m); });
 }
 
 int komutSayisi() { return g_komutlar; }

@@ -18,6 +18,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 class QWidget;
 
 namespace CariIsleme {
@@ -81,6 +83,11 @@ bool lab_tutari_topla(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur = SatirTuru
 // must then be rolled back.
 bool cariyeisleme_islemde(Kaynak kaynak, qint64 muayeneNo, QString *mesaj);
 bool lab_tutari_topla_islemde(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QString *mesaj);
+
+// Runs a change of several statements (is) in one transaction of its own;
+// its reason, if it fails, is shown after the rollback as the general error
+// display.
+bool birlikte(QWidget *ust, const std::function<bool(QString *neden)> &is);
 
 // Removes every posting of the examination (all kinds of its source), inside
 // the caller's transaction: the examination is being deleted.

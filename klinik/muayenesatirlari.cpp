@@ -61,25 +61,7 @@ void kayittaIsle(VeriSeti &satirlar, const SatirAyari &a, std::function<Kaynak()
     };
 }
 
-namespace {
-// Runs a change of several statements in one transaction; its reason, if it
-// fails, is shown after the rollback.
-bool birlikte(QWidget *ust, const std::function<bool(QString *)> &is)
-{
-    QString mesaj;
-    bool tamam = false;
-    {
-        Islem islem;
-        if (!islem.basladi())
-            mesaj = islem.hataMetni();
-        else
-            tamam = is(&mesaj) && islem.onayla(&mesaj);
-    }
-    if (!tamam && !mesaj.isEmpty())
-        Mesaj::goster(mesaj, ust);
-    return tamam;
-}
-} // namespace
+using CariIsleme::birlikte;
 
 bool satirSil(VeriSeti &satirlar, const SatirAyari &a, Kaynak kaynak, qint64 muayeneNo, QWidget *ust)
 {

@@ -12,7 +12,7 @@
 #include <QSet>
 #include <QStringList>
 
-#include <optional>
+#include <vector>
 
 namespace HastaAktarim {
 
@@ -69,7 +69,7 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
         s.mesaj = QStringLiteral("Hasta listesi açılamadı, hiçbir hasta kartı aktarılmadı.");
         return s;
     }
-    // The company's codes, read once; every imported code joins them.
+    // The company's codes, read once (the file's own repeats are caught by dosyaKodlari).
     QSet<QString> kodlar;
     {
         auto r = Sorgu::sec(QStringLiteral("select hastakodu from hastalar where sirketkodu = ?"), {Oturum.sirketkodu});
@@ -118,26 +118,26 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
             atlaSon = 0;
     }
 
-    auto dur = [&](int satir, const QString &neden) {
-        s.durum = HastaAktarimSonucu::Durum::Durdu;
-        s.satir = satir;
-        s.mesaj = neden + durduEki(s.aktarilan, s.atlanan);
-        return false;
+    // A row read, checked and waiting to be written.
+    struct Kabul
+    {
+        int satir;
+        QStringList degerler;
+        QVariant cocuk;
     };
+    std::vector<Kabul> yazilacak;
+    // What ended the reading before the last row: a cancel at iptalSatiri, or
+    // the row durak that cannot be stored, for the reason durakNedeni.
+    int iptalSatiri = 0, durak = 0;
+    QString durakNedeni;
 
     // The file's codes by the row that brought them, to name the earlier row of a repeat.
     QHash<QString, int> dosyaKodlari;
 
-    // One row; false stops the import.
-    auto satirIsle = [&](int r) -> bool {
+    // One row read and checked; false ends the reading.
+    auto satirOku = [&](int r) -> bool {
         if (ilerleme && !ilerleme(r, toplam)) {
-            s.durum = HastaAktarimSonucu::Durum::Iptal;
-            s.satir = r;
-            s.mesaj = QStringLiteral("Veri alma işlemi iptal edildi. O ana kadar aktarılan %1 hasta kartı "
-                                     "veritabanında kaldı.")
-                          .arg(s.aktarilan);
-            if (s.atlanan > 0)
-                s.mesaj += QStringLiteral(" Daha önce aktarılmış olduğu için atlanan satır: %1.").arg(s.atlanan);
+            iptalSatiri = r;
             return false;
         }
         if (okuyucu.hucre(r, 1).trimmed().isEmpty())
@@ -147,6 +147,11 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
             ++s.atlanan;
             return true;
         }
+        auto dur = [&](const QString &neden) {
+            durak = r;
+            durakNedeni = neden;
+            return false;
+        };
 
         QStringList degerler;
         int genis = 0;   // the first column the value does not fit, 1-based
@@ -154,10 +159,10 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
             const QString d = okuyucu.hucre(r, c).trimmed();
             const QChar yabanci = win1254Disi(d);
             if (!yabanci.isNull())
-                return dur(r, QStringLiteral("%1. satırdaki \"%2\" değerinde Türkçe karakter kümesinin (WIN1254) "
-                                             "tutamadığı bir harf var: '%3'.")
-                                  .arg(r)
-                                  .arg(d, QString(yabanci)));
+                return dur(QStringLiteral("%1. satırdaki \"%2\" değerinde Türkçe karakter kümesinin (WIN1254) "
+                                          "tutamadığı bir harf var: '%3'.")
+                               .arg(r)
+                               .arg(d, QString(yabanci)));
             const Kolon *kol = tablo.kolon(k.at(c - 1));
             if (!genis && kol && kol->tur == KolonTuru::Metin && kol->uzunluk > 0 && d.size() > kol->uzunluk)
                 genis = c;
@@ -169,80 +174,102 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
             bool ok = false;
             const double c = QString(degerler.at(8)).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
             if (!ok)
-                return dur(r, QStringLiteral("%1. satırdaki çocuk sayısı \"%2\" bir sayı değil.")
-                                  .arg(r)
-                                  .arg(degerler.at(8)));
+                return dur(QStringLiteral("%1. satırdaki çocuk sayısı \"%2\" bir sayı değil.")
+                               .arg(r)
+                               .arg(degerler.at(8)));
             cocuk = c;
         }
 
         // Cutting would store another name or code than the file's without a word.
         if (genis) {
             const QString &d = degerler.at(genis - 1);
-            return dur(r, QStringLiteral("%1. satırdaki %2 (%3) değeri %4 karakter; bu alan en çok %5 karakter alır: "
-                                         "\"%6\".")
-                              .arg(QString::number(r), basliklar.at(genis - 1), k.at(genis - 1),
-                                   QString::number(d.size()), QString::number(tablo.kolon(k.at(genis - 1))->uzunluk),
-                                   d));
+            return dur(QStringLiteral("%1. satırdaki %2 (%3) değeri %4 karakter; bu alan en çok %5 karakter alır: "
+                                      "\"%6\".")
+                           .arg(QString::number(r), basliklar.at(genis - 1), k.at(genis - 1),
+                                QString::number(d.size()), QString::number(tablo.kolon(k.at(genis - 1))->uzunluk),
+                                d));
         }
 
         const QString kod = degerler.at(0);
         if (const auto onceki = dosyaKodlari.constFind(kod); onceki != dosyaKodlari.constEnd())
-            return dur(r, QStringLiteral("%1. satırdaki \"%2\" hasta kodu dosyanın %3. satırında da var.")
-                              .arg(QString::number(r), kod, QString::number(onceki.value())));
+            return dur(QStringLiteral("%1. satırdaki \"%2\" hasta kodu dosyanın %3. satırında da var.")
+                           .arg(QString::number(r), kod, QString::number(onceki.value())));
         if (kodlar.contains(kod))
-            return dur(r, QStringLiteral("%1. satırdaki \"%2\" hasta kodu ile kayıtlı hasta var.").arg(r).arg(kod));
-
-        if (!vs.ekle())
-            return dur(r, QStringLiteral("%1. satır için yeni hasta kartı açılamadı.").arg(r));
-        bool tamam = true;
-        for (int c = 0; c < SutunSayisi && tamam; ++c) {
-            const QVariant v = c == 8 ? cocuk : (degerler.at(c).isEmpty() ? QVariant() : QVariant(degerler.at(c)));
-            tamam = vs.degerAyarla(k.at(c), v);
-        }
-        if (!tamam || !vs.kaydet()) {
-            vs.iptal();
-            return dur(r, QStringLiteral("%1. satırdaki hasta kartı kaydedilemedi.").arg(r));
-        }
-        kodlar.insert(kod);
+            return dur(QStringLiteral("%1. satırdaki \"%2\" hasta kodu ile kayıtlı hasta var.").arg(r).arg(kod));
         dosyaKodlari.insert(kod, r);
-        ++s.aktarilan;
+        yazilacak.push_back({r, degerler, cocuk});
         return true;
     };
 
-    // Rows are committed in groups, so that thousands of rows do not wait for
-    // thousands of disk flushes; whatever was posted before a stop, a cancel
-    // or the end is committed.
-    constexpr int Grup = 250;
-    std::optional<Islem> islem;
-    int onaylanan = 0;
-    auto onayla = [&]() -> bool {
-        if (!islem)
-            return true;
-        const bool ok = !islem->basladi() || islem->onayla();
-        islem.reset();
-        if (ok) {
-            onaylanan = s.aktarilan;
-            return true;
-        }
-        s.durum = HastaAktarimSonucu::Durum::Durdu;
-        s.aktarilan = onaylanan;
-        s.mesaj = QStringLiteral("Hasta kartları veritabanına yazılamadı. Aktarım durdu; kaydedilen hasta kartı "
-                                 "sayısı: %1.")
-                      .arg(onaylanan);
-        vs.yenile();
-        return false;
-    };
-    for (int r = 1; r <= toplam; ++r) {
-        if (!islem)
-            islem.emplace(vs.baglantiAdi());
-        const bool devam = satirIsle(r);
-        if (!devam)
+    // Reading and checking is the slow part and holds nothing: the progress
+    // window (which runs the event loop) and its cancel belong here, never
+    // inside the transactions below.
+    for (int r = 1; r <= toplam; ++r)
+        if (!satirOku(r))
             break;
-        if (s.aktarilan - onaylanan >= Grup && !onayla())
+
+    // The rows read are written in groups of one transaction each, so that
+    // thousands of rows do not wait for thousands of disk flushes; the groups
+    // before a failure stay.
+    constexpr int Grup = 250;
+    for (size_t bas = 0; bas < yazilacak.size(); bas += Grup) {
+        const size_t son = qMin(yazilacak.size(), bas + Grup);
+        int yazilan = 0;          // rows of this group posted
+        int hataSatiri = 0;       // the row that could not be posted
+        QString hataNedeni;
+        Islem islem(vs.baglantiAdi());
+        for (size_t i = bas; i < son; ++i) {
+            const Kabul &y = yazilacak[i];
+            if (!vs.ekle()) {
+                hataSatiri = y.satir;
+                hataNedeni = QStringLiteral("%1. satır için yeni hasta kartı açılamadı.").arg(y.satir);
+                break;
+            }
+            bool tamam = true;
+            for (int c = 0; c < SutunSayisi && tamam; ++c) {
+                const QVariant v =
+                    c == 8 ? y.cocuk : (y.degerler.at(c).isEmpty() ? QVariant() : QVariant(y.degerler.at(c)));
+                tamam = vs.degerAyarla(k.at(c), v);
+            }
+            if (!tamam || !vs.kaydet()) {
+                vs.iptal();
+                hataSatiri = y.satir;
+                hataNedeni = QStringLiteral("%1. satırdaki hasta kartı kaydedilemedi.").arg(y.satir);
+                break;
+            }
+            ++yazilan;
+        }
+        if (islem.basladi() && !islem.onayla()) {
+            s.durum = HastaAktarimSonucu::Durum::Durdu;
+            s.satir = hataSatiri;
+            s.mesaj = QStringLiteral("Hasta kartları veritabanına yazılamadı. Aktarım durdu; kaydedilen hasta kartı "
+                                     "sayısı: %1.")
+                          .arg(s.aktarilan);
+            vs.yenile();
             return s;
+        }
+        s.aktarilan += yazilan;
+        if (hataSatiri) {
+            s.durum = HastaAktarimSonucu::Durum::Durdu;
+            s.satir = hataSatiri;
+            s.mesaj = hataNedeni + durduEki(s.aktarilan, s.atlanan);
+            return s;
+        }
     }
-    if (!onayla())
-        return s;
+
+    if (iptalSatiri) {
+        s.durum = HastaAktarimSonucu::Durum::Iptal;
+        s.satir = iptalSatiri;
+        s.mesaj = QStringLiteral("Veri alma işlemi iptal edildi. O ana kadar aktarılan %1 hasta kartı "
+                                 "veritabanında kaldı.")
+                      .arg(s.aktarilan);
+        if (s.atlanan > 0)
+            s.mesaj += QStringLiteral(" Daha önce aktarılmış olduğu için atlanan satır: %1.").arg(s.atlanan);
+    } else if (durak) {
+        s.durum = HastaAktarimSonucu::Durum::Durdu;
+        s.satir = durak;
+        s.mesaj = durakNedeni + durduEki(s.aktarilan, s.atlanan);
+    }
     if (s.durum == HastaAktarimSonucu::Durum::Tamam) {
         s.mesaj = QStringLiteral("Hasta Kartları Excelden Veri Alma İşlemi Başarı ile Tamamlandı")
                   + QStringLiteral("\nAktarılan hasta kartı: %1").arg(s.aktarilan);

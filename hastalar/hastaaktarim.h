@@ -3,10 +3,14 @@
 // (.xlsx, .ods, .xls, .csv). Rows 1 to 3000 are read; a row whose first cell
 // is empty is skipped; cells 1–10 go to HASTAKODU, HASTAADISOYADI, CINSIYET,
 // BABAADI, DOKTORKODU, DOKTORADI, DOGUMYERI, MEDENIDURUM, COCUKSAYISI,
-// TCKIMLIKNO (an empty cell clears the column's default). Each row is
-// appended to the given data set (its before-insert, new-row-defaults and
-// before-post hooks apply) and posted on its own, so rows posted before a
-// stop stay in the database.
+// TCKIMLIKNO (an empty cell clears the column's default).
+//
+// Two steps. Every row is first read and checked with no transaction open
+// (the progress window and its cancel run only here); then the rows read
+// before a stop or a cancel are appended to the given data set (its
+// before-insert, new-row-defaults and before-post hooks apply) and posted,
+// in groups of one transaction each, with no progress call. A failure in a
+// group keeps the groups before it, and the message says how many were saved.
 //
 // The import stops at the first row that cannot be stored: a text WIN1254
 // cannot hold, a text longer than its column, a child count that is not a
@@ -46,9 +50,10 @@ const QStringList &kolonlar();
 // What those columns hold, in the user's words ("Adı Soyadı"), same order.
 const QStringList &kolonBasliklari();
 
-// ilerleme(satir, toplam) is called before each row; returning false cancels
-// (rows already posted stay). It is first called after the question about
-// skipping, so a progress window made on that first call never hides it.
+// ilerleme(satir, toplam) is called before each row is read, never while a
+// transaction is open; returning false cancels (the rows read before it are
+// still written). It is first called after the question about skipping, so
+// a progress window made on that first call never hides it.
 // ust: the window the question belongs to.
 HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs,
                          const std::function<bool(int satir, int toplam)> &ilerleme = {},

@@ -11,7 +11,7 @@
 
 #include "app/mesaj.h"
 #include "db/baglanti.h"
-#include "db/sorgu.h"
+#include "db/sema.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -20,6 +20,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTextStream>
+
+#include <algorithm>
 
 namespace {
 
@@ -83,6 +85,7 @@ public:
         }
         return true;
     }
+    bool hazir() const { return m_hazir; }
     QString hata() const { return m_hata; }
 
 private:
@@ -94,110 +97,178 @@ private:
 } // namespace
 
 bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &sirket,
-                   const std::function<bool(qint64, qint64)> &ilerleme, QString *hata)
+                   const std::function<void(qint64, qint64)> &ilerleme, QString *hata)
 {
     QSqlDatabase db = Baglanti::vt(baglanti);
     if (!db.isOpen()) {
         *hata = QStringLiteral("Veritabanı bağlantısı açık değil.");
         return false;
     }
-    QRandomGenerator r(20071);
-    auto ilkNo = [&](const QString &tablo) -> qint64 {
-        const auto v = Sorgu::tekDeger(QStringLiteral("select coalesce(max(kayitno), 0) from ") + tablo, {}, baglanti, hata);
-        return v ? v->toLongLong() : -1;
+    if (!db.transaction()) {
+        *hata = db.lastError().text();
+        return false;
+    }
+    // The whole run is this one transaction: whatever fails, nothing stays.
+    // (Declared first, so the statements below are gone before the rollback.)
+    struct GeriAl
+    {
+        QSqlDatabase db;
+        bool onaylandi = false;
+        ~GeriAl()
+        {
+            if (!onaylandi)
+                db.rollback();
+        }
+    } geriAl{db};
+
+    // A statement of the run; the first column of its first row into *deger.
+    auto calistir = [&](const QString &sql, const QVariantList &degerler = {}, QVariant *deger = nullptr) {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        bool tamam = q.prepare(sql);
+        for (int i = 0; tamam && i < degerler.size(); ++i)
+            q.bindValue(i, degerler.at(i));
+        tamam = tamam && q.exec();
+        // A select computes its row (a generator's step too) when it is fetched.
+        if (tamam && q.isSelect()) {
+            const bool satir = q.next();
+            if (deger)
+                *deger = satir ? q.value(0) : QVariant();
+        }
+        if (!tamam)
+            *hata = q.lastError().text();
+        q.finish();
+        return tamam;
     };
+
+    // What needs more than the rights on the tables and generators comes
+    // first, before any row: the optimizer judges indexes by statistics taken
+    // when they were made (on empty tables), so they are taken again as a
+    // restore would. Marked here, they are computed when the transaction
+    // commits, over the rows written; a user who may not alter the tables is
+    // refused here.
+    QStringList indeksler;
+    {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!q.exec(QStringLiteral("select trim(i.rdb$index_name) from rdb$indices i join rdb$relations r "
+                                   "on r.rdb$relation_name = i.rdb$relation_name "
+                                   "where coalesce(r.rdb$system_flag, 0) = 0"))) {
+            *hata = q.lastError().text();
+            return false;
+        }
+        while (q.next())
+            indeksler << q.value(0).toString();
+    }
+    for (const QString &i : indeksler)
+        if (!calistir(QStringLiteral("set statistics index %1").arg(i))) {
+            const QString istemci = *hata;
+            QVariant kullanici;
+            calistir(QStringLiteral("select current_user from rdb$database"), {}, &kullanici);
+            *hata = QStringLiteral("%1 kullanıcısı indeks istatistiklerini güncelleyemiyor (%2). Örnek veri, "
+                                   "yazdığı satırların indeks istatistiklerini de güncellediği için tabloları "
+                                   "değiştirme yetkisi ister: komutu veritabanının sahibi ya da SYSDBA olarak "
+                                   "çalıştırın (VELMORIKA_DB_USER, VELMORIKA_DB_PASSWORD).\n%3")
+                        .arg(kullanici.toString().trimmed(), i, istemci);
+            return false;
+        }
+
+    // The keys follow the rows already there and the keys the generators
+    // gave out; the generators are moved past the rows written at the end
+    // (gen_id: the generator rights suffice).
+    const QString tablolar[8] = {QStringLiteral("HASTALAR"),        QStringLiteral("MUAYENE"),
+                                 QStringLiteral("CARI_HAREKET"),    QStringLiteral("RANDEVU"),
+                                 QStringLiteral("YAPILANISLEMLER"), QStringLiteral("MUAYENE_LAB"),
+                                 QStringLiteral("GOZHASTALIKLARI"), QStringLiteral("DOKTORLAR")};
+    QString uretecler[8];
+    qint64 no[8];
+    for (int i = 0; i < 8; ++i) {
+        const Tablo *t = TabloBul(tablolar[i]);
+        Q_ASSERT(t && !t->uretec.isEmpty());
+        uretecler[i] = t->uretec;
+        QVariant enBuyuk, uretilen;
+        if (!calistir(QStringLiteral("select coalesce(max(%1), 0) from %2").arg(t->anahtar, t->ad), {}, &enBuyuk)
+            || !calistir(QStringLiteral("select gen_id(%1, 0) from rdb$database").arg(t->uretec), {}, &uretilen))
+            return false;
+        no[i] = std::max(enBuyuk.toLongLong(), uretilen.toLongLong());
+    }
+
+    QRandomGenerator r(20071);
+    Yazici d(db, tablolar[7],
+             {QStringLiteral("KAYITNO"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADISOYADI"),
+              QStringLiteral("PERSONELTURU"), QStringLiteral("BRANS"), QStringLiteral("MUAYENEUCRETI"),
+              QStringLiteral("CALISIYORMU"), QStringLiteral("SIRKETKODU")});
+    Yazici hasta(db, tablolar[0],
+                 {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
+                  QStringLiteral("TCKIMLIKNO"), QStringLiteral("DOGUMTARIHI"), QStringLiteral("CINSIYET"),
+                  QStringLiteral("CEPTEL"), QStringLiteral("IL"), QStringLiteral("DOKTORKODU"),
+                  QStringLiteral("DOKTORADI"), QStringLiteral("SIRKETKODU"), QStringLiteral("KAYITTARIHI")});
+    Yazici muayene(db, tablolar[1],
+                   {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
+                    QStringLiteral("MUAYENETARIHI"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADI"),
+                    QStringLiteral("MUAYENEUCRETI"), QStringLiteral("TOPLAMTUTAR"), QStringLiteral("ODEMESEKLI"),
+                    QStringLiteral("SIRKETKODU"), QStringLiteral("LABORATUVARVARMI"),
+                    QStringLiteral("LABORATUVARUCRETI"), QStringLiteral("ISLEMTUTARI")});
+    Yazici cari(db, tablolar[2],
+                {QStringLiteral("KAYITNO"), QStringLiteral("CARIKOD"), QStringLiteral("CARIUNVAN"),
+                 QStringLiteral("EVRAKNO"), QStringLiteral("ISLEMTARIHI"), QStringLiteral("ISLEMTURU"),
+                 QStringLiteral("ACIKLAMA"), QStringLiteral("BORC"), QStringLiteral("ALACAK"),
+                 QStringLiteral("EVRAKKAYITNO"), QStringLiteral("EVRAKCINSI"), QStringLiteral("SIRKETKODU")});
+    Yazici randevu(db, tablolar[3],
+                   {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
+                    QStringLiteral("DOKTOR"), QStringLiteral("DOKTORADI"), QStringLiteral("RANDALMATARIHI"),
+                    QStringLiteral("RANDEVUTARIHI"), QStringLiteral("RANDEVUSAATI"), QStringLiteral("KONU"),
+                    QStringLiteral("SIRKETKODU")});
+    // Lines of an examination carry its number and source; lines of a
+    // patient without one carry neither.
+    Yazici islem(db, tablolar[4],
+                 {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
+                  QStringLiteral("YAPILANISLEM"), QStringLiteral("ISLEMTARIHI"), QStringLiteral("DOKTORKODU"),
+                  QStringLiteral("DOKTORADI"), QStringLiteral("UCRETI"), QStringLiteral("SIRKETKODU"),
+                  QStringLiteral("MUAYENENO"), QStringLiteral("KAYNAK"), QStringLiteral("ISLEMTURU")});
+    Yazici lab(db, tablolar[5],
+               {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
+                QStringLiteral("MUAYENETARIHI"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADI"),
+                QStringLiteral("TETKIKADI"), QStringLiteral("UCRETI"), QStringLiteral("SIRKETKODU"),
+                QStringLiteral("MUAYENENO"), QStringLiteral("KAYNAK"), QStringLiteral("ISLEMTURU")});
+    Yazici goz(db, tablolar[6],
+               {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
+                QStringLiteral("MUAYENETARIHI"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADI"),
+                QStringLiteral("UCRETI"), QStringLiteral("TOPLAMTUTAR"), QStringLiteral("SIRKETKODU"),
+                QStringLiteral("GOZ_SAGGZLKSUZ"), QStringLiteral("GOZ_SOLGZLKSUZ"),
+                QStringLiteral("GOZ_SAGUZAK1"), QStringLiteral("GOZ_SOLUZAK1")});
+    Yazici *hepsi[] = {&d, &hasta, &muayene, &cari, &randevu, &islem, &lab, &goz};
+    auto yazmaHatasi = [&] {
+        for (Yazici *y : hepsi)
+            if (!y->hata().isEmpty())
+                *hata = y->hata();
+        return false;
+    };
+    // Every insert is prepared before the first row: a table the user may not
+    // write to stops the run here.
+    for (Yazici *y : hepsi)
+        if (!y->hazir())
+            return yazmaHatasi();
 
     // The staff first: a handful of doctors the examinations are written to.
     QVector<Doktor> doktorlar;
-    const qint64 doktorNo = ilkNo(QStringLiteral("DOKTORLAR"));
-    if (doktorNo < 0)
-        return false;
-    {
-        if (!db.transaction()) {
-            *hata = db.lastError().text();
-            return false;
-        }
-        Yazici d(db, QStringLiteral("DOKTORLAR"),
-                 {QStringLiteral("KAYITNO"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADISOYADI"),
-                  QStringLiteral("PERSONELTURU"), QStringLiteral("BRANS"), QStringLiteral("MUAYENEUCRETI"),
-                  QStringLiteral("CALISIYORMU"), QStringLiteral("SIRKETKODU")});
-        static const char *const branslar[] = {"DAHİLİYE", "ÇOCUK", "GÖZ", "KBB", "GENEL CERRAHİ", "AİLE HEKİMİ"};
-        for (int i = 0; i < 8; ++i) {
-            Doktor dr{QStringLiteral("ORNDR%1").arg(doktorNo + i + 1),
-                      QStringLiteral("DR. ") + sec(r, erkekAdlari) + QLatin1Char(' ') + sec(r, soyadlari),
-                      double(300 + 50 * r.bounded(10))};
-            // Two of the eight are eye doctors, whatever the draw.
-            const QString brans = i < 2 ? QStringLiteral("GÖZ") : sec(r, branslar);
-            dr.goz = brans == QStringLiteral("GÖZ");
-            if (!d.yaz({doktorNo + i + 1, dr.kod, dr.ad, QStringLiteral("DOKTOR"), brans, dr.ucret,
-                        QStringLiteral("EVET"), sirket})) {
-                *hata = d.hata();
-                db.rollback();
-                return false;
-            }
-            doktorlar << dr;
-        }
-        if (!db.commit()) {
-            *hata = db.lastError().text();
-            return false;
-        }
+    static const char *const branslar[] = {"DAHİLİYE", "ÇOCUK", "GÖZ", "KBB", "GENEL CERRAHİ", "AİLE HEKİMİ"};
+    for (int i = 0; i < 8; ++i) {
+        const qint64 dno = ++no[7];
+        Doktor dr{QStringLiteral("ORNDR%1").arg(dno),
+                  QStringLiteral("DR. ") + sec(r, erkekAdlari) + QLatin1Char(' ') + sec(r, soyadlari),
+                  double(300 + 50 * r.bounded(10))};
+        // Two of the eight are eye doctors, whatever the draw.
+        const QString brans = i < 2 ? QStringLiteral("GÖZ") : sec(r, branslar);
+        dr.goz = brans == QStringLiteral("GÖZ");
+        if (!d.yaz({dno, dr.kod, dr.ad, QStringLiteral("DOKTOR"), brans, dr.ucret, QStringLiteral("EVET"), sirket}))
+            return yazmaHatasi();
+        doktorlar << dr;
     }
 
-    qint64 no[7];
-    const QString tablolar[7] = {QStringLiteral("HASTALAR"), QStringLiteral("MUAYENE"), QStringLiteral("CARI_HAREKET"),
-                                 QStringLiteral("RANDEVU"), QStringLiteral("YAPILANISLEMLER"),
-                                 QStringLiteral("MUAYENE_LAB"), QStringLiteral("GOZHASTALIKLARI")};
-    for (int i = 0; i < 7; ++i)
-        if ((no[i] = ilkNo(tablolar[i])) < 0)
-            return false;
-
     const QDate bugun = QDate::currentDate();
-    const int grup = 2000; // rows of patients per transaction
+    const int grup = 2000; // patients between two progress calls
     for (qint64 bas = 0; bas < hastaSayisi; bas += grup) {
-        if (!db.transaction()) {
-            *hata = db.lastError().text();
-            return false;
-        }
-        Yazici hasta(db, tablolar[0],
-                     {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
-                      QStringLiteral("TCKIMLIKNO"), QStringLiteral("DOGUMTARIHI"), QStringLiteral("CINSIYET"),
-                      QStringLiteral("CEPTEL"), QStringLiteral("IL"), QStringLiteral("DOKTORKODU"),
-                      QStringLiteral("DOKTORADI"), QStringLiteral("SIRKETKODU"), QStringLiteral("KAYITTARIHI")});
-        Yazici muayene(db, tablolar[1],
-                       {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
-                        QStringLiteral("MUAYENETARIHI"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADI"),
-                        QStringLiteral("MUAYENEUCRETI"), QStringLiteral("TOPLAMTUTAR"), QStringLiteral("ODEMESEKLI"),
-                        QStringLiteral("SIRKETKODU"), QStringLiteral("LABORATUVARVARMI"),
-                        QStringLiteral("LABORATUVARUCRETI"), QStringLiteral("ISLEMTUTARI")});
-        Yazici cari(db, tablolar[2],
-                    {QStringLiteral("KAYITNO"), QStringLiteral("CARIKOD"), QStringLiteral("CARIUNVAN"),
-                     QStringLiteral("EVRAKNO"), QStringLiteral("ISLEMTARIHI"), QStringLiteral("ISLEMTURU"),
-                     QStringLiteral("ACIKLAMA"), QStringLiteral("BORC"), QStringLiteral("ALACAK"),
-                     QStringLiteral("EVRAKKAYITNO"), QStringLiteral("EVRAKCINSI"), QStringLiteral("SIRKETKODU")});
-        Yazici randevu(db, tablolar[3],
-                       {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
-                        QStringLiteral("DOKTOR"), QStringLiteral("DOKTORADI"), QStringLiteral("RANDALMATARIHI"),
-                        QStringLiteral("RANDEVUTARIHI"), QStringLiteral("RANDEVUSAATI"), QStringLiteral("KONU"),
-                        QStringLiteral("SIRKETKODU")});
-        // Lines of an examination carry its number and source; lines of a
-        // patient without one carry neither.
-        Yazici islem(db, tablolar[4],
-                     {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
-                      QStringLiteral("YAPILANISLEM"), QStringLiteral("ISLEMTARIHI"), QStringLiteral("DOKTORKODU"),
-                      QStringLiteral("DOKTORADI"), QStringLiteral("UCRETI"), QStringLiteral("SIRKETKODU"),
-                      QStringLiteral("MUAYENENO"), QStringLiteral("KAYNAK"), QStringLiteral("ISLEMTURU")});
-        Yazici lab(db, tablolar[5],
-                   {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
-                    QStringLiteral("MUAYENETARIHI"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADI"),
-                    QStringLiteral("TETKIKADI"), QStringLiteral("UCRETI"), QStringLiteral("SIRKETKODU"),
-                    QStringLiteral("MUAYENENO"), QStringLiteral("KAYNAK"), QStringLiteral("ISLEMTURU")});
-        Yazici goz(db, tablolar[6],
-                   {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
-                    QStringLiteral("MUAYENETARIHI"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADI"),
-                    QStringLiteral("UCRETI"), QStringLiteral("TOPLAMTUTAR"), QStringLiteral("SIRKETKODU"),
-                    QStringLiteral("GOZ_SAGGZLKSUZ"), QStringLiteral("GOZ_SOLGZLKSUZ"),
-                    QStringLiteral("GOZ_SAGUZAK1"), QStringLiteral("GOZ_SOLUZAK1")});
-        Yazici *hepsi[] = {&hasta, &muayene, &cari, &randevu, &islem, &lab, &goz};
         bool tamam = true;
         const qint64 son = std::min(hastaSayisi, bas + grup);
         for (qint64 h = bas; h < son && tamam; ++h) {
@@ -273,40 +344,32 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
                                      sirket});
             }
         }
-        if (!tamam) {
-            for (Yazici *y : hepsi)
-                if (!y->hata().isEmpty())
-                    *hata = y->hata();
-            db.rollback();
-            return false;
-        }
-        if (!db.commit()) {
-            *hata = db.lastError().text();
-            return false;
-        }
-        if (ilerleme && !ilerleme(son, hastaSayisi))
-            break;
+        if (!tamam)
+            return yazmaHatasi();
+        if (ilerleme)
+            ilerleme(son, hastaSayisi);
     }
-    // The optimizer judges indexes by statistics taken when they were made
-    // (on empty tables): take them again, as a restore would.
-    const auto indeksler = Sorgu::sec(QStringLiteral("select trim(i.rdb$index_name) from rdb$indices i join rdb$relations r "
-                                                     "on r.rdb$relation_name = i.rdb$relation_name "
-                                                     "where coalesce(r.rdb$system_flag, 0) = 0"),
-                                      {}, baglanti, hata);
-    if (!indeksler)
+
+    // The generators follow the rows written, so the program's next keys are
+    // free. A generator is outside transactions: moved last, just before the
+    // commit, so that a run failing before leaves them as they were.
+    for (int i = 0; i < 8; ++i) {
+        QVariant simdi;
+        if (!calistir(QStringLiteral("select gen_id(%1, 0) from rdb$database").arg(uretecler[i]), {}, &simdi))
+            return false;
+        // (The database is of dialect 1, which has no BIGINT: the step goes as
+        // a double, exact for any whole number of rows.)
+        if (no[i] > simdi.toLongLong()
+            && !calistir(QStringLiteral("select gen_id(%1, cast(? as double precision)) from rdb$database")
+                             .arg(uretecler[i]),
+                         {double(no[i] - simdi.toLongLong())}))
+            return false;
+    }
+    if (!db.commit()) {
+        *hata = db.lastError().text();
         return false;
-    for (const QVariantList &satir : indeksler->satirlar)
-        if (!Sorgu::calistir(QStringLiteral("set statistics index %1").arg(satir.first().toString()), {}, baglanti,
-                             hata))
-            return false;
-    // The generators follow the rows written, so the program's next keys are free.
-    static const char *const uretecler[7] = {"OTOKOD_HASTALAR",        "OTOKOD_MUAYENE",     "AUTOINCCARIHAREKET",
-                                              "OTOKOD_RANDEVU",         "OTOKOD_YAPILANISLEMLER", "OTOKOD_MUAYENE_LAB",
-                                              "OTOKOD_GOZ"};
-    for (int i = 0; i < 7; ++i)
-        if (!Sorgu::calistir(QStringLiteral("set generator %1 to %2").arg(QLatin1String(uretecler[i])).arg(no[i]), {},
-                             baglanti, hata))
-            return false;
+    }
+    geriAl.onaylandi = true;
     return true;
 }
 
@@ -330,12 +393,11 @@ int OrnekVeriKomutu(const QStringList &argumanlar)
     QString hata;
     const bool tamam = OrnekVeriUret(baglanti, n, QStringLiteral("2007"), [&](qint64 yazilan, qint64 toplam) {
         cikis << QStringLiteral("\r%1 / %2 hasta (%3 sn)").arg(yazilan).arg(toplam).arg(sure.elapsed() / 1000) << Qt::flush;
-        return true;
     }, &hata);
     cikis << Qt::endl;
     Baglanti::kapat(baglanti);
     if (!tamam) {
-        Mesaj::hata(QStringLiteral("Örnek veri yazılamadı.\n") + hata);
+        Mesaj::hata(QStringLiteral("Örnek veri yazılamadı; veritabanına hiçbir satır yazılmadı.\n") + hata);
         return CikisKodu::Veritabani;
     }
     cikis << QStringLiteral("\n%1 hasta ve kayıtları yazıldı.").arg(n) << Qt::endl;

@@ -4,10 +4,16 @@
 #include <QString>
 #include <functional>
 
-// Writes hastaSayisi patients of company sirket with their examinations,
-// ledger movements, appointments, procedures and laboratory lines on the
-// open connection baglanti, in groups of one transaction each. ilerleme gets
-// (written, total) after each group; returning false stops after that group.
-// False with hata on a database error (the group being written is rolled back).
+// Writes hastaSayisi patients of company sirket with their doctors,
+// examinations, ledger movements, appointments, procedures and laboratory
+// lines on the open connection baglanti, all in one transaction: all or
+// nothing. ilerleme gets (written, total) after each 2000 patients (written
+// in the transaction, not yet committed). Index statistics are taken again
+// over the rows written, which needs the right to alter the tables (the
+// owner, SYSDBA): it is tried before any row, so a user without it (the
+// program's own server user) is refused before anything is written. The
+// key generators move past the rows written, with gen_id (the generator
+// rights suffice), just before the commit. False with hata (the client's
+// text) when anything fails: the transaction is rolled back and no row stays.
 bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &sirket,
-                   const std::function<bool(qint64, qint64)> &ilerleme, QString *hata);
+                   const std::function<void(qint64, qint64)> &ilerleme, QString *hata);

@@ -6,6 +6,9 @@
 #include "db/win1254.h"
 #include "raporlar/motor/tablookuyucu.h"
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 QStringList ayir(const char *kolonlar) { return QString::fromLatin1(kolonlar).split(QLatin1Char(' '), Qt::SkipEmptyParts); }
@@ -116,12 +119,10 @@ AktarimSonucu aktar(const AktarimHedefi &h, const QString &dosya, const std::fun
         s.mesaj = neden;
     };
 
-    Islem islem;
-    if (!islem.basladi()) {
-        s.durum = AktarimSonucu::Durum::DosyaHatasi;
-        s.mesaj = QStringLiteral("Veritabanında işlem başlatılamadı; hiçbir satır aktarılmadı.");
-        return s;
-    }
+    // Reading and checking is the slow part and holds nothing: the progress
+    // window (which runs the event loop) and its cancel belong here, never
+    // inside the transaction below.
+    std::vector<std::pair<int, QVariantList>> yazilacak;
     for (int r = 1; r <= toplam && s.durum == AktarimSonucu::Durum::Tamam; ++r) {
         if (ilerleme && !ilerleme(r, toplam)) {
             s.durum = AktarimSonucu::Durum::Iptal;
@@ -163,6 +164,20 @@ AktarimSonucu aktar(const AktarimHedefi &h, const QString &dosya, const std::fun
         }
         if (!tamam)
             break;
+        yazilacak.emplace_back(r, degerler);
+    }
+    if (s.durum == AktarimSonucu::Durum::Iptal) {
+        s.mesaj = QStringLiteral("Veri alma işlemi iptal edildi; hiçbir satır aktarılmadı.");
+        return s;
+    }
+
+    Islem islem;
+    if (!islem.basladi()) {
+        s.durum = AktarimSonucu::Durum::DosyaHatasi;
+        s.mesaj = QStringLiteral("Veritabanında işlem başlatılamadı; hiçbir satır aktarılmadı.");
+        return s;
+    }
+    for (const auto &[r, degerler] : yazilacak) {
         QString dbHata;
         if (!Sorgu::calistir(sql, degerler, QString(), &dbHata)) {
             dur(r, 0, QStringLiteral("%1. satır yazılamadı: %2").arg(r).arg(dbHata));
@@ -171,12 +186,6 @@ AktarimSonucu aktar(const AktarimHedefi &h, const QString &dosya, const std::fun
         ++s.aktarilan;
     }
 
-    if (s.durum == AktarimSonucu::Durum::Iptal) {
-        islem.geriAl();
-        s.mesaj = QStringLiteral("Veri alma işlemi iptal edildi; hiçbir satır aktarılmadı.");
-        s.aktarilan = 0;
-        return s;
-    }
     QString onayHatasi;
     if (!islem.onayla(&onayHatasi)) {
         s.durum = AktarimSonucu::Durum::Durdu;

@@ -4,13 +4,15 @@
 // listed column, rows 1 to the target's limit; a row whose first cell is
 // empty is skipped, wherever it is.
 //
-// The whole import is one transaction, committed at the end, so that what
-// an import wrote is in the database whatever happens to the program
+// Every row is read and checked first, with no transaction open; then the
+// rows read are written in one transaction, committed at the end, so that
+// what an import wrote is in the database whatever happens to the program
 // afterwards. A row that cannot be stored (a value that does not convert to
 // its column's type, a text too long for its column or with a letter WIN1254
 // cannot hold) stops the import with a message naming the row, the column
-// and the value; the rows before it are committed. A cancel rolls every row
-// back, so that the file can be imported again without doubling rows.
+// and the value; the rows before it are committed. A cancel (only possible
+// while reading) writes nothing, so that the file can be imported again
+// without doubling rows.
 // Rows beyond the limit are counted and reported, never dropped silently.
 #include <QString>
 #include <QStringList>
@@ -43,7 +45,8 @@ namespace VeriAktarim {
 const QList<AktarimHedefi> &hedefler();
 const AktarimHedefi *hedef(const QString &tablo);
 
-// ilerleme(satir, toplam) before each row; false cancels.
+// ilerleme(satir, toplam) before each row is read, never while a transaction
+// is open; false cancels.
 AktarimSonucu aktar(const AktarimHedefi &hedef, const QString &dosya,
                     const std::function<bool(int satir, int toplam)> &ilerleme = {});
 

@@ -6,11 +6,14 @@
 
 #include "app/program/ornekveri.h"
 #include "db/baglanti.h"
+#include "db/sema.h"
 #include "db/sorgu.h"
 #include "db/win1254.h"
+#include "db/yetkiler.h"
 
 #include <QDir>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -29,6 +32,8 @@ class TestOrnekVeri : public QObject
 private slots:
     void tutarliVeri();
     void komut();
+    void hepsiYaDaHicbiri_data();
+    void hepsiYaDaHicbiri();
 };
 
 void TestOrnekVeri::tutarliVeri()
@@ -82,10 +87,18 @@ void TestOrnekVeri::tutarliVeri()
                  "where d.brans = 'GÖZ' and g.goz_saggzlksuz is not null") > 0);
     // The program's next keys are free.
     for (const char *t : {"HASTALAR:OTOKOD_HASTALAR", "MUAYENE:OTOKOD_MUAYENE", "CARI_HAREKET:AUTOINCCARIHAREKET",
-                          "RANDEVU:OTOKOD_RANDEVU", "GOZHASTALIKLARI:OTOKOD_GOZ"}) {
+                          "RANDEVU:OTOKOD_RANDEVU", "GOZHASTALIKLARI:OTOKOD_GOZ", "DOKTORLAR:OTOKOD_DOKTORLAR",
+                          "YAPILANISLEMLER:OTOKOD_YAPILANISLEMLER", "MUAYENE_LAB:OTOKOD_MUAYENE_LAB"}) {
         const QStringList p = QString::fromLatin1(t).split(QLatin1Char(':'));
         QVERIFY2(sayi(QStringLiteral("select gen_id(%1, 0) - max(kayitno) from %2").arg(p[1], p[0])) >= 0, t);
     }
+    // The index statistics are those of the rows written: the patients'
+    // primary key tells one row in 4500.
+    const auto secicilik = Sorgu::tekDeger(
+        QStringLiteral("select i.rdb$statistics from rdb$indices i join rdb$relation_constraints c "
+                       "on c.rdb$index_name = i.rdb$index_name where c.rdb$constraint_name = 'PK_HASTALAR'"));
+    QVERIFY(secicilik);
+    QVERIFY2(qAbs(secicilik->toDouble() * 4500 - 1.0) < 0.01, qPrintable(secicilik->toString()));
     // Turkish names, every letter storable.
     const auto adlar = Sorgu::sec(QStringLiteral("select first 200 hastaadisoyadi from hastalar"));
     QVERIFY(adlar);
@@ -113,6 +126,73 @@ void TestOrnekVeri::komut()
     QVERIFY2(cikti.contains(QStringLiteral("120 / 120 hasta")), qPrintable(cikti));
     QVERIFY(Baglanti::ac(vt.yol(), Baglanti::Paylasilan));
     QCOMPARE(sayi("select count(*) from hastalar"), 120);
+}
+
+// A run that fails writes nothing: no doctor, patient or line of theirs,
+// no generator moved; the exit code is 4 and standard error says why and
+// that nothing was written.
+void TestOrnekVeri::hepsiYaDaHicbiri_data()
+{
+    QTest::addColumn<QString>("durum");
+    QTest::addColumn<QString>("hata");   // in standard error
+    // The database refuses a patient after the first 2000 (a trigger stands
+    // for any error in the middle of the run).
+    QTest::newRow("2100. hastada hata") << "tetikleyici" << "deneme hatasi";
+    // The program's server user (table and generator rights only) may not
+    // take index statistics: refused before any row.
+    QTest::newRow("program kullanıcısı") << "kisitli"
+                                         << "VELMORIKA kullanıcısı indeks istatistiklerini güncelleyemiyor";
+}
+
+void TestOrnekVeri::hepsiYaDaHicbiri()
+{
+    QFETCH(QString, durum);
+    QFETCH(QString, hata);
+    TEST_VT(vt);
+    BetikMesaj m;
+    QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
+    if (durum == QLatin1String("tetikleyici")) {
+        QVERIFY(Sorgu::calistir("create exception HATA_DENEME 'deneme hatasi'"));
+        QVERIFY(Sorgu::calistir("create trigger TRG_DENEME for hastalar before insert as begin "
+                                "if ((select count(*) from hastalar) >= 2100) then exception HATA_DENEME; end"));
+    } else {
+        // The grants of "velmorika --yetkilendir" (its first statement, which
+        // takes every right away, needs the server's user list).
+        const QStringList komutlar = Yetkiler::komutlar(QStringLiteral("VELMORIKA"));
+        QVERIFY(komutlar.first().startsWith(QStringLiteral("REVOKE ALL ON ALL")));
+        for (const QString &k : komutlar.mid(1))
+            QVERIFY2(Sorgu::calistir(k), qPrintable(k));
+        ortam.insert(QStringLiteral("VELMORIKA_DB_USER"), QStringLiteral("VELMORIKA"));
+    }
+    const QStringList tablolar{"HASTALAR", "DOKTORLAR", "MUAYENE", "CARI_HAREKET", "RANDEVU", "YAPILANISLEMLER",
+                               "MUAYENE_LAB", "GOZHASTALIKLARI"};
+    auto durumu = [&] {
+        QStringList d;
+        for (const QString &t : tablolar) {
+            const Tablo *tablo = TabloBul(t);
+            d << QStringLiteral("%1: %2 satır, üreteç %3")
+                     .arg(t)
+                     .arg(sayi(QStringLiteral("select count(*) from ") + t))
+                     .arg(sayi(QStringLiteral("select gen_id(%1, 0) from rdb$database").arg(tablo->uretec)));
+        }
+        return d;
+    };
+    const QStringList once = durumu();
+    Baglanti::kapat(Baglanti::Paylasilan);
+
+    QProcess p;
+    p.setProcessEnvironment(ortam);
+    p.start(QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../velmorika")),
+            {QStringLiteral("--veritabani"), vt.yol(), QStringLiteral("--ornek-veri"), QStringLiteral("2500")});
+    QVERIFY(p.waitForFinished(120000));
+    const QString hataCiktisi = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(p.exitCode() == 4, qPrintable(QString::number(p.exitCode()) + QLatin1Char(' ') + hataCiktisi));
+    QVERIFY(Baglanti::ac(vt.yol(), Baglanti::Paylasilan));
+    QCOMPARE(durumu(), once);
+    QCOMPARE(sayi("select count(*) from doktorlar where doktorkodu starting with 'ORNDR'"), 0);
+    QVERIFY2(hataCiktisi.contains(QStringLiteral("Örnek veri yazılamadı; veritabanına hiçbir satır yazılmadı.")),
+             qPrintable(hataCiktisi));
+    QVERIFY2(hataCiktisi.contains(hata), qPrintable(hataCiktisi));
 }
 
 QTEST_MAIN(TestOrnekVeri)

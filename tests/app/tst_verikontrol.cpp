@@ -299,6 +299,55 @@ private slots:
         QCOMPARE(sayi(QStringLiteral("select count(*) from tanilar")), once);
     }
 
+    // The progress window runs the event loop: it is called only while no
+    // transaction is open, whether the import ends, is cancelled or stops.
+    void ilerlemeIslemDisinda_data()
+    {
+        QTest::addColumn<QString>("dosya");
+        QTest::addColumn<QString>("hedef");
+        QTest::addColumn<int>("kesik");       // the row cancelled at, 0: none
+        QTest::addColumn<int>("durum");       // AktarimSonucu::Durum
+        QTest::addColumn<int>("aktarilan");
+        QTest::addColumn<int>("cagri");       // progress calls
+        QTest::newRow("tamam") << "hastalar-3500.xlsx" << "HASTALAR" << 0 << int(AktarimSonucu::Durum::Tamam) << 3000
+                               << 3000;
+        QTest::newRow("iptal") << "tanilar-3sutun.xlsx" << "TANILAR" << 5 << int(AktarimSonucu::Durum::Iptal) << 0
+                               << 5;
+        QTest::newRow("durdu") << "hastalar-49sutun-hatali-tarih.xlsx" << "HASTALAR" << 0
+                               << int(AktarimSonucu::Durum::Durdu) << 2 << 3;
+    }
+    void ilerlemeIslemDisinda()
+    {
+        QFETCH(QString, dosya);
+        QFETCH(QString, hedef);
+        QFETCH(int, kesik);
+        QFETCH(int, durum);
+        QFETCH(int, aktarilan);
+        QFETCH(int, cagri);
+        TEST_VT(vt);
+        BetikMesaj m;
+        const QString say = QStringLiteral("select count(*) from ") + hedef;
+        const int once = sayi(say);
+        int cagrilar = 0;
+        QList<int> islemdeyken;   // rows whose call came while a transaction was open
+        const AktarimSonucu s =
+            VeriAktarim::aktar(*VeriAktarim::hedef(hedef), tablo(dosya), [&](int satir, int) {
+                ++cagrilar;
+                if (Islem::acikMi())
+                    islemdeyken << satir;
+                return kesik == 0 || satir < kesik;
+            });
+        QVERIFY2(islemdeyken.isEmpty(), qPrintable(QStringLiteral("%1 çağrı, ilki %2. satırda")
+                                                       .arg(islemdeyken.size())
+                                                       .arg(islemdeyken.value(0))));
+        QCOMPARE(cagrilar, cagri);
+        QCOMPARE(int(s.durum), durum);
+        QCOMPARE(s.aktarilan, aktarilan);
+        QCOMPARE(sayi(say), once + aktarilan);
+        QVERIFY(!Islem::acikMi());
+        QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join('\n')));
+    }
+
     // The clean-up counts per table, asks, deletes in all companies; a
     // second run finds nothing.
     void bosKodTemizligi()

@@ -55,6 +55,9 @@ private slots:
     void kayitliKoddaDurur();
     void ucBinSatirSiniri();
     void iptalEdilince();
+    void ilerlemeIslemDisinda_data();
+    void ilerlemeIslemDisinda();
+    void sonrakiGrupYazilamazsa();
     void bozukDosyalar_data();
     void bozukDosyalar();
 };
@@ -362,6 +365,76 @@ void tst_hastaaktarim::iptalEdilince()
     QCOMPARE(s.aktarilan, 3);
     QVERIFY(s.mesaj.contains(QStringLiteral("3 hasta kartı veritabanında kaldı")));
     QCOMPARE(say("select count(*) from hastalar"), 3);
+}
+
+// The progress window runs the event loop: it is called only while no
+// transaction is open, whether the import ends, is cancelled or stops.
+void tst_hastaaktarim::ilerlemeIslemDisinda_data()
+{
+    QTest::addColumn<QString>("ad");
+    QTest::addColumn<int>("kesik");        // the row cancelled at, 0: none
+    QTest::addColumn<int>("durum");        // HastaAktarimSonucu::Durum
+    QTest::addColumn<int>("aktarilan");
+    QTest::addColumn<int>("cagri");        // progress calls
+    QTest::newRow("3000 satır, birçok grup") << "hastalar-3500.xlsx" << 0
+                                             << int(HastaAktarimSonucu::Durum::Tamam) << 3000 << 3000;
+    QTest::newRow("iptal, ikinci grupta") << "hastalar-3500.xlsx" << 400 << int(HastaAktarimSonucu::Durum::Iptal)
+                                          << 399 << 400;
+    QTest::newRow("uzun değerde durur") << "hastalar.xlsx" << 0 << int(HastaAktarimSonucu::Durum::Durdu) << 4 << 5;
+}
+
+void tst_hastaaktarim::ilerlemeIslemDisinda()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QFETCH(QString, ad);
+    QFETCH(int, kesik);
+    QFETCH(int, durum);
+    QFETCH(int, aktarilan);
+    QFETCH(int, cagri);
+    HastaSeti h;
+    int cagrilar = 0;
+    QList<int> islemdeyken;   // rows whose call came while a transaction was open
+    const HastaAktarimSonucu s = HastaAktarim::aktar(dosya(ad), h.vs, [&](int r, int) {
+        ++cagrilar;
+        if (Islem::acikMi(h.vs.baglantiAdi()))
+            islemdeyken << r;
+        return kesik == 0 || r < kesik;
+    });
+    QVERIFY2(islemdeyken.isEmpty(), qPrintable(QStringLiteral("%1 çağrı, ilki %2. satırda")
+                                                   .arg(islemdeyken.size())
+                                                   .arg(islemdeyken.value(0))));
+    QCOMPARE(cagrilar, cagri);
+    QCOMPARE(int(s.durum), durum);
+    QCOMPARE(s.aktarilan, aktarilan);
+    QCOMPARE(say("select count(*) from hastalar"), aktarilan);
+    QCOMPARE(h.vs.kesinKayitSayisi(), aktarilan);
+    QVERIFY(!Islem::acikMi());
+    QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join('\n')));
+}
+
+// Rows are committed in groups of 250: a row the database refuses in the
+// second group rolls that group back, the first stays, and the message says so.
+void tst_hastaaktarim::sonrakiGrupYazilamazsa()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    QVERIFY(Sorgu::calistir("create exception HATA_DENEME 'deneme hatasi'"));
+    QVERIFY(Sorgu::calistir("create trigger TRG_DENEME for hastalar before insert as begin "
+                            "if (new.hastakodu = 'B00300') then exception HATA_DENEME; end"));
+    HastaSeti h;
+    const HastaAktarimSonucu s = HastaAktarim::aktar(dosya("hastalar-3500.xlsx"), h.vs, [](int, int) { return true; });
+    QCOMPARE(s.durum, HastaAktarimSonucu::Durum::Durdu);
+    QCOMPARE(s.satir, 300);
+    QCOMPARE(s.aktarilan, 250);
+    QCOMPARE(s.mesaj, QStringLiteral("Hasta kartları veritabanına yazılamadı. Aktarım durdu; kaydedilen hasta kartı "
+                                     "sayısı: 250."));
+    QCOMPARE(say("select count(*) from hastalar"), 250);
+    QCOMPARE(say("select count(*) from hastalar where hastakodu between 'B00001' and 'B00250'"), 250);
+    QCOMPARE(h.vs.kesinKayitSayisi(), 250);
+    QVERIFY(!Islem::acikMi());
+    QVERIFY2(!m.hatalar.isEmpty() && m.hatalar.first().contains(QStringLiteral("deneme hatasi")),
+             qPrintable(m.hatalar.join('\n')));
 }
 
 void tst_hastaaktarim::bozukDosyalar_data()

@@ -452,16 +452,35 @@ std::optional<Sonuc> oku(const QString &sql, const QString &baglanti, QString *h
         hataBildir(reddedildi, hata);
         return std::nullopt;
     }
+    const auto yanEtkiliReddi = [&](const QString &neden) {
+        hataBildir(QStringLiteral("Bu sorgu veritabanını değiştirebilecek bir ifade içeriyor (%1); burada yalnız "
+                                  "okuyan sorgular çalıştırılabilir.")
+                       .arg(neden),
+                   hata);
+    };
+    if (const QString neden = yanEtkisi(sql); !neden.isEmpty()) {
+        yanEtkiliReddi(neden);
+        return std::nullopt;
+    }
     if (!metinlerTasinabilir(sql, {}, hata))
         return std::nullopt;
     const QString ad = baglantiAdi(baglanti);
     if (!acik(ad, false, hata))
         return std::nullopt;
-    // Whatever the statement turns out to do (a selectable procedure may
-    // write), its transaction is rolled back: nothing it did is kept.
+    // Whatever the statement still turns out to do, its transaction is
+    // rolled back: nothing it did to the data is kept.
     if (Islem::acikMi(baglanti)) {
         hataBildir(QStringLiteral("Kaydedilmemiş bir değişiklik sürerken sorgu çalıştırılamaz."), hata);
         return std::nullopt;
+    }
+    {
+        const auto neden = yanEtkisiKatalogda(sql, ad, hata);
+        if (!neden)
+            return std::nullopt;
+        if (!neden->isEmpty()) {
+            yanEtkiliReddi(*neden);
+            return std::nullopt;
+        }
     }
     for (int deneme = 0;; ++deneme) {
         QSqlDatabase db = Baglanti::vt(ad);

@@ -83,11 +83,25 @@ bool calistir(const QString &sql, const QVariantList &degerler = {}, const QStri
 std::optional<Sonuc> sec(const QString &sql, const QVariantList &degerler = {},
                          const QString &baglanti = QString(), QString *hata = nullptr);
 // A statement a user typed, run for reading only (command line, report
-// designer, report sources): refused unless it is a select, and run in a
-// transaction that is always rolled back, so it can change nothing.
+// designer, report sources, the data control panel): refused unless it is a
+// select, and before anything runs when it could have a side effect
+// (yanEtkisi, yanEtkisiKatalogda: a generator's step is outside any
+// transaction); then run in a transaction that is always rolled back.
 std::optional<Sonuc> oku(const QString &sql, const QString &baglanti = QString(), QString *hata = nullptr);
 // True when the text starts (after blanks and comments) with SELECT or WITH.
 bool okumaMetniMi(const QString &sql);
+// What in a statement typed for reading could change the database anyway,
+// read from its words (literals, quoted names and comments are not words):
+// GEN_ID(, NEXT VALUE FOR, EXECUTE, INSERT, UPDATE, DELETE, MERGE, WITH
+// LOCK, RDB$SET_CONTEXT, a procedure as a source ("from yordam(1)"), a
+// packaged routine's call, or a second statement after ";". Empty when none.
+QString yanEtkisi(const QString &sql);
+// The same from the database's catalogue: a stored procedure's name anywhere
+// in the text, a stored or external function called, or a view or table
+// named whose select or computed columns reach a procedure, a function or a
+// generator. nullopt when the catalogue could not be read (*hata says why).
+std::optional<QString> yanEtkisiKatalogda(const QString &sql, const QString &baglanti = QString(),
+                                          QString *hata = nullptr);
 // The rest of an executed select's rows, CHAR padding dropped; the query is
 // left finished.
 std::optional<Sonuc> satirlariOku(QSqlQuery &q, QString *hata = nullptr);

@@ -2,6 +2,7 @@
 
 #include "app/verikoku.h"
 #include "db/hata.h"
+#include "db/sorgu.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +23,12 @@ Mesaj *aktifMesaj = &konsolMesaj;
 Mesaj::~Mesaj() = default;
 
 Mesaj &Mesaj::aktif() { return *aktifMesaj; }
+
+Mesaj &Mesaj::gosterecek()
+{
+    Sorgu::beklemeGostergesiniIndir();
+    return *aktifMesaj;
+}
 
 Mesaj *Mesaj::ayarla(Mesaj *yeni)
 {
@@ -74,7 +81,7 @@ QString Mesaj::dosya(bool kaydet, const QString &baslik, const QString &klasor, 
         bas = baslangicKlasoru(filtre);
     else if (!QFileInfo(bas).isAbsolute() && !bas.contains(QLatin1Char('/')))
         bas = QDir(baslangicKlasoru(filtre)).filePath(bas);
-    const QString secilen = aktif().dosyaSec(kaydet, baslik, bas, filtre, ust);
+    const QString secilen = gosterecek().dosyaSec(kaydet, baslik, bas, filtre, ust);
     if (!secilen.isEmpty())
         kullaniciAyari().setValue(klasorAnahtari(filtre), QFileInfo(secilen).absolutePath());
     return secilen;

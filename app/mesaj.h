@@ -24,15 +24,15 @@ public:
     static void veriHatalariniBagla();
 
     // Plain message box with an OK button.
-    static void goster(const QString &metin, QWidget *ust = nullptr) { aktif().mesaj(Tur::Bilgi, metin, ust); }
+    static void goster(const QString &metin, QWidget *ust = nullptr) { gosterecek().mesaj(Tur::Bilgi, metin, ust); }
     // The general error display: the text of the error itself (database client, file).
-    static void hata(const QString &metin, QWidget *ust = nullptr) { aktif().mesaj(Tur::Hata, metin, ust); }
+    static void hata(const QString &metin, QWidget *ust = nullptr) { gosterecek().mesaj(Tur::Hata, metin, ust); }
     // Yes/No confirmation; true on "Evet".
-    static bool soru(const QString &metin, QWidget *ust = nullptr) { return aktif().evetHayir(metin, ust); }
+    static bool soru(const QString &metin, QWidget *ust = nullptr) { return gosterecek().evetHayir(metin, ust); }
     // Input box; nullopt when cancelled.
     static std::optional<QString> girdi(const QString &baslik, const QString &etiket,
                                         const QString &varsayilan = QString(), QWidget *ust = nullptr)
-    { return aktif().girdiKutusu(baslik, etiket, varsayilan, ust); }
+    { return gosterecek().girdiKutusu(baslik, etiket, varsayilan, ust); }
     // File dialogs; empty when cancelled. filtre as Qt's ("Excel (*.xlsx *.xls)").
     // Without a folder (or a file name without one) the dialog starts in the
     // folder last used for that kind of file (the same filter), else in the
@@ -47,6 +47,9 @@ public:
     static QString baslangicKlasoru(const QString &filtre);
 
 private:
+    // The implementation in force, once a save's wait sign (a busy cursor)
+    // is down: no box or dialog shows under it.
+    static Mesaj &gosterecek();
     static QString dosya(bool kaydet, const QString &baslik, const QString &klasor, const QString &filtre,
                          QWidget *ust);
 

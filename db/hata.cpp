@@ -1,5 +1,7 @@
 #include "db/hata.h"
 
+#include "db/sorgu.h"
+
 #include <QSqlError>
 #include <QRegularExpression>
 #include <QStringList>
@@ -18,6 +20,8 @@ Alici &alici()
 
 void gonder(Tur tur, const QString &metin, QWidget *ust)
 {
+    // A save's wait sign is not left up over the message.
+    Sorgu::beklemeGostergesiniIndir();
     if (alici()) {
         alici()(tur, metin, ust);
         return;

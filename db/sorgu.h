@@ -11,6 +11,7 @@
 #include <QString>
 #include <QVariant>
 #include <QVector>
+#include <functional>
 #include <optional>
 
 class QSqlError;
@@ -33,6 +34,28 @@ namespace Sorgu {
 // waits from one that works: a write that runs this long on its own is cut
 // as well, so long bulk writes hold a SinirsizBekleme.
 inline constexpr int KilitSiniriMs = 5000;
+
+// What the user sees while a write may wait on another user's lock. The
+// waiting statement blocks the program's thread and nothing can be painted
+// until it ends, so the sign goes up (basla: painted at once, no event loop
+// run) when a watched write starts on the program's main thread, and comes
+// down (bitir) when it ends. Counted: writes nested in one another, and the
+// consecutive writes of one save (those of an Islem, which holds the sign
+// from its first watched write until it ends), show it once. The data
+// layer's messages take it down first (beklemeGostergesiniIndir), so that a
+// message box never shows under a busy cursor. Writes under a
+// SinirsizBekleme, reads and other threads never show it. The program
+// installs the windows' sign (app/beklemegostergesi.h); none by default.
+struct BeklemeGostergesi
+{
+    std::function<void()> basla;
+    std::function<void()> bitir;
+};
+// Replaces the sign (the old one taken down first if it is up); returns it.
+BeklemeGostergesi beklemeGostergesiAyarla(BeklemeGostergesi gosterge);
+// Takes the sign down now if it is up (before a message or a question is
+// shown); writes after this put it up again.
+void beklemeGostergesiniIndir();
 
 // While one lives, writes are not cut at the lock limit: long work that
 // waits on nobody (the schema upgrade's index builds over a large table).

@@ -2,6 +2,7 @@
 
 #include "app/verikoku.h"
 #include "db/hata.h"
+#include "db/sorgu.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -52,7 +53,7 @@ void Mesaj::goster(const QString &metin, QWidget *ust)
     if (islemde("mesaj", metin))
         VeriHatasi::bilgi(metin, ust);
     else
-        aktif().mesaj(Tur::Bilgi, metin, ust);
+        gosterecek().mesaj(Tur::Bilgi, metin, ust);
 }
 
 void Mesaj::hata(const QString &metin, QWidget *ust)
@@ -60,14 +61,14 @@ void Mesaj::hata(const QString &metin, QWidget *ust)
     if (islemde("hata", metin))
         VeriHatasi::hata(metin, ust);
     else
-        aktif().mesaj(Tur::Hata, metin, ust);
+        gosterecek().mesaj(Tur::Hata, metin, ust);
 }
 
 bool Mesaj::soru(const QString &metin, QWidget *ust)
 {
     if (islemde("soru", metin))
         return false;
-    return aktif().evetHayir(metin, ust);
+    return gosterecek().evetHayir(metin, ust);
 }
 
 std::optional<QString> Mesaj::girdi(const QString &baslik, const QString &etiket, const QString &varsayilan,
@@ -75,10 +76,16 @@ std::optional<QString> Mesaj::girdi(const QString &baslik, const QString &etiket
 {
     if (islemde("girdi", baslik))
         return std::nullopt;
-    return aktif().girdiKutusu(baslik, etiket, varsayilan, ust);
+    return gosterecek().girdiKutusu(baslik, etiket, varsayilan, ust);
 }
 
 Mesaj &Mesaj::aktif() { return *aktifMesaj; }
+
+Mesaj &Mesaj::gosterecek()
+{
+    Sorgu::beklemeGostergesiniIndir();
+    return *aktifMesaj;
+}
 
 Mesaj *Mesaj::ayarla(Mesaj *yeni)
 {
@@ -133,7 +140,7 @@ QString Mesaj::dosya(bool kaydet, const QString &baslik, const QString &klasor, 
         bas = QDir(baslangicKlasoru(filtre)).filePath(bas);
     if (islemde("dosya", baslik))
         return QString();
-    const QString secilen = aktif().dosyaSec(kaydet, baslik, bas, filtre, ust);
+    const QString secilen = gosterecek().dosyaSec(kaydet, baslik, bas, filtre, ust);
     if (!secilen.isEmpty())
         kullaniciAyari().setValue(klasorAnahtari(filtre), QFileInfo(secilen).absolutePath());
     return secilen;

@@ -56,6 +56,9 @@ public:
     static QString baslangicKlasoru(const QString &filtre);
 
 private:
+    // The implementation in force, once a save's wait sign (a busy cursor)
+    // is down: no box or dialog shows under it.
+    static Mesaj &gosterecek();
     static QString dosya(bool kaydet, const QString &baslik, const QString &klasor, const QString &filtre,
                          QWidget *ust);
 

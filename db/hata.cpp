@@ -1,5 +1,7 @@
 #include "db/hata.h"
 
+#include "db/sorgu.h"
+
 #include <QPointer>
 #include <QSqlError>
 #include <QWidget>
@@ -38,6 +40,8 @@ void gonder(Tur tur, const QString &metin, QWidget *ust)
         bekleyenler().append({tur, metin, QPointer<QWidget>(ust)});
         return;
     }
+    // A save's wait sign is not left up over the message.
+    Sorgu::beklemeGostergesiniIndir();
     if (alici()) {
         alici()(tur, metin, ust);
         return;

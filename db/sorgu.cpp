@@ -4,6 +4,7 @@
 #include "db/baglanti.h"
 #include "db/win1254.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlError>
 #include <QSqlField>
@@ -13,6 +14,7 @@
 #include <QSet>
 #include <QSqlDriver>
 #include <QSqlResult>
+#include <QThread>
 
 #include <ibase.h>
 
@@ -159,13 +161,77 @@ private:
 
 int sinirsiz = 0; // SinirsizBekleme objects alive
 
-// Watches one write on a connection until bitir() or its end.
+// ------------------------------------------------------------ wait sign
+
+// Used on the main thread only: the count of holds on the sign, and the
+// generation they belong to (a hold of an older generation, from before the
+// sign was taken down for a message, releases nothing).
+Sorgu::BeklemeGostergesi &gosterge()
+{
+    static Sorgu::BeklemeGostergesi g;
+    return g;
+}
+int gostergeSayaci = 0;
+quint64 gostergeKusagi = 1;
+// Connections whose open Islem holds the sign: the generation of the hold.
+QHash<QString, quint64> &islemGostergeleri()
+{
+    static QHash<QString, quint64> h;
+    return h;
+}
+
+bool anaIplikte()
+{
+    const QCoreApplication *a = QCoreApplication::instance();
+    return a && QThread::currentThread() == a->thread();
+}
+
+// A hold on the sign (0: none taken); the sign goes up with the first.
+quint64 gostergeAl()
+{
+    if (!gosterge().basla || !anaIplikte())
+        return 0;
+    if (gostergeSayaci++ == 0)
+        gosterge().basla();
+    return gostergeKusagi;
+}
+
+void gostergeBirak(quint64 kusak)
+{
+    if (kusak == 0 || kusak != gostergeKusagi || gostergeSayaci == 0)
+        return;
+    if (--gostergeSayaci == 0 && gosterge().bitir)
+        gosterge().bitir();
+}
+
+// The Islem on connection ad ended: its hold, if it took one, goes.
+void islemGostergesiniBirak(const QString &ad)
+{
+    const auto it = islemGostergeleri().constFind(ad);
+    if (it == islemGostergeleri().cend())
+        return;
+    const quint64 kusak = it.value();
+    islemGostergeleri().erase(it);
+    gostergeBirak(kusak);
+}
+
+// Watches one write on a connection until bitir() or its end, with the
+// wait sign up meanwhile.
 class KilitSiniri
 {
 public:
     explicit KilitSiniri(const QSqlDatabase &db)
     {
-        if (sinirsiz > 0 || !db.driver())
+        if (sinirsiz > 0)
+            return;
+        m_gosterge = gostergeAl();
+        // The rest of the save's writes follow in the same Islem: it keeps
+        // the sign up until it ends rather than putting it up for each.
+        const QString ad = db.connectionName();
+        if (m_gosterge && aciklar().contains(ad) && !islemGostergeleri().contains(ad))
+            if (const quint64 k = gostergeAl())
+                islemGostergeleri().insert(ad, k);
+        if (!db.driver())
             return;
         const QVariant v = db.driver()->handle();
         if (!v.isValid() || v.metaType().sizeOf() != int(sizeof(isc_db_handle)))
@@ -182,6 +248,8 @@ public:
     // finished on its own must not reach the next statement: it is taken back.
     void bitir(bool basarili)
     {
+        gostergeBirak(m_gosterge);
+        m_gosterge = 0;
         if (!m_no)
             return;
         const bool kesildi = Bekci::o().bitir(m_no);
@@ -196,6 +264,7 @@ public:
 private:
     isc_db_handle m_tutamak = 0;
     quint64 m_no = 0;
+    quint64 m_gosterge = 0;
 };
 
 // ------------------------------------------------------------ running
@@ -319,6 +388,27 @@ QVariant Sonuc::deger(int satir, const QString &kolon) const
     if (k < 0 || satir < 0 || satir >= satirlar.size())
         return QVariant();
     return satirlar.at(satir).at(k);
+}
+
+BeklemeGostergesi beklemeGostergesiAyarla(BeklemeGostergesi yeni)
+{
+    beklemeGostergesiniIndir();
+    BeklemeGostergesi eski = std::move(gosterge());
+    gosterge() = std::move(yeni);
+    return eski;
+}
+
+void beklemeGostergesiniIndir()
+{
+    if (!anaIplikte())
+        return;
+    islemGostergeleri().clear();
+    if (gostergeSayaci == 0)
+        return;
+    gostergeSayaci = 0;
+    ++gostergeKusagi;
+    if (gosterge().bitir)
+        gosterge().bitir();
 }
 
 SinirsizBekleme::SinirsizBekleme() { ++sinirsiz; }
@@ -458,16 +548,35 @@ std::optional<Sonuc> oku(const QString &sql, const QString &baglanti, QString *h
         hataBildir(reddedildi, hata);
         return std::nullopt;
     }
+    const auto yanEtkiliReddi = [&](const QString &neden) {
+        hataBildir(QStringLiteral("Bu sorgu veritabanını değiştirebilecek bir ifade içeriyor (%1); burada yalnız "
+                                  "okuyan sorgular çalıştırılabilir.")
+                       .arg(neden),
+                   hata);
+    };
+    if (const QString neden = yanEtkisi(sql); !neden.isEmpty()) {
+        yanEtkiliReddi(neden);
+        return std::nullopt;
+    }
     if (!metinlerTasinabilir(sql, {}, hata))
         return std::nullopt;
     const QString ad = baglantiAdi(baglanti);
     if (!acik(ad, false, hata))
         return std::nullopt;
-    // Whatever the statement turns out to do (a selectable procedure may
-    // write), its transaction is rolled back: nothing it did is kept.
+    // Whatever the statement still turns out to do, its transaction is
+    // rolled back: nothing it did to the data is kept.
     if (Islem::acikMi(baglanti)) {
         hataBildir(QStringLiteral("Kaydedilmemiş bir değişiklik sürerken sorgu çalıştırılamaz."), hata);
         return std::nullopt;
+    }
+    {
+        const auto neden = yanEtkisiKatalogda(sql, ad, hata);
+        if (!neden)
+            return std::nullopt;
+        if (!neden->isEmpty()) {
+            yanEtkiliReddi(*neden);
+            return std::nullopt;
+        }
     }
     for (int deneme = 0;; ++deneme) {
         QSqlDatabase db = Baglanti::vt(ad);
@@ -637,6 +746,7 @@ bool Islem::onayla(QString *hata)
     m_bitti = true;
     const bool bozuk = aciklar().value(m_baglanti, false);
     aciklar().remove(m_baglanti);
+    islemGostergesiniBirak(m_baglanti);
     if (bozuk) {
         db.rollback();
         islemSonrasiAc(m_baglanti);
@@ -677,6 +787,7 @@ void Islem::geriAl()
         return;
     m_bitti = true;
     aciklar().remove(m_baglanti);
+    islemGostergesiniBirak(m_baglanti);
     Baglanti::vt(m_baglanti).rollback();
     islemSonrasiAc(m_baglanti);
     if (m_pencereyiTutar)

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QVariant>
 #include <QVector>
+#include <functional>
 #include <optional>
 
 class QSqlError;
@@ -33,6 +34,28 @@ namespace Sorgu {
 // waits from one that works: a write that runs this long on its own is cut
 // as well, so long bulk writes hold a SinirsizBekleme.
 inline constexpr int KilitSiniriMs = 5000;
+
+// What the user sees while a write may wait on another user's lock. The
+// waiting statement blocks the program's thread and nothing can be painted
+// until it ends, so the sign goes up (basla: painted at once, no event loop
+// run) when a watched write starts on the program's main thread, and comes
+// down (bitir) when it ends. Counted: writes nested in one another, and the
+// consecutive writes of one save (those of an Islem, which holds the sign
+// from its first watched write until it ends), show it once. The data
+// layer's messages take it down first (beklemeGostergesiniIndir), so that a
+// message box never shows under a busy cursor. Writes under a
+// SinirsizBekleme, reads and other threads never show it. The program
+// installs the windows' sign (app/beklemegostergesi.h); none by default.
+struct BeklemeGostergesi
+{
+    std::function<void()> basla;
+    std::function<void()> bitir;
+};
+// Replaces the sign (the old one taken down first if it is up); returns it.
+BeklemeGostergesi beklemeGostergesiAyarla(BeklemeGostergesi gosterge);
+// Takes the sign down now if it is up (before a message or a question is
+// shown); writes after this put it up again.
+void beklemeGostergesiniIndir();
 
 // While one lives, writes are not cut at the lock limit: long work that
 // waits on nobody (the schema upgrade's index builds over a large table).
@@ -83,11 +106,25 @@ bool calistir(const QString &sql, const QVariantList &degerler = {}, const QStri
 std::optional<Sonuc> sec(const QString &sql, const QVariantList &degerler = {},
                          const QString &baglanti = QString(), QString *hata = nullptr);
 // A statement a user typed, run for reading only (command line, report
-// designer, report sources): refused unless it is a select, and run in a
-// transaction that is always rolled back, so it can change nothing.
+// designer, report sources, the data control panel): refused unless it is a
+// select, and before anything runs when it could have a side effect
+// (yanEtkisi, yanEtkisiKatalogda: a generator's step is outside any
+// transaction); then run in a transaction that is always rolled back.
 std::optional<Sonuc> oku(const QString &sql, const QString &baglanti = QString(), QString *hata = nullptr);
 // True when the text starts (after blanks and comments) with SELECT or WITH.
 bool okumaMetniMi(const QString &sql);
+// What in a statement typed for reading could change the database anyway,
+// read from its words (literals, quoted names and comments are not words):
+// GEN_ID(, NEXT VALUE FOR, EXECUTE, INSERT, UPDATE, DELETE, MERGE, WITH
+// LOCK, RDB$SET_CONTEXT, a procedure as a source ("from yordam(1)"), a
+// packaged routine's call, or a second statement after ";". Empty when none.
+QString yanEtkisi(const QString &sql);
+// The same from the database's catalogue: a stored procedure's name anywhere
+// in the text, a stored or external function called, or a view or table
+// named whose select or computed columns reach a procedure, a function or a
+// generator. nullopt when the catalogue could not be read (*hata says why).
+std::optional<QString> yanEtkisiKatalogda(const QString &sql, const QString &baglanti = QString(),
+                                          QString *hata = nullptr);
 // The rest of an executed select's rows, CHAR padding dropped; the query is
 // left finished.
 std::optional<Sonuc> satirlariOku(QSqlQuery &q, QString *hata = nullptr);

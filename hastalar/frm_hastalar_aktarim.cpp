@@ -2,6 +2,7 @@
 #include "hastalar/frm_hastalar.h"
 
 #include "app/mesaj.h"
+#include "app/yetki.h"
 #include "db/veriseti.h"
 #include "hastalar/hastaaktarim.h"
 #include "raporlar/motor/tablookuyucu.h"
@@ -26,6 +27,10 @@ void Tfrm_hastalar::veriAl(const QString &dosya)
         Mesaj::goster(QStringLiteral("Önce İşlemi Kaydetmelisiniz ! "), this);
         return;
     }
+    // The rights first: the rows are written in transactions, where no
+    // refusal may open its message box.
+    if (!IslemIzni(yetkiler().YENIKAYIT, this) || !IslemIzni(yetkiler().KAYIT, this))
+        return;
     // New rows of the import must not pull the focus to the name box one by one.
     m_aktarimda = true;
     // Made on the first row, not before: the import may first ask whether to

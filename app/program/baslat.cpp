@@ -1,6 +1,7 @@
 #include "app/program/frmlogin.h"
 #include "app/program/komutsatiri.h"
 #include "app/program/sinyal.h"
+#include "app/beklemegostergesi.h"
 #include "app/mesaj.h"
 #include "app/verikoku.h"
 #include "db/baglanti.h"
@@ -31,6 +32,8 @@ int ProgramiBaslat(const QString &konum)
 
     PencereMesaj pencereMesaj;
     Mesaj *onceki = Mesaj::ayarla(&pencereMesaj);
+    // A save that waits on another user's lock shows a busy cursor and says why.
+    Sorgu::BeklemeGostergesi oncekiGosterge = Sorgu::beklemeGostergesiAyarla(PencereBeklemeGostergesi());
     QApplication::setApplicationName(QStringLiteral("VELMORIKA"));
     QApplication::setQuitOnLastWindowClosed(true);
     VeriKoku(); // the picture and video folders exist from the first run on
@@ -45,6 +48,7 @@ int ProgramiBaslat(const QString &konum)
     }
     Baglanti::kapat(Baglanti::Menu);
     Baglanti::kapat(Baglanti::Paylasilan);
+    Sorgu::beklemeGostergesiAyarla(std::move(oncekiGosterge));
     Mesaj::ayarla(onceki);
     return sonuc;
 }

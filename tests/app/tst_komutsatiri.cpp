@@ -4,6 +4,7 @@
 // display at all: a run that tried to show a window would fail.
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
+#include "destek/yazanyordam.h"
 
 #include "app/ekranlar.h"
 #include "app/program/frmlogin.h"
@@ -237,30 +238,55 @@ void TestKomutSatiri::surec()
 }
 
 // Statements typed for reading that would change data: refused with a
-// Turkish message and exit code 5, and the data is untouched.
+// Turkish message and exit code 5, and the data is untouched: no row, no
+// generator moved (a selectable procedure that writes, a generator's step).
 void TestKomutSatiri::okumaSorgusu_data()
 {
     QTest::addColumn<QStringList>("argumanlar");
-    QTest::newRow("excel delete") << QStringList{"--excel", "--sorgu", "delete from hastalar", "--xlsx", "c.xlsx"};
+    QTest::addColumn<QStringList>("hazirlik"); // made in the database first
+    QTest::addColumn<QString>("mesaj");       // what the refusal says
+    const QString yalniz = QStringLiteral("Yalnız okuyan bir sorgu");
+    const QString yanEtki = QStringLiteral("değiştirebilecek bir ifade içeriyor");
+    QTest::newRow("excel delete") << QStringList{"--excel", "--sorgu", "delete from hastalar", "--xlsx", "c.xlsx"}
+                                  << QStringList() << yalniz;
     QTest::newRow("rapor update") << QStringList{"--rapor", "liste.frf", "--sorgu",
-                                                 "update hastalar set hastaadisoyadi = 'X'", "--pdf", "c.pdf"};
+                                                 "update hastalar set hastaadisoyadi = 'X'", "--pdf", "c.pdf"}
+                                  << QStringList() << yalniz;
     QTest::newRow("yorumla gizli delete") << QStringList{"--excel", "--sorgu", "/* select */ delete from hastalar",
-                                                         "--xlsx", "c.xlsx"};
+                                                         "--xlsx", "c.xlsx"}
+                                          << QStringList() << yalniz;
     QTest::newRow("select ile baslayan blok")
         << QStringList{"--excel", "--sorgu",
-                       "select 1 from rdb$database; delete from hastalar", "--xlsx", "c.xlsx"};
+                       "select 1 from rdb$database; delete from hastalar", "--xlsx", "c.xlsx"}
+        << QStringList() << yanEtki;
     QTest::newRow("execute block") << QStringList{"--excel", "--sorgu",
                                                   "execute block returns (n integer) as begin delete from hastalar; "
                                                   "n = 1; suspend; end",
-                                                  "--xlsx", "c.xlsx"};
+                                                  "--xlsx", "c.xlsx"}
+                                   << QStringList() << yalniz;
+    QTest::newRow("excel secilebilir yordam")
+        << QStringList{"--excel", "--sorgu", "select n from yazan", "--xlsx", "c.xlsx"} << QStringList{YazanYordamDdl}
+        << yanEtki;
+    QTest::newRow("rapor secilebilir yordam")
+        << QStringList{"--rapor", "liste.frf", "--sorgu", "select h.* from hastalar h join yazan y on 1 = 1", "--pdf",
+                       "c.pdf"}
+        << QStringList{YazanYordamDdl} << yanEtki;
+    QTest::newRow("excel gen_id") << QStringList{"--excel", "--sorgu",
+                                                 "select gen_id(OTOKOD_HASTALAR, -5) from rdb$database", "--xlsx",
+                                                 "c.xlsx"}
+                                  << QStringList() << yanEtki;
 }
 
 void TestKomutSatiri::okumaSorgusu()
 {
     QFETCH(QStringList, argumanlar);
+    QFETCH(QStringList, hazirlik);
+    QFETCH(QString, mesaj);
     TEST_VT(vt);
     QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu) "
                                            "values (1, 'H1', 'AYŞE YILMAZ', '2007')")));
+    QString h;
+    QVERIFY2(HazirlikCalistir(hazirlik << QStringLiteral("set generator OTOKOD_HASTALAR to 1"), &h), qPrintable(h));
     Baglanti::kapat(Baglanti::Paylasilan);
     QTemporaryDir klasor;
     argumanlar << QStringLiteral("--veritabani") << vt.yol();
@@ -268,16 +294,19 @@ void TestKomutSatiri::okumaSorgusu()
     QVERIFY2(c.bitti, "the program did not end");
     QVERIFY2(c.kod == 5, qPrintable(QStringLiteral("exit %1\n%2%3").arg(c.kod).arg(c.cikti, c.hata)));
     QVERIFY2(!c.cikti.contains(QStringLiteral("kayıt yazıldı")), qPrintable(c.cikti));
+    QVERIFY2(c.hata.contains(mesaj), qPrintable(c.hata));
     QVERIFY(Baglanti::ac(vt.yol(), Baglanti::Paylasilan));
     QCOMPARE(hastalar(), QStringLiteral("1 AYŞE YILMAZ"));
+    QCOMPARE(UretecDegeri(QStringLiteral("OTOKOD_HASTALAR")), 1);
     QVERIFY(!QFile::exists(klasor.filePath(QStringLiteral("c.xlsx"))));
     QVERIFY(!QFile::exists(klasor.filePath(QStringLiteral("c.pdf"))));
 
     // The same statement through the reading call in this process.
     QString hata;
     QVERIFY(!Sorgu::oku(argumanlar.at(argumanlar.indexOf(QStringLiteral("--sorgu")) + 1), QString(), &hata));
-    QVERIFY2(!hata.isEmpty(), "refused without a message");
+    QVERIFY2(hata.contains(mesaj), qPrintable(hata));
     QCOMPARE(hastalar(), QStringLiteral("1 AYŞE YILMAZ"));
+    QCOMPARE(UretecDegeri(QStringLiteral("OTOKOD_HASTALAR")), 1);
 }
 
 // A statement without a result set read as a select (the scratch-query

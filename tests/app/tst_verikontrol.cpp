@@ -7,6 +7,7 @@
 #include "db/sorgu.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
+#include "destek/yazanyordam.h"
 #include "raporlar/motor/tabloaktar.h"
 #include "raporlar/motor/tablookuyucu.h"
 
@@ -112,6 +113,39 @@ private slots:
         QCOMPARE(m.hatalar.size(), 1);
         QVERIFY(!e.sonuc());
         QCOMPARE(izgara->model()->rowCount(), 0);
+    }
+
+    void yanEtkiliSorgu_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("secilebilir yordam") << "select n from yazan";
+        QTest::newRow("alt sorguda yordam") << "select h.kayitno from hastalar h where exists (select 1 from yazan)";
+        QTest::newRow("gen_id") << "select gen_id(OTOKOD_HASTALAR, 5) from rdb$database";
+    }
+
+    // A statement that starts with SELECT but would write (a selectable
+    // procedure that adds a patient, a generator's step) is refused before
+    // it runs: the reason said, no row added, the generator where it was.
+    void yanEtkiliSorgu()
+    {
+        QFETCH(QString, sql);
+        TEST_VT(vt);
+        BetikMesaj m;
+        QString h;
+        QVERIFY2(HazirlikCalistir({YazanYordamDdl, QStringLiteral("set generator OTOKOD_HASTALAR to 10")}, &h),
+                 qPrintable(h));
+        const int hastalar = sayi(QStringLiteral("select count(*) from hastalar"));
+        Tfrm_select e;
+        e.show();
+        e.findChild<QPlainTextEdit *>(QStringLiteral("mem_sorgu"))->setPlainText(sql);
+        e.findChild<QAction *>(QStringLiteral("Listele1"))->trigger();
+        QCOMPARE(m.hatalar.size(), 1);
+        QVERIFY2(m.hatalar.first().startsWith(QStringLiteral("Bu sorgu veritabanını değiştirebilecek bir ifade içeriyor")),
+                 qPrintable(m.hatalar.first()));
+        QVERIFY(!e.sonuc());
+        QCOMPARE(sayi(QStringLiteral("select count(*) from hastalar")), hastalar);
+        QCOMPARE(sayi(QStringLiteral("select count(*) from hastalar where kayitno = 900")), 0);
+        QCOMPARE(UretecDegeri(QStringLiteral("OTOKOD_HASTALAR")), 10);
     }
 
     void iceAktarim_data()

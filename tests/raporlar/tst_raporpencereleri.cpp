@@ -3,6 +3,7 @@
 #include "destek/pdfmetni.h"
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
+#include "destek/yazanyordam.h"
 
 #include "app/oturum.h"
 #include "db/sorgu.h"
@@ -571,33 +572,46 @@ void TestRaporPencereleri::tasarimOrnekSorgu()
 void TestRaporPencereleri::tasarimOrnekSorguYalnizOkur_data()
 {
     QTest::addColumn<QString>("sql");
-    QTest::newRow("delete") << "delete from hastalar";
-    QTest::newRow("update") << "update hastalar set hastaadisoyadi = 'DEĞİŞTİ'";
-    QTest::newRow("insert") << "insert into hastalar (kayitno, hastakodu, sirketkodu) values (99, 'H99', '2007')";
-    QTest::newRow("yorumdan sonra") << "/* örnek */ delete from hastalar";
-    QTest::newRow("procedure") << "execute block as begin delete from hastalar; end";
+    QTest::addColumn<QStringList>("hazirlik"); // made in the database first
+    QTest::addColumn<QString>("mesaj");       // what the refusal says
+    const QString yalniz = QStringLiteral("Yalnız okuyan bir sorgu");
+    const QString yanEtki = QStringLiteral("değiştirebilecek bir ifade içeriyor");
+    QTest::newRow("delete") << "delete from hastalar" << QStringList() << yalniz;
+    QTest::newRow("update") << "update hastalar set hastaadisoyadi = 'DEĞİŞTİ'" << QStringList() << yalniz;
+    QTest::newRow("insert") << "insert into hastalar (kayitno, hastakodu, sirketkodu) values (99, 'H99', '2007')"
+                            << QStringList() << yalniz;
+    QTest::newRow("yorumdan sonra") << "/* örnek */ delete from hastalar" << QStringList() << yalniz;
+    QTest::newRow("procedure") << "execute block as begin delete from hastalar; end" << QStringList() << yalniz;
+    QTest::newRow("secilebilir yordam") << "select n from yazan" << QStringList{YazanYordamDdl} << yanEtki;
+    QTest::newRow("gen_id") << "select gen_id(otokod_hastalar, 5) as n from rdb$database" << QStringList() << yanEtki;
 }
 
 // The designer's sample box reads: a statement that would change data is
-// refused with a Turkish message and changes nothing.
+// refused with a Turkish message and changes nothing (no row, no generator
+// moved).
 void TestRaporPencereleri::tasarimOrnekSorguYalnizOkur()
 {
     QFETCH(QString, sql);
+    QFETCH(QStringList, hazirlik);
+    QFETCH(QString, mesaj);
     TEST_VT(vt);
     BetikMesaj m;
     QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, sirketkodu) "
                                            "values (1, 'H1', 'ALİ ŞAHİN', '2007')")));
+    QString h;
+    QVERIFY2(HazirlikCalistir(hazirlik << QStringLiteral("set generator otokod_hastalar to 1"), &h), qPrintable(h));
     RaporTasarim t;
     QVERIFY(t.ac(RaporSablonuBul(QStringLiteral("liste.frf"))));
     bul<QLineEdit>(&t, "edt_sorgu")->setText(sql);
     QTest::mouseClick(bul<QPushButton>(&t, "btn_sorgu"), Qt::LeftButton);
     QCOMPARE(m.hatalar.size(), 1);
-    QVERIFY2(m.hatalar.first().contains(QStringLiteral("Yalnız okuyan bir sorgu")), qPrintable(m.hatalar.first()));
+    QVERIFY2(m.hatalar.first().contains(mesaj), qPrintable(m.hatalar.first()));
     QVERIFY(t.onizlemeBelgesi().sayfalar[0].metinler(BantTuru::Detay).isEmpty());
     const auto sonuc = Sorgu::sec(QStringLiteral("select kayitno, hastaadisoyadi from hastalar"));
     QVERIFY(sonuc);
     QCOMPARE(sonuc->satirlar.size(), 1);
     QCOMPARE(sonuc->satirlar[0][1].toString(), QStringLiteral("ALİ ŞAHİN"));
+    QCOMPARE(UretecDegeri(QStringLiteral("OTOKOD_HASTALAR")), 1);
     // A select still gives its rows.
     bul<QLineEdit>(&t, "edt_sorgu")->setText(QStringLiteral("select hastakodu, hastaadisoyadi from hastalar"));
     QTest::mouseClick(bul<QPushButton>(&t, "btn_sorgu"), Qt::LeftButton);

@@ -126,6 +126,50 @@ private slots:
     }
 
     // Deleting the last line removes the kind's rows and zeroes the total.
+    // A line is saved with the examination's totals and postings in one
+    // transaction: when the database refuses the fee row, neither the line
+    // nor the totals are written and the line stays pending; the next save
+    // writes all of it.
+    void satirVeKayitlariBirlikte_data()
+    {
+        QTest::addColumn<int>("tur");
+        QTest::newRow("laboratuvar") << int(SatirTuru::Laboratuvar);
+        QTest::newRow("işlem") << int(SatirTuru::Islem);
+    }
+    void satirVeKayitlariBirlikte()
+    {
+        QFETCH(int, tur);
+        const SatirTuru t = SatirTuru(tur);
+        TEST_VT(vt);
+        BetikMesaj m;
+        QVERIFY(muayeneYaz(Kaynak::Genel, 4, 100));
+        QVERIFY(Sorgu::calistir("alter table cari_hareket add constraint tst_red check (borc is distinct from 70)"));
+        VeriSeti satirlar(ayar(t).tablo);
+        kayittaIsle(satirlar, ayar(t), [] { return Kaynak::Genel; },
+                    [&satirlar] { return satirlar.deger(QStringLiteral("MUAYENENO")).toLongLong(); });
+        QVERIFY(satirlar.ac());
+        QVERIFY(satirlar.ekle());
+        for (const auto &[k, v] : std::initializer_list<std::pair<const char *, QVariant>>{
+                 {"HASTAKODU", QStringLiteral("H0001")}, {"SIRKETKODU", Oturum.sirketkodu},
+                 {"MUAYENENO", QStringLiteral("4")}, {"UCRETI", 70.0}, {"KAYNAK", kaynakDegeri(Kaynak::Genel)}})
+            QVERIFY2(satirlar.degerAyarla(QLatin1String(k), v), k);
+        QVERIFY(!satirlar.kaydet());
+        QCOMPARE(m.hatalar.size(), 1);
+        QVERIFY2(m.son().contains(QStringLiteral("kaydedilmedi")), qPrintable(m.son()));
+        QCOMPARE(satirlar.durum(), VeriSeti::Durum::Ekle);
+        QCOMPARE(Sorgu::tekDeger(QStringLiteral("select count(*) from ") + ayar(t).tablo)->toInt(), 0);
+        QCOMPARE(Sorgu::tekDeger("select count(*) from cari_hareket")->toInt(), 0);
+        QCOMPARE(kolon(Kaynak::Genel, 4, "toplamtutar"), 0.0);
+
+        QVERIFY(Sorgu::calistir("alter table cari_hareket drop constraint tst_red"));
+        m.temizle();
+        QVERIFY(satirlar.kaydet());
+        QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+        QCOMPARE(Sorgu::tekDeger(QStringLiteral("select count(*) from ") + ayar(t).tablo)->toInt(), 1);
+        QCOMPARE(kayit(Kaynak::Genel, t, 4).first, 70.0);
+        QCOMPARE(kolon(Kaynak::Genel, 4, "toplamtutar"), 170.0);
+    }
+
     void sonSatirSilinir_data()
     {
         QTest::addColumn<int>("tur");

@@ -55,6 +55,9 @@ QString ucretCinsi(SatirTuru tur) { return tur == SatirTuru::Laboratuvar ? QStri
 
 double topla(const QString &payTuru, double payParam, double ucret, double mevcut)
 {
+    // A line that earns nothing pays no share, whatever its kind.
+    if (ucret <= 0)
+        return 0;
     if (payTuru == Yuzde)
         return ucret * (payParam / 100);
     if (payTuru == BirimFiyat)
@@ -173,6 +176,16 @@ bool kaldir(const Muayene &m, const QString &ucretCinsi, const Aciklamalar &a, Q
                  {double(m.no), Oturum.sirketkodu, ucretCinsi, a.ucret, PayCinsi, a.pay}, mesaj);
 }
 
+// DOKTORPAYTUTARI is the sum of the share rows posted for the examination:
+// the part a routine writes now (a parameter) plus the share rows the other
+// routines posted (read in the same statement).
+QString payGuncellemesi()
+{
+    return QStringLiteral("doktorpaytutari = ? + (select coalesce(sum(alacak), 0) from cari_hareket where "
+                          "evrakkayitno = ? and ")
+           + SirketSuzgeci + QStringLiteral(" and evrakcinsi = ? and aciklama in (?, ?))");
+}
+
 // A text cut to the width of its CARI_HAREKET column.
 QVariant sigdir(const QString &kolon, const QVariant &v)
 {
@@ -220,16 +233,15 @@ bool cariyeisleme_islemde(Kaynak kaynak, qint64 muayeneNo, QString *mesaj)
     // earlier rows go and none are written.
     const bool ucretli = m->ucret > 0;
     const double pay = ucretli ? muayenePayi(*m) : 0.0;
-    double labPayi = 0;
-    if (m->payTuru == Yuzde)
-        labPayi = m->lab * (m->payParam / 100);
-    else if (m->payTuru == BirimFiyat)
-        labPayi = m->payParam;
     // Only the total columns, so that what another workstation changed in
-    // the row meanwhile stays.
-    if (!komut(QStringLiteral("update %1 set doktorpaytutari = ?, toplamtutar = ? where kayitno = ?")
-                             .arg(muayeneTablosu(kaynak)),
-                         {pay + labPayi, m->islem + (m->lab + m->ucret), muayeneNo}, mesaj))
+    // the row meanwhile stays. The share: this one plus what the lines posted.
+    const Aciklamalar lab = satirAciklamalari(kaynak, SatirTuru::Laboratuvar),
+                      isl = satirAciklamalari(kaynak, SatirTuru::Islem);
+    if (!komut(QStringLiteral("update %1 set %2, toplamtutar = ? where kayitno = ?")
+                   .arg(muayeneTablosu(kaynak), payGuncellemesi()),
+               {pay, double(muayeneNo), Oturum.sirketkodu, PayCinsi, lab.pay, isl.pay,
+                m->islem + (m->lab + m->ucret), muayeneNo},
+               mesaj))
         return false;
     const Aciklamalar a = muayeneAciklamalari(kaynak);
     if (!kaldir(*m, MuayeneCinsi, a, mesaj))
@@ -271,7 +283,9 @@ bool lab_tutari_topla_islemde(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QS
         return false;
     const bool lab = tur == SatirTuru::Laboratuvar;
     // MUAYENE_LAB keeps the examination number as text, YAPILANISLEMLER as a number.
-    const QString sql = QStringLiteral("select count(*), sum(ucreti), sum(doktorpaytutari) from %1 where "
+    // A line without a fee earns no share, whatever was stored with it.
+    const QString sql = QStringLiteral("select count(*), sum(ucreti), sum(iif(coalesce(ucreti, 0) > 0, "
+                                       "doktorpaytutari, 0)) from %1 where "
                                        "sirketkodu = ? and hastakodu = ? and muayeneno = ? and %2")
                             .arg(lab ? QStringLiteral("muayene_lab") : QStringLiteral("yapilanislemler"),
                                  kaynakKosulu(kaynak));
@@ -285,17 +299,24 @@ bool lab_tutari_topla_islemde(Kaynak kaynak, qint64 muayeneNo, SatirTuru tur, QS
     const double toplam = r.value(1).toDouble(), payToplami = r.value(2).toDouble(); // null sums count as 0
 
     const QString tablo = muayeneTablosu(kaynak);
+    // The share: what this kind posts now plus the examination's and the
+    // other kind's share rows.
+    const double buPay = satirVar ? payToplami : 0.0;
+    const QString diger = lab ? satirAciklamalari(kaynak, SatirTuru::Islem).pay
+                              : satirAciklamalari(kaynak, SatirTuru::Laboratuvar).pay;
+    const QVariantList payDegerleri{buPay, double(muayeneNo), Oturum.sirketkodu, PayCinsi,
+                                    muayeneAciklamalari(kaynak).pay, diger};
     bool tamam;
     if (lab)
-        tamam = komut(QStringLiteral("update %1 set laboratuvarucreti = ?, doktorpaytutari = ?, "
-                                               "toplamtutar = ? where kayitno = ?")
-                                    .arg(tablo),
-                                {toplam, muayenePayi(*m) + payToplami, m->islem + (toplam + m->ucret), muayeneNo},
+        tamam = komut(QStringLiteral("update %1 set laboratuvarucreti = ?, %2, toplamtutar = ? where kayitno = ?")
+                          .arg(tablo, payGuncellemesi()),
+                      QVariantList{toplam} + payDegerleri + QVariantList{m->islem + (toplam + m->ucret), muayeneNo},
                       mesaj);
     else
-        tamam = komut(QStringLiteral("update %1 set islemtutari = ?, toplamtutar = ? where kayitno = ?")
-                                    .arg(tablo),
-                                {toplam, toplam + (m->lab + m->ucret), muayeneNo}, mesaj);
+        tamam = komut(QStringLiteral("update %1 set islemtutari = ?, %2, toplamtutar = ? where kayitno = ?")
+                          .arg(tablo, payGuncellemesi()),
+                      QVariantList{toplam} + payDegerleri + QVariantList{toplam + (m->lab + m->ucret), muayeneNo},
+                      mesaj);
     if (!tamam)
         return false;
 

@@ -114,10 +114,11 @@ private slots:
         QTest::addColumn<double>("borc");       // -1: no fee row
         QTest::addColumn<double>("alacak");     // -1: no share row
         const QList<double> yok;
-        QTest::newRow("ücret 100, YÜZDE 20, lab 50") << 0 << 100.0 << Yuzde << 20.0 << 50.0 << yok << 30.0 << 150.0
+        // The laboratory column alone posts no share: DOKTORPAYTUTARI is what the share rows hold.
+        QTest::newRow("ücret 100, YÜZDE 20, lab 50") << 0 << 100.0 << Yuzde << 20.0 << 50.0 << yok << 20.0 << 150.0
                                                      << 100.0 << 20.0;
         QTest::newRow("ücret 100, BİRİM FİYAT 15, lab 50")
-            << 0 << 100.0 << BirimFiyat << 15.0 << 50.0 << yok << 30.0 << 150.0 << 100.0 << 15.0;
+            << 0 << 100.0 << BirimFiyat << 15.0 << 50.0 << yok << 15.0 << 150.0 << 100.0 << 15.0;
         QTest::newRow("pay türü yok: 0 alacak yine yazılır") << 0 << 100.0 << QString() << 20.0 << 0.0 << yok << 0.0
                                                              << 100.0 << 100.0 << 0.0;
         QTest::newRow("başka bir pay türü") << 0 << 100.0 << QStringLiteral("yüzde") << 20.0 << 0.0 << yok << 0.0
@@ -125,16 +126,16 @@ private slots:
         QTest::newRow("ücret 0: kayıt yok") << 0 << 0.0 << Yuzde << 20.0 << 0.0 << yok << 0.0 << 0.0 << -1.0 << -1.0;
         QTest::newRow("kuruşlu ücret, YÜZDE 12.5") << 0 << 133.33 << Yuzde << 12.5 << 0.0 << yok << 16.66625
                                                   << 133.33 << 133.33 << 16.66625;
-        QTest::newRow("göz muayenesi YÜZDE 20, lab 50") << 1 << 100.0 << Yuzde << 20.0 << 50.0 << yok << 30.0
+        QTest::newRow("göz muayenesi YÜZDE 20, lab 50") << 1 << 100.0 << Yuzde << 20.0 << 50.0 << yok << 20.0
                                                         << 150.0 << 100.0 << 20.0;
         QTest::newRow("tetkikler 30+20, YÜZDE 10") << 2 << 0.0 << Yuzde << 10.0 << 0.0 << QList<double>{30, 20}
                                                    << 5.0 << 50.0 << 50.0 << 5.0;
         QTest::newRow("tetkikler 0: iki kayıt da yazılır")
             << 2 << 0.0 << Yuzde << 10.0 << 0.0 << QList<double>{0} << 0.0 << 0.0 << 0.0 << 0.0;
-        QTest::newRow("ücret 100 YÜZDE 20 ve tetkik 40: muayene payı + tetkik payı")
-            << 2 << 100.0 << Yuzde << 20.0 << 0.0 << QList<double>{40} << 28.0 << 140.0 << 40.0 << 8.0;
+        QTest::newRow("ücret 100 YÜZDE 20 ve tetkik 40, muayene payı henüz işlenmemiş")
+            << 2 << 100.0 << Yuzde << 20.0 << 0.0 << QList<double>{40} << 8.0 << 140.0 << 40.0 << 8.0;
         QTest::newRow("işlemler 70+30, BİRİM FİYAT 5") << 3 << 0.0 << BirimFiyat << 5.0 << 0.0
-                                                       << QList<double>{70, 30} << 0.0 << 100.0 << 100.0 << 10.0;
+                                                       << QList<double>{70, 30} << 10.0 << 100.0 << 100.0 << 10.0;
         QTest::newRow("işlemler toplamı 0: borç yok") << 3 << 0.0 << Yuzde << 10.0 << 0.0 << QList<double>{0, 0}
                                                       << 0.0 << 0.0 << -1.0 << -1.0;
     }
@@ -195,6 +196,46 @@ private slots:
     }
 
     // Every kind of posting row, every column of CARI_HAREKET.
+    // One examination has one share figure, whichever routine ran last:
+    // DOKTORPAYTUTARI is the sum of the share rows posted for it. A line
+    // without a fee earns no share, whatever its kind.
+    void payTutariKayitlarinToplami()
+    {
+        TEST_VT(vt);
+        BetikMesaj m;
+        const qint64 no = 6;
+        MuayeneBilgi b;
+        b.ucret = 100;
+        b.payTuru = BirimFiyat;
+        b.payParam = 15;
+        QVERIFY(muayeneYaz(Kaynak::Genel, no, b));
+        QVERIFY(satirYaz(SatirTuru::Laboratuvar, no, 40, BirimFiyat, 15, QVariant(QMetaType::fromType<QString>())));
+        QVERIFY(satirYaz(SatirTuru::Islem, no, 70, BirimFiyat, 15, QVariant(QMetaType::fromType<QString>())));
+        QVERIFY(satirYaz(SatirTuru::Islem, no, 0, BirimFiyat, 15, QVariant(QMetaType::fromType<QString>())));
+        auto kayitlardaPay = [no] {
+            return Sorgu::tekDeger("select coalesce(sum(alacak), 0) from cari_hareket where evrakkayitno = ? "
+                                   "and evrakcinsi = 'DR'",
+                                   {double(no)})
+                ->toDouble();
+        };
+        const std::function<bool()> adimlar[] = {
+            [&] { return cariyeisleme(Kaynak::Genel, no); },
+            [&] { return lab_tutari_topla(Kaynak::Genel, no, SatirTuru::Laboratuvar); },
+            [&] { return lab_tutari_topla(Kaynak::Genel, no, SatirTuru::Islem); },
+            [&] { return cariyeisleme(Kaynak::Genel, no); },
+            [&] { return lab_tutari_topla(Kaynak::Genel, no, SatirTuru::Laboratuvar); },
+        };
+        const double beklenen[] = {15, 30, 45, 45, 45};
+        for (size_t i = 0; i < std::size(adimlar); ++i) {
+            QVERIFY(adimlar[i]());
+            QCOMPARE(kolon(Kaynak::Genel, no, QStringLiteral("doktorpaytutari")), kayitlardaPay());
+            QCOMPARE(kayitlardaPay(), beklenen[i]);
+        }
+        QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+        QCOMPARE(topla(BirimFiyat, 15, 0, 15), 0.0);
+        QCOMPARE(topla(QStringLiteral("SABİT"), 15, 0, 15), 0.0);
+    }
+
     void satirSutunlari_data()
     {
         QTest::addColumn<int>("kaynak");

@@ -195,6 +195,8 @@ private slots:
         temelVeri();
         parametreler({});
         QVERIFY(muayeneYaz(5));
+        // saved at the desk: its fee and share posted
+        QVERIFY(CariIsleme::cariyeisleme(CariIsleme::Kaynak::Genel, 5));
         BetikMesaj m;
         Ekran s;
         s.tikla("btn_degistir");
@@ -242,7 +244,9 @@ private slots:
         QCOMPARE(say("select count(*) from muayene_lab where muayeneno = '5'"), 3);
         QCOMPARE(TekDeger("select sum(borc) from cari_hareket where evrakkayitno = 5 and evrakcinsi = 'LAB'").toDouble(),
                  80.0);
-        QCOMPARE(say("select count(*) from cari_hareket where evrakkayitno = 5"), 2); // the laboratory fee and share
+        // the examination's fee and share, the laboratory fee and share
+        QCOMPARE(say("select count(*) from cari_hareket where evrakkayitno = 5"), 4);
+        QCOMPARE(say("select count(*) from cari_hareket where evrakkayitno = 5 and evrakcinsi = 'LAB'"), 1);
 
         // A line deleted: its fee and share go with it.
         QVERIFY(lab->bul(TekDeger("select min(kayitno) from muayene_lab where tetkikadi = 'GLUKOZ'").toLongLong()));
@@ -342,8 +346,8 @@ private slots:
         QCOMPARE(s.vs()->metin("MYNTESHIS"), QStringLiteral("MİGREN"));
         s.tikla("btn_kaydet");
         QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
-        // fixed share 35 for the examination and 35 for its laboratory part
-        QCOMPARE(TekDeger("select doktorpaytutari from muayene where kayitno = 4").toDouble(), 70.0);
+        // fixed share 35 for the examination; its laboratory column posts no share of its own
+        QCOMPARE(TekDeger("select doktorpaytutari from muayene where kayitno = 4").toDouble(), 35.0);
         QCOMPARE(TekDeger("select alacak from cari_hareket where evrakkayitno = 4 and carikod = 'D2'").toDouble(), 35.0);
         QCOMPARE(TekDeger("select ozelkod2 from cari_hareket where evrakkayitno = 4 and carikod = 'H1'").toString(),
                  QStringLiteral("DR. ZEYNEP KAYA"));

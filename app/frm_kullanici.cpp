@@ -56,7 +56,7 @@ Tfrm_kullanici::Tfrm_kullanici(QWidget *ust)
     m_sifre = kutu("edt_sifre");
     m_sifre->setEchoMode(QLineEdit::Password);
     m_sifre->setMaxLength(7);
-    BuyukHarf::surekli(m_sifre);
+    // Kept as typed: the login compares passwords case-sensitively.
     auto *ad = kutu("edt_kullanici_adi");
     auto *soyad = kutu("edt_kullanici_soyadi");
     m_kod = kutu("edt_kullanici_kodu");

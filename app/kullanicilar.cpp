@@ -2,6 +2,8 @@
 
 #include "db/sqltext.h"
 
+#include <QLocale>
+
 #include <sodium.h>
 
 namespace {
@@ -69,13 +71,18 @@ std::optional<Sorgu::Sonuc> girisBul(const QString &kullaniciAdi, const QString 
     bulunan.kolonlar = s->kolonlar;
     const int sifreKolonu = s->kolonSirasi(QStringLiteral("SIFRE"));
     const int anahtarKolonu = s->kolonSirasi(QStringLiteral("KAYIT_NO"));
+    // Passwords used to be upper-cased the Turkish way as they were typed
+    // (at the login and in the user screen): a stored one of that time is
+    // still accepted in that form, once, and stored again as typed.
+    const QString eskiBicim = QLocale(QLocale::Turkish).toUpper(sifre);
     for (const QVariantList &satir : s->satirlar) {
         const QString kayitli = satir.value(sifreKolonu).toString();
-        if (!Sifre::dogrula(kayitli, sifre))
+        const bool aynen = Sifre::dogrula(kayitli, sifre);
+        if (!aynen && (eskiBicim == sifre || !Sifre::dogrula(kayitli, eskiBicim)))
             continue;
         bulunan.satirlar << satir;
         const QString k = Sorgu::dolgusuz(kayitli);
-        const bool yenile = !Sifre::ozetMi(k)
+        const bool yenile = !aynen || !Sifre::ozetMi(k)
                             || crypto_pwhash_str_needs_rehash(k.toLatin1().constData(), IslemSiniri, BellekSiniri) != 0;
         if (yenile) {
             const QString ozet = Sifre::ozetle(sifre);

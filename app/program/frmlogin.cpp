@@ -137,7 +137,7 @@ void TfrmLogin::kur()
     edt_sifre->setEchoMode(QLineEdit::Password);
     edt_sifre->setMaxLength(10);
     BuyukHarf::surekli(edt_kullanici_adi);
-    BuyukHarf::surekli(edt_sifre);
+    // The password is compared as typed: case counts, nothing is upper-cased.
 
     auto *form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -2,6 +2,7 @@
 // order, the login context, Enter in the boxes, the company list.
 #include "app/program/frm_sirket_ara.h"
 #include "app/program/frmlogin.h"
+#include "app/kullanicilar.h"
 #include "app/oturum.h"
 #include "db/baglanti.h"
 #include "db/istasyonayari.h"
@@ -289,6 +290,41 @@ private slots:
         }
     }
 
+    // A password is compared as typed: the box upper-cases nothing and case
+    // counts. One stored in the upper-case form the program used to give
+    // every typed password is accepted once and stored again as typed.
+    void sifreYazildigiGibi()
+    {
+        TEST_VT(vt);
+        BetikMesaj m;
+        QVERIFY(eleman(3, QStringLiteral("AYŞE"), QStringLiteral("YILMAZ"), QStringLiteral("Gizli1"),
+                       QStringLiteral("AYSE")));
+        auto girer = [](const QString &ad, const QString &sifre) {
+            const auto r = Kullanicilar::girisBul(ad, sifre);
+            return r && !r->satirlar.isEmpty();
+        };
+        QVERIFY(!girer(QStringLiteral("AYŞE"), QStringLiteral("gizli1")));
+        QVERIFY(!girer(QStringLiteral("AYŞE"), QStringLiteral("GIZLI1")));
+        QVERIFY(!girer(QStringLiteral("AYŞE"), QStringLiteral("GİZLİ1")));
+        {
+            Oturum = OturumKaydi();
+            TfrmLogin w(vt.yol());
+            w.setAnaPencereModal(false);
+            girisBilgileri(w, QStringLiteral("2007"), QStringLiteral("AYŞE"), QString());
+            QTest::keyClicks(kutu(w, "edt_sifre"), QStringLiteral("Gizli1"));
+            QCOMPARE(kutu(w, "edt_sifre")->text(), QStringLiteral("Gizli1"));
+            dugme(w, "btnOkey")->click();
+            QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('|'))));
+            QVERIFY(w.anaPencere());
+        }
+        // "sifre" typed into the old upper-casing box was stored as "SİFRE".
+        QVERIFY(eleman(4, QStringLiteral("ALİ"), QStringLiteral("VELİ"), QStringLiteral("SİFRE"), QStringLiteral("ALI")));
+        QVERIFY(girer(QStringLiteral("ALİ"), QStringLiteral("sifre")));
+        QVERIFY(girer(QStringLiteral("ALİ"), QStringLiteral("sifre")));
+        QVERIFY(!girer(QStringLiteral("ALİ"), QStringLiteral("SİFRE")));
+        QVERIFY(!girer(QStringLiteral("ALİ"), QStringLiteral("Sifre")));
+    }
+
     void oturumDolar()
     {
         TEST_VT(vt);
@@ -393,8 +429,9 @@ private slots:
         s->clear();
         yaz(k, QStringLiteral("işık"));
         QCOMPARE(k->text(), QStringLiteral("İŞIK"));
+        // the password as typed: case counts
         yaz(s, QStringLiteral("ab1"));
-        QCOMPARE(s->text(), QStringLiteral("AB1"));
+        QCOMPARE(s->text(), QStringLiteral("ab1"));
         QCOMPARE(s->displayText(), QStringLiteral("***"));
     }
 

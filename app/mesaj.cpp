@@ -76,7 +76,14 @@ std::optional<QString> Mesaj::girdi(const QString &baslik, const QString &etiket
 {
     if (islemde("girdi", baslik))
         return std::nullopt;
-    return gosterecek().girdiKutusu(baslik, etiket, varsayilan, ust);
+    return gosterecek().girdiKutusu(baslik, etiket, varsayilan, ust, false);
+}
+
+std::optional<QString> Mesaj::gizliGirdi(const QString &baslik, const QString &etiket, QWidget *ust)
+{
+    if (islemde("girdi", baslik))
+        return std::nullopt;
+    return gosterecek().girdiKutusu(baslik, etiket, QString(), ust, true);
 }
 
 Mesaj &Mesaj::aktif() { return *aktifMesaj; }
@@ -173,10 +180,11 @@ bool PencereMesaj::evetHayir(const QString &metin, QWidget *ust)
 }
 
 std::optional<QString> PencereMesaj::girdiKutusu(const QString &b, const QString &etiket,
-                                                 const QString &varsayilan, QWidget *ust)
+                                                 const QString &varsayilan, QWidget *ust, bool gizli)
 {
     bool tamam = false;
-    QString s = QInputDialog::getText(ust, b, etiket, QLineEdit::Normal, varsayilan, &tamam);
+    QString s = QInputDialog::getText(ust, b, etiket, gizli ? QLineEdit::Password : QLineEdit::Normal, varsayilan,
+                                      &tamam);
     if (!tamam)
         return std::nullopt;
     return s;
@@ -200,7 +208,8 @@ bool KonsolMesaj::evetHayir(const QString &metin, QWidget *)
     return false;
 }
 
-std::optional<QString> KonsolMesaj::girdiKutusu(const QString &, const QString &, const QString &, QWidget *)
+std::optional<QString> KonsolMesaj::girdiKutusu(const QString &, const QString &, const QString &, QWidget *,
+                                                bool)
 {
     return std::nullopt;
 }

@@ -32,6 +32,9 @@ public:
     // Input box; nullopt when cancelled.
     static std::optional<QString> girdi(const QString &baslik, const QString &etiket,
                                         const QString &varsayilan = QString(), QWidget *ust = nullptr);
+    // The same for a secret (a code, a password): what is typed shows as
+    // dots, nothing is preset.
+    static std::optional<QString> gizliGirdi(const QString &baslik, const QString &etiket, QWidget *ust = nullptr);
     // File dialogs; empty when cancelled. filtre as Qt's ("Excel (*.xlsx *.xls)").
     // Without a folder (or a file name without one) the dialog starts in the
     // folder last used for that kind of file (the same filter), else in the
@@ -66,7 +69,7 @@ protected:
     virtual void mesaj(Tur tur, const QString &metin, QWidget *ust) = 0;
     virtual bool evetHayir(const QString &metin, QWidget *ust) = 0;
     virtual std::optional<QString> girdiKutusu(const QString &baslik, const QString &etiket,
-                                               const QString &varsayilan, QWidget *ust) = 0;
+                                               const QString &varsayilan, QWidget *ust, bool gizli) = 0;
     virtual QString dosyaSec(bool kaydet, const QString &baslik, const QString &klasor,
                              const QString &filtre, QWidget *ust) = 0;
 };
@@ -78,7 +81,7 @@ protected:
     void mesaj(Tur tur, const QString &metin, QWidget *ust) override;
     bool evetHayir(const QString &metin, QWidget *ust) override;
     std::optional<QString> girdiKutusu(const QString &baslik, const QString &etiket,
-                                       const QString &varsayilan, QWidget *ust) override;
+                                       const QString &varsayilan, QWidget *ust, bool gizli) override;
     QString dosyaSec(bool kaydet, const QString &baslik, const QString &klasor,
                      const QString &filtre, QWidget *ust) override;
 };
@@ -90,7 +93,7 @@ protected:
     void mesaj(Tur tur, const QString &metin, QWidget *ust) override;
     bool evetHayir(const QString &metin, QWidget *ust) override;
     std::optional<QString> girdiKutusu(const QString &baslik, const QString &etiket,
-                                       const QString &varsayilan, QWidget *ust) override;
+                                       const QString &varsayilan, QWidget *ust, bool gizli) override;
     QString dosyaSec(bool kaydet, const QString &baslik, const QString &klasor,
                      const QString &filtre, QWidget *ust) override;
 };

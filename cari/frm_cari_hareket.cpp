@@ -613,8 +613,8 @@ void Tfrm_cari_hareket::ozelKodIslemi(int hangi)
 
 void Tfrm_cari_hareket::yoneticiKodu()
 {
-    const auto cevap = Mesaj::girdi(QStringLiteral("Yönetici Kodu Girin"), QStringLiteral("Prompt"),
-                                    QStringLiteral("######"), this);
+    // A secret: shown as dots while typed.
+    const auto cevap = Mesaj::gizliGirdi(QStringLiteral("Yönetici Kodu Girin"), QStringLiteral("Prompt"), this);
     if (!cevap)
         return;
     if (!YoneticiKodu::dogrula(*cevap)) {
@@ -632,8 +632,8 @@ void Tfrm_cari_hareket::yoneticiKoduDegistir()
         Mesaj::goster(yetkisiz, this);
         return;
     }
-    const auto yeni = Mesaj::girdi(QStringLiteral("Yönetici Kodunu Değiştir"), QStringLiteral("Yeni Yönetici Kodu"),
-                                   QString(), this);
+    const auto yeni = Mesaj::gizliGirdi(QStringLiteral("Yönetici Kodunu Değiştir"),
+                                        QStringLiteral("Yeni Yönetici Kodu"), this);
     if (!yeni)
         return;
     if (yeni->trimmed().size() < 6 || yeni->trimmed() != *yeni) {
@@ -641,8 +641,8 @@ void Tfrm_cari_hareket::yoneticiKoduDegistir()
                       this);
         return;
     }
-    const auto tekrar = Mesaj::girdi(QStringLiteral("Yönetici Kodunu Değiştir"),
-                                     QStringLiteral("Yeni Yönetici Kodu (Tekrar)"), QString(), this);
+    const auto tekrar = Mesaj::gizliGirdi(QStringLiteral("Yönetici Kodunu Değiştir"),
+                                          QStringLiteral("Yeni Yönetici Kodu (Tekrar)"), this);
     if (!tekrar)
         return;
     if (*tekrar != *yeni) {

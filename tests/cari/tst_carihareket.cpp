@@ -575,10 +575,13 @@ void tst_carihareket::yoneticiKoduDegisir()
         s.eylem("YoneticiKodu1");
         s.eylem("YoneticiKoduDegistir1");
         QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Girilen kodlar aynı değil; yönetici kodu değişmedi.")});
+        QCOMPARE(m.girdiGizli, QList<bool>(3, true));
         m.temizle();
         m.girdiler << QStringLiteral("KLİNİK26") << QStringLiteral("KLİNİK26");
         s.eylem("YoneticiKoduDegistir1");
         QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Yönetici Kodu Değiştirildi")});
+        // Every box the code was typed into hid it.
+        QCOMPARE(m.girdiGizli, QList<bool>(2, true));
     }
     m.temizle();
     // A new showing: the fixed code is refused now, the practice's own accepted.

@@ -24,6 +24,7 @@ void BetikMesaj::temizle()
     sorular.clear();
     cevaplar.clear();
     girdiler.clear();
+    girdiGizli.clear();
     dosyalar.clear();
 }
 
@@ -40,8 +41,10 @@ bool BetikMesaj::evetHayir(const QString &metin, QWidget *)
     return cevaplar.isEmpty() ? varsayilanCevap : cevaplar.dequeue();
 }
 
-std::optional<QString> BetikMesaj::girdiKutusu(const QString &, const QString &, const QString &, QWidget *)
+std::optional<QString> BetikMesaj::girdiKutusu(const QString &, const QString &, const QString &, QWidget *,
+                                               bool gizli)
 {
+    girdiGizli << gizli;
     return girdiler.isEmpty() ? std::nullopt : girdiler.dequeue();
 }
 

@@ -19,6 +19,7 @@ public:
     QQueue<bool> cevaplar;   // answers to questions; empty queue: varsayilanCevap
     bool varsayilanCevap = true;
     QQueue<std::optional<QString>> girdiler;
+    QList<bool> girdiGizli;  // per input box asked: whether what is typed is hidden
     QQueue<QString> dosyalar;
     QStringList dosyaKlasorleri; // the folder each file dialog was opened in
 
@@ -29,7 +30,7 @@ protected:
     void mesaj(Tur tur, const QString &metin, QWidget *ust) override;
     bool evetHayir(const QString &metin, QWidget *ust) override;
     std::optional<QString> girdiKutusu(const QString &baslik, const QString &etiket,
-                                       const QString &varsayilan, QWidget *ust) override;
+                                       const QString &varsayilan, QWidget *ust, bool gizli) override;
     QString dosyaSec(bool kaydet, const QString &baslik, const QString &klasor,
                      const QString &filtre, QWidget *ust) override;
 

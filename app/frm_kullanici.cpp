@@ -255,16 +255,26 @@ void Tfrm_kullanici::sil()
         return;
     if (m_vs->bosMu())
         return;
-    if (!Mesaj::soru(QStringLiteral("Silmek istiyormusunuz ?"), this))
+    const QVariant kod = m_vs->deger(QStringLiteral("KULLANICI_KODU"));
+    // The user goes with its rights in every company (a new user given the
+    // same code would inherit them): the question names the other companies.
+    const auto sirketler = Kullanicilar::hakSirketleri(kod);
+    if (!sirketler)
+        return;
+    QStringList digerleri = *sirketler;
+    digerleri.removeAll(Oturum.sirketkodu.trimmed());
+    QString soru = QStringLiteral("Silmek istiyormusunuz ?");
+    if (!digerleri.isEmpty())
+        soru += QStringLiteral("\n\nKullanıcının yetkileri şu şirketlerde de silinecek: %1.")
+                    .arg(digerleri.join(QStringLiteral(", ")));
+    if (!Mesaj::soru(soru, this))
         return;
     if (m_vs->duzenleniyorMu())
         m_vs->iptal();
-    const QVariant kod = m_vs->deger(QStringLiteral("KULLANICI_KODU"));
     bool tamam = false;
     {
-        // The user goes with its rights rows of this company; other companies' rows stay.
         Islem islem;
-        tamam = islem.basladi() && Kullanicilar::haklariSil(kod, Oturum.sirketkodu) && m_vs->sil() && islem.onayla();
+        tamam = islem.basladi() && Kullanicilar::tumHaklariSil(kod) && m_vs->sil() && islem.onayla();
     }
     if (!tamam)
         m_vs->yenile();

@@ -107,6 +107,25 @@ std::optional<bool> kodVar(const QVariant &kullaniciKodu)
     return !s->satirlar.isEmpty() && s->satirlar.first().value(0).toLongLong() > 0;
 }
 
+std::optional<QStringList> hakSirketleri(const QVariant &kullaniciKodu)
+{
+    const auto s = Sorgu::sec(QStringLiteral("select distinct sirketkodu from kullanicilar where kullanici_kodu = ? "
+                                             "order by 1"),
+                              {kullaniciKodu});
+    if (!s)
+        return std::nullopt;
+    QStringList l;
+    for (const QVariantList &r : s->satirlar)
+        l << (r.value(0).isNull() ? QStringLiteral("(şirketsiz)") : r.value(0).toString().trimmed());
+    return l;
+}
+
+bool tumHaklariSil(const QVariant &kullaniciKodu, QString *hata)
+{
+    return Sorgu::calistir(QStringLiteral("delete from kullanicilar where kullanici_kodu = ?"), {kullaniciKodu},
+                           QString(), hata);
+}
+
 bool haklariSil(const QVariant &kullaniciKodu, const QString &sirketkodu, QString *hata)
 {
     return Sorgu::calistir(

@@ -43,6 +43,11 @@ int haklariOlustur(const QVariant &kullaniciKodu, const QString &sirketkodu, boo
                    QString *hata = nullptr);
 
 // Deletes the user's rights rows of a company (joins the caller's transaction).
+// The companies in which the user has rights rows, in order.
+std::optional<QStringList> hakSirketleri(const QVariant &kullaniciKodu);
+// Every rights row of the user, in every company (the user is deleted: a
+// new user given the same code must not inherit them).
+bool tumHaklariSil(const QVariant &kullaniciKodu, QString *hata = nullptr);
 bool haklariSil(const QVariant &kullaniciKodu, const QString &sirketkodu, QString *hata = nullptr);
 
 } // namespace Kullanicilar

@@ -392,12 +392,17 @@ private slots:
         QCOMPARE(e.veriSeti()->metin(QStringLiteral("KULLANICI_KODU")), QStringLiteral("9"));
         m.cevaplar.enqueue(false);
         tikla(&e, "btn_sil");
-        QCOMPARE(m.sorular, QStringList{QStringLiteral("Silmek istiyormusunuz ?")});
+        // One question, naming the other company whose rights go too.
+        QCOMPARE(m.sorular, QStringList{QStringLiteral("Silmek istiyormusunuz ?\n\nKullanıcının yetkileri şu "
+                                                       "şirketlerde de silinecek: 3000.")});
         QCOMPARE(sayi(QStringLiteral("select count(*) from elemanlar where kullanici_kodu = 9")), 1);
+        QCOMPARE(haklar(9, QStringLiteral("3000")).size(), modulSayisi());
         tikla(&e, "btn_sil");
+        QCOMPARE(m.sorular.size(), 2);
         QCOMPARE(sayi(QStringLiteral("select count(*) from elemanlar where kullanici_kodu = 9")), 0);
         QCOMPARE(haklar(9, QStringLiteral("2007")), QStringList());
-        QCOMPARE(haklar(9, QStringLiteral("3000")).size(), modulSayisi());
+        // Nothing left for a new user given the same code.
+        QCOMPARE(sayi(QStringLiteral("select count(*) from kullanicilar where kullanici_kodu = 9")), 0);
         QVERIFY(!haklar(1, QStringLiteral("2007")).isEmpty());
     }
 

@@ -398,6 +398,22 @@ private slots:
         const QString metin = PdfMetni(yol);
         for (const char *b : {"LABORATUVAR İSTEK VE SONUÇ FORMU", "GÖZ İÇİ BASINCI", "ÇİĞDEM IŞIKÖĞÜT"})
             QVERIFY2(metin.contains(QString::fromUtf8(b)), b);
+
+        // Without the report right: refused, nothing printed.
+        QVERIFY(Sorgu::calistir("update kullanicilar set rapor = 'H' where moduladi = 'MUAYENE'"));
+        const int oncekiMesaj = m.mesajlar.size();
+        {
+            Ekran y;
+            QVERIFY(y.vs()->bul(4));
+            int basilan = 0;
+            Rapor::onizlemeYerine = [&](Rapor &, QWidget *) { ++basilan; };
+            y.tikla("btn_degistir");
+            y.sekme("ts_laboratuvar");
+            y.tikla("btn_laboratuvarformu");
+            Rapor::onizlemeYerine = nullptr;
+            QCOMPARE(basilan, 0);
+            QCOMPARE(m.mesajlar.mid(oncekiMesaj), QStringList{QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz")});
+        }
         QCOMPARE(s.e->labVeriSeti()->kesinKayitSayisi(), 1);
     }
 

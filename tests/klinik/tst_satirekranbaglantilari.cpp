@@ -12,6 +12,7 @@
 #include "destek/betikmesaj.h"
 #include "destek/pencereyardim.h"
 #include "destek/testvt.h"
+#include "klinik/cariisleme.h"
 #include "klinik/frm_muayene_lab.h"
 #include "klinik/frm_yapilanislemler.h"
 
@@ -177,6 +178,38 @@ private slots:
         QCOMPARE(TekDeger(say).toInt(), 0);
         QCOMPARE(m.mesajlar, QStringList{mesaj});
     }
+
+    // A user without the delete right is refused at once: no question, the
+    // line and the examination's postings stay as they were.
+    void yetkisizSilemez()
+    {
+        QFETCH(QString, ekran);
+        QFETCH(QString, tablo);
+        TestVeritabani vt;
+        QVERIFY(vt.hazir());
+        temelVeri();
+        QVERIFY(CariIsleme::lab_tutari_topla(CariIsleme::Kaynak::Genel, 5, ekran == QLatin1String("frm_muayene_lab")
+                                                                             ? CariIsleme::SatirTuru::Laboratuvar
+                                                                             : CariIsleme::SatirTuru::Islem));
+        QVERIFY(Sorgu::calistir("update kullanicilar set silme = 'H' where moduladi = ?", {modulu(ekran)}));
+        BetikMesaj m;
+        m.varsayilanCevap = true;
+        std::unique_ptr<QDialog> d(EkranOlustur(ekran, nullptr));
+        QVERIFY(d);
+        d->show();
+        const QString say = QStringLiteral("select count(*) from ") + tablo + QStringLiteral(" where muayeneno = 5");
+        const int kayitlar = TekDeger("select count(*) from cari_hareket where evrakkayitno = 5").toInt();
+        QVERIFY(kayitlar > 0);
+        d->findChild<QPushButton *>(QStringLiteral("btn_sil"))->click();
+        QTest::keyClick(d.get(), Qt::Key_Delete, Qt::ControlModifier);
+        QVERIFY(m.sorular.isEmpty());
+        QVERIFY(!m.mesajlar.isEmpty());
+        for (const QString &x : std::as_const(m.mesajlar))
+            QCOMPARE(x, QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz"));
+        QCOMPARE(TekDeger(say).toInt(), 1);
+        QCOMPARE(TekDeger("select count(*) from cari_hareket where evrakkayitno = 5").toInt(), kayitlar);
+    }
+    void yetkisizSilemez_data() { satirSilme_data(); }
 
     // "ÖDEME" pays on the patient of the examination of the tab shown.
     void odeme_data()

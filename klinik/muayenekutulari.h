@@ -200,8 +200,8 @@ inline void ortakAyarlar(KayitEkraniAyari &a, KayitEkrani *e)
     a.modul = QStringLiteral("MUAYENE");
     a.parametreEkrani = QStringLiteral("MUAYENE");
     a.parametreSayisi = 13;
-    a.kilitMesaji = QStringLiteral(" UYARI  MUAYENE KAYDI KİLİTLİ .... Muayene Kaydında Değişiklik Yapmak "
-                                   "İstiyorsanız Önce DEĞİŞTİR Tuşuna Basın ");
+    a.kilitMesaji = QStringLiteral(" UYARI  MUAYENE KİLİTLİ .... Muayenede Değişiklik Yapmak İstiyorsanız Önce "
+                                   "DEĞİŞTİR Tuşuna Basın ");
     a.ilkAlan = QStringLiteral("edt_hastakodu");
     a.aramaIpucu = QStringLiteral("Muayene Bul Ctrl+F");
     a.aramaMenuAdi = QStringLiteral("MuayeneAra1");

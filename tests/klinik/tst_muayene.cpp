@@ -154,6 +154,11 @@ private slots:
         s.tikla("btn_kaydet");
         QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
         QVERIFY(s.e->kilitliMi());
+        // Save on the locked screen says so, word for word.
+        s.tikla("btn_kaydet");
+        QCOMPARE(m.mesajlar, QStringList{QStringLiteral(" UYARI  MUAYENE KİLİTLİ .... Muayenede Değişiklik Yapmak "
+                                                        "İstiyorsanız Önce DEĞİŞTİR Tuşuna Basın ")});
+        m.temizle();
         for (const char *ad : {"btn_bul", "btn_yeni"})
             QVERIFY2(s.w<QPushButton>(ad)->isEnabled(), ad);
         for (const char *ad : {"Arama1", "Yeni1", "MuayeneAra1"})

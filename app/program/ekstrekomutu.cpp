@@ -5,6 +5,7 @@
 #include "app/oturum.h"
 #include "cari/ekstre.h"
 #include "db/baglanti.h"
+#include "db/sorgu.h"
 
 #include <QDir>
 
@@ -22,10 +23,28 @@ int EkstreKomutu(const QStringList &argumanlar)
     if (!KomutBaglantisiAc(*k, baglanti))
         return CikisKodu::Veritabani;
     Oturum.sirketkodu = k->deger(QStringLiteral("--sirket"));
+    const QString cari = k->deger(QStringLiteral("--cari"));
+    // An account nobody has (a mistyped code, another company's) gives no
+    // empty statement that looks like a clean one: it is refused.
+    {
+        QString hata;
+        const auto var = Sorgu::tekDeger(
+            QStringLiteral("select (select count(*) from cari_hareket where carikod = ? and sirketkodu = ?) + "
+                           "(select count(*) from hastalar where hastakodu = ? and sirketkodu = ?) + "
+                           "(select count(*) from doktorlar where doktorkodu = ? and sirketkodu = ?) from rdb$database"),
+            {cari, Oturum.sirketkodu, cari, Oturum.sirketkodu, cari, Oturum.sirketkodu}, baglanti, &hata);
+        if (!var || var->toLongLong() == 0) {
+            Mesaj::hata(var ? QStringLiteral("%1 şirketinde %2 kodlu bir cari hesap yok; ekstre yazılmadı.")
+                                  .arg(Oturum.sirketkodu, cari)
+                            : hata);
+            Baglanti::kapat(baglanti);
+            return CikisKodu::Cikti;
+        }
+    }
     int sonuc = CikisKodu::Tamam;
     {
         QString hata;
-        if (!Ekstre::HesapPdfYaz(*tur, k->deger(QStringLiteral("--cari")),
+        if (!Ekstre::HesapPdfYaz(*tur, cari,
                                  QDir::current().absoluteFilePath(k->deger(QStringLiteral("--pdf"))), &hata,
                                  baglanti)) {
             if (!hata.isEmpty())

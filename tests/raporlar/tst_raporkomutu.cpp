@@ -137,6 +137,17 @@ void TestRaporKomutu::ekstreProgramIle()
     QVERIFY(p.waitForFinished(120000));
     QCOMPARE(p.exitCode(), 2);
     QVERIFY(!QFile::exists(yok));
+    // An account the company does not have (another company's included): a
+    // message, exit code 6, no PDF.
+    for (const char *sirket : {"2007", "2008"}) {
+        p.start(program, {QStringLiteral("--ekstre"), QStringLiteral("genis"), QStringLiteral("--cari"),
+                          QLatin1String(sirket[3] == '7' ? "H999" : "H001"), QStringLiteral("--sirket"),
+                          QLatin1String(sirket), QStringLiteral("--pdf"), yok, QStringLiteral("--veritabani"), vt.yol()});
+        QVERIFY(p.waitForFinished(120000));
+        QCOMPARE(p.exitCode(), 6);
+        QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("cari hesap yok")));
+        QVERIFY(!QFile::exists(yok));
+    }
 }
 
 // RaporKomutu called in the process, the liste template over the same query.

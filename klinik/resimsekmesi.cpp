@@ -39,6 +39,11 @@ ResimSekmesi::ResimSekmesi(const QString &tur, bool jpgDe, QWidget *ust) : QWidg
     duzenleDugmesi->setAutoDefault(false);
     connect(duzenleDugmesi, &QPushButton::clicked, this, &ResimSekmesi::duzenle);
     sol->addWidget(duzenleDugmesi);
+    auto *silDugmesi = new QPushButton(QStringLiteral("Resmi Sil"));
+    silDugmesi->setObjectName(QStringLiteral("btn_resimsil"));
+    silDugmesi->setAutoDefault(false);
+    connect(silDugmesi, &QPushButton::clicked, this, &ResimSekmesi::sil);
+    sol->addWidget(silDugmesi);
     sol->addStretch(1);
     l->addLayout(sol);
 
@@ -148,6 +153,33 @@ bool ResimSekmesi::kaydet()
         return false;
     }
     goster(hedefDosya());
+    return true;
+}
+
+bool ResimSekmesi::sil()
+{
+    if (m_kayit.isEmpty())
+        return false;
+    // Needs the screen's delete right, asked before the question.
+    if (auto *e = qobject_cast<KayitEkrani *>(window()); e && !IslemIzni(e->yetkiler().SILME, this))
+        return false;
+    const QString kaynak = kaynakDosya();
+    if (kaynak.isEmpty()) {
+        Mesaj::goster(QStringLiteral("Bu muayenenin silinecek bir resmi yok."), this);
+        return false;
+    }
+    if (!Mesaj::soru(QStringLiteral("Muayene Resmini Silmek İstiyormusunuz ? "), this))
+        return false;
+    // The stored picture and, on the eye screen, the JPEG shown when there is none.
+    for (QString f = kaynakDosya(); !f.isEmpty(); f = kaynakDosya()) {
+        if (!QFile::remove(f)) {
+            Mesaj::hata(QStringLiteral("Resim silinemedi: ") + QDir::toNativeSeparators(f), this);
+            goster(f);
+            return false;
+        }
+    }
+    m_panel->hide();
+    goster(VeriKlasoru(m_tur) + QStringLiteral("bos.jpg"));
     return true;
 }
 

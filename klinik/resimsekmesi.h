@@ -27,6 +27,7 @@ public:
     const QString &kayit() const { return m_kayit; }
     bool duzenle();                         // "Düzenle"
     bool kaydet();                          // "Kaydet"
+    bool sil();                             // "Resmi Sil", after a question
 
     QString hedefDosya() const;             // F + base + "_1.bmp"; empty without a record
     QString gosterilenDosya() const { return m_gosterilen; }

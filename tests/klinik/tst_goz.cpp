@@ -553,6 +553,21 @@ private slots:
         QVERIFY(bosDosya.open(QIODevice::ReadOnly));
         QCOMPARE(bosDosya.readAll(), bosIcerik);
         qunsetenv("VELMORIKA_RESIM_DUZENLEYICI");
+        bosDosya.close();
+
+        // "Resmi Sil": "No" keeps the picture, "Yes" removes it and shows the blank.
+        m.cevaplar << false << true;
+        s.tikla("btn_resimsil");
+        QVERIFY(QFile::exists(hedef));
+        s.tikla("btn_resimsil");
+        QCOMPARE(m.sorular, (QStringList(2, QStringLiteral("Muayene Resmini Silmek İstiyormusunuz ? "))));
+        QVERIFY(!QFile::exists(hedef));
+        QVERIFY(r->gosterilenDosya().endsWith(QStringLiteral("bos.jpg")));
+        // Nothing left to remove: said so, nothing asked.
+        s.tikla("btn_resimsil");
+        QCOMPARE(m.sorular.size(), 2);
+        QCOMPARE(m.son(), QStringLiteral("Bu muayenenin silinecek bir resmi yok."));
+        m.temizle();
 
         // "Seyret" without the video file names the file.
         m.mesajlar.clear();

@@ -259,6 +259,16 @@ QString AramaPenceresi::aramaMetni(const QString &metin) const
     if (m_ayar.aramaKosulu)
         sql += m_ayar.aramaKosulu();
     sql += m_yetkiKosulu;
+    if (const Tablo *t = TabloBul(m_ayar.tablo); t && kolon.compare(t->anahtar, Qt::CaseInsensitive) == 0) {
+        QString n = metin.trimmed();
+        if (!m_ayar.anahtarOneki.isEmpty() && n.startsWith(m_ayar.anahtarOneki, Qt::CaseInsensitive))
+            n = n.mid(m_ayar.anahtarOneki.size()).trimmed();
+        bool sayi = false;
+        const qint64 no = n.toLongLong(&sayi);
+        sql += sayi ? QStringLiteral(" and ") + kolon + QStringLiteral(" = ") + SqlNumber(no)
+                    : QStringLiteral(" and 1=0");
+        return sql + QStringLiteral(" ") + (m_ayar.aramaSiralama == QLatin1String("*") ? QString() : m_ayar.aramaSiralama);
+    }
     // I, İ, ı and i are one letter here: a name is found however its I was typed.
     sql += QStringLiteral(" and ")
            + SqlKatliArama(ifade, metin, icinde ? Benzerlik::Icerir : Benzerlik::IleBaslar, katliIndeks);

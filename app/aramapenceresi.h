@@ -49,6 +49,10 @@ struct AramaAyari
     QString acilisSiralama;           // " order by HASTALAR.HASTAADISOYADI "; empty: none
     QString aramaSiralama;            // same for searches; "*" orders by the search column
     std::function<void()> girdileriTemizle; // the hand-over inputs it clears on closing
+    // The record number is searched exactly, as a whole number; a leading
+    // prefix is dropped first, so that the number as the ledger writes it
+    // ("M-82") finds the examination.
+    QString anahtarOneki;
 };
 
 // Adds (or replaces) the configuration of a window name. The feature folders

@@ -65,8 +65,12 @@ void kisiAramalari(QVector<AramaAyari> &v)
                                             {"PERSONELTURU", "PERSONEL TÜRÜ"}, {"BRANS", nullptr},
                                             {"CEPTELEFONU", "CEP TEL"}, {"EVTELEFONU", "EV TEL"}, {"ADRESI", nullptr},
                                             {"EMAILADRESI", "EMAIL"}});
-        // Opens with employed staff only; a search lists former staff too.
-        a.acilisKosulu = [] { return sirket() + QStringLiteral(" and calisiyormu =") + SqlQuote(QStringLiteral("EVET")); };
+        // Opens without former staff; a search lists them too. Staff whose
+        // field was never filled in count as working.
+        a.acilisKosulu = [] {
+            return sirket() + QStringLiteral(" and coalesce(calisiyormu, ") + SqlQuote(QStringLiteral("EVET"))
+                   + QStringLiteral(") =") + SqlQuote(QStringLiteral("EVET"));
+        };
         a.aramaKosulu = [] { return sirket(); };
         a.acilisSiralama = QStringLiteral(" order by doktorlar.DOKTORADISOYADI ");
         a.aramaSiralama = QStringLiteral(" order by doktorlar.doktorADISOYADI ");
@@ -84,7 +88,15 @@ void klinikAramalari(QVector<AramaAyari> &v)
         a.tablo = QStringLiteral("MUAYENE");
         a.veriSetiAdi = QStringLiteral("t_muayene");
         a.aramaKolonlari = liste("HASTAADISOYADI, DOKTORADI, HASTAKODU, DOKTORKODU, ANAMNMEZ, MYNTESHIS, RAPOR, "
-                                 "TEDAVI, ILACLAR, NABIZ, ATES, TANSIYON");
+                                 "TEDAVI, ILACLAR, NABIZ, ATES, TANSIYON, KAYITNO");
+        // The examination number, as the ledger shows it ("M-82").
+        a.anahtarOneki = QStringLiteral("M-");
+        {
+            TabloKolonu t;
+            t.kolon = QStringLiteral("KAYITNO");
+            t.baslik = QStringLiteral("M.NO");
+            a.izgaraKolonlari << t;
+        }
         for (const QString &k : liste("HASTAKODU, HASTAADISOYADI, DOKTORKODU, DOKTORADI, MUAYENETARIHI, ANAMNMEZ, "
                                       "BULGULAR, RAPOR, TEDAVI, ILACLAR, NABIZ, ATES, TANSIYON, LABORATUVARVARMI, "
                                       "SIRANO, MYNTESHIS, RADYOLOJIVARMI, MUAYENEOLDUMU, SONRAKIMUAYENETARIHI, "

@@ -89,6 +89,7 @@ private slots:
     void tetkikAktarimi();
     void bosListeOnayi();
     void tarihVeSayiKolonlari();
+    void muayeneNumarasiyla();
     void katlama_data();
     void katlama();
     void katliTamEslesme();
@@ -305,15 +306,19 @@ void tst_arama::personelAcilisi()
 {
     TEST_VT(vt);
     BetikMesaj m;
-    for (auto [kod, ad, calisiyor] : {std::tuple{"D1", "AYŞE", "EVET"}, std::tuple{"D2", "AYHAN", "HAYIR"}})
+    // Staff whose "working" field was never filled in are not former staff.
+    for (auto [kod, ad, calisiyor] : {std::tuple{"D1", "AYŞE", "EVET"}, std::tuple{"D2", "AYHAN", "HAYIR"},
+                                      std::tuple{"D3", "AYDIN", ""}})
         QVERIFY(Sorgu::calistir(QStringLiteral("insert into doktorlar (kayitno, doktorkodu, doktoradisoyadi, "
                                                "calisiyormu, sirketkodu) values (gen_id(OTOKOD_DOKTORLAR, 1), ?, ?, "
                                                "?, '2007')"),
-                                {QString::fromUtf8(kod), QString::fromUtf8(ad), QString::fromUtf8(calisiyor)}));
+                                {QString::fromUtf8(kod), QString::fromUtf8(ad),
+                                 *calisiyor ? QVariant(QString::fromUtf8(calisiyor)) : QVariant(QMetaType::fromType<QString>())}));
     AramaPenceresi d(QStringLiteral("frm_doktorarama"));
-    QCOMPARE(adlar(d, QStringLiteral("DOKTORADISOYADI")), QStringList{QStringLiteral("AYŞE")});
+    QCOMPARE(adlar(d, QStringLiteral("DOKTORADISOYADI")), (QStringList{QStringLiteral("AYDIN"), QStringLiteral("AYŞE")}));
     d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(QStringLiteral("AY"));
-    QCOMPARE(adlar(d, QStringLiteral("DOKTORADISOYADI")), (QStringList{QStringLiteral("AYHAN"), QStringLiteral("AYŞE")}));
+    QCOMPARE(adlar(d, QStringLiteral("DOKTORADISOYADI")),
+             (QStringList{QStringLiteral("AYDIN"), QStringLiteral("AYHAN"), QStringLiteral("AYŞE")}));
     QCOMPARE(d.findChild<QTableView *>(QStringLiteral("DBGrid5"))->model()->headerData(1, Qt::Horizontal).toString(),
              QStringLiteral("PERSONEL ADI"));
 }
@@ -409,6 +414,32 @@ void tst_arama::tarihVeSayiKolonlari()
     d.findChild<QLineEdit *>(QStringLiteral("edt_ara"))->setText(no);
     QVERIFY(adlar(d).contains(QStringLiteral("ALİ")));
     QVERIFY(m.hatalar.isEmpty());
+}
+
+// The examination lookup finds an examination by its number, also as the
+// ledger writes it ("M-82"): exactly that one, not 8 or 820.
+void tst_arama::muayeneNumarasiyla()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    for (int no : {8, 82, 820})
+        QVERIFY(Sorgu::calistir(QStringLiteral("insert into muayene (kayitno, hastaadisoyadi, sirketkodu) values (?, ?, "
+                                               "'2007')"),
+                                {no, QStringLiteral("HASTA %1").arg(no)}));
+    AramaPenceresi d(QStringLiteral("frm_muayenearama"));
+    auto *kolon = d.findChild<QComboBox *>(QStringLiteral("cbx_aranacak"));
+    QVERIFY(kolon->findText(QStringLiteral("KAYITNO")) >= 0);
+    kolon->setCurrentText(QStringLiteral("KAYITNO"));
+    auto *ara = d.findChild<QLineEdit *>(QStringLiteral("edt_ara"));
+    const struct { const char *metin; const char *bulunan; } durumlar[] = {
+        {"M-82", "HASTA 82"}, {"m-820", "HASTA 820"}, {"8", "HASTA 8"}, {"M-", nullptr}, {"M-8x", nullptr}};
+    for (const auto &x : durumlar) {
+        ara->setText(QString::fromUtf8(x.metin));
+        QCOMPARE(d.veriSeti()->kesinKayitSayisi(), x.bulunan ? 1 : 0);
+        if (x.bulunan)
+            QCOMPARE(d.veriSeti()->metin(QStringLiteral("HASTAADISOYADI")), QString::fromUtf8(x.bulunan));
+    }
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
 }
 
 void tst_arama::katlama_data()

@@ -328,7 +328,9 @@ bool RaporEkrani::filtreOlustur(QString *filtre) const
                 break;
             auto *ik = findChild<QCheckBox *>(QStringLiteral("ik_") + ad);
             if (ik && ik->isChecked()) {
-                f += QStringLiteral(" and ") + SqlKatliArama(ad, m, Benzerlik::Icerir);
+                // Stored text is upper case: the typed text is upper-cased the
+                // Turkish way (i -> İ), and the I letters fold on both sides.
+                f += QStringLiteral(" and ") + SqlKatliArama(ad, TurkceBuyuk(m), Benzerlik::Icerir);
                 break;
             }
             QString lit;

@@ -111,6 +111,12 @@ private slots:
         QTest::newRow("tam esit") << Kutular{{"edt_ACIKLAMALAR", "KALP"}} << QStringList{"H1"};
         QTest::newRow("icerir") << Kutular{{"edt_ACIKLAMALAR", "KALP"}, {"ik_ACIKLAMALAR", "1"}}
                                 << QStringList{"H1", "H2"};
+        QTest::newRow("icerir kucuk harfle") << Kutular{{"edt_ACIKLAMALAR", "kalp"}, {"ik_ACIKLAMALAR", "1"}}
+                                             << QStringList{"H1", "H2"};
+        QTest::newRow("icerir turkce kucuk harfle")
+            << Kutular{{"edt_ACIKLAMALAR", "yetmezliği"}, {"ik_ACIKLAMALAR", "1"}} << QStringList{"H2"};
+        QTest::newRow("icerir karisik harfle") << Kutular{{"edt_ACIKLAMALAR", "şEkEr"}, {"ik_ACIKLAMALAR", "1"}}
+                                               << QStringList{"H3"};
         QTest::newRow("kesme isaretli icerir") << Kutular{{"edt_ADRES", "x'%"}, {"ik_ADRES", "1"}} << QStringList{};
         QTest::newRow("sadece bitis tarihi, gunun tamami")
             << Kutular{{"bit_KAYITTARIHI", "10.03.2026"}} << QStringList{"H1"};
@@ -169,6 +175,10 @@ private slots:
         // Contains, as the eye report's " İ . K" box.
         g->findChild<QLineEdit *>(QStringLiteral("edt_HASTAADISOYADI"))->setText(QStringLiteral("ALİ"));
         g->findChild<QCheckBox *>(QStringLiteral("ik_HASTAADISOYADI"))->setChecked(true);
+        QVERIFY(g->listele());
+        QCOMPARE(kolonDegerleri(g->liste(), QStringLiteral("HASTAKODU")), (QStringList{"H5", "H6"}));
+        // Typed in small letters: the same patients.
+        g->findChild<QLineEdit *>(QStringLiteral("edt_HASTAADISOYADI"))->setText(QStringLiteral("ali"));
         QVERIFY(g->listele());
         QCOMPARE(kolonDegerleri(g->liste(), QStringLiteral("HASTAKODU")), (QStringList{"H5", "H6"}));
     }

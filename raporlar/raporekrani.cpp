@@ -200,6 +200,10 @@ RaporEkrani::RaporEkrani(const RaporTanimi &tanim, QWidget *ust)
             b->setObjectName(kutuAdi(k.kolon, "ara_"));
             b->setToolTip(k.aramaIpucu);
             b->setMaximumWidth(28);
+            // Enter in a filter box (sort list, tick, drop-down) must not open
+            // the lookup, whose pick would quietly narrow the next list.
+            b->setAutoDefault(false);
+            b->setDefault(false);
             connect(b, &QPushButton::clicked, this, [this, k] { arama(k); });
             yatay->addWidget(b);
         }

@@ -14,6 +14,7 @@
 #include "raporlar/raporekrani.h"
 #include "app/aramapenceresi.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -434,6 +435,49 @@ private slots:
         QCOMPARE(e->findChild<QLineEdit *>(QStringLiteral("bit_HASTAKODU"))->text(), QStringLiteral("H1"));
         QVERIFY(e->listele());
         QCOMPARE(kolonDegerleri(e->liste(), QStringLiteral("HASTAKODU")), QStringList{"H1"});
+    }
+
+    // Enter in a filter box never opens a lookup: no button of the screen is
+    // a default button.
+    void enterAramaAcmaz_data()
+    {
+        QTest::addColumn<QString>("ekranAdi");
+        QTest::addColumn<QString>("kutu");
+        QTest::newRow("siralama") << "frm_muayenerapor" << "cmbSiralama";
+        QTest::newRow("telefon kutusu") << "frm_muayenerapor" << "chkCepTelefonu";
+        QTest::newRow("odeme listesi") << "frm_muayenerapor" << "edt_ODEMESEKLI";
+        QTest::newRow("hasta cinsiyet") << "frm_hastarapor" << "edt_CINSIYET";
+    }
+
+    void enterAramaAcmaz()
+    {
+        QFETCH(QString, ekranAdi);
+        QFETCH(QString, kutu);
+        TEST_VT(vt);
+        BetikMesaj m;
+        auto e = ekran(ekranAdi);
+        e->show();
+        QVERIFY(QTest::qWaitForWindowExposed(e.get()));
+        int acilan = 0;
+        QTimer zaman;
+        zaman.setInterval(10);
+        connect(&zaman, &QTimer::timeout, [&] {
+            if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()); d && d != e.get()) {
+                ++acilan;
+                d->reject();
+            }
+        });
+        zaman.start();
+        QWidget *w = e->findChild<QWidget *>(kutu);
+        QVERIFY(w);
+        w->setFocus();
+        for (const int tus : {Qt::Key_Return, Qt::Key_Enter})
+            QTest::keyClick(w, Qt::Key(tus));
+        QCOMPARE(acilan, 0);
+        QVERIFY(e->isVisible());
+        QCOMPARE(e->findChild<QLineEdit *>(QStringLiteral("bas_HASTAKODU"))->text(), QString());
+        for (const QPushButton *b : e->findChildren<QPushButton *>())
+            QVERIFY2(!b->isDefault() && !b->autoDefault(), qPrintable(b->objectName()));
     }
 
     // Export: refused before a listing, the listed rows afterwards.

@@ -12,8 +12,10 @@
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
 
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -82,6 +84,27 @@ QString kolonBasligi(const QString &kolon)
 }
 
 QString kutuAdi(const QString &kolon, const char *on) { return QLatin1String(on) + kolon; }
+
+// The wheel over a drop-down or spin box of the scrolled filter panel scrolls
+// the panel unless the box has the focus: passing over it must not quietly
+// set a filter.
+class TekerlekSuzgeci : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Wheel) {
+            if (auto *w = qobject_cast<QWidget *>(o); w && !w->hasFocus()) {
+                e->ignore(); // on to the parents: the scroll area
+                return true;
+            }
+        }
+        return QObject::eventFilter(o, e);
+    }
+};
 
 } // namespace
 
@@ -211,7 +234,15 @@ RaporEkrani::RaporEkrani(const RaporTanimi &tanim, QWidget *ust)
             izgara->addWidget(new QLabel(k.baslik), satir, sutun);
         izgara->addWidget(kutu, satir, sutun + 1);
     }
+    auto *tekerlek = new TekerlekSuzgeci(this);
+    for (QWidget *w : panel->findChildren<QWidget *>()) {
+        if (qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractSpinBox *>(w)) {
+            w->setFocusPolicy(Qt::StrongFocus); // not focused by the wheel either
+            w->installEventFilter(tekerlek);
+        }
+    }
     auto *kaydir = new QScrollArea;
+    kaydir->setObjectName(QStringLiteral("kaydirma"));
     kaydir->setWidget(panel);
     kaydir->setWidgetResizable(true);
     kaydir->setMaximumHeight(260);

@@ -20,6 +20,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -478,6 +481,59 @@ private slots:
         QCOMPARE(e->findChild<QLineEdit *>(QStringLiteral("bas_HASTAKODU"))->text(), QString());
         for (const QPushButton *b : e->findChildren<QPushButton *>())
             QVERIFY2(!b->isDefault() && !b->autoDefault(), qPrintable(b->objectName()));
+    }
+
+    // The wheel over a drop-down of the scrolled filter panel scrolls the
+    // panel and leaves the box alone, unless the box has the focus.
+    void tekerlekPaneliKaydirir_data()
+    {
+        QTest::addColumn<QString>("ekranAdi");
+        QTest::addColumn<QString>("kutu");
+        QTest::newRow("goz listesi") << "frm_gozmuayeneraporu" << "edt_GOZ_SAGGZLKSUZ";
+        QTest::newRow("hasta listesi") << "frm_hastarapor" << "edt_HATUYARI";
+    }
+
+    void tekerlekPaneliKaydirir()
+    {
+        QFETCH(QString, ekranAdi);
+        QFETCH(QString, kutu);
+        TEST_VT(vt);
+        BetikMesaj m;
+        auto e = ekran(ekranAdi);
+        e->resize(1000, 700);
+        e->show();
+        QVERIFY(QTest::qWaitForWindowExposed(e.get()));
+        auto *c = e->findChild<QComboBox *>(kutu);
+        auto *kaydir = e->findChild<QScrollArea *>(QStringLiteral("kaydirma"));
+        QVERIFY(c && kaydir);
+        QCOMPARE(c->focusPolicy(), Qt::StrongFocus);
+        QScrollBar *cubuk = kaydir->verticalScrollBar();
+        QVERIFY2(cubuk->maximum() > 0, "the panel must scroll for this test");
+        // A wheel turn over the box, handed up its parents until one takes
+        // it, as Qt does with the mouse's own wheel events.
+        auto tekerlek = [&] {
+            for (QWidget *w = c; w; w = w->parentWidget()) {
+                const QPointF yer = w->mapFromGlobal(c->mapToGlobal(QPointF(c->width() / 2.0, c->height() / 2.0)));
+                QWheelEvent olay(yer, w->mapToGlobal(yer), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                                 Qt::NoScrollPhase, false);
+                QApplication::sendEvent(w, &olay);
+                if (olay.isAccepted())
+                    return;
+            }
+        };
+        e->findChild<QComboBox *>(QStringLiteral("cmbSiralama"))->setFocus();
+        QVERIFY(!c->hasFocus());
+        const int once = cubuk->value();
+        tekerlek();
+        QCOMPARE(c->currentIndex(), 0);
+        QVERIFY2(cubuk->value() > once, qPrintable(QString::number(cubuk->value())));
+        // Focused, the box takes the wheel as its own.
+        e->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(e.get()));
+        c->setFocus();
+        QVERIFY(c->hasFocus());
+        tekerlek();
+        QCOMPARE(c->currentIndex(), 1);
     }
 
     // Export: refused before a listing, the listed rows afterwards.

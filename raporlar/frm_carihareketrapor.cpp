@@ -323,12 +323,13 @@ bool Tfrm_carihareketrapor::listele()
     keb(metin("edt_borc"), m_borcSecim, QStringLiteral("borc"));
     keb(metin("edt_alacak"), m_alacakSecim, QStringLiteral("alacak"));
 
-    // Recomputed on every listing: 0 when there is no first date or the box
-    // is not ticked, never a value left from an earlier listing.
+    // Recomputed on every listing: 0 when there is no first date, never a
+    // value left from an earlier listing. The grand totals carry it whenever
+    // a first date is given; the tick only adds its line to the statement.
     OncekiDegerler &o = onceki();
     o = OncekiDegerler{};
-    if (m_oncekiBakiye->isChecked()) {
-        const auto t = OncekiBakiye(f, MetindenTarih(metin("edt_tarihilk")));
+    if (const QDate ilk = MetindenTarih(metin("edt_tarihilk")); ilk.isValid()) {
+        const auto t = OncekiBakiye(f, ilk);
         if (!t)
             return false;
         o.once = *t;

@@ -129,6 +129,8 @@ void tst_carihareketrapor::oncekiBakiye()
     QVERIFY(satir("A", "ALİ", 0, 30, QDate(2008, 2, 15)));
     QVERIFY(satir("A", "ALİ", 50, 0, QDate(2008, 3, 5)));
     QVERIFY(satir("B", "BORA", 999, 0, QDate(2008, 2, 1)));
+    // Posted on the first date itself (at 00:00): in the list, not before it.
+    QVERIFY(satir("A", "ALİ", 0, 7, QDate(2008, 3, 1)));
     const QString f = hesapFiltresi(QStringLiteral("A"));
     const QDate ilk(2008, 3, 1);
     const auto once = OncekiBakiye(f, ilk);
@@ -139,11 +141,11 @@ void tst_carihareketrapor::oncekiBakiye()
     const auto liste = Topla(f + QStringLiteral(" and islemtarihi >=") + SqlTarih(ilk));
     QVERIFY(liste);
     QCOMPARE(liste->borc, 50.0);
-    QCOMPARE(liste->alacak, 0.0);
-    QCOMPARE(liste->bakiye(), 50.0);
+    QCOMPARE(liste->alacak, 7.0);
+    QCOMPARE(liste->bakiye(), 43.0);
     QCOMPARE(once->borc + liste->borc, 150.0);
-    QCOMPARE(once->alacak + liste->alacak, 30.0);
-    QCOMPARE(once->bakiye() + liste->bakiye(), 120.0);
+    QCOMPARE(once->alacak + liste->alacak, 37.0);
+    QCOMPARE(once->bakiye() + liste->bakiye(), 113.0);
     QCOMPARE(Taraf(once->bakiye() + liste->bakiye()), QStringLiteral("Borc"));
     // No first date: nothing lies before it.
     const auto bos = OncekiBakiye(f, QDate());

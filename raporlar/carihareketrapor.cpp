@@ -5,6 +5,7 @@
 #include "db/bicim.h"
 #include "db/sorgu.h"
 #include "db/sqltext.h"
+#include "db/veriseti.h"
 
 #include <cmath>
 
@@ -39,11 +40,26 @@ std::optional<Toplam> OncekiBakiye(const QString &filtre, const QDate &ilkTarih)
     return Topla(filtre + QStringLiteral(" and islemtarihi <") + SqlTarih(ilkTarih));
 }
 
-QString HavingMetni(const QString &tutar, const QString &secim, bool sifirOlmayanlar)
+bool TutarOku(const QString &metin, double *tutar)
+{
+    QVariant v;
+    if (metin.trimmed().isEmpty() || !VeriSeti::degerCevir(KolonTuru::Ondalik, metin, &v) || !v.isValid()
+        || v.isNull())
+        return false;
+    *tutar = v.toDouble();
+    return true;
+}
+
+QString SqlTutar(double tutar)
+{
+    return QString::number(tutar, 'g', 17);
+}
+
+QString HavingMetni(std::optional<double> tutar, const QString &secim, bool sifirOlmayanlar)
 {
     static const QString fark = QStringLiteral("(SUM(BORC)-SUM(ALACAK))");
     QStringList kosullar;
-    if (!tutar.trimmed().isEmpty()) {
+    if (tutar) {
         QString op;
         if (secim == QLatin1String("E"))
             op = QStringLiteral(" =");
@@ -52,10 +68,10 @@ QString HavingMetni(const QString &tutar, const QString &secim, bool sifirOlmaya
         else if (secim == QLatin1String("B"))
             op = QStringLiteral(" >");
         if (!op.isEmpty())
-            kosullar << fark + op + SqlQuote(tutar);
+            kosullar << fark + op + SqlTutar(*tutar);
     }
     if (sifirOlmayanlar)
-        kosullar << fark + QStringLiteral(" <>") + SqlQuote(QStringLiteral("0"));
+        kosullar << fark + QStringLiteral(" <>0");
     if (kosullar.isEmpty())
         return QString();
     return QStringLiteral(" HAVING ") + kosullar.join(QStringLiteral(" AND ")) + QLatin1Char(' ');

@@ -31,11 +31,18 @@ std::optional<Toplam> Topla(const QString &filtre);
 // first date (there is nothing before an open range).
 std::optional<Toplam> OncekiBakiye(const QString &filtre, const QDate &ilkTarih);
 
+// An amount typed in a filter box, read the Turkish way ("12,5",
+// "1.250,50"; "12.5" too, where it cannot be grouping). False when the text
+// is no number.
+bool TutarOku(const QString &metin, double *tutar);
+// An amount as an SQL number literal ("12.5").
+QString SqlTutar(double tutar);
+
 // The balance condition of the lists: secim "K" (less), "E" (equal), "B"
-// (greater) on the typed amount (empty: none), and sifirOlmayanlar leaves
+// (greater) on the amount (none: no condition), and sifirOlmayanlar leaves
 // out the groups whose balance is zero. Both together join with AND in one
 // HAVING; empty when neither is asked.
-QString HavingMetni(const QString &tutar, const QString &secim, bool sifirOlmayanlar);
+QString HavingMetni(std::optional<double> tutar, const QString &secim, bool sifirOlmayanlar);
 
 enum class Liste {
     BorcAlacak, OzelKod2BorcAlacak, IslemCinsi, IslemTarihi, IslemTarihiVeCinsi,

@@ -314,14 +314,21 @@ bool Tfrm_carihareketrapor::listele()
     parca(metin("edt_ozelkod2"), QStringLiteral(" and ozelkod2 ="));
     parca(metin("edt_kaynak"), QStringLiteral(" and evrakcinsi ="));
     parca(metin("edt_kullanici"), QStringLiteral(" and kullanici ="));
-    auto keb = [&](const QString &deger, QComboBox *c, const QString &kolon) {
+    // Amounts compare as numbers: a typed "12,5" reaches the database as 12.5.
+    std::optional<double> borc, alacak;
+    if (!tutarKutusu("edt_borc", QStringLiteral("Borc"), &borc)
+        || !tutarKutusu("edt_alacak", QStringLiteral("Alacak"), &alacak))
+        return false;
+    auto keb = [&](std::optional<double> deger, QComboBox *c, const QString &kolon) {
+        if (!deger)
+            return;
         const QString op = c->currentText() == QLatin1String("K") ? QStringLiteral(" <")
                            : c->currentText() == QLatin1String("B") ? QStringLiteral(" >")
                                                                     : QStringLiteral(" =");
-        parca(deger, QStringLiteral(" and ") + kolon + op);
+        f += QStringLiteral(" and ") + kolon + op + SqlTutar(*deger);
     };
-    keb(metin("edt_borc"), m_borcSecim, QStringLiteral("borc"));
-    keb(metin("edt_alacak"), m_alacakSecim, QStringLiteral("alacak"));
+    keb(borc, m_borcSecim, QStringLiteral("borc"));
+    keb(alacak, m_alacakSecim, QStringLiteral("alacak"));
 
     // Recomputed on every listing: 0 when there is no first date, never a
     // value left from an earlier listing. The grand totals carry it whenever
@@ -379,13 +386,27 @@ void Tfrm_carihareketrapor::toplamlariGoster()
     m_taraf->setText(Taraf(fark));
 }
 
+bool Tfrm_carihareketrapor::tutarKutusu(const char *ad, const QString &baslik, std::optional<double> *tutar)
+{
+    const QString m = findChild<QLineEdit *>(QLatin1String(ad))->text().trimmed();
+    tutar->reset();
+    if (m.isEmpty())
+        return true;
+    double d = 0;
+    if (!TutarOku(m, &d)) {
+        Mesaj::hata(VeriSeti::gecersizDegerMesaji(baslik, KolonTuru::Ondalik, m), this);
+        return false;
+    }
+    *tutar = d;
+    return true;
+}
+
 void Tfrm_carihareketrapor::bakiyeListesi(Liste liste)
 {
-    if (!listele())
+    std::optional<double> bakiye;
+    if (!tutarKutusu("edt_bakiyetutar", QStringLiteral("Bakiye"), &bakiye) || !listele())
         return;
-    auto metin = [this](const char *ad) { return findChild<QLineEdit *>(QLatin1String(ad))->text().trimmed(); };
-    const QString having = HavingMetni(metin("edt_bakiyetutar"), m_bakiyeSecim->currentText(),
-                                       m_sifirOlmayan->isChecked());
+    const QString having = HavingMetni(bakiye, m_bakiyeSecim->currentText(), m_sifirOlmayan->isChecked());
     const auto s = Sorgu::sec(ListeSql(liste, m_filtre, having));
     if (!s)
         return;

@@ -68,6 +68,8 @@ private slots:
     void oncekiBakiyeVeBakiyeliRapor();
     void bakiyeListesiVeKusurat();
     void gunSaatliSatirlar();
+    void tutarFiltreleri_data();
+    void tutarFiltreleri();
 };
 
 // The tick "Ekstrede Önceki Bakiyeyi Göster" only adds the opening line of
@@ -221,6 +223,71 @@ void tst_carihareketraporekrani::gunSaatliSatirlar()
     QVERIFY(w.listele());
     QCOMPARE(w.satirSayisi(), 1);
     QCOMPARE(kutu(w, "edt_tborc"), QStringLiteral("10,00"));
+}
+
+// Amounts typed the Turkish way filter as numbers; a text that is no number
+// is refused with the box's caption before any query.
+void tst_carihareketraporekrani::tutarFiltreleri_data()
+{
+    QTest::addColumn<QString>("kutu");
+    QTest::addColumn<QString>("secim");
+    QTest::addColumn<QString>("metin");
+    QTest::addColumn<QString>("secenek");
+    QTest::addColumn<QStringList>("kodlar");
+    QTest::addColumn<QString>("hata");
+    QTest::newRow("borc esit virgullu") << "edt_borc" << "cmb_borcsecim" << "12,5" << "E" << QStringList{"A"} << "";
+    QTest::newRow("borc buyuk virgullu") << "edt_borc" << "cmb_borcsecim" << "12,5" << "B" << QStringList{"C"} << "";
+    QTest::newRow("borc binlikli") << "edt_borc" << "cmb_borcsecim" << "1.250,50" << "E" << QStringList{"C"} << "";
+    QTest::newRow("borc noktali") << "edt_borc" << "cmb_borcsecim" << "12.5" << "K" << QStringList{"B"} << "";
+    QTest::newRow("alacak virgullu") << "edt_alacak" << "cmb_alacaksecim" << "2,75" << "E" << QStringList{"B"} << "";
+    QTest::newRow("bakiye binlikli") << "edt_bakiyetutar" << "cmb_bakiyesecim" << "1.000,5" << "B"
+                                     << QStringList{"C"} << "";
+    QTest::newRow("bakiye virgullu") << "edt_bakiyetutar" << "cmb_bakiyesecim" << "7,25" << "E"
+                                     << QStringList{"B"} << "";
+    QTest::newRow("borc yazi") << "edt_borc" << "cmb_borcsecim" << "on iki" << "E" << QStringList{}
+                               << "Borc alanına sayı yazılmalıdır; \"on iki\" bir sayı değil.";
+    QTest::newRow("alacak yazi") << "edt_alacak" << "cmb_alacaksecim" << "1,2,3" << "E" << QStringList{}
+                                 << "Alacak alanına sayı yazılmalıdır; \"1,2,3\" bir sayı değil.";
+    QTest::newRow("bakiye yazi") << "edt_bakiyetutar" << "cmb_bakiyesecim" << "x" << "B" << QStringList{}
+                                 << "Bakiye alanına sayı yazılmalıdır; \"x\" bir sayı değil.";
+}
+
+void tst_carihareketraporekrani::tutarFiltreleri()
+{
+    QFETCH(QString, kutu);
+    QFETCH(QString, secim);
+    QFETCH(QString, metin);
+    QFETCH(QString, secenek);
+    QFETCH(QStringList, kodlar);
+    QFETCH(QString, hata);
+    TEST_VT(vt);
+    BetikMesaj m;
+    const QDate g(2008, 2, 1);
+    satir(QStringLiteral("A"), 12.5, 0, g);
+    satir(QStringLiteral("B"), 10, 2.75, g);
+    satir(QStringLiteral("C"), 1250.5, 0, g);
+    Rapor::onizlemeYerine = [](Rapor &, QWidget *) {};
+    Tfrm_carihareketrapor w;
+    yaz(w, qPrintable(kutu), metin);
+    w.findChild<QComboBox *>(secim)->setCurrentText(secenek);
+    const bool bakiye = kutu == QLatin1String("edt_bakiyetutar");
+    QStringList bulunan;
+    if (bakiye) {
+        w.bakiyeListesi(CariHareketRapor::Liste::BorcAlacak);
+        const auto *t = w.findChild<QTableWidget *>(QStringLiteral("grd_ozelrapor"));
+        for (int r = 0; r < t->rowCount(); ++r)
+            bulunan << t->item(r, 0)->text();
+    } else {
+        QCOMPARE(w.listele(), hata.isEmpty());
+        const auto *grid = w.findChild<QTableView *>(QStringLiteral("grd_liste"));
+        for (int r = 0; r < grid->model()->rowCount(); ++r)
+            bulunan << grid->model()->index(r, 3).data().toString();
+    }
+    bulunan.sort();
+    QCOMPARE(bulunan, kodlar);
+    QCOMPARE(m.mesajlar, hata.isEmpty() ? QStringList() : QStringList{hata});
+    if (!hata.isEmpty())
+        QVERIFY(w.listeSql().isEmpty()); // no list was asked of the database
 }
 
 QTEST_MAIN(tst_carihareketraporekrani)

@@ -33,6 +33,27 @@ std::optional<Toplam> Topla(const QString &filtre)
     return t;
 }
 
+std::optional<QVector<ParaToplami>> ParaBirimiToplamlari(const QString &filtre)
+{
+    const auto s = Sorgu::sec(QStringLiteral("select coalesce(parabirimi, '') pb, sum(borc) toplamborc, "
+                                             "sum(alacak) toplamalacak from cari_hareket where 1=1 ")
+                              + filtre + QStringLiteral(" group by 1 order by 1"));
+    if (!s)
+        return std::nullopt;
+    QVector<ParaToplami> v;
+    for (const QVariantList &r : s->satirlar)
+        v.push_back({r[0].toString().trimmed(), {KurusaYuvarla(sayi(r[1])), KurusaYuvarla(sayi(r[2]))}});
+    return v;
+}
+
+QString ParaBirimleriMetni(const QVector<ParaToplami> &toplamlar, double (*deger)(const Toplam &))
+{
+    QStringList parcalar;
+    for (const ParaToplami &p : toplamlar)
+        parcalar << p.paraBirimi + QStringLiteral(": ") + ToplamMetni(deger(p.toplam));
+    return parcalar.join(QStringLiteral("  "));
+}
+
 std::optional<Toplam> OncekiBakiye(const QString &filtre, const QDate &ilkTarih)
 {
     if (!ilkTarih.isValid())

@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <optional>
 
 namespace CariHareketRapor {
@@ -27,6 +28,16 @@ struct Toplam
 // Sums of the rows of a filter (the text after "where 1=1 "), rounded to
 // cents. nullopt on a database error (shown already).
 std::optional<Toplam> Topla(const QString &filtre);
+// The sums of a filter per currency, in the order of the currency codes
+// (amounts of different currencies are never added together).
+struct ParaToplami
+{
+    QString paraBirimi;
+    Toplam toplam;
+};
+std::optional<QVector<ParaToplami>> ParaBirimiToplamlari(const QString &filtre);
+// The text of one figure per currency, each labelled: "YTL: 1.234,50  USD: 20,00".
+QString ParaBirimleriMetni(const QVector<ParaToplami> &toplamlar, double (*deger)(const Toplam &));
 // The balance before the first date of a filter; all 0 when there is no
 // first date (there is nothing before an open range).
 std::optional<Toplam> OncekiBakiye(const QString &filtre, const QDate &ilkTarih);

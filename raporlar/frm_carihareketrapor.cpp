@@ -14,6 +14,7 @@
 #include "raporlar/motor/tabloaktar.h"
 
 #include <QCheckBox>
+#include <cmath>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -384,6 +385,19 @@ void Tfrm_carihareketrapor::toplamlariGoster()
     const double fark = KurusaYuvarla(t.bakiye());
     m_bakiye->setText(ToplamMetni(fark < 0 ? -fark : fark));
     m_taraf->setText(Taraf(fark));
+    // Rows in several currencies: a total of each, never one sum of all.
+    if (!m_liste->acikMi() || m_liste->bosMu())
+        return;
+    const auto pb = ParaBirimiToplamlari(m_filtre);
+    if (!pb || pb->size() < 2)
+        return;
+    m_tborc->setText(ParaBirimleriMetni(*pb, [](const Toplam &x) { return x.borc; }));
+    m_talacak->setText(ParaBirimleriMetni(*pb, [](const Toplam &x) { return x.alacak; }));
+    m_bakiye->setText(ParaBirimleriMetni(*pb, [](const Toplam &x) { return std::abs(KurusaYuvarla(x.bakiye())); }));
+    QStringList taraflar;
+    for (const ParaToplami &p : *pb)
+        taraflar << p.paraBirimi + QStringLiteral(": ") + Taraf(KurusaYuvarla(p.toplam.bakiye()));
+    m_taraf->setText(taraflar.join(QStringLiteral("  ")));
 }
 
 bool Tfrm_carihareketrapor::tutarKutusu(const char *ad, const QString &baslik, std::optional<double> *tutar)

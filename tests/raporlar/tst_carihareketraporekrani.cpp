@@ -70,6 +70,7 @@ private slots:
     void gunSaatliSatirlar();
     void tutarFiltreleri_data();
     void tutarFiltreleri();
+    void paraBirimiToplamlari();
 };
 
 // The tick "Ekstrede Önceki Bakiyeyi Göster" only adds the opening line of
@@ -288,6 +289,38 @@ void tst_carihareketraporekrani::tutarFiltreleri()
     QCOMPARE(m.mesajlar, hata.isEmpty() ? QStringList() : QStringList{hata});
     if (!hata.isEmpty())
         QVERIFY(w.listeSql().isEmpty()); // no list was asked of the database
+}
+
+// Totals of a list in two currencies: one labelled figure per currency.
+void tst_carihareketraporekrani::paraBirimiToplamlari()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    const QDate g(2008, 2, 1);
+    for (const auto &[pb, borc, alacak] : {std::tuple{"YTL", 1000.0, 0.0}, std::tuple{"YTL", 234.5, 0.0},
+                                           std::tuple{"USD", 20.0, 0.0}, std::tuple{"USD", 0.0, 30.0}}) {
+        CariTest::Hareket h;
+        h.kod = QStringLiteral("A");
+        h.unvan = QStringLiteral("A HESABI");
+        h.borc = borc;
+        h.alacak = alacak;
+        h.tarih = h.vade = g;
+        h.paraBirimi = QLatin1String(pb);
+        QVERIFY(CariTest::hareketEkle(h));
+    }
+    Tfrm_carihareketrapor w;
+    QVERIFY(w.listele());
+    QCOMPARE(kutu(w, "edt_tborc"), QStringLiteral("USD: 20,00  YTL: 1.234,50"));
+    QCOMPARE(kutu(w, "edt_talacak"), QStringLiteral("USD: 30,00  YTL: 0"));
+    QCOMPARE(kutu(w, "edt_bakiye"), QStringLiteral("USD: 10,00  YTL: 1.234,50"));
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lbl_taraf"))->text(), QStringLiteral("USD: Alacak  YTL: Borc"));
+    // One currency chosen: the plain figures again.
+    w.findChild<QComboBox *>(QStringLiteral("cmb_parabirimi"))->setCurrentText(QStringLiteral("YTL"));
+    QVERIFY(w.listele());
+    QCOMPARE(kutu(w, "edt_tborc"), QStringLiteral("1.234,50"));
+    QCOMPARE(kutu(w, "edt_bakiye"), QStringLiteral("1.234,50"));
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lbl_taraf"))->text(), QStringLiteral("Borc"));
+    QVERIFY(m.mesajlar.isEmpty());
 }
 
 QTEST_MAIN(tst_carihareketraporekrani)

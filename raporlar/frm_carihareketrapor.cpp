@@ -87,6 +87,9 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
         auto *b = new QPushButton(QStringLiteral("..."));
         b->setObjectName(QLatin1String(ad));
         b->setToolTip(ipucu);
+        // Enter in a filter box must not open a lookup.
+        b->setAutoDefault(false);
+        b->setDefault(false);
         panel->addWidget(b, satir - 1, 3);
         return b;
     };

@@ -20,6 +20,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QTimer>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -71,6 +73,8 @@ private slots:
     void tutarFiltreleri_data();
     void tutarFiltreleri();
     void paraBirimiToplamlari();
+    void enterAramaAcmaz_data();
+    void enterAramaAcmaz();
 };
 
 // The tick "Ekstrede Önceki Bakiyeyi Göster" only adds the opening line of
@@ -321,6 +325,45 @@ void tst_carihareketraporekrani::paraBirimiToplamlari()
     QCOMPARE(kutu(w, "edt_bakiye"), QStringLiteral("1.234,50"));
     QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lbl_taraf"))->text(), QStringLiteral("Borc"));
     QVERIFY(m.mesajlar.isEmpty());
+}
+
+// Enter in a filter box never opens a lookup: no button is a default one.
+void tst_carihareketraporekrani::enterAramaAcmaz_data()
+{
+    QTest::addColumn<QString>("ad");
+    QTest::newRow("siralama") << "cmb_sira";
+    QTest::newRow("onceki bakiye kutusu") << "chk_oncekibakiye";
+    QTest::newRow("islem turu") << "cmb_islemturu";
+}
+
+void tst_carihareketraporekrani::enterAramaAcmaz()
+{
+    QFETCH(QString, ad);
+    TEST_VT(vt);
+    BetikMesaj m;
+    Tfrm_carihareketrapor w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    int acilan = 0;
+    QTimer zaman;
+    zaman.setInterval(10);
+    connect(&zaman, &QTimer::timeout, [&] {
+        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()); d && d != &w) {
+            ++acilan;
+            d->reject();
+        }
+    });
+    zaman.start();
+    QWidget *k = w.findChild<QWidget *>(ad);
+    QVERIFY(k);
+    k->setFocus();
+    for (const int tus : {Qt::Key_Return, Qt::Key_Enter})
+        QTest::keyClick(k, Qt::Key(tus));
+    QCOMPARE(acilan, 0);
+    QVERIFY(w.isVisible());
+    QCOMPARE(kutu(w, "edt_carikodilk"), QString());
+    for (const QPushButton *b : w.findChildren<QPushButton *>())
+        QVERIFY2(!b->isDefault() && !b->autoDefault(), qPrintable(b->objectName()));
 }
 
 QTEST_MAIN(tst_carihareketraporekrani)

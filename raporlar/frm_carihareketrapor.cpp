@@ -34,6 +34,15 @@ const QString IndexSecin = QStringLiteral("İndex Secin");
 
 // The group lists are a few rows each (one per account or attribute); the
 // movements themselves are a data set that reads what the grid shows.
+// The money columns of the group lists, shown as amounts ("14.351.307,05").
+bool paraKolonu(const QString &kolon)
+{
+    static const QStringList paralar = {QStringLiteral("BORC"), QStringLiteral("ALACAK"),
+                                        QStringLiteral("TOPLAM_BORC"), QStringLiteral("TOPLAM_ALACAK"),
+                                        QStringLiteral("BAKIYE")};
+    return paralar.contains(kolon, Qt::CaseInsensitive);
+}
+
 void tabloDoldur(QTableWidget *t, const QStringList &kolonlar, const QVector<QVariantList> &satirlar)
 {
     t->clear();
@@ -45,8 +54,16 @@ void tabloDoldur(QTableWidget *t, const QStringList &kolonlar, const QVector<QVa
     t->setHorizontalHeaderLabels(kolonlar);
     t->setRowCount(int(satirlar.size()));
     for (int r = 0; r < satirlar.size(); ++r)
-        for (int k = 0; k < kolonlar.size(); ++k)
-            t->setItem(r, k, new QTableWidgetItem(RaporDegerMetni(satirlar[r].value(k))));
+        for (int k = 0; k < kolonlar.size(); ++k) {
+            const QVariant v = satirlar[r].value(k);
+            if (paraKolonu(kolonlar[k]) && !v.isNull()) {
+                auto *h = new QTableWidgetItem(TutarMetni(KurusaYuvarla(v.toDouble())));
+                h->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                t->setItem(r, k, h);
+            } else {
+                t->setItem(r, k, new QTableWidgetItem(RaporDegerMetni(v)));
+            }
+        }
 }
 
 QComboBox *kebSecimi(const char *ad)

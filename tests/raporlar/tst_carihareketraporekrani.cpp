@@ -53,6 +53,21 @@ QString kutu(QWidget &w, const char *ad)
     return w.findChild<QLineEdit *>(QLatin1String(ad))->text();
 }
 
+// The cells of a row of the group grid under CARIKOD, ADET and the three
+// amounts (empty where the list has no such column).
+QStringList ozelHucreler(const QTableWidget *t, int satir)
+{
+    QStringList s;
+    for (const char *kolon : {"CARIKOD", "ADET", "TOPLAM_BORC", "TOPLAM_ALACAK", "BAKIYE"}) {
+        QString h;
+        for (int k = 0; k < t->columnCount(); ++k)
+            if (t->horizontalHeaderItem(k)->text() == QLatin1String(kolon))
+                h = t->item(satir, k)->text();
+        s << h;
+    }
+    return s;
+}
+
 QAction *eylem(QWidget &w, const QString &metin)
 {
     for (QAction *a : w.findChildren<QAction *>())
@@ -169,7 +184,10 @@ void tst_carihareketraporekrani::bakiyeListesiVeKusurat()
     w.findChild<QCheckBox *>(QStringLiteral("chk_sifirolmayan"))->setChecked(true);
     w.bakiyeListesi(CariHareketRapor::Liste::BorcAlacak);
     QVERIFY2(m.hatalar.isEmpty(), qPrintable(m.hatalar.join(QLatin1Char('\n'))));
-    QCOMPARE(w.findChild<QTableWidget *>(QStringLiteral("grd_ozelrapor"))->rowCount(), 1);
+    const auto *ozel = w.findChild<QTableWidget *>(QStringLiteral("grd_ozelrapor"));
+    QCOMPARE(ozel->rowCount(), 1);
+    // Amounts in the money format, the count as it is.
+    QCOMPARE(ozelHucreler(ozel, 0), (QStringList{"C", "1", "10,01", "0,00", "10,01"}));
     const QString metin = PdfAkisMetni(pdf);
     QVERIFY2(metin.contains(QStringLiteral("C HESABI")) && !metin.contains(QStringLiteral("B HESABI"))
                  && !metin.contains(QStringLiteral("A HESABI")),
@@ -192,6 +210,12 @@ void tst_carihareketraporekrani::bakiyeListesiVeKusurat()
     QCOMPARE(QStringList({t.hucre(1, 1), t.hucre(1, 2), t.hucre(2, 1), t.hucre(2, 2)}),
              QStringList({QStringLiteral("CARIKOD"), QStringLiteral("ACIKLAMA"), QStringLiteral("C"),
                           QStringLiteral("C HESABI")}));
+    // A sum over thousands, grouped the Turkish way.
+    yaz(w, "edt_bakiyetutar", QString());
+    w.findChild<QCheckBox *>(QStringLiteral("chk_sifirolmayan"))->setChecked(false);
+    w.bakiyeListesi(CariHareketRapor::Liste::ParaBirimi);
+    QCOMPARE(ozel->rowCount(), 1);
+    QCOMPARE(ozelHucreler(ozel, 0), (QStringList{"", "3", "1.610,01", "100,00", "1.510,01"}));
 
     QVERIFY(w.listele());
     const auto *grid = w.findChild<QTableView *>(QStringLiteral("grd_liste"));

@@ -363,9 +363,12 @@ bool RaporEkrani::filtreOlustur(QString *filtre) const
                 break;
             auto *ik = findChild<QCheckBox *>(QStringLiteral("ik_") + ad);
             if (ik && ik->isChecked()) {
-                // Stored text is upper case: the typed text is upper-cased the
-                // Turkish way (i -> İ), and the I letters fold on both sides.
-                f += QStringLiteral(" and ") + SqlKatliArama(ad, TurkceBuyuk(m), Benzerlik::Icerir);
+                // Either case matches: addresses and memos keep the case they
+                // were typed in. Both sides are upper-cased (the typed text the
+                // Turkish way, i -> İ; the database's upper knows no İ, which
+                // the folding of the I letters on both sides makes up for).
+                f += QStringLiteral(" and ")
+                     + SqlKatliArama(QStringLiteral("upper(%1)").arg(ad), TurkceBuyuk(m), Benzerlik::Icerir);
                 break;
             }
             QString lit;

@@ -78,11 +78,16 @@ void hastalar()
 {
     const QString s = Oturum.sirketkodu;
     const char *sql = "insert into hastalar (hastakodu, hastaadisoyadi, cinsiyet, aciklamalar, ceptel, kayittarihi, "
-                      "kilo, sirketkodu) values (?, ?, ?, ?, ?, ?, ?, ?)";
-    ekle(sql, {"H1", "AYŞE YILMAZ", "KADIN", "KALP", "5321112233", QDateTime(QDate(2026, 3, 10), QTime(16, 30)), "70", s});
-    ekle(sql, {"H2", "O'NEIL JOHN", "ERKEK", "KALP YETMEZLİĞİ", QVariant(), QDateTime(QDate(2026, 3, 11), QTime(9, 0)), "85", s});
-    ekle(sql, {"H3", "O`NEIL MARY", "KADIN", "ŞEKER", "5334445566", QDateTime(QDate(2026, 3, 12), QTime(0, 0)), "60", s});
-    ekle(sql, {"H4", "BAŞKA ŞİRKET", "ERKEK", "KALP", "5300000000", QDateTime(QDate(2026, 3, 9), QTime(0, 0)), "90", "BASKA"});
+                      "kilo, adres, sirketkodu) values (?, ?, ?, ?, ?, ?, ?, ?, ?)";
+    // Addresses keep the case they were typed in.
+    ekle(sql, {"H1", "AYŞE YILMAZ", "KADIN", "KALP", "5321112233", QDateTime(QDate(2026, 3, 10), QTime(16, 30)), "70",
+               "Atatürk Cad. Şişli", s});
+    ekle(sql, {"H2", "O'NEIL JOHN", "ERKEK", "KALP YETMEZLİĞİ", QVariant(), QDateTime(QDate(2026, 3, 11), QTime(9, 0)), "85",
+               "KIZILAY CAD.", s});
+    ekle(sql, {"H3", "O`NEIL MARY", "KADIN", "ŞEKER", "5334445566", QDateTime(QDate(2026, 3, 12), QTime(0, 0)), "60",
+               QVariant(), s});
+    ekle(sql, {"H4", "BAŞKA ŞİRKET", "ERKEK", "KALP", "5300000000", QDateTime(QDate(2026, 3, 9), QTime(0, 0)), "90",
+               "Şişli", "BASKA"});
 }
 
 } // namespace
@@ -121,6 +126,14 @@ private slots:
             << Kutular{{"edt_ACIKLAMALAR", "yetmezliği"}, {"ik_ACIKLAMALAR", "1"}} << QStringList{"H2"};
         QTest::newRow("icerir karisik harfle") << Kutular{{"edt_ACIKLAMALAR", "şEkEr"}, {"ik_ACIKLAMALAR", "1"}}
                                                << QStringList{"H3"};
+        QTest::newRow("icerir kucuk harfli adres") << Kutular{{"edt_ADRES", "cad"}, {"ik_ADRES", "1"}}
+                                                  << QStringList{"H1", "H2"};
+        QTest::newRow("icerir buyuk harfle kucuk harfli adres")
+            << Kutular{{"edt_ADRES", "ŞİŞLİ"}, {"ik_ADRES", "1"}} << QStringList{"H1"};
+        QTest::newRow("icerir kucuk harfle karisik adres") << Kutular{{"edt_ADRES", "atatürk"}, {"ik_ADRES", "1"}}
+                                                           << QStringList{"H1"};
+        QTest::newRow("icerir ı ile buyuk harfli adres") << Kutular{{"edt_ADRES", "kızılay"}, {"ik_ADRES", "1"}}
+                                                         << QStringList{"H2"};
         QTest::newRow("kesme isaretli icerir") << Kutular{{"edt_ADRES", "x'%"}, {"ik_ADRES", "1"}} << QStringList{};
         QTest::newRow("sadece bitis tarihi, gunun tamami")
             << Kutular{{"bit_KAYITTARIHI", "10.03.2026"}} << QStringList{"H1"};
@@ -201,6 +214,9 @@ private slots:
         QTest::newRow("muayene bulgu icerir") << "frm_muayenerapor"
                                               << Kutular{{"edt_BULGULAR", "ATEŞ"}, {"ik_BULGULAR", "1"}}
                                               << QStringList{"M1", "M3"};
+        QTest::newRow("muayene bulgu icerir kucuk harfle") << "frm_muayenerapor"
+                                                          << Kutular{{"edt_BULGULAR", "yüksek ateş"}, {"ik_BULGULAR", "1"}}
+                                                          << QStringList{"M3"};
         QTest::newRow("muayene telefon") << "frm_muayenerapor" << Kutular{{"chkCepTelefonu", "1"}}
                                          << QStringList{"M1"};
         QTest::newRow("randevu iptal") << "frm_randevurapor" << Kutular{{"edt_MUAYENEOLDUMU", "İPTAL"}}

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -225,7 +226,10 @@ void Tfrm_cari_hareket::arayuzKur()
     tur->setEditable(true);
     tur->setInsertPolicy(QComboBox::NoInsert);
     tur->addItems(islemTurleri);
-    b->bagla(tur, QStringLiteral("ISLEMTURU"), true);
+    // Kept as typed: "Senet" (a note) and "SENET" print different receipt
+    // titles, so neither the completer nor upper-casing may change its case.
+    tur->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    b->bagla(tur, QStringLiteral("ISLEMTURU"));
     yerlestir(etiket(QStringLiteral("İşlem Türü")), tur);
     auto *vade = kutu(QStringLiteral("edt_vadetarihi"));
     b->tarihBagla(vade, QStringLiteral("VADETARIHI"));

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDate>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -203,7 +204,10 @@ Tfrm_odeme::Tfrm_odeme(QWidget *ust) : QDialog(ust)
     tur->setEditable(true);
     tur->setInsertPolicy(QComboBox::NoInsert);
     tur->addItems(islemTurleri);
-    m_baglayici->bagla(tur, QStringLiteral("ISLEMTURU"), true);
+    // Kept as typed: "Senet" (a note) and "SENET" print different receipt
+    // titles, so neither the completer nor upper-casing may change its case.
+    tur->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    m_baglayici->bagla(tur, QStringLiteral("ISLEMTURU"));
     etiketli(QStringLiteral("İşlem Türü"), tur, 1);
     ++satir;
     // The amount is typed once and goes to ALACAK or BORC at save by the

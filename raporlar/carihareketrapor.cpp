@@ -5,6 +5,7 @@
 #include "db/bicim.h"
 #include "db/sorgu.h"
 #include "db/sqltext.h"
+#include "db/veriseti.h"
 
 #include <cmath>
 
@@ -32,6 +33,27 @@ std::optional<Toplam> Topla(const QString &filtre)
     return t;
 }
 
+std::optional<QVector<ParaToplami>> ParaBirimiToplamlari(const QString &filtre)
+{
+    const auto s = Sorgu::sec(QStringLiteral("select coalesce(parabirimi, '') pb, sum(borc) toplamborc, "
+                                             "sum(alacak) toplamalacak from cari_hareket where 1=1 ")
+                              + filtre + QStringLiteral(" group by 1 order by 1"));
+    if (!s)
+        return std::nullopt;
+    QVector<ParaToplami> v;
+    for (const QVariantList &r : s->satirlar)
+        v.push_back({r[0].toString().trimmed(), {KurusaYuvarla(sayi(r[1])), KurusaYuvarla(sayi(r[2]))}});
+    return v;
+}
+
+QString ParaBirimleriMetni(const QVector<ParaToplami> &toplamlar, double (*deger)(const Toplam &))
+{
+    QStringList parcalar;
+    for (const ParaToplami &p : toplamlar)
+        parcalar << p.paraBirimi + QStringLiteral(": ") + ToplamMetni(deger(p.toplam));
+    return parcalar.join(QStringLiteral("  "));
+}
+
 std::optional<Toplam> OncekiBakiye(const QString &filtre, const QDate &ilkTarih)
 {
     if (!ilkTarih.isValid())
@@ -39,11 +61,26 @@ std::optional<Toplam> OncekiBakiye(const QString &filtre, const QDate &ilkTarih)
     return Topla(filtre + QStringLiteral(" and islemtarihi <") + SqlTarih(ilkTarih));
 }
 
-QString HavingMetni(const QString &tutar, const QString &secim, bool sifirOlmayanlar)
+bool TutarOku(const QString &metin, double *tutar)
+{
+    QVariant v;
+    if (metin.trimmed().isEmpty() || !VeriSeti::degerCevir(KolonTuru::Ondalik, metin, &v) || !v.isValid()
+        || v.isNull())
+        return false;
+    *tutar = v.toDouble();
+    return true;
+}
+
+QString SqlTutar(double tutar)
+{
+    return QString::number(tutar, 'g', 17);
+}
+
+QString HavingMetni(std::optional<double> tutar, const QString &secim, bool sifirOlmayanlar)
 {
     static const QString fark = QStringLiteral("(SUM(BORC)-SUM(ALACAK))");
     QStringList kosullar;
-    if (!tutar.trimmed().isEmpty()) {
+    if (tutar) {
         QString op;
         if (secim == QLatin1String("E"))
             op = QStringLiteral(" =");
@@ -52,10 +89,10 @@ QString HavingMetni(const QString &tutar, const QString &secim, bool sifirOlmaya
         else if (secim == QLatin1String("B"))
             op = QStringLiteral(" >");
         if (!op.isEmpty())
-            kosullar << fark + op + SqlQuote(tutar);
+            kosullar << fark + op + SqlTutar(*tutar);
     }
     if (sifirOlmayanlar)
-        kosullar << fark + QStringLiteral(" <>") + SqlQuote(QStringLiteral("0"));
+        kosullar << fark + QStringLiteral(" <>0");
     if (kosullar.isEmpty())
         return QString();
     return QStringLiteral(" HAVING ") + kosullar.join(QStringLiteral(" AND ")) + QLatin1Char(' ');

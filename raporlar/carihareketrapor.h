@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <optional>
 
 namespace CariHareketRapor {
@@ -27,15 +28,32 @@ struct Toplam
 // Sums of the rows of a filter (the text after "where 1=1 "), rounded to
 // cents. nullopt on a database error (shown already).
 std::optional<Toplam> Topla(const QString &filtre);
+// The sums of a filter per currency, in the order of the currency codes
+// (amounts of different currencies are never added together).
+struct ParaToplami
+{
+    QString paraBirimi;
+    Toplam toplam;
+};
+std::optional<QVector<ParaToplami>> ParaBirimiToplamlari(const QString &filtre);
+// The text of one figure per currency, each labelled: "YTL: 1.234,50  USD: 20,00".
+QString ParaBirimleriMetni(const QVector<ParaToplami> &toplamlar, double (*deger)(const Toplam &));
 // The balance before the first date of a filter; all 0 when there is no
 // first date (there is nothing before an open range).
 std::optional<Toplam> OncekiBakiye(const QString &filtre, const QDate &ilkTarih);
 
+// An amount typed in a filter box, read the Turkish way ("12,5",
+// "1.250,50"; "12.5" too, where it cannot be grouping). False when the text
+// is no number.
+bool TutarOku(const QString &metin, double *tutar);
+// An amount as an SQL number literal ("12.5").
+QString SqlTutar(double tutar);
+
 // The balance condition of the lists: secim "K" (less), "E" (equal), "B"
-// (greater) on the typed amount (empty: none), and sifirOlmayanlar leaves
+// (greater) on the amount (none: no condition), and sifirOlmayanlar leaves
 // out the groups whose balance is zero. Both together join with AND in one
 // HAVING; empty when neither is asked.
-QString HavingMetni(const QString &tutar, const QString &secim, bool sifirOlmayanlar);
+QString HavingMetni(std::optional<double> tutar, const QString &secim, bool sifirOlmayanlar);
 
 enum class Liste {
     BorcAlacak, OzelKod2BorcAlacak, IslemCinsi, IslemTarihi, IslemTarihiVeCinsi,

@@ -14,6 +14,7 @@
 #include "raporlar/motor/tabloaktar.h"
 
 #include <QCheckBox>
+#include <cmath>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -33,6 +34,15 @@ const QString IndexSecin = QStringLiteral("İndex Secin");
 
 // The group lists are a few rows each (one per account or attribute); the
 // movements themselves are a data set that reads what the grid shows.
+// The money columns of the group lists, shown as amounts ("14.351.307,05").
+bool paraKolonu(const QString &kolon)
+{
+    static const QStringList paralar = {QStringLiteral("BORC"), QStringLiteral("ALACAK"),
+                                        QStringLiteral("TOPLAM_BORC"), QStringLiteral("TOPLAM_ALACAK"),
+                                        QStringLiteral("BAKIYE")};
+    return paralar.contains(kolon, Qt::CaseInsensitive);
+}
+
 void tabloDoldur(QTableWidget *t, const QStringList &kolonlar, const QVector<QVariantList> &satirlar)
 {
     t->clear();
@@ -44,8 +54,16 @@ void tabloDoldur(QTableWidget *t, const QStringList &kolonlar, const QVector<QVa
     t->setHorizontalHeaderLabels(kolonlar);
     t->setRowCount(int(satirlar.size()));
     for (int r = 0; r < satirlar.size(); ++r)
-        for (int k = 0; k < kolonlar.size(); ++k)
-            t->setItem(r, k, new QTableWidgetItem(RaporDegerMetni(satirlar[r].value(k))));
+        for (int k = 0; k < kolonlar.size(); ++k) {
+            const QVariant v = satirlar[r].value(k);
+            if (paraKolonu(kolonlar[k]) && !v.isNull()) {
+                auto *h = new QTableWidgetItem(TutarMetni(KurusaYuvarla(v.toDouble())));
+                h->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                t->setItem(r, k, h);
+            } else {
+                t->setItem(r, k, new QTableWidgetItem(RaporDegerMetni(v)));
+            }
+        }
 }
 
 QComboBox *kebSecimi(const char *ad)
@@ -86,6 +104,9 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
         auto *b = new QPushButton(QStringLiteral("..."));
         b->setObjectName(QLatin1String(ad));
         b->setToolTip(ipucu);
+        // Enter in a filter box must not open a lookup.
+        b->setAutoDefault(false);
+        b->setDefault(false);
         panel->addWidget(b, satir - 1, 3);
         return b;
     };
@@ -314,21 +335,29 @@ bool Tfrm_carihareketrapor::listele()
     parca(metin("edt_ozelkod2"), QStringLiteral(" and ozelkod2 ="));
     parca(metin("edt_kaynak"), QStringLiteral(" and evrakcinsi ="));
     parca(metin("edt_kullanici"), QStringLiteral(" and kullanici ="));
-    auto keb = [&](const QString &deger, QComboBox *c, const QString &kolon) {
+    // Amounts compare as numbers: a typed "12,5" reaches the database as 12.5.
+    std::optional<double> borc, alacak;
+    if (!tutarKutusu("edt_borc", QStringLiteral("Borc"), &borc)
+        || !tutarKutusu("edt_alacak", QStringLiteral("Alacak"), &alacak))
+        return false;
+    auto keb = [&](std::optional<double> deger, QComboBox *c, const QString &kolon) {
+        if (!deger)
+            return;
         const QString op = c->currentText() == QLatin1String("K") ? QStringLiteral(" <")
                            : c->currentText() == QLatin1String("B") ? QStringLiteral(" >")
                                                                     : QStringLiteral(" =");
-        parca(deger, QStringLiteral(" and ") + kolon + op);
+        f += QStringLiteral(" and ") + kolon + op + SqlTutar(*deger);
     };
-    keb(metin("edt_borc"), m_borcSecim, QStringLiteral("borc"));
-    keb(metin("edt_alacak"), m_alacakSecim, QStringLiteral("alacak"));
+    keb(borc, m_borcSecim, QStringLiteral("borc"));
+    keb(alacak, m_alacakSecim, QStringLiteral("alacak"));
 
-    // Recomputed on every listing: 0 when there is no first date or the box
-    // is not ticked, never a value left from an earlier listing.
+    // Recomputed on every listing: 0 when there is no first date, never a
+    // value left from an earlier listing. The grand totals carry it whenever
+    // a first date is given; the tick only adds its line to the statement.
     OncekiDegerler &o = onceki();
     o = OncekiDegerler{};
-    if (m_oncekiBakiye->isChecked()) {
-        const auto t = OncekiBakiye(f, MetindenTarih(metin("edt_tarihilk")));
+    if (const QDate ilk = MetindenTarih(metin("edt_tarihilk")); ilk.isValid()) {
+        const auto t = OncekiBakiye(f, ilk);
         if (!t)
             return false;
         o.once = *t;
@@ -376,15 +405,42 @@ void Tfrm_carihareketrapor::toplamlariGoster()
     const double fark = KurusaYuvarla(t.bakiye());
     m_bakiye->setText(ToplamMetni(fark < 0 ? -fark : fark));
     m_taraf->setText(Taraf(fark));
+    // Rows in several currencies: a total of each, never one sum of all.
+    if (!m_liste->acikMi() || m_liste->bosMu())
+        return;
+    const auto pb = ParaBirimiToplamlari(m_filtre);
+    if (!pb || pb->size() < 2)
+        return;
+    m_tborc->setText(ParaBirimleriMetni(*pb, [](const Toplam &x) { return x.borc; }));
+    m_talacak->setText(ParaBirimleriMetni(*pb, [](const Toplam &x) { return x.alacak; }));
+    m_bakiye->setText(ParaBirimleriMetni(*pb, [](const Toplam &x) { return std::abs(KurusaYuvarla(x.bakiye())); }));
+    QStringList taraflar;
+    for (const ParaToplami &p : *pb)
+        taraflar << p.paraBirimi + QStringLiteral(": ") + Taraf(KurusaYuvarla(p.toplam.bakiye()));
+    m_taraf->setText(taraflar.join(QStringLiteral("  ")));
+}
+
+bool Tfrm_carihareketrapor::tutarKutusu(const char *ad, const QString &baslik, std::optional<double> *tutar)
+{
+    const QString m = findChild<QLineEdit *>(QLatin1String(ad))->text().trimmed();
+    tutar->reset();
+    if (m.isEmpty())
+        return true;
+    double d = 0;
+    if (!TutarOku(m, &d)) {
+        Mesaj::hata(VeriSeti::gecersizDegerMesaji(baslik, KolonTuru::Ondalik, m), this);
+        return false;
+    }
+    *tutar = d;
+    return true;
 }
 
 void Tfrm_carihareketrapor::bakiyeListesi(Liste liste)
 {
-    if (!listele())
+    std::optional<double> bakiye;
+    if (!tutarKutusu("edt_bakiyetutar", QStringLiteral("Bakiye"), &bakiye) || !listele())
         return;
-    auto metin = [this](const char *ad) { return findChild<QLineEdit *>(QLatin1String(ad))->text().trimmed(); };
-    const QString having = HavingMetni(metin("edt_bakiyetutar"), m_bakiyeSecim->currentText(),
-                                       m_sifirOlmayan->isChecked());
+    const QString having = HavingMetni(bakiye, m_bakiyeSecim->currentText(), m_sifirOlmayan->isChecked());
     const auto s = Sorgu::sec(ListeSql(liste, m_filtre, having));
     if (!s)
         return;

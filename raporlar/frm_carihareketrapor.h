@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QVariantList>
 #include <QVector>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -52,6 +53,9 @@ public:
 
 private:
     QLineEdit *kutu(const char *ad);
+    // The amount of a filter box (none when empty); false, with a message
+    // naming the box by its caption, when the text is no number.
+    bool tutarKutusu(const char *ad, const QString &baslik, std::optional<double> *tutar);
     void toplamlariGoster();
 
     QTabWidget *m_sayfalar = nullptr;

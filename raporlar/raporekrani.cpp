@@ -12,8 +12,10 @@
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
 
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -82,6 +84,27 @@ QString kolonBasligi(const QString &kolon)
 }
 
 QString kutuAdi(const QString &kolon, const char *on) { return QLatin1String(on) + kolon; }
+
+// The wheel over a drop-down or spin box of the scrolled filter panel scrolls
+// the panel unless the box has the focus: passing over it must not quietly
+// set a filter.
+class TekerlekSuzgeci : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Wheel) {
+            if (auto *w = qobject_cast<QWidget *>(o); w && !w->hasFocus()) {
+                e->ignore(); // on to the parents: the scroll area
+                return true;
+            }
+        }
+        return QObject::eventFilter(o, e);
+    }
+};
 
 } // namespace
 
@@ -200,6 +223,10 @@ RaporEkrani::RaporEkrani(const RaporTanimi &tanim, QWidget *ust)
             b->setObjectName(kutuAdi(k.kolon, "ara_"));
             b->setToolTip(k.aramaIpucu);
             b->setMaximumWidth(28);
+            // Enter in a filter box (sort list, tick, drop-down) must not open
+            // the lookup, whose pick would quietly narrow the next list.
+            b->setAutoDefault(false);
+            b->setDefault(false);
             connect(b, &QPushButton::clicked, this, [this, k] { arama(k); });
             yatay->addWidget(b);
         }
@@ -207,7 +234,15 @@ RaporEkrani::RaporEkrani(const RaporTanimi &tanim, QWidget *ust)
             izgara->addWidget(new QLabel(k.baslik), satir, sutun);
         izgara->addWidget(kutu, satir, sutun + 1);
     }
+    auto *tekerlek = new TekerlekSuzgeci(this);
+    for (QWidget *w : panel->findChildren<QWidget *>()) {
+        if (qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractSpinBox *>(w)) {
+            w->setFocusPolicy(Qt::StrongFocus); // not focused by the wheel either
+            w->installEventFilter(tekerlek);
+        }
+    }
     auto *kaydir = new QScrollArea;
+    kaydir->setObjectName(QStringLiteral("kaydirma"));
     kaydir->setWidget(panel);
     kaydir->setWidgetResizable(true);
     kaydir->setMaximumHeight(260);
@@ -328,7 +363,12 @@ bool RaporEkrani::filtreOlustur(QString *filtre) const
                 break;
             auto *ik = findChild<QCheckBox *>(QStringLiteral("ik_") + ad);
             if (ik && ik->isChecked()) {
-                f += QStringLiteral(" and ") + SqlKatliArama(ad, m, Benzerlik::Icerir);
+                // Either case matches: addresses and memos keep the case they
+                // were typed in. Both sides are upper-cased (the typed text the
+                // Turkish way, i -> İ; the database's upper knows no İ, which
+                // the folding of the I letters on both sides makes up for).
+                f += QStringLiteral(" and ")
+                     + SqlKatliArama(QStringLiteral("upper(%1)").arg(ad), TurkceBuyuk(m), Benzerlik::Icerir);
                 break;
             }
             QString lit;

@@ -101,6 +101,8 @@ private slots:
     void kaydetmeDogrulamalari_data();
     void kaydetmeDogrulamalari();
     void kaydedinceToplamlar();
+    void islemTuruYazildigiGibi_data();
+    void islemTuruYazildigiGibi();
     void degistirDugmesi();
     void silme();
     void yetkisizIslemler_data();
@@ -395,6 +397,33 @@ void tst_carihareket::kaydedinceToplamlar()
     QCOMPARE(r->deger(0, "ISLEMTURU").toString(), QStringLiteral("NAKIT"));
     QCOMPARE(r->deger(0, "EVRAKNO").toString(), QStringLiteral("MK-1"));
     QVERIFY(r->deger(0, "EVRAKCINSI").isNull());
+}
+
+// The movement type keeps the case typed: "Senet" (a note) and "SENET" print
+// different receipt titles.
+void tst_carihareket::islemTuruYazildigiGibi_data()
+{
+    QTest::addColumn<QString>("tur");
+    QTest::newRow("Senet") << QStringLiteral("Senet");
+    QTest::newRow("SENET") << QStringLiteral("SENET");
+    QTest::newRow("NAKIT") << QStringLiteral("NAKIT");
+}
+
+void tst_carihareket::islemTuruYazildigiGibi()
+{
+    QFETCH(QString, tur);
+    TEST_VT(vt);
+    BetikMesaj m;
+    Ekran s(QStringLiteral("P1"), QStringLiteral("ALİ VELİ"));
+    s.tikla("btn_yeni");
+    auto *c = s.w<QComboBox>("cmb_islemturu");
+    c->clearEditText();
+    QTest::keyClicks(c, tur);
+    QCOMPARE(c->currentText(), tur);
+    s.yaz("edt_alacak", QStringLiteral("100"));
+    s.tikla("btn_kaydet");
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+    QCOMPARE(deger(QStringLiteral("select islemturu from cari_hareket")).toString(), tur);
 }
 
 void tst_carihareket::degistirDugmesi()

@@ -123,6 +123,9 @@ void tst_odeme::odemeler_data()
     QTest::newRow("GELİR 1.250,50") << "rb_gelir" << "1.250,50" << "K.KARTI" << 0.0 << 1250.5;
     QTest::newRow("GİDER 250,5") << "rb_gider" << "250,5" << "HAVALE" << 250.5 << 0.0;
     QTest::newRow("tür seçilmezse C.Hareket") << "rb_gelir" << "80" << "" << 0.0 << 80.0;
+    // The case typed is kept: a note collected ("Senet") has its own receipt title.
+    QTest::newRow("Senet yazıldığı gibi") << "rb_gelir" << "100" << "Senet" << 0.0 << 100.0;
+    QTest::newRow("SENET yazıldığı gibi") << "rb_gelir" << "100" << "SENET" << 0.0 << 100.0;
 }
 
 void tst_odeme::odemeler()
@@ -145,8 +148,13 @@ void tst_odeme::odemeler()
     QCOMPARE(f.w<QLineEdit>("edt_ozelkod2")->text(), QStringLiteral("DR. CAN ÖZ"));
     QCOMPARE(f.w<QLineEdit>("edt_ozelkod1")->text(), QString());
     QCOMPARE(QApplication::focusWidget(), f.w("edt_tarih"));
-    if (!islemTuru.isEmpty())
-        f.w<QComboBox>("cmb_islemturu")->setCurrentText(islemTuru);
+    if (!islemTuru.isEmpty()) {
+        // Typed key by key, as the completer sees it.
+        auto *tur = f.w<QComboBox>("cmb_islemturu");
+        tur->clearEditText();
+        QTest::keyClicks(tur, islemTuru);
+        QCOMPARE(tur->currentText(), islemTuru);
+    }
     f.yaz("edt_tutar", tutar);
     f.tikla("btn_kaydet");
     QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));

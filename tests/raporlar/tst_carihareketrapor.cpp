@@ -39,6 +39,8 @@ private slots:
     void yuvarlama();
     void having_data();
     void having();
+    void tutarOku_data();
+    void tutarOku();
     void havingVeritabaninda();
     void oncekiBakiye();
     void paraBirimiBasina();
@@ -77,12 +79,13 @@ void tst_carihareketrapor::having_data()
     QTest::addColumn<bool>("sifirOlmayan");
     QTest::addColumn<QString>("beklenen");
     QTest::newRow("hicbiri") << "" << "B" << false << "";
-    QTest::newRow("buyuk") << "1000" << "B" << false << " HAVING (SUM(BORC)-SUM(ALACAK)) >'1000' ";
-    QTest::newRow("kucuk") << "5" << "K" << false << " HAVING (SUM(BORC)-SUM(ALACAK)) <'5' ";
-    QTest::newRow("esit") << "5" << "E" << false << " HAVING (SUM(BORC)-SUM(ALACAK)) ='5' ";
-    QTest::newRow("sifir olmayan") << "" << "K" << true << " HAVING (SUM(BORC)-SUM(ALACAK)) <>'0' ";
+    QTest::newRow("buyuk") << "1000" << "B" << false << " HAVING (SUM(BORC)-SUM(ALACAK)) >1000 ";
+    QTest::newRow("kucuk") << "5" << "K" << false << " HAVING (SUM(BORC)-SUM(ALACAK)) <5 ";
+    QTest::newRow("esit") << "5" << "E" << false << " HAVING (SUM(BORC)-SUM(ALACAK)) =5 ";
+    QTest::newRow("turkce kesirli") << "12,5" << "E" << false << " HAVING (SUM(BORC)-SUM(ALACAK)) =12.5 ";
+    QTest::newRow("sifir olmayan") << "" << "K" << true << " HAVING (SUM(BORC)-SUM(ALACAK)) <>0 ";
     QTest::newRow("ikisi") << "1000" << "B" << true
-                           << " HAVING (SUM(BORC)-SUM(ALACAK)) >'1000' AND (SUM(BORC)-SUM(ALACAK)) <>'0' ";
+                           << " HAVING (SUM(BORC)-SUM(ALACAK)) >1000 AND (SUM(BORC)-SUM(ALACAK)) <>0 ";
 }
 
 void tst_carihareketrapor::having()
@@ -91,7 +94,39 @@ void tst_carihareketrapor::having()
     QFETCH(QString, secim);
     QFETCH(bool, sifirOlmayan);
     QFETCH(QString, beklenen);
-    QCOMPARE(HavingMetni(tutar, secim, sifirOlmayan), beklenen);
+    std::optional<double> t;
+    if (!tutar.isEmpty()) {
+        double d = 0;
+        QVERIFY(TutarOku(tutar, &d));
+        t = d;
+    }
+    QCOMPARE(HavingMetni(t, secim, sifirOlmayan), beklenen);
+}
+
+void tst_carihareketrapor::tutarOku_data()
+{
+    QTest::addColumn<QString>("metin");
+    QTest::addColumn<bool>("sayi");
+    QTest::addColumn<double>("beklenen");
+    QTest::newRow("virgullu") << "12,5" << true << 12.5;
+    QTest::newRow("binlikli") << "1.250,50" << true << 1250.5;
+    QTest::newRow("noktali") << "12.5" << true << 12.5;
+    QTest::newRow("tam") << " 40 " << true << 40.0;
+    QTest::newRow("eksi") << "-3,25" << true << -3.25;
+    QTest::newRow("yazi") << "on iki" << false << 0.0;
+    QTest::newRow("iki virgul") << "1,2,3" << false << 0.0;
+    QTest::newRow("bos") << "" << false << 0.0;
+}
+
+void tst_carihareketrapor::tutarOku()
+{
+    QFETCH(QString, metin);
+    QFETCH(bool, sayi);
+    QFETCH(double, beklenen);
+    double d = -1;
+    QCOMPARE(TutarOku(metin, &d), sayi);
+    if (sayi)
+        QCOMPARE(d, beklenen);
 }
 
 void tst_carihareketrapor::havingVeritabaninda()
@@ -103,13 +138,14 @@ void tst_carihareketrapor::havingVeritabaninda()
     QVERIFY(satir("C", "CEM", 0, 50, g));
     QVERIFY(satir("D", "DENİZ", 900, 0, g));
     const QString f = QStringLiteral(" and sirketkodu =") + SqlQuote(Oturum.sirketkodu);
-    struct Durum { QString tutar, secim; bool sifir; QStringList kodlar; };
+    struct Durum { std::optional<double> tutar; QString secim; bool sifir; QStringList kodlar; };
     const QList<Durum> durumlar = {
-        {QString(), QStringLiteral("B"), true, {"A", "C", "D"}},
-        {QStringLiteral("1000"), QStringLiteral("B"), false, {"A"}},
-        {QStringLiteral("0"), QStringLiteral("E"), false, {"B"}},
+        {std::nullopt, QStringLiteral("B"), true, {"A", "C", "D"}},
+        {1000.0, QStringLiteral("B"), false, {"A"}},
+        {0.0, QStringLiteral("E"), false, {"B"}},
+        {899.5, QStringLiteral("B"), false, {"A", "D"}},
         // both at once: one HAVING joined with AND, which the database accepts
-        {QStringLiteral("1000"), QStringLiteral("K"), true, {"C", "D"}},
+        {1000.0, QStringLiteral("K"), true, {"C", "D"}},
     };
     for (const Durum &d : durumlar) {
         const auto s = Sorgu::sec(ListeSql(Liste::BorcAlacak, f, HavingMetni(d.tutar, d.secim, d.sifir)));
@@ -129,6 +165,8 @@ void tst_carihareketrapor::oncekiBakiye()
     QVERIFY(satir("A", "ALİ", 0, 30, QDate(2008, 2, 15)));
     QVERIFY(satir("A", "ALİ", 50, 0, QDate(2008, 3, 5)));
     QVERIFY(satir("B", "BORA", 999, 0, QDate(2008, 2, 1)));
+    // Posted on the first date itself (at 00:00): in the list, not before it.
+    QVERIFY(satir("A", "ALİ", 0, 7, QDate(2008, 3, 1)));
     const QString f = hesapFiltresi(QStringLiteral("A"));
     const QDate ilk(2008, 3, 1);
     const auto once = OncekiBakiye(f, ilk);
@@ -139,11 +177,11 @@ void tst_carihareketrapor::oncekiBakiye()
     const auto liste = Topla(f + QStringLiteral(" and islemtarihi >=") + SqlTarih(ilk));
     QVERIFY(liste);
     QCOMPARE(liste->borc, 50.0);
-    QCOMPARE(liste->alacak, 0.0);
-    QCOMPARE(liste->bakiye(), 50.0);
+    QCOMPARE(liste->alacak, 7.0);
+    QCOMPARE(liste->bakiye(), 43.0);
     QCOMPARE(once->borc + liste->borc, 150.0);
-    QCOMPARE(once->alacak + liste->alacak, 30.0);
-    QCOMPARE(once->bakiye() + liste->bakiye(), 120.0);
+    QCOMPARE(once->alacak + liste->alacak, 37.0);
+    QCOMPARE(once->bakiye() + liste->bakiye(), 113.0);
     QCOMPARE(Taraf(once->bakiye() + liste->bakiye()), QStringLiteral("Borc"));
     // No first date: nothing lies before it.
     const auto bos = OncekiBakiye(f, QDate());

@@ -14,11 +14,15 @@
 #include "raporlar/raporekrani.h"
 #include "app/aramapenceresi.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -74,11 +78,16 @@ void hastalar()
 {
     const QString s = Oturum.sirketkodu;
     const char *sql = "insert into hastalar (hastakodu, hastaadisoyadi, cinsiyet, aciklamalar, ceptel, kayittarihi, "
-                      "kilo, sirketkodu) values (?, ?, ?, ?, ?, ?, ?, ?)";
-    ekle(sql, {"H1", "AYŞE YILMAZ", "KADIN", "KALP", "5321112233", QDateTime(QDate(2026, 3, 10), QTime(16, 30)), "70", s});
-    ekle(sql, {"H2", "O'NEIL JOHN", "ERKEK", "KALP YETMEZLİĞİ", QVariant(), QDateTime(QDate(2026, 3, 11), QTime(9, 0)), "85", s});
-    ekle(sql, {"H3", "O`NEIL MARY", "KADIN", "ŞEKER", "5334445566", QDateTime(QDate(2026, 3, 12), QTime(0, 0)), "60", s});
-    ekle(sql, {"H4", "BAŞKA ŞİRKET", "ERKEK", "KALP", "5300000000", QDateTime(QDate(2026, 3, 9), QTime(0, 0)), "90", "BASKA"});
+                      "kilo, adres, sirketkodu) values (?, ?, ?, ?, ?, ?, ?, ?, ?)";
+    // Addresses keep the case they were typed in.
+    ekle(sql, {"H1", "AYŞE YILMAZ", "KADIN", "KALP", "5321112233", QDateTime(QDate(2026, 3, 10), QTime(16, 30)), "70",
+               "Atatürk Cad. Şişli", s});
+    ekle(sql, {"H2", "O'NEIL JOHN", "ERKEK", "KALP YETMEZLİĞİ", QVariant(), QDateTime(QDate(2026, 3, 11), QTime(9, 0)), "85",
+               "KIZILAY CAD.", s});
+    ekle(sql, {"H3", "O`NEIL MARY", "KADIN", "ŞEKER", "5334445566", QDateTime(QDate(2026, 3, 12), QTime(0, 0)), "60",
+               QVariant(), s});
+    ekle(sql, {"H4", "BAŞKA ŞİRKET", "ERKEK", "KALP", "5300000000", QDateTime(QDate(2026, 3, 9), QTime(0, 0)), "90",
+               "Şişli", "BASKA"});
 }
 
 } // namespace
@@ -111,6 +120,20 @@ private slots:
         QTest::newRow("tam esit") << Kutular{{"edt_ACIKLAMALAR", "KALP"}} << QStringList{"H1"};
         QTest::newRow("icerir") << Kutular{{"edt_ACIKLAMALAR", "KALP"}, {"ik_ACIKLAMALAR", "1"}}
                                 << QStringList{"H1", "H2"};
+        QTest::newRow("icerir kucuk harfle") << Kutular{{"edt_ACIKLAMALAR", "kalp"}, {"ik_ACIKLAMALAR", "1"}}
+                                             << QStringList{"H1", "H2"};
+        QTest::newRow("icerir turkce kucuk harfle")
+            << Kutular{{"edt_ACIKLAMALAR", "yetmezliği"}, {"ik_ACIKLAMALAR", "1"}} << QStringList{"H2"};
+        QTest::newRow("icerir karisik harfle") << Kutular{{"edt_ACIKLAMALAR", "şEkEr"}, {"ik_ACIKLAMALAR", "1"}}
+                                               << QStringList{"H3"};
+        QTest::newRow("icerir kucuk harfli adres") << Kutular{{"edt_ADRES", "cad"}, {"ik_ADRES", "1"}}
+                                                  << QStringList{"H1", "H2"};
+        QTest::newRow("icerir buyuk harfle kucuk harfli adres")
+            << Kutular{{"edt_ADRES", "ŞİŞLİ"}, {"ik_ADRES", "1"}} << QStringList{"H1"};
+        QTest::newRow("icerir kucuk harfle karisik adres") << Kutular{{"edt_ADRES", "atatürk"}, {"ik_ADRES", "1"}}
+                                                           << QStringList{"H1"};
+        QTest::newRow("icerir ı ile buyuk harfli adres") << Kutular{{"edt_ADRES", "kızılay"}, {"ik_ADRES", "1"}}
+                                                         << QStringList{"H2"};
         QTest::newRow("kesme isaretli icerir") << Kutular{{"edt_ADRES", "x'%"}, {"ik_ADRES", "1"}} << QStringList{};
         QTest::newRow("sadece bitis tarihi, gunun tamami")
             << Kutular{{"bit_KAYITTARIHI", "10.03.2026"}} << QStringList{"H1"};
@@ -171,6 +194,10 @@ private slots:
         g->findChild<QCheckBox *>(QStringLiteral("ik_HASTAADISOYADI"))->setChecked(true);
         QVERIFY(g->listele());
         QCOMPARE(kolonDegerleri(g->liste(), QStringLiteral("HASTAKODU")), (QStringList{"H5", "H6"}));
+        // Typed in small letters: the same patients.
+        g->findChild<QLineEdit *>(QStringLiteral("edt_HASTAADISOYADI"))->setText(QStringLiteral("ali"));
+        QVERIFY(g->listele());
+        QCOMPARE(kolonDegerleri(g->liste(), QStringLiteral("HASTAKODU")), (QStringList{"H5", "H6"}));
     }
 
     // Examination, appointment, laboratory and procedure reports.
@@ -187,6 +214,9 @@ private slots:
         QTest::newRow("muayene bulgu icerir") << "frm_muayenerapor"
                                               << Kutular{{"edt_BULGULAR", "ATEŞ"}, {"ik_BULGULAR", "1"}}
                                               << QStringList{"M1", "M3"};
+        QTest::newRow("muayene bulgu icerir kucuk harfle") << "frm_muayenerapor"
+                                                          << Kutular{{"edt_BULGULAR", "yüksek ateş"}, {"ik_BULGULAR", "1"}}
+                                                          << QStringList{"M3"};
         QTest::newRow("muayene telefon") << "frm_muayenerapor" << Kutular{{"chkCepTelefonu", "1"}}
                                          << QStringList{"M1"};
         QTest::newRow("randevu iptal") << "frm_randevurapor" << Kutular{{"edt_MUAYENEOLDUMU", "İPTAL"}}
@@ -424,6 +454,102 @@ private slots:
         QCOMPARE(e->findChild<QLineEdit *>(QStringLiteral("bit_HASTAKODU"))->text(), QStringLiteral("H1"));
         QVERIFY(e->listele());
         QCOMPARE(kolonDegerleri(e->liste(), QStringLiteral("HASTAKODU")), QStringList{"H1"});
+    }
+
+    // Enter in a filter box never opens a lookup: no button of the screen is
+    // a default button.
+    void enterAramaAcmaz_data()
+    {
+        QTest::addColumn<QString>("ekranAdi");
+        QTest::addColumn<QString>("kutu");
+        QTest::newRow("siralama") << "frm_muayenerapor" << "cmbSiralama";
+        QTest::newRow("telefon kutusu") << "frm_muayenerapor" << "chkCepTelefonu";
+        QTest::newRow("odeme listesi") << "frm_muayenerapor" << "edt_ODEMESEKLI";
+        QTest::newRow("hasta cinsiyet") << "frm_hastarapor" << "edt_CINSIYET";
+    }
+
+    void enterAramaAcmaz()
+    {
+        QFETCH(QString, ekranAdi);
+        QFETCH(QString, kutu);
+        TEST_VT(vt);
+        BetikMesaj m;
+        auto e = ekran(ekranAdi);
+        e->show();
+        QVERIFY(QTest::qWaitForWindowExposed(e.get()));
+        int acilan = 0;
+        QTimer zaman;
+        zaman.setInterval(10);
+        connect(&zaman, &QTimer::timeout, [&] {
+            if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()); d && d != e.get()) {
+                ++acilan;
+                d->reject();
+            }
+        });
+        zaman.start();
+        QWidget *w = e->findChild<QWidget *>(kutu);
+        QVERIFY(w);
+        w->setFocus();
+        for (const int tus : {Qt::Key_Return, Qt::Key_Enter})
+            QTest::keyClick(w, Qt::Key(tus));
+        QCOMPARE(acilan, 0);
+        QVERIFY(e->isVisible());
+        QCOMPARE(e->findChild<QLineEdit *>(QStringLiteral("bas_HASTAKODU"))->text(), QString());
+        for (const QPushButton *b : e->findChildren<QPushButton *>())
+            QVERIFY2(!b->isDefault() && !b->autoDefault(), qPrintable(b->objectName()));
+    }
+
+    // The wheel over a drop-down of the scrolled filter panel scrolls the
+    // panel and leaves the box alone, unless the box has the focus.
+    void tekerlekPaneliKaydirir_data()
+    {
+        QTest::addColumn<QString>("ekranAdi");
+        QTest::addColumn<QString>("kutu");
+        QTest::newRow("goz listesi") << "frm_gozmuayeneraporu" << "edt_GOZ_SAGGZLKSUZ";
+        QTest::newRow("hasta listesi") << "frm_hastarapor" << "edt_HATUYARI";
+    }
+
+    void tekerlekPaneliKaydirir()
+    {
+        QFETCH(QString, ekranAdi);
+        QFETCH(QString, kutu);
+        TEST_VT(vt);
+        BetikMesaj m;
+        auto e = ekran(ekranAdi);
+        e->resize(1000, 700);
+        e->show();
+        QVERIFY(QTest::qWaitForWindowExposed(e.get()));
+        auto *c = e->findChild<QComboBox *>(kutu);
+        auto *kaydir = e->findChild<QScrollArea *>(QStringLiteral("kaydirma"));
+        QVERIFY(c && kaydir);
+        QCOMPARE(c->focusPolicy(), Qt::StrongFocus);
+        QScrollBar *cubuk = kaydir->verticalScrollBar();
+        QVERIFY2(cubuk->maximum() > 0, "the panel must scroll for this test");
+        // A wheel turn over the box, handed up its parents until one takes
+        // it, as Qt does with the mouse's own wheel events.
+        auto tekerlek = [&] {
+            for (QWidget *w = c; w; w = w->parentWidget()) {
+                const QPointF yer = w->mapFromGlobal(c->mapToGlobal(QPointF(c->width() / 2.0, c->height() / 2.0)));
+                QWheelEvent olay(yer, w->mapToGlobal(yer), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                                 Qt::NoScrollPhase, false);
+                QApplication::sendEvent(w, &olay);
+                if (olay.isAccepted())
+                    return;
+            }
+        };
+        e->findChild<QComboBox *>(QStringLiteral("cmbSiralama"))->setFocus();
+        QVERIFY(!c->hasFocus());
+        const int once = cubuk->value();
+        tekerlek();
+        QCOMPARE(c->currentIndex(), 0);
+        QVERIFY2(cubuk->value() > once, qPrintable(QString::number(cubuk->value())));
+        // Focused, the box takes the wheel as its own.
+        e->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(e.get()));
+        c->setFocus();
+        QVERIFY(c->hasFocus());
+        tekerlek();
+        QCOMPARE(c->currentIndex(), 1);
     }
 
     // Export: refused before a listing, the listed rows afterwards.

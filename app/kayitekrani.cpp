@@ -475,6 +475,12 @@ bool KayitEkrani::kaydet()
     // could send it in a query.
     if ((d == VeriSeti::Durum::Ekle || d == VeriSeti::Durum::Duzenle) && !metinlerTasinabilir())
         return false;
+    // A box holding what its column cannot (an impossible date, letters for
+    // a number) speaks before a check that would call the field empty.
+    if (d == VeriSeti::Durum::Ekle || d == VeriSeti::Durum::Duzenle)
+        for (Baglayici *b : std::as_const(m_baglayicilar))
+            if (b->veriSeti() == m_vs && b->dogrula())
+                return false;
     if (d == VeriSeti::Durum::Ekle) {
         if (m_ayar.eklemeDogrula && !m_ayar.eklemeDogrula())
             return false;

@@ -415,6 +415,9 @@ bool Tfrm_odeme::kaydet()
         return false;
     if (!m_vs->duzenleniyorMu())
         return true;
+    // An impossible date or a bad number is said as such, not as an empty field.
+    if (m_baglayici->dogrula())
+        return false;
     if (m_vs->durum() == VeriSeti::Durum::Ekle) {
         if (m_vs->metin(QStringLiteral("CARIKOD")).trimmed().isEmpty()) {
             Mesaj::goster(QStringLiteral("Cari Kodu Boş Olamaz"), this);

@@ -100,6 +100,7 @@ private slots:
     void ozelKodIslemi();
     void kaydetmeDogrulamalari_data();
     void kaydetmeDogrulamalari();
+    void imkansizTarih();
     void kaydedinceToplamlar();
     void islemTuruYazildigiGibi_data();
     void islemTuruYazildigiGibi();
@@ -370,6 +371,24 @@ void tst_carihareket::kaydetmeDogrulamalari()
     QCOMPARE(m.mesajlar, QStringList{mesaj});
     // (the window's own focus: after the lookup the window may not be active offscreen)
     QCOMPARE(s.e->focusWidget(), s.w(qPrintable(odak)));
+    QCOMPARE(s.vs()->durum(), VeriSeti::Durum::Ekle);
+    QCOMPARE(hareketSayisi(), 0);
+}
+
+// An impossible date is said to be one, not an empty date; nothing is written.
+void tst_carihareket::imkansizTarih()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    Ekran s(QStringLiteral("P1"), QStringLiteral("ALİ VELİ"));
+    s.tikla("btn_yeni");
+    s.yaz("edt_islemtarihi", QStringLiteral("31.02.2026"));
+    m.temizle();
+    s.tikla("btn_kaydet");
+    QCOMPARE(m.mesajlar.size(), 1);
+    QVERIFY2(m.son().contains(QStringLiteral("31.02.2026")) && m.son().contains(QStringLiteral("geçerli bir tarih değil")),
+             qPrintable(m.son()));
+    QCOMPARE(s.e->focusWidget(), s.w("edt_islemtarihi"));
     QCOMPARE(s.vs()->durum(), VeriSeti::Durum::Ekle);
     QCOMPARE(hareketSayisi(), 0);
 }

@@ -65,6 +65,7 @@ private slots:
     void yonDegisinceTutarKalir();
     void dogrulamalar_data();
     void dogrulamalar();
+    void imkansizTarih();
     void kaydedinceBosalir();
     void hastaAramasi();
     void personelAramasi();
@@ -245,6 +246,27 @@ void tst_odeme::dogrulamalar()
     QCOMPARE(odemeSayisi(), 0);
     QCOMPARE(f.vs()->durum(), VeriSeti::Durum::Ekle);
     QCOMPARE(f.w<QLineEdit>("edt_tutar")->text(), tutar);
+}
+
+// An impossible date is said to be one, not an empty date; nothing is written.
+void tst_odeme::imkansizTarih()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    preset(QStringLiteral("P1"), QStringLiteral("ALİ"), QString());
+    Form f;
+    f.tikla("rb_hasta");
+    f.tikla("btn_yeni");
+    f.yaz("edt_tutar", QStringLiteral("100"));
+    f.yaz("edt_tarih", QStringLiteral("31.02.2026"));
+    m.temizle();
+    f.tikla("btn_kaydet");
+    QCOMPARE(m.mesajlar.size(), 1);
+    QVERIFY2(m.son().contains(QStringLiteral("31.02.2026")) && m.son().contains(QStringLiteral("geçerli bir tarih değil")),
+             qPrintable(m.son()));
+    QCOMPARE(QApplication::focusWidget(), f.w("edt_tarih"));
+    QCOMPARE(odemeSayisi(), 0);
+    QCOMPARE(f.vs()->durum(), VeriSeti::Durum::Ekle);
 }
 
 void tst_odeme::kaydedinceBosalir()

@@ -267,6 +267,9 @@ QString baglantiMetni(const QSqlError &e, const QString &konum)
     const QList<Kalip> kaliplar = {
         {kullanimda, "Veritabanı başka bir program tarafından kullanılıyor. Diğer programı kapatıp yeniden "
                      "deneyin ya da birden çok bilgisayar için veritabanını bir sunucuya taşıyın."},
+        // Before the file: an unknown host name is "not found" too.
+        {baglantiKoptu + QStringList{QStringLiteral("Failed to locate host")},
+         "Veritabanı sunucusuna ulaşılamadı. Sunucunun adını, açık olduğunu ve ağ bağlantısını denetleyin."},
         {{QStringLiteral("No such file"), QStringLiteral("\"open\" operation"), QStringLiteral("not found")},
          "Veritabanı dosyası bulunamadı ya da açılamadı. datayeri.txt dosyasındaki yolu denetleyin."},
         {{QStringLiteral("user name and password"), QStringLiteral("login")},
@@ -274,7 +277,6 @@ QString baglantiMetni(const QSqlError &e, const QString &konum)
         {{QStringLiteral("not a valid database"), QStringLiteral("unsupported on-disk structure"),
           QStringLiteral("file is not a valid")},
          "Bu dosya bir veritabanı değil ya da bozuk."},
-        {baglantiKoptu, "Veritabanı sunucusuna ulaşılamadı. Sunucunun açık olduğunu ve ağ bağlantısını denetleyin."},
     };
     const QString genel = QStringLiteral("Veritabanına bağlanılamadı.");
     QString m = cevir(istemciMetni(e), kaliplar, genel);

@@ -130,6 +130,7 @@ private slots:
         QTest::newRow("bos satir") << "bos" << "Veritabanı yeri dosyası boş";
         QTest::newRow("dosya yok") << "olmayan" << "Veritabanı dosyası bulunamadı ya da açılamadı.";
         QTest::newRow("sunucu yanit vermiyor") << "sunucu" << "Veritabanı sunucusuna ulaşılamadı.";
+        QTest::newRow("sunucu adi yanlis") << "bilinmeyen" << "Veritabanı sunucusuna ulaşılamadı.";
         QTest::newRow("sunucu kimliksiz") << "kimliksiz" << "Sunucudaki veritabanı";
     }
     void baslangicHatalari()
@@ -151,9 +152,11 @@ private slots:
             datayeriYaz("\n");
         else if (durum == QLatin1String("sunucu") || durum == QLatin1String("kimliksiz"))
             datayeriYaz("127.0.0.1/1:/tmp/yok.fdb"); // nobody listens on port 1
+        else if (durum == QLatin1String("bilinmeyen"))
+            datayeriYaz("yokboylebirsunucu:/tmp/yok.fdb"); // a name no resolver knows
         // A server needs the workstation's credentials before it is tried at all.
         QFile::remove(IstasyonAyari::dosya());
-        if (durum == QLatin1String("sunucu"))
+        if (durum == QLatin1String("sunucu") || durum == QLatin1String("bilinmeyen"))
             QVERIFY(IstasyonAyari::yaz({QStringLiteral("VELMORIKA"), QStringLiteral("sifre"), QString()}, nullptr));
         else if (durum == QLatin1String("olmayan"))
             datayeriYaz(klasor.filePath(QStringLiteral("yok.fdb")).toUtf8());

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -228,7 +229,9 @@ void Tfrm_sms1::showEvent(QShowEvent *e)
 void Tfrm_sms1::durumSor(QPlainTextEdit *kutu)
 {
     const Sms::Operator o = m_hesap->secilen();
-    SmsSor(this, o, Sms::durumIstegi(m_hesap->hesap(), o), kutu, true);
+    const Sms::Yanit y = SmsSor(this, o, Sms::durumIstegi(m_hesap->hesap(), o), kutu, true);
+    if (y.tamam())
+        kutu->setPlainText(Sms::yanitAciklamasi(y.metin));
 }
 
 void Tfrm_sms1::tamam()
@@ -261,26 +264,37 @@ void Tfrm_sms1::hastalariListele()
 
 void Tfrm_sms1::randevulariListele()
 {
+    // Waiting ones only: a done or cancelled appointment needs no reminder.
     QString sql = QStringLiteral("select hastaadisoyadi, hastaceptel from randevu where sirketkodu = ? "
-                                 "and hastaceptel is not null and (muayeneoldumu is null or muayeneoldumu <> ?)")
+                                 "and hastaceptel is not null and muayeneoldumu = ?")
                   + RandevuSorgu::GunKosulu(QStringLiteral("randevutarihi"), m_randevuGunu->date());
-    QVariantList d{Oturum.sirketkodu, RandevuSorgu::Iptal};
+    QVariantList d{Oturum.sirketkodu, RandevuSorgu::Bekliyor};
     if (!m_doktor->text().isEmpty()) {
         sql += QStringLiteral(" and doktoradi = ?");
         d << m_doktor->text();
     }
     sql += QStringLiteral(" order by randevusaati, kayitno");
-    kaynakOku(sql, d);
+    // A patient with two appointments that day gets one message.
+    kaynakOku(sql, d, true);
 }
 
-void Tfrm_sms1::kaynakOku(const QString &sql, const QVariantList &d)
+void Tfrm_sms1::kaynakOku(const QString &sql, const QVariantList &d, bool numaraBasinaBir)
 {
     const auto s = Sorgu::sec(sql, d);
     if (!s)
         return;
     QVector<SmsKaynakSatiri> satirlar;
-    for (const QVariantList &r : s->satirlar)
-        satirlar.push_back({r.value(0).toString(), r.value(1).toString()});
+    QSet<QString> gorulen;
+    for (const QVariantList &r : s->satirlar) {
+        const QString telefon = r.value(1).toString();
+        if (numaraBasinaBir) {
+            const QString numara = Sms::cepNumarasi(telefon).value_or(telefon.trimmed());
+            if (gorulen.contains(numara))
+                continue;
+            gorulen.insert(numara);
+        }
+        satirlar.push_back({r.value(0).toString(), telefon});
+    }
     m_listeler->kaynakAyarla(satirlar);
     m_sayi->setText(QString::number(satirlar.size()));
 }
@@ -305,6 +319,11 @@ void Tfrm_sms1::topluGonder()
 
 void Tfrm_sms1::tekGonder()
 {
+    if (m_tekMetin->toPlainText().trimmed().isEmpty()) {
+        Mesaj::goster(SmsBosMetinMesaji(), this);
+        m_tekMetin->setFocus();
+        return;
+    }
     // Every number of the comma-separated text is checked; a wrong one stops
     // the send before anything goes.
     QStringList numaralar, reddedilen;

@@ -25,7 +25,7 @@ public:
     void tamam();
     // Lists the company's patients with a mobile phone by the code range and doctor.
     void hastalariListele();
-    // Lists the appointments of the chosen day (not cancelled), by doctor.
+    // Lists the waiting appointments of the chosen day, by doctor, one line per number.
     void randevulariListele();
     void ozelEkle();
     void topluGonder();
@@ -39,7 +39,8 @@ private:
     void durumSor(QPlainTextEdit *kutu);
     void raporDugmeleriniAyarla();
     // The select's first two columns (name, phone) into the grid, the count beside it.
-    void kaynakOku(const QString &sql, const QVariantList &d);
+    // numaraBasinaBir: a number already listed is left out.
+    void kaynakOku(const QString &sql, const QVariantList &d, bool numaraBasinaBir = false);
 
     QTabWidget *m_sayfalar;
     SmsHesapKutulari *m_hesap;

@@ -6,6 +6,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTimer>
 
@@ -151,6 +152,21 @@ QString tarihRaporIstegi(const Hesap &h, const QString &ilk, const QString &son)
     return QStringLiteral("<MainReportRoot>") + kullaniciOgesi(h) + QStringLiteral("<Action>2</Action>")
            + QStringLiteral("<FDate>") + xmlKacis(ilk) + QStringLiteral("</FDate>") + QStringLiteral("<LDate>")
            + xmlKacis(son) + QStringLiteral("</LDate>") + QStringLiteral("</MainReportRoot>");
+}
+
+QString yanitAciklamasi(const QString &yanit)
+{
+    static const QRegularExpression tamam(QStringLiteral("^00\\s+(\\S+)$"));
+    static const QRegularExpression kimlik(QStringLiteral("^ID:\\s*(\\d+)$"), QRegularExpression::CaseInsensitiveOption);
+    const QString y = yanit.trimmed();
+    QString anlam;
+    if (const auto m = tamam.match(y); m.hasMatch())
+        anlam = QStringLiteral("İşlem başarılı. Operatörün kayıt numarası: %1").arg(m.captured(1));
+    else if (const auto k = kimlik.match(y); k.hasMatch())
+        anlam = QStringLiteral("Mesaj operatöre ulaştı. Mesaj numarası: %1").arg(k.captured(1));
+    else
+        anlam = QStringLiteral("Operatörün yanıtı tanınmadı; geldiği gibi aşağıda.");
+    return anlam + QStringLiteral("\r\n\r\nOperatörün yanıtı:\r\n") + satirSonlariniDuzelt(yanit);
 }
 
 QString satirSonlariniDuzelt(const QString &yanit)

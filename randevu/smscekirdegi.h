@@ -46,6 +46,12 @@ QString tarihRaporIstegi(const Hesap &h, const QString &ilk = QStringLiteral("20
 // Status and report replies are shown with every lone LF made CR LF.
 QString satirSonlariniDuzelt(const QString &yanit);
 
+// A reply in words for the user, the reply as received under it as a detail.
+// Known: "00" and a number (the request was carried out; the number is the
+// operator's record of it) and "ID:" and a number (the message was taken
+// under that number). Anything else is said to be unknown and shown as it came.
+QString yanitAciklamasi(const QString &yanit);
+
 // The operator's gateway (the environment variable when set).
 QUrl adres(Operator o);
 

@@ -81,7 +81,10 @@ private slots:
         QCOMPARE(o.gecit.istekler[0].govde,
                  QByteArray("<MainReportRoot><Command>6</Command><PlatformID>1</PlatformID><UserName>ALI</UserName>"
                             "<ChannelCode>123</ChannelCode><PassWord>SIFRE</PassWord></MainReportRoot>"));
-        QCOMPARE(s.kutu("mem_durum").split(QLatin1Char('\n')), (QStringList{"KREDI:10", "TAMAM"}));
+        // A reply of no known meaning: said so, then shown as it came.
+        QCOMPARE(s.kutu("mem_durum").split(QLatin1Char('\n')),
+                 (QStringList{"Operatörün yanıtı tanınmadı; geldiği gibi aşağıda.", "", "Operatörün yanıtı:", "KREDI:10",
+                              "TAMAM"}));
         QVERIFY(!s.w<QPushButton>("btn_kontrolmesajno")->isEnabled());
         QVERIFY(!s.w<QPushButton>("btn_kontroltarih")->isEnabled());
 
@@ -94,7 +97,13 @@ private slots:
         QCOMPARE(o.gecit.istekler.last().govde,
                  QByteArray("<MainReportRoot><UserName>ALI-123</UserName><PassWord>SIFRE</PassWord>"
                             "<Action>4</Action></MainReportRoot>"));
-        QCOMPARE(s.kutu("mem_kontrol").split(QLatin1Char('\n')), (QStringList{"KREDI:10", "TAMAM"}));
+        QCOMPARE(s.kutu("mem_kontrol").split(QLatin1Char('\n')).mid(3), (QStringList{"KREDI:10", "TAMAM"}));
+        // A known reply in words, the raw text as a detail under them.
+        o.gecit.cevaplar.enqueue({SahteGecit::Tur::Yanit, "00 123456"});
+        s.tikla("btn_tamam");
+        QCOMPARE(s.kutu("mem_durum").split(QLatin1Char('\n')),
+                 (QStringList{"İşlem başarılı. Operatörün kayıt numarası: 123456", "", "Operatörün yanıtı:",
+                              "00 123456"}));
         QVERIFY(m.mesajlar.isEmpty());
     }
 
@@ -184,7 +193,9 @@ private slots:
         o.gecit.cevaplar.enqueue({SahteGecit::Tur::Yanit, "ID:5"});
         o.gecit.cevaplar.enqueue({SahteGecit::Tur::HttpHata, "x"});
         s.w<QPlainTextEdit>("mem_toplu")->setPlainText(QStringLiteral("Yarın 10:00"));
+        m.sorular.clear();
         s.tikla("btn_toplugonder");
+        QCOMPARE(m.sorular, QStringList{QStringLiteral("2 kişiye mesaj gönderilecek. Gönderilsin mi?")});
         QCOMPARE(o.gecit.istekler.size(), once + 2);
         QVERIFY(o.gecit.istekler[once].govde.contains(
             "<Mesgbody>Say\xC4\xB1n CAN &lt;KAYA&gt; Yar\xC4\xB1n 10:00</Mesgbody><Numbers>5333333333</Numbers>"));
@@ -202,12 +213,70 @@ private slots:
         s.tikla("btn_temizle");
         QVERIFY(s.liste("lst_adlar").isEmpty() && s.liste("lst_numaralar").isEmpty());
         const int simdi = int(o.gecit.istekler.size());
+        m.sorular.clear();
         s.tikla("btn_toplugonder");
         QCOMPARE(o.gecit.istekler.size(), simdi);
         QVERIFY(!m.son().contains(QStringLiteral("Başarıyla")));
+        QCOMPARE(m.sorular, QStringList()); // nobody to ask about
     }
 
-    // The chosen day's appointments, cancelled ones left out.
+    // Before a bulk send: an empty text is refused, the count confirmed;
+    // answered "Hayır", nothing goes.
+    void topluOnay_data()
+    {
+        QTest::addColumn<QString>("metin");
+        QTest::addColumn<bool>("cevap");
+        QTest::addColumn<int>("giden");
+        QTest::newRow("confirmed") << "Yarın 10:00" << true << 2;
+        QTest::newRow("declined") << "Yarın 10:00" << false << 0;
+        QTest::newRow("empty text") << "" << true << 0;
+        QTest::newRow("blank text") << "  \n " << true << 0;
+    }
+    void topluOnay()
+    {
+        QFETCH(QString, metin);
+        QFETCH(bool, cevap);
+        QFETCH(int, giden);
+        TEST_VT(vt);
+        Ortam o;
+        BetikMesaj m;
+        Ekran s;
+        for (const char *n : {"05321111111", "05332222222"}) {
+            s.yaz("edt_ozelad", QStringLiteral("K"));
+            s.yaz("edt_ozelno", QString::fromLatin1(n));
+            s.tikla("btn_ozelekle");
+        }
+        s.w<QCheckBox>("chk_sayin")->setChecked(false);
+        s.w<QPlainTextEdit>("mem_toplu")->setPlainText(metin);
+        const int once = int(o.gecit.istekler.size());
+        m.temizle();
+        m.cevaplar.enqueue(cevap);
+        s.tikla("btn_toplugonder");
+        QCOMPARE(o.gecit.istekler.size(), once + giden);
+        const bool bos = metin.trimmed().isEmpty();
+        QCOMPARE(m.sorular, bos ? QStringList() : QStringList{QStringLiteral("2 kişiye mesaj gönderilecek. Gönderilsin mi?")});
+        QCOMPARE(m.mesajlar, bos      ? QStringList{QStringLiteral("Gönderilecek SMS metni boş; mesaj gönderilmedi.")}
+                             : giden ? QStringList{QStringLiteral("Mobildev Operatöründen Mesajlarınız Başarıyla Gönderilmiştir")}
+                                     : QStringList());
+    }
+
+    // A single message with no text: refused before any request.
+    void tekBosMetin()
+    {
+        TEST_VT(vt);
+        Ortam o;
+        BetikMesaj m;
+        Ekran s;
+        s.w<QPlainTextEdit>("mem_tek")->setPlainText(QStringLiteral("   "));
+        s.yaz("edt_numaralar", QStringLiteral("05321234567"));
+        const int once = int(o.gecit.istekler.size());
+        m.temizle();
+        s.tikla("btn_tekgonder");
+        QCOMPARE(o.gecit.istekler.size(), once);
+        QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Gönderilecek SMS metni boş; mesaj gönderilmedi.")});
+    }
+
+    // The chosen day's waiting appointments, one line per number.
     void randevular()
     {
         TEST_VT(vt);
@@ -216,7 +285,9 @@ private slots:
         int no = 0;
         for (const auto &[ad, cep, gun, sonuc] :
              {std::tuple{"YARIN BİR", "05321111111", yarin, "HAYIR"}, std::tuple{"YARIN İPTAL", "05322222222", yarin, "İPTAL"},
-              std::tuple{"SONRA", "05323333333", yarin.addDays(1), "HAYIR"}})
+              std::tuple{"SONRA", "05323333333", yarin.addDays(1), "HAYIR"},
+              std::tuple{"YARIN GELDİ", "05324444444", yarin, "EVET"},
+              std::tuple{"YARIN BİR", "0532 111 11 11", yarin, "HAYIR"}})
             QVERIFY(Sorgu::calistir("insert into randevu (kayitno, sirketkodu, hastakodu, hastaadisoyadi, hastaceptel, "
                                     "randevutarihi, muayeneoldumu) values (?, ?, 'H', ?, ?, ?, ?)",
                                     {++no, Oturum.sirketkodu, QString::fromUtf8(ad), QString::fromUtf8(cep),
@@ -271,6 +342,7 @@ private slots:
             s.tikla("btn_ozelekle");
         }
         QCOMPARE(s.liste("lst_numaralar").size(), 4);
+        s.w<QPlainTextEdit>("mem_toplu")->setPlainText(QStringLiteral("Hatırlatma"));
         const int once = int(o.gecit.istekler.size());
         bool durduruldu = false;
         QTimer::singleShot(0, s.e.get(), [&] {

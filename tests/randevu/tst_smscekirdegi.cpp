@@ -218,6 +218,26 @@ private slots:
             QCOMPARE(satirSonlariniDuzelt(y.metin), QStringLiteral("KALAN:5\r\nSON"));
     }
 
+    // A reply in words, the reply itself under them.
+    void yanitAnlami_data()
+    {
+        QTest::addColumn<QString>("yanit");
+        QTest::addColumn<QString>("anlam");
+        QTest::newRow("done with its number") << "00 123456" << "İşlem başarılı. Operatörün kayıt numarası: 123456";
+        QTest::newRow("done, blanks around") << " 00 42\n" << "İşlem başarılı. Operatörün kayıt numarası: 42";
+        QTest::newRow("message id") << "ID:5" << "Mesaj operatöre ulaştı. Mesaj numarası: 5";
+        QTest::newRow("another code") << "01" << "Operatörün yanıtı tanınmadı; geldiği gibi aşağıda.";
+        QTest::newRow("00 alone") << "00" << "Operatörün yanıtı tanınmadı; geldiği gibi aşağıda.";
+        QTest::newRow("several lines") << "KALAN:5\nSON" << "Operatörün yanıtı tanınmadı; geldiği gibi aşağıda.";
+    }
+    void yanitAnlami()
+    {
+        QFETCH(QString, yanit);
+        QFETCH(QString, anlam);
+        QCOMPARE(yanitAciklamasi(yanit),
+                 anlam + QStringLiteral("\r\n\r\nOperatörün yanıtı:\r\n") + satirSonlariniDuzelt(yanit));
+    }
+
     void satirSonlari()
     {
         QCOMPARE(satirSonlariniDuzelt(QStringLiteral("a\nb\r\nc\n")), QStringLiteral("a\r\nb\r\nc\r\n"));

@@ -95,7 +95,7 @@ QVector<Satir> Doldur(const QVector<QTime> &saatler, const QVector<Randevu> &ran
         satirlar.append(Satir{s, {}, {}, 0});
     }
     for (const Randevu &r : randevular) {
-        if (r.durum != RandevuSorgu::Bekliyor || !r.saat.isValid())
+        if (!RandevuSorgu::SlotuTutar(r.durum) || !r.saat.isValid())
             continue;
         const auto i = yer.constFind(r.saat.hour() * 60 + r.saat.minute());
         if (i == yer.cend())
@@ -110,7 +110,8 @@ QVector<Satir> Doldur(const QVector<QTime> &saatler, const QVector<Randevu> &ran
     return satirlar;
 }
 
-Sonuc Olustur(const Ayar &ayar, const QDate &gun, const QString &sirket, const QString &doktor)
+Sonuc Olustur(const Ayar &ayar, const QDate &gun, const QString &sirket, const QString &doktor,
+              const QString &yetkiDoktoru)
 {
     Sonuc sonuc;
     const QVector<QTime> saatler = Saatler(ayar, &sonuc.hata);
@@ -121,13 +122,17 @@ Sonuc Olustur(const Ayar &ayar, const QDate &gun, const QString &sirket, const Q
         return sonuc;
     // The day's waiting appointments, in one select.
     QString sql = QStringLiteral("select kayitno, randevusaati, muayeneoldumu, hastaadisoyadi, ") + sonuc.kolon
-                  + QStringLiteral(" from randevu where sirketkodu = ? and randevutarihi >= ? and randevutarihi < ? "
-                                   "and muayeneoldumu = ?");
+                  + QStringLiteral(" from randevu where sirketkodu = ? and randevutarihi >= ? and randevutarihi < ?")
+                  + RandevuSorgu::SlotuTutanKosul;
     QVariantList d{sirket, QDateTime(gun, QTime(0, 0)), QDateTime(gun.addDays(1), QTime(0, 0)),
-                   RandevuSorgu::Bekliyor};
+                   RandevuSorgu::SlotuTutanDeger()};
     if (!doktor.trimmed().isEmpty()) {
         sql += QStringLiteral(" and doktor = ?");
         d << doktor.trimmed();
+    }
+    if (!yetkiDoktoru.isEmpty()) {
+        sql += QStringLiteral(" and doktor = ?");
+        d << yetkiDoktoru;
     }
     // No order: Doldur keeps the lowest KAYITNO of a slot itself, and an
     // order by key would walk the whole key index of a large book.

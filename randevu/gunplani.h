@@ -69,7 +69,9 @@ struct Sonuc
 };
 
 // The plan of a day for the company; doktor not empty: only that doctor's
-// appointments ("Doktor" box of the filter panel).
-Sonuc Olustur(const Ayar &ayar, const QDate &gun, const QString &sirket, const QString &doktor);
+// appointments ("Doktor" box of the filter panel); yetkiDoktoru not empty:
+// only that one's as well (the own-appointments limit).
+Sonuc Olustur(const Ayar &ayar, const QDate &gun, const QString &sirket, const QString &doktor,
+              const QString &yetkiDoktoru = QString());
 
 } // namespace GunPlani

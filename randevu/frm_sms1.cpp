@@ -388,7 +388,7 @@ void Tfrm_sms1::topluGonder()
         m_topluMetin->setFocus();
         return;
     }
-    if (!Mesaj::soru(QStringLiteral("%1 kişiye mesaj gönderilecek. Gönderilsin mi?").arg(a.sayi()), this))
+    if (!Mesaj::soru(SmsOnaySorusu(a.sayi()), this))
         return;
     m_toplu = Toplu();
     m_toplu.o = o;

@@ -226,6 +226,8 @@ void SmsSayacBagla(QPlainTextEdit *metin, QLabel *sayac, int sinir)
 
 QString SmsBosMetinMesaji() { return QStringLiteral("Gönderilecek SMS metni boş; mesaj gönderilmedi."); }
 
+QString SmsOnaySorusu(int sayi) { return QStringLiteral("%1 kişiye mesaj gönderilecek. Gönderilsin mi?").arg(sayi); }
+
 Sms::TopluSonuc SmsTopluGonder(QWidget *ust, const Sms::Hesap &h, Sms::Operator o, const Sms::Alicilar &a,
                                const QString &metin, bool baslikli, QPlainTextEdit *durum, const QString &basari)
 {
@@ -241,7 +243,7 @@ Sms::TopluSonuc SmsTopluGonder(QWidget *ust, const Sms::Hesap &h, Sms::Operator 
         return gonderilmedi();
     }
     if (a.sayi() > 0
-        && !Mesaj::soru(QStringLiteral("%1 kişiye mesaj gönderilecek. Gönderilsin mi?").arg(a.sayi()), ust))
+        && !Mesaj::soru(SmsOnaySorusu(a.sayi()), ust))
         return gonderilmedi();
     QProgressDialog ilerleme(QStringLiteral("SMS gönderiliyor..."), QStringLiteral("Durdur"), 0, a.sayi(), ust);
     ilerleme.setObjectName(QStringLiteral("dlg_smsilerleme"));

@@ -79,6 +79,8 @@ void SmsSayacBagla(QPlainTextEdit *metin, QLabel *sayac, int sinir);
 
 // What an empty message text is refused with.
 QString SmsBosMetinMesaji();
+// The question a bulk send to sayi people asks first.
+QString SmsOnaySorusu(int sayi);
 
 // Sends one message per entry with a progress dialog that can be stopped
 // between messages; each reply goes into durum; then the summary is shown.

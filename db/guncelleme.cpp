@@ -246,6 +246,9 @@ QStringList listeyiKur()
       << azalanIndeks("GOZ_SK_TARIH_AZ", "GOZHASTALIKLARI", "SIRKETKODU,MUAYENETARIHI,KAYITNO")
       // The reminder window looks up the notes due today.
       << indeks("ACIKLAMA_TARIH2", "ACIKLAMALAR", "TARIH2");
+    // The appointment book lists a day's appointments by their time.
+    k << indeks("RANDEVU_SK_TARIH_SAAT", "RANDEVU", "SIRKETKODU,RANDEVUTARIHI,RANDEVUSAATI,KAYITNO")
+      << azalanIndeks("RANDEVU_SK_TARIH_SAAT_AZ", "RANDEVU", "SIRKETKODU,RANDEVUTARIHI,RANDEVUSAATI,KAYITNO");
     return k;
 }
 

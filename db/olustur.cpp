@@ -288,7 +288,7 @@ const std::vector<ParametreSeti> &parametreSetleri()
           {"VARSAYILAN DOKTOR KODU", "", "Doluysa yeni randevunun doktor kodu"},
           {"VARSAYILAN DOKTOR ADI", "", "Doluysa yeni randevunun doktor adı"},
           {"GÜN BAŞLANGIÇ SAATİ", "09:00", "Günlük programın ilk saati (SS:DD)"},
-          {"GÜN BİTİŞ SAATİ", "17:00", "Günlük programın bitiş saati (yalnız saat)"},
+          {"GÜN BİTİŞ SAATİ", "17:00", "Günlük programın bitiş saati (SS:DD)"},
           {"SAATTEKİ RANDEVU SAYISI", "4", "Bir saatteki randevu aralığı sayısı"},
           {"PROGRAM SÜTUNU", "", "Günlük programda gösterilen sütun (boş: DOKTORADI)"},
           {"YENİ HASTA İŞARETLİ", "", "E: yeni randevuda Yeni Hasta işaretli gelir"},

@@ -32,6 +32,7 @@ namespace {
 
 const QString Yetkisiz = QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz");
 const QString SaatUyarisi = QStringLiteral(" U Y A R I !  Bu Tarih ve Saatte Başka Bir randevu Kaydı Var");
+const QString GecersizSaat = QStringLiteral("Randevu Saatı \"%1\" geçersiz (SS:DD olmalı, örnek: 14:30).");
 
 QString c(const char *s) { return QString::fromUtf8(s); }
 
@@ -49,7 +50,7 @@ KayitEkraniAyari Tfrm_randevu::ayarlar(Tfrm_randevu *e)
     a.modul = QStringLiteral("RANDEVU");
     a.parametreEkrani = QStringLiteral("RANDEVU");
     a.parametreSayisi = 13;
-    a.siralama = QStringLiteral(" ORDER BY randevu.RANDEVUTARIHI");
+    a.siralama = RandevuSorgu::Siralama;
     a.yetkiKosullari = [e] { return e->yetkiKosulu(); };
     a.kilitMesaji = QStringLiteral(" UYARI  RANDEVU KİLİTLİ .... Randevuda Değişiklik Yapmak İstiyorsanız Önce "
                                    "DEĞİŞTİR Tuşuna Basın ");
@@ -352,6 +353,8 @@ void Tfrm_randevu::saatYazildi(const QString &metin)
         vs->degerAyarla(QStringLiteral("RANDEVUSAATI"), QVariant());
     else if (t.isValid())
         vs->degerAyarla(QStringLiteral("RANDEVUSAATI"), RandevuSorgu::SaatDegeri(t));
+    else if (vs->durum() == VeriSeti::Durum::Gozat && !kilitliMi())
+        vs->duzenle(); // a time that is not one is still a change: Save must check it
     m_saatYaziliyor = false;
 }
 
@@ -361,10 +364,27 @@ bool Tfrm_randevu::saatDogrula()
     const QTime t = saatMetni(m_saat->text(), &bos);
     if (bos || t.isValid())
         return true;
-    Mesaj::goster(QStringLiteral("\"%1\" geçerli bir saat değil. Saati SS:DD biçiminde yazınız (örnek: 14:30).")
-                      .arg(m_saat->text()),
-                  this);
+    Mesaj::goster(GecersizSaat.arg(m_saat->text()), this);
     m_saat->setFocus();
+    return false;
+}
+
+bool Tfrm_randevu::saatZorunlu()
+{
+    // The box is what the user sees; the value follows it only when it is a time.
+    bool bos = false;
+    const QTime t = saatMetni(m_saat->text(), &bos);
+    QString m;
+    if (bos)
+        m = QStringLiteral("Randevu Saatı Boş Olamaz");
+    else if (!t.isValid())
+        m = GecersizSaat.arg(m_saat->text());
+    else if (veriSeti()->deger(QStringLiteral("RANDEVUSAATI")).isNull())
+        m = QStringLiteral("Randevu Saatı Boş Olamaz");
+    if (m.isEmpty())
+        return true;
+    Mesaj::goster(m, this);
+    odakla(QStringLiteral("edt_randevusaati"));
     return false;
 }
 
@@ -507,13 +527,15 @@ bool Tfrm_randevu::eklemeDogrula()
         return red(QStringLiteral("Doktor Boş Olamaz"), "edt_doktor");
     if (vs->deger(QStringLiteral("RANDEVUTARIHI")).isNull())
         return red(QStringLiteral("Randevu Tarihi Boş Olamaz"), "edt_randevutarihi");
-    if (vs->deger(QStringLiteral("RANDEVUSAATI")).isNull())
-        return red(QStringLiteral("Randevu Saatı Boş Olamaz"), "edt_randevusaati");
+    if (!saatZorunlu())
+        return false;
     return saatUyarisi(vs->metin(QStringLiteral("DOKTOR")), 0);
 }
 
 bool Tfrm_randevu::duzenlemeDogrula()
 {
+    if (!saatZorunlu())
+        return false;
     // Any doctor's appointment in the slot, the appointment itself left out.
     return saatUyarisi(QString(), veriSeti()->anahtar());
 }

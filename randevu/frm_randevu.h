@@ -77,6 +77,7 @@ private:
     void saatGoster();
     void saatYazildi(const QString &metin);
     bool saatDogrula();
+    bool saatZorunlu(); // every save: the time given and a time of day
     void hastaDegerleri(const QVariantMap &h);
     bool saatUyarisi(const QString &doktor, qint64 haric);
     // Main data set reloads keep the company and the own-appointments limit.

@@ -28,7 +28,7 @@
 
 namespace {
 
-const QString SiraTarihSaat = QStringLiteral("  ORDER BY randevu.RANDEVUTARIHI,randevu.RANDEVUSAATI");
+const QString &SiraTarihSaat = RandevuSorgu::Siralama;
 
 QDate kutuTarihi(const QLineEdit *k) { return BosTarihMaskesi(k->text()) ? QDate() : MetindenTarih(k->text()); }
 
@@ -178,7 +178,7 @@ void Tfrm_randevu::gunlukListe()
         onizle(kaynak, QStringLiteral("randevulistesi1.frf"));
     }
     // Afterwards every appointment of the company (the own-appointments limit kept).
-    yukle(QString(), QStringLiteral("  ORDER BY randevu.RANDEVUTARIHI "), true);
+    yukle(QString(), SiraTarihSaat, true);
 }
 
 void Tfrm_randevu::randevuKarti()
@@ -191,7 +191,7 @@ void Tfrm_randevu::randevuKarti()
     const QString kod = vs->metin(QStringLiteral("HASTAKODU"));
     const auto randevular = Sorgu::sec(SelectBasi(QStringLiteral("randevu")) + SirketKosulu() + yetkiKosulu()
                                        + QStringLiteral(" and hastakodu =") + SqlQuote(kod)
-                                       + QStringLiteral(" order by randevu.RANDEVUTARIHI, randevu.RANDEVUSAATI"));
+                                       + SiraTarihSaat);
     if (!randevular)
         return;
     m_hastalar->selectMetniAyarla(SelectBasi(QStringLiteral("hastalar")) + QStringLiteral(" and hastakodu =")
@@ -218,7 +218,7 @@ void Tfrm_randevu::randevuKarti()
     onizle(kaynak, QStringLiteral("RANDEVUKARTI.frf"));
     m_hastalar->kapat();
     const qint64 anahtar = vs->anahtar();
-    yukle(QString(), QStringLiteral(" ORDER BY randevu.RANDEVUTARIHI"), false);
+    yukle(QString(), SiraTarihSaat, false);
     vs->bul(anahtar);
 }
 
@@ -283,7 +283,8 @@ void Tfrm_randevu::planiGoster(const QDate &gun)
     if (auto *l = m_planPaneli->findChild<QLabel *>(QStringLiteral("lbl_plantarihi")))
         l->setText(TarihMetni(gun));
     GunPlani::Ayar a{parametre(8), parametre(9), parametre(10), parametre(11)};
-    m_plan = GunPlani::Olustur(a, gun, Oturum.sirketkodu, m_doktorSuzgec->text());
+    m_plan = GunPlani::Olustur(a, gun, Oturum.sirketkodu, m_doktorSuzgec->text(),
+                               RandevuSorgu::YetkiDoktoru(parametre(1), yetkiler().OZELYETKI2, Oturum.username));
     m_planIzgara->setRowCount(0);
     const QString kolon = m_plan.kolon.isEmpty() ? QStringLiteral("DOKTORADI") : m_plan.kolon;
     m_planIzgara->setHorizontalHeaderLabels({QStringLiteral("SAAT"), QStringLiteral("H.ADI SOYADI"), kolon});

@@ -14,7 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSet>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -187,12 +189,15 @@ Tfrm_sms1::Tfrm_sms1(QWidget *ust)
     m_kontrol->setReadOnly(true);
     kt->addWidget(m_kontrol);
     connect(hesapKontrol, &QPushButton::clicked, this, [this] { durumSor(m_kontrol); });
-    connect(m_mesajNoRaporu, &QPushButton::clicked, this, [this] {
-        SmsSor(this, Sms::Operator::Mobildev, Sms::mesajNoRaporIstegi(m_hesap->hesap()), m_kontrol, true);
-    });
-    connect(m_tarihRaporu, &QPushButton::clicked, this, [this] {
-        SmsSor(this, Sms::Operator::Mobildev, Sms::tarihRaporIstegi(m_hesap->hesap()), m_kontrol, true);
-    });
+    auto rapor = [this](const QString &istek) {
+        iste(Sms::Operator::Mobildev, istek, QStringLiteral("Rapor isteniyor..."), [this](const Sms::Yanit &y) {
+            m_kontrol->setPlainText(y.tamam() ? Sms::satirSonlariniDuzelt(y.metin)
+                                              : QStringLiteral("Operatörden yanıt alınamadı: %1").arg(y.neden));
+        });
+    };
+    connect(m_mesajNoRaporu, &QPushButton::clicked, this,
+            [this, rapor] { rapor(Sms::mesajNoRaporIstegi(m_hesap->hesap())); });
+    connect(m_tarihRaporu, &QPushButton::clicked, this, [this, rapor] { rapor(Sms::tarihRaporIstegi(m_hesap->hesap())); });
     m_sayfalar->addTab(kontrol, QStringLiteral("Kontrol"));
 
     auto *kapat = new QWidget;
@@ -203,6 +208,25 @@ Tfrm_sms1::Tfrm_sms1(QWidget *ust)
             close();
     });
 
+    // The busy sign of a request under way, with "Durdur".
+    m_mesgul = new QWidget(this);
+    m_mesgul->setObjectName(QStringLiteral("pnl_mesgul"));
+    auto *md = new QHBoxLayout(m_mesgul);
+    md->setContentsMargins(0, 0, 0, 0);
+    m_mesgulYazi = new QLabel(m_mesgul);
+    m_mesgulYazi->setObjectName(QStringLiteral("lbl_mesgul"));
+    md->addWidget(m_mesgulYazi);
+    auto *cubuk = new QProgressBar(m_mesgul);
+    cubuk->setObjectName(QStringLiteral("prg_mesgul"));
+    cubuk->setRange(0, 0);
+    md->addWidget(cubuk, 1);
+    m_durdur = dugme(QStringLiteral("Durdur"), QStringLiteral("btn_durdur"), m_mesgul);
+    md->addWidget(m_durdur);
+    connect(m_durdur, &QPushButton::clicked, this, &Tfrm_sms1::durdur);
+    m_mesgul->hide();
+    ana->addWidget(m_mesgul);
+    m_gonderenler = {tamamDugme, topluGonder, tekGonder, hesapKontrol, m_mesajNoRaporu, m_tarihRaporu};
+
     connect(m_hesap, &SmsHesapKutulari::operatorDegisti, this, &Tfrm_sms1::raporDugmeleriniAyarla);
     raporDugmeleriniAyarla();
 }
@@ -210,7 +234,7 @@ Tfrm_sms1::Tfrm_sms1(QWidget *ust)
 void Tfrm_sms1::raporDugmeleriniAyarla()
 {
     // The reports by message id and by dates exist at Mobildev only.
-    const bool var = Sms::raporlariVar(m_hesap->secilen());
+    const bool var = Sms::raporlariVar(m_hesap->secilen()) && !mesgulMu();
     m_mesajNoRaporu->setEnabled(var);
     m_tarihRaporu->setEnabled(var);
 }
@@ -225,10 +249,52 @@ void Tfrm_sms1::showEvent(QShowEvent *e)
     durumSor(m_durum);
 }
 
+void Tfrm_sms1::hideEvent(QHideEvent *e)
+{
+    durdur();
+    QDialog::hideEvent(e);
+}
+
 void Tfrm_sms1::durumSor(QPlainTextEdit *kutu)
 {
     const Sms::Operator o = m_hesap->secilen();
-    SmsSor(this, o, Sms::durumIstegi(m_hesap->hesap(), o), kutu, true);
+    iste(o, Sms::durumIstegi(m_hesap->hesap(), o), QStringLiteral("Hesap durumu soruluyor..."),
+         [kutu](const Sms::Yanit &y) {
+             kutu->setPlainText(y.tamam() ? Sms::yanitAciklamasi(y.metin)
+                                          : QStringLiteral("Operatörden yanıt alınamadı: %1").arg(y.neden));
+         });
+}
+
+void Tfrm_sms1::iste(Sms::Operator o, const QString &istek, const QString &ne,
+                     std::function<void(const Sms::Yanit &)> sonra)
+{
+    if (mesgulMu())
+        return;
+    auto *i = new Sms::Istek(o, istek, this);
+    m_istek = i;
+    mesgulAyarla(ne);
+    connect(i, &Sms::Istek::bitti, this, [this, i, sonra](const Sms::Yanit &y) {
+        i->deleteLater();
+        m_istek.clear();
+        mesgulAyarla(QString());
+        sonra(y);
+    });
+}
+
+void Tfrm_sms1::mesgulAyarla(const QString &ne)
+{
+    const bool mesgul = mesgulMu();
+    m_mesgulYazi->setText(ne);
+    m_mesgul->setVisible(mesgul);
+    for (QPushButton *b : std::as_const(m_gonderenler))
+        b->setEnabled(!mesgul);
+    raporDugmeleriniAyarla();
+}
+
+void Tfrm_sms1::durdur()
+{
+    if (m_istek)
+        m_istek->durdur();
 }
 
 void Tfrm_sms1::tamam()
@@ -261,26 +327,37 @@ void Tfrm_sms1::hastalariListele()
 
 void Tfrm_sms1::randevulariListele()
 {
+    // Waiting ones only: a done or cancelled appointment needs no reminder.
     QString sql = QStringLiteral("select hastaadisoyadi, hastaceptel from randevu where sirketkodu = ? "
-                                 "and hastaceptel is not null and (muayeneoldumu is null or muayeneoldumu <> ?)")
+                                 "and hastaceptel is not null and muayeneoldumu = ?")
                   + RandevuSorgu::GunKosulu(QStringLiteral("randevutarihi"), m_randevuGunu->date());
-    QVariantList d{Oturum.sirketkodu, RandevuSorgu::Iptal};
+    QVariantList d{Oturum.sirketkodu, RandevuSorgu::Bekliyor};
     if (!m_doktor->text().isEmpty()) {
         sql += QStringLiteral(" and doktoradi = ?");
         d << m_doktor->text();
     }
     sql += QStringLiteral(" order by randevusaati, kayitno");
-    kaynakOku(sql, d);
+    // A patient with two appointments that day gets one message.
+    kaynakOku(sql, d, true);
 }
 
-void Tfrm_sms1::kaynakOku(const QString &sql, const QVariantList &d)
+void Tfrm_sms1::kaynakOku(const QString &sql, const QVariantList &d, bool numaraBasinaBir)
 {
     const auto s = Sorgu::sec(sql, d);
     if (!s)
         return;
     QVector<SmsKaynakSatiri> satirlar;
-    for (const QVariantList &r : s->satirlar)
-        satirlar.push_back({r.value(0).toString(), r.value(1).toString()});
+    QSet<QString> gorulen;
+    for (const QVariantList &r : s->satirlar) {
+        const QString telefon = r.value(1).toString();
+        if (numaraBasinaBir) {
+            const QString numara = Sms::cepNumarasi(telefon).value_or(telefon.trimmed());
+            if (gorulen.contains(numara))
+                continue;
+            gorulen.insert(numara);
+        }
+        satirlar.push_back({r.value(0).toString(), telefon});
+    }
     m_listeler->kaynakAyarla(satirlar);
     m_sayi->setText(QString::number(satirlar.size()));
 }
@@ -298,13 +375,70 @@ void Tfrm_sms1::ozelEkle()
 
 void Tfrm_sms1::topluGonder()
 {
+    if (mesgulMu())
+        return;
+    const Sms::Alicilar &a = m_listeler->alicilar();
     const Sms::Operator o = m_hesap->secilen();
-    SmsTopluGonder(this, m_hesap->hesap(), o, m_listeler->alicilar(), m_topluMetin->toPlainText(),
-                   m_sayin->isChecked(), m_durum);
+    if (a.sayi() == 0) {
+        Mesaj::hata(Sms::ozet(o, Sms::TopluSonuc()), this);
+        return;
+    }
+    if (m_topluMetin->toPlainText().trimmed().isEmpty()) {
+        Mesaj::goster(SmsBosMetinMesaji(), this);
+        m_topluMetin->setFocus();
+        return;
+    }
+    if (!Mesaj::soru(SmsOnaySorusu(a.sayi()), this))
+        return;
+    m_toplu = Toplu();
+    m_toplu.o = o;
+    m_toplu.hesap = m_hesap->hesap();
+    m_toplu.alicilar = a;
+    m_toplu.metin = m_topluMetin->toPlainText();
+    m_toplu.baslikli = m_sayin->isChecked();
+    m_toplu.sonuc.toplam = a.sayi();
+    topluSonraki();
+}
+
+void Tfrm_sms1::topluSonraki()
+{
+    Toplu &t = m_toplu;
+    const int i = t.siradaki;
+    if (i >= t.alicilar.sayi() || t.sonuc.durduruldu) {
+        const QString ozet = Sms::ozet(t.o, t.sonuc);
+        if (t.sonuc.yanitlanan == t.sonuc.toplam)
+            Mesaj::goster(ozet, this);
+        else
+            Mesaj::hata(ozet, this);
+        return;
+    }
+    const QString ad = t.alicilar.adlar.value(i);
+    const QString numara = t.alicilar.numaralar.at(i);
+    iste(t.o, Sms::gonderIstegi(t.hesap, t.o, Sms::kisiselMesaj(ad, t.metin, t.baslikli), numara),
+         QStringLiteral("%1 / %2 mesaj gönderiliyor...").arg(i + 1).arg(t.alicilar.sayi()),
+         [this, ad, numara](const Sms::Yanit &y) {
+             Toplu &t = m_toplu;
+             m_durum->setPlainText(y.tamam() ? y.metin : QStringLiteral("%1: %2").arg(numara, y.neden));
+             if (y.tamam())
+                 ++t.sonuc.yanitlanan;
+             else
+                 t.sonuc.hatalar.push_back({numara, ad, y.neden});
+             ++t.siradaki;
+             if (y.durum == Sms::Yanit::Durum::Durduruldu) {
+                 t.sonuc.durduruldu = true;
+                 t.sonuc.gonderilmeyen = t.alicilar.sayi() - t.siradaki;
+             }
+             topluSonraki();
+         });
 }
 
 void Tfrm_sms1::tekGonder()
 {
+    if (m_tekMetin->toPlainText().trimmed().isEmpty()) {
+        Mesaj::goster(SmsBosMetinMesaji(), this);
+        m_tekMetin->setFocus();
+        return;
+    }
     // Every number of the comma-separated text is checked; a wrong one stops
     // the send before anything goes.
     QStringList numaralar, reddedilen;
@@ -323,12 +457,13 @@ void Tfrm_sms1::tekGonder()
         return;
     }
     const Sms::Operator o = m_hesap->secilen();
-    const Sms::Yanit y = SmsSor(this, o,
-                                Sms::gonderIstegi(m_hesap->hesap(), o, m_tekMetin->toPlainText(),
-                                                  numaralar.join(QLatin1Char(','))),
-                                m_durum, false);
-    if (y.tamam())
-        Mesaj::goster(Sms::basariMesaji(o), this);
-    else
-        Mesaj::hata(QStringLiteral("Mesaj gönderilemedi: %1").arg(y.neden), this);
+    iste(o, Sms::gonderIstegi(m_hesap->hesap(), o, m_tekMetin->toPlainText(), numaralar.join(QLatin1Char(','))),
+         QStringLiteral("Mesaj gönderiliyor..."), [this, o](const Sms::Yanit &y) {
+             m_durum->setPlainText(y.tamam() ? y.metin
+                                             : QStringLiteral("Operatörden yanıt alınamadı: %1").arg(y.neden));
+             if (y.tamam())
+                 Mesaj::goster(Sms::basariMesaji(o), this);
+             else
+                 Mesaj::hata(QStringLiteral("Mesaj gönderilemedi: %1").arg(y.neden), this);
+         });
 }

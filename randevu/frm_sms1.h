@@ -1,17 +1,22 @@
 #pragma once
 // "VELMORIKA SMS Gönderme Programı": the account and its status, bulk
 // messages to patients or to a day's appointments, one message to typed
-// numbers, and the operator's own checks.
+// numbers, and the operator's own checks. Every request goes without
+// waiting (Sms::Istek): the window shows at once, a busy sign with "Durdur"
+// stands while a request is under way.
 #include "randevu/smsparcalari.h"
 
 #include <QDate>
 #include <QDialog>
+#include <QPointer>
+#include <functional>
 
 class QCheckBox;
 class QDateEdit;
 class QLineEdit;
 class QPlainTextEdit;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QTabWidget;
 
@@ -25,21 +30,34 @@ public:
     void tamam();
     // Lists the company's patients with a mobile phone by the code range and doctor.
     void hastalariListele();
-    // Lists the appointments of the chosen day (not cancelled), by doctor.
+    // Lists the waiting appointments of the chosen day, by doctor, one line per number.
     void randevulariListele();
     void ozelEkle();
     void topluGonder();
     void tekGonder();
     SmsAliciListeleri *listeler() const { return m_listeler; }
+    // A request to the gateway is under way (the busy sign and "Durdur" show).
+    bool mesgulMu() const { return !m_istek.isNull(); }
+    // "Durdur": the request under way is given up; a bulk send sends no more.
+    void durdur();
 
 protected:
     void showEvent(QShowEvent *e) override;
+    // A closed window sends nothing more: the request under way is given up.
+    void hideEvent(QHideEvent *e) override;
 
 private:
     void durumSor(QPlainTextEdit *kutu);
+    // Sends the request without waiting; sonra gets the reply. The window
+    // stays usable; the buttons that would send are off meanwhile.
+    void iste(Sms::Operator o, const QString &istek, const QString &ne, std::function<void(const Sms::Yanit &)> sonra);
+    void mesgulAyarla(const QString &ne);
+    // The next entry of the bulk send under way, or its summary after the last.
+    void topluSonraki();
     void raporDugmeleriniAyarla();
     // The select's first two columns (name, phone) into the grid, the count beside it.
-    void kaynakOku(const QString &sql, const QVariantList &d);
+    // numaraBasinaBir: a number already listed is left out.
+    void kaynakOku(const QString &sql, const QVariantList &d, bool numaraBasinaBir = false);
 
     QTabWidget *m_sayfalar;
     SmsHesapKutulari *m_hesap;
@@ -52,5 +70,21 @@ private:
     QPlainTextEdit *m_topluMetin, *m_tekMetin, *m_kontrol;
     QCheckBox *m_sayin;
     QPushButton *m_mesajNoRaporu, *m_tarihRaporu;
+    QWidget *m_mesgul;
+    QLabel *m_mesgulYazi;
+    QPushButton *m_durdur;
+    QList<QPushButton *> m_gonderenler; // off while a request is under way
+    QPointer<Sms::Istek> m_istek;
+    // The bulk send under way.
+    struct Toplu
+    {
+        Sms::Operator o = Sms::Operator::Mobildev;
+        Sms::Hesap hesap;
+        Sms::Alicilar alicilar;
+        QString metin;
+        bool baslikli = false;
+        int siradaki = 0;
+        Sms::TopluSonuc sonuc;
+    } m_toplu;
     bool m_gosterildi = false;
 };

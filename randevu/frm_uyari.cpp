@@ -3,6 +3,7 @@
 #include "app/oturum.h"
 #include "app/parametre.h"
 #include "db/sqltext.h"
+#include "randevu/randevusorgu.h"
 #include "raporlar/motor/rapor.h"
 
 #include <QFrame>
@@ -88,8 +89,9 @@ void Tfrm_uyari::degerlendir()
         f->hide();
     m_sayilar.clear();
     m_notlar.reset();
+    m_doktor = RandevuSorgu::OturumYetkiDoktoru();
     for (Tur t : Uyarilar::DegerlendirmeSirasi()) {
-        auto s = Sorgu::sec(Uyarilar::Sql(t, Oturum.sirketkodu, bugun));
+        auto s = oku(t, bugun);
         if (!s) {
             // The error has been shown; the lines evaluated so far stay as they are.
             m_sayilar.insert(int(t), -1);
@@ -107,6 +109,13 @@ void Tfrm_uyari::degerlendir()
     }
 }
 
+std::optional<Sorgu::Sonuc> Tfrm_uyari::oku(Tur t, const QDate &gun) const
+{
+    const bool doktorla = !m_doktor.isEmpty() && !Uyarilar::DoktorKolonu(t).isEmpty();
+    return Sorgu::sec(Uyarilar::Sql(t, Oturum.sirketkodu, gun, doktorla),
+                      doktorla ? QVariantList{m_doktor} : QVariantList());
+}
+
 int Tfrm_uyari::satirSayisi(Tur t) const { return m_sayilar.value(int(t), -1); }
 
 bool Tfrm_uyari::gorunurMu(Tur t) const
@@ -121,7 +130,7 @@ void Tfrm_uyari::ayrintilar(Tur t)
     if (t == Tur::Not && m_notlar)
         s = m_notlar;
     else
-        s = Sorgu::sec(Uyarilar::Sql(t, Oturum.sirketkodu, QDate::currentDate()));
+        s = oku(t, QDate::currentDate());
     if (!s)
         return;
     SorguKaynagi kaynak(*s);

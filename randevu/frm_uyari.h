@@ -40,6 +40,10 @@ private:
     QHash<int, QFrame *> m_satirlar;
     QHash<int, int> m_sayilar;
     std::optional<Sorgu::Sonuc> m_notlar; // the notes line prints the rows already read
+    // A kind's rows for the company and the day, within the own-appointments limit.
+    std::optional<Sorgu::Sonuc> oku(Uyarilar::Tur t, const QDate &gun) const;
+
     QStringList m_parametreler;
+    QString m_doktor; // the own-appointments limit's doctor; empty: every doctor's rows
     bool m_gosterildi = false;
 };

@@ -11,14 +11,19 @@ namespace GunPlani {
 
 namespace {
 
-// "hh:nn" (also "h:nn"); invalid otherwise.
-QTime saatOku(const QString &metin)
+// "hh:nn" (also "h:nn") or a plain hour ("9", "12") as minutes of the day;
+// -1 otherwise. 24:00 (the end of the day) only where gunSonu allows it.
+int dakikaOku(const QString &metin, bool gunSonu)
 {
-    static const QRegularExpression d(QStringLiteral("^\\s*(\\d{1,2}):(\\d{2})\\s*$"));
+    static const QRegularExpression d(QStringLiteral("^\\s*(\\d{1,2})(?::(\\d{2}))?\\s*$"));
     const auto m = d.match(metin);
     if (!m.hasMatch())
-        return QTime();
-    return QTime(m.captured(1).toInt(), m.captured(2).toInt());
+        return -1;
+    const int saat = m.captured(1).toInt();
+    const int dakika = m.captured(2).isEmpty() ? 0 : m.captured(2).toInt();
+    if (dakika > 59 || saat > 24 || (saat == 24 && (dakika != 0 || !gunSonu)))
+        return -1;
+    return saat * 60 + dakika;
 }
 
 } // namespace
@@ -32,36 +37,31 @@ QVector<QTime> Saatler(const Ayar &ayar, QString *hata)
     };
     if (hata)
         hata->clear();
-    const QTime bas = saatOku(ayar.baslangic);
-    if (!bas.isValid())
+    const int bas = dakikaOku(ayar.baslangic, false);
+    if (bas < 0)
         return red(QStringLiteral("Günlük programın başlangıç saati (RANDEVU parametresi 8) \"%1\" geçerli bir "
                                   "saat değil. SS:DD biçiminde yazınız (örnek: 09:00).")
                        .arg(ayar.baslangic));
-    const QTime son = saatOku(ayar.bitis);
-    if (!son.isValid() && !(ayar.bitis.trimmed().startsWith(QLatin1String("24"))
-                            && saatOku(QStringLiteral("00") + ayar.bitis.trimmed().mid(2)).isValid()))
+    const int son = dakikaOku(ayar.bitis, true);
+    if (son < 0)
         return red(QStringLiteral("Günlük programın bitiş saati (RANDEVU parametresi 9) \"%1\" geçerli bir saat "
                                   "değil. SS:DD biçiminde yazınız (örnek: 17:00).")
                        .arg(ayar.bitis));
-    const int bitisSaati = son.isValid() ? son.hour() : 24;
     bool sayiMi = false;
     const int n = ayar.saattekiSayi.trimmed().toInt(&sayiMi);
     if (!sayiMi || n <= 0 || n > 60)
         return red(QStringLiteral("Bir saatteki randevu sayısı (RANDEVU parametresi 10) \"%1\" geçerli değil. "
                                   "1 ile 60 arasında bir tam sayı yazınız.")
                        .arg(ayar.saattekiSayi));
-    const int adet = (bitisSaati - bas.hour()) * n;
-    if (adet <= 0)
+    if (son <= bas)
         return red(QStringLiteral("Günlük programın bitiş saati (%1) başlangıç saatinden (%2) sonra olmalı.")
                        .arg(ayar.bitis.trimmed(), ayar.baslangic.trimmed()));
     QVector<QTime> s;
-    s.reserve(adet);
-    const int basDakika = bas.hour() * 60 + bas.minute();
-    for (int i = 0; i < adet; ++i) {
+    for (int i = 0;; ++i) {
         // Whole minutes: i x 60 / n rounded, never a time like 09:19:59.999.
-        const int dakika = basDakika + (i * 60 + n / 2) / n;
-        if (dakika >= 24 * 60)
-            break; // the day ends at midnight
+        const int dakika = bas + (i * 60 + n / 2) / n;
+        if (dakika >= son)
+            break; // the end is when the last slot is over
         s << QTime(dakika / 60, dakika % 60);
     }
     return s;
@@ -95,7 +95,7 @@ QVector<Satir> Doldur(const QVector<QTime> &saatler, const QVector<Randevu> &ran
         satirlar.append(Satir{s, {}, {}, 0});
     }
     for (const Randevu &r : randevular) {
-        if (r.durum != RandevuSorgu::Bekliyor || !r.saat.isValid())
+        if (!RandevuSorgu::SlotuTutar(r.durum) || !r.saat.isValid())
             continue;
         const auto i = yer.constFind(r.saat.hour() * 60 + r.saat.minute());
         if (i == yer.cend())
@@ -110,7 +110,8 @@ QVector<Satir> Doldur(const QVector<QTime> &saatler, const QVector<Randevu> &ran
     return satirlar;
 }
 
-Sonuc Olustur(const Ayar &ayar, const QDate &gun, const QString &sirket, const QString &doktor)
+Sonuc Olustur(const Ayar &ayar, const QDate &gun, const QString &sirket, const QString &doktor,
+              const QString &yetkiDoktoru)
 {
     Sonuc sonuc;
     const QVector<QTime> saatler = Saatler(ayar, &sonuc.hata);
@@ -121,13 +122,17 @@ Sonuc Olustur(const Ayar &ayar, const QDate &gun, const QString &sirket, const Q
         return sonuc;
     // The day's waiting appointments, in one select.
     QString sql = QStringLiteral("select kayitno, randevusaati, muayeneoldumu, hastaadisoyadi, ") + sonuc.kolon
-                  + QStringLiteral(" from randevu where sirketkodu = ? and randevutarihi >= ? and randevutarihi < ? "
-                                   "and muayeneoldumu = ?");
+                  + QStringLiteral(" from randevu where sirketkodu = ? and randevutarihi >= ? and randevutarihi < ?")
+                  + RandevuSorgu::SlotuTutanKosul;
     QVariantList d{sirket, QDateTime(gun, QTime(0, 0)), QDateTime(gun.addDays(1), QTime(0, 0)),
-                   RandevuSorgu::Bekliyor};
+                   RandevuSorgu::SlotuTutanDeger()};
     if (!doktor.trimmed().isEmpty()) {
         sql += QStringLiteral(" and doktor = ?");
         d << doktor.trimmed();
+    }
+    if (!yetkiDoktoru.isEmpty()) {
+        sql += QStringLiteral(" and doktor = ?");
+        d << yetkiDoktoru;
     }
     // No order: Doldur keeps the lowest KAYITNO of a slot itself, and an
     // order by key would walk the whole key index of a large book.

@@ -20,14 +20,14 @@ namespace GunPlani {
 // The book's parameters 8 to 11.
 struct Ayar
 {
-    QString baslangic;   // parameter 8, "hh:nn"
-    QString bitis;       // parameter 9, only its hour counts
+    QString baslangic;   // parameter 8, "hh:nn" or a plain hour ("9")
+    QString bitis;       // parameter 9, the same ("24" or "24:00": midnight)
     QString saattekiSayi; // parameter 10, slots per hour
     QString kolon;       // parameter 11, RANDEVU column of the third column; empty: DOKTORADI
 };
 
-// The slot times: (end hour - start hour) x slots per hour, the first at the
-// start, each 60 / slots-per-hour minutes (rounded to the minute) after it.
+// The slot times: the first at the start, each 60 / slots-per-hour minutes
+// (rounded to the minute) after the start, all before the end.
 // Parameters that make no sense (not a time, not a whole number, no slot
 // per hour, end not after start) give no slot and a Turkish message in hata.
 QVector<QTime> Saatler(const Ayar &ayar, QString *hata);
@@ -69,7 +69,9 @@ struct Sonuc
 };
 
 // The plan of a day for the company; doktor not empty: only that doctor's
-// appointments ("Doktor" box of the filter panel).
-Sonuc Olustur(const Ayar &ayar, const QDate &gun, const QString &sirket, const QString &doktor);
+// appointments ("Doktor" box of the filter panel); yetkiDoktoru not empty:
+// only that one's as well (the own-appointments limit).
+Sonuc Olustur(const Ayar &ayar, const QDate &gun, const QString &sirket, const QString &doktor,
+              const QString &yetkiDoktoru = QString());
 
 } // namespace GunPlani

@@ -1,9 +1,14 @@
 #include "randevu/randevusorgu.h"
 
+#include "app/oturum.h"
+#include "app/parametre.h"
+#include "app/yetki.h"
 #include "db/sorgu.h"
 #include "db/sqltext.h"
 
 namespace RandevuSorgu {
+
+bool SlotuTutar(const QString &muayeneOldumu) { return muayeneOldumu == Bekliyor; }
 
 QDateTime SaatDegeri(const QTime &saat) { return QDateTime(QDate(1899, 12, 30), QTime(saat.hour(), saat.minute())); }
 
@@ -82,6 +87,13 @@ QString GunlukListeKosulu(const Suzgec &s, const QDate &bugun)
            + SonucHastaDoktorKosulu(h);
 }
 
+QString YetkiDoktoru(const QString &parametre1, const QString &ozelyetki2, const QString &username)
+{
+    if (parametre1 == QLatin1String("E") && ozelyetki2 == QLatin1String("H"))
+        return username;
+    return QString();
+}
+
 QString YetkiKosulu(const QString &parametre1, const QString &ozelyetki2, const QString &username)
 {
     if (parametre1 == QLatin1String("E") && ozelyetki2 == QLatin1String("H"))
@@ -89,14 +101,23 @@ QString YetkiKosulu(const QString &parametre1, const QString &ozelyetki2, const 
     return QString();
 }
 
+QString OturumYetkiDoktoru()
+{
+    QStringList p(13, QString());
+    ParametreOku(QStringLiteral("RANDEVU"), p);
+    const Yetkiler y = YetkiOku(Oturum.kullanici_kodu, QStringLiteral("RANDEVU"), Oturum.sirketkodu);
+    return YetkiDoktoru(p.at(0), y.OZELYETKI2, Oturum.username);
+}
+
 std::optional<int> SaattekiRandevular(const QString &sirket, const QString &doktor, const QDate &gun,
                                       const QTime &saat, qint64 haric)
 {
     QString sql = QStringLiteral("select count(*) from randevu where sirketkodu = ? and randevutarihi >= ? "
                                  "and randevutarihi < ? and extract(hour from randevusaati) = ? "
-                                 "and extract(minute from randevusaati) = ? and kayitno <> ?");
+                                 "and extract(minute from randevusaati) = ? and kayitno <> ?")
+                  + SlotuTutanKosul;
     QVariantList d{sirket, QDateTime(gun, QTime(0, 0)), QDateTime(gun.addDays(1), QTime(0, 0)), saat.hour(),
-                   saat.minute(), haric};
+                   saat.minute(), haric, SlotuTutanDeger()};
     if (!doktor.trimmed().isEmpty()) {
         sql += QStringLiteral(" and doktor = ?");
         d << doktor.trimmed();

@@ -20,6 +20,18 @@ inline const QString Bekliyor = QStringLiteral("HAYIR");
 inline const QString Oldu = QStringLiteral("EVET");
 inline const QString Iptal = QStringLiteral("İPTAL");
 
+// The book's order: by day, the day's appointments by time, the key last
+// (walked along RANDEVU_SK_TARIH_SAAT, or its descending twin from the end).
+inline const QString Siralama =
+    QStringLiteral(" ORDER BY randevu.RANDEVUTARIHI, randevu.RANDEVUSAATI, randevu.KAYITNO");
+
+// A slot is taken only by a waiting appointment (a done or cancelled one
+// leaves it free): the day plan and the slot warning both go by this.
+bool SlotuTutar(const QString &muayeneOldumu);
+// The same as a condition on RANDEVU, with the value it binds.
+inline const QString SlotuTutanKosul = QStringLiteral(" and muayeneoldumu = ?");
+inline QVariant SlotuTutanDeger() { return Bekliyor; }
+
 // RANDEVUSAATI holds the time of day on the date 30.12.1899.
 QDateTime SaatDegeri(const QTime &saat);
 
@@ -52,10 +64,15 @@ QString GunlukListeKosulu(const Suzgec &s, const QDate &bugun);
 
 // The own-appointments limit: parameter 1 "E" and OZELYETKI2 "H".
 QString YetkiKosulu(const QString &parametre1, const QString &ozelyetki2, const QString &username);
+// The doctor code the limit leaves (the user's own), empty without a limit.
+QString YetkiDoktoru(const QString &parametre1, const QString &ozelyetki2, const QString &username);
+// The same for the login context, read from the book's parameter 1 and the
+// user's RANDEVU rights: for the windows besides the book (the reminders).
+QString OturumYetkiDoktoru();
 
 // Stored appointments of the company on that day and hh:nn, leaving out the
 // appointment haric (its KAYITNO; 0 for none); doktor empty: any doctor.
-// Every status counts. nullopt on a database error (already shown).
+// Only those that hold the slot count (SlotuTutar). nullopt on a database error (already shown).
 std::optional<int> SaattekiRandevular(const QString &sirket, const QString &doktor, const QDate &gun,
                                       const QTime &saat, qint64 haric);
 

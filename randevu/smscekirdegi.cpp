@@ -6,6 +6,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTimer>
 
@@ -153,6 +154,21 @@ QString tarihRaporIstegi(const Hesap &h, const QString &ilk, const QString &son)
            + xmlKacis(son) + QStringLiteral("</LDate>") + QStringLiteral("</MainReportRoot>");
 }
 
+QString yanitAciklamasi(const QString &yanit)
+{
+    static const QRegularExpression tamam(QStringLiteral("^00\\s+(\\S+)$"));
+    static const QRegularExpression kimlik(QStringLiteral("^ID:\\s*(\\d+)$"), QRegularExpression::CaseInsensitiveOption);
+    const QString y = yanit.trimmed();
+    QString anlam;
+    if (const auto m = tamam.match(y); m.hasMatch())
+        anlam = QStringLiteral("İşlem başarılı. Operatörün kayıt numarası: %1").arg(m.captured(1));
+    else if (const auto k = kimlik.match(y); k.hasMatch())
+        anlam = QStringLiteral("Mesaj operatöre ulaştı. Mesaj numarası: %1").arg(k.captured(1));
+    else
+        anlam = QStringLiteral("Operatörün yanıtı tanınmadı; geldiği gibi aşağıda.");
+    return anlam + QStringLiteral("\r\n\r\nOperatörün yanıtı:\r\n") + satirSonlariniDuzelt(yanit);
+}
+
 QString satirSonlariniDuzelt(const QString &yanit)
 {
     // A reply that already ends its lines with CR LF keeps them as they are.
@@ -180,13 +196,85 @@ QUrl adres(Operator o)
 int zamanAsimi() { return g_zamanAsimi; }
 void zamanAsimiAyarla(int ms) { g_zamanAsimi = ms > 0 ? ms : 20000; }
 
-Yanit gonder(Operator o, const QString &istek)
+namespace {
+
+QNetworkReply *postla(QNetworkAccessManager &ag, Operator o, const QString &istek)
 {
-    QNetworkAccessManager ag;
     QNetworkRequest r(adres(o));
     r.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("text/xml; charset=utf-8"));
     r.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    QNetworkReply *cevap = ag.post(r, istek.toUtf8());
+    return ag.post(r, istek.toUtf8());
+}
+
+Yanit zamanAsimiYaniti()
+{
+    Yanit y;
+    y.durum = Yanit::Durum::ZamanAsimi;
+    y.neden = QStringLiteral("%1 saniye içinde yanıt gelmedi (zaman aşımı)").arg(g_zamanAsimi / 1000.0);
+    return y;
+}
+
+// A finished reply as the user is told of it.
+Yanit yanitOku(QNetworkReply *cevap)
+{
+    Yanit y;
+    const int kod = cevap->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QByteArray govde = cevap->readAll();
+    if (cevap->error() != QNetworkReply::NoError) {
+        y.durum = Yanit::Durum::HttpHatasi;
+        y.neden = kod > 0 ? QStringLiteral("HTTP hatası %1").arg(kod)
+                          : QStringLiteral("bağlantı hatası: %1").arg(cevap->errorString());
+    } else if (govde.trimmed().isEmpty()) {
+        y.durum = Yanit::Durum::BosYanit;
+        y.neden = QStringLiteral("operatörden boş yanıt geldi");
+    } else {
+        y.durum = Yanit::Durum::Tamam;
+    }
+    y.metin = QString::fromUtf8(govde);
+    return y;
+}
+
+} // namespace
+
+Istek::Istek(Operator o, const QString &istek, QObject *ust)
+    : QObject(ust)
+    , m_ag(new QNetworkAccessManager(this))
+{
+    m_cevap = postla(*m_ag, o, istek);
+    connect(m_cevap, &QNetworkReply::finished, this, [this] {
+        if (!m_bitti)
+            bitir(yanitOku(m_cevap));
+    });
+    m_sure.setSingleShot(true);
+    connect(&m_sure, &QTimer::timeout, this, [this] { bitir(zamanAsimiYaniti()); });
+    m_sure.start(g_zamanAsimi);
+}
+
+Istek::~Istek() = default;
+
+void Istek::durdur()
+{
+    Yanit y;
+    y.durum = Yanit::Durum::Durduruldu;
+    y.neden = QStringLiteral("durduruldu");
+    bitir(y);
+}
+
+void Istek::bitir(const Yanit &y)
+{
+    if (m_bitti)
+        return;
+    m_bitti = true;
+    m_sure.stop();
+    if (!m_cevap->isFinished())
+        m_cevap->abort();
+    emit bitti(y);
+}
+
+Yanit gonder(Operator o, const QString &istek)
+{
+    QNetworkAccessManager ag;
+    QNetworkReply *cevap = postla(ag, o, istek);
 
     QEventLoop dongu;
     QTimer sayac;
@@ -201,27 +289,12 @@ Yanit gonder(Operator o, const QString &istek)
     if (!cevap->isFinished())
         dongu.exec(QEventLoop::ExcludeUserInputEvents);
 
-    Yanit y;
     if (zamanDoldu && !cevap->isFinished()) {
         cevap->abort();
         delete cevap;
-        y.durum = Yanit::Durum::ZamanAsimi;
-        y.neden = QStringLiteral("%1 saniye içinde yanıt gelmedi (zaman aşımı)").arg(g_zamanAsimi / 1000.0);
-        return y;
+        return zamanAsimiYaniti();
     }
-    const int kod = cevap->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray govde = cevap->readAll();
-    if (cevap->error() != QNetworkReply::NoError) {
-        y.durum = Yanit::Durum::HttpHatasi;
-        y.neden = kod > 0 ? QStringLiteral("HTTP hatası %1").arg(kod)
-                          : QStringLiteral("bağlantı hatası: %1").arg(cevap->errorString());
-    } else if (govde.trimmed().isEmpty()) {
-        y.durum = Yanit::Durum::BosYanit;
-        y.neden = QStringLiteral("operatörden boş yanıt geldi");
-    } else {
-        y.durum = Yanit::Durum::Tamam;
-    }
-    y.metin = QString::fromUtf8(govde);
+    const Yanit y = yanitOku(cevap);
     delete cevap;
     return y;
 }

@@ -8,11 +8,16 @@
 // Gateway addresses are fixed below; a site (or a test) can point an operator
 // elsewhere with the environment variables VELMORIKA_SMS_MOBILDEV and
 // VELMORIKA_SMS_EKOMESAJ (a full http:// URL each).
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 #include <functional>
 #include <optional>
+
+class QNetworkAccessManager;
+class QNetworkReply;
 
 namespace Sms {
 
@@ -46,6 +51,12 @@ QString tarihRaporIstegi(const Hesap &h, const QString &ilk = QStringLiteral("20
 // Status and report replies are shown with every lone LF made CR LF.
 QString satirSonlariniDuzelt(const QString &yanit);
 
+// A reply in words for the user, the reply as received under it as a detail.
+// Known: "00" and a number (the request was carried out; the number is the
+// operator's record of it) and "ID:" and a number (the message was taken
+// under that number). Anything else is said to be unknown and shown as it came.
+QString yanitAciklamasi(const QString &yanit);
+
 // The operator's gateway (the environment variable when set).
 QUrl adres(Operator o);
 
@@ -55,7 +66,7 @@ void zamanAsimiAyarla(int ms);
 
 struct Yanit
 {
-    enum class Durum { Tamam, BosYanit, HttpHatasi, ZamanAsimi };
+    enum class Durum { Tamam, BosYanit, HttpHatasi, ZamanAsimi, Durduruldu };
     Durum durum = Durum::BosYanit;
     QString metin;   // the reply body as received (UTF-8)
     QString neden;   // Turkish reason when not Tamam
@@ -63,8 +74,31 @@ struct Yanit
 };
 
 // POSTs the request (UTF-8, content type text/xml) and waits in a local event
-// loop, so the window keeps painting; a reply with nothing in it is a failure.
+// loop; a reply with nothing in it is a failure. For callers without a
+// window of their own; a window sends through Istek instead.
 Yanit gonder(Operator o, const QString &istek);
+
+// One request on its way while the program goes on (no loop of its own):
+// bitti comes once, with the reply, the time-out (zamanAsimi) or, after
+// durdur(), Durduruldu. The request goes when it is made.
+class Istek : public QObject
+{
+    Q_OBJECT
+public:
+    Istek(Operator o, const QString &istek, QObject *ust = nullptr);
+    ~Istek() override;
+    void durdur();
+
+signals:
+    void bitti(const Sms::Yanit &y);
+
+private:
+    void bitir(const Yanit &y);
+    QNetworkAccessManager *m_ag;
+    QNetworkReply *m_cevap = nullptr;
+    QTimer m_sure;
+    bool m_bitti = false;
+};
 
 // SMSINFO.DAT in the working directory.
 QString ayarDosyasi();

@@ -224,9 +224,27 @@ void SmsSayacBagla(QPlainTextEdit *metin, QLabel *sayac, int sinir)
     });
 }
 
+QString SmsBosMetinMesaji() { return QStringLiteral("Gönderilecek SMS metni boş; mesaj gönderilmedi."); }
+
+QString SmsOnaySorusu(int sayi) { return QStringLiteral("%1 kişiye mesaj gönderilecek. Gönderilsin mi?").arg(sayi); }
+
 Sms::TopluSonuc SmsTopluGonder(QWidget *ust, const Sms::Hesap &h, Sms::Operator o, const Sms::Alicilar &a,
                                const QString &metin, bool baslikli, QPlainTextEdit *durum, const QString &basari)
 {
+    // Refused or not confirmed: nothing was sent.
+    auto gonderilmedi = [&a] {
+        Sms::TopluSonuc s;
+        s.toplam = a.sayi();
+        s.gonderilmeyen = a.sayi();
+        return s;
+    };
+    if (a.sayi() > 0 && metin.trimmed().isEmpty()) {
+        Mesaj::goster(SmsBosMetinMesaji(), ust);
+        return gonderilmedi();
+    }
+    if (a.sayi() > 0
+        && !Mesaj::soru(SmsOnaySorusu(a.sayi()), ust))
+        return gonderilmedi();
     QProgressDialog ilerleme(QStringLiteral("SMS gönderiliyor..."), QStringLiteral("Durdur"), 0, a.sayi(), ust);
     ilerleme.setObjectName(QStringLiteral("dlg_smsilerleme"));
     ilerleme.setWindowModality(Qt::WindowModal);

@@ -77,8 +77,14 @@ private:
 // " 0 / 160" at first, then "N  /  160" after each change.
 void SmsSayacBagla(QPlainTextEdit *metin, QLabel *sayac, int sinir);
 
+// What an empty message text is refused with.
+QString SmsBosMetinMesaji();
+// The question a bulk send to sayi people asks first.
+QString SmsOnaySorusu(int sayi);
+
 // Sends one message per entry with a progress dialog that can be stopped
 // between messages; each reply goes into durum; then the summary is shown.
+// Before anything goes, an empty text is refused and the count confirmed.
 Sms::TopluSonuc SmsTopluGonder(QWidget *ust, const Sms::Hesap &h, Sms::Operator o, const Sms::Alicilar &a,
                                const QString &metin, bool baslikli, QPlainTextEdit *durum,
                                const QString &basari = QString());

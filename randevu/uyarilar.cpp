@@ -50,34 +50,50 @@ QString Tablo(Tur t)
     return QString();
 }
 
-QString Sql(Tur t, const QString &sirket, const QDate &bugun)
+QString DoktorKolonu(Tur t)
 {
+    switch (t) {
+    case Tur::Randevu: return QStringLiteral("DOKTOR");
+    case Tur::Hasta1:
+    case Tur::Hasta2:
+    case Tur::SonrakiMuayene:
+    case Tur::Islem: return QStringLiteral("DOKTORKODU");
+    case Tur::Not: return QString();
+    }
+    return QString();
+}
+
+QString Sql(Tur t, const QString &sirket, const QDate &bugun, bool doktorla)
+{
+    const QString dk = doktorla && !DoktorKolonu(t).isEmpty()
+                           ? QStringLiteral(" and ") + DoktorKolonu(t) + QStringLiteral(" = ?")
+                           : QString();
     const QString sirketK = QStringLiteral(" and sirketkodu =") + SqlQuote(sirket);
     const QString evet = SqlQuote(QStringLiteral("EVET"));
     switch (t) {
     case Tur::Islem:
         return QStringLiteral("select *  from yapilanislemler where 1=1 ") + sirketK
                + GunKosulu(QStringLiteral("hatirlatmatarihi"), bugun) + QStringLiteral(" and hatirlatmadurumu =")
-               + evet + QStringLiteral(" order by yapilanislemler.hatirlatmatarihi");
+               + evet + dk + QStringLiteral(" order by yapilanislemler.hatirlatmatarihi");
     case Tur::Hasta2:
         return QStringLiteral("select *  from hastalar where 1=1 ") + sirketK
                + GunKosulu(QStringLiteral("hatirlatmatarihi2"), bugun) + QStringLiteral(" and hatirlatmadurumu2 =")
-               + evet + QStringLiteral(" order by hastalar.hatirlatmatarihi2");
+               + evet + dk + QStringLiteral(" order by hastalar.hatirlatmatarihi2");
     case Tur::Hasta1:
         // The switch on or never set; both alternatives limited to the company and the day.
         return QStringLiteral("select *  from hastalar where 1=1 ") + sirketK
                + GunKosulu(QStringLiteral("hatirlatmatarihi"), bugun) + QStringLiteral(" and (hatuyari =") + evet
-               + QStringLiteral(" or hatuyari is null) order by hastalar.hatirlatmatarihi");
+               + QStringLiteral(" or hatuyari is null)") + dk + QStringLiteral(" order by hastalar.hatirlatmatarihi");
     case Tur::Randevu:
         return QStringLiteral("select * from RANDEVU where 1=1 ") + sirketK
                + GunKosulu(QStringLiteral("randevutarihi"), bugun) + QStringLiteral(" and MUAYENEOLDUMU <>") + evet
-               + QStringLiteral("  order by RANDEVU.RANDEVUTARIHI");
+               + dk + RandevuSorgu::Siralama;
     case Tur::SonrakiMuayene:
         // An examination holds "E" once done; an empty flag has not been done.
         return QStringLiteral("select * from muayene where 1=1 ") + sirketK
                + BitisKosulu(QStringLiteral("SONRAKIMUAYENETARIHI"), bugun)
                + QStringLiteral(" and (MUAYENEOLDUMU is null or MUAYENEOLDUMU <>") + SqlQuote(QStringLiteral("E"))
-               + QStringLiteral(") order by muayene.SONRAKIMUAYENETARIHI ");
+               + QStringLiteral(")") + dk + QStringLiteral(" order by muayene.SONRAKIMUAYENETARIHI ");
     case Tur::Not:
         return QStringLiteral("select * from aciklamalar where 1=1 ") + GunKosulu(QStringLiteral("TARIH2"), bugun)
                + QStringLiteral("  order by aciklamalar.kayitno");

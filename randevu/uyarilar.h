@@ -29,7 +29,11 @@ QString PanelAdi(Tur t);      // objectName of the line's panel
 QString DugmeAdi(Tur t);      // objectName of its "Ayrıntılar" button
 QString Tablo(Tur t);         // the table the select reads
 
-// The select of a kind for the company and the day.
-QString Sql(Tur t, const QString &sirket, const QDate &bugun);
+// The column naming a row's doctor; empty for the notes, which have none.
+QString DoktorKolonu(Tur t);
+// The select of a kind for the company and the day. doktorla: limited to one
+// doctor's rows (the own-appointments limit), the code bound to the one "?"
+// (a kind without a doctor column gets no condition and no "?").
+QString Sql(Tur t, const QString &sirket, const QDate &bugun, bool doktorla = false);
 
 } // namespace Uyarilar

@@ -225,16 +225,19 @@ private slots:
         // patient list's order indexes, the administrator code's table, then a
         // change-event trigger per table, then the wider password column, the
         // source column of order and procedure lines, and the date-order
-        // indexes of appointments and examinations, and the notes' due date.
-        QCOMPARE(k.size(), 69 + int(Tablolar().size()) + 10);
+        // indexes of appointments and examinations, the notes' due date, and
+        // the appointments' date-and-time order indexes.
+        QCOMPARE(k.size(), 69 + int(Tablolar().size()) + 12);
         QCOMPARE(k.at(68), QStringLiteral("CREATE TABLE YONETICIKODLARI (SIRKETKODU VARCHAR(10) NOT NULL,"
                                           "KODOZETI VARCHAR(150),KULLANICI VARCHAR(10),DEGISTIRMETARIHI TIMESTAMP,"
                                           "CONSTRAINT PK_YONETICIKODLARI PRIMARY KEY (SIRKETKODU))"));
         QCOMPARE(k.at(69), OlayTetikleyicisi(Tablolar().front()));
-        QCOMPARE(k.at(k.size() - 9), QStringLiteral("ALTER TABLE MUAYENE_LAB ADD KAYNAK VARCHAR(5)"));
-        QCOMPARE(k.at(k.size() - 8), QStringLiteral("ALTER TABLE YAPILANISLEMLER ADD KAYNAK VARCHAR(5)"));
-        QCOMPARE(k.at(k.size() - 6), QStringLiteral("CREATE DESCENDING INDEX RANDEVU_SK_TARIH_AZ ON RANDEVU "
+        QCOMPARE(k.at(k.size() - 11), QStringLiteral("ALTER TABLE MUAYENE_LAB ADD KAYNAK VARCHAR(5)"));
+        QCOMPARE(k.at(k.size() - 10), QStringLiteral("ALTER TABLE YAPILANISLEMLER ADD KAYNAK VARCHAR(5)"));
+        QCOMPARE(k.at(k.size() - 8), QStringLiteral("CREATE DESCENDING INDEX RANDEVU_SK_TARIH_AZ ON RANDEVU "
                                                     "(SIRKETKODU,RANDEVUTARIHI,KAYITNO)"));
+        QCOMPARE(k.at(k.size() - 1), QStringLiteral("CREATE DESCENDING INDEX RANDEVU_SK_TARIH_SAAT_AZ ON RANDEVU "
+                                                    "(SIRKETKODU,RANDEVUTARIHI,RANDEVUSAATI,KAYITNO)"));
         QCOMPARE(k.at(0), QStringLiteral("CREATE GENERATOR OTOKOD_MUAYENE_LAB"));
         QCOMPARE(k.at(1), QStringLiteral("ALTER TABLE LABORATUVAR ADD ACIKLAMA VARCHAR(400),ADD LABORATUVARADI VARCHAR(60)"));
         QCOMPARE(k.at(2), QStringLiteral("CREATE TABLE RANDEVUPROGRAMI (KAYITNO INTEGER NOT NULL,SAAT TIMESTAMP,"

@@ -72,6 +72,14 @@ void TestPlan::indeksKullanilir_data()
         << "CARI_HAREKET" << false;
     QTest::newRow("bir muayenenin hareketleri")
         << QStringLiteral("select * from cari_hareket where evrakkayitno = 17 and evrakcinsi = 'MUA'") << "CARI_HAREKET" << false;
+    const QString randevu = QStringLiteral("select first 200 * from randevu where 1=1  and sirketkodu ='2007' ");
+    QTest::newRow("randevu defteri")
+        << randevu + QStringLiteral("order by randevu.RANDEVUTARIHI, randevu.RANDEVUSAATI, randevu.KAYITNO")
+        << "RANDEVU" << true;
+    QTest::newRow("randevu defterinin sonu")
+        << randevu
+               + QStringLiteral("order by randevu.RANDEVUTARIHI desc, randevu.RANDEVUSAATI desc, randevu.KAYITNO desc")
+        << "RANDEVU" << true;
     QTest::newRow("gunun randevulari")
         << QStringLiteral("select * from randevu where 1=1  and sirketkodu ='2007' and randevutarihi = '10.12.2026' "
                           "order by randevu.randevusaati")

@@ -56,14 +56,22 @@ void TestGunPlani::slotlar_data()
     QTest::addColumn<QString>("sonSlot");
     QTest::addColumn<bool>("mesaj");
     QTest::newRow("09-12 x4: 12 slots") << "09:00" << "12:00" << "4" << 12 << "09:00" << "11:45" << false;
-    QTest::newRow("09:30-12 x2: 6 slots, minutes of the end ignored")
-        << "09:30" << "12:00" << "2" << 6 << "09:30" << "12:00" << false;
+    QTest::newRow("09:30-12 x2: 5 slots, all before the end")
+        << "09:30" << "12:00" << "2" << 5 << "09:30" << "11:30" << false;
+    QTest::newRow("12:00-12:30 x4: half an hour") << "12:00" << "12:30" << "4" << 2 << "12:00" << "12:15" << false;
+    QTest::newRow("end with minutes") << "09:00" << "10:30" << "2" << 3 << "09:00" << "10:00" << false;
+    QTest::newRow("plain hours") << "9" << "12" << "4" << 12 << "09:00" << "11:45" << false;
+    QTest::newRow("to midnight") << "22:00" << "24" << "1" << 2 << "22:00" << "23:00" << false;
+    QTest::newRow("to midnight written 24:00") << "23:00" << "24:00" << "2" << 2 << "23:00" << "23:30" << false;
     QTest::newRow("09-17 x4: 32 slots") << "09:00" << "17:00" << "4" << 32 << "09:00" << "16:45" << false;
     QTest::newRow("x3: 20 minutes apart") << "08:00" << "10:00" << "3" << 6 << "08:00" << "09:40" << false;
     QTest::newRow("x6 whole minutes") << "09:00" << "10:00" << "6" << 6 << "09:00" << "09:50" << false;
     QTest::newRow("x7 rounded to the minute") << "09:00" << "10:00" << "7" << 7 << "09:00" << "09:51" << false;
     QTest::newRow("end before start") << "12:00" << "09:00" << "4" << 0 << "" << "" << true;
-    QTest::newRow("end equal to start hour") << "09:00" << "09:30" << "4" << 0 << "" << "" << true;
+    QTest::newRow("end equal to start") << "12:30" << "12:30" << "4" << 0 << "" << "" << true;
+    QTest::newRow("end a minute before start") << "12:30" << "12:29" << "4" << 0 << "" << "" << true;
+    QTest::newRow("start at midnight's end") << "24:00" << "24:00" << "4" << 0 << "" << "" << true;
+    QTest::newRow("60 minutes") << "09:60" << "12:00" << "4" << 0 << "" << "" << true;
     QTest::newRow("0 per hour") << "09:00" << "12:00" << "0" << 0 << "" << "" << true;
     QTest::newRow("per hour not a number") << "09:00" << "12:00" << "dört" << 0 << "" << "" << true;
     QTest::newRow("empty start") << "" << "12:00" << "4" << 0 << "" << "" << true;

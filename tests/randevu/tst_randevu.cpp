@@ -86,6 +86,14 @@ struct Ekran : EkranSurucu<Tfrm_randevu>
         std::sort(l.begin(), l.end());
         return l;
     }
+    // The rows as the grid lists them.
+    QList<qint64> sira() const
+    {
+        QList<qint64> l;
+        for (int i = 0; i < vs()->kesinKayitSayisi(); ++i)
+            l << vs()->satirDegeri(i, QStringLiteral("KAYITNO")).toLongLong();
+        return l;
+    }
     void onAyar(const QString &giris) const
     {
         auto *c = w<QComboBox>("ComboBox1");
@@ -126,16 +134,24 @@ class TestRandevu : public QObject
 private slots:
     void onAyarlar_data();
     void onAyarlar();
+    void gunSirasi_data();
+    void gunSirasi();
     void kendiRandevulari_data();
     void kendiRandevulari();
     void yeniRandevuUyarisi();
     void degisiklikUyarisi();
+    void slotUyarisi_data();
+    void slotUyarisi();
+    void saatDogrulama_data();
+    void saatDogrulama();
     void yeniHasta();
     void yeniHastaAdsiz();
     void bilinenAd();
     void muayeneOldu();
     void gunPlani();
     void plandanEskiHastaVazgecildi();
+    void kendiPlani_data();
+    void kendiPlani();
     void listeler();
     void hizliMenu();
     void aramaVeNotlar();
@@ -181,6 +197,51 @@ void TestRandevu::onAyarlar()
     QCOMPARE(e.liste(), beklenen);
     QVERIFY(e.w<QStatusBar>("StatusBar1")->currentMessage().endsWith(QString::number(beklenen.size())));
     QVERIFY(m.mesajlar.isEmpty());
+}
+
+void TestRandevu::gunSirasi_data()
+{
+    QTest::addColumn<QString>("eylem");
+    QTest::newRow("show") << "";
+    QTest::newRow("preset") << "onayar";
+    QTest::newRow("Listele") << "listele";
+    QTest::newRow("after the daily list") << "gunluk";
+    QTest::newRow("after the card") << "kart";
+}
+
+void TestRandevu::gunSirasi()
+{
+    QFETCH(QString, eylem);
+    TEST_VT(vt);
+    BetikMesaj m;
+    RaporYakalayici r;
+    // Booked in another order than their times; 5 and 6 share a time.
+    QVERIFY(randevuYaz(1, Bugun.addDays(1), QTime(8, 0), QStringLiteral("HAYIR")));
+    QVERIFY(randevuYaz(2, Bugun, QTime(11, 0), QStringLiteral("HAYIR")));
+    QVERIFY(randevuYaz(3, Bugun, QTime(9, 0), QStringLiteral("HAYIR")));
+    QVERIFY(randevuYaz(4, Bugun, QTime(10, 30), QStringLiteral("HAYIR")));
+    QVERIFY(randevuYaz(6, Bugun, QTime(9, 15), QStringLiteral("HAYIR")));
+    QVERIFY(randevuYaz(5, Bugun, QTime(9, 15), QStringLiteral("HAYIR")));
+    Ekran e;
+    QList<qint64> beklenen{3, 5, 6, 4, 2, 1};
+    if (eylem == QLatin1String("onayar")) {
+        e.onAyar(QStringLiteral("BUGÜNKÜ RANDEVULAR"));
+        beklenen.removeLast();
+    } else if (eylem == QLatin1String("listele")) {
+        e.tikla("BitBtn2");
+    } else if (eylem == QLatin1String("gunluk")) {
+        e.eylem("GunlukRandevuListesi1");
+        // The printed list in time order too.
+        QCOMPARE(r.metinler.size(), 1);
+        const QString t = r.metinler.first();
+        QVERIFY2(t.indexOf(QStringLiteral("KONU 3")) < t.indexOf(QStringLiteral("KONU 4"))
+                     && t.indexOf(QStringLiteral("KONU 4")) < t.indexOf(QStringLiteral("KONU 2")),
+                 qPrintable(t));
+    } else if (eylem == QLatin1String("kart")) {
+        e.tikla("BitBtn7");
+    }
+    QCOMPARE(e.sira(), beklenen);
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('|'))));
 }
 
 void TestRandevu::kendiRandevulari_data()
@@ -251,7 +312,7 @@ void TestRandevu::yeniRandevuUyarisi()
     TEST_VT(vt);
     BetikMesaj m;
     temelVeri();
-    QVERIFY(randevuYaz(1, Bugun, QTime(10, 0), QStringLiteral("İPTAL")));
+    QVERIFY(randevuYaz(1, Bugun, QTime(10, 0), QStringLiteral("HAYIR")));
     Ekran e;
     // New opens the patient lookup at once; the patient's own doctor comes with it.
     SonrakiPencere(QStringLiteral("frm_hastaarama"), AramadaSec(QStringLiteral("AYŞE")));
@@ -261,7 +322,7 @@ void TestRandevu::yeniRandevuUyarisi()
     QCOMPARE(e.vs()->metin(QStringLiteral("HASTACEPTEL")), QStringLiteral("05321234567"));
     e.yaz("edt_randevusaati", QStringLiteral("1000"));
     e.tikla("btn_kaydet");
-    // Even a cancelled appointment in the slot warns; the save goes on.
+    // A waiting appointment in the slot warns; the save goes on.
     QVERIFY2(m.mesajlar == QStringList{Uyari}, qPrintable(m.mesajlar.join(QLatin1Char('|'))));
     QVERIFY(e.e->kilitliMi());
     QCOMPARE(Say("select count(*) from randevu where extract(hour from randevusaati) = 10 and doktor = 'D1'"), 2);
@@ -312,6 +373,100 @@ void TestRandevu::degisiklikUyarisi()
     QVERIFY2(m.mesajlar == QStringList{Uyari}, qPrintable(m.mesajlar.join(QLatin1Char('|'))));
     QCOMPARE(TekDeger("select extract(hour from randevusaati) from randevu where kayitno = 2").toInt(), 10);
     QCOMPARE(TekDeger("select extract(year from randevusaati) from randevu where kayitno = 2").toInt(), 1899);
+}
+
+void TestRandevu::slotUyarisi_data()
+{
+    QTest::addColumn<QString>("durum");
+    QTest::addColumn<bool>("yeni");
+    QTest::addColumn<bool>("uyarir");
+    for (bool yeni : {true, false}) {
+        const char *ne = yeni ? "new" : "moved";
+        QTest::addRow("%s, waiting in the slot", ne) << "HAYIR" << yeni << true;
+        QTest::addRow("%s, done in the slot", ne) << "EVET" << yeni << false;
+        QTest::addRow("%s, cancelled in the slot", ne) << "İPTAL" << yeni << false;
+    }
+}
+
+void TestRandevu::slotUyarisi()
+{
+    QFETCH(QString, durum);
+    QFETCH(bool, yeni);
+    QFETCH(bool, uyarir);
+    TEST_VT(vt);
+    BetikMesaj m;
+    temelVeri();
+    QVERIFY(randevuYaz(1, Bugun, QTime(10, 0), durum));
+    QVERIFY(randevuYaz(2, Bugun, QTime(11, 0), QStringLiteral("HAYIR")));
+    Ekran e;
+    if (yeni) {
+        SonrakiPencere(QStringLiteral("frm_hastaarama"), AramadaSec(QStringLiteral("AYŞE")));
+        e.tikla("btn_yeni");
+    } else {
+        QVERIFY(e.vs()->bul(2));
+        e.tikla("btn_degistir");
+    }
+    e.yaz("edt_randevusaati", QStringLiteral("1000"));
+    e.tikla("btn_kaydet");
+    QCOMPARE(m.mesajlar, uyarir ? QStringList{Uyari} : QStringList());
+    QVERIFY(e.e->kilitliMi());
+    QCOMPARE(Say("select count(*) from randevu where extract(hour from randevusaati) = 10"), 2);
+    // The day plan shows the slot free exactly when no warning came.
+    const GunPlani::Sonuc p =
+        GunPlani::Olustur({QStringLiteral("10:00"), QStringLiteral("11:00"), QStringLiteral("1"), QString()}, Bugun,
+                          QStringLiteral("2007"), QString());
+    QCOMPARE(p.satirlar.size(), 1);
+    QCOMPARE(p.satirlar.first().randevuNo, uyarir ? 1 : yeni ? 1001 : 2);
+}
+
+void TestRandevu::saatDogrulama_data()
+{
+    QTest::addColumn<bool>("yeni");
+    QTest::addColumn<QString>("saat");
+    QTest::addColumn<QString>("beklenen");
+    const QString bos = QStringLiteral("Randevu Saatı Boş Olamaz");
+    const QString gecersiz = QStringLiteral("Randevu Saatı \"25:61\" geçersiz (SS:DD olmalı, örnek: 14:30).");
+    QTest::newRow("new, empty") << true << "" << bos;
+    QTest::newRow("new, not a time") << true << "2561" << gecersiz;
+    QTest::newRow("changed, erased") << false << "" << bos;
+    QTest::newRow("changed, not a time") << false << "2561" << gecersiz;
+}
+
+void TestRandevu::saatDogrulama()
+{
+    QFETCH(bool, yeni);
+    QFETCH(QString, saat);
+    QFETCH(QString, beklenen);
+    TEST_VT(vt);
+    BetikMesaj m;
+    temelVeri();
+    QVERIFY(randevuYaz(1, Bugun, QTime(10, 0), QStringLiteral("HAYIR")));
+    Ekran e;
+    if (yeni) {
+        SonrakiPencere(QStringLiteral("frm_hastaarama"), AramadaSec(QStringLiteral("AYŞE")));
+        e.tikla("btn_yeni");
+    } else {
+        QVERIFY(e.vs()->bul(1));
+        e.tikla("btn_degistir");
+    }
+    // Only the time is typed, then the cursor leaves the box.
+    e.yaz("edt_randevusaati", saat);
+    e.w("mem_konu")->setFocus();
+    e.tikla("btn_kaydet");
+    QCOMPARE(m.mesajlar, QStringList{beklenen});
+    QVERIFY(!e.e->kilitliMi());
+    QCOMPARE(e.e->focusWidget(), e.w("edt_randevusaati"));
+    QCOMPARE(Say("select count(*) from randevu"), 1);
+    QCOMPARE(TekDeger("select extract(hour from randevusaati) from randevu where kayitno = 1").toInt(), 10);
+    // A right time then saves.
+    m.temizle();
+    e.yaz("edt_randevusaati", QStringLiteral("1130"));
+    e.tikla("btn_kaydet");
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('|'))));
+    QVERIFY(e.e->kilitliMi());
+    QCOMPARE(Say("select count(*) from randevu where extract(hour from randevusaati) = 11 "
+                 "and extract(minute from randevusaati) = 30"),
+             1);
 }
 
 void TestRandevu::yeniHasta()
@@ -515,7 +670,8 @@ void TestRandevu::gunPlani()
     e.yaz("edt_doktor", QStringLiteral("D1"));
     e.yaz("edt_doktoradi", QStringLiteral("DR. ALİ VELİ"));
     e.tikla("btn_kaydet");
-    QVERIFY2(m.mesajlar == QStringList{Uyari}, qPrintable(m.mesajlar.join(QLatin1Char('|')))); // the cancelled one still holds the slot for the check
+    // The cancelled one leaves the slot free, for the check as for the plan.
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('|'))));
     QCOMPARE(Say("select count(*) from randevu where hastaadisoyadi = 'CAN DEMİR' and extract(minute from "
                  "randevusaati) = 30 and muayeneoldumu = 'HAYIR'"),
              1);
@@ -569,6 +725,39 @@ void TestRandevu::plandanEskiHastaVazgecildi()
     QCOMPARE(m.mesajlar, QStringList());
     QCOMPARE(TekDeger("select extract(minute from randevusaati) from randevu where hastakodu = 'H1'").toInt(), 30);
     QCOMPARE(TekDeger("select randevutarihi from randevu").toDateTime().date(), Bugun.addDays(1));
+}
+
+void TestRandevu::kendiPlani_data()
+{
+    QTest::addColumn<QString>("parametre1");
+    QTest::addColumn<QString>("ozelyetki2");
+    QTest::addColumn<bool>("sinirli");
+    QTest::newRow("limited") << "E" << "H" << true;
+    QTest::newRow("parameter off") << "" << "H" << false;
+    QTest::newRow("special right") << "E" << "E" << false;
+}
+
+void TestRandevu::kendiPlani()
+{
+    QFETCH(QString, parametre1);
+    QFETCH(QString, ozelyetki2);
+    QFETCH(bool, sinirli);
+    TEST_VT(vt);
+    BetikMesaj m;
+    parametreler({{1, parametre1}, {8, QStringLiteral("09:00")}, {9, QStringLiteral("10:00")},
+                  {10, QStringLiteral("4")}});
+    QVERIFY(Sorgu::calistir("update kullanicilar set ozelyetki2 = ? where moduladi = 'RANDEVU'", {ozelyetki2}));
+    QVERIFY(randevuYaz(1, Bugun, QTime(9, 0), QStringLiteral("HAYIR"), Oturum.username, QStringLiteral("KENDİ HASTASI")));
+    QVERIFY(randevuYaz(2, Bugun, QTime(9, 15), QStringLiteral("HAYIR"), QStringLiteral("D1"),
+                       QStringLiteral("BAŞKASININ HASTASI")));
+    Ekran e;
+    e.w<QCalendarWidget>("EsCalendar1")->setSelectedDate(Bugun.addDays(1));
+    e.w<QCalendarWidget>("EsCalendar1")->setSelectedDate(Bugun);
+    auto *plan = e.w<QTableWidget>("DBGrid12");
+    QCOMPARE(plan->rowCount(), 4);
+    QCOMPARE(plan->item(0, 1)->text(), QStringLiteral("KENDİ HASTASI"));
+    QCOMPARE(plan->item(1, 1)->text(), sinirli ? QString() : QStringLiteral("BAŞKASININ HASTASI"));
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join(QLatin1Char('|'))));
 }
 
 void TestRandevu::listeler()

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -30,11 +31,21 @@ using Ortam = SmsTestOrtami;
 
 struct Ekran : EkranSurucu<Tfrm_sms1>
 {
-    Ekran()
+    // yanitiBekle: the opening status request's reply is waited for.
+    explicit Ekran(bool yanitiBekle = true)
     {
         e.reset(qobject_cast<Tfrm_sms1 *>(EkranOlustur(QStringLiteral("frm_sms1"), nullptr)));
         QVERIFY(e);
         goster();
+        if (yanitiBekle)
+            bekle();
+    }
+    // The request under way has its reply (or its time-out) and the window has shown it.
+    void bekle() const { QTRY_VERIFY_WITH_TIMEOUT(!e->mesgulMu(), 10000); }
+    void tiklaBekle(const char *ad) const
+    {
+        tikla(ad);
+        bekle();
     }
     QString kutu(const char *ad) const { return w<QPlainTextEdit>(ad)->toPlainText(); }
     QStringList liste(const char *ad) const
@@ -81,20 +92,29 @@ private slots:
         QCOMPARE(o.gecit.istekler[0].govde,
                  QByteArray("<MainReportRoot><Command>6</Command><PlatformID>1</PlatformID><UserName>ALI</UserName>"
                             "<ChannelCode>123</ChannelCode><PassWord>SIFRE</PassWord></MainReportRoot>"));
-        QCOMPARE(s.kutu("mem_durum").split(QLatin1Char('\n')), (QStringList{"KREDI:10", "TAMAM"}));
+        // A reply of no known meaning: said so, then shown as it came.
+        QCOMPARE(s.kutu("mem_durum").split(QLatin1Char('\n')),
+                 (QStringList{"Operatörün yanıtı tanınmadı; geldiği gibi aşağıda.", "", "Operatörün yanıtı:", "KREDI:10",
+                              "TAMAM"}));
         QVERIFY(!s.w<QPushButton>("btn_kontrolmesajno")->isEnabled());
         QVERIFY(!s.w<QPushButton>("btn_kontroltarih")->isEnabled());
 
         s.w<QComboBox>("cmb_operator")->setCurrentText(QStringLiteral("Mobildev"));
         QVERIFY(s.w<QPushButton>("btn_kontroltarih")->isEnabled());
-        s.tikla("btn_kontroltarih");
+        s.tiklaBekle("btn_kontroltarih");
         QCOMPARE(o.gecit.istekler.last().yol, QByteArray("/xmlapi/mobil"));
         QVERIFY(o.gecit.istekler.last().govde.contains("<Action>2</Action>"));
-        s.tikla("btn_kontrolhesap");
+        s.tiklaBekle("btn_kontrolhesap");
         QCOMPARE(o.gecit.istekler.last().govde,
                  QByteArray("<MainReportRoot><UserName>ALI-123</UserName><PassWord>SIFRE</PassWord>"
                             "<Action>4</Action></MainReportRoot>"));
-        QCOMPARE(s.kutu("mem_kontrol").split(QLatin1Char('\n')), (QStringList{"KREDI:10", "TAMAM"}));
+        QCOMPARE(s.kutu("mem_kontrol").split(QLatin1Char('\n')).mid(3), (QStringList{"KREDI:10", "TAMAM"}));
+        // A known reply in words, the raw text as a detail under them.
+        o.gecit.cevaplar.enqueue({SahteGecit::Tur::Yanit, "00 123456"});
+        s.tiklaBekle("btn_tamam");
+        QCOMPARE(s.kutu("mem_durum").split(QLatin1Char('\n')),
+                 (QStringList{"İşlem başarılı. Operatörün kayıt numarası: 123456", "", "Operatörün yanıtı:",
+                              "00 123456"}));
         QVERIFY(m.mesajlar.isEmpty());
     }
 
@@ -116,12 +136,12 @@ private slots:
         s.yaz("edt_sifre", QStringLiteral("P<1>"));
         s.yaz("edt_client", QStringLiteral("77"));
         s.w<QCheckBox>("chk_kaydet")->setChecked(false);
-        s.tikla("btn_tamam");
+        s.tiklaBekle("btn_tamam");
         QCOMPARE(o.gecit.istekler.size(), 2);
         QVERIFY(o.gecit.istekler[1].govde.contains("<PassWord>P&lt;1&gt;</PassWord>"));
         QVERIFY(!QFile::exists(o.klasor.filePath(QStringLiteral("SMSINFO.DAT"))));
         s.w<QCheckBox>("chk_kaydet")->setChecked(true);
-        s.tikla("btn_tamam");
+        s.tiklaBekle("btn_tamam");
         QCOMPARE(o.dosya(), QByteArray("77\r\nP<1>\r\nAY\xDE" "E\r\nMobildev\r\n"));
         QVERIFY(!(QFile::permissions(o.klasor.filePath(QStringLiteral("SMSINFO.DAT")))
                   & (QFileDevice::ReadOther | QFileDevice::ReadGroup)));
@@ -184,7 +204,9 @@ private slots:
         o.gecit.cevaplar.enqueue({SahteGecit::Tur::Yanit, "ID:5"});
         o.gecit.cevaplar.enqueue({SahteGecit::Tur::HttpHata, "x"});
         s.w<QPlainTextEdit>("mem_toplu")->setPlainText(QStringLiteral("Yarın 10:00"));
-        s.tikla("btn_toplugonder");
+        m.sorular.clear();
+        s.tiklaBekle("btn_toplugonder");
+        QCOMPARE(m.sorular, QStringList{QStringLiteral("2 kişiye mesaj gönderilecek. Gönderilsin mi?")});
         QCOMPARE(o.gecit.istekler.size(), once + 2);
         QVERIFY(o.gecit.istekler[once].govde.contains(
             "<Mesgbody>Say\xC4\xB1n CAN &lt;KAYA&gt; Yar\xC4\xB1n 10:00</Mesgbody><Numbers>5333333333</Numbers>"));
@@ -195,19 +217,77 @@ private slots:
 
         // Unticked heading: the typed text alone.
         s.w<QCheckBox>("chk_sayin")->setChecked(false);
-        s.tikla("btn_toplugonder");
+        s.tiklaBekle("btn_toplugonder");
         QVERIFY(o.gecit.istekler.last().govde.contains("<Mesgbody>Yar\xC4\xB1n 10:00</Mesgbody>"));
         QCOMPARE(m.son(), QStringLiteral("Mobildev Operatöründen Mesajlarınız Başarıyla Gönderilmiştir"));
 
         s.tikla("btn_temizle");
         QVERIFY(s.liste("lst_adlar").isEmpty() && s.liste("lst_numaralar").isEmpty());
         const int simdi = int(o.gecit.istekler.size());
-        s.tikla("btn_toplugonder");
+        m.sorular.clear();
+        s.tiklaBekle("btn_toplugonder");
         QCOMPARE(o.gecit.istekler.size(), simdi);
         QVERIFY(!m.son().contains(QStringLiteral("Başarıyla")));
+        QCOMPARE(m.sorular, QStringList()); // nobody to ask about
     }
 
-    // The chosen day's appointments, cancelled ones left out.
+    // Before a bulk send: an empty text is refused, the count confirmed;
+    // answered "Hayır", nothing goes.
+    void topluOnay_data()
+    {
+        QTest::addColumn<QString>("metin");
+        QTest::addColumn<bool>("cevap");
+        QTest::addColumn<int>("giden");
+        QTest::newRow("confirmed") << "Yarın 10:00" << true << 2;
+        QTest::newRow("declined") << "Yarın 10:00" << false << 0;
+        QTest::newRow("empty text") << "" << true << 0;
+        QTest::newRow("blank text") << "  \n " << true << 0;
+    }
+    void topluOnay()
+    {
+        QFETCH(QString, metin);
+        QFETCH(bool, cevap);
+        QFETCH(int, giden);
+        TEST_VT(vt);
+        Ortam o;
+        BetikMesaj m;
+        Ekran s;
+        for (const char *n : {"05321111111", "05332222222"}) {
+            s.yaz("edt_ozelad", QStringLiteral("K"));
+            s.yaz("edt_ozelno", QString::fromLatin1(n));
+            s.tikla("btn_ozelekle");
+        }
+        s.w<QCheckBox>("chk_sayin")->setChecked(false);
+        s.w<QPlainTextEdit>("mem_toplu")->setPlainText(metin);
+        const int once = int(o.gecit.istekler.size());
+        m.temizle();
+        m.cevaplar.enqueue(cevap);
+        s.tiklaBekle("btn_toplugonder");
+        QCOMPARE(o.gecit.istekler.size(), once + giden);
+        const bool bos = metin.trimmed().isEmpty();
+        QCOMPARE(m.sorular, bos ? QStringList() : QStringList{QStringLiteral("2 kişiye mesaj gönderilecek. Gönderilsin mi?")});
+        QCOMPARE(m.mesajlar, bos      ? QStringList{QStringLiteral("Gönderilecek SMS metni boş; mesaj gönderilmedi.")}
+                             : giden ? QStringList{QStringLiteral("Mobildev Operatöründen Mesajlarınız Başarıyla Gönderilmiştir")}
+                                     : QStringList());
+    }
+
+    // A single message with no text: refused before any request.
+    void tekBosMetin()
+    {
+        TEST_VT(vt);
+        Ortam o;
+        BetikMesaj m;
+        Ekran s;
+        s.w<QPlainTextEdit>("mem_tek")->setPlainText(QStringLiteral("   "));
+        s.yaz("edt_numaralar", QStringLiteral("05321234567"));
+        const int once = int(o.gecit.istekler.size());
+        m.temizle();
+        s.tiklaBekle("btn_tekgonder");
+        QCOMPARE(o.gecit.istekler.size(), once);
+        QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Gönderilecek SMS metni boş; mesaj gönderilmedi.")});
+    }
+
+    // The chosen day's waiting appointments, one line per number.
     void randevular()
     {
         TEST_VT(vt);
@@ -216,7 +296,9 @@ private slots:
         int no = 0;
         for (const auto &[ad, cep, gun, sonuc] :
              {std::tuple{"YARIN BİR", "05321111111", yarin, "HAYIR"}, std::tuple{"YARIN İPTAL", "05322222222", yarin, "İPTAL"},
-              std::tuple{"SONRA", "05323333333", yarin.addDays(1), "HAYIR"}})
+              std::tuple{"SONRA", "05323333333", yarin.addDays(1), "HAYIR"},
+              std::tuple{"YARIN GELDİ", "05324444444", yarin, "EVET"},
+              std::tuple{"YARIN BİR", "0532 111 11 11", yarin, "HAYIR"}})
             QVERIFY(Sorgu::calistir("insert into randevu (kayitno, sirketkodu, hastakodu, hastaadisoyadi, hastaceptel, "
                                     "randevutarihi, muayeneoldumu) values (?, ?, 'H', ?, ?, ?, ?)",
                                     {++no, Oturum.sirketkodu, QString::fromUtf8(ad), QString::fromUtf8(cep),
@@ -241,24 +323,25 @@ private slots:
         s.w<QPlainTextEdit>("mem_tek")->setPlainText(QStringLiteral("M"));
         const int once = int(o.gecit.istekler.size());
         s.yaz("edt_numaralar", QStringLiteral("0532 123 45 67,0212 111 11 11"));
-        s.tikla("btn_tekgonder");
+        s.tiklaBekle("btn_tekgonder");
         QCOMPARE(o.gecit.istekler.size(), once);
         QVERIFY2(m.son().contains(QStringLiteral("0212 111 11 11")), qPrintable(m.son()));
 
         s.yaz("edt_numaralar", QStringLiteral("0532 123 45 67,5331234567"));
-        s.tikla("btn_tekgonder");
+        s.tiklaBekle("btn_tekgonder");
         QCOMPARE(o.gecit.istekler.size(), once + 1);
         QCOMPARE(o.gecit.istekler.last().yol, QByteArray("/xmlapi/eko"));
         QVERIFY(o.gecit.istekler.last().govde.contains(" <Numbers>5321234567,5331234567</Numbers>"));
         QCOMPARE(m.son(), QStringLiteral("Ekomesaj Operatöründen Mesajlarınız Başarıyla Gönderilmiştir"));
 
         o.gecit.cevaplar.enqueue({SahteGecit::Tur::Cevapsiz, {}});
-        s.tikla("btn_tekgonder");
+        s.tiklaBekle("btn_tekgonder");
         QVERIFY2(m.son().contains(QStringLiteral("zaman aşımı")) && !m.son().contains(QStringLiteral("Başarıyla")),
                  qPrintable(m.son()));
     }
 
-    // "Durdur" pressed while the first message is under way: nothing more is sent.
+    // "Durdur" pressed while the first message is under way: it is given up
+    // and nothing more is sent.
     void durdurma()
     {
         TEST_VT(vt);
@@ -271,19 +354,52 @@ private slots:
             s.tikla("btn_ozelekle");
         }
         QCOMPARE(s.liste("lst_numaralar").size(), 4);
+        s.w<QPlainTextEdit>("mem_toplu")->setPlainText(QStringLiteral("Hatırlatma"));
         const int once = int(o.gecit.istekler.size());
-        bool durduruldu = false;
-        QTimer::singleShot(0, s.e.get(), [&] {
-            if (auto *d = s.e->findChild<QProgressDialog *>(QStringLiteral("dlg_smsilerleme"))) {
-                d->cancel();
-                durduruldu = true;
-            }
-        });
+        Sms::zamanAsimiAyarla(60000);
+        o.gecit.cevaplar.enqueue({SahteGecit::Tur::Cevapsiz, {}});
         s.tikla("btn_toplugonder");
-        QVERIFY(durduruldu);
+        // The window is not held while the request waits.
+        QVERIFY(s.e->mesgulMu());
+        QVERIFY(!s.w<QWidget>("pnl_mesgul")->isHidden());
+        QVERIFY(!s.w<QPushButton>("btn_toplugonder")->isEnabled());
+        QTRY_COMPARE(o.gecit.istekler.size(), once + 1);
+        s.tikla("btn_durdur");
+        QVERIFY(!s.e->mesgulMu());
+        QVERIFY(s.w<QWidget>("pnl_mesgul")->isHidden());
+        QVERIFY(s.w<QPushButton>("btn_toplugonder")->isEnabled());
+        QTest::qWait(50);
         QCOMPARE(o.gecit.istekler.size(), once + 1);
-        QVERIFY2(m.son().contains(QStringLiteral("4 mesajdan 1 tanesi")) && m.son().contains(QStringLiteral("3 mesaj hiç")),
+        QVERIFY2(m.son().contains(QStringLiteral("4 mesajdan 0 tanesi")) && m.son().contains(QStringLiteral("3 mesaj hiç"))
+                     && m.son().contains(QStringLiteral("5320000000 (K0): durduruldu")),
                  qPrintable(m.son()));
+    }
+
+    // The status is asked after the window shows, not before: a gateway that
+    // does not answer leaves the window usable, and "Durdur" gives it up.
+    void pencereHemenAcilir()
+    {
+        TEST_VT(vt);
+        Ortam o;
+        Sms::zamanAsimiAyarla(60000);
+        o.gecit.varsayilan = {SahteGecit::Tur::Cevapsiz, {}};
+        BetikMesaj m;
+        QElapsedTimer sure;
+        sure.start();
+        Ekran s(false);
+        QVERIFY(s.e->isVisible());
+        QVERIFY(sure.elapsed() < 10000);
+        QVERIFY(s.e->mesgulMu());
+        QVERIFY(!s.w<QWidget>("pnl_mesgul")->isHidden());
+        QCOMPARE(s.w<QLabel>("lbl_mesgul")->text(), QStringLiteral("Hesap durumu soruluyor..."));
+        QVERIFY(!s.w<QPushButton>("btn_tamam")->isEnabled());
+        QCOMPARE(s.kutu("mem_durum"), QStringLiteral("Hesap Durumu"));
+        QTRY_COMPARE(o.gecit.istekler.size(), 1);
+        s.tikla("btn_durdur");
+        QVERIFY(!s.e->mesgulMu());
+        QVERIFY(s.w<QPushButton>("btn_tamam")->isEnabled());
+        QCOMPARE(s.kutu("mem_durum"), QStringLiteral("Operatörden yanıt alınamadı: durduruldu"));
+        QVERIFY(m.mesajlar.isEmpty());
     }
 
     void kapatSekmesi()
@@ -292,9 +408,24 @@ private slots:
         Ortam o;
         BetikMesaj m;
         Ekran s;
+        // Closed while a bulk send waits on the gateway: nothing more goes.
+        s.yaz("edt_ozelno", QStringLiteral("05321111111"));
+        s.tikla("btn_ozelekle");
+        s.yaz("edt_ozelno", QStringLiteral("05322222222"));
+        s.tikla("btn_ozelekle");
+        s.w<QPlainTextEdit>("mem_toplu")->setPlainText(QStringLiteral("Hatırlatma"));
+        Sms::zamanAsimiAyarla(60000);
+        const int once = int(o.gecit.istekler.size());
+        o.gecit.cevaplar.enqueue({SahteGecit::Tur::Cevapsiz, {}});
+        s.tikla("btn_toplugonder");
+        QTRY_COMPARE(o.gecit.istekler.size(), once + 1);
         auto *t = s.w<QTabWidget>("sayfalar");
         t->setCurrentWidget(s.w<QWidget>("tab_kapat"));
         QVERIFY(!s.e->isVisible());
+        QVERIFY(!s.e->mesgulMu());
+        QTest::qWait(100);
+        QCOMPARE(o.gecit.istekler.size(), once + 1);
+        QVERIFY2(m.son().contains(QStringLiteral("1 mesaj hiç")), qPrintable(m.son()));
     }
 };
 

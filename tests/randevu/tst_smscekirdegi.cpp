@@ -198,24 +198,63 @@ private slots:
     {
         QTest::addColumn<int>("tur");
         QTest::addColumn<int>("durum");
-        QTest::newRow("yanıt") << int(SahteGecit::Tur::Yanit) << int(Yanit::Durum::Tamam);
-        QTest::newRow("boş") << int(SahteGecit::Tur::Bos) << int(Yanit::Durum::BosYanit);
-        QTest::newRow("HTTP 500") << int(SahteGecit::Tur::HttpHata) << int(Yanit::Durum::HttpHatasi);
-        QTest::newRow("cevapsız") << int(SahteGecit::Tur::Cevapsiz) << int(Yanit::Durum::ZamanAsimi);
+        QTest::addColumn<bool>("beklemeden"); // through Istek, the program going on meanwhile
+        for (bool b : {false, true}) {
+            const char *ne = b ? ", beklemeden" : "";
+            QTest::addRow("yanıt%s", ne) << int(SahteGecit::Tur::Yanit) << int(Yanit::Durum::Tamam) << b;
+            QTest::addRow("boş%s", ne) << int(SahteGecit::Tur::Bos) << int(Yanit::Durum::BosYanit) << b;
+            QTest::addRow("HTTP 500%s", ne) << int(SahteGecit::Tur::HttpHata) << int(Yanit::Durum::HttpHatasi) << b;
+            QTest::addRow("cevapsız%s", ne) << int(SahteGecit::Tur::Cevapsiz) << int(Yanit::Durum::ZamanAsimi) << b;
+        }
     }
     void yanitlar()
     {
         QFETCH(int, tur);
         QFETCH(int, durum);
+        QFETCH(bool, beklemeden);
         SahteGecit g;
         GecitAdresi a(g);
         zamanAsimiAyarla(400);
         g.cevaplar.enqueue({SahteGecit::Tur(tur), QByteArrayLiteral("KALAN:5\nSON")});
-        const Yanit y = Sms::gonder(Operator::Mobildev, durumIstegi(Ali, Operator::Mobildev));
+        Yanit y;
+        if (beklemeden) {
+            int gelen = 0;
+            Istek i(Operator::Mobildev, durumIstegi(Ali, Operator::Mobildev));
+            QObject::connect(&i, &Istek::bitti, [&](const Yanit &x) {
+                y = x;
+                ++gelen;
+            });
+            QCOMPARE(gelen, 0); // nothing waited for here
+            QTRY_COMPARE_WITH_TIMEOUT(gelen, 1, 10000);
+            QTest::qWait(500);
+            QCOMPARE(gelen, 1); // once
+        } else {
+            y = Sms::gonder(Operator::Mobildev, durumIstegi(Ali, Operator::Mobildev));
+        }
         QCOMPARE(int(y.durum), durum);
         QCOMPARE(y.neden.isEmpty(), y.tamam());
         if (y.tamam())
             QCOMPARE(satirSonlariniDuzelt(y.metin), QStringLiteral("KALAN:5\r\nSON"));
+    }
+
+    // A reply in words, the reply itself under them.
+    void yanitAnlami_data()
+    {
+        QTest::addColumn<QString>("yanit");
+        QTest::addColumn<QString>("anlam");
+        QTest::newRow("done with its number") << "00 123456" << "İşlem başarılı. Operatörün kayıt numarası: 123456";
+        QTest::newRow("done, blanks around") << " 00 42\n" << "İşlem başarılı. Operatörün kayıt numarası: 42";
+        QTest::newRow("message id") << "ID:5" << "Mesaj operatöre ulaştı. Mesaj numarası: 5";
+        QTest::newRow("another code") << "01" << "Operatörün yanıtı tanınmadı; geldiği gibi aşağıda.";
+        QTest::newRow("00 alone") << "00" << "Operatörün yanıtı tanınmadı; geldiği gibi aşağıda.";
+        QTest::newRow("several lines") << "KALAN:5\nSON" << "Operatörün yanıtı tanınmadı; geldiği gibi aşağıda.";
+    }
+    void yanitAnlami()
+    {
+        QFETCH(QString, yanit);
+        QFETCH(QString, anlam);
+        QCOMPARE(yanitAciklamasi(yanit),
+                 anlam + QStringLiteral("\r\n\r\nOperatörün yanıtı:\r\n") + satirSonlariniDuzelt(yanit));
     }
 
     void satirSonlari()

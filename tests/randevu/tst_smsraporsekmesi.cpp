@@ -86,6 +86,7 @@ private slots:
         o.gecit.cevaplar.enqueue({SahteGecit::Tur::Cevapsiz, {}});
         w<QPlainTextEdit>(s.get(), "mem_metin")->setPlainText(QStringLiteral("Sonuçlarınız hazır"));
         w<QPushButton>(s.get(), "btn_gonder")->click();
+        QCOMPARE(m.sorular, QStringList{QStringLiteral("2 kişiye mesaj gönderilecek. Gönderilsin mi?")});
         QCOMPARE(o.gecit.istekler.size(), 4);
         QVERIFY(o.gecit.istekler[3].govde.contains(
             " <Mesgbody>Say\xC4\xB1n CAN Sonu\xC3\xA7lar\xC4\xB1n\xC4\xB1z haz\xC4\xB1r</Mesgbody> <Numbers>5333333333</Numbers>"));
@@ -120,6 +121,11 @@ private slots:
         QCOMPARE(ogeler(s.get(), "lst_numaralar"), (QStringList{"5551234567", "0 532 1"}));
         QVERIFY(m.mesajlar.isEmpty());
 
+        // No text: refused before any request.
+        w<QPushButton>(s.get(), "btn_gonder")->click();
+        QVERIFY(o.gecit.istekler.isEmpty());
+        QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Gönderilecek SMS metni boş; mesaj gönderilmedi.")});
+        m.temizle();
         w<QPlainTextEdit>(s.get(), "mem_metin")->setPlainText(QString(130, QLatin1Char('a')));
         w<QPushButton>(s.get(), "btn_gonder")->click();
         QCOMPARE(o.gecit.istekler.size(), 2);

@@ -90,6 +90,8 @@ private slots:
     void hicbiriYok();
     void satirlar_data();
     void satirlar();
+    void kendiHastalari_data();
+    void kendiHastalari();
     void ayrintilar_data();
     void ayrintilar();
     void giristenSonra_data();
@@ -166,6 +168,52 @@ void TestUyari::satirlar()
     Pencere p;
     QCOMPARE(p.gorunenler(), gorunur ? QStringList{Uyarilar::Baslik(tur)} : QStringList());
     QCOMPARE(p.e->satirSayisi(tur), gorunur ? 1 : 0);
+    QVERIFY2(mesaj.mesajlar.isEmpty(), qPrintable(mesaj.mesajlar.join(QLatin1Char('|'))));
+}
+
+void TestUyari::kendiHastalari_data()
+{
+    QTest::addColumn<Tur>("tur");
+    QTest::addColumn<QString>("isaret");
+    QTest::addColumn<QString>("parametre1");
+    QTest::addColumn<int>("beklenen");
+    const struct { Tur t; const char *ad, *isaret; int sinirli; } turler[] = {
+        {Tur::Randevu, "appointments", "HAYIR", 1}, {Tur::Hasta1, "reminder 1", "EVET", 1},
+        {Tur::Hasta2, "reminder 2", "EVET", 1},     {Tur::SonrakiMuayene, "follow-up", "H", 1},
+        {Tur::Islem, "procedures", "EVET", 1},      {Tur::Not, "notes, which name no doctor", "ARA", 2}};
+    for (const auto &x : turler) {
+        QTest::addRow("%s, limited", x.ad) << x.t << x.isaret << "E" << x.sinirli;
+        QTest::addRow("%s, not limited", x.ad) << x.t << x.isaret << "" << 2;
+    }
+}
+
+void TestUyari::kendiHastalari()
+{
+    QFETCH(Tur, tur);
+    QFETCH(QString, isaret);
+    QFETCH(QString, parametre1);
+    QFETCH(int, beklenen);
+    TEST_VT(vt);
+    BetikMesaj mesaj;
+    // The appointment book's own-appointments limit: its parameter 1 and OZELYETKI2 "H".
+    QVERIFY(Sorgu::calistir("delete from FORMPAREMETRELERI where FORMADI = 'RANDEVU'"));
+    QVERIFY(Sorgu::calistir("insert into FORMPAREMETRELERI (KAYITNO, FORMADI, PARAMETREADI, PARAMETREDEGERI, "
+                            "SIRKETKODU) values (800001, 'RANDEVU', 'P1', ?, 'SISTEM')",
+                            {parametre1.isEmpty() ? Bos : QVariant(parametre1)}));
+    QVERIFY(Sorgu::calistir("update kullanicilar set ozelyetki2 = 'H' where moduladi = 'RANDEVU'"));
+    QVERIFY(yaz(tur, 0, 0, isaret, QStringLiteral("2007"), QStringLiteral("KENDİ HASTASI")));
+    QVERIFY(yaz(tur, 0, 0, isaret, QStringLiteral("2007"), QStringLiteral("BAŞKASININ HASTASI")));
+    const QString kolon = Uyarilar::DoktorKolonu(tur);
+    if (!kolon.isEmpty()) {
+        const QString tablo = Uyarilar::Tablo(tur);
+        QVERIFY(Sorgu::calistir(QStringLiteral("update %1 set %2 = ? where hastaadisoyadi = 'KENDİ HASTASI'")
+                                    .arg(tablo, kolon),
+                                {Oturum.username}));
+        QVERIFY(Sorgu::calistir(QStringLiteral("update %1 set %2 = 'D1' where hastaadisoyadi = 'BAŞKASININ HASTASI'")
+                                    .arg(tablo, kolon)));
+    }
+    Pencere p;
+    QCOMPARE(p.e->satirSayisi(tur), beklenen);
     QVERIFY2(mesaj.mesajlar.isEmpty(), qPrintable(mesaj.mesajlar.join(QLatin1Char('|'))));
 }
 

@@ -238,6 +238,8 @@ bool TfrmLogin::baglan()
     }
     Oturum.datayeri = yer;
     if (!Baglanti::ac(yer, Baglanti::Paylasilan, &hata)) {
+        // The window says which database it tried, also once the message is gone.
+        lbl_datayeri->setText(QStringLiteral("Database : ") + yer + QStringLiteral("  (bağlanılamadı)"));
         Mesaj::hata(hata);
         // Another program holds the file: nothing here can work until it
         // is closed, so this one ends instead of waiting at the login.

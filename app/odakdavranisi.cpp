@@ -55,12 +55,15 @@ void sonrakineGec(QWidget *w)
     }
 }
 
+// Only while the control is usable: a disabled (locked) one keeps the
+// style's own look, so that it looks locked, whatever colour it had.
 void renkVer(QWidget *w, const QColor &renk)
 {
     QPalette p = w->palette();
-    if (p.color(QPalette::Base) == renk)
+    if (p.color(QPalette::Active, QPalette::Base) == renk && p.color(QPalette::Inactive, QPalette::Base) == renk)
         return;
-    p.setColor(QPalette::Base, renk);
+    p.setColor(QPalette::Active, QPalette::Base, renk);
+    p.setColor(QPalette::Inactive, QPalette::Base, renk);
     w->setPalette(p);
 }
 } // namespace

@@ -610,6 +610,16 @@ void tst_kayitekrani::odakRenklendirme()
     odak("edt_serbest");
     QCOMPARE(renk("cmb_gorev"), aqua);
     QCOMPARE(renk("edt_serbest") == aqua, false);
+    // Locked (as after a save): the boxes look locked, the focus colour included.
+    odak("edt_ad");
+    e->ekranikilitle();
+    for (const char *ad : {"edt_ad", "mem_adres", "cmb_gorev"}) {
+        QWidget *w = e->findChild<QWidget *>(QLatin1String(ad));
+        QVERIFY2(!w->isEnabled(), ad);
+        QCOMPARE(w->palette().color(QPalette::Disabled, QPalette::Base),
+                 QApplication::palette(w).color(QPalette::Disabled, QPalette::Base));
+        QVERIFY2(w->palette().color(QPalette::Disabled, QPalette::Base) != aqua, ad);
+    }
 }
 
 void tst_kayitekrani::enterTusu()

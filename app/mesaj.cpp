@@ -155,15 +155,38 @@ QString Mesaj::dosya(bool kaydet, const QString &baslik, const QString &klasor, 
 
 static QString baslik() { return QStringLiteral("VELMORIKA"); }
 
+std::pair<QString, QString> Mesaj::ayrintiAyir(const QString &metin)
+{
+    QStringList cumle, ayrinti;
+    const QStringList satirlar = metin.split(QLatin1Char('\n'));
+    for (const QString &s : satirlar) {
+        const QString t = s.trimmed();
+        if (t.size() > 2 && t.startsWith(QLatin1Char('(')) && t.endsWith(QLatin1Char(')')))
+            ayrinti << t.mid(1, t.size() - 2);
+        else
+            cumle << s;
+    }
+    while (!cumle.isEmpty() && cumle.last().trimmed().isEmpty())
+        cumle.removeLast();
+    return {cumle.join(QLatin1Char('\n')), ayrinti.join(QLatin1Char('\n'))};
+}
+
 void PencereMesaj::mesaj(Tur tur, const QString &metin, QWidget *ust)
 {
     if (!ust)
         ust = QApplication::activeWindow();
+    // The client's English text is for the technician: under "Ayrıntılar"
+    // and on standard error, never in the sentence.
+    const auto [cumle, ayrinti] = ayrintiAyir(metin);
     QMessageBox k(tur == Tur::Hata ? QMessageBox::Critical
                   : tur == Tur::Uyari ? QMessageBox::Warning
                                       : QMessageBox::Information,
-                  baslik(), metin, QMessageBox::Ok, ust);
+                  baslik(), cumle, QMessageBox::Ok, ust);
     k.setObjectName(QStringLiteral("mesaj_kutusu"));
+    if (!ayrinti.isEmpty()) {
+        k.setDetailedText(ayrinti);
+        QTextStream(stderr) << "Ayrıntı: " << ayrinti << '\n';
+    }
     k.exec();
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 
 class QWidget;
 
@@ -52,6 +53,11 @@ public:
     // standard error, the tests fail on it), a message is shown once the
     // transaction has ended, a question is answered "Hayır", an input box and
     // a file dialog are cancelled. Returns the previous reporter.
+    // A message's lines for the user and the database client's own text
+    // (a line in parentheses, as the data layer adds it): the window shows
+    // the latter only under "Ayrıntılar".
+    static std::pair<QString, QString> ayrintiAyir(const QString &metin);
+
     using IslemIhlali = void (*)(const QString &ne);
     static IslemIhlali islemIhlaliAyarla(IslemIhlali bildir);
 

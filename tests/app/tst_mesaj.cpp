@@ -24,6 +24,8 @@ private slots:
     void init();
     void dosyaKlasorleri();
     void islemdePencereAcilmaz();
+    void ayrintiAyrilir_data();
+    void ayrintiAyrilir();
 
 private:
     QTemporaryDir m_kok;
@@ -107,4 +109,29 @@ void TestMesaj::islemdePencereAcilmaz()
     // Outside a transaction everything opens as before.
     QVERIFY(Mesaj::soru(QStringLiteral("silinsin mi?")));
     QCOMPARE(m.sorular.size(), 1);
+}
+
+// The database client's text (a line in parentheses) goes under "Ayrıntılar".
+void TestMesaj::ayrintiAyrilir_data()
+{
+    QTest::addColumn<QString>("metin");
+    QTest::addColumn<QString>("cumle");
+    QTest::addColumn<QString>("ayrinti");
+    QTest::newRow("yalnız cümle") << "Tarih Boş Olamaz" << "Tarih Boş Olamaz" << "";
+    QTest::newRow("istemci metni") << "Bu kayıt zaten var.\n(violation of PRIMARY or UNIQUE KEY)"
+                                   << "Bu kayıt zaten var." << "violation of PRIMARY or UNIQUE KEY";
+    QTest::newRow("arada, not sonda")
+        << "Muayene cari hesaba işlenemedi.\n(lock conflict)\n\nHiçbir değişiklik kaydedilmedi."
+        << "Muayene cari hesaba işlenemedi.\n\nHiçbir değişiklik kaydedilmedi." << "lock conflict";
+    QTest::newRow("parantezli cümle kalır") << "Tutar (TL) boş olamaz" << "Tutar (TL) boş olamaz" << "";
+}
+
+void TestMesaj::ayrintiAyrilir()
+{
+    QFETCH(QString, metin);
+    QFETCH(QString, cumle);
+    QFETCH(QString, ayrinti);
+    const auto [c, a] = Mesaj::ayrintiAyir(metin);
+    QCOMPARE(c, cumle);
+    QCOMPARE(a, ayrinti);
 }

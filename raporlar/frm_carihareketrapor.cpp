@@ -235,14 +235,19 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
                      [this] { ekstreSablonu(QStringLiteral("carihareket2.frf")); });
     rapor->addAction(QStringLiteral("Cari Ekstra 2"), this,
                      [this] { ekstreSablonu(QStringLiteral("carihareket3.frf")); });
-    rapor->addAction(QStringLiteral("Excele Aktar"), QKeySequence(QStringLiteral("Ctrl+E")), this, [this] {
+    QAction *excel = rapor->addAction(QStringLiteral("Excele Aktar"), QKeySequence(QStringLiteral("Ctrl+E")), this, [this] {
         if (!m_liste->acikMi()) {
-            Mesaj::hata(QStringLiteral("Dataset is not active"), this);
+            Mesaj::goster(TabloAktar::ListeYokMesaji, this);
             return;
         }
         if (RaporHizmeti().disaAktar)
             RaporHizmeti().disaAktar(m_liste, this);
     });
+    excel->setObjectName(QStringLiteral("ExceleAktar1"));
+    // Nothing to export before a list is taken.
+    excel->setEnabled(m_liste->acikMi());
+    connect(m_liste, &VeriSeti::acildi, excel, [excel] { excel->setEnabled(true); });
+    connect(m_liste, &VeriSeti::kapandi, excel, [excel] { excel->setEnabled(false); });
     rapor->addAction(QStringLiteral("Raporlama"), this, [this] {
         if (RaporHizmeti().sablonSec)
             RaporHizmeti().sablonSec(this, true);

@@ -11,6 +11,7 @@
 #include "db/sqltext.h"
 #include "db/tablomodeli.h"
 #include "db/veriseti.h"
+#include "raporlar/motor/tabloaktar.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
@@ -147,7 +148,12 @@ RaporEkrani::RaporEkrani(const RaporTanimi &tanim, QWidget *ust)
     kok->setMenuBar(menu);
     QMenu *rapor = menu->addMenu(QStringLiteral("  Rapor "));
     QAction *a = rapor->addAction(QStringLiteral("Excele Aktar"), this, &RaporEkrani::exceleAktar);
+    a->setObjectName(QStringLiteral("ExceleAktar1"));
     a->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+    // Nothing to export before a list is taken.
+    a->setEnabled(false);
+    connect(m_liste, &VeriSeti::acildi, a, [a] { a->setEnabled(true); });
+    connect(m_liste, &VeriSeti::kapandi, a, [a] { a->setEnabled(false); });
     rapor->addAction(QStringLiteral("Raporlama"));
     a = rapor->addAction(QStringLiteral("Rapor"), this, &RaporEkrani::serbestRapor);
     a->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
@@ -457,7 +463,7 @@ void RaporEkrani::serbestRapor()
 void RaporEkrani::exceleAktar()
 {
     if (!m_liste->acikMi()) {
-        Mesaj::hata(QStringLiteral("Dataset is not active"), this);
+        Mesaj::goster(TabloAktar::ListeYokMesaji, this);
         return;
     }
     if (RaporHizmeti().disaAktar)

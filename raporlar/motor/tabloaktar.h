@@ -12,6 +12,9 @@ namespace Sorgu { struct Sonuc; }
 
 namespace TabloAktar {
 
+// Said when an export is asked for before a list was taken.
+inline const QString ListeYokMesaji = QStringLiteral("Aktarılacak bir liste yok; önce Listele ile listeyi alın.");
+
 // Each returns the path of the file written, or an empty text when nothing
 // was written (error or cancel: the message has been shown).
 

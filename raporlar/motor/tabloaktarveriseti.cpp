@@ -11,7 +11,7 @@ QString verisetinden(const VeriSeti &veriSeti, const QAbstractItemModel &model, 
                      QWidget *ust)
 {
     if (!veriSeti.acikMi()) {
-        Mesaj::hata(QStringLiteral("Dataset is not active"), ust);
+        Mesaj::goster(ListeYokMesaji, ust);
         return QString();
     }
     // The list reads its rows in windows: every row of the select goes out,

@@ -12,8 +12,10 @@
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 #include "raporlar/raporekrani.h"
+#include "raporlar/motor/tabloaktar.h"
 #include "app/aramapenceresi.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -563,12 +565,18 @@ private slots:
         RaporHizmeti().disaAktar = [&](VeriSeti *vs, QWidget *) { satir = vs->kesinKayitSayisi(); };
         const auto geriAl = qScopeGuard([&] { RaporHizmeti().disaAktar = eski; });
         auto e = ekran(QStringLiteral("frm_hastarapor"));
+        // Not offered before a list exists; a direct call says so in Turkish.
+        auto *eylem = e->findChild<QAction *>(QStringLiteral("ExceleAktar1"));
+        QVERIFY(eylem);
+        QVERIFY(!eylem->isEnabled());
         e->exceleAktar();
         QCOMPARE(satir, -1);
-        QCOMPARE(m.son(), QStringLiteral("Dataset is not active"));
+        QCOMPARE(m.son(), TabloAktar::ListeYokMesaji);
+        QVERIFY(m.hatalar.isEmpty());
         e->findChild<QComboBox *>(QStringLiteral("edt_CINSIYET"))->setCurrentText(QStringLiteral("KADIN"));
         QVERIFY(e->listele());
-        e->exceleAktar();
+        QVERIFY(eylem->isEnabled());
+        eylem->trigger();
         QCOMPARE(satir, 2);
     }
 };

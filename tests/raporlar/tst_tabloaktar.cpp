@@ -357,7 +357,7 @@ void TestTabloAktar::verisetiAcikDegil()
     vs.selectMetniAyarla(QStringLiteral("select * from hastalar where 1=1 "));
     TabloModeli model(&vs);
     QVERIFY(TabloAktar::verisetinden(vs, model).isEmpty());
-    QCOMPARE(mesaj.mesajlar, QStringList{QStringLiteral("Dataset is not active")});
+    QCOMPARE(mesaj.mesajlar, QStringList{TabloAktar::ListeYokMesaji});
     QVERIFY(xlsxDosyalari(m_klasor.path()).isEmpty());
     QVERIFY(acilanlar.isEmpty());
 }

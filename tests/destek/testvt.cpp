@@ -6,6 +6,7 @@
 #include "app/program/ekranlistesi.h"
 #include "db/baglanti.h"
 #include "db/olustur.h"
+#include "db/veriseti.h"
 
 #include <QDir>
 #include <QFile>
@@ -92,6 +93,9 @@ TestVeritabani::TestVeritabani()
 
 TestVeritabani::~TestVeritabani()
 {
+    // A count still running on a worker has an attachment of its own to the
+    // file: it ends before the file and its folder go.
+    VeriSeti::sayimlariBekle();
     Baglanti::kapat(Baglanti::Menu);
     Baglanti::kapat(Baglanti::Paylasilan);
 }

@@ -67,10 +67,7 @@ void kisiAramalari(QVector<AramaAyari> &v)
                                             {"EMAILADRESI", "EMAIL"}});
         // Opens without former staff; a search lists them too. Staff whose
         // field was never filled in count as working.
-        a.acilisKosulu = [] {
-            return sirket() + QStringLiteral(" and coalesce(calisiyormu, ") + SqlQuote(QStringLiteral("EVET"))
-                   + QStringLiteral(") =") + SqlQuote(QStringLiteral("EVET"));
-        };
+        a.acilisKosulu = [] { return sirket() + QStringLiteral(" and coalesce(calisiyormu, 'EVET') = 'EVET'"); };
         a.aramaKosulu = [] { return sirket(); };
         a.acilisSiralama = QStringLiteral(" order by doktorlar.DOKTORADISOYADI ");
         a.aramaSiralama = QStringLiteral(" order by doktorlar.doktorADISOYADI ");

@@ -37,11 +37,13 @@ ResimSekmesi::ResimSekmesi(const QString &tur, bool jpgDe, QWidget *ust) : QWidg
     auto *duzenleDugmesi = new QPushButton(QStringLiteral("Düzenle"));
     duzenleDugmesi->setObjectName(QStringLiteral("btn_resimduzenle"));
     duzenleDugmesi->setAutoDefault(false);
+    duzenleDugmesi->setMaximumWidth(m_resim->width()); // under the picture, not across the tab
     connect(duzenleDugmesi, &QPushButton::clicked, this, &ResimSekmesi::duzenle);
     sol->addWidget(duzenleDugmesi);
     auto *silDugmesi = new QPushButton(QStringLiteral("Resmi Sil"));
     silDugmesi->setObjectName(QStringLiteral("btn_resimsil"));
     silDugmesi->setAutoDefault(false);
+    silDugmesi->setMaximumWidth(m_resim->width());
     connect(silDugmesi, &QPushButton::clicked, this, &ResimSekmesi::sil);
     sol->addWidget(silDugmesi);
     sol->addStretch(1);

@@ -223,6 +223,17 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
     alt->addWidget(m_taraf);
     ana->addLayout(alt);
 
+    menuleriKur(menu);
+    QAction *kapat = menu->addAction(QStringLiteral("   Kapat"));
+    kapat->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
+    connect(kapat, &QAction::triggered, this, &QDialog::reject);
+    connect(this, &QDialog::finished, this, [] { Aktarim.rapor_sablonu.clear(); });
+    resize(1100, 650);
+}
+
+// The report, special-report, list and other menus of the menu bar.
+void Tfrm_carihareketrapor::menuleriKur(QMenuBar *menu)
+{
     QMenu *rapor = menu->addMenu(QStringLiteral("  Rapor "));
     rapor->addAction(QStringLiteral("Genel Rapor"), this, [this] {
         if (listele())
@@ -291,11 +302,6 @@ Tfrm_carihareketrapor::Tfrm_carihareketrapor(QWidget *ust) : QDialog(ust)
     lm->addAction(QStringLiteral("Listele "), QKeySequence(Qt::Key_F7), this, [this] { listele(); });
     QMenu *diger = menu->addMenu(QStringLiteral("Diğer"));
     diger->addAction(QStringLiteral("Kusuratları Düzelt"), this, [this] { kusuratlariDuzelt(); });
-    QAction *kapat = menu->addAction(QStringLiteral("   Kapat"));
-    kapat->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
-    connect(kapat, &QAction::triggered, this, &QDialog::reject);
-    connect(this, &QDialog::finished, this, [] { Aktarim.rapor_sablonu.clear(); });
-    resize(1100, 650);
 }
 
 QLineEdit *Tfrm_carihareketrapor::kutu(const char *ad)

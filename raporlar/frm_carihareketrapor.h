@@ -16,6 +16,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QTabWidget;
 class QTableWidget;
 class TabloModeli;
@@ -52,6 +53,7 @@ public:
     void kusuratlariDuzelt();
 
 private:
+    void menuleriKur(QMenuBar *menu);
     QLineEdit *kutu(const char *ad);
     // The amount of a filter box (none when empty); false, with a message
     // naming the box by its caption, when the text is no number.

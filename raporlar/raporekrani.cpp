@@ -335,7 +335,7 @@ bool RaporEkrani::filtreOlustur(QString *filtre) const
                     continue;
                 const QDate d = MetindenTarih(m);
                 if (!d.isValid()) {
-                    Mesaj::hata(VeriSeti::gecersizDegerMesaji(ad, KolonTuru::Tarih, m), const_cast<RaporEkrani *>(this));
+                    Mesaj::hata(VeriSeti::gecersizDegerMesaji(k.baslik, KolonTuru::Tarih, m), const_cast<RaporEkrani *>(this));
                     return false;
                 }
                 // The "to" day is whole: rows stored with a time of day count too.
@@ -351,7 +351,7 @@ bool RaporEkrani::filtreOlustur(QString *filtre) const
                     continue;
                 QString lit;
                 if (!degerLiterali(*kolon, m, &lit)) {
-                    Mesaj::hata(VeriSeti::gecersizDegerMesaji(ad, kolon->tur, m), const_cast<RaporEkrani *>(this));
+                    Mesaj::hata(VeriSeti::gecersizDegerMesaji(k.baslik, kolon->tur, m), const_cast<RaporEkrani *>(this));
                     return false;
                 }
                 f += QStringLiteral(" and %1 %2").arg(ad, i == 0 ? QStringLiteral(">=") : QStringLiteral("<=")) + lit;
@@ -379,7 +379,7 @@ bool RaporEkrani::filtreOlustur(QString *filtre) const
             }
             QString lit;
             if (!degerLiterali(*kolon, m, &lit)) {
-                Mesaj::hata(VeriSeti::gecersizDegerMesaji(ad, kolon->tur, m), const_cast<RaporEkrani *>(this));
+                Mesaj::hata(VeriSeti::gecersizDegerMesaji(k.baslik, kolon->tur, m), const_cast<RaporEkrani *>(this));
                 return false;
             }
             // The program stores an apostrophe as a backtick; imported rows may keep it.

@@ -273,6 +273,8 @@ private slots:
         e->findChild<QLineEdit *>(QStringLiteral("bas_MUAYENEUCRETI"))->setText(QStringLiteral("on iki"));
         QVERIFY(!e->listele());
         QCOMPARE(m.mesajlar.size(), 1);
+        // The box is named as the user sees it, not by its column.
+        QCOMPARE(m.son(), QStringLiteral("Mua.Ücreti alanına sayı yazılmalıdır; \"on iki\" bir sayı değil."));
         QVERIFY(!e->liste()->acikMi());
     }
 

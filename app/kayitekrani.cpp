@@ -456,6 +456,13 @@ void KayitEkrani::yeni()
         m_ayar.yenidenSonra();
 }
 
+void KayitEkrani::kaydetTusu()
+{
+    m_kaydetTusu = true;
+    kaydet();
+    m_kaydetTusu = false;
+}
+
 bool KayitEkrani::kaydet()
 {
     if (!izin(m_yetki.KAYIT))
@@ -488,7 +495,11 @@ bool KayitEkrani::kaydet()
         if (m_ayar.duzenlemeDogrula && !m_ayar.duzenlemeDogrula())
             return false;
     } else {
-        return true; // nothing typed: nothing to do, the screen stays as it is
+        // Nothing typed: nothing to write, the screen stays as it is. Asked
+        // for by the user, that is said rather than nothing happening.
+        if (m_kaydetTusu)
+            Mesaj::goster(QStringLiteral("Kaydedilecek Bir Değişiklik Yok"), this);
+        return true;
     }
     if (!m_vs->kaydet())
         return false; // the row stays pending

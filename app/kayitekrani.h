@@ -180,6 +180,9 @@ public:
     void ekranikilitle();
     void yeni();
     bool kaydet();
+    // Kaydet as the user asks for it (button, menu, F5): with nothing typed
+    // it says so instead of doing nothing without a word.
+    void kaydetTusu();
     void degistir();
     void iptal();
     void sil();
@@ -257,6 +260,7 @@ private:
     QStringList m_parametreler;
     QString m_disSelect;
     bool m_kilitli = true;
+    bool m_kaydetTusu = false; // the save under way was asked for by the user
     bool m_gosterildi = false;
     bool m_kapandi = false;
     bool m_duzenOkundu = false;   // the remembered size was looked up

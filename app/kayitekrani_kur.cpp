@@ -95,7 +95,7 @@ void KayitEkrani::menuleriKur()
     auto *kayitMenu = m_menu->addMenu(QStringLiteral("Kayıt"));
     kayitMenu->setObjectName(QStringLiteral("Kayit1"));
     eylem(QStringLiteral("Yeni1"), QStringLiteral("Yeni"), QStringLiteral("F2"), kayitMenu, [this] { yeni(); });
-    eylem(QStringLiteral("Kaydet1"), QStringLiteral("Kaydet"), QStringLiteral("F5"), kayitMenu, [this] { kaydet(); });
+    eylem(QStringLiteral("Kaydet1"), QStringLiteral("Kaydet"), QStringLiteral("F5"), kayitMenu, [this] { kaydetTusu(); });
     eylem(QStringLiteral("Deitir1"), QStringLiteral("Değiştir"), m_ayar.kilitli ? QStringLiteral("F4") : QString(),
           kayitMenu, [this] { degistir(); });
     eylem(QStringLiteral("ptal1"), QStringLiteral("İptal"), QStringLiteral("F3"), kayitMenu, [this] { iptal(); });
@@ -139,7 +139,7 @@ void KayitEkrani::dugmeleriBagla()
         if (QPushButton *b = dugme(QLatin1String(ad)))
             connect(b, &QPushButton::clicked, this, [is] { is(); });
     };
-    bagla("btn_kaydet", [this] { kaydet(); });
+    bagla("btn_kaydet", [this] { kaydetTusu(); });
     bagla("btn_yeni", [this] { yeni(); });
     bagla("btn_sil", [this] { sil(); });
     bagla("btn_iptal", [this] { iptal(); });

@@ -315,8 +315,12 @@ void tst_kayitekrani::durumTablosu()
     tus(e.get(), Qt::Key_F4);
     QCOMPARE(e->durum(), KayitEkrani::Durum::DuzenlemeGozat);
     QCOMPARE(etiket(e.get()), QStringLiteral("KAYIT DÜZENLE"));
-    // Save with nothing typed: nothing, stays unlocked.
-    tus(e.get(), Qt::Key_F5);
+    // Save with nothing typed: said, nothing written, stays unlocked.
+    {
+        BetikMesaj m;
+        tus(e.get(), Qt::Key_F5);
+        QCOMPARE(m.mesajlar, QStringList{QStringLiteral("Kaydedilecek Bir Değişiklik Yok")});
+    }
     QCOMPARE(e->durum(), KayitEkrani::Durum::DuzenlemeGozat);
     auto *ad = e->findChild<QLineEdit *>(QStringLiteral("edt_ad"));
     ad->setFocus();
@@ -433,6 +437,14 @@ void tst_kayitekrani::kilitliKaydet()
     QCOMPARE(m.mesajlar, QStringList{kilitMesaji});
     QCOMPARE(e->durum(), KayitEkrani::Durum::KilitliGozat);
     QCOMPARE(doktorAdi(QStringLiteral("D1")), QStringLiteral("AHMET"));
+
+    // Typed after Change, it saves without a word.
+    m.mesajlar.clear();
+    tus(e.get(), Qt::Key_F4);
+    QVERIFY(e->veriSeti()->degerAyarla(QStringLiteral("DOKTORADISOYADI"), QStringLiteral("AHMET CAN")));
+    tus(e.get(), Qt::Key_F5);
+    QVERIFY(m.mesajlar.isEmpty());
+    QCOMPARE(doktorAdi(QStringLiteral("D1")), QStringLiteral("AHMET CAN"));
 }
 
 void tst_kayitekrani::bekleyenYeniSatirdaDegistir()

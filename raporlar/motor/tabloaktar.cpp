@@ -1,6 +1,7 @@
 #include "raporlar/motor/tabloaktar.h"
 
 #include "app/mesaj.h"
+#include "app/verikoku.h"
 #include "db/sorgu.h"
 #include "raporlar/motor/tabloyazici.h"
 
@@ -36,22 +37,48 @@ QString dosyaAdiParcasi(const QString &ad)
 
 using Yazici = std::function<TabloYazici::Sonuc(const QString &, QString *, const TabloYazici::Ilerleme &)>;
 
+const QString ExcelFiltresi = QStringLiteral("Excel Dosyası (*.xlsx)");
+
+// Where the list goes. With a folder set for the program (the command line,
+// the tests) a new name in it; otherwise the user names the file, the dialog
+// starting in the folder last used for spreadsheets (the first time in the
+// documents folder). Empty: the user cancelled.
+QString hedefDosya(const QString &ad, QWidget *ust)
+{
+    if (!g_klasor.isEmpty())
+        return yeniDosyaYolu(ad);
+    QString bas = Mesaj::baslangicKlasoru(ExcelFiltresi);
+    if (bas == VeriKoku())
+        bas = klasor();
+    const QString oneri = QFileInfo(yeniDosyaYolu(ad)).fileName();
+    QString yol = Mesaj::dosyaKaydet(QStringLiteral("Excel Dosyasını Kaydet"), QDir(bas).filePath(oneri),
+                                     ExcelFiltresi, ust);
+    if (!yol.isEmpty() && !yol.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
+        yol += QStringLiteral(".xlsx");
+    return yol;
+}
+
 QString aktar(int satirSayisi, const QString &ad, QWidget *ust, const Yazici &yaz)
 {
-    const QString k = klasor();
-    const QString yol = yeniDosyaYolu(ad);
-    // Try the folder before the work: a folder we may not write to is said at once.
+    const QString yol = hedefDosya(ad, ust);
+    if (yol.isEmpty())
+        return QString();
+    const QString k = QFileInfo(yol).absolutePath();
+    // Try the folder before the work: a folder we may not write to is said at
+    // once. A file the user chose to write over is kept until the work starts.
     {
         QDir().mkpath(k);
+        const bool vardi = QFileInfo::exists(yol);
         QFile deneme(yol);
-        if (!deneme.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (!deneme.open(QIODevice::WriteOnly | (vardi ? QIODevice::Append : QIODevice::NewOnly))) {
             Mesaj::hata(QStringLiteral("Excel dosyası kaydedilemedi: \"") + QDir::toNativeSeparators(k)
                             + QStringLiteral("\" klasörüne yazma izni yok ya da klasör kullanılamıyor."),
                         ust);
             return QString();
         }
         deneme.close();
-        deneme.remove();
+        if (!vardi)
+            deneme.remove();
     }
 
     const bool pencereli = qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr

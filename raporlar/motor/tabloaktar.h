@@ -1,7 +1,8 @@
 #pragma once
-// "Excele Aktar" of the screens: writes the list to a new .xlsx file in the
-// export folder, with a cancellable progress window on long lists, and opens
-// it with the desktop's spreadsheet program. Every message goes through Mesaj.
+// "Excele Aktar" of the screens: writes the list to an .xlsx file the user
+// names in a save dialog (or to a new file in the folder set for the program),
+// with a cancellable progress window on long lists, and opens it with the
+// desktop's spreadsheet program. Every message and dialog goes through Mesaj.
 #include <QList>
 #include <QString>
 
@@ -16,7 +17,8 @@ namespace TabloAktar {
 inline const QString ListeYokMesaji = QStringLiteral("Aktarılacak bir liste yok; önce Listele ile listeyi alın.");
 
 // Each returns the path of the file written, or an empty text when nothing
-// was written (error or cancel: the message has been shown).
+// was written (error or cancelled work: the message has been shown; a
+// cancelled save dialog says nothing).
 
 // A grid's model: titles from headerData, raw values from data(EditRole);
 // kolonlar: the visible model columns in order (empty: all). ad names the
@@ -33,10 +35,12 @@ QString verisetinden(const VeriSeti &veriSeti, const QAbstractItemModel &model,
 // Lists longer than this show the progress window.
 inline constexpr int IlerlemeSiniri = 2000;
 
-// The folder exports go to: the one set here, else the user's documents
-// folder, else the temporary folder.
+// A folder set here takes every export under a new name without a dialog
+// (the command line, the tests). klasor(): that folder, else the user's
+// documents folder (where the first save dialog starts), else the temporary
+// folder.
 QString klasor();
-void klasorAyarla(const QString &klasor);   // empty: back to the default
+void klasorAyarla(const QString &klasor);   // empty: back to asking
 // A new file name in klasor(): VELMORIKA_<ad>_<yyyyMMdd_hhmmss>.xlsx.
 QString yeniDosyaYolu(const QString &ad);
 

@@ -164,6 +164,7 @@ private slots:
     void sorguSonucundan();
     void ekrandanAcma();
     void acacakProgramYok();
+    void kayitPenceresi();
     void yazilamayanKlasor();
     void uzunListeIptal();
     void verisetiAcikDegil();
@@ -285,6 +286,39 @@ void TestTabloAktar::ekrandanAcma()
     QVERIFY(t.ac(ikinci));
     QCOMPARE(t.sutunSayisi(), 8);   // no list of columns: all of them
     QCOMPARE(t.hucre(1, 2), QStringLiteral("GİZLİ"));
+}
+
+// Without a folder set for the program the user names the file: the dialog
+// starts in the documents folder, then where the last one went; a cancelled
+// dialog writes nothing and says nothing; a chosen file may be written over.
+void TestTabloAktar::kayitPenceresi()
+{
+    TabloAktar::klasorAyarla(QString());
+    QTemporaryDir hedef;
+    BetikMesaj mesaj;
+    const auto m = ornekModel();
+    const QString yol = QDir(hedef.path()).filePath(QStringLiteral("gunluk liste"));
+    mesaj.dosyalar << yol;
+    QCOMPARE(TabloAktar::modelden(*m, GorunenKolonlar, QStringLiteral("HASTALAR")), yol + QStringLiteral(".xlsx"));
+    QCOMPARE(acilanlar, QStringList{yol + QStringLiteral(".xlsx")});
+    QCOMPARE(mesaj.dosyaKlasorleri.size(), 1);
+    QCOMPARE(QFileInfo(mesaj.dosyaKlasorleri.first()).absolutePath(), TabloAktar::klasor());
+    QVERIFY(QFileInfo(mesaj.dosyaKlasorleri.first()).fileName().startsWith(QStringLiteral("VELMORIKA_HASTALAR_")));
+
+    QVERIFY(TabloAktar::modelden(*m, GorunenKolonlar, QStringLiteral("HASTALAR")).isEmpty());
+    QCOMPARE(QFileInfo(mesaj.dosyaKlasorleri.last()).absolutePath(), hedef.path());
+    QCOMPARE(xlsxDosyalari(hedef.path()).size(), 1);
+    QVERIFY(mesaj.mesajlar.isEmpty());
+
+    mesaj.dosyalar << yol + QStringLiteral(".xlsx");
+    const auto kisa = ornekModel(1);
+    QCOMPARE(TabloAktar::modelden(*kisa, GorunenKolonlar, QStringLiteral("HASTALAR")), yol + QStringLiteral(".xlsx"));
+    QCOMPARE(xlsxDosyalari(hedef.path()).size(), 1);
+    QVERIFY(mesaj.mesajlar.isEmpty());
+    TabloOkuyucu t;
+    QString hata;
+    QVERIFY2(t.ac(yol + QStringLiteral(".xlsx"), &hata), qPrintable(hata));
+    QCOMPARE(t.satirSayisi(), 2); // the titles and the one row: written over
 }
 
 void TestTabloAktar::acacakProgramYok()

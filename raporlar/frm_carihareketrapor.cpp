@@ -521,9 +521,10 @@ bool Tfrm_carihareketrapor::ekstre(EkstreIstegi::Tur tur)
     i.select = m_select;
     if (tur == EkstreIstegi::Tur::Genis)
         i.baslik = QStringLiteral("CARI HAREKET RAPORU");
-    if (tur == EkstreIstegi::Tur::Dar && m_oncekiBakiye->isChecked()) {
+    const QString ilk = findChild<QLineEdit *>(QStringLiteral("edt_tarihilk"))->text().trimmed();
+    // Without a first date nothing lies before the list: no opening line.
+    if (tur == EkstreIstegi::Tur::Dar && m_oncekiBakiye->isChecked() && MetindenTarih(ilk).isValid()) {
         const OncekiDegerler &o = onceki();
-        const QString ilk = findChild<QLineEdit *>(QStringLiteral("edt_tarihilk"))->text().trimmed();
         i.acilisSatiri = {QStringLiteral("0"), ilk, QStringLiteral("BAKIYE"),
                           ilk + QStringLiteral(" Tarihinden Önceki Bakiye Bilgileri "), TutarMetni(o.once.borc),
                           TutarMetni(o.once.alacak), TutarMetni(KurusaYuvarla(o.once.bakiye()))};

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QSettings>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QtTest>
 
 using namespace CariTest;
@@ -302,6 +304,24 @@ void tst_ekstre::acilisSatiri()
     const RaporBelgesi b = e.rapor().olustur();
     for (int i = 0; i < 7; ++i)
         QCOMPARE(adliMetinler(b, QStringLiteral("Memo_acilis%1").arg(i + 1)), QStringList{g.acilisSatiri.at(i)});
+    // Each text of the line fits its box on one line, and the boxes do not
+    // overlap: the description does not run into the amounts. Measured in
+    // points (72 per inch), the boxes' millimetres turned into the same.
+    QImage olcu(1, 1, QImage::Format_RGB32);
+    olcu.setDotsPerMeterX(qRound(72 / 0.0254));
+    olcu.setDotsPerMeterY(qRound(72 / 0.0254));
+    std::vector<QRectF> alanlar;
+    for (const RaporOgesi &o : b.sayfalar.front().ogeler) {
+        if (!o.ad.startsWith(QLatin1String("Memo_acilis")))
+            continue;
+        const qreal genislik = QFontMetricsF(o.yaziTipi, &olcu).horizontalAdvance(o.metin.trimmed()) * 25.4 / 72;
+        QVERIFY2(genislik <= o.alan.width() - 1.0,
+                 qPrintable(QStringLiteral("%1: %2 mm > %3 mm").arg(o.metin).arg(genislik).arg(o.alan.width())));
+        for (const QRectF &a : alanlar)
+            QVERIFY2(a.right() <= o.alan.left() + 0.01 || o.alan.right() <= a.left() + 0.01, qPrintable(o.ad));
+        alanlar.push_back(o.alan);
+    }
+    QCOMPARE(alanlar.size(), size_t(7));
     // It is not part of the running balance.
     QCOMPARE(adliMetinler(b, QStringLiteral("Memo_bakiye")), QStringList{QStringLiteral("100,00")});
 }

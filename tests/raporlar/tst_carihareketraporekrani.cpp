@@ -151,8 +151,18 @@ void tst_carihareketraporekrani::oncekiBakiyeVeBakiyeliRapor()
     for (const QString &v : {QStringLiteral("01.03.2008 Tarihinden Önceki Bakiye Bilgileri"), QStringLiteral("70,00")})
         QVERIFY2(darMetin.contains(v) == isaretli, qPrintable(v + QStringLiteral(": ") + darMetin));
 
-    // Without a first date nothing lies before; an empty list shows zero totals.
+    // Without a first date nothing lies before the list: no opening line,
+    // ticked or not.
     yaz(w, "edt_tarihilk", QString());
+    QVERIFY(w.listele());
+    const QString tumu = d.filePath(QStringLiteral("dar_tumu.pdf"));
+    Rapor::onizlemeYerine = [&](Rapor &r, QWidget *) { QVERIFY(r.pdfYaz(tumu)); };
+    QVERIFY(w.ekstre(EkstreIstegi::Tur::Dar));
+    const QString tumuMetin = PdfAkisMetni(tumu);
+    QVERIFY2(tumuMetin.contains(QStringLiteral("15.02.2008")), qPrintable(tumuMetin));
+    QVERIFY2(!tumuMetin.contains(QStringLiteral("Tarihinden Önceki")), qPrintable(tumuMetin));
+
+    // An empty list shows zero totals.
     yaz(w, "edt_carikodilk", QStringLiteral("Z"));
     yaz(w, "edt_carikodson", QStringLiteral("Z"));
     QVERIFY(w.listele());

@@ -190,7 +190,7 @@ Tfrm_sms1::Tfrm_sms1(QWidget *ust)
     kt->addWidget(m_kontrol);
     connect(hesapKontrol, &QPushButton::clicked, this, [this] { durumSor(m_kontrol); });
     auto rapor = [this](const QString &istek) {
-        iste(Sms::Operator::Mobildev, istek, QStringLiteral("Rapor isteniyor..."), [this](const Sms::Yanit &y) {
+        m_istekler->iste(Sms::Operator::Mobildev, istek, QStringLiteral("Rapor isteniyor..."), [this](const Sms::Yanit &y) {
             m_kontrol->setPlainText(y.tamam() ? Sms::satirSonlariniDuzelt(y.metin)
                                               : QStringLiteral("Operatörden yanıt alınamadı: %1").arg(y.neden));
         });
@@ -209,23 +209,10 @@ Tfrm_sms1::Tfrm_sms1(QWidget *ust)
     });
 
     // The busy sign of a request under way, with "Durdur".
-    m_mesgul = new QWidget(this);
-    m_mesgul->setObjectName(QStringLiteral("pnl_mesgul"));
-    auto *md = new QHBoxLayout(m_mesgul);
-    md->setContentsMargins(0, 0, 0, 0);
-    m_mesgulYazi = new QLabel(m_mesgul);
-    m_mesgulYazi->setObjectName(QStringLiteral("lbl_mesgul"));
-    md->addWidget(m_mesgulYazi);
-    auto *cubuk = new QProgressBar(m_mesgul);
-    cubuk->setObjectName(QStringLiteral("prg_mesgul"));
-    cubuk->setRange(0, 0);
-    md->addWidget(cubuk, 1);
-    m_durdur = dugme(QStringLiteral("Durdur"), QStringLiteral("btn_durdur"), m_mesgul);
-    md->addWidget(m_durdur);
-    connect(m_durdur, &QPushButton::clicked, this, &Tfrm_sms1::durdur);
-    m_mesgul->hide();
-    ana->addWidget(m_mesgul);
-    m_gonderenler = {tamamDugme, topluGonder, tekGonder, hesapKontrol, m_mesajNoRaporu, m_tarihRaporu};
+    m_istekler = new SmsIstekPaneli(this);
+    ana->addWidget(m_istekler);
+    m_istekler->dugmeleriAyarla({tamamDugme, topluGonder, tekGonder, hesapKontrol, m_mesajNoRaporu, m_tarihRaporu});
+    connect(m_istekler, &SmsIstekPaneli::mesgulDegisti, this, &Tfrm_sms1::raporDugmeleriniAyarla);
 
     connect(m_hesap, &SmsHesapKutulari::operatorDegisti, this, &Tfrm_sms1::raporDugmeleriniAyarla);
     raporDugmeleriniAyarla();
@@ -257,45 +244,12 @@ void Tfrm_sms1::hideEvent(QHideEvent *e)
 
 void Tfrm_sms1::durumSor(QPlainTextEdit *kutu)
 {
-    const Sms::Operator o = m_hesap->secilen();
-    iste(o, Sms::durumIstegi(m_hesap->hesap(), o), QStringLiteral("Hesap durumu soruluyor..."),
-         [kutu](const Sms::Yanit &y) {
-             kutu->setPlainText(y.tamam() ? Sms::yanitAciklamasi(y.metin)
-                                          : QStringLiteral("Operatörden yanıt alınamadı: %1").arg(y.neden));
-         });
+    m_istekler->durumSor(m_hesap->hesap(), m_hesap->secilen(), kutu);
 }
 
-void Tfrm_sms1::iste(Sms::Operator o, const QString &istek, const QString &ne,
-                     std::function<void(const Sms::Yanit &)> sonra)
-{
-    if (mesgulMu())
-        return;
-    auto *i = new Sms::Istek(o, istek, this);
-    m_istek = i;
-    mesgulAyarla(ne);
-    connect(i, &Sms::Istek::bitti, this, [this, i, sonra](const Sms::Yanit &y) {
-        i->deleteLater();
-        m_istek.clear();
-        mesgulAyarla(QString());
-        sonra(y);
-    });
-}
+bool Tfrm_sms1::mesgulMu() const { return m_istekler->mesgulMu(); }
 
-void Tfrm_sms1::mesgulAyarla(const QString &ne)
-{
-    const bool mesgul = mesgulMu();
-    m_mesgulYazi->setText(ne);
-    m_mesgul->setVisible(mesgul);
-    for (QPushButton *b : std::as_const(m_gonderenler))
-        b->setEnabled(!mesgul);
-    raporDugmeleriniAyarla();
-}
-
-void Tfrm_sms1::durdur()
-{
-    if (m_istek)
-        m_istek->durdur();
-}
+void Tfrm_sms1::durdur() { m_istekler->durdur(); }
 
 void Tfrm_sms1::tamam()
 {
@@ -375,61 +329,10 @@ void Tfrm_sms1::ozelEkle()
 
 void Tfrm_sms1::topluGonder()
 {
-    if (mesgulMu())
-        return;
-    const Sms::Alicilar &a = m_listeler->alicilar();
-    const Sms::Operator o = m_hesap->secilen();
-    if (a.sayi() == 0) {
-        Mesaj::hata(Sms::ozet(o, Sms::TopluSonuc()), this);
-        return;
-    }
-    if (m_topluMetin->toPlainText().trimmed().isEmpty()) {
-        Mesaj::goster(SmsBosMetinMesaji(), this);
+    m_istekler->topluGonder(m_hesap->hesap(), m_hesap->secilen(), m_listeler->alicilar(),
+                            m_topluMetin->toPlainText(), m_sayin->isChecked(), m_durum);
+    if (m_topluMetin->toPlainText().trimmed().isEmpty())
         m_topluMetin->setFocus();
-        return;
-    }
-    if (!Mesaj::soru(SmsOnaySorusu(a.sayi()), this))
-        return;
-    m_toplu = Toplu();
-    m_toplu.o = o;
-    m_toplu.hesap = m_hesap->hesap();
-    m_toplu.alicilar = a;
-    m_toplu.metin = m_topluMetin->toPlainText();
-    m_toplu.baslikli = m_sayin->isChecked();
-    m_toplu.sonuc.toplam = a.sayi();
-    topluSonraki();
-}
-
-void Tfrm_sms1::topluSonraki()
-{
-    Toplu &t = m_toplu;
-    const int i = t.siradaki;
-    if (i >= t.alicilar.sayi() || t.sonuc.durduruldu) {
-        const QString ozet = Sms::ozet(t.o, t.sonuc);
-        if (t.sonuc.yanitlanan == t.sonuc.toplam)
-            Mesaj::goster(ozet, this);
-        else
-            Mesaj::hata(ozet, this);
-        return;
-    }
-    const QString ad = t.alicilar.adlar.value(i);
-    const QString numara = t.alicilar.numaralar.at(i);
-    iste(t.o, Sms::gonderIstegi(t.hesap, t.o, Sms::kisiselMesaj(ad, t.metin, t.baslikli), numara),
-         QStringLiteral("%1 / %2 mesaj gönderiliyor...").arg(i + 1).arg(t.alicilar.sayi()),
-         [this, ad, numara](const Sms::Yanit &y) {
-             Toplu &t = m_toplu;
-             m_durum->setPlainText(y.tamam() ? y.metin : QStringLiteral("%1: %2").arg(numara, y.neden));
-             if (y.tamam())
-                 ++t.sonuc.yanitlanan;
-             else
-                 t.sonuc.hatalar.push_back({numara, ad, y.neden});
-             ++t.siradaki;
-             if (y.durum == Sms::Yanit::Durum::Durduruldu) {
-                 t.sonuc.durduruldu = true;
-                 t.sonuc.gonderilmeyen = t.alicilar.sayi() - t.siradaki;
-             }
-             topluSonraki();
-         });
 }
 
 void Tfrm_sms1::tekGonder()
@@ -457,7 +360,7 @@ void Tfrm_sms1::tekGonder()
         return;
     }
     const Sms::Operator o = m_hesap->secilen();
-    iste(o, Sms::gonderIstegi(m_hesap->hesap(), o, m_tekMetin->toPlainText(), numaralar.join(QLatin1Char(','))),
+    m_istekler->iste(o, Sms::gonderIstegi(m_hesap->hesap(), o, m_tekMetin->toPlainText(), numaralar.join(QLatin1Char(','))),
          QStringLiteral("Mesaj gönderiliyor..."), [this, o](const Sms::Yanit &y) {
              m_durum->setPlainText(y.tamam() ? y.metin
                                              : QStringLiteral("Operatörden yanıt alınamadı: %1").arg(y.neden));

@@ -8,7 +8,6 @@
 
 #include <QDate>
 #include <QDialog>
-#include <QPointer>
 #include <functional>
 
 class QCheckBox;
@@ -16,7 +15,6 @@ class QDateEdit;
 class QLineEdit;
 class QPlainTextEdit;
 class QLabel;
-class QProgressBar;
 class QPushButton;
 class QTabWidget;
 
@@ -37,7 +35,7 @@ public:
     void tekGonder();
     SmsAliciListeleri *listeler() const { return m_listeler; }
     // A request to the gateway is under way (the busy sign and "Durdur" show).
-    bool mesgulMu() const { return !m_istek.isNull(); }
+    bool mesgulMu() const;
     // "Durdur": the request under way is given up; a bulk send sends no more.
     void durdur();
 
@@ -48,12 +46,6 @@ protected:
 
 private:
     void durumSor(QPlainTextEdit *kutu);
-    // Sends the request without waiting; sonra gets the reply. The window
-    // stays usable; the buttons that would send are off meanwhile.
-    void iste(Sms::Operator o, const QString &istek, const QString &ne, std::function<void(const Sms::Yanit &)> sonra);
-    void mesgulAyarla(const QString &ne);
-    // The next entry of the bulk send under way, or its summary after the last.
-    void topluSonraki();
     void raporDugmeleriniAyarla();
     // The select's first two columns (name, phone) into the grid, the count beside it.
     // numaraBasinaBir: a number already listed is left out.
@@ -70,21 +62,6 @@ private:
     QPlainTextEdit *m_topluMetin, *m_tekMetin, *m_kontrol;
     QCheckBox *m_sayin;
     QPushButton *m_mesajNoRaporu, *m_tarihRaporu;
-    QWidget *m_mesgul;
-    QLabel *m_mesgulYazi;
-    QPushButton *m_durdur;
-    QList<QPushButton *> m_gonderenler; // off while a request is under way
-    QPointer<Sms::Istek> m_istek;
-    // The bulk send under way.
-    struct Toplu
-    {
-        Sms::Operator o = Sms::Operator::Mobildev;
-        Sms::Hesap hesap;
-        Sms::Alicilar alicilar;
-        QString metin;
-        bool baslikli = false;
-        int siradaki = 0;
-        Sms::TopluSonuc sonuc;
-    } m_toplu;
+    SmsIstekPaneli *m_istekler;
     bool m_gosterildi = false;
 };

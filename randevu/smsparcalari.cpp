@@ -2,7 +2,6 @@
 
 #include "app/mesaj.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -12,7 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -228,55 +227,131 @@ QString SmsBosMetinMesaji() { return QStringLiteral("Gönderilecek SMS metni bo�
 
 QString SmsOnaySorusu(int sayi) { return QStringLiteral("%1 kişiye mesaj gönderilecek. Gönderilsin mi?").arg(sayi); }
 
-Sms::TopluSonuc SmsTopluGonder(QWidget *ust, const Sms::Hesap &h, Sms::Operator o, const Sms::Alicilar &a,
-                               const QString &metin, bool baslikli, QPlainTextEdit *durum, const QString &basari)
+SmsIstekPaneli::SmsIstekPaneli(QWidget *ust) : QWidget(ust)
 {
-    // Refused or not confirmed: nothing was sent.
-    auto gonderilmedi = [&a] {
-        Sms::TopluSonuc s;
-        s.toplam = a.sayi();
-        s.gonderilmeyen = a.sayi();
-        return s;
-    };
-    if (a.sayi() > 0 && metin.trimmed().isEmpty()) {
-        Mesaj::goster(SmsBosMetinMesaji(), ust);
-        return gonderilmedi();
-    }
-    if (a.sayi() > 0
-        && !Mesaj::soru(SmsOnaySorusu(a.sayi()), ust))
-        return gonderilmedi();
-    QProgressDialog ilerleme(QStringLiteral("SMS gönderiliyor..."), QStringLiteral("Durdur"), 0, a.sayi(), ust);
-    ilerleme.setObjectName(QStringLiteral("dlg_smsilerleme"));
-    ilerleme.setWindowModality(Qt::WindowModal);
-    ilerleme.setMinimumDuration(0);
-    ilerleme.setAutoClose(false);
-    ilerleme.setAutoReset(false);
-    if (a.sayi() > 0)
-        ilerleme.show();
-    const Sms::TopluSonuc s = Sms::topluGonder(h, o, a, metin, baslikli, [&](int i, const Sms::Yanit &y) {
-        if (durum)
-            durum->setPlainText(y.tamam() ? y.metin : QStringLiteral("%1: %2").arg(a.numaralar.at(i), y.neden));
-        ilerleme.setValue(i + 1);
-        ilerleme.setLabelText(QStringLiteral("%1 / %2 mesaj gönderildi").arg(i + 1).arg(a.sayi()));
-        // "Durdur" pressed while the request was under way arrives here.
-        QApplication::processEvents();
-        return !ilerleme.wasCanceled();
-    });
-    ilerleme.close();
-    const QString ozet = Sms::ozet(o, s, basari);
-    if (s.toplam > 0 && s.yanitlanan == s.toplam)
-        Mesaj::goster(ozet, ust);
-    else
-        Mesaj::hata(ozet, ust);
-    return s;
+    setObjectName(QStringLiteral("pnl_mesgul"));
+    auto *l = new QHBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    m_yazi = new QLabel(this);
+    m_yazi->setObjectName(QStringLiteral("lbl_mesgul"));
+    l->addWidget(m_yazi);
+    auto *cubuk = new QProgressBar(this);
+    cubuk->setObjectName(QStringLiteral("prg_mesgul"));
+    cubuk->setRange(0, 0);
+    l->addWidget(cubuk, 1);
+    auto *d = dugme(QStringLiteral("Durdur"), QStringLiteral("btn_durdur"), this);
+    l->addWidget(d);
+    connect(d, &QPushButton::clicked, this, &SmsIstekPaneli::durdur);
+    hide();
 }
 
-Sms::Yanit SmsSor(QWidget *ust, Sms::Operator o, const QString &istek, QPlainTextEdit *durum, bool satirDuzelt)
+// A request still under way is given up as the window goes; its ending
+// must not reach a panel that is half gone.
+SmsIstekPaneli::~SmsIstekPaneli()
 {
-    Q_UNUSED(ust);
-    const Sms::Yanit y = Sms::gonder(o, istek);
-    if (durum)
-        durum->setPlainText(y.tamam() ? (satirDuzelt ? Sms::satirSonlariniDuzelt(y.metin) : y.metin)
+    if (m_istek)
+        disconnect(m_istek, nullptr, this, nullptr);
+}
+
+bool SmsIstekPaneli::iste(Sms::Operator o, const QString &istek, const QString &ne,
+                          std::function<void(const Sms::Yanit &)> sonra)
+{
+    if (mesgulMu())
+        return false;
+    auto *i = new Sms::Istek(o, istek, this);
+    m_istek = i;
+    mesgulAyarla(ne);
+    connect(i, &Sms::Istek::bitti, this, [this, i, sonra](const Sms::Yanit &y) {
+        i->deleteLater();
+        m_istek.clear();
+        mesgulAyarla(QString());
+        sonra(y);
+    });
+    return true;
+}
+
+void SmsIstekPaneli::durumSor(const Sms::Hesap &h, Sms::Operator o, QPlainTextEdit *kutu)
+{
+    QPointer<QPlainTextEdit> k(kutu);
+    iste(o, Sms::durumIstegi(h, o), QStringLiteral("Hesap durumu soruluyor..."), [k](const Sms::Yanit &y) {
+        if (k)
+            k->setPlainText(y.tamam() ? Sms::yanitAciklamasi(y.metin)
                                       : QStringLiteral("Operatörden yanıt alınamadı: %1").arg(y.neden));
-    return y;
+    });
+}
+
+void SmsIstekPaneli::mesgulAyarla(const QString &ne)
+{
+    const bool mesgul = mesgulMu();
+    m_yazi->setText(ne);
+    setVisible(mesgul);
+    for (QPushButton *b : std::as_const(m_dugmeler))
+        b->setEnabled(!mesgul);
+    emit mesgulDegisti(mesgul);
+}
+
+void SmsIstekPaneli::durdur()
+{
+    if (m_istek)
+        m_istek->durdur();
+}
+
+void SmsIstekPaneli::topluGonder(const Sms::Hesap &h, Sms::Operator o, const Sms::Alicilar &a, const QString &metin,
+                                 bool baslikli, QPlainTextEdit *durum, const QString &basari)
+{
+    if (mesgulMu())
+        return;
+    if (a.sayi() == 0) {
+        Mesaj::hata(Sms::ozet(o, Sms::TopluSonuc(), basari), this);
+        return;
+    }
+    if (metin.trimmed().isEmpty()) {
+        Mesaj::goster(SmsBosMetinMesaji(), this);
+        return;
+    }
+    if (!Mesaj::soru(SmsOnaySorusu(a.sayi()), this))
+        return;
+    m_toplu = Toplu();
+    m_toplu.o = o;
+    m_toplu.hesap = h;
+    m_toplu.alicilar = a;
+    m_toplu.metin = metin;
+    m_toplu.baslikli = baslikli;
+    m_toplu.durum = durum;
+    m_toplu.basari = basari;
+    m_toplu.sonuc.toplam = a.sayi();
+    topluSonraki();
+}
+
+void SmsIstekPaneli::topluSonraki()
+{
+    Toplu &t = m_toplu;
+    const int i = t.siradaki;
+    if (i >= t.alicilar.sayi() || t.sonuc.durduruldu) {
+        const QString ozet = Sms::ozet(t.o, t.sonuc, t.basari);
+        if (t.sonuc.yanitlanan == t.sonuc.toplam)
+            Mesaj::goster(ozet, this);
+        else
+            Mesaj::hata(ozet, this);
+        return;
+    }
+    const QString ad = t.alicilar.adlar.value(i);
+    const QString numara = t.alicilar.numaralar.at(i);
+    iste(t.o, Sms::gonderIstegi(t.hesap, t.o, Sms::kisiselMesaj(ad, t.metin, t.baslikli), numara),
+         QStringLiteral("%1 / %2 mesaj gönderiliyor...").arg(i + 1).arg(t.alicilar.sayi()),
+         [this, ad, numara](const Sms::Yanit &y) {
+             Toplu &t = m_toplu;
+             if (t.durum)
+                 t.durum->setPlainText(y.tamam() ? y.metin : QStringLiteral("%1: %2").arg(numara, y.neden));
+             if (y.tamam())
+                 ++t.sonuc.yanitlanan;
+             else
+                 t.sonuc.hatalar.push_back({numara, ad, y.neden});
+             ++t.siradaki;
+             if (y.durum == Sms::Yanit::Durum::Durduruldu) {
+                 t.sonuc.durduruldu = true;
+                 t.sonuc.gonderilmeyen = t.alicilar.sayi() - t.siradaki;
+             }
+             topluSonraki();
+         });
 }

@@ -1,16 +1,19 @@
 #pragma once
 // Widgets the SMS screen and the report screens' SMS tab share: the account
 // boxes, the two recipient lists with their buttons, the message counter,
-// and the bulk send with its progress dialog and summary.
+// and the requests with their busy sign, the bulk send and its summary.
 #include "randevu/smscekirdegi.h"
 
+#include <QPointer>
 #include <QWidget>
+#include <functional>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QPushButton;
 class QTableWidget;
 
 // "Kullanıcı Adı :", "Şifre :", "Client Kodu :", "Operatör :".
@@ -74,6 +77,54 @@ private:
     bool m_olduguGibi = false;
 };
 
+// The requests of an SMS window, sent without waiting (Sms::Istek): while one
+// is under way the panel shows what is being done, a busy bar and "Durdur",
+// and the window's sending buttons are off. One request at a time.
+class SmsIstekPaneli : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SmsIstekPaneli(QWidget *ust = nullptr);
+    ~SmsIstekPaneli() override;
+    // Buttons that stay off while a request is under way.
+    void dugmeleriAyarla(const QList<QPushButton *> &dugmeler) { m_dugmeler = dugmeler; }
+    bool mesgulMu() const { return !m_istek.isNull(); }
+    // Sends one request; sonra runs with its reply (or its time-out, or
+    // Durduruldu). Refused (false) while another is under way.
+    bool iste(Sms::Operator o, const QString &istek, const QString &ne, std::function<void(const Sms::Yanit &)> sonra);
+    // The account status, in words, into kutu.
+    void durumSor(const Sms::Hesap &h, Sms::Operator o, QPlainTextEdit *kutu);
+    // One message per entry, one after the other; each reply goes into
+    // durum, then the summary is shown. An empty text is refused and the
+    // count confirmed before anything goes.
+    void topluGonder(const Sms::Hesap &h, Sms::Operator o, const Sms::Alicilar &a, const QString &metin,
+                     bool baslikli, QPlainTextEdit *durum, const QString &basari = QString());
+    // Gives up the request under way (a bulk send sends nothing more).
+    void durdur();
+
+signals:
+    void mesgulDegisti(bool mesgul);
+
+private:
+    void mesgulAyarla(const QString &ne);
+    void topluSonraki();
+    QLabel *m_yazi;
+    QList<QPushButton *> m_dugmeler;
+    QPointer<Sms::Istek> m_istek;
+    struct Toplu
+    {
+        Sms::Operator o = Sms::Operator::Mobildev;
+        Sms::Hesap hesap;
+        Sms::Alicilar alicilar;
+        QString metin;
+        bool baslikli = false;
+        QPlainTextEdit *durum = nullptr;
+        QString basari;
+        int siradaki = 0;
+        Sms::TopluSonuc sonuc;
+    } m_toplu;
+};
+
 // " 0 / 160" at first, then "N  /  160" after each change.
 void SmsSayacBagla(QPlainTextEdit *metin, QLabel *sayac, int sinir);
 
@@ -82,12 +133,3 @@ QString SmsBosMetinMesaji();
 // The question a bulk send to sayi people asks first.
 QString SmsOnaySorusu(int sayi);
 
-// Sends one message per entry with a progress dialog that can be stopped
-// between messages; each reply goes into durum; then the summary is shown.
-// Before anything goes, an empty text is refused and the count confirmed.
-Sms::TopluSonuc SmsTopluGonder(QWidget *ust, const Sms::Hesap &h, Sms::Operator o, const Sms::Alicilar &a,
-                               const QString &metin, bool baslikli, QPlainTextEdit *durum,
-                               const QString &basari = QString());
-// One request, its reply shown in durum (status and report replies with CR LF);
-// a failed one is told with its reason. Returns the reply.
-Sms::Yanit SmsSor(QWidget *ust, Sms::Operator o, const QString &istek, QPlainTextEdit *durum, bool satirDuzelt);

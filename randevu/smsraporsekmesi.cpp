@@ -39,6 +39,11 @@ SmsRaporSekmesi::SmsRaporSekmesi(const SmsSekmesiAyari &ayar, QWidget *ust)
     m_durum->setPlainText(QStringLiteral("Hesap Durumu"));
     alt->addWidget(m_durum, 2, 3, 2, 1);
     ana->addLayout(alt);
+    // Requests go without holding the report screen; a busy sign with
+    // "Durdur" stands meanwhile.
+    m_istekler = new SmsIstekPaneli(this);
+    m_istekler->dugmeleriAyarla({tamamDugme, gonderDugme});
+    ana->addWidget(m_istekler);
     connect(tamamDugme, &QPushButton::clicked, this, &SmsRaporSekmesi::tamam);
     connect(gonderDugme, &QPushButton::clicked, this, &SmsRaporSekmesi::gonder);
 
@@ -65,11 +70,7 @@ void SmsRaporSekmesi::listeyiYenile()
     m_listeler->kaynakAyarla(satirlar);
 }
 
-void SmsRaporSekmesi::durumSor()
-{
-    const Sms::Operator o = m_hesap->secilen();
-    SmsSor(this, o, Sms::durumIstegi(m_hesap->hesap(), o), m_durum, true);
-}
+void SmsRaporSekmesi::durumSor() { m_istekler->durumSor(m_hesap->hesap(), m_hesap->secilen(), m_durum); }
 
 void SmsRaporSekmesi::tamam()
 {
@@ -80,6 +81,6 @@ void SmsRaporSekmesi::tamam()
 
 void SmsRaporSekmesi::gonder()
 {
-    SmsTopluGonder(this, m_hesap->hesap(), m_hesap->secilen(), m_listeler->alicilar(), m_metin->toPlainText(), true,
-                   m_durum, m_ayar.basariMesaji);
+    m_istekler->topluGonder(m_hesap->hesap(), m_hesap->secilen(), m_listeler->alicilar(), m_metin->toPlainText(),
+                            true, m_durum, m_ayar.basariMesaji);
 }

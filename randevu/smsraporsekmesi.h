@@ -20,6 +20,7 @@ public:
     void tamam();
     void gonder();
     SmsAliciListeleri *listeler() const { return m_listeler; }
+    bool mesgulMu() const { return m_istekler->mesgulMu(); }
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -30,4 +31,5 @@ private:
     SmsHesapKutulari *m_hesap;
     SmsAliciListeleri *m_listeler;
     QPlainTextEdit *m_metin, *m_durum;
+    SmsIstekPaneli *m_istekler;
 };

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -38,6 +39,9 @@ template <class T = QWidget> T *w(QWidget *s, const char *ad)
     return x;
 }
 
+// The request under way has its reply (or its time-out) and the tab has shown it.
+void bekle(QWidget *s) { QTRY_VERIFY_WITH_TIMEOUT(s->findChild<QWidget *>(QStringLiteral("pnl_mesgul"))->isHidden(), 10000); }
+
 } // namespace
 
 class TstSmsRaporSekmesi : public QObject
@@ -62,7 +66,7 @@ private slots:
         std::unique_ptr<QWidget> s(SmsSekmesiOlustur(a, nullptr));
         QVERIFY(s);
         s->show();
-        QCoreApplication::processEvents();
+        bekle(s.get());
         QCOMPARE(o.gecit.istekler.size(), 1);
         QCOMPARE(o.gecit.istekler[0].yol, QByteArray("/xmlapi/eko"));
         QVERIFY(o.gecit.istekler[0].govde.contains("<UserName>VELI</UserName><ChannelCode>9</ChannelCode>"));
@@ -76,7 +80,7 @@ private slots:
         satirlar.push_back({QStringLiteral("CAN"), QStringLiteral("05333333333")});
         s->hide();
         s->show();
-        QCoreApplication::processEvents();
+        bekle(s.get());
         QCOMPARE(w<QTableWidget>(s.get(), "grd_kaynak")->rowCount(), 3);
         QCOMPARE(o.gecit.istekler.size(), 2);
         w<QTableWidget>(s.get(), "grd_kaynak")->selectRow(2);
@@ -87,6 +91,7 @@ private slots:
         w<QPlainTextEdit>(s.get(), "mem_metin")->setPlainText(QStringLiteral("Sonuçlarınız hazır"));
         w<QPushButton>(s.get(), "btn_gonder")->click();
         QCOMPARE(m.sorular, QStringList{QStringLiteral("2 kişiye mesaj gönderilecek. Gönderilsin mi?")});
+        bekle(s.get());
         QCOMPARE(o.gecit.istekler.size(), 4);
         QVERIFY(o.gecit.istekler[3].govde.contains(
             " <Mesgbody>Say\xC4\xB1n CAN Sonu\xC3\xA7lar\xC4\xB1n\xC4\xB1z haz\xC4\xB1r</Mesgbody> <Numbers>5333333333</Numbers>"));
@@ -96,6 +101,7 @@ private slots:
 
         w<QLineEdit>(s.get(), "edt_sifre")->setText(QStringLiteral("YENİ"));
         w<QPushButton>(s.get(), "btn_tamam")->click();
+        bekle(s.get());
         QCOMPARE(o.gecit.istekler.size(), 5);
         QCOMPARE(o.dosya(), QByteArray("9\r\nYEN\xDD\r\nVELI\r\nEkomesaj\r\n"));
     }
@@ -128,14 +134,55 @@ private slots:
         m.temizle();
         w<QPlainTextEdit>(s.get(), "mem_metin")->setPlainText(QString(130, QLatin1Char('a')));
         w<QPushButton>(s.get(), "btn_gonder")->click();
+        bekle(s.get());
         QCOMPARE(o.gecit.istekler.size(), 2);
         QVERIFY(o.gecit.istekler[0].govde.contains(QByteArray("<Mesgbody>Say\xC4\xB1n LAB HASTA ") + QByteArray(130, 'a')));
         QCOMPARE(m.son(), QStringLiteral("Mesajlarınız Başarıyla Gönderilmiştir"));
 
         w<QLineEdit>(s.get(), "edt_kullanici")->setText(QStringLiteral("X"));
         w<QPushButton>(s.get(), "btn_tamam")->click();
+        bekle(s.get());
         QCOMPARE(o.gecit.istekler.size(), 3);
         QVERIFY(!QFile::exists(o.dosyaYolu()));
+    }
+
+    // A gateway that does not answer holds neither the report screen nor
+    // the tab: the status is asked after the tab shows, the sending buttons
+    // are off meanwhile, and "Durdur" gives the request up at once. A bulk
+    // send stopped on its first message sends nothing more.
+    void yanitsizGecit()
+    {
+        Ortam o;
+        Sms::zamanAsimiAyarla(60000);
+        o.gecit.varsayilan = {SahteGecit::Tur::Cevapsiz, {}};
+        SmsSekmesiAyari a;
+        a.liste = [] { return QVector<SmsAlici>{{QStringLiteral("A"), QStringLiteral("05321111111")},
+                                                 {QStringLiteral("B"), QStringLiteral("05322222222")}}; };
+        a.gosterilinceDurumSor = true;
+        BetikMesaj m;
+        std::unique_ptr<QWidget> s(SmsSekmesiOlustur(a, nullptr));
+        s->show();
+        QVERIFY(s->isVisible());
+        QVERIFY(!w(s.get(), "pnl_mesgul")->isHidden());
+        QCOMPARE(w<QLabel>(s.get(), "lbl_mesgul")->text(), QStringLiteral("Hesap durumu soruluyor..."));
+        QVERIFY(!w<QPushButton>(s.get(), "btn_gonder")->isEnabled());
+        QTRY_COMPARE(o.gecit.istekler.size(), 1);
+        w<QPushButton>(s.get(), "btn_durdur")->click();
+        QVERIFY(w(s.get(), "pnl_mesgul")->isHidden());
+        QVERIFY(w<QPushButton>(s.get(), "btn_gonder")->isEnabled());
+        QCOMPARE(w<QPlainTextEdit>(s.get(), "mem_durum")->toPlainText(),
+                 QStringLiteral("Operatörden yanıt alınamadı: durduruldu"));
+
+        w<QPushButton>(s.get(), "btn_hepsi")->click();
+        w<QPlainTextEdit>(s.get(), "mem_metin")->setPlainText(QStringLiteral("Hatırlatma"));
+        w<QPushButton>(s.get(), "btn_gonder")->click();
+        QVERIFY(!w(s.get(), "pnl_mesgul")->isHidden());
+        QTRY_COMPARE(o.gecit.istekler.size(), 2);
+        w<QPushButton>(s.get(), "btn_durdur")->click();
+        QTest::qWait(50);
+        QCOMPARE(o.gecit.istekler.size(), 2);
+        QVERIFY2(m.son().contains(QStringLiteral("2 mesajdan 0 tanesi")) && m.son().contains(QStringLiteral("1 mesaj hiç")),
+                 qPrintable(m.son()));
     }
 };
 

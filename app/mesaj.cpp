@@ -103,7 +103,8 @@ Mesaj *Mesaj::ayarla(Mesaj *yeni)
 
 void Mesaj::veriHatalariniBagla()
 {
-    VeriHatasi::ayarla([](VeriHatasi::Tur tur, const QString &metin, QWidget *ust) {
+    VeriHatasi::ayarla([](VeriHatasi::Tur tur, const QString &metin, QObject *sahip) {
+        QWidget *ust = qobject_cast<QWidget *>(sahip);
         if (tur == VeriHatasi::Tur::Hata)
             Mesaj::hata(metin, ust);
         else

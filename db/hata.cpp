@@ -4,7 +4,6 @@
 
 #include <QPointer>
 #include <QSqlError>
-#include <QWidget>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -25,7 +24,7 @@ struct Bekleyen
 {
     Tur tur;
     QString metin;
-    QPointer<QWidget> ust;
+    QPointer<QObject> ust;
 };
 int acikIslemler = 0;
 QList<Bekleyen> &bekleyenler()
@@ -34,10 +33,10 @@ QList<Bekleyen> &bekleyenler()
     return b;
 }
 
-void gonder(Tur tur, const QString &metin, QWidget *ust)
+void gonder(Tur tur, const QString &metin, QObject *ust)
 {
     if (acikIslemler > 0) {
-        bekleyenler().append({tur, metin, QPointer<QWidget>(ust)});
+        bekleyenler().append({tur, metin, QPointer<QObject>(ust)});
         return;
     }
     // A save's wait sign is not left up over the message.
@@ -286,8 +285,8 @@ QString baglantiMetni(const QSqlError &e, const QString &konum)
     return satir < 0 ? m + yer : m.left(satir) + yer + m.mid(satir);
 }
 
-void bilgi(const QString &metin, QWidget *ust) { gonder(Tur::Bilgi, metin, ust); }
-void hata(const QString &metin, QWidget *ust) { gonder(Tur::Hata, metin, ust); }
+void bilgi(const QString &metin, QObject *ust) { gonder(Tur::Bilgi, metin, ust); }
+void hata(const QString &metin, QObject *ust) { gonder(Tur::Hata, metin, ust); }
 
 void islemAcildi() { ++acikIslemler; }
 

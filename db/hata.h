@@ -7,22 +7,23 @@
 #include <functional>
 
 class QSqlError;
-class QWidget;
+class QObject;
 
 namespace VeriHatasi {
 
 enum class Tur { Bilgi, Hata };
 
 // tur: Bilgi for refused input (a message box), Hata for the general error
-// display (the database client's text). ust: the window the message belongs to.
-using Alici = std::function<void(Tur tur, const QString &metin, QWidget *ust)>;
+// display (the database client's text). ust: the window the message belongs
+// to (a QObject here: the data layer knows no widgets; the sink casts it).
+using Alici = std::function<void(Tur tur, const QString &metin, QObject *ust)>;
 
 // Replaces the sink; returns the previous one. An empty function restores
 // the standard-error default.
 Alici ayarla(Alici alici);
 
-void bilgi(const QString &metin, QWidget *ust = nullptr);
-void hata(const QString &metin, QWidget *ust = nullptr);
+void bilgi(const QString &metin, QObject *ust = nullptr);
+void hata(const QString &metin, QObject *ust = nullptr);
 
 // No window may open while a write transaction (Islem) is open: it would
 // keep the rows it locked locked on every workstation until someone presses

@@ -1,13 +1,15 @@
 #include "betikmesaj.h"
 #include "testvt.h"
 
+#include <QWidget>
+
 BetikMesaj::BetikMesaj()
 {
     TestOrtami();
     m_onceki = Mesaj::ayarla(this);
     // The data layer's messages are recorded with the rest.
-    m_oncekiAlici = VeriHatasi::ayarla([this](VeriHatasi::Tur tur, const QString &metin, QWidget *ust) {
-        mesaj(tur == VeriHatasi::Tur::Hata ? Tur::Hata : Tur::Bilgi, metin, ust);
+    m_oncekiAlici = VeriHatasi::ayarla([this](VeriHatasi::Tur tur, const QString &metin, QObject *ust) {
+        mesaj(tur == VeriHatasi::Tur::Hata ? Tur::Hata : Tur::Bilgi, metin, qobject_cast<QWidget *>(ust));
     });
 }
 

@@ -1,0 +1,2 @@
+#include "../klinik/cariisleme.h"
+#include "./carihesap.h"

@@ -1,0 +1,2 @@
+#include <QLineEdit>
+#include <QTableView>

@@ -1,0 +1,1 @@
+#include <klinik/frm_muayene.h>

@@ -1,0 +1,2 @@
+// a folder made without a place in the layers
+int bir();

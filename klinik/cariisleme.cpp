@@ -93,10 +93,8 @@ const QString SirketSuzgeci = QStringLiteral("sirketkodu || '' = ?");
 const QString KayitHatasi = QStringLiteral("Muayene cari hesaba işlenemedi: ");
 
 // The examination row as the routines need it, read locked.
-struct Muayene
+struct Muayene : Belge
 {
-    qint64 no = 0;
-    QVariant hastaKodu, hastaAdi, doktorKodu, doktorAdi, tarih;
     double ucret = 0, lab = 0, islem = 0, payParam = 0;
     QString payTuru;
 };
@@ -199,27 +197,47 @@ QVariant sigdir(const QString &kolon, const QVariant &v)
 bool yaz(const Muayene &m, bool hastaSatiri, const QString &cins, const QString &aciklama, double borc,
          double alacak, QString *mesaj)
 {
-    static const QString sql = QStringLiteral(
-        "insert into cari_hareket (kayitno, carikod, cariunvan, evrakno, islemtarihi, islemturu, aciklama, borc, "
-        "alacak, vadetarihi, ozelkod2, evrakkayitno, evrakcinsi, sirketkodu, kullanici, degistirmetarihi, parabirimi) "
-        "values (gen_id(AUTOINCCARIHAREKET, 1), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    const QVariant kod = hastaSatiri ? m.hastaKodu : m.doktorKodu;
-    const QVariant unvan = hastaSatiri ? m.hastaAdi : m.doktorAdi;
-    // The names cross: the patient's row names the doctor, the doctor's the patient.
-    const QVariant ozelkod2 = hastaSatiri ? m.doktorAdi : m.hastaAdi;
-    const QString islemTuru = hastaSatiri ? QStringLiteral("B.DEKONTU") : QStringLiteral("DR.HAKEDİŞ");
-    const QDateTime bugun(QDate::currentDate(), QTime(0, 0));
-    return komut(sql, {sigdir(QStringLiteral("CARIKOD"), kod), sigdir(QStringLiteral("CARIUNVAN"), unvan),
-                                 QStringLiteral("M-") + QString::number(m.no), m.tarih, islemTuru,
-                                 sigdir(QStringLiteral("ACIKLAMA"), aciklama), borc, alacak, m.tarih,
-                                 sigdir(QStringLiteral("OZELKOD2"), ozelkod2), double(m.no), cins,
-                                 sigdir(QStringLiteral("SIRKETKODU"), Oturum.sirketkodu),
-                                 sigdir(QStringLiteral("KULLANICI"), metinDegeri(Oturum.username)), bugun,
-                                 QStringLiteral("YTL")},
+    static const QString sql = [] {
+        const QStringList &k = hareketKolonlari();
+        return QStringLiteral("insert into cari_hareket (kayitno, %1) values (gen_id(AUTOINCCARIHAREKET, 1)%2)")
+            .arg(k.join(QStringLiteral(", ")), QStringLiteral(", ?").repeated(k.size()));
+    }();
+    return komut(sql,
+                 hareketDegerleri(m, hastaSatiri, cins, aciklama, borc, alacak, Oturum.sirketkodu,
+                                  Oturum.username, QDate::currentDate()),
                  mesaj);
 }
 
 } // namespace
+
+const QStringList &hareketKolonlari()
+{
+    static const QStringList k = {
+        QStringLiteral("CARIKOD"),      QStringLiteral("CARIUNVAN"),    QStringLiteral("EVRAKNO"),
+        QStringLiteral("ISLEMTARIHI"),  QStringLiteral("ISLEMTURU"),    QStringLiteral("ACIKLAMA"),
+        QStringLiteral("BORC"),         QStringLiteral("ALACAK"),       QStringLiteral("VADETARIHI"),
+        QStringLiteral("OZELKOD2"),     QStringLiteral("EVRAKKAYITNO"), QStringLiteral("EVRAKCINSI"),
+        QStringLiteral("SIRKETKODU"),   QStringLiteral("KULLANICI"),    QStringLiteral("DEGISTIRMETARIHI"),
+        QStringLiteral("PARABIRIMI")};
+    return k;
+}
+
+QVariantList hareketDegerleri(const Belge &b, bool hastaSatiri, const QString &cins, const QString &aciklama,
+                              double borc, double alacak, const QString &sirket, const QString &kullanici,
+                              const QDate &gun)
+{
+    const QVariant kod = metinDegeri(hastaSatiri ? b.hastaKodu : b.doktorKodu);
+    const QVariant unvan = metinDegeri(hastaSatiri ? b.hastaAdi : b.doktorAdi);
+    // The names cross: the patient's row names the doctor, the doctor's the patient.
+    const QVariant ozelkod2 = metinDegeri(hastaSatiri ? b.doktorAdi : b.hastaAdi);
+    const QString islemTuru = hastaSatiri ? QStringLiteral("B.DEKONTU") : QStringLiteral("DR.HAKEDİŞ");
+    return {sigdir(QStringLiteral("CARIKOD"), kod), sigdir(QStringLiteral("CARIUNVAN"), unvan),
+            QStringLiteral("M-") + QString::number(b.no), b.tarih, islemTuru,
+            sigdir(QStringLiteral("ACIKLAMA"), aciklama), borc, alacak, b.tarih,
+            sigdir(QStringLiteral("OZELKOD2"), ozelkod2), double(b.no), cins,
+            sigdir(QStringLiteral("SIRKETKODU"), sirket), sigdir(QStringLiteral("KULLANICI"), metinDegeri(kullanici)),
+            QDateTime(gun, QTime(0, 0)), QStringLiteral("YTL")};
+}
 
 bool cariyeisleme_islemde(Kaynak kaynak, qint64 muayeneNo, QString *mesaj)
 {

@@ -15,7 +15,9 @@
 // description (the eye rows start with "GÖZ "), and order and procedure lines
 // carry it in their KAYNAK column (null: a general examination's line, as
 // every line stored before the column existed).
+#include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <functional>
@@ -54,6 +56,24 @@ Aciklamalar satirAciklamalari(Kaynak k, SatirTuru tur);
 QString ucretCinsi(SatirTuru tur);
 inline const QString MuayeneCinsi = QStringLiteral("MYNE");
 inline const QString PayCinsi = QStringLiteral("DR");
+
+// What a posting row says of its examination: the source's number, the
+// patient and the doctor (their codes are the two accounts), the day.
+struct Belge
+{
+    qint64 no = 0;
+    QVariant hastaKodu, hastaAdi, doktorKodu, doktorAdi, tarih;
+};
+// The columns of a posting row after KAYITNO, in the order of
+// hareketDegerleri. The routines insert exactly these; the sample-data
+// generator writes its postings through the same two functions.
+const QStringList &hareketKolonlari();
+// One posting row's values: on the patient's account (hastaSatiri, a fee of
+// kind cins) or on the doctor's (a share), written by kullanici of company
+// sirket on the day gun. Texts are cut to their columns; an empty one is null.
+QVariantList hareketDegerleri(const Belge &b, bool hastaSatiri, const QString &cins, const QString &aciklama,
+                              double borc, double alacak, const QString &sirket, const QString &kullanici,
+                              const QDate &gun);
 
 // The share of one order or procedure line before it is saved: a percentage
 // of the fee, a fixed amount, or (any other kind) the value it has.

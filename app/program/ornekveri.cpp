@@ -1,21 +1,32 @@
 // "velmorika --ornek-veri N [--veritabani KONUM]": fills a database with N
 // made-up patients and what a practice writes about them over the years, in
 // realistic proportions, for measuring the screens on a large database.
-// Per patient on average: 2 examinations (each with its fee and, mostly, its
-// payment in the ledger), 1.5 appointments, 0.5 procedures and 0.5 laboratory
-// lines (on the patient's last examination, whose totals carry them, when he
-// has one); the patients of the eye doctors also have eye examinations.
-// Names are Turkish; codes are unique per company.
+// Per patient on average: 2 examinations (each with its fee and the doctor's
+// share in the ledger and, mostly, the patient's payment), 1.5 appointments,
+// 0.5 procedures and 0.5 laboratory lines (on the patient's last
+// examination, whose totals and postings carry them); the patients of the
+// eye doctors also have eye examinations. Every row is written as its screen
+// writes it, so that the lists, the reminders and the reports find them and
+// a row saved again on its screen changes nothing. Names are Turkish; codes
+// are unique per company.
 #include "app/program/komutsatiri.h"
 #include "app/program/ornekveri.h"
 
 #include "app/mesaj.h"
+#include "app/parametre.h"
 #include "db/baglanti.h"
 #include "db/sema.h"
+#include "db/sorgu.h"
+#include "db/veriseti.h"
+#include "klinik/cariisleme.h"
+#include "randevu/gunplani.h"
+#include "randevu/randevusorgu.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -24,6 +35,9 @@
 #include <algorithm>
 
 namespace {
+
+using CariIsleme::Kaynak;
+using CariIsleme::SatirTuru;
 
 const char *const erkekAdlari[] = {"AHMET", "MEHMET", "MUSTAFA", "ALİ", "HÜSEYİN", "HASAN", "İBRAHİM", "İSMAİL",
                                    "OSMAN", "YUSUF", "MURAT", "ÖMER", "RAMAZAN", "HALİL", "SÜLEYMAN", "ABDULLAH",
@@ -37,10 +51,47 @@ const char *const soyadlari[] = {"YILMAZ", "KAYA", "DEMİR", "ŞAHİN", "ÇELİK
                                  "ERDOĞAN", "YAVUZ", "CAN", "ACAR", "GÜNEŞ", "AKSOY", "IŞIKLI", "O'NEIL"};
 const char *const iller[] = {"İSTANBUL", "ANKARA", "İZMİR", "BURSA", "ANTALYA", "KONYA", "ADANA", "ŞANLIURFA",
                              "GAZİANTEP", "KOCAELİ", "MERSİN", "DİYARBAKIR", "KAYSERİ", "ESKİŞEHİR", "ÇORUM"};
-const char *const islemler[] = {"PANSUMAN", "DİKİŞ ALMA", "ENJEKSİYON", "EKG", "SERUM TAKMA", "KULAK YIKAMA",
-                                "PANSUMAN (BÜYÜK)", "ALÇI", "TANSİYON TAKİBİ", "ŞEKER ÖLÇÜMÜ"};
-const char *const tetkikler[] = {"HEMOGRAM", "AÇLIK KAN ŞEKERİ", "ÜRE", "KREATİNİN", "ALT", "AST", "TSH",
-                                 "SEDİMANTASYON", "CRP", "TAM İDRAR TETKİKİ", "KOLESTEROL", "HbA1c"};
+const char *const konular[] = {"Kontrol", "İlk muayene", "Tahlil sonucu", "Pansuman", "Reçete yenileme"};
+
+// The procedure catalogue (ISLEMLER) and the test catalogue (LABORATUVAR):
+// the lines are picked from them and carry their prices.
+struct IslemTanimi
+{
+    const char *ad;
+    double ucret;
+};
+const IslemTanimi islemTanimlari[] = {{"PANSUMAN", 100},     {"DİKİŞ ALMA", 150},       {"ENJEKSİYON", 50},
+                                      {"EKG", 200},          {"SERUM TAKMA", 150},      {"KULAK YIKAMA", 100},
+                                      {"PANSUMAN (BÜYÜK)", 175}, {"ALÇI", 225},         {"TANSİYON TAKİBİ", 50},
+                                      {"ŞEKER ÖLÇÜMÜ", 50}};
+struct TetkikTanimi
+{
+    const char *ad, *tur, *birim, *aralik;
+    double ucret;
+};
+const TetkikTanimi tetkikTanimlari[] = {
+    {"HEMOGRAM", "HEMATOLOJİ", "", "", 60},
+    {"AÇLIK KAN ŞEKERİ", "BİYOKİMYA", "mg/dL", "70-100", 40},
+    {"ÜRE", "BİYOKİMYA", "mg/dL", "15-45", 40},
+    {"KREATİNİN", "BİYOKİMYA", "mg/dL", "0,6-1,3", 40},
+    {"ALT", "BİYOKİMYA", "U/L", "0-41", 50},
+    {"AST", "BİYOKİMYA", "U/L", "0-40", 50},
+    {"TSH", "ENDOKRİNOLOJİ", "mIU/L", "0,27-4,2", 120},
+    {"SEDİMANTASYON", "HEMATOLOJİ", "mm/saat", "0-20", 30},
+    {"CRP", "İMMUNOLOJİ", "mg/L", "0-5", 80},
+    {"TAM İDRAR TETKİKİ", "BİYOKİMYA", "", "", 50},
+    {"KOLESTEROL", "BİYOKİMYA", "mg/dL", "0-200", 50},
+    {"HbA1c", "BİYOKİMYA", "%", "4-6", 150}};
+
+// What a line copies from its catalogue row (as the lookups hand it over).
+struct KatalogSatiri
+{
+    QVariant kod, ad, tur, ucret, aralik, birim, kod1, kod2, kod3;
+};
+
+// The payment kinds of the payment screen patients pay by, in proportion.
+const char *const odemeTurleri[] = {"NAKIT", "NAKIT", "NAKIT", "NAKIT", "NAKIT", "NAKIT",
+                                    "K.KARTI", "K.KARTI", "K.KARTI", "HAVALE"};
 
 template <size_t N>
 QString sec(QRandomGenerator &r, const char *const (&liste)[N])
@@ -56,8 +107,22 @@ struct Doktor
     QString kod;
     QString ad;
     double ucret;
+    QVariant payTuru; // null: no share
+    double payParam = 0;
     bool goz = false; // an eye doctor
 };
+
+// The doctors' share settings, in turn: percentages and fixed amounts that
+// stay whole cents, and one doctor without a share.
+struct PayAyari
+{
+    const QString *tur;
+    double param;
+};
+const PayAyari payAyarlari[] = {{&CariIsleme::Yuzde, 25},      {&CariIsleme::Yuzde, 50},
+                                {&CariIsleme::BirimFiyat, 100}, {&CariIsleme::Yuzde, 25},
+                                {&CariIsleme::BirimFiyat, 150}, {nullptr, 0},
+                                {&CariIsleme::Yuzde, 50},      {&CariIsleme::Yuzde, 25}};
 
 // One prepared insert per table, values bound by position.
 class Yazici
@@ -94,6 +159,24 @@ private:
     QString m_hata;
 };
 
+// The tables written, in the order of their key counters.
+namespace Sira {
+enum { Hasta, Muayene, Cari, Randevu, Islem, Lab, Goz, Doktor, IslemListesi, TetkikListesi, TabloSayisi };
+}
+const char *const tabloAdlari[Sira::TabloSayisi] = {"HASTALAR",        "MUAYENE",     "CARI_HAREKET", "RANDEVU",
+                                              "YAPILANISLEMLER", "MUAYENE_LAB", "GOZHASTALIKLARI",
+                                              "DOKTORLAR",       "ISLEMLER",    "LABORATUVAR"};
+
+QStringList kolonlar(std::initializer_list<const char *> adlar)
+{
+    QStringList l;
+    for (const char *a : adlar)
+        l << QLatin1String(a);
+    return l;
+}
+
+QDateTime gun(const QDate &d) { return QDateTime(d, QTime(0, 0)); }
+
 } // namespace
 
 bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &sirket,
@@ -104,6 +187,33 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
         *hata = QStringLiteral("Veritabanı bağlantısı açık değil.");
         return false;
     }
+    // Read before the run's transaction: the appointment book's day plan
+    // and fee (its parameters 8 to 10 and 13) and the user the rows are
+    // written by.
+    QStringList randevuAyari(13, QString());
+    if (!ParametreOku(QStringLiteral("RANDEVU"), randevuAyari, baglanti)) {
+        *hata = QStringLiteral("Randevu parametreleri okunamadı.");
+        return false;
+    }
+    QString h;
+    const auto ilkKullanici = Sorgu::tekDeger(
+        QStringLiteral("select first 1 username from elemanlar order by kayit_no"), {}, baglanti, &h);
+    if (!ilkKullanici) {
+        *hata = h;
+        return false;
+    }
+    const QString kullanici = ilkKullanici->toString().trimmed();
+    QString planHatasi;
+    QVector<QTime> slotlar = GunPlani::Saatler(
+        {randevuAyari.at(7), randevuAyari.at(8), randevuAyari.at(9), randevuAyari.at(10)}, &planHatasi);
+    if (slotlar.isEmpty()) // parameters that make no sense: the book's usual day
+        slotlar = GunPlani::Saatler({QStringLiteral("09:00"), QStringLiteral("17:00"), QStringLiteral("4"), {}},
+                                    &planHatasi);
+    QVariant randevuUcreti = 0.0;
+    if (!randevuAyari.at(12).trimmed().isEmpty()
+        && !VeriSeti::degerCevir(KolonTuru::Ondalik, randevuAyari.at(12).trimmed(), &randevuUcreti))
+        randevuUcreti = 0.0;
+
     if (!db.transaction()) {
         *hata = db.lastError().text();
         return false;
@@ -121,24 +231,34 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
         }
     } geriAl{db};
 
-    // A statement of the run; the first column of its first row into *deger.
-    auto calistir = [&](const QString &sql, const QVariantList &degerler = {}, QVariant *deger = nullptr) {
+    // A statement of the run; satir gets each row of a select.
+    auto oku = [&](const QString &sql, const QVariantList &degerler,
+                   const std::function<void(const QSqlQuery &)> &satir) {
         QSqlQuery q(db);
         q.setForwardOnly(true);
         bool tamam = q.prepare(sql);
         for (int i = 0; tamam && i < degerler.size(); ++i)
             q.bindValue(i, degerler.at(i));
         tamam = tamam && q.exec();
-        // A select computes its row (a generator's step too) when it is fetched.
-        if (tamam && q.isSelect()) {
-            const bool satir = q.next();
-            if (deger)
-                *deger = satir ? q.value(0) : QVariant();
-        }
+        // A select computes its rows (a generator's step too) when they are fetched.
+        while (tamam && q.isSelect() && q.next())
+            if (satir)
+                satir(q);
         if (!tamam)
             *hata = q.lastError().text();
         q.finish();
         return tamam;
+    };
+    // The first column of its first row into *deger.
+    auto calistir = [&](const QString &sql, const QVariantList &degerler = {}, QVariant *deger = nullptr) {
+        if (deger)
+            *deger = QVariant();
+        bool ilk = true;
+        return oku(sql, degerler, [&](const QSqlQuery &q) {
+            if (deger && ilk)
+                *deger = q.value(0);
+            ilk = false;
+        });
     };
 
     // What needs more than the rights on the tables and generators comes
@@ -148,42 +268,31 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
     // commits, over the rows written; a user who may not alter the tables is
     // refused here.
     QStringList indeksler;
-    {
-        QSqlQuery q(db);
-        q.setForwardOnly(true);
-        if (!q.exec(QStringLiteral("select trim(i.rdb$index_name) from rdb$indices i join rdb$relations r "
-                                   "on r.rdb$relation_name = i.rdb$relation_name "
-                                   "where coalesce(r.rdb$system_flag, 0) = 0"))) {
-            *hata = q.lastError().text();
-            return false;
-        }
-        while (q.next())
-            indeksler << q.value(0).toString();
-    }
+    if (!oku(QStringLiteral("select trim(i.rdb$index_name) from rdb$indices i join rdb$relations r "
+                            "on r.rdb$relation_name = i.rdb$relation_name "
+                            "where coalesce(r.rdb$system_flag, 0) = 0"),
+             {}, [&](const QSqlQuery &q) { indeksler << q.value(0).toString(); }))
+        return false;
     for (const QString &i : indeksler)
         if (!calistir(QStringLiteral("set statistics index %1").arg(i))) {
             const QString istemci = *hata;
-            QVariant kullanici;
-            calistir(QStringLiteral("select current_user from rdb$database"), {}, &kullanici);
+            QVariant kim;
+            calistir(QStringLiteral("select current_user from rdb$database"), {}, &kim);
             *hata = QStringLiteral("%1 kullanıcısı indeks istatistiklerini güncelleyemiyor (%2). Örnek veri, "
                                    "yazdığı satırların indeks istatistiklerini de güncellediği için tabloları "
                                    "değiştirme yetkisi ister: komutu veritabanının sahibi ya da SYSDBA olarak "
                                    "çalıştırın (VELMORIKA_DB_USER, VELMORIKA_DB_PASSWORD).\n%3")
-                        .arg(kullanici.toString().trimmed(), i, istemci);
+                        .arg(kim.toString().trimmed(), i, istemci);
             return false;
         }
 
     // The keys follow the rows already there and the keys the generators
     // gave out; the generators are moved past the rows written at the end
     // (gen_id: the generator rights suffice).
-    const QString tablolar[8] = {QStringLiteral("HASTALAR"),        QStringLiteral("MUAYENE"),
-                                 QStringLiteral("CARI_HAREKET"),    QStringLiteral("RANDEVU"),
-                                 QStringLiteral("YAPILANISLEMLER"), QStringLiteral("MUAYENE_LAB"),
-                                 QStringLiteral("GOZHASTALIKLARI"), QStringLiteral("DOKTORLAR")};
-    QString uretecler[8];
-    qint64 no[8];
-    for (int i = 0; i < 8; ++i) {
-        const Tablo *t = TabloBul(tablolar[i]);
+    QString uretecler[Sira::TabloSayisi];
+    qint64 no[Sira::TabloSayisi];
+    for (int i = 0; i < Sira::TabloSayisi; ++i) {
+        const Tablo *t = TabloBul(QLatin1String(tabloAdlari[i]));
         Q_ASSERT(t && !t->uretec.isEmpty());
         uretecler[i] = t->uretec;
         QVariant enBuyuk, uretilen;
@@ -192,52 +301,63 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
             return false;
         no[i] = std::max(enBuyuk.toLongLong(), uretilen.toLongLong());
     }
+    // A patient's code is his key, as the patient screen gives it; a number
+    // some patient already carries as a typed code is skipped.
+    QSet<QString> kodlar;
+    if (!oku(QStringLiteral("select hastakodu from hastalar where sirketkodu = ?"), {sirket},
+             [&](const QSqlQuery &q) { kodlar.insert(q.value(0).toString()); }))
+        return false;
 
     QRandomGenerator r(20071);
-    Yazici d(db, tablolar[7],
-             {QStringLiteral("KAYITNO"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADISOYADI"),
-              QStringLiteral("PERSONELTURU"), QStringLiteral("BRANS"), QStringLiteral("MUAYENEUCRETI"),
-              QStringLiteral("CALISIYORMU"), QStringLiteral("SIRKETKODU")});
-    Yazici hasta(db, tablolar[0],
-                 {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
-                  QStringLiteral("TCKIMLIKNO"), QStringLiteral("DOGUMTARIHI"), QStringLiteral("CINSIYET"),
-                  QStringLiteral("CEPTEL"), QStringLiteral("IL"), QStringLiteral("DOKTORKODU"),
-                  QStringLiteral("DOKTORADI"), QStringLiteral("SIRKETKODU"), QStringLiteral("KAYITTARIHI")});
-    Yazici muayene(db, tablolar[1],
-                   {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
-                    QStringLiteral("MUAYENETARIHI"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADI"),
-                    QStringLiteral("MUAYENEUCRETI"), QStringLiteral("TOPLAMTUTAR"), QStringLiteral("ODEMESEKLI"),
-                    QStringLiteral("SIRKETKODU"), QStringLiteral("LABORATUVARVARMI"),
-                    QStringLiteral("LABORATUVARUCRETI"), QStringLiteral("ISLEMTUTARI")});
-    Yazici cari(db, tablolar[2],
-                {QStringLiteral("KAYITNO"), QStringLiteral("CARIKOD"), QStringLiteral("CARIUNVAN"),
-                 QStringLiteral("EVRAKNO"), QStringLiteral("ISLEMTARIHI"), QStringLiteral("ISLEMTURU"),
-                 QStringLiteral("ACIKLAMA"), QStringLiteral("BORC"), QStringLiteral("ALACAK"),
-                 QStringLiteral("EVRAKKAYITNO"), QStringLiteral("EVRAKCINSI"), QStringLiteral("SIRKETKODU")});
-    Yazici randevu(db, tablolar[3],
-                   {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
-                    QStringLiteral("DOKTOR"), QStringLiteral("DOKTORADI"), QStringLiteral("RANDALMATARIHI"),
-                    QStringLiteral("RANDEVUTARIHI"), QStringLiteral("RANDEVUSAATI"), QStringLiteral("KONU"),
-                    QStringLiteral("SIRKETKODU")});
-    // Lines of an examination carry its number and source; lines of a
-    // patient without one carry neither.
-    Yazici islem(db, tablolar[4],
-                 {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
-                  QStringLiteral("YAPILANISLEM"), QStringLiteral("ISLEMTARIHI"), QStringLiteral("DOKTORKODU"),
-                  QStringLiteral("DOKTORADI"), QStringLiteral("UCRETI"), QStringLiteral("SIRKETKODU"),
-                  QStringLiteral("MUAYENENO"), QStringLiteral("KAYNAK"), QStringLiteral("ISLEMTURU")});
-    Yazici lab(db, tablolar[5],
-               {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
-                QStringLiteral("MUAYENETARIHI"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADI"),
-                QStringLiteral("TETKIKADI"), QStringLiteral("UCRETI"), QStringLiteral("SIRKETKODU"),
-                QStringLiteral("MUAYENENO"), QStringLiteral("KAYNAK"), QStringLiteral("ISLEMTURU")});
-    Yazici goz(db, tablolar[6],
-               {QStringLiteral("KAYITNO"), QStringLiteral("HASTAKODU"), QStringLiteral("HASTAADISOYADI"),
-                QStringLiteral("MUAYENETARIHI"), QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORADI"),
-                QStringLiteral("UCRETI"), QStringLiteral("TOPLAMTUTAR"), QStringLiteral("SIRKETKODU"),
-                QStringLiteral("GOZ_SAGGZLKSUZ"), QStringLiteral("GOZ_SOLGZLKSUZ"),
-                QStringLiteral("GOZ_SAGUZAK1"), QStringLiteral("GOZ_SOLUZAK1")});
-    Yazici *hepsi[] = {&d, &hasta, &muayene, &cari, &randevu, &islem, &lab, &goz};
+    Yazici d(db, QLatin1String(tabloAdlari[Sira::Doktor]),
+             kolonlar({"KAYITNO", "DOKTORKODU", "DOKTORADISOYADI", "PERSONELTURU", "BRANS", "CALISIYORMU",
+                       "MUAYENEUCRETI", "DOKTORPAYTURU", "DOKTORPAYPARAM", "DOKTORPAYTUTARI", "LDOKTORPAYPARAM",
+                       "IDOKTORPAYPARAM", "MAASI", "SIRKETKODU"}));
+    Yazici islemListesi(db, QLatin1String(tabloAdlari[Sira::IslemListesi]),
+                        kolonlar({"KAYITNO", "ISLEMKODU", "YAPILANISLEM", "ISLEMTURU", "UCRETI", "SIRKETKODU"}));
+    Yazici tetkikListesi(db, QLatin1String(tabloAdlari[Sira::TetkikListesi]),
+                         kolonlar({"KAYITNO", "ISLEMTURU", "TETKIKKODU", "TETKIKADI", "ARALIK", "BIRIMI", "TURU",
+                                   "UCRETI"}));
+    // The patient card's new-row values: registration day, status, the
+    // reminders switched off.
+    Yazici hasta(db, QLatin1String(tabloAdlari[Sira::Hasta]),
+                 kolonlar({"KAYITNO", "HASTAKODU", "HASTAADISOYADI", "TCKIMLIKNO", "DOGUMTARIHI", "CINSIYET",
+                           "CEPTEL", "IL", "DOKTORKODU", "DOKTORADI", "SIRKETKODU", "KAYITTARIHI", "KAYITDURUMU",
+                           "HATUYARI", "HATIRLATMADURUMU2"}));
+    // The examination with the patient and doctor picks (phone, share
+    // settings) and the totals its postings write.
+    Yazici muayene(db, QLatin1String(tabloAdlari[Sira::Muayene]),
+                   kolonlar({"KAYITNO", "HASTAKODU", "HASTAADISOYADI", "HASTACEPTEL", "MUAYENETARIHI", "DOKTORKODU",
+                             "DOKTORADI", "DOKTORPAYTURU", "DOKTORPAYPARAM", "DOKTORPAYTUTARI", "MUAYENEUCRETI",
+                             "LABORATUVARUCRETI", "ISLEMTUTARI", "TOPLAMTUTAR", "ODEMESEKLI", "LABORATUVARVARMI",
+                             "SIRKETKODU"}));
+    // Postings through the routines' own row (CariIsleme::hareketDegerleri).
+    Yazici cari(db, QLatin1String(tabloAdlari[Sira::Cari]),
+                QStringList{QStringLiteral("KAYITNO")} + CariIsleme::hareketKolonlari());
+    // A payment as the payment screen saves it.
+    Yazici odeme(db, QLatin1String(tabloAdlari[Sira::Cari]),
+                 kolonlar({"KAYITNO", "CARIKOD", "CARIUNVAN", "ISLEMTARIHI", "VADETARIHI", "ISLEMTURU", "ACIKLAMA",
+                           "BORC", "ALACAK", "OZELKOD2", "SIRKETKODU", "KULLANICI", "PARABIRIMI"}));
+    Yazici randevu(db, QLatin1String(tabloAdlari[Sira::Randevu]),
+                   kolonlar({"KAYITNO", "SIRKETKODU", "HASTAKODU", "HASTAADISOYADI", "HASTACEPTEL", "DOKTOR",
+                             "DOKTORADI", "RANDALMATARIHI", "RANDEVUTARIHI", "RANDEVUSAATI", "KONU", "MUAYENEOLDUMU",
+                             "MUAYENEUCRETI"}));
+    // Lines of an examination: its new-line values and the catalogue pick.
+    Yazici islem(db, QLatin1String(tabloAdlari[Sira::Islem]),
+                 kolonlar({"KAYITNO", "HASTAKODU", "HASTAADISOYADI", "DOKTORKODU", "DOKTORADI", "DOKTORPAYTURU",
+                           "DOKTORPAYPARAM", "DOKTORPAYTUTARI", "SIRKETKODU", "MUAYENENO", "ISLEMTARIHI", "KAYNAK",
+                           "ISLEMKODU", "YAPILANISLEM", "ISLEMTURU", "UCRETI"}));
+    Yazici lab(db, QLatin1String(tabloAdlari[Sira::Lab]),
+               kolonlar({"KAYITNO", "HASTAKODU", "HASTAADISOYADI", "SIRKETKODU", "MUAYENENO", "MUAYENETARIHI",
+                         "DOKTORKODU", "DOKTORADI", "CEPNO", "DOKTORPAYTURU", "DOKTORPAYPARAM", "DOKTORPAYTUTARI",
+                         "ISLEMTURU", "KAYNAK", "LABORATUVARTARIHI", "LABORATUVARSAATI", "TETKIKKODU", "TETKIKADI",
+                         "ARALIK", "TURU", "BIRIMI", "UCRETI", "KOD1", "KOD2", "KOD3"}));
+    Yazici goz(db, QLatin1String(tabloAdlari[Sira::Goz]),
+               kolonlar({"KAYITNO", "HASTAKODU", "HASTAADISOYADI", "MUAYENETARIHI", "DOKTORKODU", "DOKTORADI",
+                         "DOKTORPAYTURU", "DOKTORPAYPARAM", "DOKTORPAYTUTARI", "UCRETI", "TOPLAMTUTAR", "SIRKETKODU",
+                         "GOZ_SAGGZLKSUZ", "GOZ_SOLGZLKSUZ", "GOZ_SAGUZAK1", "GOZ_SOLUZAK1"}));
+    Yazici *hepsi[] = {&d,   &islemListesi, &tetkikListesi, &hasta, &muayene, &cari,
+                       &odeme, &randevu,    &islem,         &lab,   &goz};
     auto yazmaHatasi = [&] {
         for (Yazici *y : hepsi)
             if (!y->hata().isEmpty())
@@ -250,98 +370,209 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
         if (!y->hazir())
             return yazmaHatasi();
 
+    // The catalogues: an entry the practice already has (the oldest of a
+    // name) is used as it is, the others are added as the catalogue screens
+    // add them.
+    QHash<QString, KatalogSatiri> islemKatalogu, tetkikKatalogu;
+    auto katalogaEkle = [](QHash<QString, KatalogSatiri> &k, const QSqlQuery &q, KatalogSatiri s) {
+        if (!k.contains(q.value(0).toString()))
+            k.insert(q.value(0).toString(), s);
+    };
+    if (!oku(QStringLiteral("select yapilanislem, islemkodu, islemturu, ucreti from islemler where sirketkodu = ? "
+                            "order by kayitno"),
+             {sirket},
+             [&](const QSqlQuery &q) {
+                 katalogaEkle(islemKatalogu, q, {q.value(1), q.value(0), q.value(2), q.value(3)});
+             })
+        || !oku(QStringLiteral("select tetkikadi, tetkikkodu, turu, ucreti, aralik, birimi, kod1, kod2, kod3 "
+                               "from laboratuvar order by kayitno"),
+                {}, [&](const QSqlQuery &q) {
+                    katalogaEkle(tetkikKatalogu, q, {q.value(1), q.value(0), q.value(2), q.value(3), q.value(4),
+                                                     q.value(5), q.value(6), q.value(7), q.value(8)});
+                }))
+        return false;
+    QVector<KatalogSatiri> islemSecenekleri, tetkikSecenekleri;
+    for (const IslemTanimi &t : islemTanimlari) {
+        const QString ad = QString::fromUtf8(t.ad);
+        if (!islemKatalogu.contains(ad)) {
+            const qint64 k = ++no[Sira::IslemListesi];
+            if (!islemListesi.yaz({k, QString::number(k), ad, QStringLiteral("İŞLEMLER"), t.ucret, sirket}))
+                return yazmaHatasi();
+            islemKatalogu.insert(ad, {QString::number(k), ad, QStringLiteral("İŞLEMLER"), t.ucret});
+        }
+        islemSecenekleri << islemKatalogu.value(ad);
+    }
+    QVariant sonKod;
+    if (!calistir(QStringLiteral("select coalesce(max(tetkikkodu), 0) from laboratuvar"), {}, &sonKod))
+        return false;
+    int tetkikKodu = sonKod.toInt();
+    for (const TetkikTanimi &t : tetkikTanimlari) {
+        const QString ad = QString::fromUtf8(t.ad);
+        if (!tetkikKatalogu.contains(ad)) {
+            auto metin = [](const char *m) {
+                return *m ? QVariant(QString::fromUtf8(m)) : QVariant(QMetaType::fromType<QString>());
+            };
+            const KatalogSatiri k{++tetkikKodu, ad, QString::fromUtf8(t.tur), t.ucret, metin(t.aralik),
+                                  metin(t.birim), {}, {}, {}};
+            if (!tetkikListesi.yaz({++no[Sira::TetkikListesi], QStringLiteral("LABORATUVAR"), k.kod, ad, k.aralik,
+                                    k.birim, k.tur, t.ucret}))
+                return yazmaHatasi();
+            tetkikKatalogu.insert(ad, k);
+        }
+        tetkikSecenekleri << tetkikKatalogu.value(ad);
+    }
+
     // The staff first: a handful of doctors the examinations are written to.
     QVector<Doktor> doktorlar;
     static const char *const branslar[] = {"DAHİLİYE", "ÇOCUK", "GÖZ", "KBB", "GENEL CERRAHİ", "AİLE HEKİMİ"};
     for (int i = 0; i < 8; ++i) {
-        const qint64 dno = ++no[7];
+        const qint64 dno = ++no[Sira::Doktor];
         Doktor dr{QStringLiteral("ORNDR%1").arg(dno),
                   QStringLiteral("DR. ") + sec(r, erkekAdlari) + QLatin1Char(' ') + sec(r, soyadlari),
                   double(300 + 50 * r.bounded(10))};
+        const PayAyari &p = payAyarlari[i];
+        dr.payTuru = p.tur ? QVariant(*p.tur) : QVariant(QMetaType::fromType<QString>());
+        dr.payParam = p.param;
         // Two of the eight are eye doctors, whatever the draw.
         const QString brans = i < 2 ? QStringLiteral("GÖZ") : sec(r, branslar);
         dr.goz = brans == QStringLiteral("GÖZ");
-        if (!d.yaz({dno, dr.kod, dr.ad, QStringLiteral("DOKTOR"), brans, dr.ucret, QStringLiteral("EVET"), sirket}))
+        if (!d.yaz({dno, dr.kod, dr.ad, QStringLiteral("DOKTOR"), brans, QStringLiteral("EVET"), dr.ucret,
+                    dr.payTuru, dr.payParam, 0.0, 0.0, 0.0, 0.0, sirket}))
             return yazmaHatasi();
         doktorlar << dr;
     }
 
     const QDate bugun = QDate::currentDate();
+    // The postings of an examination as CariIsleme writes them: the routine
+    // of the examination's save, then those of its lines' saves.
+    auto isle = [&](const CariIsleme::Belge &b, bool hastaSatiri, const QString &cins, const QString &aciklama,
+                    double borc, double alacak) {
+        return cari.yaz(QVariantList{++no[Sira::Cari]}
+                        + CariIsleme::hareketDegerleri(b, hastaSatiri, cins, aciklama, borc, alacak, sirket,
+                                                       kullanici, bugun));
+    };
+    // The fee and the share (a share row even when 0); the share posted.
+    auto muayeneyiIsle = [&](const CariIsleme::Belge &b, Kaynak k, const Doktor &dr, double ucret, double *pay) {
+        const CariIsleme::Aciklamalar a = CariIsleme::muayeneAciklamalari(k);
+        *pay = CariIsleme::topla(dr.payTuru.toString(), dr.payParam, ucret, 0);
+        return isle(b, true, CariIsleme::MuayeneCinsi, a.ucret, ucret, 0)
+               && isle(b, false, CariIsleme::PayCinsi, a.pay, 0, *pay);
+    };
+    // The patient pays at the desk on the day, mostly.
+    auto odemeYaz = [&](const QString &kod, const QString &ad, const QDateTime &t, double tutar, const Doktor &dr,
+                        const QString &tur) {
+        return odeme.yaz({++no[Sira::Cari], kod, ad, t, t, tur, QStringLiteral("Muayene ödemesi"), 0.0, tutar, dr.ad,
+                          sirket, kullanici.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(kullanici),
+                          QStringLiteral("YTL")});
+    };
+
+    const CariIsleme::Aciklamalar
+        labAciklamalari = CariIsleme::satirAciklamalari(Kaynak::Genel, SatirTuru::Laboratuvar),
+        islemAciklamalari = CariIsleme::satirAciklamalari(Kaynak::Genel, SatirTuru::Islem);
+    const QString genelKaynak = CariIsleme::kaynakDegeri(Kaynak::Genel);
     const int grup = 2000; // patients between two progress calls
     for (qint64 bas = 0; bas < hastaSayisi; bas += grup) {
         bool tamam = true;
         const qint64 son = std::min(hastaSayisi, bas + grup);
         for (qint64 h = bas; h < son && tamam; ++h) {
-            const qint64 hno = ++no[0];
+            qint64 hno = ++no[Sira::Hasta];
+            while (kodlar.contains(QString::number(hno)))
+                hno = ++no[Sira::Hasta];
             const QString kod = QString::number(hno);
             const bool kadin = r.bounded(2) == 0;
             const QString ad = (kadin ? sec(r, kadinAdlari) : sec(r, erkekAdlari)) + QLatin1Char(' ') + sec(r, soyadlari);
             const Doktor &dr = doktorlar.at(r.bounded(int(doktorlar.size())));
             const QDate kayit = bugun.addDays(-r.bounded(3650));
             const QDate dogum = QDate(1935 + r.bounded(85), 1 + r.bounded(12), 1 + r.bounded(28));
-            tamam = hasta.yaz({hno, kod, ad, QString::number(10000000000LL + (hno * 7919) % 89999999999LL), QDateTime(dogum, {}),
-                               kadin ? QStringLiteral("KADIN") : QStringLiteral("ERKEK"),
-                               QStringLiteral("05%1").arg(300000000 + r.bounded(99999999)), sec(r, iller), dr.kod,
-                               dr.ad, sirket, QDateTime(kayit, {})});
-            // Examinations: 0 to 4, 2 on average, each with its fee in the ledger and mostly its payment.
-            // Half the patients have a procedure and half a laboratory line, on the last examination.
+            const QString cep = QStringLiteral("05%1").arg(300000000 + r.bounded(99999999));
+            tamam = hasta.yaz({hno, kod, ad, QString::number(10000000000LL + (hno * 7919) % 89999999999LL),
+                               gun(dogum), kadin ? QStringLiteral("KADIN") : QStringLiteral("ERKEK"), cep,
+                               sec(r, iller), dr.kod, dr.ad, sirket, gun(kayit), QStringLiteral("AKTİF"),
+                               QStringLiteral("HAYIR"), QStringLiteral("HAYIR")});
+            // Examinations: 0 to 4, 2 on average, on days from the registration
+            // to today. Of the patients examined, 5 in 8 have a procedure and 5
+            // in 8 a laboratory line on the last one: half of all patients each.
             const int muayeneSayisi = r.bounded(5);
-            const bool islemVar = r.bounded(2) == 0;
-            const bool labVar = r.bounded(2) == 0;
-            const QString yapilan = sec(r, islemler);
-            const double islemUcreti = double(50 + 25 * r.bounded(8));
-            const QString tetkik = sec(r, tetkikler);
-            const double labUcreti = double(40 + 10 * r.bounded(12));
-            qint64 sonMuayene = 0;
-            QDateTime sonTarih;
+            QVector<QDate> gunler;
+            for (int m = 0; m < muayeneSayisi; ++m)
+                gunler << kayit.addDays(r.bounded(kayit.daysTo(bugun) + 1));
+            std::sort(gunler.begin(), gunler.end());
+            const bool islemVar = muayeneSayisi > 0 && r.bounded(8) < 5;
+            const bool labVar = muayeneSayisi > 0 && r.bounded(8) < 5;
+            const KatalogSatiri &yapilan = islemSecenekleri.at(r.bounded(int(islemSecenekleri.size())));
+            const KatalogSatiri &tetkik = tetkikSecenekleri.at(r.bounded(int(tetkikSecenekleri.size())));
             for (int m = 0; m < muayeneSayisi && tamam; ++m) {
-                const qint64 mno = ++no[1];
-                const QDateTime t(kayit.addDays(r.bounded(std::max<qint64>(1, kayit.daysTo(bugun) + 1))),
-                                  QTime(8 + r.bounded(10), 15 * r.bounded(4)));
-                const bool son = m == muayeneSayisi - 1;
-                const double lab1 = son && labVar ? labUcreti : 0.0;
-                const double islem1 = son && islemVar ? islemUcreti : 0.0;
-                if (son) {
-                    sonMuayene = mno;
-                    sonTarih = t;
+                const qint64 mno = ++no[Sira::Muayene];
+                const QDateTime t = gun(gunler.at(m));
+                const bool sonMuayene = m == muayeneSayisi - 1;
+                const bool lab1 = sonMuayene && labVar, islem1 = sonMuayene && islemVar;
+                const CariIsleme::Belge b{mno, kod, ad, dr.kod, dr.ad, t};
+                double muayenePayi = 0, labPayi = 0, islemPayi = 0;
+                tamam = muayeneyiIsle(b, Kaynak::Genel, dr, dr.ucret, &muayenePayi);
+                const double labUcreti = lab1 ? tetkik.ucret.toDouble() : 0.0;
+                if (tamam && lab1) {
+                    labPayi = CariIsleme::topla(dr.payTuru.toString(), dr.payParam, labUcreti, 0);
+                    tamam = lab.yaz({++no[Sira::Lab], kod, ad, sirket, QString::number(mno), t, dr.kod, dr.ad, cep,
+                                     dr.payTuru, dr.payParam, labPayi, CariIsleme::islemTuru(Kaynak::Genel),
+                                     genelKaynak, t, QDateTime(t.date(), slotlar.at(r.bounded(int(slotlar.size())))),
+                                     tetkik.kod, tetkik.ad, tetkik.aralik, tetkik.tur, tetkik.birim, tetkik.ucret,
+                                     tetkik.kod1, tetkik.kod2, tetkik.kod3})
+                            && isle(b, true, CariIsleme::ucretCinsi(SatirTuru::Laboratuvar), labAciklamalari.ucret,
+                                    labUcreti, 0)
+                            && isle(b, false, CariIsleme::PayCinsi, labAciklamalari.pay, 0, labPayi);
                 }
-                tamam = muayene.yaz({mno, kod, ad, t, dr.kod, dr.ad, dr.ucret, dr.ucret + lab1 + islem1,
-                                     QStringLiteral("NAKİT"), sirket,
-                                     lab1 > 0 ? QStringLiteral("E") : QStringLiteral("H"), lab1, islem1})
-                        && cari.yaz({++no[2], kod, ad, QStringLiteral("M-%1").arg(mno), t, QStringLiteral("MUAYENE"),
-                                     QStringLiteral("Muayene ücreti"), dr.ucret, 0.0, mno, QStringLiteral("MUA"), sirket});
+                const double islemUcreti = islem1 ? yapilan.ucret.toDouble() : 0.0;
+                if (tamam && islem1) {
+                    islemPayi = CariIsleme::topla(dr.payTuru.toString(), dr.payParam, islemUcreti, 0);
+                    tamam = islem.yaz({++no[Sira::Islem], kod, ad, dr.kod, dr.ad, dr.payTuru, dr.payParam,
+                                       islemPayi, sirket, double(mno), t, genelKaynak, yapilan.kod, yapilan.ad,
+                                       yapilan.tur, yapilan.ucret})
+                            // procedure rows only above 0
+                            && (islemUcreti <= 0
+                                || isle(b, true, CariIsleme::ucretCinsi(SatirTuru::Islem), islemAciklamalari.ucret,
+                                        islemUcreti, 0))
+                            && (islemPayi <= 0
+                                || isle(b, false, CariIsleme::PayCinsi, islemAciklamalari.pay, 0, islemPayi));
+                }
+                const QString odemeTuru = sec(r, odemeTurleri);
+                const double toplam = islemUcreti + (labUcreti + dr.ucret);
+                tamam = tamam
+                        && muayene.yaz({mno, kod, ad, cep, t, dr.kod, dr.ad, dr.payTuru, dr.payParam,
+                                        muayenePayi + labPayi + islemPayi, dr.ucret,
+                                        lab1 ? QVariant(labUcreti) : QVariant(),
+                                        islem1 ? QVariant(islemUcreti) : QVariant(),
+                                        toplam, odemeTuru, lab1 ? QStringLiteral("E") : QStringLiteral("H"), sirket});
                 if (tamam && r.bounded(10) < 8)
-                    tamam = cari.yaz({++no[2], kod, ad, QStringLiteral("T-%1").arg(mno), t, QStringLiteral("TAHSİLAT"),
-                                      QStringLiteral("Muayene tahsilatı"), 0.0, dr.ucret, mno, QStringLiteral("TAH"), sirket});
+                    tamam = odemeYaz(kod, ad, t, toplam, dr, odemeTuru);
             }
-            // Appointments: 1.5 on average, some in the coming weeks.
+            // Appointments: 1.5 on average; one in five in the coming two
+            // months and waiting, the others behind, done or (some) cancelled.
             const int randevuSayisi = r.bounded(4);
             for (int k = 0; k < randevuSayisi && tamam; ++k) {
-                const QDate gun = kayit.addDays(r.bounded(std::max<qint64>(1, kayit.daysTo(bugun) + 60)));
-                tamam = randevu.yaz({++no[3], kod, ad, dr.kod, dr.ad, QDateTime(kayit, {}), QDateTime(gun, {}),
-                                     QDateTime(gun, QTime(9 + r.bounded(8), 15 * r.bounded(4))),
-                                     QStringLiteral("Kontrol"), sirket});
+                const bool ileride = r.bounded(5) == 0 || kayit == bugun;
+                const QDate rgun =
+                    ileride ? bugun.addDays(r.bounded(60)) : kayit.addDays(r.bounded(kayit.daysTo(bugun)));
+                // Booked up to a month before, not before the registration nor after today.
+                const QDate son1 = std::min(rgun, bugun);
+                const QDate alma = son1.addDays(-r.bounded(std::min<qint64>(30, kayit.daysTo(son1)) + 1));
+                const QString durum = ileride                  ? RandevuSorgu::Bekliyor
+                                      : r.bounded(100) < 85 ? RandevuSorgu::Oldu
+                                                            : RandevuSorgu::Iptal;
+                tamam = randevu.yaz({++no[Sira::Randevu], sirket, kod, ad, cep, dr.kod, dr.ad, gun(alma), gun(rgun),
+                                     RandevuSorgu::SaatDegeri(slotlar.at(r.bounded(int(slotlar.size())))),
+                                     sec(r, konular), durum, randevuUcreti});
             }
-            const bool bagli = sonMuayene > 0;
-            const QDateTime satirTarihi = bagli ? sonTarih : QDateTime(kayit, {});
-            const QVariant kaynak = bagli ? QVariant(QStringLiteral("GENEL")) : QVariant();
-            const QVariant islemTuru = bagli ? QVariant(QStringLiteral("GENEL MUAYENE")) : QVariant();
-            if (tamam && islemVar)
-                tamam = islem.yaz({++no[4], kod, ad, yapilan, satirTarihi, dr.kod, dr.ad, islemUcreti, sirket,
-                                   bagli ? QVariant(double(sonMuayene)) : QVariant(), kaynak, islemTuru});
-            if (tamam && labVar)
-                tamam = lab.yaz({++no[5], kod, ad, satirTarihi, dr.kod, dr.ad, tetkik, labUcreti, sirket,
-                                 bagli ? QVariant(QString::number(sonMuayene)) : QVariant(), kaynak, islemTuru});
             // Eye examinations: half the patients of an eye doctor, with acuity and refraction.
             if (tamam && dr.goz && r.bounded(2) == 0) {
-                const qint64 gno = ++no[6];
-                const QDateTime t(kayit.addDays(r.bounded(std::max<qint64>(1, kayit.daysTo(bugun) + 1))),
-                                  QTime(8 + r.bounded(10), 15 * r.bounded(4)));
-                tamam = goz.yaz({gno, kod, ad, t, dr.kod, dr.ad, dr.ucret, dr.ucret, sirket, sec(r, keskinlikler),
-                                 sec(r, keskinlikler), sec(r, dereceler), sec(r, dereceler)})
-                        && cari.yaz({++no[2], kod, ad, QStringLiteral("G-%1").arg(gno), t, QStringLiteral("MUAYENE"),
-                                     QStringLiteral("Göz muayene ücreti"), dr.ucret, 0.0, gno, QStringLiteral("GOZ"),
-                                     sirket});
+                const qint64 gno = ++no[Sira::Goz];
+                const QDateTime t = gun(kayit.addDays(r.bounded(kayit.daysTo(bugun) + 1)));
+                double pay = 0;
+                tamam = muayeneyiIsle({gno, kod, ad, dr.kod, dr.ad, t}, Kaynak::Goz, dr, dr.ucret, &pay)
+                        && goz.yaz({gno, kod, ad, t, dr.kod, dr.ad, dr.payTuru, dr.payParam, pay, dr.ucret, dr.ucret,
+                                    sirket, sec(r, keskinlikler), sec(r, keskinlikler), sec(r, dereceler),
+                                    sec(r, dereceler)});
+                if (tamam && r.bounded(10) < 8)
+                    tamam = odemeYaz(kod, ad, t, dr.ucret, dr, sec(r, odemeTurleri));
             }
         }
         if (!tamam)
@@ -353,7 +584,7 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
     // The generators follow the rows written, so the program's next keys are
     // free. A generator is outside transactions: moved last, just before the
     // commit, so that a run failing before leaves them as they were.
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < Sira::TabloSayisi; ++i) {
         QVariant simdi;
         if (!calistir(QStringLiteral("select gen_id(%1, 0) from rdb$database").arg(uretecler[i]), {}, &simdi))
             return false;

@@ -6,8 +6,13 @@
 
 // Writes hastaSayisi patients of company sirket with their doctors,
 // examinations, ledger movements, appointments, procedures and laboratory
-// lines on the open connection baglanti, all in one transaction: all or
-// nothing. ilerleme gets (written, total) after each 2000 patients (written
+// lines (and the procedure and test catalogue entries the lines are picked
+// from) on the open connection baglanti, all in one transaction: all or
+// nothing. Each row holds what its screen writes: the postings are the rows
+// CariIsleme posts for the examination, payments those of the payment
+// screen, appointments carry their status and the patient's phone and sit
+// on a slot of the day plan (the book's parameters); the rows are written
+// by the database's first user (ELEMANLAR, the login a new database has). ilerleme gets (written, total) after each 2000 patients (written
 // in the transaction, not yet committed). Index statistics are taken again
 // over the rows written, which needs the right to alter the tables (the
 // owner, SYSDBA): it is tried before any row, so a user without it (the

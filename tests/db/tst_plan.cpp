@@ -71,7 +71,7 @@ void TestPlan::indeksKullanilir_data()
                           "order by cari_hareket.islemtarihi")
         << "CARI_HAREKET" << false;
     QTest::newRow("bir muayenenin hareketleri")
-        << QStringLiteral("select * from cari_hareket where evrakkayitno = 17 and evrakcinsi = 'MUA'") << "CARI_HAREKET" << false;
+        << QStringLiteral("select * from cari_hareket where evrakkayitno = 17 and evrakcinsi = 'MYNE'") << "CARI_HAREKET" << false;
     const QString randevu = QStringLiteral("select first 200 * from randevu where 1=1  and sirketkodu ='2007' ");
     QTest::newRow("randevu defteri")
         << randevu + QStringLiteral("order by randevu.RANDEVUTARIHI, randevu.RANDEVUSAATI, randevu.KAYITNO")

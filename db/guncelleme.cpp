@@ -70,6 +70,75 @@ QString katliIndeks(const char *ad, const char *tablo, const char *kolon)
         .arg(QLatin1String(ad), QLatin1String(tablo), SqlIKatla(QLatin1String(kolon)));
 }
 
+// Puts a table's columns in Turkish order (Kolon::turkceSirali) on a database
+// made before they had it; empty when the table has none. Firebird 3 takes no
+// COLLATE in ALTER COLUMN ... TYPE, but a column moved onto a domain that
+// carries the collation takes it, and moved back to its plain type keeps it,
+// so the domains go again at the end. An index on an expression of such a
+// column would keep the keys of the old order (the engine rebuilds only the
+// plain ones), so the description's indexes on the columns that the database
+// has are dropped first and made again after, from the description. A column
+// the database lacks (an earlier step that could not add it) is passed over.
+// One block, one transaction. Like every step it fails when nothing is left
+// to do (every column there in the order already: a division by zero).
+QString turkceSiraya(const Tablo &t)
+{
+    std::vector<const Kolon *> kolonlar;
+    QStringList adlar;
+    QList<int> uzunluklar;
+    for (const Kolon &k : t.kolonlar) {
+        if (!k.turkceSirali)
+            continue;
+        kolonlar.push_back(&k);
+        adlar << QLatin1Char('\'') + k.ad + QLatin1Char('\'');
+        if (!uzunluklar.contains(k.uzunluk))
+            uzunluklar << k.uzunluk;
+    }
+    if (kolonlar.empty())
+        return QString();
+    std::vector<const Indeks *> bagli;
+    for (const Indeks &i : t.indeksler)
+        for (const QString &c : i.kolonlar)
+            if (const Kolon *k = t.kolon(c); k && k->turkceSirali) {
+                bagli.push_back(&i);
+                break;
+            }
+    QString s = QStringLiteral("EXECUTE BLOCK AS DECLARE N INTEGER;");
+    for (size_t i = 0; i < bagli.size(); ++i)
+        s += QStringLiteral(" DECLARE I%1 SMALLINT = 0;").arg(i);
+    s += QStringLiteral(" BEGIN SELECT COUNT(*) FROM RDB$RELATION_FIELDS R JOIN RDB$FIELDS F "
+                        "ON F.RDB$FIELD_NAME = R.RDB$FIELD_SOURCE LEFT JOIN RDB$COLLATIONS C "
+                        "ON C.RDB$CHARACTER_SET_ID = F.RDB$CHARACTER_SET_ID "
+                        "AND C.RDB$COLLATION_ID = COALESCE(R.RDB$COLLATION_ID, F.RDB$COLLATION_ID, 0) "
+                        "WHERE R.RDB$RELATION_NAME = '%1' AND R.RDB$FIELD_NAME IN (%2) "
+                        "AND C.RDB$COLLATION_NAME IS DISTINCT FROM '%3' INTO :N; N = 1 / N;")
+             .arg(t.ad, adlar.join(QStringLiteral(", ")), QLatin1String(TurkceHarmanlama));
+    for (size_t i = 0; i < bagli.size(); ++i)
+        s += QStringLiteral(" IF (EXISTS(SELECT 1 FROM RDB$INDICES WHERE RDB$INDEX_NAME = '%1')) THEN BEGIN "
+                            "I%2 = 1; EXECUTE STATEMENT 'DROP INDEX %1'; END")
+                 .arg(bagli[i]->ad)
+                 .arg(i);
+    for (int u : uzunluklar)
+        s += QStringLiteral(" EXECUTE STATEMENT 'CREATE DOMAIN TR_SIRA_%1 AS VARCHAR(%1) CHARACTER SET WIN1254 "
+                            "COLLATE %2';")
+                 .arg(u)
+                 .arg(QLatin1String(TurkceHarmanlama));
+    // onto the domain, then back to the plain type
+    for (const QString &tur : {QStringLiteral("TR_SIRA_%1"), QStringLiteral("VARCHAR(%1) CHARACTER SET WIN1254")})
+        for (const Kolon *k : kolonlar)
+            s += QStringLiteral(" IF (EXISTS(SELECT 1 FROM RDB$RELATION_FIELDS WHERE RDB$RELATION_NAME = '%1' "
+                                "AND RDB$FIELD_NAME = '%2')) THEN EXECUTE STATEMENT "
+                                "'ALTER TABLE %1 ALTER COLUMN %2 TYPE %3';")
+                     .arg(t.ad, k->ad, tur.arg(k->uzunluk));
+    for (int u : uzunluklar)
+        s += QStringLiteral(" EXECUTE STATEMENT 'DROP DOMAIN TR_SIRA_%1';").arg(u);
+    for (size_t i = 0; i < bagli.size(); ++i)
+        s += QStringLiteral(" IF (I%1 = 1) THEN EXECUTE STATEMENT %2;")
+                 .arg(i)
+                 .arg(SqlDizgi(IndeksKomutu(t.ad, *bagli[i])));
+    return s + QStringLiteral(" END");
+}
+
 QStringList listeyiKur()
 {
     QStringList k;
@@ -249,6 +318,11 @@ QStringList listeyiKur()
     // The appointment book lists a day's appointments by their time.
     k << indeks("RANDEVU_SK_TARIH_SAAT", "RANDEVU", "SIRKETKODU,RANDEVUTARIHI,RANDEVUSAATI,KAYITNO")
       << azalanIndeks("RANDEVU_SK_TARIH_SAAT_AZ", "RANDEVU", "SIRKETKODU,RANDEVUTARIHI,RANDEVUSAATI,KAYITNO");
+    // Names, titles, places and descriptions sort in Turkish alphabetical
+    // order; last, once every column and index of theirs is there.
+    for (const Tablo &t : Tablolar())
+        if (const QString adim = turkceSiraya(t); !adim.isEmpty())
+            k << adim;
     return k;
 }
 

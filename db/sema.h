@@ -21,6 +21,10 @@ struct Kolon
     // A double column that holds whole numbers only (codes, document keys,
     // sequence numbers): lists show "12", not the amount form "12,00".
     bool tamSayiDegerli = false;
+    // Text sorted in Turkish alphabetical order (C < Ç, I < İ, S < Ş ...):
+    // the names, titles, places and descriptions lists and reports order by.
+    // Only the order changes; equality, LIKE and STARTING WITH stay exact.
+    bool turkceSirali = false;
 };
 
 struct Indeks
@@ -64,8 +68,12 @@ QString OlayTetikleyiciAdi(const Tablo &t);
 QString OlayTetikleyicisi(const Tablo &t);
 
 // The column's type as written in DDL: INTEGER, DOUBLE PRECISION,
-// VARCHAR(n), TIMESTAMP, BLOB SUB_TYPE 1.
+// VARCHAR(n), TIMESTAMP, BLOB SUB_TYPE 1; a column in Turkish order
+// "VARCHAR(n) CHARACTER SET WIN1254 COLLATE PXW_TURK".
 QString KolonSqlTuru(const Kolon &k);
+
+// Firebird's Turkish order of WIN1254 text.
+inline constexpr const char *TurkceHarmanlama = "PXW_TURK";
 
 // Every table of the database, in creation order.
 const std::vector<Tablo> &Tablolar();

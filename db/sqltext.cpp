@@ -1,5 +1,6 @@
 #include "db/sqltext.h"
 
+#include <QCollator>
 #include <QLocale>
 
 #include <algorithm>
@@ -76,6 +77,18 @@ QString TurkceBuyuk(const QString &metin)
 {
     static const QLocale tr(QLocale::Turkish, QLocale::Turkey);
     return tr.toUpper(metin);
+}
+
+QStringList TurkceSirali(QStringList liste)
+{
+    QCollator c(QLocale(QLocale::Turkish, QLocale::Turkey));
+    c.setCaseSensitivity(Qt::CaseInsensitive);
+    // "a.txt" and "A.txt" in one fixed order, whatever order they came in
+    std::sort(liste.begin(), liste.end(), [&c](const QString &a, const QString &b) {
+        const int k = c.compare(a, b);
+        return k != 0 ? k < 0 : a < b;
+    });
+    return liste;
 }
 
 namespace {

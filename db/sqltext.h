@@ -4,6 +4,7 @@
 // LIKE patterns through SqlBenzer (same apostrophe rule, single-quoted).
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 // Text to SQL literal: ' -> `, empty -> Null, otherwise trimmed and single-quoted.
 QString SqlQuote(const QString &metin);
@@ -34,6 +35,9 @@ QString SqlBenzer(const QString &metin, Benzerlik tur);
 
 // Turkish upper-casing (i -> İ, ı -> I).
 QString TurkceBuyuk(const QString &metin);
+// The texts in Turkish alphabetical order (C < Ç, I < İ, S < Ş, ...),
+// letter case aside, as the database orders names: for lists sorted in memory.
+QStringList TurkceSirali(QStringList liste);
 
 // Searches take I, İ, ı and i for one letter (an imported "O'NEIL" is found by a
 // typed "o'neil", which Turkish upper-casing makes "O'NEİL"): the typed text and

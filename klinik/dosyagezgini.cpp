@@ -1,5 +1,7 @@
 #include "klinik/dosyagezgini.h"
 
+#include "db/sqltext.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -119,7 +121,7 @@ void DosyaGezgini::klasoreGit(const QString &yol)
     m_klasorler->clear();
     if (!d.isRoot())
         m_klasorler->addItem(QStringLiteral(".."));
-    m_klasorler->addItems(d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+    m_klasorler->addItems(TurkceSirali(d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort)));
     dosyaListesiniDoldur();
 }
 
@@ -141,7 +143,7 @@ void DosyaGezgini::dosyaListesiniDoldur()
     m_dosyalar->clear();
     m_gizliSecim.clear();
     m_dosyalar->addItems(
-        QDir(m_klasor).entryList(maskeListesi(m_gecerliMaske), QDir::Files, QDir::Name | QDir::IgnoreCase));
+        TurkceSirali(QDir(m_klasor).entryList(maskeListesi(m_gecerliMaske), QDir::Files, QDir::NoSort)));
 }
 
 QString DosyaGezgini::seciliDosya() const

@@ -1,6 +1,7 @@
 #include "raporlar/motor/raporsecici.h"
 
 #include "app/oturum.h"
+#include "db/sqltext.h"
 #include "raporlar/motor/rapor.h"
 #include "raporlar/motor/raportasarim.h"
 
@@ -163,8 +164,8 @@ void RaporSecici::klasorAc(const QString &klasor)
         return;
     m_klasor = yol;
     m_liste->clear();
-    const QStringList dosyalar = QDir(yol).entryList({QStringLiteral("*.frf"), QStringLiteral("*.FRF")},
-                                                     QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const QStringList dosyalar = TurkceSirali(
+        QDir(yol).entryList({QStringLiteral("*.frf"), QStringLiteral("*.FRF")}, QDir::Files, QDir::NoSort));
     m_liste->addItems(dosyalar);
     if (m_liste->count() > 0)
         m_liste->setCurrentRow(0);

@@ -10,7 +10,9 @@
 
 struct OkunanSema
 {
-    // table -> columns in position order, "NAME TYPE[ NOT NULL]"
+    // table -> columns in position order, "NAME TYPE[ NOT NULL]"; a text
+    // column in an order other than its character set's own as KolonSqlTuru
+    // writes it: "VARCHAR(n) CHARACTER SET WIN1254 COLLATE PXW_TURK"
     QMap<QString, QStringList> tablolar;
     QSet<QString> uretecler;
     // index name -> "TABLE(COL,COL)", led by "UNIQUE " and "DESCENDING " when so
@@ -38,11 +40,15 @@ inline OkunanSema SemaOku(const QString &baglanti = QString())
     auto k = Sorgu::sec(QStringLiteral(
                             "select trim(rf.rdb$relation_name), trim(rf.rdb$field_name), f.rdb$field_type, "
                             "f.rdb$field_sub_type, f.rdb$character_length, "
-                            "coalesce(rf.rdb$null_flag, f.rdb$null_flag, 0), trim(cs.rdb$character_set_name) "
+                            "coalesce(rf.rdb$null_flag, f.rdb$null_flag, 0), trim(cs.rdb$character_set_name), "
+                            "trim(co.rdb$collation_name) "
                             "from rdb$relation_fields rf "
                             "join rdb$relations r on r.rdb$relation_name = rf.rdb$relation_name "
                             "join rdb$fields f on f.rdb$field_name = rf.rdb$field_source "
                             "left join rdb$character_sets cs on cs.rdb$character_set_id = f.rdb$character_set_id "
+                            // the column's own collation, else its domain's
+                            "left join rdb$collations co on co.rdb$character_set_id = f.rdb$character_set_id "
+                            "and co.rdb$collation_id = coalesce(rf.rdb$collation_id, f.rdb$collation_id, 0) "
                             "where coalesce(r.rdb$system_flag, 0) = 0 and r.rdb$view_blr is null "
                             "order by rf.rdb$relation_name, rf.rdb$field_position"),
                         {}, baglanti, &s.hata);
@@ -53,6 +59,8 @@ inline OkunanSema SemaOku(const QString &baglanti = QString())
         // Text columns must hold Turkish text: anything but WIN1254 is a fault.
         if ((r[2].toInt() == 37 || r[2].toInt() == 261) && r[6].toString() != QLatin1String("WIN1254"))
             tur += QStringLiteral(" CHARSET ") + r[6].toString();
+        else if (r[2].toInt() == 37 && r[7].toString() != r[6].toString())
+            tur += QStringLiteral(" CHARACTER SET %1 COLLATE %2").arg(r[6].toString(), r[7].toString());
         if (r[5].toInt() == 1)
             tur += QStringLiteral(" NOT NULL");
         s.tablolar[r[0].toString()] << r[1].toString() + QLatin1Char(' ') + tur;

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 // The statements of the old release's schema, one a line, each ending with ';'.
@@ -73,6 +75,42 @@ bool eskiVeritabaniAc(const TestVeritabani &vt, const QStringList &ekler, QStrin
             return false;
     }
     return Baglanti::ac(yol, Baglanti::Paylasilan, hata);
+}
+
+// Makes a database as the release before the Turkish order left it (the
+// description with every column in its character set's own order, the seed
+// rows) beside the test's own and opens it as the shared connection.
+bool oncekiSurumVeritabaniAc(const TestVeritabani &vt, QString *hata)
+{
+    std::vector<Tablo> onceki = Tablolar();
+    for (Tablo &t : onceki)
+        for (Kolon &k : t.kolonlar)
+            k.turkceSirali = false;
+    const QString yol = vt.klasor() + QStringLiteral("/onceki.fdb");
+    return Olustur::veritabaniOlustur(yol, Olustur::semaKomutlari(onceki, DigerUretecler()),
+                                      Olustur::baslangicKayitlari(), hata)
+           && Olustur::zorunluYazma(yol, false, hata) && Baglanti::ac(yol, Baglanti::Paylasilan, hata);
+}
+
+// Tables with columns in Turkish order: one upgrade step each.
+int turkceSiraliTablolar()
+{
+    return int(std::count_if(Tablolar().cbegin(), Tablolar().cend(), [](const Tablo &t) {
+        return std::any_of(t.kolonlar.cbegin(), t.kolonlar.cend(), [](const Kolon &c) { return c.turkceSirali; });
+    }));
+}
+
+// The values of a select's first column, in the order read.
+QStringList ilkKolon(const QString &sql)
+{
+    QStringList l;
+    QString hata;
+    const auto s = Sorgu::sec(sql, {}, {}, &hata);
+    if (!s)
+        return {QStringLiteral("hata: ") + hata};
+    for (const QVariantList &r : s->satirlar)
+        l << r.value(0).toString();
+    return l;
 }
 
 // Indexes on an expression, which SemaOku does not see (they have no
@@ -226,18 +264,36 @@ private slots:
         // change-event trigger per table, then the wider password column, the
         // source column of order and procedure lines, and the date-order
         // indexes of appointments and examinations, the notes' due date, and
-        // the appointments' date-and-time order indexes.
-        QCOMPARE(k.size(), 69 + int(Tablolar().size()) + 12);
+        // the appointments' date-and-time order indexes; last the Turkish
+        // alphabetical order, one step per table that has columns in it.
+        const int turkceTablolar = turkceSiraliTablolar();
+        QCOMPARE(turkceTablolar, 20);
+        const int son = 69 + int(Tablolar().size()) + 12; // after the last step before the order's
+        QCOMPARE(k.size(), son + turkceTablolar);
         QCOMPARE(k.at(68), QStringLiteral("CREATE TABLE YONETICIKODLARI (SIRKETKODU VARCHAR(10) NOT NULL,"
                                           "KODOZETI VARCHAR(150),KULLANICI VARCHAR(10),DEGISTIRMETARIHI TIMESTAMP,"
                                           "CONSTRAINT PK_YONETICIKODLARI PRIMARY KEY (SIRKETKODU))"));
         QCOMPARE(k.at(69), OlayTetikleyicisi(Tablolar().front()));
-        QCOMPARE(k.at(k.size() - 11), QStringLiteral("ALTER TABLE MUAYENE_LAB ADD KAYNAK VARCHAR(5)"));
-        QCOMPARE(k.at(k.size() - 10), QStringLiteral("ALTER TABLE YAPILANISLEMLER ADD KAYNAK VARCHAR(5)"));
-        QCOMPARE(k.at(k.size() - 8), QStringLiteral("CREATE DESCENDING INDEX RANDEVU_SK_TARIH_AZ ON RANDEVU "
-                                                    "(SIRKETKODU,RANDEVUTARIHI,KAYITNO)"));
-        QCOMPARE(k.at(k.size() - 1), QStringLiteral("CREATE DESCENDING INDEX RANDEVU_SK_TARIH_SAAT_AZ ON RANDEVU "
-                                                    "(SIRKETKODU,RANDEVUTARIHI,RANDEVUSAATI,KAYITNO)"));
+        QCOMPARE(k.at(son - 11), QStringLiteral("ALTER TABLE MUAYENE_LAB ADD KAYNAK VARCHAR(5)"));
+        QCOMPARE(k.at(son - 10), QStringLiteral("ALTER TABLE YAPILANISLEMLER ADD KAYNAK VARCHAR(5)"));
+        QCOMPARE(k.at(son - 8), QStringLiteral("CREATE DESCENDING INDEX RANDEVU_SK_TARIH_AZ ON RANDEVU "
+                                               "(SIRKETKODU,RANDEVUTARIHI,KAYITNO)"));
+        QCOMPARE(k.at(son - 1), QStringLiteral("CREATE DESCENDING INDEX RANDEVU_SK_TARIH_SAAT_AZ ON RANDEVU "
+                                               "(SIRKETKODU,RANDEVUTARIHI,RANDEVUSAATI,KAYITNO)"));
+        // The patients' step: the columns onto the ordering domains and back,
+        // the folded name index made again from the description.
+        const QString hasta = k.at(son + 2);
+        QVERIFY2(hasta.startsWith(QLatin1String("EXECUTE BLOCK ")) && hasta.contains(QLatin1String("'HASTALAR'")),
+                 qPrintable(hasta));
+        QVERIFY(hasta.contains(QLatin1String("'ALTER TABLE HASTALAR ALTER COLUMN HASTAADISOYADI TYPE TR_SIRA_45'")));
+        QVERIFY(hasta.contains(QLatin1String("'ALTER TABLE HASTALAR ALTER COLUMN HASTAADISOYADI TYPE VARCHAR(45) "
+                                             "CHARACTER SET WIN1254'")));
+        QVERIFY(!hasta.contains(QLatin1String("HASTAKODU TYPE")));
+        QVERIFY(hasta.contains(QLatin1String("EXECUTE STATEMENT 'DROP INDEX HASTA_ADI_KATLI'")));
+        QVERIFY(hasta.contains(SqlDizgi(QStringLiteral("CREATE INDEX HASTA_ADI_KATLI ON HASTALAR COMPUTED BY "
+                                                       "(replace(replace(replace(HASTAADISOYADI, 'İ', 'I'), 'ı', "
+                                                       "'I'), 'i', 'I'))"))));
+        QVERIFY(!hasta.contains(QLatin1String("HASTA_HASTAKODU")));
         QCOMPARE(k.at(0), QStringLiteral("CREATE GENERATOR OTOKOD_MUAYENE_LAB"));
         QCOMPARE(k.at(1), QStringLiteral("ALTER TABLE LABORATUVAR ADD ACIKLAMA VARCHAR(400),ADD LABORATUVARADI VARCHAR(60)"));
         QCOMPARE(k.at(2), QStringLiteral("CREATE TABLE RANDEVUPROGRAMI (KAYITNO INTEGER NOT NULL,SAAT TIMESTAMP,"
@@ -361,6 +417,71 @@ private slots:
         QVERIFY2(!farklar.first().startsWith(QStringLiteral("şema okunamadı")), qPrintable(farklar.first()));
     }
 
+    // A database of the release before: the names, titles and places get the
+    // Turkish order, their indexes are made again and used, the rows stay.
+    void oncekiSurumTurkceSirayaGecer()
+    {
+        TEST_VT(vt);
+        QString h;
+        QVERIFY2(oncekiSurumVeritabaniAc(vt, &h), qPrintable(h));
+        const QStringList farklarOnce = aciklamadanFarklar();
+        QVERIFY(!farklarOnce.isEmpty());
+        for (const QString &f : farklarOnce)
+            QVERIFY2(f.contains(QLatin1String("kolon")), qPrintable(f)); // only the columns' order differs
+        const QStringList adlar = {"ZEYBEK", "ÜNAL", "UYSAL", "ŞAHİN", "SARI", "ÖZ",
+                                   "OSMAN", "İNCE", "IŞIK", "ILGAZ", "ÇELİK", "CAN"};
+        for (int i = 0; i < adlar.size(); ++i) {
+            QVERIFY(Sorgu::calistir(QStringLiteral("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, il, "
+                                                   "sirketkodu) values (?, ?, ?, ?, '2007')"),
+                                    {i + 1, QStringLiteral("H%1").arg(i + 1), adlar.at(i), adlar.at(i)}));
+            QVERIFY(Sorgu::calistir(QStringLiteral("insert into tanilar (kayitno, tani) values (?, ?)"),
+                                    {i + 1, adlar.at(i)}));
+        }
+        const QString hastaSirasi = QStringLiteral("select hastaadisoyadi from hastalar where sirketkodu = '2007' "
+                                                   "order by hastaadisoyadi, kayitno");
+        // before: the character set's own order, Ç, İ, Ö, Ş, Ü after Z
+        const QStringList once = ilkKolon(hastaSirasi);
+        QVERIFY2(once.indexOf(QStringLiteral("ZEYBEK")) < once.indexOf(QStringLiteral("ÇELİK")),
+                 qPrintable(once.join(QLatin1Char(' '))));
+        const auto satirlarOnce = Sorgu::sec(QStringLiteral("select * from hastalar order by kayitno"));
+        QVERIFY(satirlarOnce);
+
+        BetikMesaj m;
+        // Only the order's steps find something to do.
+        QCOMPARE(Guncelleme::calistir(), turkceSiraliTablolar());
+        AYNI_SEMA();
+        QCOMPARE(Guncelleme::calistir(), 0);
+        QVERIFY(m.mesajlar.isEmpty());
+
+        const auto satirlarSonra = Sorgu::sec(QStringLiteral("select * from hastalar order by kayitno"));
+        QVERIFY(satirlarSonra);
+        QCOMPARE(satirlarSonra->satirlar, satirlarOnce->satirlar);
+        const QStringList turkce = {"CAN", "ÇELİK", "ILGAZ", "IŞIK", "İNCE", "OSMAN",
+                                    "ÖZ", "SARI", "ŞAHİN", "UYSAL", "ÜNAL", "ZEYBEK"};
+        QCOMPARE(ilkKolon(hastaSirasi), turkce);
+        QCOMPARE(ilkKolon(QStringLiteral("select il from hastalar order by il")), turkce);
+        QCOMPARE(ilkKolon(QStringLiteral("select tani from tanilar order by tani")), turkce);
+        // The folded indexes, made again, serve the searches and hold the new
+        // order's keys (one kept from before walks Ç after Z).
+        for (const auto &[tablo, kolon] : {std::pair{QStringLiteral("HASTALAR"), QStringLiteral("HASTAADISOYADI")},
+                                           std::pair{QStringLiteral("TANILAR"), QStringLiteral("TANI")}}) {
+            const QString ara = QStringLiteral("select %1 from %2 where ").arg(kolon, tablo)
+                                + SqlKatliArama(kolon, QStringLiteral("Ç"), Benzerlik::IleBaslar, true);
+            QCOMPARE(ilkKolon(ara), QStringList{"ÇELİK"});
+            const auto ap = Sorgu::plan(ara, {}, &h);
+            QVERIFY2(ap && ap->contains(QLatin1String("_KATLI")), qPrintable(ap ? *ap : h));
+            QCOMPARE(ilkKolon(QStringLiteral("select %1 from %2 where ").arg(kolon, tablo)
+                              + SqlKatliArama(kolon, QStringLiteral("i"), Benzerlik::IleBaslar, true)
+                              + QStringLiteral(" order by 1")),
+                     (QStringList{"ILGAZ", "IŞIK", "İNCE"}));
+            const QString sira = QStringLiteral("select %1 from %2 order by %3").arg(kolon, tablo, SqlIKatla(kolon));
+            const auto sp = Sorgu::plan(sira, {}, &h);
+            QVERIFY2(sp && sp->contains(QLatin1String("ORDER ")), qPrintable(sp ? *sp : h));
+            QCOMPARE(ilkKolon(sira), (QStringList{"CAN", "ÇELİK", "ILGAZ", "İNCE", "IŞIK", "OSMAN", "ÖZ", "SARI",
+                                                   "ŞAHİN", "UYSAL", "ÜNAL", "ZEYBEK"}));
+        }
+    }
+
     void hatuyariVarDogumyeriYok()
     {
         TEST_VT(vt);
@@ -374,6 +495,8 @@ private slots:
             QVERIFY2(!hastalar.contains(QLatin1String(yok)), yok);
         QCOMPARE(hastalar.count(QStringLiteral("HATUYARI ")), 1);
         QVERIFY(hastalar.contains(QLatin1String("HATIRLATMATARIHI2 TIMESTAMP")));
+        // The columns it has take the Turkish order all the same.
+        QVERIFY(hastalar.contains(QLatin1String("HASTAADISOYADI VARCHAR(45) CHARACTER SET WIN1254 COLLATE PXW_TURK")));
         QVERIFY(m.mesajlar.isEmpty());
     }
 };

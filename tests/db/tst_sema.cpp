@@ -67,6 +67,7 @@ private slots:
             adlar.insert(k.ad);
             QCOMPARE(k.ad, k.ad.toUpper());
             QCOMPARE(k.tur == KolonTuru::Metin, k.uzunluk > 0);
+            QVERIFY(!k.turkceSirali || k.tur == KolonTuru::Metin);
             QVERIFY(k.ad.size() <= 31);
         }
         // Every index names columns of its own table.
@@ -123,6 +124,22 @@ private slots:
         QTest::newRow("goz sol fundus") << "GOZHASTALIKLARI" << "GOZ_FUNDUSSOL" << "VARCHAR(200)";
         QTest::newRow("ameliyat tutari") << "GOZHASTALIKLARI" << "AMELIYATTUTARI2" << "DOUBLE PRECISION";
         QTest::newRow("alis iskonto") << "FATURAHAREKETI" << "ALISISKONTOOARANI" << "DOUBLE PRECISION";
+        // Names, titles, places and descriptions sort in Turkish; codes,
+        // numbers and flags keep the character set's own order.
+        const QString tr = QStringLiteral("VARCHAR(%1) CHARACTER SET WIN1254 COLLATE PXW_TURK");
+        QTest::newRow("hasta adi") << "HASTALAR" << "HASTAADISOYADI" << tr.arg(45);
+        QTest::newRow("il") << "HASTALAR" << "IL" << tr.arg(30);
+        QTest::newRow("hasta doktoru") << "HASTALAR" << "DOKTORADI" << tr.arg(45);
+        QTest::newRow("doktor adi") << "DOKTORLAR" << "DOKTORADISOYADI" << tr.arg(45);
+        QTest::newRow("tani") << "TANILAR" << "TANI" << tr.arg(255);
+        QTest::newRow("tetkik adi") << "LABORATUVAR" << "TETKIKADI" << tr.arg(120);
+        QTest::newRow("islem") << "ISLEMLER" << "YAPILANISLEM" << tr.arg(100);
+        QTest::newRow("cari unvan") << "CARI_HAREKET" << "CARIUNVAN" << tr.arg(60);
+        QTest::newRow("kullanici adi") << "ELEMANLAR" << "KULLANICI_ADI" << tr.arg(20);
+        QTest::newRow("hasta kodu") << "HASTALAR" << "HASTAKODU" << "VARCHAR(15)";
+        QTest::newRow("cinsiyet") << "HASTALAR" << "CINSIYET" << "VARCHAR(5)";
+        QTest::newRow("cep telefonu") << "HASTALAR" << "CEPTEL" << "VARCHAR(15)";
+        QTest::newRow("sirket kodu") << "HASTALAR" << "SIRKETKODU" << "VARCHAR(15)";
     }
     void kolonTurleri()
     {

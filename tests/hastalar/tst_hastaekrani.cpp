@@ -89,6 +89,7 @@ private slots:
     void randevuVeMuayeneKarti();
     void listeSekmeleri();
     void filtreler();
+    void turkceSira();
     void muayeneDugmesiVeEposta();
     void muayeneDali_data();
     void muayeneDali();
@@ -604,6 +605,42 @@ void tst_hastaekrani::filtreler()
     QCOMPARE(Aktarim.arama_kayittarihi, QStringLiteral("05.03.2024"));
     s.yaz("EsDateEdit1", "31022024"); // no such day: the list stays
     QCOMPARE(s.vs()->kayitSayisi(), 2);
+    QVERIFY(m.hatalar.isEmpty());
+}
+
+// The list in name order comes in Turkish alphabetical order (Ç after C, I
+// before İ, Ö Ş Ü after O S U, not after Z), window after window.
+void tst_hastaekrani::turkceSira()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    const QStringList adlar = {"ZEYBEK", "ÜNAL", "UYSAL", "ŞAHİN", "SARI", "ÖZ",
+                               "OSMAN", "İNCE", "IŞIK", "ILGAZ", "ÇELİK", "CAN"};
+    const QStringList turkce = {"CAN", "ÇELİK", "ILGAZ", "IŞIK", "İNCE", "OSMAN",
+                                "ÖZ", "SARI", "ŞAHİN", "UYSAL", "ÜNAL", "ZEYBEK"};
+    // enough rows for the list to read them in several windows
+    const int tekrar = 2 * VeriSeti::pencereBoyu() / int(adlar.size()) + 1;
+    {
+        Islem islem;
+        for (int i = 0; i < tekrar; ++i)
+            for (const QString &ad : adlar)
+                QVERIFY(hastaEkle(QStringLiteral("P%1").arg(i) + ad, ad) > 0);
+        QVERIFY(islem.onayla());
+    }
+    QStringList beklenen;
+    for (const QString &ad : turkce)
+        for (int i = 0; i < tekrar; ++i)
+            beklenen << ad;
+    Ekran s;
+    s.e->siralamaSec(QStringLiteral("HASTAADISOYADI"));
+    QCOMPARE(s.vs()->kesinKayitSayisi(), int(beklenen.size()));
+    QStringList okunan;
+    for (int i = 0; i < beklenen.size(); ++i)
+        okunan << s.vs()->satirDegeri(i, QStringLiteral("HASTAADISOYADI")).toString();
+    QCOMPARE(okunan, beklenen);
+    // and read back from its end, as a list opened at its last row
+    s.vs()->son();
+    QCOMPARE(s.vs()->metin("HASTAADISOYADI"), QStringLiteral("ZEYBEK"));
     QVERIFY(m.hatalar.isEmpty());
 }
 

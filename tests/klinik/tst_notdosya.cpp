@@ -532,6 +532,30 @@ private slots:
         QCOMPARE(b.result(), int(QDialog::Accepted));
     }
 
+    // Folders and files are listed in Turkish alphabetical order.
+    void dosyaBulucuTurkceSira()
+    {
+        QTemporaryDir klasor;
+        for (const char *ad : {"zarf", "ilaç", "ışık", "çanta", "cam"})
+            QVERIFY(QDir(klasor.path()).mkdir(QString::fromUtf8(ad)));
+        for (const char *ad : {"Zeytin.txt", "şeker.txt", "sut.txt", "Çay.txt", "cam.txt", "üzüm.txt", "un.txt"}) {
+            QFile f(klasor.filePath(QString::fromUtf8(ad)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        Tfrm_dosyabul b;
+        b.gezgin()->klasoreGit(klasor.path());
+        auto ogeler = [&](const char *ad) {
+            QStringList l;
+            const auto *liste = b.findChild<QListWidget *>(QLatin1String(ad));
+            for (int i = 0; i < liste->count(); ++i)
+                l << liste->item(i)->text();
+            return l;
+        };
+        QCOMPARE(ogeler("lst_klasorler"), (QStringList{"..", "cam", "çanta", "ışık", "ilaç", "zarf"}));
+        QCOMPARE(ogeler("lst_dosyalar"),
+                 (QStringList{"cam.txt", "Çay.txt", "sut.txt", "şeker.txt", "un.txt", "üzüm.txt", "Zeytin.txt"}));
+    }
+
     void sablonlar_data()
     {
         QTest::addColumn<bool>("notlar");

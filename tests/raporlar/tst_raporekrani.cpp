@@ -310,6 +310,38 @@ private slots:
         QCOMPARE(e->liste()->kesinKayitSayisi(), 3);
     }
 
+    // A report sorted by name lists in Turkish alphabetical order, and its
+    // contains filter still takes either case of the Turkish letters.
+    void turkceSira()
+    {
+        TEST_VT(vt);
+        const QStringList adlar = {"ZEYBEK", "ÜNAL", "UYSAL", "ŞAHİN", "SARI", "ÖZ",
+                                   "OSMAN", "İNCE", "IŞIK", "ILGAZ", "ÇELİK", "CAN"};
+        const char *sql = "insert into hastalar (hastakodu, hastaadisoyadi, aciklamalar, sirketkodu) "
+                          "values (?, ?, ?, ?)";
+        for (int i = 0; i < adlar.size(); ++i)
+            ekle(sql, {QStringLiteral("T%1").arg(i), adlar.at(i), QStringLiteral("ŞİŞLİ ") + adlar.at(i),
+                       Oturum.sirketkodu});
+        BetikMesaj m;
+        auto e = ekran(QStringLiteral("frm_hastarapor"));
+        auto *c = e->findChild<QComboBox *>(QStringLiteral("cmbSiralama"));
+        c->setCurrentIndex(c->findText(QStringLiteral("HASTAADISOYADI")));
+        QVERIFY(e->listele());
+        QStringList okunan;
+        for (int i = 0; i < e->liste()->kesinKayitSayisi(); ++i)
+            okunan << e->liste()->satirDegeri(i, QStringLiteral("HASTAADISOYADI")).toString();
+        QCOMPARE(okunan, (QStringList{"CAN", "ÇELİK", "ILGAZ", "IŞIK", "İNCE", "OSMAN", "ÖZ", "SARI", "ŞAHİN",
+                                      "UYSAL", "ÜNAL", "ZEYBEK"}));
+        e->findChild<QLineEdit *>(QStringLiteral("edt_ACIKLAMALAR"))->setText(QStringLiteral("şişli ı"));
+        e->findChild<QCheckBox *>(QStringLiteral("ik_ACIKLAMALAR"))->setChecked(true);
+        QVERIFY(e->listele());
+        okunan.clear();
+        for (int i = 0; i < e->liste()->kesinKayitSayisi(); ++i)
+            okunan << e->liste()->satirDegeri(i, QStringLiteral("HASTAADISOYADI")).toString();
+        QCOMPARE(okunan, (QStringList{"ILGAZ", "IŞIK", "İNCE"}));
+        QVERIFY(m.mesajlar.isEmpty());
+    }
+
     void grupRaporu()
     {
         TEST_VT(vt);

@@ -158,6 +158,7 @@ private slots:
     void onizlemeUyarilariBirKez();
     void seciciSec();
     void seciciKapatVeDuzenle();
+    void seciciTurkceSira();
     void tasarimDuzenleKaydet();
     void tasarimFareIleTasi();
     void tasarimOrnekSorgu();
@@ -628,6 +629,18 @@ void TestRaporPencereleri::seciciTasarimIzni_data()
 
 // Without the right to design, "D ü z e n l e" is disabled and the designer
 // does not open from the chooser; picking a template still works.
+// Templates are listed in Turkish alphabetical order, letter case aside.
+void TestRaporPencereleri::seciciTurkceSira()
+{
+    QTemporaryDir k;
+    for (const char *ad : {"Zarf.frf", "şube.frf", "senet.frf", "Çek.frf", "cari.frf", "ödeme.frf", "okul.frf",
+                           "İade.frf", "ılık.frf"})
+        dosyaYaz(k, QString::fromUtf8(ad), SAYFALI);
+    RaporSecici s(nullptr, k.path(), true);
+    QCOMPARE(s.dosyalar(), (QStringList{"cari.frf", "Çek.frf", "ılık.frf", "İade.frf", "okul.frf", "ödeme.frf",
+                                        "senet.frf", "şube.frf", "Zarf.frf"}));
+}
+
 void TestRaporPencereleri::seciciTasarimIzni()
 {
     QFETCH(bool, izin);

@@ -1,23 +1,11 @@
 #include "app/kullanicilar.h"
 
+#include "app/gizli.h"
 #include "db/sqltext.h"
 
 #include <QLocale>
 
-#include <sodium.h>
-
 namespace {
-
-bool sodyumHazir()
-{
-    static const bool hazir = sodium_init() >= 0;
-    return hazir;
-}
-
-// Interactive limits: a login waits a fraction of a second, while a stolen
-// table costs an attacker that much per guess and per user.
-constexpr unsigned long long IslemSiniri = crypto_pwhash_OPSLIMIT_INTERACTIVE;
-constexpr size_t BellekSiniri = crypto_pwhash_MEMLIMIT_INTERACTIVE;
 
 // The text a password is compared as: trimmed, an apostrophe read as a
 // backtick, as the login has always compared it (SqlQuote's rule), so that
@@ -31,29 +19,16 @@ QByteArray sifreMetni(const QString &sifre)
 
 namespace Sifre {
 
-QString ozetle(const QString &sifre)
-{
-    if (!sodyumHazir())
-        return QString();
-    const QByteArray acik = sifreMetni(sifre);
-    char ozet[crypto_pwhash_STRBYTES];
-    if (crypto_pwhash_str(ozet, acik.constData(), quint64(acik.size()), IslemSiniri, BellekSiniri) != 0)
-        return QString();
-    return QString::fromLatin1(ozet);
-}
+QString ozetle(const QString &sifre) { return Gizli::ozetle(sifreMetni(sifre)); }
 
-bool ozetMi(const QString &kayitli) { return kayitli.startsWith(QLatin1String(crypto_pwhash_STRPREFIX)); }
+bool ozetMi(const QString &kayitli) { return Gizli::ozetMi(kayitli); }
 
 bool dogrula(const QString &kayitli, const QString &girilen)
 {
     const QString k = Sorgu::dolgusuz(kayitli);
     if (!ozetMi(k))
-        return !k.isEmpty() && k.toUtf8() == sifreMetni(girilen);
-    if (!sodyumHazir() || k.size() >= int(crypto_pwhash_STRBYTES))
-        return false;
-    const QByteArray ozet = k.toLatin1();
-    const QByteArray acik = sifreMetni(girilen);
-    return crypto_pwhash_str_verify(ozet.constData(), acik.constData(), quint64(acik.size())) == 0;
+        return !k.isEmpty() && Gizli::esit(k.toUtf8(), sifreMetni(girilen));
+    return Gizli::dogrula(k, sifreMetni(girilen));
 }
 
 } // namespace Sifre
@@ -82,8 +57,7 @@ std::optional<Sorgu::Sonuc> girisBul(const QString &kullaniciAdi, const QString 
             continue;
         bulunan.satirlar << satir;
         const QString k = Sorgu::dolgusuz(kayitli);
-        const bool yenile = !aynen || !Sifre::ozetMi(k)
-                            || crypto_pwhash_str_needs_rehash(k.toLatin1().constData(), IslemSiniri, BellekSiniri) != 0;
+        const bool yenile = !aynen || Gizli::yenilenmeli(k);
         if (yenile) {
             const QString ozet = Sifre::ozetle(sifre);
             // Only while the row still holds what was compared: another

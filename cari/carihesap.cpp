@@ -1,6 +1,7 @@
 #include "cari/carihesap.h"
 
 #include "app/carikurallari.h"
+#include "app/gizli.h"
 #include "app/oturum.h"
 #include "db/bicim.h"
 #include "db/sorgu.h"
@@ -9,7 +10,6 @@
 
 #include <QCryptographicHash>
 #include <QPasswordDigestor>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
@@ -206,40 +206,16 @@ std::optional<int> BakiyeGuncelle(const QString &select)
 namespace YoneticiKodu {
 
 namespace {
-const QString Bicim = QStringLiteral("pbkdf2-sha256");
-constexpr int Tekrar = 20000;
-constexpr int TuzBoyu = 16;
-constexpr int AnahtarBoyu = 32;
+// Codes set by an earlier release were kept as PBKDF2-SHA256
+// ("pbkdf2-sha256$rounds$salt$key"): still accepted, and stored again as
+// Argon2id the first time they are entered right.
+const QString EskiBicim = QStringLiteral("pbkdf2-sha256");
+constexpr int EskiAnahtarBoyu = 32;
 
-QByteArray turet(const QString &kod, const QByteArray &tuz, int tekrar)
-{
-    return QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, kod.toUtf8(), tuz, tekrar, AnahtarBoyu);
-}
-
-// Constant-time comparison: how much of a wrong code matched is not told by the time taken.
-bool esit(const QByteArray &a, const QByteArray &b)
-{
-    if (a.size() != b.size())
-        return false;
-    unsigned char fark = 0;
-    for (int i = 0; i < a.size(); ++i)
-        fark |= static_cast<unsigned char>(a[i] ^ b[i]);
-    return fark == 0;
-}
-} // namespace
-
-QString ozet(const QString &kod)
-{
-    QByteArray tuz(TuzBoyu, Qt::Uninitialized);
-    QRandomGenerator::system()->generate(tuz.begin(), tuz.end());
-    return Bicim + QLatin1Char('$') + QString::number(Tekrar) + QLatin1Char('$') + QString::fromLatin1(tuz.toHex())
-           + QLatin1Char('$') + QString::fromLatin1(turet(kod, tuz, Tekrar).toHex());
-}
-
-bool ozetUyar(const QString &kod, const QString &ozet)
+bool eskiOzetUyar(const QString &kod, const QString &ozet)
 {
     const QStringList p = ozet.split(QLatin1Char('$'));
-    if (p.size() != 4 || p.at(0) != Bicim)
+    if (p.size() != 4 || p.at(0) != EskiBicim)
         return false;
     bool ok = false;
     const int tekrar = p.at(1).toInt(&ok);
@@ -247,9 +223,19 @@ bool ozetUyar(const QString &kod, const QString &ozet)
         return false;
     const QByteArray tuz = QByteArray::fromHex(p.at(2).toLatin1());
     const QByteArray beklenen = QByteArray::fromHex(p.at(3).toLatin1());
-    if (tuz.isEmpty() || beklenen.size() != AnahtarBoyu)
+    if (tuz.isEmpty() || beklenen.size() != EskiAnahtarBoyu)
         return false;
-    return esit(turet(kod, tuz, tekrar), beklenen);
+    const QByteArray turetilen = QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, kod.toUtf8(), tuz,
+                                                                    tekrar, EskiAnahtarBoyu);
+    return Gizli::esit(turetilen, beklenen);
+}
+} // namespace
+
+QString ozet(const QString &kod) { return Gizli::ozetle(kod.toUtf8()); }
+
+bool ozetUyar(const QString &kod, const QString &ozet)
+{
+    return Gizli::ozetMi(ozet) ? Gizli::dogrula(ozet, kod.toUtf8()) : eskiOzetUyar(kod, ozet);
 }
 
 bool dogrula(const QString &kod)
@@ -259,8 +245,21 @@ bool dogrula(const QString &kod)
     if (!v)
         return false; // a database error refuses (and has been shown)
     if (!v->isValid() || v->isNull() || v->toString().isEmpty())
-        return esit(kod.toUtf8(), Varsayilan.toUtf8());
-    return ozetUyar(kod, v->toString());
+        return Gizli::esit(kod.toUtf8(), Varsayilan.toUtf8());
+    const QString kayitli = v->toString();
+    if (!ozetUyar(kod, kayitli))
+        return false;
+    if (Gizli::yenilenmeli(kayitli)) {
+        // Only while the row still holds what was compared; a failure
+        // leaves the old form, and the next entry tries again.
+        const QString yeni = ozet(kod);
+        QString hata;
+        if (!yeni.isEmpty())
+            Sorgu::calistir(QStringLiteral("update YONETICIKODLARI set KODOZETI = ? where SIRKETKODU = ? "
+                                           "and KODOZETI = ?"),
+                            {yeni, Oturum.sirketkodu, kayitli}, QString(), &hata);
+    }
+    return true;
 }
 
 bool degistir(const QString &yeniKod)

@@ -75,7 +75,9 @@ bool OzelKodlarSifirlaBaslar(const QString &islem);
 std::optional<int> BakiyeGuncelle(const QString &select);
 
 // The administrator code: the fixed one until the practice sets its own,
-// which is kept per company as a salted hash and never shown.
+// which is kept per company as an Argon2id hash (app/gizli.h) and never
+// shown. A PBKDF2 hash of an earlier release is accepted and replaced by an
+// Argon2id one at the first correct entry.
 namespace YoneticiKodu {
 inline const QString Varsayilan = QStringLiteral("QX580417");
 // True when the text is the company's administrator code.

@@ -6,6 +6,8 @@
 #include "destek/betikmesaj.h"
 #include "destek/testvt.h"
 
+#include <QCryptographicHash>
+#include <QPasswordDigestor>
 #include <QtTest>
 
 using namespace CariHesap;
@@ -37,6 +39,7 @@ private slots:
     void selectFiltresi();
     void bakiyeGuncelle();
     void yoneticiKodu();
+    void eskiYoneticiKodu();
     void ozet();
 };
 
@@ -336,10 +339,37 @@ void tst_carihesap::yoneticiKodu()
     QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
 }
 
+// A code an earlier release stored as PBKDF2-SHA256 is still accepted and is
+// stored again as Argon2id at its first correct entry; a wrong one changes nothing.
+void tst_carihesap::eskiYoneticiKodu()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    const QByteArray tuz = QByteArray::fromHex("00112233445566778899aabbccddeeff");
+    const QByteArray anahtar = QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, QByteArray("ESKİ-KOD"),
+                                                                  tuz, 20000, 32);
+    const QString eski = QStringLiteral("pbkdf2-sha256$20000$") + QString::fromLatin1(tuz.toHex()) + QLatin1Char('$')
+                         + QString::fromLatin1(anahtar.toHex());
+    QVERIFY(Sorgu::calistir(QStringLiteral("insert into yoneticikodlari (sirketkodu, kodozeti) values (?, ?)"),
+                            {Oturum.sirketkodu, eski}));
+    auto saklanan = [] {
+        return deger(QStringLiteral("select kodozeti from yoneticikodlari where sirketkodu = '2007'")).toString();
+    };
+    QVERIFY(!YoneticiKodu::dogrula(QStringLiteral("YANLIŞ")));
+    QVERIFY(!YoneticiKodu::dogrula(QStringLiteral("QX580417")));
+    QCOMPARE(saklanan(), eski);
+    QVERIFY(YoneticiKodu::dogrula(QStringLiteral("ESKİ-KOD")));
+    QVERIFY2(saklanan().startsWith(QStringLiteral("$argon2id$")), qPrintable(saklanan()));
+    QVERIFY(YoneticiKodu::dogrula(QStringLiteral("ESKİ-KOD")));
+    QVERIFY(!YoneticiKodu::dogrula(QStringLiteral("eski-kod")));
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+}
+
 void tst_carihesap::ozet()
 {
     const QString a = YoneticiKodu::ozet(QStringLiteral("ABC123"));
     const QString b = YoneticiKodu::ozet(QStringLiteral("ABC123"));
+    QVERIFY(a.startsWith(QStringLiteral("$argon2id$")));
     QVERIFY(a != b); // salted
     QVERIFY(a.size() <= 150);
     QVERIFY(YoneticiKodu::ozetUyar(QStringLiteral("ABC123"), a));

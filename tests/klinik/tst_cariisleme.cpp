@@ -46,12 +46,26 @@ bool muayeneYaz(Kaynak k, qint64 no, const MuayeneBilgi &b)
                             b.payParam, Oturum.sirketkodu});
 }
 
+// The share a line screen stores with a line, written out here rather than
+// taken from the routines under test: a percentage of the fee or the unit
+// price, nothing for a line without a fee or without a share kind.
+double satirPayi(const QString &payTuru, double payParam, double ucret)
+{
+    if (ucret <= 0)
+        return 0;
+    if (payTuru == QStringLiteral("YÜZDE"))
+        return ucret * payParam / 100;
+    if (payTuru == QStringLiteral("BİRİM FİYAT"))
+        return payParam;
+    return 0;
+}
+
 // An order line (laboratory) or procedure line of the examination; kaynak
 // null: a line as earlier releases stored it.
 bool satirYaz(SatirTuru tur, qint64 no, double ucret, const QString &payTuru, double payParam, const QVariant &kaynak,
               const QString &hastaKodu = QStringLiteral("H0001"))
 {
-    const double pay = topla(payTuru, payParam, ucret, 0);
+    const double pay = satirPayi(payTuru, payParam, ucret);
     if (tur == SatirTuru::Laboratuvar)
         return Sorgu::calistir(QStringLiteral("insert into muayene_lab (kayitno, hastakodu, sirketkodu, muayeneno, "
                                               "tetkikkodu, tetkikadi, ucreti, doktorpayturu, doktorpayparam, "

@@ -47,24 +47,30 @@ int say(const QString &sql, const QVariantList &d = {})
     return v ? v->toInt() : -1;
 }
 
-void parametreler(const QMap<int, QString> &p)
+bool parametreler(const QMap<int, QString> &p)
 {
-    Sorgu::calistir(QStringLiteral("delete from FORMPAREMETRELERI where FORMADI = 'MUAYENE'"));
+    if (!Sorgu::calistir(QStringLiteral("delete from FORMPAREMETRELERI where FORMADI = 'MUAYENE'")))
+        return false;
     for (int i = 1; i <= 13; ++i)
-        Sorgu::calistir(QStringLiteral("insert into FORMPAREMETRELERI (KAYITNO, FORMADI, PARAMETREADI, "
-                                       "PARAMETREDEGERI, SIRKETKODU) values (?, 'MUAYENE', ?, ?, 'SISTEM')"),
-                        {700000 + i, QStringLiteral("P%1").arg(i),
-                         p.value(i).isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(p.value(i))});
+        if (!Sorgu::calistir(QStringLiteral("insert into FORMPAREMETRELERI (KAYITNO, FORMADI, PARAMETREADI, "
+                                            "PARAMETREDEGERI, SIRKETKODU) values (?, 'MUAYENE', ?, ?, 'SISTEM')"),
+                             {700000 + i, QStringLiteral("P%1").arg(i),
+                              p.value(i).isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(p.value(i))}))
+            return false;
+    return true;
 }
 
-void temelVeri()
+bool temelVeri()
 {
-    QVERIFY(Sorgu::calistir("insert into doktorlar (kayitno, doktorkodu, doktoradisoyadi, calisiyormu, "
-                            "doktorpayturu, doktorpayparam, sirketkodu) values (1, 'D1', 'DR. ŞÜKRÜ GÖZÜAÇIK', 'EVET', "
-                            "'YÜZDE', 25, '2007')"));
-    QVERIFY(Sorgu::calistir("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, doktorkodu, doktoradi, ceptel, "
-                            "tckimlikno, kurumu, sirketkodu) values (1, 'H1', 'ÇİĞDEM IŞIKÖĞÜT', 'D1', "
-                            "'DR. ŞÜKRÜ GÖZÜAÇIK', '05321234567', '12345678901', 'SGK', '2007')"));
+    if (!Sorgu::calistir("insert into doktorlar (kayitno, doktorkodu, doktoradisoyadi, calisiyormu, "
+                         "doktorpayturu, doktorpayparam, sirketkodu) values (1, 'D1', 'DR. ŞÜKRÜ GÖZÜAÇIK', 'EVET', "
+                         "'YÜZDE', 25, '2007')"))
+        return false;
+    if (!Sorgu::calistir("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, doktorkodu, doktoradi, ceptel, "
+                         "tckimlikno, kurumu, sirketkodu) values (1, 'H1', 'ÇİĞDEM IŞIKÖĞÜT', 'D1', "
+                         "'DR. ŞÜKRÜ GÖZÜAÇIK', '05321234567', '12345678901', 'SGK', '2007')"))
+        return false;
+    return true;
 }
 
 bool gozYaz(int no)
@@ -129,7 +135,7 @@ private slots:
     void kolonlarBagli()
     {
         TEST_VT(vt);
-        parametreler({});
+        QVERIFY(parametreler({}));
         QVERIFY(gozYaz(5));
         QVERIFY(gozYaz(3));
         BetikMesaj m;
@@ -181,8 +187,8 @@ private slots:
     void muayeneCariVeSilme()
     {
         TEST_VT(vt);
-        temelVeri();
-        parametreler({{4, QStringLiteral("200")}});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({{4, QStringLiteral("200")}}));
         QVERIFY(Sorgu::calistir("insert into muayene (kayitno, hastakodu, hastaadisoyadi, doktorkodu, doktoradi, "
                                 "muayenetarihi, muayeneucreti, doktorpayturu, doktorpayparam, sirketkodu) values "
                                 "(1, 'H1', 'ÇİĞDEM IŞIKÖĞÜT', 'D1', 'DR. ŞÜKRÜ GÖZÜAÇIK', '14.03.2026', 100, 'YÜZDE', "
@@ -192,7 +198,7 @@ private slots:
                                 "(2, 'H2', 'BAŞKA HASTA', '2007')"));
         QVERIFY(Sorgu::calistir("insert into gozhastaliklari (kayitno, hastakodu, hastaadisoyadi, sirketkodu) values "
                                 "(50, 'H2', 'BAŞKA HASTA', '2007')"));
-        Sorgu::calistir("set generator OTOKOD_GOZ to 0");
+        QVERIFY(Sorgu::calistir("set generator OTOKOD_GOZ to 0"));
 
         Aktarim.goz_hastakodu = QStringLiteral("H1");
         Aktarim.goz_hastaadi = QStringLiteral("ÇİĞDEM IŞIKÖĞÜT");
@@ -254,8 +260,8 @@ private slots:
     void tarihVeAmeliyat()
     {
         TEST_VT(vt);
-        temelVeri();
-        parametreler({{1, QStringLiteral("E")}});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({{1, QStringLiteral("E")}}));
         QVERIFY(Sorgu::calistir("update kullanicilar set ozelyetki2 = 'H' where moduladi = 'MUAYENE'"));
         QVERIFY(gozYaz(1));
         QVERIFY(gozYaz(2));
@@ -293,8 +299,8 @@ private slots:
     void galeri()
     {
         TEST_VT(vt);
-        temelVeri();
-        parametreler({});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({}));
         QVERIFY(gozYaz(57));
         QTemporaryDir kok;
         qputenv("VELMORIKA_KOK", kok.path().toUtf8());
@@ -331,7 +337,7 @@ private slots:
     void raporVeEk9Ekranlari()
     {
         TEST_VT(vt);
-        parametreler({});
+        QVERIFY(parametreler({}));
         QStringList acilanlar;
         auto sahte = [&acilanlar](const QString &ad) {
             return [&acilanlar, ad](QWidget *ust) -> QDialog * {
@@ -362,8 +368,8 @@ private slots:
     void tetkikSatiri()
     {
         TEST_VT(vt);
-        temelVeri();
-        parametreler({});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({}));
         QVERIFY(gozYaz(4));
         QVERIFY(Sorgu::calistir("insert into laboratuvar (kayitno, tetkikkodu, tetkikadi, turu, ucreti) values "
                                 "(1, 301, 'GÖZ İÇİ BASINCI', 'GÖZ', 40)"));
@@ -421,8 +427,8 @@ private slots:
     void receteKaydedilmemisDegisiklik()
     {
         TEST_VT(vt);
-        temelVeri();
-        parametreler({});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({}));
         QVERIFY(gozYaz(7));
         int basilan = 0;
         Rapor::onizlemeYerine = [&](Rapor &, QWidget *) { ++basilan; };
@@ -472,8 +478,8 @@ private slots:
         QFETCH(QString, eylem);
         QFETCH(QStringList, beklenen);
         TEST_VT(vt);
-        temelVeri();
-        parametreler({});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({}));
         QVERIFY(gozYaz(8));
         QTemporaryDir klasor;
         const QString yol = klasor.filePath(QStringLiteral("f.pdf"));
@@ -507,8 +513,8 @@ private slots:
     void resimDisDuzenleyici()
     {
         TEST_VT(vt);
-        temelVeri();
-        parametreler({});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({}));
         QVERIFY(gozYaz(9));
         QTemporaryDir kok;
         qputenv("VELMORIKA_KOK", kok.path().toUtf8());

@@ -46,29 +46,37 @@ int say(const QString &sql, const QVariantList &d = {})
 }
 
 // The examination screen's parameter set (slots 1..13).
-void parametreler(const QMap<int, QString> &p)
+bool parametreler(const QMap<int, QString> &p)
 {
-    Sorgu::calistir(QStringLiteral("delete from FORMPAREMETRELERI where FORMADI = 'MUAYENE'"));
+    if (!Sorgu::calistir(QStringLiteral("delete from FORMPAREMETRELERI where FORMADI = 'MUAYENE'")))
+        return false;
     for (int i = 1; i <= 13; ++i)
-        Sorgu::calistir(QStringLiteral("insert into FORMPAREMETRELERI (KAYITNO, FORMADI, PARAMETREADI, "
-                                       "PARAMETREDEGERI, SIRKETKODU) values (?, 'MUAYENE', ?, ?, 'SISTEM')"),
-                        {700000 + i, QStringLiteral("P%1").arg(i),
-                         p.value(i).isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(p.value(i))});
+        if (!Sorgu::calistir(QStringLiteral("insert into FORMPAREMETRELERI (KAYITNO, FORMADI, PARAMETREADI, "
+                                            "PARAMETREDEGERI, SIRKETKODU) values (?, 'MUAYENE', ?, ?, 'SISTEM')"),
+                             {700000 + i, QStringLiteral("P%1").arg(i),
+                              p.value(i).isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(p.value(i))}))
+            return false;
+    return true;
 }
 
 // A patient whose own doctor takes 20 percent, and two tests of the catalogue.
-void temelVeri()
+bool temelVeri()
 {
-    QVERIFY(Sorgu::calistir("insert into doktorlar (kayitno, doktorkodu, doktoradisoyadi, calisiyormu, "
-                            "doktorpayturu, doktorpayparam, sirketkodu) values (1, 'D1', 'DR. ALİ VELİ', 'EVET', "
-                            "'YÜZDE', 20, '2007')"));
-    QVERIFY(Sorgu::calistir("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, doktorkodu, doktoradi, ceptel, "
-                            "tckimlikno, sirketkodu) values (1, 'H1', 'AYŞE YILMAZ', 'D1', 'DR. ALİ VELİ', "
-                            "'05321234567', '12345678901', '2007')"));
-    QVERIFY(Sorgu::calistir("insert into laboratuvar (kayitno, tetkikkodu, tetkikadi, turu, ucreti, aralik, birimi) "
-                            "values (1, 101, 'HEMOGRAM', 'HEMATOLOJİ', 30, '12-16', 'g/dL')"));
-    QVERIFY(Sorgu::calistir("insert into laboratuvar (kayitno, tetkikkodu, tetkikadi, turu, ucreti, aralik, birimi) "
-                            "values (2, 102, 'GLUKOZ', 'BİYOKİMYA', 20, '70-100', 'mg/dL')"));
+    if (!Sorgu::calistir("insert into doktorlar (kayitno, doktorkodu, doktoradisoyadi, calisiyormu, "
+                         "doktorpayturu, doktorpayparam, sirketkodu) values (1, 'D1', 'DR. ALİ VELİ', 'EVET', "
+                         "'YÜZDE', 20, '2007')"))
+        return false;
+    if (!Sorgu::calistir("insert into hastalar (kayitno, hastakodu, hastaadisoyadi, doktorkodu, doktoradi, ceptel, "
+                         "tckimlikno, sirketkodu) values (1, 'H1', 'AYŞE YILMAZ', 'D1', 'DR. ALİ VELİ', "
+                         "'05321234567', '12345678901', '2007')"))
+        return false;
+    if (!Sorgu::calistir("insert into laboratuvar (kayitno, tetkikkodu, tetkikadi, turu, ucreti, aralik, birimi) "
+                         "values (1, 101, 'HEMOGRAM', 'HEMATOLOJİ', 30, '12-16', 'g/dL')"))
+        return false;
+    if (!Sorgu::calistir("insert into laboratuvar (kayitno, tetkikkodu, tetkikadi, turu, ucreti, aralik, birimi) "
+                         "values (2, 102, 'GLUKOZ', 'BİYOKİMYA', 20, '70-100', 'mg/dL')"))
+        return false;
+    return true;
 }
 
 bool muayeneYaz(int no, const QString &doktor = QStringLiteral("D1"), const QString &oldu = QStringLiteral("H"),
@@ -132,8 +140,8 @@ private slots:
     void yeniMuayeneKaydedilir()
     {
         TEST_VT(vt);
-        temelVeri();
-        parametreler({{3, QStringLiteral("7")}, {4, QStringLiteral("100")}, {5, QStringLiteral("NAKIT")}});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({{3, QStringLiteral("7")}, {4, QStringLiteral("100")}, {5, QStringLiteral("NAKIT")}}));
         BetikMesaj m;
         Ekran s;
         SonrakiPencere(QStringLiteral("frm_hastaarama"), AramadaSec(QStringLiteral("AYŞE")));
@@ -197,8 +205,8 @@ private slots:
     void tetkikSatirlari()
     {
         TEST_VT(vt);
-        temelVeri();
-        parametreler({});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({}));
         QVERIFY(muayeneYaz(5));
         // saved at the desk: its fee and share posted
         QVERIFY(CariIsleme::cariyeisleme(CariIsleme::Kaynak::Genel, 5));
@@ -303,8 +311,8 @@ private slots:
         QFETCH(double, ucret);
         QFETCH(QString, odeme);
         TEST_VT(vt);
-        temelVeri();
-        parametreler({{3, p3}, {4, p4}, {5, p5}});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({{3, p3}, {4, p4}, {5, p5}}));
         BetikMesaj m;
         Ekran s;
         SonrakiPencere(QStringLiteral("frm_hastaarama"), [](QDialog *d) { d->reject(); });
@@ -328,8 +336,8 @@ private slots:
     void doktorVeTaniSecimi()
     {
         TEST_VT(vt);
-        temelVeri();
-        parametreler({});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({}));
         QVERIFY(Sorgu::calistir("insert into doktorlar (kayitno, doktorkodu, doktoradisoyadi, calisiyormu, "
                                 "doktorpayturu, doktorpayparam, sirketkodu) values (2, 'D2', 'DR. ZEYNEP KAYA', "
                                 "'EVET', 'BİRİM FİYAT', 35, '2007')"));
@@ -375,8 +383,8 @@ private slots:
         QFETCH(QString, ozel2);
         QFETCH(bool, acilir);
         TEST_VT(vt);
-        temelVeri();
-        parametreler({});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({}));
         QVERIFY(muayeneYaz(1, "D1", "E"));
         QVERIFY(muayeneYaz(2, "D1", "H"));
         QVERIFY(Sorgu::calistir("update kullanicilar set ozelyetki1 = ?, ozelyetki2 = ? where moduladi = 'MUAYENE'",
@@ -446,8 +454,8 @@ private slots:
         QFETCH(QList<qint64>, acilis);
         QFETCH(QList<qint64>, yeniden);
         TEST_VT(vt);
-        temelVeri();
-        parametreler({{1, p1}, {7, p7}});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({{1, p1}, {7, p7}}));
         QVERIFY(Sorgu::calistir("update kullanicilar set ozelyetki2 = ? where moduladi = 'MUAYENE'", {ozelYetki2}));
         // The login name VELMOR is the doctor code of 1 and 3; 3 and 2 took place.
         QVERIFY(muayeneYaz(1, Oturum.username, "H"));
@@ -480,8 +488,8 @@ private slots:
     void kayitBirIslemde()
     {
         TEST_VT(vt);
-        temelVeri();
-        parametreler({});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({}));
         QVERIFY(muayeneYaz(8));
         QVERIFY(CariIsleme::cariyeisleme(CariIsleme::Kaynak::Genel, 8));
         QString h;
@@ -565,8 +573,8 @@ private slots:
     void silme()
     {
         TEST_VT(vt);
-        temelVeri();
-        parametreler({});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({}));
         QVERIFY(muayeneYaz(6));
         QVERIFY(muayeneYaz(7));
         QVERIFY(Sorgu::calistir("insert into gozhastaliklari (kayitno, hastakodu, hastaadisoyadi, doktorkodu, "
@@ -619,8 +627,8 @@ private slots:
     void silmeYarimKalmaz()
     {
         TEST_VT(vt);
-        temelVeri();
-        parametreler({});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({}));
         QVERIFY(muayeneYaz(8));
         QVERIFY(Sorgu::calistir("insert into muayene_lab (kayitno, hastakodu, sirketkodu, muayeneno, tetkikadi, "
                                 "ucreti) values (gen_id(OTOKOD_MUAYENE_LAB, 1), 'H1', '2007', '8', 'HEMOGRAM', 30)"));
@@ -645,8 +653,8 @@ private slots:
     void bosSatirTemizligi()
     {
         TEST_VT(vt);
-        temelVeri();
-        parametreler({});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({}));
         QVERIFY(muayeneYaz(9));
         struct S { const char *sirket, *durum, *aciklama; double ucret; bool kalir; };
         const S satirlar[] = {{"2007", nullptr, nullptr, 0, false}, {"9999", nullptr, nullptr, 0, true},
@@ -670,8 +678,8 @@ private slots:
     void odeme()
     {
         TEST_VT(vt);
-        temelVeri();
-        parametreler({});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({}));
         QVERIFY(muayeneYaz(3));
         QString kod, unvan, doktor, kutu;
         EkranUretici onceki = EkranKaydet(QStringLiteral("frm_odeme"), [&](QWidget *ust) -> QDialog * {
@@ -706,8 +714,8 @@ private slots:
     void video()
     {
         TEST_VT(vt);
-        temelVeri();
-        parametreler({});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({}));
         QVERIFY(muayeneYaz(14));
         const QString video = VeriKlasoru(QStringLiteral("VIDEO")) + QStringLiteral("MUAYENE14.wmv");
         QFile dosya(video);
@@ -734,8 +742,8 @@ private slots:
     void formlar()
     {
         TEST_VT(vt);
-        temelVeri();
-        parametreler({});
+        QVERIFY(temelVeri());
+        QVERIFY(parametreler({}));
         QVERIFY(muayeneYaz(11));
         QVERIFY(muayeneYaz(12));
         QVERIFY(Sorgu::calistir("update muayene set mynteshis = 'HİPERTANSİYON', tedavi = 'TUZSUZ DİYET', "

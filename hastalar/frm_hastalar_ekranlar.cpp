@@ -3,7 +3,7 @@
 // card report and the doctor lookup.
 #include "hastalar/frm_hastalar.h"
 
-#include "app/aramapenceresi.h"
+#include "app/aramasecimi.h"
 #include "app/ekranlar.h"
 #include "app/mesaj.h"
 #include "app/oturum.h"
@@ -112,17 +112,8 @@ void Tfrm_hastalar::hastaKartiBas()
 
 void Tfrm_hastalar::doktorSec()
 {
-    QString kodu, adi;
-    {
-        AramaPenceresi d(QStringLiteral("frm_doktorarama"), this);
-        if (d.calistir() == QLatin1String("-1"))
-            return;
-        kodu = d.metin(QStringLiteral("DOKTORKODU"));
-        adi = d.metin(QStringLiteral("DOKTORADISOYADI"));
-    }
-    VeriSeti *vs = veriSeti();
-    if (!vs->duzenleniyorMu() && !vs->duzenle())
-        return;
-    vs->degerAyarla(QStringLiteral("DOKTORKODU"), kodu);
-    vs->degerAyarla(QStringLiteral("DOKTORADI"), adi);
+    AramadanSatira(QStringLiteral("frm_doktorarama"), *veriSeti(),
+                   {{QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORKODU")},
+                    {QStringLiteral("DOKTORADISOYADI"), QStringLiteral("DOKTORADI")}},
+                   this);
 }

@@ -1,6 +1,7 @@
 #include "klinik/frm_yapilanislemler.h"
 
 #include "app/aramapenceresi.h"
+#include "app/aramasecimi.h"
 #include "app/ekranlar.h"
 #include "app/oturum.h"
 #include "db/baglayici.h"
@@ -194,11 +195,8 @@ void Tfrm_yapilanislemler::personelBul()
     VeriSeti *s = satirlar();
     if (seciliMuayene() <= 0 || !s->acikMi())
         return;
-    AramaPenceresi d(QStringLiteral("frm_doktorarama"), this);
-    if (d.calistir() == QLatin1String("-1"))
-        return;
-    if (s->durum() != VeriSeti::Durum::Ekle && (s->bosMu() || !s->duzenle()))
-        return;
-    s->degerAyarla(QStringLiteral("ISLEMIYAPANKODU"), d.deger(QStringLiteral("DOKTORKODU")));
-    s->degerAyarla(QStringLiteral("ISLEMIYAPANADI"), d.deger(QStringLiteral("DOKTORADISOYADI")));
+    AramadanSatira(QStringLiteral("frm_doktorarama"), *s,
+                   {{QStringLiteral("DOKTORKODU"), QStringLiteral("ISLEMIYAPANKODU")},
+                    {QStringLiteral("DOKTORADISOYADI"), QStringLiteral("ISLEMIYAPANADI")}},
+                   this);
 }

@@ -3,7 +3,7 @@
 // their edit tabs (named boxes, memos, choosers, buttons, a label/control
 // grid, the "*" means today filter of date boxes) and the doctor's share
 // settings taken into a row.
-#include "app/aramapenceresi.h"
+#include "app/aramasecimi.h"
 #include "app/kayitekrani.h"
 #include "app/mesaj.h"
 #include "app/oturum.h"
@@ -163,22 +163,13 @@ inline void doktorPayiniAl(VeriSeti *vs, const QString &doktorKodu)
 // False when nothing was picked or the row cannot be edited.
 inline bool doktorSec(VeriSeti *vs, QWidget *ust)
 {
-    QVariant kod, ad, tur, param;
-    {
-        AramaPenceresi d(QStringLiteral("frm_doktorarama"), ust);
-        if (d.calistir() == QLatin1String("-1"))
-            return false;
-        kod = d.deger(QStringLiteral("DOKTORKODU"));
-        ad = d.deger(QStringLiteral("DOKTORADISOYADI"));
-        tur = d.deger(QStringLiteral("DOKTORPAYTURU"));
-        param = d.deger(QStringLiteral("DOKTORPAYPARAM"));
-    }
-    if (vs->durum() != VeriSeti::Durum::Ekle && !vs->duzenleniyorMu() && !vs->duzenle())
+    if (!AramadanSatira(QStringLiteral("frm_doktorarama"), *vs,
+                        {{QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTORKODU")},
+                         {QStringLiteral("DOKTORADISOYADI"), QStringLiteral("DOKTORADI")},
+                         {QStringLiteral("DOKTORPAYTURU"), QStringLiteral("DOKTORPAYTURU")},
+                         {QStringLiteral("DOKTORPAYPARAM"), QStringLiteral("DOKTORPAYPARAM")}},
+                        ust))
         return false;
-    vs->degerAyarla(QStringLiteral("DOKTORKODU"), kod);
-    vs->degerAyarla(QStringLiteral("DOKTORADI"), ad);
-    vs->degerAyarla(QStringLiteral("DOKTORPAYTURU"), tur);
-    vs->degerAyarla(QStringLiteral("DOKTORPAYPARAM"), param);
     vs->degerAyarla(QStringLiteral("DOKTORPAYTUTARI"), 0.0);
     return true;
 }

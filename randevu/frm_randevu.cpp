@@ -1,6 +1,7 @@
 #include "randevu/frm_randevu.h"
 
 #include "app/aramapenceresi.h"
+#include "app/aramasecimi.h"
 #include "app/ekranlar.h"
 #include "app/mesaj.h"
 #include "app/oturum.h"
@@ -428,19 +429,10 @@ void Tfrm_randevu::hastaSec()
 
 void Tfrm_randevu::doktorSec()
 {
-    QString kodu, adi;
-    {
-        AramaPenceresi d(QStringLiteral("frm_doktorarama"), this);
-        if (d.calistir() == QLatin1String("-1"))
-            return;
-        kodu = d.metin(QStringLiteral("DOKTORKODU"));
-        adi = d.metin(QStringLiteral("DOKTORADISOYADI"));
-    }
-    VeriSeti *vs = veriSeti();
-    if (!vs->duzenleniyorMu() && !vs->duzenle())
-        return;
-    vs->degerAyarla(QStringLiteral("DOKTOR"), kodu);
-    vs->degerAyarla(QStringLiteral("DOKTORADI"), adi);
+    AramadanSatira(QStringLiteral("frm_doktorarama"), *veriSeti(),
+                   {{QStringLiteral("DOKTORKODU"), QStringLiteral("DOKTOR")},
+                    {QStringLiteral("DOKTORADISOYADI"), QStringLiteral("DOKTORADI")}},
+                   this);
 }
 
 void Tfrm_randevu::adKontrol()

@@ -144,6 +144,7 @@ private slots:
     void slotUyarisi();
     void saatDogrulama_data();
     void saatDogrulama();
+    void doktorSecimi();
     void yeniHasta();
     void yeniHastaAdsiz();
     void bilinenAd();
@@ -417,6 +418,29 @@ void TestRandevu::slotUyarisi()
                           QStringLiteral("2007"), QString());
     QCOMPARE(p.satirlar.size(), 1);
     QCOMPARE(p.satirlar.first().randevuNo, uyarir ? 1 : yeni ? 1001 : 2);
+}
+
+// The staff lookup's pick goes into the appointment's doctor code and name;
+// the appointment is saved with them.
+void TestRandevu::doktorSecimi()
+{
+    TEST_VT(vt);
+    BetikMesaj m;
+    temelVeri();
+    QVERIFY(Sorgu::calistir("insert into doktorlar (kayitno, doktorkodu, doktoradisoyadi, calisiyormu, sirketkodu) "
+                            "values (2, 'D7', 'DR. CAN ÖZ', 'EVET', '2007')"));
+    QVERIFY(randevuYaz(1, Bugun, QTime(10, 0), QStringLiteral("HAYIR")));
+    Ekran e;
+    QVERIFY(e.vs()->bul(1));
+    e.tikla("btn_degistir");
+    SonrakiPencere(QStringLiteral("frm_doktorarama"), AramadaSec(QStringLiteral("DR. CAN")));
+    e.tikla("BTN_DOKTORBUL");
+    QCOMPARE(e.vs()->metin(QStringLiteral("DOKTOR")), QStringLiteral("D7"));
+    QCOMPARE(e.vs()->metin(QStringLiteral("DOKTORADI")), QStringLiteral("DR. CAN ÖZ"));
+    e.tikla("btn_kaydet");
+    QVERIFY2(m.mesajlar.isEmpty(), qPrintable(m.mesajlar.join('\n')));
+    QCOMPARE(TekDeger("select doktor || '/' || doktoradi from randevu where kayitno = 1").toString(),
+             QStringLiteral("D7/DR. CAN ÖZ"));
 }
 
 void TestRandevu::saatDogrulama_data()

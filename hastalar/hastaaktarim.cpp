@@ -4,8 +4,8 @@
 #include "app/oturum.h"
 #include "db/sorgu.h"
 #include "db/veriseti.h"
-#include "db/win1254.h"
 #include "hastalar/hastakodu.h"
+#include "raporlar/motor/tabloaktarimi.h"
 #include "raporlar/motor/tablookuyucu.h"
 
 #include <QHash>
@@ -24,12 +24,6 @@ const QStringList &kolonlar()
         QStringLiteral("DOGUMYERI"),  QStringLiteral("MEDENIDURUM"),    QStringLiteral("COCUKSAYISI"),
         QStringLiteral("TCKIMLIKNO")};
     return k;
-}
-
-QChar win1254Disi(const QString &metin)
-{
-    const QString d = Win1254::disindakiler(metin);
-    return d.isEmpty() ? QChar() : d.at(0);
 }
 
 const QStringList &kolonBasliklari()
@@ -57,13 +51,6 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
                          QWidget *ust)
 {
     HastaAktarimSonucu s;
-    TabloOkuyucu okuyucu;
-    QString hata;
-    if (!okuyucu.ac(dosya, &hata)) {
-        s.durum = HastaAktarimSonucu::Durum::DosyaHatasi;
-        s.mesaj = QStringLiteral("Dosya okunamadı, hiçbir hasta kartı aktarılmadı.\n") + hata;
-        return s;
-    }
     if (!vs.acikMi() && !vs.ac()) {
         s.durum = HastaAktarimSonucu::Durum::DosyaHatasi;
         s.mesaj = QStringLiteral("Hasta listesi açılamadı, hiçbir hasta kartı aktarılmadı.");
@@ -81,194 +68,113 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
         for (const QVariantList &satir : r->satirlar)
             kodlar.insert(satir.value(0).toString().trimmed());
     }
-    const QStringList &k = kolonlar();
-    const QStringList &basliklar = kolonBasliklari();
-    const int toplam = qMin(SonSatir, okuyucu.satirSayisi());
-    const Tablo &tablo = vs.tablo();
-    for (int r = SonSatir + 1; r <= okuyucu.satirSayisi(); ++r)
-        if (!okuyucu.hucre(r, 1).trimmed().isEmpty())
-            ++s.sinirDisi;
 
+    int atlaSon = 0;
+    // The file's codes by the row that brought them, to name the earlier row of a repeat.
+    QHash<QString, int> dosyaKodlari;
+    TabloAktarimi::Kurallar k;
+    k.tablo = vs.tablo().ad;
+    k.kolonlar = kolonlar();
+    k.basliklar = kolonBasliklari();
+    k.sonSatir = SonSatir;
     // A stopped import committed its rows in file order, so what it left is
     // the run of rows at the top whose codes the company already has.
-    int atlaSon = 0, atlaSayi = 0;
-    QString ilkKod, sonKod;
-    for (int r = 1; r <= toplam; ++r) {
-        const QString kod = okuyucu.hucre(r, 1).trimmed();
-        if (kod.isEmpty())
-            continue;
-        if (!kodlar.contains(kod))
-            break;
-        if (ilkKod.isEmpty())
-            ilkKod = kod;
-        sonKod = kod;
-        atlaSon = r;
-        ++atlaSayi;
-    }
-    if (atlaSayi > 0) {
+    k.okumadanOnce = [&](const TabloOkuyucu &okuyucu, int toplam) {
+        int sayi = 0;
+        QString ilkKod, sonKod;
+        for (int r = 1; r <= toplam; ++r) {
+            const QString kod = okuyucu.hucre(r, 1).trimmed();
+            if (kod.isEmpty())
+                continue;
+            if (!kodlar.contains(kod))
+                break;
+            if (ilkKod.isEmpty())
+                ilkKod = kod;
+            sonKod = kod;
+            atlaSon = r;
+            ++sayi;
+        }
+        if (sayi == 0)
+            return;
         const QString soru =
-            (atlaSayi == 1
-                 ? QStringLiteral("Dosyanın ilk satırındaki \"%1\" hasta kodu ile kayıtlı hasta var").arg(ilkKod)
-                 : QStringLiteral("Dosyanın ilk %1 satırındaki hasta kodları (\"%2\" ... \"%3\") zaten kayıtlı")
-                       .arg(atlaSayi)
-                       .arg(ilkKod, sonKod))
+            (sayi == 1 ? QStringLiteral("Dosyanın ilk satırındaki \"%1\" hasta kodu ile kayıtlı hasta var").arg(ilkKod)
+                       : QStringLiteral("Dosyanın ilk %1 satırındaki hasta kodları (\"%2\" ... \"%3\") zaten kayıtlı")
+                             .arg(sayi)
+                             .arg(ilkKod, sonKod))
             + QStringLiteral("; bu dosyadan daha önce yapılan bir aktarım yarıda kalmış olabilir.\n"
                              "Kayıtlı satırlar atlanıp aktarıma sonraki satırlardan devam edilsin mi?");
         if (!Mesaj::soru(soru, ust))
             atlaSon = 0;
+    };
+    k.atla = [&](int r) { return r <= atlaSon; };
+    k.satirDenetimi = [&](int r, const QVariantList &degerler) {
+        const QString kod = degerler.at(0).toString();
+        if (const auto onceki = dosyaKodlari.constFind(kod); onceki != dosyaKodlari.constEnd())
+            return QStringLiteral("%1. satırdaki \"%2\" hasta kodu dosyanın %3. satırında da var.")
+                .arg(QString::number(r), kod, QString::number(onceki.value()));
+        if (kodlar.contains(kod))
+            return QStringLiteral("%1. satırdaki \"%2\" hasta kodu ile kayıtlı hasta var.").arg(r).arg(kod);
+        dosyaKodlari.insert(kod, r);
+        return QString();
+    };
+    const TabloAktarimi::Okuma o = TabloAktarimi::oku(dosya, k, ilerleme);
+    s.sinirDisi = o.sinirDisi;
+    s.atlanan = o.atlanan;
+    if (o.durum == TabloAktarimi::Okuma::Durum::DosyaHatasi) {
+        s.durum = HastaAktarimSonucu::Durum::DosyaHatasi;
+        s.mesaj = QStringLiteral("Dosya okunamadı, hiçbir hasta kartı aktarılmadı.\n") + o.neden;
+        return s;
     }
 
-    // A row read, checked and waiting to be written.
-    struct Kabul
-    {
-        int satir;
-        QStringList degerler;
-        QVariant cocuk;
-    };
-    std::vector<Kabul> yazilacak;
-    // What ended the reading before the last row: a cancel at iptalSatiri, or
-    // the row durak that cannot be stored, for the reason durakNedeni.
-    int iptalSatiri = 0, durak = 0;
-    QString durakNedeni;
-
-    // The file's codes by the row that brought them, to name the earlier row of a repeat.
-    QHash<QString, int> dosyaKodlari;
-
-    // One row read and checked; false ends the reading.
-    auto satirOku = [&](int r) -> bool {
-        if (ilerleme && !ilerleme(r, toplam)) {
-            iptalSatiri = r;
-            return false;
-        }
-        if (okuyucu.hucre(r, 1).trimmed().isEmpty())
-            return true;
-        if (r <= atlaSon) {
-            dosyaKodlari.insert(okuyucu.hucre(r, 1).trimmed(), r);
-            ++s.atlanan;
-            return true;
-        }
-        auto dur = [&](const QString &neden) {
-            durak = r;
-            durakNedeni = neden;
-            return false;
-        };
-
-        QStringList degerler;
-        int genis = 0;   // the first column the value does not fit, 1-based
-        for (int c = 1; c <= SutunSayisi; ++c) {
-            const QString d = okuyucu.hucre(r, c).trimmed();
-            const QChar yabanci = win1254Disi(d);
-            if (!yabanci.isNull())
-                return dur(QStringLiteral("%1. satırdaki \"%2\" değerinde Türkçe karakter kümesinin (WIN1254) "
-                                          "tutamadığı bir harf var: '%3'.")
-                               .arg(r)
-                               .arg(d, QString(yabanci)));
-            const Kolon *kol = tablo.kolon(k.at(c - 1));
-            if (!genis && kol && kol->tur == KolonTuru::Metin && kol->uzunluk > 0 && d.size() > kol->uzunluk)
-                genis = c;
-            degerler << d;
-        }
-
-        QVariant cocuk;
-        if (!degerler.at(8).isEmpty()) {
-            bool ok = false;
-            const double c = QString(degerler.at(8)).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-            if (!ok)
-                return dur(QStringLiteral("%1. satırdaki çocuk sayısı \"%2\" bir sayı değil.")
-                               .arg(r)
-                               .arg(degerler.at(8)));
-            cocuk = c;
-        }
-
-        // Cutting would store another name or code than the file's without a word.
-        if (genis) {
-            const QString &d = degerler.at(genis - 1);
-            return dur(QStringLiteral("%1. satırdaki %2 (%3) değeri %4 karakter; bu alan en çok %5 karakter alır: "
-                                      "\"%6\".")
-                           .arg(QString::number(r), basliklar.at(genis - 1), k.at(genis - 1),
-                                QString::number(d.size()), QString::number(tablo.kolon(k.at(genis - 1))->uzunluk),
-                                d));
-        }
-
-        const QString kod = degerler.at(0);
-        if (const auto onceki = dosyaKodlari.constFind(kod); onceki != dosyaKodlari.constEnd())
-            return dur(QStringLiteral("%1. satırdaki \"%2\" hasta kodu dosyanın %3. satırında da var.")
-                           .arg(QString::number(r), kod, QString::number(onceki.value())));
-        if (kodlar.contains(kod))
-            return dur(QStringLiteral("%1. satırdaki \"%2\" hasta kodu ile kayıtlı hasta var.").arg(r).arg(kod));
-        dosyaKodlari.insert(kod, r);
-        yazilacak.push_back({r, degerler, cocuk});
-        return true;
-    };
-
-    // Reading and checking is the slow part and holds nothing: the progress
-    // window (which runs the event loop) and its cancel belong here, never
-    // inside the transactions below.
-    for (int r = 1; r <= toplam; ++r)
-        if (!satirOku(r))
-            break;
-
-    // The rows read are written in groups of one transaction each, so that
-    // thousands of rows do not wait for thousands of disk flushes; the groups
-    // before a failure stay.
-    constexpr int Grup = 250;
-    for (size_t bas = 0; bas < yazilacak.size(); bas += Grup) {
-        const size_t son = qMin(yazilacak.size(), bas + Grup);
-        int yazilan = 0;          // rows of this group posted
-        int hataSatiri = 0;       // the row that could not be posted
-        QString hataNedeni;
-        Islem islem(vs.baglantiAdi());
-        for (size_t i = bas; i < son; ++i) {
-            const Kabul &y = yazilacak[i];
+    // The rows read before a stop or a cancel go through the patient list,
+    // so that its new-row defaults and checks apply as to a card typed in.
+    const QStringList &kol = kolonlar();
+    const TabloAktarimi::Yazim y = TabloAktarimi::yaz(
+        o.satirlar,
+        [&](const TabloAktarimi::Satir &r, QString *neden) {
             if (!vs.ekle()) {
-                hataSatiri = y.satir;
-                hataNedeni = QStringLiteral("%1. satır için yeni hasta kartı açılamadı.").arg(y.satir);
-                break;
+                *neden = QStringLiteral("%1. satır için yeni hasta kartı açılamadı.").arg(r.no);
+                return false;
             }
             bool tamam = true;
-            for (int c = 0; c < SutunSayisi && tamam; ++c) {
-                const QVariant v =
-                    c == 8 ? y.cocuk : (y.degerler.at(c).isEmpty() ? QVariant() : QVariant(y.degerler.at(c)));
-                tamam = vs.degerAyarla(k.at(c), v);
-            }
+            for (int c = 0; c < SutunSayisi && tamam; ++c)
+                tamam = vs.degerAyarla(kol.at(c), r.degerler.at(c));
             if (!tamam || !vs.kaydet()) {
                 vs.iptal();
-                hataSatiri = y.satir;
-                hataNedeni = QStringLiteral("%1. satırdaki hasta kartı kaydedilemedi.").arg(y.satir);
-                break;
+                *neden = QStringLiteral("%1. satırdaki hasta kartı kaydedilemedi.").arg(r.no);
+                return false;
             }
-            ++yazilan;
-        }
-        if (islem.basladi() && !islem.onayla()) {
-            s.durum = HastaAktarimSonucu::Durum::Durdu;
-            s.satir = hataSatiri;
-            s.mesaj = QStringLiteral("Hasta kartları veritabanına yazılamadı. Aktarım durdu; kaydedilen hasta kartı "
-                                     "sayısı: %1.")
-                          .arg(s.aktarilan);
-            vs.yenile();
-            return s;
-        }
-        s.aktarilan += yazilan;
-        if (hataSatiri) {
-            s.durum = HastaAktarimSonucu::Durum::Durdu;
-            s.satir = hataSatiri;
-            s.mesaj = hataNedeni + durduEki(s.aktarilan, s.atlanan);
-            return s;
-        }
+            return true;
+        },
+        vs.baglantiAdi());
+    s.aktarilan = y.yazilan;
+    if (y.onayHatasi) {
+        s.durum = HastaAktarimSonucu::Durum::Durdu;
+        s.satir = y.satir;
+        s.mesaj = QStringLiteral("Hasta kartları veritabanına yazılamadı. Aktarım durdu; kaydedilen hasta kartı "
+                                 "sayısı: %1.")
+                      .arg(s.aktarilan);
+        vs.yenile();
+        return s;
     }
-
-    if (iptalSatiri) {
+    if (y.satir) {
+        s.durum = HastaAktarimSonucu::Durum::Durdu;
+        s.satir = y.satir;
+        s.mesaj = y.neden + durduEki(s.aktarilan, s.atlanan);
+        return s;
+    }
+    if (o.durum == TabloAktarimi::Okuma::Durum::Iptal) {
         s.durum = HastaAktarimSonucu::Durum::Iptal;
-        s.satir = iptalSatiri;
+        s.satir = o.satir;
         s.mesaj = QStringLiteral("Veri alma işlemi iptal edildi. O ana kadar aktarılan %1 hasta kartı "
                                  "veritabanında kaldı.")
                       .arg(s.aktarilan);
         if (s.atlanan > 0)
             s.mesaj += QStringLiteral(" Daha önce aktarılmış olduğu için atlanan satır: %1.").arg(s.atlanan);
-    } else if (durak) {
+    } else if (o.durum == TabloAktarimi::Okuma::Durum::Durdu) {
         s.durum = HastaAktarimSonucu::Durum::Durdu;
-        s.satir = durak;
-        s.mesaj = durakNedeni + durduEki(s.aktarilan, s.atlanan);
+        s.satir = o.satir;
+        s.mesaj = o.neden + durduEki(s.aktarilan, s.atlanan);
     }
     if (s.durum == HastaAktarimSonucu::Durum::Tamam) {
         s.mesaj = QStringLiteral("Hasta Kartları Excelden Veri Alma İşlemi Başarı ile Tamamlandı")

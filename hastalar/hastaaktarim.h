@@ -1,6 +1,7 @@
 #pragma once
 // "Veri Al": patient cards from the first sheet of a spreadsheet file
-// (.xlsx, .ods, .xls, .csv). Rows 1 to 3000 are read; a row whose first cell
+// (.xlsx, .ods, .xls, .csv), through the import engine
+// (raporlar/motor/tabloaktarimi.h) with the patient card's own rules. Rows 1 to 3000 are read; a row whose first cell
 // is empty is skipped; cells 1–10 go to HASTAKODU, HASTAADISOYADI, CINSIYET,
 // BABAADI, DOKTORKODU, DOKTORADI, DOGUMYERI, MEDENIDURUM, COCUKSAYISI,
 // TCKIMLIKNO (an empty cell clears the column's default).
@@ -13,8 +14,8 @@
 // group keeps the groups before it, and the message says how many were saved.
 //
 // The import stops at the first row that cannot be stored: a text WIN1254
-// cannot hold, a text longer than its column, a child count that is not a
-// number, a code the company already has or an earlier row of the file
+// cannot hold, a text longer than its column, a value its column's type does
+// not take (a child count that is not a number), a code the company already has or an earlier row of the file
 // carries, a refused or failed post. The result's message names the row.
 //
 // An import cut short (cancelled, killed, power cut) leaves its first rows
@@ -58,8 +59,5 @@ const QStringList &kolonBasliklari();
 HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs,
                          const std::function<bool(int satir, int toplam)> &ilerleme = {},
                          QWidget *ust = nullptr);
-
-// The first character of the text that WIN1254 cannot hold; a null QChar when all fit.
-QChar win1254Disi(const QString &metin);
 
 } // namespace HastaAktarim

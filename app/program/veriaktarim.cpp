@@ -2,27 +2,11 @@
 
 #include "db/sema.h"
 #include "db/sorgu.h"
-#include "db/veriseti.h"
-#include "db/win1254.h"
-#include "raporlar/motor/tablookuyucu.h"
-
-#include <utility>
-#include <vector>
+#include "raporlar/motor/tabloaktarimi.h"
 
 namespace {
 
 QStringList ayir(const char *kolonlar) { return QString::fromLatin1(kolonlar).split(QLatin1Char(' '), Qt::SkipEmptyParts); }
-
-// A cell's text in composed form. A lower-cased "İ" written by a program
-// that does not know Turkish comes as "i" and a combining dot above, which
-// WIN1254 cannot hold and which adds nothing to the dotted "i".
-QString duzgunMetin(const QString &metin)
-{
-    QString m = metin.normalized(QString::NormalizationForm_C);
-    m.replace(QStringLiteral("i\u0307"), QStringLiteral("i"));
-    m.replace(QStringLiteral("j\u0307"), QStringLiteral("j"));
-    return m;
-}
 
 } // namespace
 
@@ -79,119 +63,66 @@ AktarimSonucu aktar(const AktarimHedefi &h, const QString &dosya, const std::fun
 {
     AktarimSonucu s;
     const Tablo *t = TabloBul(h.tablo);
-    TabloOkuyucu okuyucu;
-    QString hata;
     if (!t) {
         s.durum = AktarimSonucu::Durum::DosyaHatasi;
         s.mesaj = QStringLiteral("Bilinmeyen tablo: ") + h.tablo;
         return s;
     }
-    if (!okuyucu.ac(dosya, &hata)) {
+    TabloAktarimi::Kurallar k;
+    k.tablo = h.tablo;
+    k.kolonlar = h.kolonlar;
+    k.sonSatir = h.sonSatir;
+    const TabloAktarimi::Okuma o = TabloAktarimi::oku(dosya, k, ilerleme);
+    s.sinirDisi = o.sinirDisi;
+    switch (o.durum) {
+    case TabloAktarimi::Okuma::Durum::DosyaHatasi:
         s.durum = AktarimSonucu::Durum::DosyaHatasi;
-        s.mesaj = QStringLiteral("Dosya okunamadı, hiçbir satır aktarılmadı.\n") + hata;
+        s.mesaj = QStringLiteral("Dosya okunamadı, hiçbir satır aktarılmadı.\n") + o.neden;
         return s;
+    case TabloAktarimi::Okuma::Durum::Iptal:
+        // Nothing of a cancelled import is written: the file can be imported again.
+        s.durum = AktarimSonucu::Durum::Iptal;
+        s.satir = o.satir;
+        s.mesaj = QStringLiteral("Veri alma işlemi iptal edildi; hiçbir satır aktarılmadı.");
+        return s;
+    case TabloAktarimi::Okuma::Durum::Durdu:
+        s.durum = AktarimSonucu::Durum::Durdu;
+        s.satir = o.satir;
+        s.sutun = o.sutun;
+        s.mesaj = o.neden;
+        break;
+    case TabloAktarimi::Okuma::Durum::Tamam:
+        break;
     }
-    std::vector<const Kolon *> kolonlar;
-    QStringList adlar, yerler;
-    for (const QString &k : h.kolonlar) {
-        kolonlar.push_back(t->kolon(k));
-        Q_ASSERT(kolonlar.back());
-        adlar << k;
+
+    QStringList yerler;
+    for (int i = 0; i < h.kolonlar.size(); ++i)
         yerler << QStringLiteral("?");
-    }
     QString sql = QStringLiteral("insert into %1 (").arg(t->ad);
     if (!t->uretec.isEmpty())
         sql += t->anahtar + QStringLiteral(", ");
-    sql += adlar.join(QStringLiteral(", ")) + QStringLiteral(") values (");
+    sql += h.kolonlar.join(QStringLiteral(", ")) + QStringLiteral(") values (");
     if (!t->uretec.isEmpty())
         sql += QStringLiteral("gen_id(%1, 1), ").arg(t->uretec);
     sql += yerler.join(QStringLiteral(", ")) + QStringLiteral(")");
-
-    const int toplam = qMin(h.sonSatir, okuyucu.satirSayisi());
-    for (int r = h.sonSatir + 1; r <= okuyucu.satirSayisi(); ++r)
-        if (!okuyucu.hucre(r, 1).trimmed().isEmpty())
-            ++s.sinirDisi;
-
-    auto dur = [&](int r, int c, const QString &neden) {
-        s.durum = AktarimSonucu::Durum::Durdu;
-        s.satir = r;
-        s.sutun = c;
-        s.mesaj = neden;
-    };
-
-    // Reading and checking is the slow part and holds nothing: the progress
-    // window (which runs the event loop) and its cancel belong here, never
-    // inside the transaction below.
-    std::vector<std::pair<int, QVariantList>> yazilacak;
-    for (int r = 1; r <= toplam && s.durum == AktarimSonucu::Durum::Tamam; ++r) {
-        if (ilerleme && !ilerleme(r, toplam)) {
-            s.durum = AktarimSonucu::Durum::Iptal;
-            s.satir = r;
-            break;
-        }
-        if (okuyucu.hucre(r, 1).trimmed().isEmpty())
-            continue;
-        QVariantList degerler;
-        bool tamam = true;
-        for (int c = 1; c <= int(kolonlar.size()) && tamam; ++c) {
-            const Kolon &k = *kolonlar[size_t(c - 1)];
-            const QString metin = duzgunMetin(okuyucu.hucre(r, c).trimmed());
-            auto sorun = [&](const QString &neden) {
-                dur(r, c, QStringLiteral("%1. satır, %2. sütun (%3): \"%4\" %5").arg(r).arg(c).arg(k.ad, metin, neden));
-                tamam = false;
-            };
-            const QString yabanci = Win1254::disindakiler(metin);
-            if (!yabanci.isEmpty()) {
-                sorun(QStringLiteral("değerinde Türkçe karakter kümesinin (WIN1254) tutamadığı bir harf var: '%1'.")
-                          .arg(yabanci.left(1)));
-                break;
-            }
-            QVariant v;
-            const QVariant girdi = k.tur == KolonTuru::Metin || k.tur == KolonTuru::UzunMetin || metin.isEmpty()
-                                       ? (metin.isEmpty() ? QVariant() : QVariant(metin))
-                                       : okuyucu.hucreDegeri(r, c);
-            if (!VeriSeti::degerCevir(k.tur, girdi, &v)) {
-                sorun(k.tur == KolonTuru::Tarih
-                          ? QStringLiteral("geçerli bir tarih değil (GG.AA.YYYY olmalı).")
-                          : QStringLiteral("bir sayı değil."));
-                break;
-            }
-            if (k.tur == KolonTuru::Metin && k.uzunluk > 0 && metin.size() > k.uzunluk) {
-                sorun(QStringLiteral("%1 karakter; bu alan en çok %2 karakter alır.").arg(metin.size()).arg(k.uzunluk));
-                break;
-            }
-            degerler << v;
-        }
-        if (!tamam)
-            break;
-        yazilacak.emplace_back(r, degerler);
-    }
-    if (s.durum == AktarimSonucu::Durum::Iptal) {
-        s.mesaj = QStringLiteral("Veri alma işlemi iptal edildi; hiçbir satır aktarılmadı.");
-        return s;
-    }
-
-    Islem islem;
-    if (!islem.basladi()) {
-        s.durum = AktarimSonucu::Durum::DosyaHatasi;
-        s.mesaj = QStringLiteral("Veritabanında işlem başlatılamadı; hiçbir satır aktarılmadı.");
-        return s;
-    }
-    for (const auto &[r, degerler] : yazilacak) {
+    const TabloAktarimi::Yazim y = TabloAktarimi::yaz(o.satirlar, [&sql](const TabloAktarimi::Satir &r, QString *neden) {
         QString dbHata;
-        if (!Sorgu::calistir(sql, degerler, QString(), &dbHata)) {
-            dur(r, 0, QStringLiteral("%1. satır yazılamadı: %2").arg(r).arg(dbHata));
-            break;
-        }
-        ++s.aktarilan;
-    }
-
-    QString onayHatasi;
-    if (!islem.onayla(&onayHatasi)) {
+        if (Sorgu::calistir(sql, r.degerler, QString(), &dbHata))
+            return true;
+        *neden = QStringLiteral("%1. satır yazılamadı: %2").arg(r.no).arg(dbHata);
+        return false;
+    });
+    s.aktarilan = y.yazilan;
+    if (y.onayHatasi) {
         s.durum = AktarimSonucu::Durum::Durdu;
-        s.aktarilan = 0;
-        s.mesaj = QStringLiteral("Satırlar veritabanına yazılamadı, hiçbir satır aktarılmadı.\n") + onayHatasi;
+        s.mesaj = QStringLiteral("Satırlar veritabanına yazılamadı; aktarılan satır: %1.\n").arg(s.aktarilan) + y.neden;
         return s;
+    }
+    if (y.satir) {
+        s.durum = AktarimSonucu::Durum::Durdu;
+        s.satir = y.satir;
+        s.sutun = 0;
+        s.mesaj = y.neden;
     }
     const QString sayilar = QStringLiteral("%1 satır aktarıldı").arg(s.aktarilan)
                             + (s.sinirDisi > 0 ? QStringLiteral(", %1 satır sınırın ötesinde kaldı").arg(s.sinirDisi)

@@ -1,19 +1,19 @@
 #pragma once
-// The data control panel's imports: the first sheet of a spreadsheet file
+// The data control panel's imports, through the import engine
+// (raporlar/motor/tabloaktarimi.h): the first sheet of a spreadsheet file
 // (.xlsx, .ods, .xls, .csv) into one table, sheet column n into the n-th
 // listed column, rows 1 to the target's limit; a row whose first cell is
 // empty is skipped, wherever it is.
 //
 // Every row is read and checked first, with no transaction open; then the
-// rows read are written in one transaction, committed at the end, so that
-// what an import wrote is in the database whatever happens to the program
-// afterwards. A row that cannot be stored (a value that does not convert to
-// its column's type, a text too long for its column or with a letter WIN1254
-// cannot hold) stops the import with a message naming the row, the column
-// and the value; the rows before it are committed. A cancel (only possible
-// while reading) writes nothing, so that the file can be imported again
-// without doubling rows.
-// Rows beyond the limit are counted and reported, never dropped silently.
+// rows read are written and committed in groups, so that what an import
+// wrote is in the database whatever happens to the program afterwards. A
+// row that cannot be stored (a value that does not convert to its column's
+// type, a text too long for its column or with a letter WIN1254 cannot hold)
+// stops the import with a message naming the row, the column and the value;
+// the rows before it are committed. A cancel (only possible while reading)
+// writes nothing, so that the file can be imported again without doubling
+// rows. Rows beyond the limit are counted and reported, never dropped silently.
 #include <QString>
 #include <QStringList>
 #include <functional>

@@ -177,96 +177,190 @@ QStringList kolonlar(std::initializer_list<const char *> adlar)
 
 QDateTime gun(const QDate &d) { return QDateTime(d, QTime(0, 0)); }
 
-} // namespace
-
-bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &sirket,
-                   const std::function<void(qint64, qint64)> &ilerleme, QString *hata)
+// A patient as the run writes him, with what the rows of his examinations,
+// appointments and eye examinations copy from his card.
+struct HastaBilgisi
 {
-    QSqlDatabase db = Baglanti::vt(baglanti);
-    if (!db.isOpen()) {
-        *hata = QStringLiteral("Veritabanı bağlantısı açık değil.");
-        return false;
-    }
-    // Read before the run's transaction: the appointment book's day plan
-    // and fee (its parameters 8 to 10 and 13) and the user the rows are
-    // written by.
+    QString kod, ad, cep;
+    QDate kayit;
+    const Doktor *dr;
+};
+
+// What the run takes from the database before its transaction: the
+// appointment book's day plan and fee (its parameters 8 to 10 and 13) and
+// the user the rows are written by.
+struct UretimAyari
+{
+    QString kullanici;
+    QVector<QTime> slotlar;
+    QVariant randevuUcreti = 0.0;
+};
+
+bool ayarlariOku(const QString &baglanti, UretimAyari *a, QString *hata)
+{
     QStringList randevuAyari(13, QString());
     if (!ParametreOku(QStringLiteral("RANDEVU"), randevuAyari, baglanti)) {
         *hata = QStringLiteral("Randevu parametreleri okunamadı.");
         return false;
     }
-    QString h;
     const auto ilkKullanici = Sorgu::tekDeger(
-        QStringLiteral("select first 1 username from elemanlar order by kayit_no"), {}, baglanti, &h);
-    if (!ilkKullanici) {
-        *hata = h;
+        QStringLiteral("select first 1 username from elemanlar order by kayit_no"), {}, baglanti, hata);
+    if (!ilkKullanici)
         return false;
-    }
-    const QString kullanici = ilkKullanici->toString().trimmed();
+    a->kullanici = ilkKullanici->toString().trimmed();
     QString planHatasi;
-    QVector<QTime> slotlar = GunPlani::Saatler(
-        {randevuAyari.at(7), randevuAyari.at(8), randevuAyari.at(9), randevuAyari.at(10)}, &planHatasi);
-    if (slotlar.isEmpty()) // parameters that make no sense: the book's usual day
-        slotlar = GunPlani::Saatler({QStringLiteral("09:00"), QStringLiteral("17:00"), QStringLiteral("4"), {}},
-                                    &planHatasi);
-    QVariant randevuUcreti = 0.0;
+    a->slotlar = GunPlani::Saatler({randevuAyari.at(7), randevuAyari.at(8), randevuAyari.at(9), randevuAyari.at(10)},
+                                   &planHatasi);
+    if (a->slotlar.isEmpty()) // parameters that make no sense: the book's usual day
+        a->slotlar = GunPlani::Saatler({QStringLiteral("09:00"), QStringLiteral("17:00"), QStringLiteral("4"), {}},
+                                       &planHatasi);
     if (!randevuAyari.at(12).trimmed().isEmpty()
-        && !VeriSeti::degerCevir(KolonTuru::Ondalik, randevuAyari.at(12).trimmed(), &randevuUcreti))
-        randevuUcreti = 0.0;
+        && !VeriSeti::degerCevir(KolonTuru::Ondalik, randevuAyari.at(12).trimmed(), &a->randevuUcreti))
+        a->randevuUcreti = 0.0;
+    return true;
+}
 
-    if (!db.transaction()) {
-        *hata = db.lastError().text();
-        return false;
-    }
-    // The whole run is this one transaction: whatever fails, nothing stays.
-    // (Declared first, so the statements below are gone before the rollback.)
-    struct GeriAl
+// One run of the generator: its connection, the keys it gives out, the
+// prepared inserts and what the rows copy (catalogue picks, doctors).
+class Uretim
+{
+public:
+    Uretim(QSqlDatabase db, const QString &sirket, const UretimAyari &ayar, QString *hata)
+        : m_db(db), m_sirket(sirket), m_hata(hata), m_kullanici(ayar.kullanici), m_slotlar(ayar.slotlar),
+          m_randevuUcreti(ayar.randevuUcreti), d(db, QLatin1String(tabloAdlari[Sira::Doktor]),
+                                                      kolonlar({"KAYITNO", "DOKTORKODU", "DOKTORADISOYADI",
+                                                                "PERSONELTURU", "BRANS", "CALISIYORMU",
+                                                                "MUAYENEUCRETI", "DOKTORPAYTURU", "DOKTORPAYPARAM",
+                                                                "DOKTORPAYTUTARI", "LDOKTORPAYPARAM",
+                                                                "IDOKTORPAYPARAM", "MAASI", "SIRKETKODU"}))
     {
-        QSqlDatabase db;
-        bool onaylandi = false;
-        ~GeriAl()
-        {
-            if (!onaylandi)
-                db.rollback();
-        }
-    } geriAl{db};
+    }
 
-    // A statement of the run; satir gets each row of a select.
-    auto oku = [&](const QString &sql, const QVariantList &degerler,
-                   const std::function<void(const QSqlQuery &)> &satir) {
-        QSqlQuery q(db);
-        q.setForwardOnly(true);
-        bool tamam = q.prepare(sql);
-        for (int i = 0; tamam && i < degerler.size(); ++i)
-            q.bindValue(i, degerler.at(i));
-        tamam = tamam && q.exec();
-        // A select computes its rows (a generator's step too) when they are fetched.
-        while (tamam && q.isSelect() && q.next())
-            if (satir)
-                satir(q);
-        if (!tamam)
-            *hata = q.lastError().text();
-        q.finish();
-        return tamam;
-    };
-    // The first column of its first row into *deger.
-    auto calistir = [&](const QString &sql, const QVariantList &degerler = {}, QVariant *deger = nullptr) {
-        if (deger)
-            *deger = QVariant();
-        bool ilk = true;
-        return oku(sql, degerler, [&](const QSqlQuery &q) {
-            if (deger && ilk)
-                *deger = q.value(0);
-            ilk = false;
-        });
-    };
+    bool istatistikleriIsaretle();
+    bool anahtarlariOku();
+    bool yazicilarHazir();
+    bool kataloglariYaz();
+    bool doktorlariYaz();
+    bool hastaYaz();
+    bool ureteclerIlerlet();
+    bool yazmaHatasi();
 
-    // What needs more than the rights on the tables and generators comes
-    // first, before any row: the optimizer judges indexes by statistics taken
-    // when they were made (on empty tables), so they are taken again as a
-    // restore would. Marked here, they are computed when the transaction
-    // commits, over the rows written; a user who may not alter the tables is
-    // refused here.
+private:
+    bool oku(const QString &sql, const QVariantList &degerler, const std::function<void(const QSqlQuery &)> &satir);
+    bool calistir(const QString &sql, const QVariantList &degerler = {}, QVariant *deger = nullptr);
+    bool isle(const CariIsleme::Belge &b, bool hastaSatiri, const QString &cins, const QString &aciklama, double borc,
+              double alacak);
+    bool muayeneyiIsle(const CariIsleme::Belge &b, Kaynak k, const Doktor &dr, double ucret, double *pay);
+    bool odemeYaz(const HastaBilgisi &h, const QDateTime &t, double tutar, const QString &tur);
+    bool muayeneleriYaz(const HastaBilgisi &h);
+    bool randevulariYaz(const HastaBilgisi &h);
+    bool gozMuayenesiYaz(const HastaBilgisi &h);
+
+    QSqlDatabase m_db;
+    QString m_sirket;
+    QString *m_hata;
+    QString m_kullanici;
+    QVector<QTime> m_slotlar;
+    QVariant m_randevuUcreti;
+    const QDate m_bugun = QDate::currentDate();
+    QRandomGenerator r{20071};
+    // The keys follow the rows already there and the keys the generators gave out.
+    QString m_uretecler[Sira::TabloSayisi];
+    qint64 no[Sira::TabloSayisi] = {};
+    QSet<QString> m_kodlar;
+    QVector<Doktor> m_doktorlar;
+    QVector<KatalogSatiri> m_islemSecenekleri, m_tetkikSecenekleri;
+    const CariIsleme::Aciklamalar m_labAciklamalari = CariIsleme::satirAciklamalari(Kaynak::Genel, SatirTuru::Laboratuvar);
+    const CariIsleme::Aciklamalar m_islemAciklamalari = CariIsleme::satirAciklamalari(Kaynak::Genel, SatirTuru::Islem);
+    const QString m_genelKaynak = CariIsleme::kaynakDegeri(Kaynak::Genel);
+
+    Yazici d;
+    Yazici islemListesi{m_db, QLatin1String(tabloAdlari[Sira::IslemListesi]),
+                        kolonlar({"KAYITNO", "ISLEMKODU", "YAPILANISLEM", "ISLEMTURU", "UCRETI", "SIRKETKODU"})};
+    Yazici tetkikListesi{m_db, QLatin1String(tabloAdlari[Sira::TetkikListesi]),
+                         kolonlar({"KAYITNO", "ISLEMTURU", "TETKIKKODU", "TETKIKADI", "ARALIK", "BIRIMI", "TURU",
+                                   "UCRETI"})};
+    // The patient card's new-row values: registration day, status, the
+    // reminders switched off.
+    Yazici hasta{m_db, QLatin1String(tabloAdlari[Sira::Hasta]),
+                 kolonlar({"KAYITNO", "HASTAKODU", "HASTAADISOYADI", "TCKIMLIKNO", "DOGUMTARIHI", "CINSIYET",
+                           "CEPTEL", "IL", "DOKTORKODU", "DOKTORADI", "SIRKETKODU", "KAYITTARIHI", "KAYITDURUMU",
+                           "HATUYARI", "HATIRLATMADURUMU2"})};
+    // The examination with the patient and doctor picks (phone, share
+    // settings) and the totals its postings write.
+    Yazici muayene{m_db, QLatin1String(tabloAdlari[Sira::Muayene]),
+                   kolonlar({"KAYITNO", "HASTAKODU", "HASTAADISOYADI", "HASTACEPTEL", "MUAYENETARIHI", "DOKTORKODU",
+                             "DOKTORADI", "DOKTORPAYTURU", "DOKTORPAYPARAM", "DOKTORPAYTUTARI", "MUAYENEUCRETI",
+                             "LABORATUVARUCRETI", "ISLEMTUTARI", "TOPLAMTUTAR", "ODEMESEKLI", "LABORATUVARVARMI",
+                             "SIRKETKODU"})};
+    // Postings through the routines' own row (CariIsleme::hareketDegerleri).
+    Yazici cari{m_db, QLatin1String(tabloAdlari[Sira::Cari]),
+                QStringList{QStringLiteral("KAYITNO")} + CariIsleme::hareketKolonlari()};
+    // A payment as the payment screen saves it.
+    Yazici odeme{m_db, QLatin1String(tabloAdlari[Sira::Cari]),
+                 kolonlar({"KAYITNO", "CARIKOD", "CARIUNVAN", "ISLEMTARIHI", "VADETARIHI", "ISLEMTURU", "ACIKLAMA",
+                           "BORC", "ALACAK", "OZELKOD2", "SIRKETKODU", "KULLANICI", "PARABIRIMI"})};
+    Yazici randevu{m_db, QLatin1String(tabloAdlari[Sira::Randevu]),
+                   kolonlar({"KAYITNO", "SIRKETKODU", "HASTAKODU", "HASTAADISOYADI", "HASTACEPTEL", "DOKTOR",
+                             "DOKTORADI", "RANDALMATARIHI", "RANDEVUTARIHI", "RANDEVUSAATI", "KONU", "MUAYENEOLDUMU",
+                             "MUAYENEUCRETI"})};
+    // Lines of an examination: its new-line values and the catalogue pick.
+    Yazici islem{m_db, QLatin1String(tabloAdlari[Sira::Islem]),
+                 kolonlar({"KAYITNO", "HASTAKODU", "HASTAADISOYADI", "DOKTORKODU", "DOKTORADI", "DOKTORPAYTURU",
+                           "DOKTORPAYPARAM", "DOKTORPAYTUTARI", "SIRKETKODU", "MUAYENENO", "ISLEMTARIHI", "KAYNAK",
+                           "ISLEMKODU", "YAPILANISLEM", "ISLEMTURU", "UCRETI"})};
+    Yazici lab{m_db, QLatin1String(tabloAdlari[Sira::Lab]),
+               kolonlar({"KAYITNO", "HASTAKODU", "HASTAADISOYADI", "SIRKETKODU", "MUAYENENO", "MUAYENETARIHI",
+                         "DOKTORKODU", "DOKTORADI", "CEPNO", "DOKTORPAYTURU", "DOKTORPAYPARAM", "DOKTORPAYTUTARI",
+                         "ISLEMTURU", "KAYNAK", "LABORATUVARTARIHI", "LABORATUVARSAATI", "TETKIKKODU", "TETKIKADI",
+                         "ARALIK", "TURU", "BIRIMI", "UCRETI", "KOD1", "KOD2", "KOD3"})};
+    Yazici goz{m_db, QLatin1String(tabloAdlari[Sira::Goz]),
+               kolonlar({"KAYITNO", "HASTAKODU", "HASTAADISOYADI", "MUAYENETARIHI", "DOKTORKODU", "DOKTORADI",
+                         "DOKTORPAYTURU", "DOKTORPAYPARAM", "DOKTORPAYTUTARI", "UCRETI", "TOPLAMTUTAR", "SIRKETKODU",
+                         "GOZ_SAGGZLKSUZ", "GOZ_SOLGZLKSUZ", "GOZ_SAGUZAK1", "GOZ_SOLUZAK1"})};
+    Yazici *const hepsi[11] = {&d, &islemListesi, &tetkikListesi, &hasta, &muayene, &cari,
+                               &odeme, &randevu, &islem, &lab, &goz};
+};
+
+// A statement of the run; satir gets each row of a select.
+bool Uretim::oku(const QString &sql, const QVariantList &degerler, const std::function<void(const QSqlQuery &)> &satir)
+{
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    bool tamam = q.prepare(sql);
+    for (int i = 0; tamam && i < degerler.size(); ++i)
+        q.bindValue(i, degerler.at(i));
+    tamam = tamam && q.exec();
+    // A select computes its rows (a generator's step too) when they are fetched.
+    while (tamam && q.isSelect() && q.next())
+        if (satir)
+            satir(q);
+    if (!tamam)
+        *m_hata = q.lastError().text();
+    q.finish();
+    return tamam;
+}
+
+// The first column of its first row into *deger.
+bool Uretim::calistir(const QString &sql, const QVariantList &degerler, QVariant *deger)
+{
+    if (deger)
+        *deger = QVariant();
+    bool ilk = true;
+    return oku(sql, degerler, [&](const QSqlQuery &q) {
+        if (deger && ilk)
+            *deger = q.value(0);
+        ilk = false;
+    });
+}
+
+// What needs more than the rights on the tables and generators comes first,
+// before any row: the optimizer judges indexes by statistics taken when they
+// were made (on empty tables), so they are taken again as a restore would.
+// Marked here, they are computed when the transaction commits, over the rows
+// written; a user who may not alter the tables is refused here.
+bool Uretim::istatistikleriIsaretle()
+{
     QStringList indeksler;
     if (!oku(QStringLiteral("select trim(i.rdb$index_name) from rdb$indices i join rdb$relations r "
                             "on r.rdb$relation_name = i.rdb$relation_name "
@@ -275,104 +369,62 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
         return false;
     for (const QString &i : indeksler)
         if (!calistir(QStringLiteral("set statistics index %1").arg(i))) {
-            const QString istemci = *hata;
+            const QString istemci = *m_hata;
             QVariant kim;
             calistir(QStringLiteral("select current_user from rdb$database"), {}, &kim);
-            *hata = QStringLiteral("%1 kullanıcısı indeks istatistiklerini güncelleyemiyor (%2). Örnek veri, "
-                                   "yazdığı satırların indeks istatistiklerini de güncellediği için tabloları "
-                                   "değiştirme yetkisi ister: komutu veritabanının sahibi ya da SYSDBA olarak "
-                                   "çalıştırın (VELMORIKA_DB_USER, VELMORIKA_DB_PASSWORD).\n%3")
-                        .arg(kim.toString().trimmed(), i, istemci);
+            *m_hata = QStringLiteral("%1 kullanıcısı indeks istatistiklerini güncelleyemiyor (%2). Örnek veri, "
+                                     "yazdığı satırların indeks istatistiklerini de güncellediği için tabloları "
+                                     "değiştirme yetkisi ister: komutu veritabanının sahibi ya da SYSDBA olarak "
+                                     "çalıştırın (VELMORIKA_DB_USER, VELMORIKA_DB_PASSWORD).\n%3")
+                          .arg(kim.toString().trimmed(), i, istemci);
             return false;
         }
+    return true;
+}
 
-    // The keys follow the rows already there and the keys the generators
-    // gave out; the generators are moved past the rows written at the end
-    // (gen_id: the generator rights suffice).
-    QString uretecler[Sira::TabloSayisi];
-    qint64 no[Sira::TabloSayisi];
+// The keys follow the rows already there and the keys the generators gave
+// out; the generators are moved past the rows written at the end (gen_id:
+// the generator rights suffice). A patient's code is his key, as the patient
+// screen gives it; a number some patient already carries as a typed code is
+// skipped.
+bool Uretim::anahtarlariOku()
+{
     for (int i = 0; i < Sira::TabloSayisi; ++i) {
         const Tablo *t = TabloBul(QLatin1String(tabloAdlari[i]));
         Q_ASSERT(t && !t->uretec.isEmpty());
-        uretecler[i] = t->uretec;
+        m_uretecler[i] = t->uretec;
         QVariant enBuyuk, uretilen;
         if (!calistir(QStringLiteral("select coalesce(max(%1), 0) from %2").arg(t->anahtar, t->ad), {}, &enBuyuk)
             || !calistir(QStringLiteral("select gen_id(%1, 0) from rdb$database").arg(t->uretec), {}, &uretilen))
             return false;
         no[i] = std::max(enBuyuk.toLongLong(), uretilen.toLongLong());
     }
-    // A patient's code is his key, as the patient screen gives it; a number
-    // some patient already carries as a typed code is skipped.
-    QSet<QString> kodlar;
-    if (!oku(QStringLiteral("select hastakodu from hastalar where sirketkodu = ?"), {sirket},
-             [&](const QSqlQuery &q) { kodlar.insert(q.value(0).toString()); }))
-        return false;
+    return oku(QStringLiteral("select hastakodu from hastalar where sirketkodu = ?"), {m_sirket},
+               [&](const QSqlQuery &q) { m_kodlar.insert(q.value(0).toString()); });
+}
 
-    QRandomGenerator r(20071);
-    Yazici d(db, QLatin1String(tabloAdlari[Sira::Doktor]),
-             kolonlar({"KAYITNO", "DOKTORKODU", "DOKTORADISOYADI", "PERSONELTURU", "BRANS", "CALISIYORMU",
-                       "MUAYENEUCRETI", "DOKTORPAYTURU", "DOKTORPAYPARAM", "DOKTORPAYTUTARI", "LDOKTORPAYPARAM",
-                       "IDOKTORPAYPARAM", "MAASI", "SIRKETKODU"}));
-    Yazici islemListesi(db, QLatin1String(tabloAdlari[Sira::IslemListesi]),
-                        kolonlar({"KAYITNO", "ISLEMKODU", "YAPILANISLEM", "ISLEMTURU", "UCRETI", "SIRKETKODU"}));
-    Yazici tetkikListesi(db, QLatin1String(tabloAdlari[Sira::TetkikListesi]),
-                         kolonlar({"KAYITNO", "ISLEMTURU", "TETKIKKODU", "TETKIKADI", "ARALIK", "BIRIMI", "TURU",
-                                   "UCRETI"}));
-    // The patient card's new-row values: registration day, status, the
-    // reminders switched off.
-    Yazici hasta(db, QLatin1String(tabloAdlari[Sira::Hasta]),
-                 kolonlar({"KAYITNO", "HASTAKODU", "HASTAADISOYADI", "TCKIMLIKNO", "DOGUMTARIHI", "CINSIYET",
-                           "CEPTEL", "IL", "DOKTORKODU", "DOKTORADI", "SIRKETKODU", "KAYITTARIHI", "KAYITDURUMU",
-                           "HATUYARI", "HATIRLATMADURUMU2"}));
-    // The examination with the patient and doctor picks (phone, share
-    // settings) and the totals its postings write.
-    Yazici muayene(db, QLatin1String(tabloAdlari[Sira::Muayene]),
-                   kolonlar({"KAYITNO", "HASTAKODU", "HASTAADISOYADI", "HASTACEPTEL", "MUAYENETARIHI", "DOKTORKODU",
-                             "DOKTORADI", "DOKTORPAYTURU", "DOKTORPAYPARAM", "DOKTORPAYTUTARI", "MUAYENEUCRETI",
-                             "LABORATUVARUCRETI", "ISLEMTUTARI", "TOPLAMTUTAR", "ODEMESEKLI", "LABORATUVARVARMI",
-                             "SIRKETKODU"}));
-    // Postings through the routines' own row (CariIsleme::hareketDegerleri).
-    Yazici cari(db, QLatin1String(tabloAdlari[Sira::Cari]),
-                QStringList{QStringLiteral("KAYITNO")} + CariIsleme::hareketKolonlari());
-    // A payment as the payment screen saves it.
-    Yazici odeme(db, QLatin1String(tabloAdlari[Sira::Cari]),
-                 kolonlar({"KAYITNO", "CARIKOD", "CARIUNVAN", "ISLEMTARIHI", "VADETARIHI", "ISLEMTURU", "ACIKLAMA",
-                           "BORC", "ALACAK", "OZELKOD2", "SIRKETKODU", "KULLANICI", "PARABIRIMI"}));
-    Yazici randevu(db, QLatin1String(tabloAdlari[Sira::Randevu]),
-                   kolonlar({"KAYITNO", "SIRKETKODU", "HASTAKODU", "HASTAADISOYADI", "HASTACEPTEL", "DOKTOR",
-                             "DOKTORADI", "RANDALMATARIHI", "RANDEVUTARIHI", "RANDEVUSAATI", "KONU", "MUAYENEOLDUMU",
-                             "MUAYENEUCRETI"}));
-    // Lines of an examination: its new-line values and the catalogue pick.
-    Yazici islem(db, QLatin1String(tabloAdlari[Sira::Islem]),
-                 kolonlar({"KAYITNO", "HASTAKODU", "HASTAADISOYADI", "DOKTORKODU", "DOKTORADI", "DOKTORPAYTURU",
-                           "DOKTORPAYPARAM", "DOKTORPAYTUTARI", "SIRKETKODU", "MUAYENENO", "ISLEMTARIHI", "KAYNAK",
-                           "ISLEMKODU", "YAPILANISLEM", "ISLEMTURU", "UCRETI"}));
-    Yazici lab(db, QLatin1String(tabloAdlari[Sira::Lab]),
-               kolonlar({"KAYITNO", "HASTAKODU", "HASTAADISOYADI", "SIRKETKODU", "MUAYENENO", "MUAYENETARIHI",
-                         "DOKTORKODU", "DOKTORADI", "CEPNO", "DOKTORPAYTURU", "DOKTORPAYPARAM", "DOKTORPAYTUTARI",
-                         "ISLEMTURU", "KAYNAK", "LABORATUVARTARIHI", "LABORATUVARSAATI", "TETKIKKODU", "TETKIKADI",
-                         "ARALIK", "TURU", "BIRIMI", "UCRETI", "KOD1", "KOD2", "KOD3"}));
-    Yazici goz(db, QLatin1String(tabloAdlari[Sira::Goz]),
-               kolonlar({"KAYITNO", "HASTAKODU", "HASTAADISOYADI", "MUAYENETARIHI", "DOKTORKODU", "DOKTORADI",
-                         "DOKTORPAYTURU", "DOKTORPAYPARAM", "DOKTORPAYTUTARI", "UCRETI", "TOPLAMTUTAR", "SIRKETKODU",
-                         "GOZ_SAGGZLKSUZ", "GOZ_SOLGZLKSUZ", "GOZ_SAGUZAK1", "GOZ_SOLUZAK1"}));
-    Yazici *hepsi[] = {&d,   &islemListesi, &tetkikListesi, &hasta, &muayene, &cari,
-                       &odeme, &randevu,    &islem,         &lab,   &goz};
-    auto yazmaHatasi = [&] {
-        for (Yazici *y : hepsi)
-            if (!y->hata().isEmpty())
-                *hata = y->hata();
-        return false;
-    };
-    // Every insert is prepared before the first row: a table the user may not
-    // write to stops the run here.
+bool Uretim::yazmaHatasi()
+{
+    for (Yazici *y : hepsi)
+        if (!y->hata().isEmpty())
+            *m_hata = y->hata();
+    return false;
+}
+
+// Every insert is prepared before the first row: a table the user may not
+// write to stops the run here.
+bool Uretim::yazicilarHazir()
+{
     for (Yazici *y : hepsi)
         if (!y->hazir())
             return yazmaHatasi();
+    return true;
+}
 
-    // The catalogues: an entry the practice already has (the oldest of a
-    // name) is used as it is, the others are added as the catalogue screens
-    // add them.
+// The catalogues: an entry the practice already has (the oldest of a name)
+// is used as it is, the others are added as the catalogue screens add them.
+bool Uretim::kataloglariYaz()
+{
     QHash<QString, KatalogSatiri> islemKatalogu, tetkikKatalogu;
     auto katalogaEkle = [](QHash<QString, KatalogSatiri> &k, const QSqlQuery &q, KatalogSatiri s) {
         if (!k.contains(q.value(0).toString()))
@@ -380,7 +432,7 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
     };
     if (!oku(QStringLiteral("select yapilanislem, islemkodu, islemturu, ucreti from islemler where sirketkodu = ? "
                             "order by kayitno"),
-             {sirket},
+             {m_sirket},
              [&](const QSqlQuery &q) {
                  katalogaEkle(islemKatalogu, q, {q.value(1), q.value(0), q.value(2), q.value(3)});
              })
@@ -391,16 +443,15 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
                                                      q.value(5), q.value(6), q.value(7), q.value(8)});
                 }))
         return false;
-    QVector<KatalogSatiri> islemSecenekleri, tetkikSecenekleri;
     for (const IslemTanimi &t : islemTanimlari) {
         const QString ad = QString::fromUtf8(t.ad);
         if (!islemKatalogu.contains(ad)) {
             const qint64 k = ++no[Sira::IslemListesi];
-            if (!islemListesi.yaz({k, QString::number(k), ad, QStringLiteral("İŞLEMLER"), t.ucret, sirket}))
+            if (!islemListesi.yaz({k, QString::number(k), ad, QStringLiteral("İŞLEMLER"), t.ucret, m_sirket}))
                 return yazmaHatasi();
             islemKatalogu.insert(ad, {QString::number(k), ad, QStringLiteral("İŞLEMLER"), t.ucret});
         }
-        islemSecenekleri << islemKatalogu.value(ad);
+        m_islemSecenekleri << islemKatalogu.value(ad);
     }
     QVariant sonKod;
     if (!calistir(QStringLiteral("select coalesce(max(tetkikkodu), 0) from laboratuvar"), {}, &sonKod))
@@ -419,11 +470,14 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
                 return yazmaHatasi();
             tetkikKatalogu.insert(ad, k);
         }
-        tetkikSecenekleri << tetkikKatalogu.value(ad);
+        m_tetkikSecenekleri << tetkikKatalogu.value(ad);
     }
+    return true;
+}
 
-    // The staff first: a handful of doctors the examinations are written to.
-    QVector<Doktor> doktorlar;
+// The staff first: a handful of doctors the examinations are written to.
+bool Uretim::doktorlariYaz()
+{
     static const char *const branslar[] = {"DAHİLİYE", "ÇOCUK", "GÖZ", "KBB", "GENEL CERRAHİ", "AİLE HEKİMİ"};
     for (int i = 0; i < 8; ++i) {
         const qint64 dno = ++no[Sira::Doktor];
@@ -437,165 +491,226 @@ bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &s
         const QString brans = i < 2 ? QStringLiteral("GÖZ") : sec(r, branslar);
         dr.goz = brans == QStringLiteral("GÖZ");
         if (!d.yaz({dno, dr.kod, dr.ad, QStringLiteral("DOKTOR"), brans, QStringLiteral("EVET"), dr.ucret,
-                    dr.payTuru, dr.payParam, 0.0, 0.0, 0.0, 0.0, sirket}))
+                    dr.payTuru, dr.payParam, 0.0, 0.0, 0.0, 0.0, m_sirket}))
             return yazmaHatasi();
-        doktorlar << dr;
+        m_doktorlar << dr;
     }
+    return true;
+}
 
-    const QDate bugun = QDate::currentDate();
-    // The postings of an examination as CariIsleme writes them: the routine
-    // of the examination's save, then those of its lines' saves.
-    auto isle = [&](const CariIsleme::Belge &b, bool hastaSatiri, const QString &cins, const QString &aciklama,
-                    double borc, double alacak) {
-        return cari.yaz(QVariantList{++no[Sira::Cari]}
-                        + CariIsleme::hareketDegerleri(b, hastaSatiri, cins, aciklama, borc, alacak, sirket,
-                                                       kullanici, bugun));
-    };
-    // The fee and the share (a share row even when 0); the share posted.
-    auto muayeneyiIsle = [&](const CariIsleme::Belge &b, Kaynak k, const Doktor &dr, double ucret, double *pay) {
-        const CariIsleme::Aciklamalar a = CariIsleme::muayeneAciklamalari(k);
-        *pay = CariIsleme::topla(dr.payTuru.toString(), dr.payParam, ucret, 0);
-        return isle(b, true, CariIsleme::MuayeneCinsi, a.ucret, ucret, 0)
-               && isle(b, false, CariIsleme::PayCinsi, a.pay, 0, *pay);
-    };
-    // The patient pays at the desk on the day, mostly.
-    auto odemeYaz = [&](const QString &kod, const QString &ad, const QDateTime &t, double tutar, const Doktor &dr,
-                        const QString &tur) {
-        return odeme.yaz({++no[Sira::Cari], kod, ad, t, t, tur, QStringLiteral("Muayene ödemesi"), 0.0, tutar, dr.ad,
-                          sirket, kullanici.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(kullanici),
-                          QStringLiteral("YTL")});
-    };
+// The postings of an examination as CariIsleme writes them: the routine of
+// the examination's save, then those of its lines' saves.
+bool Uretim::isle(const CariIsleme::Belge &b, bool hastaSatiri, const QString &cins, const QString &aciklama,
+                  double borc, double alacak)
+{
+    return cari.yaz(QVariantList{++no[Sira::Cari]}
+                    + CariIsleme::hareketDegerleri(b, hastaSatiri, cins, aciklama, borc, alacak, m_sirket,
+                                                   m_kullanici, m_bugun));
+}
 
-    const CariIsleme::Aciklamalar
-        labAciklamalari = CariIsleme::satirAciklamalari(Kaynak::Genel, SatirTuru::Laboratuvar),
-        islemAciklamalari = CariIsleme::satirAciklamalari(Kaynak::Genel, SatirTuru::Islem);
-    const QString genelKaynak = CariIsleme::kaynakDegeri(Kaynak::Genel);
-    const int grup = 2000; // patients between two progress calls
-    for (qint64 bas = 0; bas < hastaSayisi; bas += grup) {
-        bool tamam = true;
-        const qint64 son = std::min(hastaSayisi, bas + grup);
-        for (qint64 h = bas; h < son && tamam; ++h) {
-            qint64 hno = ++no[Sira::Hasta];
-            while (kodlar.contains(QString::number(hno)))
-                hno = ++no[Sira::Hasta];
-            const QString kod = QString::number(hno);
-            const bool kadin = r.bounded(2) == 0;
-            const QString ad = (kadin ? sec(r, kadinAdlari) : sec(r, erkekAdlari)) + QLatin1Char(' ') + sec(r, soyadlari);
-            const Doktor &dr = doktorlar.at(r.bounded(int(doktorlar.size())));
-            const QDate kayit = bugun.addDays(-r.bounded(3650));
-            const QDate dogum = QDate(1935 + r.bounded(85), 1 + r.bounded(12), 1 + r.bounded(28));
-            const QString cep = QStringLiteral("05%1").arg(300000000 + r.bounded(99999999));
-            tamam = hasta.yaz({hno, kod, ad, QString::number(10000000000LL + (hno * 7919) % 89999999999LL),
-                               gun(dogum), kadin ? QStringLiteral("KADIN") : QStringLiteral("ERKEK"), cep,
-                               sec(r, iller), dr.kod, dr.ad, sirket, gun(kayit), QStringLiteral("AKTİF"),
-                               QStringLiteral("HAYIR"), QStringLiteral("HAYIR")});
-            // Examinations: 0 to 4, 2 on average, on days from the registration
-            // to today. Of the patients examined, 5 in 8 have a procedure and 5
-            // in 8 a laboratory line on the last one: half of all patients each.
-            const int muayeneSayisi = r.bounded(5);
-            QVector<QDate> gunler;
-            for (int m = 0; m < muayeneSayisi; ++m)
-                gunler << kayit.addDays(r.bounded(kayit.daysTo(bugun) + 1));
-            std::sort(gunler.begin(), gunler.end());
-            const bool islemVar = muayeneSayisi > 0 && r.bounded(8) < 5;
-            const bool labVar = muayeneSayisi > 0 && r.bounded(8) < 5;
-            const KatalogSatiri &yapilan = islemSecenekleri.at(r.bounded(int(islemSecenekleri.size())));
-            const KatalogSatiri &tetkik = tetkikSecenekleri.at(r.bounded(int(tetkikSecenekleri.size())));
-            for (int m = 0; m < muayeneSayisi && tamam; ++m) {
-                const qint64 mno = ++no[Sira::Muayene];
-                const QDateTime t = gun(gunler.at(m));
-                const bool sonMuayene = m == muayeneSayisi - 1;
-                const bool lab1 = sonMuayene && labVar, islem1 = sonMuayene && islemVar;
-                const CariIsleme::Belge b{mno, kod, ad, dr.kod, dr.ad, t};
-                double muayenePayi = 0, labPayi = 0, islemPayi = 0;
-                tamam = muayeneyiIsle(b, Kaynak::Genel, dr, dr.ucret, &muayenePayi);
-                const double labUcreti = lab1 ? tetkik.ucret.toDouble() : 0.0;
-                if (tamam && lab1) {
-                    labPayi = CariIsleme::topla(dr.payTuru.toString(), dr.payParam, labUcreti, 0);
-                    tamam = lab.yaz({++no[Sira::Lab], kod, ad, sirket, QString::number(mno), t, dr.kod, dr.ad, cep,
-                                     dr.payTuru, dr.payParam, labPayi, CariIsleme::islemTuru(Kaynak::Genel),
-                                     genelKaynak, t, QDateTime(t.date(), slotlar.at(r.bounded(int(slotlar.size())))),
-                                     tetkik.kod, tetkik.ad, tetkik.aralik, tetkik.tur, tetkik.birim, tetkik.ucret,
-                                     tetkik.kod1, tetkik.kod2, tetkik.kod3})
-                            && isle(b, true, CariIsleme::ucretCinsi(SatirTuru::Laboratuvar), labAciklamalari.ucret,
-                                    labUcreti, 0)
-                            && isle(b, false, CariIsleme::PayCinsi, labAciklamalari.pay, 0, labPayi);
-                }
-                const double islemUcreti = islem1 ? yapilan.ucret.toDouble() : 0.0;
-                if (tamam && islem1) {
-                    islemPayi = CariIsleme::topla(dr.payTuru.toString(), dr.payParam, islemUcreti, 0);
-                    tamam = islem.yaz({++no[Sira::Islem], kod, ad, dr.kod, dr.ad, dr.payTuru, dr.payParam,
-                                       islemPayi, sirket, double(mno), t, genelKaynak, yapilan.kod, yapilan.ad,
-                                       yapilan.tur, yapilan.ucret})
-                            // procedure rows only above 0
-                            && (islemUcreti <= 0
-                                || isle(b, true, CariIsleme::ucretCinsi(SatirTuru::Islem), islemAciklamalari.ucret,
-                                        islemUcreti, 0))
-                            && (islemPayi <= 0
-                                || isle(b, false, CariIsleme::PayCinsi, islemAciklamalari.pay, 0, islemPayi));
-                }
-                const QString odemeTuru = sec(r, odemeTurleri);
-                const double toplam = islemUcreti + (labUcreti + dr.ucret);
-                tamam = tamam
-                        && muayene.yaz({mno, kod, ad, cep, t, dr.kod, dr.ad, dr.payTuru, dr.payParam,
-                                        muayenePayi + labPayi + islemPayi, dr.ucret,
-                                        lab1 ? QVariant(labUcreti) : QVariant(),
-                                        islem1 ? QVariant(islemUcreti) : QVariant(),
-                                        toplam, odemeTuru, lab1 ? QStringLiteral("E") : QStringLiteral("H"), sirket});
-                if (tamam && r.bounded(10) < 8)
-                    tamam = odemeYaz(kod, ad, t, toplam, dr, odemeTuru);
-            }
-            // Appointments: 1.5 on average; one in five in the coming two
-            // months and waiting, the others behind, done or (some) cancelled.
-            const int randevuSayisi = r.bounded(4);
-            for (int k = 0; k < randevuSayisi && tamam; ++k) {
-                const bool ileride = r.bounded(5) == 0 || kayit == bugun;
-                const QDate rgun =
-                    ileride ? bugun.addDays(r.bounded(60)) : kayit.addDays(r.bounded(kayit.daysTo(bugun)));
-                // Booked up to a month before, not before the registration nor after today.
-                const QDate son1 = std::min(rgun, bugun);
-                const QDate alma = son1.addDays(-r.bounded(std::min<qint64>(30, kayit.daysTo(son1)) + 1));
-                const QString durum = ileride                  ? RandevuSorgu::Bekliyor
-                                      : r.bounded(100) < 85 ? RandevuSorgu::Oldu
-                                                            : RandevuSorgu::Iptal;
-                tamam = randevu.yaz({++no[Sira::Randevu], sirket, kod, ad, cep, dr.kod, dr.ad, gun(alma), gun(rgun),
-                                     RandevuSorgu::SaatDegeri(slotlar.at(r.bounded(int(slotlar.size())))),
-                                     sec(r, konular), durum, randevuUcreti});
-            }
-            // Eye examinations: half the patients of an eye doctor, with acuity and refraction.
-            if (tamam && dr.goz && r.bounded(2) == 0) {
-                const qint64 gno = ++no[Sira::Goz];
-                const QDateTime t = gun(kayit.addDays(r.bounded(kayit.daysTo(bugun) + 1)));
-                double pay = 0;
-                tamam = muayeneyiIsle({gno, kod, ad, dr.kod, dr.ad, t}, Kaynak::Goz, dr, dr.ucret, &pay)
-                        && goz.yaz({gno, kod, ad, t, dr.kod, dr.ad, dr.payTuru, dr.payParam, pay, dr.ucret, dr.ucret,
-                                    sirket, sec(r, keskinlikler), sec(r, keskinlikler), sec(r, dereceler),
-                                    sec(r, dereceler)});
-                if (tamam && r.bounded(10) < 8)
-                    tamam = odemeYaz(kod, ad, t, dr.ucret, dr, sec(r, odemeTurleri));
-            }
+// The fee and the share (a share row even when 0); the share posted.
+bool Uretim::muayeneyiIsle(const CariIsleme::Belge &b, Kaynak k, const Doktor &dr, double ucret, double *pay)
+{
+    const CariIsleme::Aciklamalar a = CariIsleme::muayeneAciklamalari(k);
+    *pay = CariIsleme::topla(dr.payTuru.toString(), dr.payParam, ucret, 0);
+    return isle(b, true, CariIsleme::MuayeneCinsi, a.ucret, ucret, 0)
+           && isle(b, false, CariIsleme::PayCinsi, a.pay, 0, *pay);
+}
+
+// The patient pays at the desk on the day, mostly.
+bool Uretim::odemeYaz(const HastaBilgisi &h, const QDateTime &t, double tutar, const QString &tur)
+{
+    return odeme.yaz({++no[Sira::Cari], h.kod, h.ad, t, t, tur, QStringLiteral("Muayene ödemesi"), 0.0, tutar,
+                      h.dr->ad, m_sirket,
+                      m_kullanici.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(m_kullanici),
+                      QStringLiteral("YTL")});
+}
+
+bool Uretim::hastaYaz()
+{
+    qint64 hno = ++no[Sira::Hasta];
+    while (m_kodlar.contains(QString::number(hno)))
+        hno = ++no[Sira::Hasta];
+    HastaBilgisi h;
+    h.kod = QString::number(hno);
+    const bool kadin = r.bounded(2) == 0;
+    h.ad = (kadin ? sec(r, kadinAdlari) : sec(r, erkekAdlari)) + QLatin1Char(' ') + sec(r, soyadlari);
+    h.dr = &m_doktorlar.at(r.bounded(int(m_doktorlar.size())));
+    h.kayit = m_bugun.addDays(-r.bounded(3650));
+    const QDate dogum = QDate(1935 + r.bounded(85), 1 + r.bounded(12), 1 + r.bounded(28));
+    h.cep = QStringLiteral("05%1").arg(300000000 + r.bounded(99999999));
+    return hasta.yaz({hno, h.kod, h.ad, QString::number(10000000000LL + (hno * 7919) % 89999999999LL), gun(dogum),
+                      kadin ? QStringLiteral("KADIN") : QStringLiteral("ERKEK"), h.cep, sec(r, iller), h.dr->kod,
+                      h.dr->ad, m_sirket, gun(h.kayit), QStringLiteral("AKTİF"), QStringLiteral("HAYIR"),
+                      QStringLiteral("HAYIR")})
+           && muayeneleriYaz(h) && randevulariYaz(h) && gozMuayenesiYaz(h);
+}
+
+// Examinations: 0 to 4, 2 on average, on days from the registration to
+// today. Of the patients examined, 5 in 8 have a procedure and 5 in 8 a
+// laboratory line on the last one: half of all patients each.
+bool Uretim::muayeneleriYaz(const HastaBilgisi &h)
+{
+    const Doktor &dr = *h.dr;
+    const int muayeneSayisi = r.bounded(5);
+    QVector<QDate> gunler;
+    for (int m = 0; m < muayeneSayisi; ++m)
+        gunler << h.kayit.addDays(r.bounded(h.kayit.daysTo(m_bugun) + 1));
+    std::sort(gunler.begin(), gunler.end());
+    const bool islemVar = muayeneSayisi > 0 && r.bounded(8) < 5;
+    const bool labVar = muayeneSayisi > 0 && r.bounded(8) < 5;
+    const KatalogSatiri &yapilan = m_islemSecenekleri.at(r.bounded(int(m_islemSecenekleri.size())));
+    const KatalogSatiri &tetkik = m_tetkikSecenekleri.at(r.bounded(int(m_tetkikSecenekleri.size())));
+    bool tamam = true;
+    for (int m = 0; m < muayeneSayisi && tamam; ++m) {
+        const qint64 mno = ++no[Sira::Muayene];
+        const QDateTime t = gun(gunler.at(m));
+        const bool sonMuayene = m == muayeneSayisi - 1;
+        const bool lab1 = sonMuayene && labVar, islem1 = sonMuayene && islemVar;
+        const CariIsleme::Belge b{mno, h.kod, h.ad, dr.kod, dr.ad, t};
+        double muayenePayi = 0, labPayi = 0, islemPayi = 0;
+        tamam = muayeneyiIsle(b, Kaynak::Genel, dr, dr.ucret, &muayenePayi);
+        const double labUcreti = lab1 ? tetkik.ucret.toDouble() : 0.0;
+        if (tamam && lab1) {
+            labPayi = CariIsleme::topla(dr.payTuru.toString(), dr.payParam, labUcreti, 0);
+            tamam = lab.yaz({++no[Sira::Lab], h.kod, h.ad, m_sirket, QString::number(mno), t, dr.kod, dr.ad, h.cep,
+                             dr.payTuru, dr.payParam, labPayi, CariIsleme::islemTuru(Kaynak::Genel), m_genelKaynak, t,
+                             QDateTime(t.date(), m_slotlar.at(r.bounded(int(m_slotlar.size())))), tetkik.kod,
+                             tetkik.ad, tetkik.aralik, tetkik.tur, tetkik.birim, tetkik.ucret, tetkik.kod1,
+                             tetkik.kod2, tetkik.kod3})
+                    && isle(b, true, CariIsleme::ucretCinsi(SatirTuru::Laboratuvar), m_labAciklamalari.ucret,
+                            labUcreti, 0)
+                    && isle(b, false, CariIsleme::PayCinsi, m_labAciklamalari.pay, 0, labPayi);
         }
-        if (!tamam)
-            return yazmaHatasi();
-        if (ilerleme)
-            ilerleme(son, hastaSayisi);
+        const double islemUcreti = islem1 ? yapilan.ucret.toDouble() : 0.0;
+        if (tamam && islem1) {
+            islemPayi = CariIsleme::topla(dr.payTuru.toString(), dr.payParam, islemUcreti, 0);
+            tamam = islem.yaz({++no[Sira::Islem], h.kod, h.ad, dr.kod, dr.ad, dr.payTuru, dr.payParam, islemPayi,
+                               m_sirket, double(mno), t, m_genelKaynak, yapilan.kod, yapilan.ad, yapilan.tur,
+                               yapilan.ucret})
+                    // procedure rows only above 0
+                    && (islemUcreti <= 0
+                        || isle(b, true, CariIsleme::ucretCinsi(SatirTuru::Islem), m_islemAciklamalari.ucret,
+                                islemUcreti, 0))
+                    && (islemPayi <= 0 || isle(b, false, CariIsleme::PayCinsi, m_islemAciklamalari.pay, 0, islemPayi));
+        }
+        const QString odemeTuru = sec(r, odemeTurleri);
+        const double toplam = islemUcreti + (labUcreti + dr.ucret);
+        tamam = tamam
+                && muayene.yaz({mno, h.kod, h.ad, h.cep, t, dr.kod, dr.ad, dr.payTuru, dr.payParam,
+                                muayenePayi + labPayi + islemPayi, dr.ucret, lab1 ? QVariant(labUcreti) : QVariant(),
+                                islem1 ? QVariant(islemUcreti) : QVariant(), toplam, odemeTuru,
+                                lab1 ? QStringLiteral("E") : QStringLiteral("H"), m_sirket});
+        if (tamam && r.bounded(10) < 8)
+            tamam = odemeYaz(h, t, toplam, odemeTuru);
     }
+    return tamam;
+}
 
-    // The generators follow the rows written, so the program's next keys are
-    // free. A generator is outside transactions: moved last, just before the
-    // commit, so that a run failing before leaves them as they were.
+// Appointments: 1.5 on average; one in five in the coming two months and
+// waiting, the others behind, done or (some) cancelled.
+bool Uretim::randevulariYaz(const HastaBilgisi &h)
+{
+    const int randevuSayisi = r.bounded(4);
+    for (int k = 0; k < randevuSayisi; ++k) {
+        const bool ileride = r.bounded(5) == 0 || h.kayit == m_bugun;
+        const QDate rgun = ileride ? m_bugun.addDays(r.bounded(60)) : h.kayit.addDays(r.bounded(h.kayit.daysTo(m_bugun)));
+        // Booked up to a month before, not before the registration nor after today.
+        const QDate son1 = std::min(rgun, m_bugun);
+        const QDate alma = son1.addDays(-r.bounded(std::min<qint64>(30, h.kayit.daysTo(son1)) + 1));
+        const QString durum = ileride                  ? RandevuSorgu::Bekliyor
+                              : r.bounded(100) < 85 ? RandevuSorgu::Oldu
+                                                    : RandevuSorgu::Iptal;
+        if (!randevu.yaz({++no[Sira::Randevu], m_sirket, h.kod, h.ad, h.cep, h.dr->kod, h.dr->ad, gun(alma), gun(rgun),
+                          RandevuSorgu::SaatDegeri(m_slotlar.at(r.bounded(int(m_slotlar.size())))), sec(r, konular),
+                          durum, m_randevuUcreti}))
+            return false;
+    }
+    return true;
+}
+
+// Eye examinations: half the patients of an eye doctor, with acuity and refraction.
+bool Uretim::gozMuayenesiYaz(const HastaBilgisi &h)
+{
+    const Doktor &dr = *h.dr;
+    if (!dr.goz || r.bounded(2) != 0)
+        return true;
+    const qint64 gno = ++no[Sira::Goz];
+    const QDateTime t = gun(h.kayit.addDays(r.bounded(h.kayit.daysTo(m_bugun) + 1)));
+    double pay = 0;
+    bool tamam = muayeneyiIsle({gno, h.kod, h.ad, dr.kod, dr.ad, t}, Kaynak::Goz, dr, dr.ucret, &pay)
+                 && goz.yaz({gno, h.kod, h.ad, t, dr.kod, dr.ad, dr.payTuru, dr.payParam, pay, dr.ucret, dr.ucret,
+                             m_sirket, sec(r, keskinlikler), sec(r, keskinlikler), sec(r, dereceler),
+                             sec(r, dereceler)});
+    if (tamam && r.bounded(10) < 8)
+        tamam = odemeYaz(h, t, dr.ucret, sec(r, odemeTurleri));
+    return tamam;
+}
+
+// The generators follow the rows written, so the program's next keys are
+// free. A generator is outside transactions: moved last, just before the
+// commit, so that a run failing before leaves them as they were.
+bool Uretim::ureteclerIlerlet()
+{
     for (int i = 0; i < Sira::TabloSayisi; ++i) {
         QVariant simdi;
-        if (!calistir(QStringLiteral("select gen_id(%1, 0) from rdb$database").arg(uretecler[i]), {}, &simdi))
+        if (!calistir(QStringLiteral("select gen_id(%1, 0) from rdb$database").arg(m_uretecler[i]), {}, &simdi))
             return false;
         // (The database is of dialect 1, which has no BIGINT: the step goes as
         // a double, exact for any whole number of rows.)
         if (no[i] > simdi.toLongLong()
             && !calistir(QStringLiteral("select gen_id(%1, cast(? as double precision)) from rdb$database")
-                             .arg(uretecler[i]),
+                             .arg(m_uretecler[i]),
                          {double(no[i] - simdi.toLongLong())}))
             return false;
     }
+    return true;
+}
+
+} // namespace
+
+bool OrnekVeriUret(const QString &baglanti, qint64 hastaSayisi, const QString &sirket,
+                   const std::function<void(qint64, qint64)> &ilerleme, QString *hata)
+{
+    QSqlDatabase db = Baglanti::vt(baglanti);
+    if (!db.isOpen()) {
+        *hata = QStringLiteral("Veritabanı bağlantısı açık değil.");
+        return false;
+    }
+    UretimAyari ayar;
+    if (!ayarlariOku(baglanti, &ayar, hata))
+        return false;
+    if (!db.transaction()) {
+        *hata = db.lastError().text();
+        return false;
+    }
+    // The whole run is this one transaction: whatever fails, nothing stays.
+    // (Declared first, so the statements below are gone before the rollback.)
+    struct GeriAl
+    {
+        QSqlDatabase db;
+        bool onaylandi = false;
+        ~GeriAl()
+        {
+            if (!onaylandi)
+                db.rollback();
+        }
+    } geriAl{db};
+    Uretim u(db, sirket, ayar, hata);
+    if (!u.istatistikleriIsaretle() || !u.anahtarlariOku() || !u.yazicilarHazir()
+        || !u.kataloglariYaz() || !u.doktorlariYaz())
+        return false;
+    const int grup = 2000; // patients between two progress calls
+    for (qint64 bas = 0; bas < hastaSayisi; bas += grup) {
+        const qint64 son = std::min(hastaSayisi, bas + grup);
+        for (qint64 h = bas; h < son; ++h)
+            if (!u.hastaYaz())
+                return u.yazmaHatasi();
+        if (ilerleme)
+            ilerleme(son, hastaSayisi);
+    }
+    if (!u.ureteclerIlerlet())
+        return false;
     if (!db.commit()) {
         *hata = db.lastError().text();
         return false;

@@ -59,8 +59,30 @@ Tfrm_sms1::Tfrm_sms1(QWidget *ust)
     m_sayfalar = new QTabWidget(this);
     m_sayfalar->setObjectName(QStringLiteral("sayfalar"));
     ana->addWidget(m_sayfalar);
+    QList<QPushButton *> gonderenler;
+    gonderenler << hesapSayfasiKur() << topluSayfasiKur() << tekSayfasiKur() << kontrolSayfasiKur();
 
-    // Account.
+    auto *kapat = new QWidget;
+    kapat->setObjectName(QStringLiteral("tab_kapat"));
+    m_sayfalar->addTab(kapat, QStringLiteral("Kapat"));
+    connect(m_sayfalar, &QTabWidget::currentChanged, this, [this, kapat](int i) {
+        if (m_sayfalar->widget(i) == kapat)
+            close();
+    });
+
+    // The busy sign of a request under way, with "Durdur".
+    m_istekler = new SmsIstekPaneli(this);
+    ana->addWidget(m_istekler);
+    m_istekler->dugmeleriAyarla(gonderenler);
+    connect(m_istekler, &SmsIstekPaneli::mesgulDegisti, this, &Tfrm_sms1::raporDugmeleriniAyarla);
+
+    connect(m_hesap, &SmsHesapKutulari::operatorDegisti, this, &Tfrm_sms1::raporDugmeleriniAyarla);
+    raporDugmeleriniAyarla();
+}
+
+// The account, its status and where credit is bought.
+QList<QPushButton *> Tfrm_sms1::hesapSayfasiKur()
+{
     auto *hesapSayfa = new QWidget;
     hesapSayfa->setObjectName(QStringLiteral("tab_kullanici"));
     auto *hd = new QGridLayout(hesapSayfa);
@@ -84,7 +106,12 @@ Tfrm_sms1::Tfrm_sms1(QWidget *ust)
     connect(tamamDugme, &QPushButton::clicked, this, &Tfrm_sms1::tamam);
     m_sayfalar->addTab(hesapSayfa, QStringLiteral("Kullanıcı Bilgileri"));
 
-    // Bulk.
+    return {tamamDugme};
+}
+
+// Bulk messages: patients or a day's appointments listed, picked, one text to all.
+QList<QPushButton *> Tfrm_sms1::topluSayfasiKur()
+{
     auto *toplu = new QWidget;
     toplu->setObjectName(QStringLiteral("tab_toplu"));
     auto *td = new QVBoxLayout(toplu);
@@ -153,7 +180,12 @@ Tfrm_sms1::Tfrm_sms1(QWidget *ust)
     connect(topluGonder, &QPushButton::clicked, this, &Tfrm_sms1::topluGonder);
     m_sayfalar->addTab(toplu, QStringLiteral("Toplu Sms Gönder"));
 
-    // Single.
+    return {topluGonder};
+}
+
+// One message to typed numbers.
+QList<QPushButton *> Tfrm_sms1::tekSayfasiKur()
+{
     auto *tek = new QWidget;
     tek->setObjectName(QStringLiteral("tab_tek"));
     auto *kd = new QGridLayout(tek);
@@ -174,7 +206,12 @@ Tfrm_sms1::Tfrm_sms1(QWidget *ust)
     connect(tekGonder, &QPushButton::clicked, this, &Tfrm_sms1::tekGonder);
     m_sayfalar->addTab(tek, QStringLiteral("Tek Sms Gönder"));
 
-    // Operator checks.
+    return {tekGonder};
+}
+
+// The operator's own checks: the account, reports by message id and by dates.
+QList<QPushButton *> Tfrm_sms1::kontrolSayfasiKur()
+{
     auto *kontrol = new QWidget;
     kontrol->setObjectName(QStringLiteral("tab_kontrol"));
     auto *kt = new QVBoxLayout(kontrol);
@@ -200,22 +237,7 @@ Tfrm_sms1::Tfrm_sms1(QWidget *ust)
     connect(m_tarihRaporu, &QPushButton::clicked, this, [this, rapor] { rapor(Sms::tarihRaporIstegi(m_hesap->hesap())); });
     m_sayfalar->addTab(kontrol, QStringLiteral("Kontrol"));
 
-    auto *kapat = new QWidget;
-    kapat->setObjectName(QStringLiteral("tab_kapat"));
-    m_sayfalar->addTab(kapat, QStringLiteral("Kapat"));
-    connect(m_sayfalar, &QTabWidget::currentChanged, this, [this, kapat](int i) {
-        if (m_sayfalar->widget(i) == kapat)
-            close();
-    });
-
-    // The busy sign of a request under way, with "Durdur".
-    m_istekler = new SmsIstekPaneli(this);
-    ana->addWidget(m_istekler);
-    m_istekler->dugmeleriAyarla({tamamDugme, topluGonder, tekGonder, hesapKontrol, m_mesajNoRaporu, m_tarihRaporu});
-    connect(m_istekler, &SmsIstekPaneli::mesgulDegisti, this, &Tfrm_sms1::raporDugmeleriniAyarla);
-
-    connect(m_hesap, &SmsHesapKutulari::operatorDegisti, this, &Tfrm_sms1::raporDugmeleriniAyarla);
-    raporDugmeleriniAyarla();
+    return {hesapKontrol, m_mesajNoRaporu, m_tarihRaporu};
 }
 
 void Tfrm_sms1::raporDugmeleriniAyarla()

@@ -45,6 +45,11 @@ protected:
     void hideEvent(QHideEvent *e) override;
 
 private:
+    // The tabs; each returns its buttons that send (off while a request is under way).
+    QList<QPushButton *> hesapSayfasiKur();
+    QList<QPushButton *> topluSayfasiKur();
+    QList<QPushButton *> tekSayfasiKur();
+    QList<QPushButton *> kontrolSayfasiKur();
     void durumSor(QPlainTextEdit *kutu);
     void raporDugmeleriniAyarla();
     // The select's first two columns (name, phone) into the grid, the count beside it.

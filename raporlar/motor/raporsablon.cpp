@@ -163,6 +163,100 @@ std::optional<RaporSablonu> RaporSablonu::oku(const QString &yol, QString *hata)
     return s;
 }
 
+namespace {
+
+// An element's attributes by name.
+struct Ozellikler
+{
+    QXmlStreamAttributes a;
+    QString operator()(const char *n) const { return a.value(QLatin1String(n)).toString(); }
+};
+
+// <rapor>: paper, margins, the default font.
+QString kokOku(const Ozellikler &at, RaporSablonu &s, bool *tamam)
+{
+    const QString kagit = at("kagit").trimmed().toLower();
+    if (kagit == QLatin1String("letter"))
+        s.kagit = RaporSablonu::Kagit::Letter;
+    else if (!kagit.isEmpty() && kagit != QLatin1String("a4"))
+        return QStringLiteral("bilinmeyen kağıt: ") + at("kagit");
+    s.yatay = at("yon").trimmed().toLower() == QLatin1String("yatay");
+    s.solBosluk = sayiOku(at("sol"), s.solBosluk, tamam);
+    s.ustBosluk = sayiOku(at("ust"), s.ustBosluk, tamam);
+    s.sagBosluk = sayiOku(at("sag"), s.sagBosluk, tamam);
+    s.altBosluk = sayiOku(at("alt"), s.altBosluk, tamam);
+    if (!at("yazitipi").isEmpty())
+        s.yaziTipi = at("yazitipi");
+    s.boyut = sayiOku(at("boyut"), s.boyut, tamam);
+    s.ad = at("ad");
+    return QString();
+}
+
+// <bant>: its kind and settings; a group band needs its column, once.
+QString bantOku(const Ozellikler &at, const RaporSablonu &s, RaporBandi *b, bool *tamam)
+{
+    const auto tur = BantTuruOku(at("tur"));
+    if (!tur)
+        return QStringLiteral("bilinmeyen bant türü: \"%1\"").arg(at("tur"));
+    b->tur = *tur;
+    b->yukseklik = sayiOku(at("yukseklik"), b->yukseklik, tamam);
+    b->esnek = evetMi(at("esnek"), false);
+    b->otomatik = evetMi(at("otomatik"), false);
+    b->kolon = at("kolon").trimmed();
+    b->yeniSayfa = evetMi(at("yenisayfa"), false);
+    b->tekrarla = evetMi(at("tekrarla"), false);
+    b->ilkSayfada = evetMi(at("ilksayfada"), true);
+    if ((b->tur == BantTuru::GrupBasligi || b->tur == BantTuru::GrupSonu) && b->kolon.isEmpty())
+        return QStringLiteral("grup bandında kolon belirtilmemiş");
+    return s.grupCakismasi(*b);
+}
+
+// <metin>, <cizgi>, <kutu>, <resim>: an object of a band (a text's content
+// is read from r).
+void nesneOku(QXmlStreamReader &r, const QString &el, const Ozellikler &at, RaporNesnesi *n, bool *tamam)
+{
+    n->tur = el == QLatin1String("metin") ? NesneTuru::Metin
+           : el == QLatin1String("cizgi") ? NesneTuru::Cizgi
+           : el == QLatin1String("kutu") ? NesneTuru::Kutu : NesneTuru::Resim;
+    n->ad = at("ad");
+    n->kalinlik = sayiOku(at("kalinlik"), n->kalinlik, tamam);
+    n->renk = renkOku(at("renk"), n->renk);
+    n->dolgu = renkOku(at("dolgu"), QColor());
+    if (n->tur == NesneTuru::Cizgi) {
+        n->cizgi = QLineF(sayiOku(at("x1"), 0, tamam), sayiOku(at("y1"), 0, tamam), sayiOku(at("x2"), 0, tamam),
+                          sayiOku(at("y2"), 0, tamam));
+        n->alan = QRectF(n->cizgi.p1(), n->cizgi.p2()).normalized();
+    } else {
+        n->alan = QRectF(sayiOku(at("x"), 0, tamam), sayiOku(at("y"), 0, tamam), sayiOku(at("genislik"), 30, tamam),
+                         sayiOku(at("yukseklik"), 5, tamam));
+    }
+    if (n->tur == NesneTuru::Metin) {
+        n->yaziTipi = at("yazitipi");
+        n->boyut = sayiOku(at("boyut"), 0, tamam);
+        n->kalin = evetMi(at("kalin"), false);
+        n->italik = evetMi(at("italik"), false);
+        n->altCizili = evetMi(at("altcizili"), false);
+        n->hiza = hizaOku(at("hiza"), at("dikey"));
+        n->kaydir = evetMi(at("kaydir"), false);
+        n->kirp = evetMi(at("kirp"), true);
+        n->kenar = kenarOku(at("cerceve"));
+        n->uzar = evetMi(at("uzar"), false);
+        n->metin = r.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+    } else if (n->tur == NesneTuru::Resim) {
+        n->dosya = at("dosya");
+        n->oranKoru = at("oran").trimmed().toLower() != QLatin1String("serbest");
+        n->kenar = kenarOku(at("cerceve"));
+    }
+}
+
+bool nesneOgesiMi(const QString &el)
+{
+    return el == QLatin1String("metin") || el == QLatin1String("cizgi") || el == QLatin1String("kutu")
+           || el == QLatin1String("resim");
+}
+
+} // namespace
+
 std::optional<RaporSablonu> RaporSablonu::metindenOku(const QByteArray &xml, const QString &ad, QString *hata)
 {
     QXmlStreamReader r(xml);
@@ -170,129 +264,41 @@ std::optional<RaporSablonu> RaporSablonu::metindenOku(const QByteArray &xml, con
     s.bantlar.clear();
     bool kokBulundu = false;
     QString sorun;
-    qint64 sorunSatiri = 0;
-    auto sorunla = [&](const QString &metin) {
-        if (sorun.isEmpty()) {
-            sorun = metin;
-            sorunSatiri = r.lineNumber();
-        }
-    };
-
+    qint64 sorunSatiri = r.lineNumber();
     RaporBandi *bant = nullptr;
-    while (!r.atEnd() && sorun.isEmpty()) {
+    while (!r.atEnd() && sorun.isEmpty() && !r.hasError()) {
         r.readNext();
-        if (r.isStartElement()) {
-            const auto a = r.attributes();
-            auto at = [&](const char *n) { return a.value(QLatin1String(n)).toString(); };
-            bool tamam = true;
-            const QString el = r.name().toString();
-            if (!kokBulundu) {
-                if (el != QLatin1String("rapor")) {
-                    sorunla(QStringLiteral("kök öğe <rapor> olmalı"));
-                    break;
-                }
-                kokBulundu = true;
-                const QString kagit = at("kagit").trimmed().toLower();
-                if (kagit == QLatin1String("letter"))
-                    s.kagit = Kagit::Letter;
-                else if (!kagit.isEmpty() && kagit != QLatin1String("a4"))
-                    sorunla(QStringLiteral("bilinmeyen kağıt: ") + at("kagit"));
-                s.yatay = at("yon").trimmed().toLower() == QLatin1String("yatay");
-                s.solBosluk = sayiOku(at("sol"), s.solBosluk, &tamam);
-                s.ustBosluk = sayiOku(at("ust"), s.ustBosluk, &tamam);
-                s.sagBosluk = sayiOku(at("sag"), s.sagBosluk, &tamam);
-                s.altBosluk = sayiOku(at("alt"), s.altBosluk, &tamam);
-                if (!at("yazitipi").isEmpty())
-                    s.yaziTipi = at("yazitipi");
-                s.boyut = sayiOku(at("boyut"), s.boyut, &tamam);
-                s.ad = at("ad");
-            } else if (el == QLatin1String("bant")) {
-                if (bant) {
-                    sorunla(QStringLiteral("<bant> içinde <bant> olamaz"));
-                    break;
-                }
-                const auto tur = BantTuruOku(at("tur"));
-                if (!tur) {
-                    sorunla(QStringLiteral("bilinmeyen bant türü: \"%1\"").arg(at("tur")));
-                    break;
-                }
-                RaporBandi b;
-                b.tur = *tur;
-                b.yukseklik = sayiOku(at("yukseklik"), b.yukseklik, &tamam);
-                b.esnek = evetMi(at("esnek"), false);
-                b.otomatik = evetMi(at("otomatik"), false);
-                b.kolon = at("kolon").trimmed();
-                b.yeniSayfa = evetMi(at("yenisayfa"), false);
-                b.tekrarla = evetMi(at("tekrarla"), false);
-                b.ilkSayfada = evetMi(at("ilksayfada"), true);
-                if ((b.tur == BantTuru::GrupBasligi || b.tur == BantTuru::GrupSonu) && b.kolon.isEmpty()) {
-                    sorunla(QStringLiteral("grup bandında kolon belirtilmemiş"));
-                    break;
-                }
-                if (const QString cakisma = s.grupCakismasi(b); !cakisma.isEmpty()) {
-                    sorunla(cakisma);
-                    break;
-                }
+        if (r.isEndElement() && r.name() == QLatin1String("bant"))
+            bant = nullptr;
+        if (!r.isStartElement())
+            continue;
+        const Ozellikler at{r.attributes()};
+        const QString el = r.name().toString();
+        sorunSatiri = r.lineNumber();
+        bool tamam = true;
+        if (!kokBulundu) {
+            kokBulundu = true;
+            sorun = el != QLatin1String("rapor") ? QStringLiteral("kök öğe <rapor> olmalı") : kokOku(at, s, &tamam);
+        } else if (el == QLatin1String("bant")) {
+            RaporBandi b;
+            sorun = bant ? QStringLiteral("<bant> içinde <bant> olamaz") : bantOku(at, s, &b, &tamam);
+            if (sorun.isEmpty()) {
                 s.bantlar.push_back(b);
                 bant = &s.bantlar.back();
-            } else if (el == QLatin1String("metin") || el == QLatin1String("cizgi")
-                       || el == QLatin1String("kutu") || el == QLatin1String("resim")) {
-                if (!bant) {
-                    sorunla(QStringLiteral("<%1> bir <bant> içinde olmalı").arg(el));
-                    break;
-                }
-                RaporNesnesi n;
-                n.tur = el == QLatin1String("metin") ? NesneTuru::Metin
-                      : el == QLatin1String("cizgi") ? NesneTuru::Cizgi
-                      : el == QLatin1String("kutu") ? NesneTuru::Kutu : NesneTuru::Resim;
-                n.ad = at("ad");
-                n.kalinlik = sayiOku(at("kalinlik"), n.kalinlik, &tamam);
-                n.renk = renkOku(at("renk"), n.renk);
-                n.dolgu = renkOku(at("dolgu"), QColor());
-                if (n.tur == NesneTuru::Cizgi) {
-                    n.cizgi = QLineF(sayiOku(at("x1"), 0, &tamam), sayiOku(at("y1"), 0, &tamam),
-                                     sayiOku(at("x2"), 0, &tamam), sayiOku(at("y2"), 0, &tamam));
-                    n.alan = QRectF(n.cizgi.p1(), n.cizgi.p2()).normalized();
-                } else {
-                    n.alan = QRectF(sayiOku(at("x"), 0, &tamam), sayiOku(at("y"), 0, &tamam),
-                                    sayiOku(at("genislik"), 30, &tamam), sayiOku(at("yukseklik"), 5, &tamam));
-                }
-                if (n.tur == NesneTuru::Metin) {
-                    n.yaziTipi = at("yazitipi");
-                    n.boyut = sayiOku(at("boyut"), 0, &tamam);
-                    n.kalin = evetMi(at("kalin"), false);
-                    n.italik = evetMi(at("italik"), false);
-                    n.altCizili = evetMi(at("altcizili"), false);
-                    n.hiza = hizaOku(at("hiza"), at("dikey"));
-                    n.kaydir = evetMi(at("kaydir"), false);
-                    n.kirp = evetMi(at("kirp"), true);
-                    n.kenar = kenarOku(at("cerceve"));
-                    n.uzar = evetMi(at("uzar"), false);
-                    n.metin = r.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
-                    if (r.hasError())
-                        break;
-                } else if (n.tur == NesneTuru::Resim) {
-                    n.dosya = at("dosya");
-                    n.oranKoru = at("oran").trimmed().toLower() != QLatin1String("serbest");
-                    n.kenar = kenarOku(at("cerceve"));
-                }
-                if (!tamam) {
-                    sorunla(QStringLiteral("sayı okunamadı"));
-                    break;
-                }
+            }
+        } else if (nesneOgesiMi(el)) {
+            RaporNesnesi n;
+            if (!bant)
+                sorun = QStringLiteral("<%1> bir <bant> içinde olmalı").arg(el);
+            else
+                nesneOku(r, el, at, &n, &tamam);
+            if (sorun.isEmpty() && tamam && !r.hasError())
                 bant->nesneler.push_back(n);
-            } else {
-                sorunla(QStringLiteral("bilinmeyen öğe: <%1>").arg(el));
-                break;
-            }
-            if (!tamam) {
-                sorunla(QStringLiteral("sayı okunamadı"));
-                break;
-            }
-        } else if (r.isEndElement()) {
-            if (r.name() == QLatin1String("bant"))
-                bant = nullptr;
+        } else {
+            sorun = QStringLiteral("bilinmeyen öğe: <%1>").arg(el);
         }
+        if (sorun.isEmpty() && !tamam)
+            sorun = QStringLiteral("sayı okunamadı");
     }
     if (r.hasError() && sorun.isEmpty()) {
         sorun = r.errorString();

@@ -37,6 +37,37 @@ const QStringList &kolonBasliklari()
 }
 
 namespace {
+// A stopped import committed its rows in file order, so what it left is the
+// run of rows at the top whose codes the company already has. The last row
+// of that run when the user agrees to skip it; 0 otherwise.
+int oncekiAktarimSonu(const TabloOkuyucu &okuyucu, int toplam, const QSet<QString> &kodlar, QWidget *ust)
+{
+    int son = 0, sayi = 0;
+    QString ilkKod, sonKod;
+    for (int r = 1; r <= toplam; ++r) {
+        const QString kod = okuyucu.hucre(r, 1).trimmed();
+        if (kod.isEmpty())
+            continue;
+        if (!kodlar.contains(kod))
+            break;
+        if (ilkKod.isEmpty())
+            ilkKod = kod;
+        sonKod = kod;
+        son = r;
+        ++sayi;
+    }
+    if (sayi == 0)
+        return 0;
+    const QString soru =
+        (sayi == 1 ? QStringLiteral("Dosyanın ilk satırındaki \"%1\" hasta kodu ile kayıtlı hasta var").arg(ilkKod)
+                   : QStringLiteral("Dosyanın ilk %1 satırındaki hasta kodları (\"%2\" ... \"%3\") zaten kayıtlı")
+                         .arg(sayi)
+                         .arg(ilkKod, sonKod))
+        + QStringLiteral("; bu dosyadan daha önce yapılan bir aktarım yarıda kalmış olabilir.\n"
+                         "Kayıtlı satırlar atlanıp aktarıma sonraki satırlardan devam edilsin mi?");
+    return Mesaj::soru(soru, ust) ? son : 0;
+}
+
 QString durduEki(int aktarilan, int atlanan)
 {
     QString m = QStringLiteral(" Aktarım bu satırda durdu; önceki satırlardan aktarılan %1 hasta kartı kaydedildi.")
@@ -77,34 +108,8 @@ HastaAktarimSonucu aktar(const QString &dosya, VeriSeti &vs, const std::function
     k.kolonlar = kolonlar();
     k.basliklar = kolonBasliklari();
     k.sonSatir = SonSatir;
-    // A stopped import committed its rows in file order, so what it left is
-    // the run of rows at the top whose codes the company already has.
     k.okumadanOnce = [&](const TabloOkuyucu &okuyucu, int toplam) {
-        int sayi = 0;
-        QString ilkKod, sonKod;
-        for (int r = 1; r <= toplam; ++r) {
-            const QString kod = okuyucu.hucre(r, 1).trimmed();
-            if (kod.isEmpty())
-                continue;
-            if (!kodlar.contains(kod))
-                break;
-            if (ilkKod.isEmpty())
-                ilkKod = kod;
-            sonKod = kod;
-            atlaSon = r;
-            ++sayi;
-        }
-        if (sayi == 0)
-            return;
-        const QString soru =
-            (sayi == 1 ? QStringLiteral("Dosyanın ilk satırındaki \"%1\" hasta kodu ile kayıtlı hasta var").arg(ilkKod)
-                       : QStringLiteral("Dosyanın ilk %1 satırındaki hasta kodları (\"%2\" ... \"%3\") zaten kayıtlı")
-                             .arg(sayi)
-                             .arg(ilkKod, sonKod))
-            + QStringLiteral("; bu dosyadan daha önce yapılan bir aktarım yarıda kalmış olabilir.\n"
-                             "Kayıtlı satırlar atlanıp aktarıma sonraki satırlardan devam edilsin mi?");
-        if (!Mesaj::soru(soru, ust))
-            atlaSon = 0;
+        atlaSon = oncekiAktarimSonu(okuyucu, toplam, kodlar, ust);
     };
     k.atla = [&](int r) { return r <= atlaSon; };
     k.satirDenetimi = [&](int r, const QVariantList &degerler) {

@@ -44,7 +44,7 @@ struct TabloKolonu
 {
     QString kolon;              // column name in the data set (case-insensitive)
     QString baslik;             // header title; empty: the column name
-    int genislik = 0;           // pixels in the view; 0: the view's default
+    int genislik = 0;           // least pixels in the view; 0: as wide as heading and values
     GosterimBicimi bicim = GosterimBicimi::Otomatik;
     bool duzenlenebilir = false;
     QString desen;              // number pattern for GosterimBicimi::Desen
@@ -94,9 +94,14 @@ public:
     // selection, and keeps the view's current row and the data set's current
     // row in step both ways (clicking a row moves the data set; moving the
     // data set moves the view's current index and scrolls to it).
+    // Every visible column is as wide as its heading and the values it
+    // shows (a designed width is the least it gets) and grows as wider
+    // values come; a column the user has sized keeps his width.
     void gorunumeBagla(QTableView *gorunum);
 
 private:
+    void kolonlariGenislet(QTableView *g, int ilk, int son) const;
+
     struct Ozel;
     Ozel *d;
 };

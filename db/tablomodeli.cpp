@@ -333,17 +333,53 @@ bool TabloModeli::setData(const QModelIndex &indeks, const QVariant &deger, int 
 
 namespace {
 
-// The widths the model last gave a view's columns, kept on the view: a column
-// whose width is no longer that one was sized by the user and stays as he left it.
+// The widths last given to a view's columns, kept on the view: a column whose
+// width is no longer that one was sized by the user and stays as he left it.
 const char *const VerilenGenislikler = "velmorikaVerilenGenislikler";
 
 } // namespace
 
-void TabloModeli::kolonlariGenislet(QTableView *g, int ilk, int son) const
+void KolonlariGenislet(QTableView *g, const std::vector<int> &satirlar, bool bastan,
+                       const std::function<int(int)> &enAz)
 {
-    const int n = int(d->gorunen.size());
+    const QAbstractItemModel *m = g->model();
+    const int n = m ? m->columnCount() : 0;
     if (n == 0)
         return;
+    const QFontMetrics fm = g->fontMetrics();
+    // What an item view puts around a cell's text, and the grid line.
+    const int pay = 2 * (g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1)
+                    + (g->showGrid() ? 1 : 0) + 2;
+    // A long text (a memo, an address) is shown cut rather than taking the row.
+    const int tavan = 40 * fm.averageCharWidth();
+    QVariantList verilen = g->property(VerilenGenislikler).toList();
+    if (bastan || verilen.size() != n)
+        verilen = QVariantList(n, 0);
+    for (int i = 0; i < n; ++i) {
+        const int onceki = verilen.at(i).toInt();
+        if (g->isColumnHidden(i) || (onceki > 0 && g->columnWidth(i) != onceki))
+            continue;
+        int icerik = 0;
+        for (int r : satirlar) {
+            QString metin = m->index(r, i).data().toString();
+            if (metin.isEmpty())
+                continue;
+            metin.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            icerik = qMax(icerik, fm.horizontalAdvance(metin) + pay);
+            if (icerik >= tavan)
+                break;
+        }
+        const int gerek = std::max({onceki, enAz ? enAz(i) : 0, g->horizontalHeader()->sectionSizeHint(i),
+                                    qMin(icerik, tavan)});
+        if (gerek != g->columnWidth(i))
+            g->setColumnWidth(i, gerek);
+        verilen[i] = gerek;
+    }
+    g->setProperty(VerilenGenislikler, verilen);
+}
+
+void TabloModeli::kolonlariGenislet(QTableView *g, int ilk, int son, bool bastan) const
+{
     // The rows measured: those the data set holds anyway, never a read of its
     // own (a list of tens of thousands opens on one window). Without a range:
     // the first rows and those around the current one.
@@ -362,37 +398,9 @@ void TabloModeli::kolonlariGenislet(QTableView *g, int ilk, int son) const
     } else {
         ekle(ilk, qMin(son, ilk + EnCokSatir - 1));
     }
-
-    const QFontMetrics fm = g->fontMetrics();
-    // What an item view puts around a cell's text, and the grid line.
-    const int pay = 2 * (g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1)
-                    + (g->showGrid() ? 1 : 0) + 2;
-    // A long text (a memo, an address) is shown cut rather than taking the row.
-    const int tavan = 40 * fm.averageCharWidth();
-    QVariantList verilen = g->property(VerilenGenislikler).toList();
-    if (verilen.size() != n)
-        verilen = QVariantList(n, 0);
-    for (int i = 0; i < n; ++i) {
-        const int onceki = verilen.at(i).toInt();
-        if (g->isColumnHidden(i) || (onceki > 0 && g->columnWidth(i) != onceki))
-            continue;
-        int icerik = 0;
-        for (int r : satirlar) {
-            QString metin = hucreMetni(r, i);
-            if (metin.isEmpty())
-                continue;
-            metin.replace(QLatin1Char('\n'), QLatin1Char(' '));
-            icerik = qMax(icerik, fm.horizontalAdvance(metin) + pay);
-            if (icerik >= tavan)
-                break;
-        }
-        const int gerek = std::max({onceki, d->gorunen[size_t(i)].tanim.genislik,
-                                g->horizontalHeader()->sectionSizeHint(i), qMin(icerik, tavan)});
-        if (gerek != g->columnWidth(i))
-            g->setColumnWidth(i, gerek);
-        verilen[i] = gerek;
-    }
-    g->setProperty(VerilenGenislikler, verilen);
+    KolonlariGenislet(g, satirlar, bastan, [this](int i) {
+        return i < int(d->gorunen.size()) ? d->gorunen[size_t(i)].tanim.genislik : 0;
+    });
 }
 
 void TabloModeli::gorunumeBagla(QTableView *gorunum)
@@ -405,12 +413,11 @@ void TabloModeli::gorunumeBagla(QTableView *gorunum)
 
     // Column widths follow the heading and the values the rows show.
     QPointer<QTableView> gw(gorunum);
-    gorunum->setProperty(VerilenGenislikler, QVariant());
-    auto genislet = [this, gw](int ilk, int son) {
+    auto genislet = [this, gw](int ilk, int son, bool bastan = false) {
         if (gw && gw->model() == this)
-            kolonlariGenislet(gw, ilk, son);
+            kolonlariGenislet(gw, ilk, son, bastan);
     };
-    genislet(-1, -1);
+    genislet(-1, -1, true);
     connect(this, &QAbstractItemModel::modelReset, gorunum, [genislet] { genislet(-1, -1); });
     connect(this, &QAbstractItemModel::rowsInserted, gorunum,
             [genislet](const QModelIndex &, int ilk, int son) { genislet(ilk, son); });

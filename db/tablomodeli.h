@@ -23,8 +23,10 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 class QTableView;
 class VeriSeti;
@@ -59,6 +61,13 @@ TabloKolonu IzgaraKolonu(const char *ad, const char *baslik = nullptr,
 QList<TabloKolonu> IzgaraKolonlari(std::initializer_list<std::pair<const char *, const char *>> kolonlar,
                                    bool duzenlenebilir = false);
 
+
+// Widens every visible column of a grid to its heading and to the texts its
+// model shows in the given rows (a long text is cut at forty letters), never
+// below enAz(column). bastan: a new list, the widths found afresh; otherwise
+// a column only grows. A column the user has sized keeps his width.
+void KolonlariGenislet(QTableView *g, const std::vector<int> &satirlar, bool bastan,
+                       const std::function<int(int)> &enAz = {});
 
 class TabloModeli : public QAbstractTableModel
 {
@@ -100,7 +109,7 @@ public:
     void gorunumeBagla(QTableView *gorunum);
 
 private:
-    void kolonlariGenislet(QTableView *g, int ilk, int son) const;
+    void kolonlariGenislet(QTableView *g, int ilk, int son, bool bastan) const;
 
     struct Ozel;
     Ozel *d;

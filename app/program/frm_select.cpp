@@ -4,11 +4,13 @@
 #include "app/program/veriaktarim.h"
 #include "db/bicim.h"
 #include "db/sqltext.h"
+#include "db/tablomodeli.h"
 #include "raporlar/motor/tabloaktar.h"
 #include "raporlar/motor/tablookuyucu.h"
 
 #include <QAbstractTableModel>
 #include <cmath>
+#include <numeric>
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
@@ -247,6 +249,10 @@ bool Tfrm_select::listele()
         return false;
     m_sonuc = std::move(s);
     m_model->ayarla(&*m_sonuc);
+    // The columns as wide as their names and the first rows' values.
+    std::vector<int> satirlar(size_t(qMin(100, m_model->rowCount())));
+    std::iota(satirlar.begin(), satirlar.end(), 0);
+    KolonlariGenislet(m_izgara, satirlar, true);
     if (!m_sonuc->satirlar.isEmpty())
         Mesaj::goster(QString::number(m_sonuc->satirlar.size()) + QStringLiteral(" adet kayıt bulundu."), this);
     return true;

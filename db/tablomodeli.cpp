@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -376,6 +377,13 @@ void KolonlariGenislet(QTableView *g, const std::vector<int> &satirlar, bool bas
         verilen[i] = gerek;
     }
     g->setProperty(VerilenGenislikler, verilen);
+}
+
+void KolonlariGenislet(QTableView *g, bool bastan)
+{
+    std::vector<int> satirlar(size_t(g->model() ? qMin(100, g->model()->rowCount()) : 0));
+    std::iota(satirlar.begin(), satirlar.end(), 0);
+    KolonlariGenislet(g, satirlar, bastan);
 }
 
 void TabloModeli::kolonlariGenislet(QTableView *g, int ilk, int son, bool bastan) const

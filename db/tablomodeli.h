@@ -68,6 +68,8 @@ QList<TabloKolonu> IzgaraKolonlari(std::initializer_list<std::pair<const char *,
 // a column only grows. A column the user has sized keeps his width.
 void KolonlariGenislet(QTableView *g, const std::vector<int> &satirlar, bool bastan,
                        const std::function<int(int)> &enAz = {});
+// The same over the first hundred rows of a model that holds its rows.
+void KolonlariGenislet(QTableView *g, bool bastan);
 
 class TabloModeli : public QAbstractTableModel
 {

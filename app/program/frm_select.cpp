@@ -10,7 +10,6 @@
 
 #include <QAbstractTableModel>
 #include <cmath>
-#include <numeric>
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
@@ -250,9 +249,7 @@ bool Tfrm_select::listele()
     m_sonuc = std::move(s);
     m_model->ayarla(&*m_sonuc);
     // The columns as wide as their names and the first rows' values.
-    std::vector<int> satirlar(size_t(qMin(100, m_model->rowCount())));
-    std::iota(satirlar.begin(), satirlar.end(), 0);
-    KolonlariGenislet(m_izgara, satirlar, true);
+    KolonlariGenislet(m_izgara, true);
     if (!m_sonuc->satirlar.isEmpty())
         Mesaj::goster(QString::number(m_sonuc->satirlar.size()) + QStringLiteral(" adet kayıt bulundu."), this);
     return true;

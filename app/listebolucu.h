@@ -20,8 +20,6 @@ public:
     ListeBolucu(QWidget *alan, QWidget *liste, QTableView *izgara, int satir, QWidget *ust = nullptr);
 
     QScrollArea *kaydirma() const { return m_kaydirma; }
-    QTableView *izgara() const { return m_izgara; }
-    int satirSayisi() const { return m_satir; }
     // A remembered state; true when it was put back (the splitter no longer divides itself).
     bool durumuYukle(const QByteArray &durum);
     // The division described above, now.

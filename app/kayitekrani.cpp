@@ -1,4 +1,5 @@
 #include "app/kayitekrani.h"
+#include "app/listebolucu.h"
 #include "app/odakdavranisi.h"
 #include "app/kayitekrani_ic.h"
 
@@ -208,9 +209,6 @@ void KayitEkrani::showEvent(QShowEvent *e)
     QDialog::showEvent(e);
     if (!m_gosterildi) {
         m_gosterildi = true;
-        // The children have their sizes by now: the list's own measures are known.
-        if (!m_bolmeOkundu)
-            varsayilanBolme();
         gosterAdimi();
     }
 }
@@ -241,7 +239,7 @@ void KayitEkrani::duzeniYukle()
     const QByteArray bolme = ayar.value(QStringLiteral("bolme")).toByteArray();
     ayar.endGroup();
     if (!pencere.isEmpty() && restoreGeometry(pencere)) {
-        m_bolmeOkundu = !bolme.isEmpty() && m_bolucu->restoreState(bolme);
+        m_bolucu->durumuYukle(bolme);
         return;
     }
     // First opening: the designed size, as far as the screen holds it.
@@ -262,30 +260,6 @@ void KayitEkrani::duzeniKaydet()
     ayar.setValue(QStringLiteral("pencere"), saveGeometry());
     ayar.setValue(QStringLiteral("bolme"), m_bolucu->saveState());
     ayar.endGroup();
-}
-
-void KayitEkrani::varsayilanBolme()
-{
-    const QList<int> boylar = m_bolucu->sizes();
-    if (boylar.size() != 2 || !m_izgara->isVisibleTo(m_listeAlani))
-        return;
-    const int toplam = boylar[0] + boylar[1];
-    if (toplam <= 0)
-        return;
-    // What the list needs for its rows: what surrounds the grid in the list
-    // pane (sort row, tabs) plus the grid's frame, header and a horizontal
-    // scroll bar, which many columns bring.
-    const int ust = m_izgara->mapTo(m_listeAlani, QPoint(0, 0)).y();
-    const int alt = qMax(0, m_listeAlani->height() - ust - m_izgara->height());
-    const int izgaraKenari = 2 * m_izgara->frameWidth() + m_izgara->horizontalHeader()->sizeHint().height()
-                             + m_izgara->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_izgara);
-    const int liste = ust + alt + izgaraKenari
-                      + VarsayilanSatirSayisi * m_izgara->verticalHeader()->defaultSectionSize();
-    // The edit area gets what it asks for when that leaves the list its
-    // rows; otherwise it scrolls.
-    const int enAz = qMin(toplam / 4, 60);
-    const int duzenleme = qMax(enAz, qMin(m_ustAlan->sizeHint().height(), toplam - liste));
-    m_bolucu->setSizes({duzenleme, toplam - duzenleme});
 }
 
 QString KayitEkrani::gosterFiltresi() const

@@ -17,6 +17,7 @@
 //       f->addRow("Tanı", ad);
 //       model()->kolonlariAyarla({{"TANI", "TANI"}});
 //   }
+#include "app/listebolucu.h"
 #include "app/yetki.h"
 
 #include <QDialog>
@@ -32,8 +33,6 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
-class QScrollArea;
-class QSplitter;
 class QStatusBar;
 class QTableView;
 class QVBoxLayout;
@@ -153,8 +152,9 @@ public:
     QHBoxLayout *siralamaDuzeni() const { return m_siralamaDuzeni; } // above the grid
     // The edit area (in a scroll area) above, the sort row and the list below.
     // The window's size and position and this splitter's state are kept per
-    // user and screen; the first time, the list shows at least ten rows.
-    QSplitter *bolucu() const { return m_bolucu; }
+    // user and screen; until then the edit area gets what it needs as long as
+    // the list keeps at least ten rows (see ListeBolucu).
+    ListeBolucu *bolucu() const { return m_bolucu; }
     static constexpr int VarsayilanSatirSayisi = 10;
     QMenuBar *menuCubugu() const { return m_menu; }
     QMenu *menu(const QString &ad) const;                     // "Arama1", "Raporlar1", "lem1"
@@ -232,7 +232,6 @@ private:
     QString duzenAnahtari() const;
     void duzeniYukle();
     void duzeniKaydet();
-    void varsayilanBolme();
     QAction *eylem(const QString &ad, const QString &metin, const QString &kisayol, QMenu *menu,
                    std::function<void()> is);
 
@@ -245,8 +244,7 @@ private:
     QTableView *m_izgara = nullptr;
     QWidget *m_duzenleme = nullptr;
     QWidget *m_ustAlan = nullptr;
-    QSplitter *m_bolucu = nullptr;
-    QScrollArea *m_kaydirma = nullptr;
+    ListeBolucu *m_bolucu = nullptr;
     QWidget *m_listeAlani = nullptr;
     QVBoxLayout *m_listeDuzeni = nullptr;
     QHBoxLayout *m_siralamaDuzeni = nullptr;
@@ -264,7 +262,6 @@ private:
     bool m_gosterildi = false;
     bool m_kapandi = false;
     bool m_duzenOkundu = false;   // the remembered size was looked up
-    bool m_bolmeOkundu = false;   // a remembered splitter state was applied
 };
 
 // The quick menu of the record screens (cmb_hizlimenu); sec runs for a chosen

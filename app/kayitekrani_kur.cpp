@@ -1,5 +1,6 @@
 #include "app/kayitekrani.h"
 #include "app/kayitekrani_ic.h"
+#include "app/listebolucu.h"
 #include "app/odakdavranisi.h"
 
 // The record screen's construction in parts: toolbar, menus and buttons,
@@ -153,29 +154,21 @@ void KayitEkrani::yerlesimKur(QVBoxLayout *ana)
     // Edit area above, sort row and grid below, in a splitter the user
     // moves. The edit area scrolls when it is given less than it needs, so
     // that a small screen still shows a useful part of the list.
-    m_bolucu = new QSplitter(Qt::Vertical, this);
-    m_bolucu->setObjectName(QStringLiteral("Splitter1"));
-    m_bolucu->setChildrenCollapsible(false);
-    m_kaydirma = new QScrollArea;
-    m_kaydirma->setObjectName(QStringLiteral("ScrollBox1"));
-    m_kaydirma->setFrameShape(QFrame::NoFrame);
-    m_kaydirma->setWidgetResizable(true);
     m_ustAlan = new QWidget;
     auto *ustDuzen = new QVBoxLayout(m_ustAlan);
     ustDuzen->setContentsMargins(0, 0, 0, 0);
     m_duzenleme = new QWidget(m_ustAlan);
     m_duzenleme->setObjectName(m_ayar.duzenlemeAlaniAdi);
     ustDuzen->addWidget(m_duzenleme);
-    m_kaydirma->setWidget(m_ustAlan);
-    m_bolucu->addWidget(m_kaydirma);
     m_listeAlani = new QWidget;
     m_listeAlani->setObjectName(QStringLiteral("Panel3"));
     auto *listeAlaniDuzeni = new QVBoxLayout(m_listeAlani);
     listeAlaniDuzeni->setContentsMargins(0, 0, 0, 0);
-    m_bolucu->addWidget(m_listeAlani);
-    // A taller window gives its height to the list.
-    m_bolucu->setStretchFactor(0, 0);
-    m_bolucu->setStretchFactor(1, 1);
+    m_izgara = new QTableView(this);
+    m_izgara->setObjectName(m_ayar.izgaraAdi);
+    m_bolucu = new ListeBolucu(m_ustAlan, m_listeAlani, m_izgara, VarsayilanSatirSayisi, this);
+    m_bolucu->setObjectName(QStringLiteral("Splitter1"));
+    m_bolucu->kaydirma()->setObjectName(QStringLiteral("ScrollBox1"));
     ana->addWidget(m_bolucu, 1);
 
     m_siralamaDuzeni = new QHBoxLayout;
@@ -197,8 +190,6 @@ void KayitEkrani::yerlesimKur(QVBoxLayout *ana)
 
     m_listeDuzeni = new QVBoxLayout;
     listeAlaniDuzeni->addLayout(m_listeDuzeni, 1);
-    m_izgara = new QTableView(this);
-    m_izgara->setObjectName(m_ayar.izgaraAdi);
     m_model->gorunumeBagla(m_izgara);
     if (m_ayar.kilitli) {
         m_izgara->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -8,11 +8,14 @@
 #include <QItemSelectionModel>
 #include <QPointer>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -329,6 +332,85 @@ bool TabloModeli::setData(const QModelIndex &indeks, const QVariant &deger, int 
     return vs->degerAyarla(d->gorunen[size_t(indeks.column())].tanim.kolon, deger);
 }
 
+namespace {
+
+// The widths last given to a view's columns, kept on the view: a column whose
+// width is no longer that one was sized by the user and stays as he left it.
+const char *const VerilenGenislikler = "velmorikaVerilenGenislikler";
+
+} // namespace
+
+void KolonlariGenislet(QTableView *g, const std::vector<int> &satirlar, bool bastan,
+                       const std::function<int(int)> &enAz)
+{
+    const QAbstractItemModel *m = g->model();
+    const int n = m ? m->columnCount() : 0;
+    if (n == 0)
+        return;
+    const QFontMetrics fm = g->fontMetrics();
+    // What an item view puts around a cell's text, and the grid line.
+    const int pay = 2 * (g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1)
+                    + (g->showGrid() ? 1 : 0) + 2;
+    // A long text (a memo, an address) is shown cut rather than taking the row.
+    const int tavan = 40 * fm.averageCharWidth();
+    QVariantList verilen = g->property(VerilenGenislikler).toList();
+    if (bastan || verilen.size() != n)
+        verilen = QVariantList(n, 0);
+    for (int i = 0; i < n; ++i) {
+        const int onceki = verilen.at(i).toInt();
+        if (g->isColumnHidden(i) || (onceki > 0 && g->columnWidth(i) != onceki))
+            continue;
+        int icerik = 0;
+        for (int r : satirlar) {
+            QString metin = m->index(r, i).data().toString();
+            if (metin.isEmpty())
+                continue;
+            metin.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            icerik = qMax(icerik, fm.horizontalAdvance(metin) + pay);
+            if (icerik >= tavan)
+                break;
+        }
+        const int gerek = std::max({onceki, enAz ? enAz(i) : 0, g->horizontalHeader()->sectionSizeHint(i),
+                                    qMin(icerik, tavan)});
+        if (gerek != g->columnWidth(i))
+            g->setColumnWidth(i, gerek);
+        verilen[i] = gerek;
+    }
+    g->setProperty(VerilenGenislikler, verilen);
+}
+
+void KolonlariGenislet(QTableView *g, bool bastan)
+{
+    std::vector<int> satirlar(size_t(g->model() ? qMin(100, g->model()->rowCount()) : 0));
+    std::iota(satirlar.begin(), satirlar.end(), 0);
+    KolonlariGenislet(g, satirlar, bastan);
+}
+
+void TabloModeli::kolonlariGenislet(QTableView *g, int ilk, int son, bool bastan) const
+{
+    // The rows measured: those the data set holds anyway, never a read of its
+    // own (a list of tens of thousands opens on one window). Without a range:
+    // the first rows and those around the current one.
+    constexpr int EnCokSatir = 100;
+    std::vector<int> satirlar;
+    auto ekle = [&](int bas, int bit) {
+        for (int r = qMax(0, bas); r <= bit && r < rowCount() && int(satirlar.size()) < 2 * EnCokSatir; ++r)
+            if (d->vs && d->vs->tampondaMi(r))
+                satirlar.push_back(r);
+    };
+    if (ilk < 0) {
+        ekle(0, EnCokSatir - 1);
+        const int g0 = d->vs ? d->vs->gecerliSatir() : -1;
+        if (g0 >= EnCokSatir)
+            ekle(qMax(EnCokSatir, g0 - EnCokSatir / 2), g0 + EnCokSatir / 2);
+    } else {
+        ekle(ilk, qMin(son, ilk + EnCokSatir - 1));
+    }
+    KolonlariGenislet(g, satirlar, bastan, [this](int i) {
+        return i < int(d->gorunen.size()) ? d->gorunen[size_t(i)].tanim.genislik : 0;
+    });
+}
+
 void TabloModeli::gorunumeBagla(QTableView *gorunum)
 {
     gorunum->setModel(this);
@@ -337,13 +419,18 @@ void TabloModeli::gorunumeBagla(QTableView *gorunum)
     gorunum->verticalHeader()->setDefaultSectionSize(gorunum->fontMetrics().height() + 6);
     gorunum->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
-    auto genislikler = [this, gorunum] {
-        for (int i = 0; i < int(d->gorunen.size()); ++i)
-            if (d->gorunen[size_t(i)].tanim.genislik > 0)
-                gorunum->setColumnWidth(i, d->gorunen[size_t(i)].tanim.genislik);
+    // Column widths follow the heading and the values the rows show.
+    QPointer<QTableView> gw(gorunum);
+    auto genislet = [this, gw](int ilk, int son, bool bastan = false) {
+        if (gw && gw->model() == this)
+            kolonlariGenislet(gw, ilk, son, bastan);
     };
-    genislikler();
-    connect(this, &QAbstractItemModel::modelReset, gorunum, genislikler);
+    genislet(-1, -1, true);
+    connect(this, &QAbstractItemModel::modelReset, gorunum, [genislet] { genislet(-1, -1); });
+    connect(this, &QAbstractItemModel::rowsInserted, gorunum,
+            [genislet](const QModelIndex &, int ilk, int son) { genislet(ilk, son); });
+    connect(this, &QAbstractItemModel::dataChanged, gorunum,
+            [genislet](const QModelIndex &ust, const QModelIndex &alt) { genislet(ust.row(), alt.row()); });
 
     auto esitleniyor = std::make_shared<bool>(false);
     QPointer<QTableView> g(gorunum);

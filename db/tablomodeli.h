@@ -23,8 +23,10 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 class QTableView;
 class VeriSeti;
@@ -44,7 +46,7 @@ struct TabloKolonu
 {
     QString kolon;              // column name in the data set (case-insensitive)
     QString baslik;             // header title; empty: the column name
-    int genislik = 0;           // pixels in the view; 0: the view's default
+    int genislik = 0;           // least pixels in the view; 0: as wide as heading and values
     GosterimBicimi bicim = GosterimBicimi::Otomatik;
     bool duzenlenebilir = false;
     QString desen;              // number pattern for GosterimBicimi::Desen
@@ -59,6 +61,15 @@ TabloKolonu IzgaraKolonu(const char *ad, const char *baslik = nullptr,
 QList<TabloKolonu> IzgaraKolonlari(std::initializer_list<std::pair<const char *, const char *>> kolonlar,
                                    bool duzenlenebilir = false);
 
+
+// Widens every visible column of a grid to its heading and to the texts its
+// model shows in the given rows (a long text is cut at forty letters), never
+// below enAz(column). bastan: a new list, the widths found afresh; otherwise
+// a column only grows. A column the user has sized keeps his width.
+void KolonlariGenislet(QTableView *g, const std::vector<int> &satirlar, bool bastan,
+                       const std::function<int(int)> &enAz = {});
+// The same over the first hundred rows of a model that holds its rows.
+void KolonlariGenislet(QTableView *g, bool bastan);
 
 class TabloModeli : public QAbstractTableModel
 {
@@ -94,9 +105,14 @@ public:
     // selection, and keeps the view's current row and the data set's current
     // row in step both ways (clicking a row moves the data set; moving the
     // data set moves the view's current index and scrolls to it).
+    // Every visible column is as wide as its heading and the values it
+    // shows (a designed width is the least it gets) and grows as wider
+    // values come; a column the user has sized keeps his width.
     void gorunumeBagla(QTableView *gorunum);
 
 private:
+    void kolonlariGenislet(QTableView *g, int ilk, int son, bool bastan) const;
+
     struct Ozel;
     Ozel *d;
 };

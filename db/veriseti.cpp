@@ -74,6 +74,11 @@ int VeriSeti::tampondakiSatir() const
     return n;
 }
 
+bool VeriSeti::tampondaMi(int satir) const
+{
+    return satir >= 0 && satir < d->satirSayisi && d->dilimSirasi(satir) >= 0;
+}
+
 void VeriSeti::sayimlariBekle() { Pencere::hepsiniBekle(); }
 
 namespace {

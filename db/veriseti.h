@@ -196,6 +196,8 @@ public:
     static int tamponSiniri();
     // Rows held in the buffer now.
     int tampondakiSatir() const;
+    // Row satir is held in the buffer: reading it reads nothing.
+    bool tampondaMi(int satir) const;
     // Waits until every count running on a worker has ended (tests,
     // benchmarks; the program waits for them when it ends).
     static void sayimlariBekle();

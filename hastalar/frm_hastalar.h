@@ -60,7 +60,7 @@ private:
     void bilgilerSekmesiKur();                    // "Hasta Bilgileri": the panel the lock switches
     int kimlikSutunuKur(QGridLayout *g);          // its first column; returns the rows used
     int iletisimSutunuKur(QGridLayout *g);        // its second column; returns the rows used
-    int hatirlatmaSatiriKur(QGridLayout *g, int satir, int sira); // reminder 1 or 2; returns the next row
+    void hatirlatmaSatiriKur(QGridLayout *g, int satir, int sira); // reminder 1 (left) or 2 (right) on row satir
     void fotografKutusuKur(QGridLayout *g);
     void ekBilgiSekmesiKur();                     // "Ek Bilgi"
     void tibbiBilgiSekmesiKur();                  // "Tıbbi Bilgi"

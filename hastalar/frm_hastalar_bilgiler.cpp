@@ -1,6 +1,6 @@
 // "Hasta Bilgileri", the first tab of the patient screen's edit area: the
 // panel the lock switches. Identity on the left, contact and doctor on the
-// right, the two reminders across the bottom, the photo beside them.
+// right, the two reminders under them side by side, the photo beside them.
 #include "hastalar/frm_hastalar.h"
 #include "hastalar/frm_hastalar_ic.h"
 
@@ -43,9 +43,9 @@ void Tfrm_hastalar::bilgilerSekmesiKur()
     g->setVerticalSpacing(3);
     const int satir = kimlikSutunuKur(g);
     const int s2 = iletisimSutunuKur(g);
-    // Reminders across the bottom.
-    const int r = hatirlatmaSatiriKur(g, qMax(satir, s2), 1);
-    hatirlatmaSatiriKur(g, r, 2);
+    // The two reminders side by side under the two columns.
+    hatirlatmaSatiriKur(g, qMax(satir, s2), 1);
+    hatirlatmaSatiriKur(g, qMax(satir, s2), 2);
     fotografKutusuKur(g);
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
@@ -204,7 +204,7 @@ int Tfrm_hastalar::iletisimSutunuKur(QGridLayout *g)
     return s2;
 }
 
-int Tfrm_hastalar::hatirlatmaSatiriKur(QGridLayout *g, int satir, int sira)
+void Tfrm_hastalar::hatirlatmaSatiriKur(QGridLayout *g, int satir, int sira)
 {
     struct Hatirlatma
     {
@@ -233,9 +233,8 @@ int Tfrm_hastalar::hatirlatmaSatiriKur(QGridLayout *g, int satir, int sira)
     satirDuzeni->addWidget(t);
     satirDuzeni->addWidget(n, 1);
     satirDuzeni->addWidget(d);
-    g->addWidget(etiket(QString::fromUtf8(h.baslik), t), satir, 0);
-    g->addLayout(satirDuzeni, satir, 1, 1, 3);
-    return satir + 1;
+    g->addWidget(etiket(QString::fromUtf8(h.baslik), t), satir, 2 * (sira - 1));
+    g->addLayout(satirDuzeni, satir, 2 * (sira - 1) + 1);
 }
 
 void Tfrm_hastalar::fotografKutusuKur(QGridLayout *g)

@@ -47,9 +47,23 @@ QLineEdit *kutu(const QString &ad)
     return e;
 }
 
+namespace {
+
+class Memo : public QPlainTextEdit
+{
+public:
+    QSize sizeHint() const override { return {QPlainTextEdit::sizeHint().width(), minimumHeight()}; }
+    QSize minimumSizeHint() const override
+    {
+        return {QPlainTextEdit::minimumSizeHint().width(), minimumHeight()};
+    }
+};
+
+} // namespace
+
 QPlainTextEdit *memo(const QString &ad, int yukseklik)
 {
-    auto *m = new QPlainTextEdit;
+    auto *m = new Memo;
     m->setObjectName(ad);
     m->setTabChangesFocus(true);
     m->setMinimumHeight(yukseklik);

@@ -33,6 +33,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
 #include <QUrl>
@@ -307,8 +308,13 @@ void Tfrm_goz::satirDegisti()
 
 void Tfrm_goz::kilitDegisti(bool kilitli)
 {
-    for (int i = 0; i < m_sekmeler->count(); ++i)
-        m_sekmeler->widget(i)->setEnabled(!kilitli);
+    for (int i = 0; i < m_sekmeler->count(); ++i) {
+        QWidget *s = m_sekmeler->widget(i);
+        // A page that scrolls in itself locks its contents, not its scroll bar.
+        if (auto *k = s->findChild<QScrollArea *>(QString(), Qt::FindDirectChildrenOnly); k && k->widget())
+            s = k->widget();
+        s->setEnabled(!kilitli);
+    }
     if (QWidget *kod = findChild<QWidget *>(QStringLiteral("edt_hastakodu")); kod && !kilitli)
         kod->setEnabled(false); // a patient is chosen with "Hasta Ara"
     if (kilitli && m_lab->duzenleniyorMu())

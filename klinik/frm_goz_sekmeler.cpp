@@ -17,6 +17,7 @@
 
 #include <QDesktopServices>
 #include <QGroupBox>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
 #include <QUrl>
@@ -201,8 +202,15 @@ void Tfrm_goz::muayeneKur()
     pl->addWidget(recete);
     pl->addStretch(1);
 
+    // Taller than any other tab: it scrolls in its own page, so that the
+    // tabs and the other pages keep their height and their buttons in view.
     l->setContentsMargins(0, 0, 0, 0);
-    l->addWidget(panel);
+    auto *kaydirma = new QScrollArea;
+    kaydirma->setObjectName(QStringLiteral("sb_muayene"));
+    kaydirma->setFrameShape(QFrame::NoFrame);
+    kaydirma->setWidgetResizable(true);
+    kaydirma->setWidget(panel);
+    l->addWidget(kaydirma);
     m_sekmeler->addTab(s, QStringLiteral("Muayene"));
     QWidget *eskiAlan = duzenlemeAlani();
     duzenlemeAlaniAyarla(panel);
@@ -240,10 +248,11 @@ void Tfrm_goz::recetelerKur()
     b->bagla(renk, QStringLiteral("REC_CAMRENGI"), true);
     c.ekle(QStringLiteral("CAM RENGİ"), renk);
     // The same two columns as on tab "Muayene", for the prescription at hand.
-    auto *rec = memo(QStringLiteral("mem_rec_recete2"), 80);
+    // Heights that leave the buttons below in view on a 1366×768 screen.
+    auto *rec = memo(QStringLiteral("mem_rec_recete2"), 60);
     b->bagla(rec, QStringLiteral("REC_RECETE"), true);
     c.tamSatir(QStringLiteral("REÇETE"), rec);
-    auto *ac = memo(QStringLiteral("mem_rec_receteaciklama2"), 48);
+    auto *ac = memo(QStringLiteral("mem_rec_receteaciklama2"), 40);
     b->bagla(ac, QStringLiteral("REC_RECETEACIKLAMA"), true);
     c.tamSatir(QStringLiteral("Acıklama"), ac);
     l->addWidget(cam);
@@ -343,7 +352,7 @@ void Tfrm_goz::sasilikKur()
         g.ekle(QString::fromUtf8(r.baslik), {QStringLiteral("SASI_SAG") + QLatin1String(r.ek)},
                {QStringLiteral("SASI_SOL") + QLatin1String(r.ek)});
     g.tamMemo(QStringLiteral("ACIKLAMA"), QStringLiteral("SASI_SASIACIKLAMA"), QStringLiteral("mem_sasi_sasiaciklama"),
-              80);
+              60);
     g.g->setRowStretch(g.satir, 1);
     m_sekmeler->addTab(s, QStringLiteral("Şaşılık"));
 }

@@ -86,6 +86,11 @@ void Tfrm_muayene::hastaBilgileriKur()
     const M memolar[] = {{"mem_anamnez", "ANAMNMEZ", "Anamnez"}, {"mem_bulgular", "BULGULAR", "Bulgular"},
                          {"mem_tani", "MYNTESHIS", "Tani"},      {"mem_tedavi", "TEDAVI", "Tedavi"},
                          {"mem_ilaclar", "ILACLAR", "İlaçlar"},  {"mem_rapor", "RAPOR", "Rapor"}};
+    // Two memos to a row, as the boxes above: the tab stays whole on a
+    // 1366×768 screen beside the list.
+    if (g.sutun)
+        ++g.satir;
+    g.sutun = 0;
     for (const M &m : memolar) {
         auto *w = memo(QLatin1String(m.ad));
         b->bagla(w, QLatin1String(m.kolon), true);
@@ -94,7 +99,7 @@ void Tfrm_muayene::hastaBilgileriKur()
             yaninda = yeniDugme(QStringLiteral("btn_taniara"), QStringLiteral("Tanı Ara"));
             connect(yaninda, &QPushButton::clicked, this, &Tfrm_muayene::taniAra);
         }
-        g.tamSatir(QString::fromUtf8(m.etiket), w, yaninda);
+        g.ekle(QString::fromUtf8(m.etiket), w, yaninda);
     }
     g.g->setColumnStretch(1, 1);
     g.g->setColumnStretch(4, 1);

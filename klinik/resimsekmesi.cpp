@@ -30,7 +30,9 @@ ResimSekmesi::ResimSekmesi(const QString &tur, bool jpgDe, QWidget *ust) : QWidg
     auto *sol = new QVBoxLayout;
     m_resim = new QLabel;
     m_resim->setObjectName(QStringLiteral("Image6"));
-    m_resim->setFixedSize(400, 300);
+    // 4:3 and small enough that the picture and its buttons stand whole in
+    // the edit area of a maximised screen on 1366×768.
+    m_resim->setFixedSize(320, 240);
     m_resim->setFrameShape(QFrame::Box);
     m_resim->setScaledContents(true);
     sol->addWidget(m_resim);

@@ -64,6 +64,7 @@ void tabloDoldur(QTableWidget *t, const QStringList &kolonlar, const QVector<QVa
                 t->setItem(r, k, new QTableWidgetItem(RaporDegerMetni(v)));
             }
         }
+    KolonlariGenislet(t, true);
 }
 
 QComboBox *kebSecimi(const char *ad)

@@ -2,6 +2,7 @@
 
 #include "app/aramapenceresi.h"
 #include "app/ekranlar.h"
+#include "app/listebolucu.h"
 #include "app/mesaj.h"
 #include "app/oturum.h"
 #include "app/raporhizmeti.h"
@@ -247,12 +248,19 @@ RaporEkrani::RaporEkrani(const RaporTanimi &tanim, QWidget *ust)
             w->installEventFilter(tekerlek);
         }
     }
-    auto *kaydir = new QScrollArea;
-    kaydir->setObjectName(QStringLiteral("kaydirma"));
-    kaydir->setWidget(panel);
-    kaydir->setWidgetResizable(true);
-    kaydir->setMaximumHeight(260);
-    kok->addWidget(kaydir);
+
+    // The filters above the list, in a splitter: they get the height they
+    // need as long as the list keeps its rows, and scroll only below that.
+    auto *listeAlani = new QWidget;
+    auto *listeDuzeni = new QVBoxLayout(listeAlani);
+    listeDuzeni->setContentsMargins(0, 0, 0, 0);
+    auto *grid = new QTableView;
+    grid->setObjectName(QStringLiteral("grdListe"));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto *bolucu = new ListeBolucu(panel, listeAlani, grid, ListeSatirSayisi);
+    bolucu->setObjectName(QStringLiteral("bolucu"));
+    bolucu->kaydirma()->setObjectName(QStringLiteral("kaydirma"));
+    kok->addWidget(bolucu, 1);
 
     auto *alt = new QHBoxLayout;
     m_siralama = new QComboBox;
@@ -266,13 +274,10 @@ RaporEkrani::RaporEkrani(const RaporTanimi &tanim, QWidget *ust)
     m_sayi = new QLabel(QStringLiteral("0"));
     m_sayi->setObjectName(QStringLiteral("lblKayitSayisi"));
     alt->addWidget(m_sayi);
-    kok->addLayout(alt);
+    listeDuzeni->addLayout(alt);
 
     m_sayfalar = new QTabWidget;
     m_sayfalar->setObjectName(QStringLiteral("sayfalar"));
-    auto *grid = new QTableView;
-    grid->setObjectName(QStringLiteral("grdListe"));
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_model = new TabloModeli(m_liste, this);
     if (tablo) {
         QList<TabloKolonu> kolonlar;
@@ -282,7 +287,7 @@ RaporEkrani::RaporEkrani(const RaporTanimi &tanim, QWidget *ust)
     }
     m_model->gorunumeBagla(grid);
     m_sayfalar->addTab(grid, QStringLiteral("Genel Liste"));
-    kok->addWidget(m_sayfalar, 1);
+    listeDuzeni->addWidget(m_sayfalar, 1);
 
     // The SMS tab asks for the SMS screen's own right.
     if (!tanim.telefonKolonu.isEmpty()

@@ -7,7 +7,8 @@
 // Controls are named by the column they filter: "bas_<KOLON>" / "bit_<KOLON>"
 // (from / to boxes), "edt_<KOLON>" (text or list), "ik_<KOLON>"
 // ("İçindeki Kelime"), "ara_<KOLON>" (lookup button), "chkCepTelefonu",
-// "cmbSiralama", "lblKayitSayisi", "sayfalar", "grdListe".
+// "cmbSiralama", "lblKayitSayisi", "sayfalar", "grdListe"; "bolucu" divides
+// the filters ("kaydirma", scrolled) from the list.
 #include "raporlar/raportanimlari.h"
 
 #include <QDialog>
@@ -35,6 +36,9 @@ public:
     // screen's table, in their order, each once. An empty entry stands for
     // "no order".
     static QStringList gecerliSiralama(const RaporTanimi &tanim);
+
+    // Rows the list keeps at least while the filters take what they need.
+    static constexpr int ListeSatirSayisi = 10;
 
     // The filter of the boxes as they are now (company first); false when a
     // box holds a value its column cannot take (the user has been told).

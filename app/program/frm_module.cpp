@@ -112,7 +112,9 @@ Tfrm_module::Tfrm_module(QWidget *ust)
     setObjectName(QStringLiteral("frm_module"));
     setWindowTitle(QStringLiteral("Moduller"));
     setModal(true);
-    resize(1000, 680);
+    // Wide enough for every column of the rights, "Özel Yetki 2" the last,
+    // with whole headings; within a 1366 screen.
+    resize(1160, 680);
 
     m_haklar = new VeriSeti(QStringLiteral("KULLANICILAR"), this);
     m_haklar->setObjectName(QStringLiteral("qry_kullanicilar"));

@@ -4,6 +4,7 @@
 #include "app/program/veriaktarim.h"
 #include "db/bicim.h"
 #include "db/sqltext.h"
+#include "db/tablomodeli.h"
 #include "raporlar/motor/tabloaktar.h"
 #include "raporlar/motor/tablookuyucu.h"
 
@@ -247,6 +248,8 @@ bool Tfrm_select::listele()
         return false;
     m_sonuc = std::move(s);
     m_model->ayarla(&*m_sonuc);
+    // The columns as wide as their names and the first rows' values.
+    KolonlariGenislet(m_izgara, true);
     if (!m_sonuc->satirlar.isEmpty())
         Mesaj::goster(QString::number(m_sonuc->satirlar.size()) + QStringLiteral(" adet kayıt bulundu."), this);
     return true;

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QComboBox>
 #include <QLabel>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -198,6 +199,10 @@ void tst_carihareketraporekrani::bakiyeListesiVeKusurat()
     QCOMPARE(ozel->rowCount(), 1);
     // Amounts in the money format, the count as it is.
     QCOMPARE(ozelHucreler(ozel, 0), (QStringList{"C", "1", "10,01", "0,00", "10,01"}));
+    // Every column shows its whole heading.
+    for (int k = 0; k < ozel->columnCount(); ++k)
+        QVERIFY2(ozel->columnWidth(k) >= ozel->horizontalHeader()->sectionSizeHint(k),
+                 qPrintable(ozel->horizontalHeaderItem(k)->text()));
     const QString metin = PdfAkisMetni(pdf);
     QVERIFY2(metin.contains(QStringLiteral("C HESABI")) && !metin.contains(QStringLiteral("B HESABI"))
                  && !metin.contains(QStringLiteral("A HESABI")),

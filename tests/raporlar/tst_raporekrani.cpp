@@ -552,7 +552,7 @@ private slots:
         TEST_VT(vt);
         BetikMesaj m;
         auto e = ekran(ekranAdi);
-        e->resize(1000, 700);
+        e->resize(1000, 500); // too low for all the filters beside the list
         e->show();
         QVERIFY(QTest::qWaitForWindowExposed(e.get()));
         auto *c = e->findChild<QComboBox *>(kutu);

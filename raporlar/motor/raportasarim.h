@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QDoubleSpinBox;
 class QFontComboBox;
 class QGraphicsScene;
@@ -78,6 +79,10 @@ private:
     void tuvalKur(QSplitter *bolucu);
     void ozellikPaneliKur(QWidget *sag, QVBoxLayout *sagL);
     QWidget *nesneSayfasiKur();
+    void nesneMetniKur(QWidget *w, QFormLayout *f);
+    void nesneKonumuKur(QWidget *w, QFormLayout *f);
+    void nesneYazisiKur(QWidget *w, QFormLayout *f);
+    void nesneCercevesiKur(QWidget *w, QFormLayout *f);
     QWidget *bantSayfasiKur();
     void ornekBolmesiKur(QWidget *sag, QVBoxLayout *sagL);
     void duzenlemeleriBagla();

@@ -105,122 +105,46 @@ QWidget *RaporTasarim::nesneSayfasiKur()
 {
     auto *nesneSayfa = new QWidget(m_panel);
     auto *nf = new QFormLayout(nesneSayfa);
-    m_edtMetin = new QPlainTextEdit(nesneSayfa);
+    nesneMetniKur(nesneSayfa, nf);
+    nesneKonumuKur(nesneSayfa, nf);
+    nesneYazisiKur(nesneSayfa, nf);
+    nesneCercevesiKur(nesneSayfa, nf);
+    return nesneSayfa;
+}
+
+// The text with the field and system value pickers that insert into it.
+void RaporTasarim::nesneMetniKur(QWidget *w, QFormLayout *f)
+{
+    m_edtMetin = new QPlainTextEdit(w);
     m_edtMetin->setObjectName(QStringLiteral("edt_metin"));
     m_edtMetin->setMaximumHeight(80);
-    nf->addRow(QStringLiteral("Metin"), m_edtMetin);
+    f->addRow(QStringLiteral("Metin"), m_edtMetin);
     auto *alanSatiri = new QHBoxLayout;
-    m_cmbAlan = new QComboBox(nesneSayfa);
+    m_cmbAlan = new QComboBox(w);
     m_cmbAlan->setObjectName(QStringLiteral("cmb_alan"));
     m_cmbAlan->setEditable(true);
-    m_cmbBicim = new QComboBox(nesneSayfa);
+    m_cmbBicim = new QComboBox(w);
     m_cmbBicim->setObjectName(QStringLiteral("cmb_bicim"));
     m_cmbBicim->setEditable(true);
     m_cmbBicim->addItems({QString(), QStringLiteral("#,###.00"), QStringLiteral("#,##"), QStringLiteral("DD.MM.YYYY"),
                           QStringLiteral("hh:nn"), QStringLiteral("DD.MM.YYYY hh:nn")});
-    auto *btnAlan = dugme(nesneSayfa, "btn_alanekle", QStringLiteral("Ekle"));
+    auto *btnAlan = dugme(w, "btn_alanekle", QStringLiteral("Ekle"));
     alanSatiri->addWidget(m_cmbAlan, 2);
     alanSatiri->addWidget(m_cmbBicim, 1);
     alanSatiri->addWidget(btnAlan);
-    nf->addRow(QStringLiteral("Alan / biçim"), alanSatiri);
+    f->addRow(QStringLiteral("Alan / biçim"), alanSatiri);
     auto *sistemSatiri = new QHBoxLayout;
-    m_cmbSistem = new QComboBox(nesneSayfa);
+    m_cmbSistem = new QComboBox(w);
     m_cmbSistem->setObjectName(QStringLiteral("cmb_sistem"));
     m_cmbSistem->addItems({QStringLiteral("[#SAYFA]"), QStringLiteral("[#SAYFASAYISI]"), QStringLiteral("[#TARIH]"),
                            QStringLiteral("[#SAAT]"), QStringLiteral("[#BASLIK]"), QStringLiteral("[#SATIRNO]"),
                            QStringLiteral("[#KAYITSAYISI]"), QStringLiteral("[#ADET]"), QStringLiteral("[#GRUPSATIRNO]"),
                            QStringLiteral("[#TOPLAM(BORC):#,###.00]"), QStringLiteral("[#GRUPTOPLAM(BORC):#,###.00]"),
                            QStringLiteral("[#YURUYEN(BORC-ALACAK):#,###.00]"), QStringLiteral("[#SIRKET]")});
-    auto *btnSistem = dugme(nesneSayfa, "btn_sistemekle", QStringLiteral("Ekle"));
+    auto *btnSistem = dugme(w, "btn_sistemekle", QStringLiteral("Ekle"));
     sistemSatiri->addWidget(m_cmbSistem, 1);
     sistemSatiri->addWidget(btnSistem);
-    nf->addRow(QStringLiteral("Sistem değeri"), sistemSatiri);
-    m_edtAd = new QLineEdit(nesneSayfa);
-    m_edtAd->setObjectName(QStringLiteral("edt_ad"));
-    nf->addRow(QStringLiteral("Nesne adı"), m_edtAd);
-    m_spnX = mmKutusu(nesneSayfa, "spn_x", -50, 500);
-    m_spnY = mmKutusu(nesneSayfa, "spn_y", -50, 500);
-    m_spnG = mmKutusu(nesneSayfa, "spn_genislik", 0, 500);
-    m_spnH = mmKutusu(nesneSayfa, "spn_yukseklik", 0, 500);
-    auto *konum = new QHBoxLayout;
-    konum->addWidget(m_spnX);
-    konum->addWidget(m_spnY);
-    nf->addRow(QStringLiteral("X / Y"), konum);
-    auto *boyut = new QHBoxLayout;
-    boyut->addWidget(m_spnG);
-    boyut->addWidget(m_spnH);
-    nf->addRow(QStringLiteral("Genişlik / Yükseklik"), boyut);
-    m_cmbYazi = new QFontComboBox(nesneSayfa);
-    m_cmbYazi->setObjectName(QStringLiteral("cmb_yazitipi"));
-    m_spnBoyut = new QDoubleSpinBox(nesneSayfa);
-    m_spnBoyut->setObjectName(QStringLiteral("spn_boyut"));
-    m_spnBoyut->setRange(0, 96);
-    m_spnBoyut->setSpecialValueText(QStringLiteral("Şablonun"));
-    auto *yazi = new QHBoxLayout;
-    yazi->addWidget(m_cmbYazi, 1);
-    yazi->addWidget(m_spnBoyut);
-    nf->addRow(QStringLiteral("Yazı tipi"), yazi);
-    m_chkKalin = new QCheckBox(QStringLiteral("Kalın"), nesneSayfa);
-    m_chkKalin->setObjectName(QStringLiteral("chk_kalin"));
-    m_chkItalik = new QCheckBox(QStringLiteral("İtalik"), nesneSayfa);
-    m_chkItalik->setObjectName(QStringLiteral("chk_italik"));
-    m_chkAltCizili = new QCheckBox(QStringLiteral("Altı çizili"), nesneSayfa);
-    m_chkAltCizili->setObjectName(QStringLiteral("chk_altcizili"));
-    auto *stil = new QHBoxLayout;
-    stil->addWidget(m_chkKalin);
-    stil->addWidget(m_chkItalik);
-    stil->addWidget(m_chkAltCizili);
-    nf->addRow(QString(), stil);
-    m_cmbHiza = new QComboBox(nesneSayfa);
-    m_cmbHiza->setObjectName(QStringLiteral("cmb_hiza"));
-    m_cmbHiza->addItem(QStringLiteral("Sola"), int(Qt::AlignLeft));
-    m_cmbHiza->addItem(QStringLiteral("Ortaya"), int(Qt::AlignHCenter));
-    m_cmbHiza->addItem(QStringLiteral("Sağa"), int(Qt::AlignRight));
-    m_cmbHiza->addItem(QStringLiteral("İki yana"), int(Qt::AlignJustify));
-    m_cmbDikey = new QComboBox(nesneSayfa);
-    m_cmbDikey->setObjectName(QStringLiteral("cmb_dikey"));
-    m_cmbDikey->addItem(QStringLiteral("Üst"), int(Qt::AlignTop));
-    m_cmbDikey->addItem(QStringLiteral("Orta"), int(Qt::AlignVCenter));
-    m_cmbDikey->addItem(QStringLiteral("Alt"), int(Qt::AlignBottom));
-    auto *hiza = new QHBoxLayout;
-    hiza->addWidget(m_cmbHiza);
-    hiza->addWidget(m_cmbDikey);
-    nf->addRow(QStringLiteral("Hizalama"), hiza);
-    m_chkKaydir = new QCheckBox(QStringLiteral("Satır kaydır"), nesneSayfa);
-    m_chkKaydir->setObjectName(QStringLiteral("chk_kaydir"));
-    m_chkKirp = new QCheckBox(QStringLiteral("Taşanı kırp"), nesneSayfa);
-    m_chkKirp->setObjectName(QStringLiteral("chk_kirp"));
-    m_chkUzar = new QCheckBox(QStringLiteral("Metinle uzasın"), nesneSayfa);
-    m_chkUzar->setObjectName(QStringLiteral("chk_uzar"));
-    m_chkUzar->setToolTip(QStringLiteral("Kutu bütün metni alacak kadar uzar, altındakiler aşağı kayar; "
-                                         "sayfaya sığmayan kısım sonraki sayfada sürer."));
-    auto *sarma = new QHBoxLayout;
-    sarma->addWidget(m_chkKaydir);
-    sarma->addWidget(m_chkKirp);
-    sarma->addWidget(m_chkUzar);
-    nf->addRow(QString(), sarma);
-    m_cmbCerceve = new QComboBox(nesneSayfa);
-    m_cmbCerceve->setObjectName(QStringLiteral("cmb_cerceve"));
-    m_cmbCerceve->addItem(QStringLiteral("Yok"), int(KenarYok));
-    m_cmbCerceve->addItem(QStringLiteral("Tam"), int(KenarTam));
-    m_cmbCerceve->addItem(QStringLiteral("Alt"), int(KenarAlt));
-    m_cmbCerceve->addItem(QStringLiteral("Üst"), int(KenarUst));
-    m_cmbCerceve->addItem(QStringLiteral("Üst ve alt"), int(KenarUst | KenarAlt));
-    m_cmbCerceve->addItem(QStringLiteral("Sol ve sağ"), int(KenarSol | KenarSag));
-    m_spnKalinlik = mmKutusu(nesneSayfa, "spn_kalinlik", 0.05, 5);
-    m_spnKalinlik->setDecimals(2);
-    m_spnKalinlik->setSingleStep(0.1);
-    auto *cerceve = new QHBoxLayout;
-    cerceve->addWidget(m_cmbCerceve);
-    cerceve->addWidget(m_spnKalinlik);
-    nf->addRow(QStringLiteral("Çerçeve / çizgi"), cerceve);
-    m_edtDosya = new QLineEdit(nesneSayfa);
-    m_edtDosya->setObjectName(QStringLiteral("edt_dosya"));
-    auto *btnDosya = dugme(nesneSayfa, "btn_dosyasec", QStringLiteral("..."));
-    auto *dosya = new QHBoxLayout;
-    dosya->addWidget(m_edtDosya, 1);
-    dosya->addWidget(btnDosya);
-    nf->addRow(QStringLiteral("Resim dosyası"), dosya);
+    f->addRow(QStringLiteral("Sistem değeri"), sistemSatiri);
 
     connect(btnAlan, &QPushButton::clicked, this, [this] {
         const QString alan = m_cmbAlan->currentText().trimmed();
@@ -231,13 +155,115 @@ QWidget *RaporTasarim::nesneSayfasiKur()
                                     + QLatin1Char(']'));
     });
     connect(btnSistem, &QPushButton::clicked, this, [this] { m_edtMetin->insertPlainText(m_cmbSistem->currentText()); });
+}
+
+// The object's name, place and size.
+void RaporTasarim::nesneKonumuKur(QWidget *w, QFormLayout *f)
+{
+    m_edtAd = new QLineEdit(w);
+    m_edtAd->setObjectName(QStringLiteral("edt_ad"));
+    f->addRow(QStringLiteral("Nesne adı"), m_edtAd);
+    m_spnX = mmKutusu(w, "spn_x", -50, 500);
+    m_spnY = mmKutusu(w, "spn_y", -50, 500);
+    m_spnG = mmKutusu(w, "spn_genislik", 0, 500);
+    m_spnH = mmKutusu(w, "spn_yukseklik", 0, 500);
+    auto *konum = new QHBoxLayout;
+    konum->addWidget(m_spnX);
+    konum->addWidget(m_spnY);
+    f->addRow(QStringLiteral("X / Y"), konum);
+    auto *boyut = new QHBoxLayout;
+    boyut->addWidget(m_spnG);
+    boyut->addWidget(m_spnH);
+    f->addRow(QStringLiteral("Genişlik / Yükseklik"), boyut);
+}
+
+// Font, style, alignment and how a text wraps.
+void RaporTasarim::nesneYazisiKur(QWidget *w, QFormLayout *f)
+{
+    m_cmbYazi = new QFontComboBox(w);
+    m_cmbYazi->setObjectName(QStringLiteral("cmb_yazitipi"));
+    m_spnBoyut = new QDoubleSpinBox(w);
+    m_spnBoyut->setObjectName(QStringLiteral("spn_boyut"));
+    m_spnBoyut->setRange(0, 96);
+    m_spnBoyut->setSpecialValueText(QStringLiteral("Şablonun"));
+    auto *yazi = new QHBoxLayout;
+    yazi->addWidget(m_cmbYazi, 1);
+    yazi->addWidget(m_spnBoyut);
+    f->addRow(QStringLiteral("Yazı tipi"), yazi);
+    m_chkKalin = new QCheckBox(QStringLiteral("Kalın"), w);
+    m_chkKalin->setObjectName(QStringLiteral("chk_kalin"));
+    m_chkItalik = new QCheckBox(QStringLiteral("İtalik"), w);
+    m_chkItalik->setObjectName(QStringLiteral("chk_italik"));
+    m_chkAltCizili = new QCheckBox(QStringLiteral("Altı çizili"), w);
+    m_chkAltCizili->setObjectName(QStringLiteral("chk_altcizili"));
+    auto *stil = new QHBoxLayout;
+    stil->addWidget(m_chkKalin);
+    stil->addWidget(m_chkItalik);
+    stil->addWidget(m_chkAltCizili);
+    f->addRow(QString(), stil);
+    m_cmbHiza = new QComboBox(w);
+    m_cmbHiza->setObjectName(QStringLiteral("cmb_hiza"));
+    m_cmbHiza->addItem(QStringLiteral("Sola"), int(Qt::AlignLeft));
+    m_cmbHiza->addItem(QStringLiteral("Ortaya"), int(Qt::AlignHCenter));
+    m_cmbHiza->addItem(QStringLiteral("Sağa"), int(Qt::AlignRight));
+    m_cmbHiza->addItem(QStringLiteral("İki yana"), int(Qt::AlignJustify));
+    m_cmbDikey = new QComboBox(w);
+    m_cmbDikey->setObjectName(QStringLiteral("cmb_dikey"));
+    m_cmbDikey->addItem(QStringLiteral("Üst"), int(Qt::AlignTop));
+    m_cmbDikey->addItem(QStringLiteral("Orta"), int(Qt::AlignVCenter));
+    m_cmbDikey->addItem(QStringLiteral("Alt"), int(Qt::AlignBottom));
+    auto *hiza = new QHBoxLayout;
+    hiza->addWidget(m_cmbHiza);
+    hiza->addWidget(m_cmbDikey);
+    f->addRow(QStringLiteral("Hizalama"), hiza);
+    m_chkKaydir = new QCheckBox(QStringLiteral("Satır kaydır"), w);
+    m_chkKaydir->setObjectName(QStringLiteral("chk_kaydir"));
+    m_chkKirp = new QCheckBox(QStringLiteral("Taşanı kırp"), w);
+    m_chkKirp->setObjectName(QStringLiteral("chk_kirp"));
+    m_chkUzar = new QCheckBox(QStringLiteral("Metinle uzasın"), w);
+    m_chkUzar->setObjectName(QStringLiteral("chk_uzar"));
+    m_chkUzar->setToolTip(QStringLiteral("Kutu bütün metni alacak kadar uzar, altındakiler aşağı kayar; "
+                                         "sayfaya sığmayan kısım sonraki sayfada sürer."));
+    auto *sarma = new QHBoxLayout;
+    sarma->addWidget(m_chkKaydir);
+    sarma->addWidget(m_chkKirp);
+    sarma->addWidget(m_chkUzar);
+    f->addRow(QString(), sarma);
+}
+
+// Frame or line, and a picture's file.
+void RaporTasarim::nesneCercevesiKur(QWidget *w, QFormLayout *f)
+{
+    m_cmbCerceve = new QComboBox(w);
+    m_cmbCerceve->setObjectName(QStringLiteral("cmb_cerceve"));
+    m_cmbCerceve->addItem(QStringLiteral("Yok"), int(KenarYok));
+    m_cmbCerceve->addItem(QStringLiteral("Tam"), int(KenarTam));
+    m_cmbCerceve->addItem(QStringLiteral("Alt"), int(KenarAlt));
+    m_cmbCerceve->addItem(QStringLiteral("Üst"), int(KenarUst));
+    m_cmbCerceve->addItem(QStringLiteral("Üst ve alt"), int(KenarUst | KenarAlt));
+    m_cmbCerceve->addItem(QStringLiteral("Sol ve sağ"), int(KenarSol | KenarSag));
+    m_spnKalinlik = mmKutusu(w, "spn_kalinlik", 0.05, 5);
+    m_spnKalinlik->setDecimals(2);
+    m_spnKalinlik->setSingleStep(0.1);
+    auto *cerceve = new QHBoxLayout;
+    cerceve->addWidget(m_cmbCerceve);
+    cerceve->addWidget(m_spnKalinlik);
+    f->addRow(QStringLiteral("Çerçeve / çizgi"), cerceve);
+    m_edtDosya = new QLineEdit(w);
+    m_edtDosya->setObjectName(QStringLiteral("edt_dosya"));
+    auto *btnDosya = dugme(w, "btn_dosyasec", QStringLiteral("..."));
+    auto *dosya = new QHBoxLayout;
+    dosya->addWidget(m_edtDosya, 1);
+    dosya->addWidget(btnDosya);
+    f->addRow(QStringLiteral("Resim dosyası"), dosya);
+
+
     connect(btnDosya, &QPushButton::clicked, this, [this] {
         const QString yol = Mesaj::dosyaAc(QStringLiteral("Resim Seç"), QString(),
                                            QStringLiteral("Resimler (*.png *.jpg *.jpeg *.bmp)"), this);
         if (!yol.isEmpty())
             m_edtDosya->setText(yol);
     });
-    return nesneSayfa;
 }
 
 QWidget *RaporTasarim::bantSayfasiKur()

@@ -23,6 +23,7 @@ IlkAcilis::IlkAcilis(QWidget *ust)
 {
     setObjectName(QStringLiteral("frm_ilkacilis"));
     setWindowTitle(QStringLiteral("VELMORIKA - İlk Açılış"));
+    setMinimumWidth(560);
 
     auto *aciklama = new QLabel(QStringLiteral("Bu bilgisayarda henüz bir veritabanı tanımlı değil. Nasıl "
                                                "başlamak istersiniz?"),

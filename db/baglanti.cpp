@@ -3,9 +3,7 @@
 #include "db/hata.h"
 #include "db/istasyonayari.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlError>
@@ -57,7 +55,7 @@ bool kimlik(const QString &konum, QString *kullaniciAdi, QString *sifresi, QStri
         return true;
     if (hata)
         *hata = QStringLiteral("Sunucudaki veritabanı (%1) için kullanıcı adı ve şifre yazılı değil. %2 dosyasına "
-                               "sunucu kurulum betiğinin (scripts/sunucu-kur.sh) sonunda yazdığı [veritabani] "
+                               "sunucu kurulumunun (velmorika-sunucu-kur; kaynak ağacında scripts/sunucu-kur.sh) sonunda yazdığı [veritabani] "
                                "bölümünü (kullanici=..., sifre=...) koyun; dosyayı yalnız siz okuyabilin "
                                "(chmod 600).")
                     .arg(konum, QDir::toNativeSeparators(IstasyonAyari::dosya()));
@@ -168,37 +166,5 @@ int yenidenAcilincaEkle(std::function<void(const QString &ad)> islev)
 void yenidenAcilincaCikar(int no) { izleyiciler().erase(no); }
 
 bool koptuMu(const QString &ad) { return kopuklar().contains(ad); }
-
-QString datayeriDosyasi()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("datayeri.txt"));
-}
-
-bool datayeriOku(QString *konum, QString *hata)
-{
-    QFile f(datayeriDosyasi());
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        if (hata)
-            *hata = QStringLiteral("Veritabanı yeri dosyası okunamadı: %1. Programın yanına, ilk satırında "
-                                   "veritabanının yeri yazan bir datayeri.txt koyun.\n(%2)")
-                        .arg(QDir::toNativeSeparators(f.fileName()), f.errorString());
-        return false;
-    }
-    QString s = QString::fromUtf8(f.readAll());
-    const int satirSonu = s.indexOf(QLatin1Char('\n'));
-    if (satirSonu >= 0)
-        s.truncate(satirSonu);
-    if (s.endsWith(QLatin1Char('\r')))
-        s.chop(1);
-    if (s.trimmed().isEmpty()) {
-        if (hata)
-            *hata = QStringLiteral("Veritabanı yeri dosyası boş: %1. İlk satırına veritabanının yerini yazın "
-                                   "(örneğin /home/klinik/VELMORIKA/VELMORIKA.FDB ya da sunucu:/yol/VELMORIKA.FDB).")
-                        .arg(QDir::toNativeSeparators(f.fileName()));
-        return false;
-    }
-    *konum = s;
-    return true;
-}
 
 } // namespace Baglanti

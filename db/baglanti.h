@@ -54,8 +54,4 @@ bool koptuMu(const QString &ad = Paylasilan);
 int yenidenAcilincaEkle(std::function<void(const QString &ad)> islev);
 void yenidenAcilincaCikar(int no);
 
-// datayeri.txt beside the executable; its first line, line break removed.
-QString datayeriDosyasi();
-bool datayeriOku(QString *konum, QString *hata);
-
 } // namespace Baglanti

@@ -1,7 +1,7 @@
 #include "hastalar/iller.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "app/mesaj.h"
+
 #include <QFile>
 #include <QTextStream>
 
@@ -30,26 +30,22 @@ const IlceVerisi &ilceVerisi()
 {
     static const IlceVerisi veri = [] {
         IlceVerisi v;
-        QStringList adaylar{QStringLiteral(":/veri/ilceler.txt")};
-        if (QCoreApplication::instance())
-            adaylar << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("veri/ilceler.txt"));
-#ifdef VELMORIKA_KAYNAK_KLASORU
-        adaylar << QStringLiteral(VELMORIKA_KAYNAK_KLASORU "/hastalar/veri/ilceler.txt");
-#endif
-        for (const QString &yol : adaylar) {
-            QFile f(yol);
-            if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
-                continue;
-            QTextStream ts(&f);
-            ts.setEncoding(QStringConverter::Utf8);
-            while (!ts.atEnd()) {
-                const QString s = ts.readLine().trimmed();
-                if (!s.isEmpty() && !s.startsWith(QLatin1Char('#')))
-                    v.liste << s;
-            }
-            v.dosya = yol;
-            break;
+        // Compiled into the program (CMakeLists.txt): nothing to look for on disk.
+        const QString yol = QStringLiteral(":/veri/ilceler.txt");
+        QFile f(yol);
+        if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            Mesaj::hata(QStringLiteral("İlçe listesi (ilceler.txt) programın içinde bulunamadı; ilçe kutuları boş "
+                                       "kalacak. Programı yeniden kurun (sudo apt install --reinstall velmorika)."));
+            return v;
         }
+        QTextStream ts(&f);
+        ts.setEncoding(QStringConverter::Utf8);
+        while (!ts.atEnd()) {
+            const QString s = ts.readLine().trimmed();
+            if (!s.isEmpty() && !s.startsWith(QLatin1Char('#')))
+                v.liste << s;
+        }
+        v.dosya = yol;
         return v;
     }();
     return veri;

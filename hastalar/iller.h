@@ -8,10 +8,9 @@ const QStringList &IlListesi();
 
 // District names, upper case, alphabetical; a province's central district is
 // "<PROVINCE> MERKEZ", a name shared by two provinces is told apart as
-// "NAME/PROVINCE". Read once from the data file ilceler.txt (a Qt resource
-// ":/veri/ilceler.txt" when the program carries one, else the "veri" folder
-// beside the executable, else the source tree's hastalar/veri). Empty when
-// the file cannot be found.
+// "NAME/PROVINCE". Read once from hastalar/veri/ilceler.txt, which the
+// program carries as the Qt resource ":/veri/ilceler.txt". Should it be
+// missing the list is empty and the user is told so.
 const QStringList &IlceListesi();
 // The file the list was read from (empty when none).
 QString IlceDosyasi();

@@ -1,8 +1,11 @@
 #include "randevu/smscekirdegi.h"
 
+#include "app/yerler.h"
+
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -301,7 +304,15 @@ Yanit gonder(Operator o, const QString &istek)
 
 QString ayarDosyasi()
 {
-    return QDir::current().absoluteFilePath(QStringLiteral("SMSINFO.DAT"));
+    const QString ad = QStringLiteral("SMSINFO.DAT");
+    const QString yeni = QDir(Yerler::ayarKlasoru()).filePath(ad);
+    // Earlier releases kept it in the working directory: moved over once;
+    // when that fails the old one stays in use.
+    const QString eski = QDir::current().absoluteFilePath(ad);
+    if (!QFileInfo::exists(yeni) && QFileInfo::exists(eski)
+        && !Yerler::eskiYerdenTasi(QStringLiteral("SMS hesap bilgileri (%1)").arg(ad), eski, yeni))
+        return eski;
+    return yeni;
 }
 
 bool ayarOku(Hesap *h, QString *hata, const QString &yol)

@@ -100,7 +100,8 @@ private:
     bool m_bitti = false;
 };
 
-// SMSINFO.DAT in the working directory.
+// SMSINFO.DAT in the per-user settings folder (~/.config/VELMORIKA); one an
+// earlier release left in the working directory is moved there first.
 QString ayarDosyasi();
 // A missing file gives four empty values and true; missing lines read empty.
 bool ayarOku(Hesap *h, QString *hata = nullptr, const QString &yol = ayarDosyasi());

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need.
+# Installs the Debian packages the build, the program and the tests need,
+# and any others named as arguments (scripts/paket.sh: the packaging tools).
 # Safe to run again: installs only what is missing.
 set -euo pipefail
 
@@ -10,7 +11,9 @@ PAKETLER=(
   libxlsxwriter-dev libzip-dev libfreexl-dev libturbojpeg0-dev
   poppler-utils xvfb xauth
   libsodium-dev
+  librsvg2-bin
 )
+PAKETLER+=("$@")
 
 eksik=()
 for p in "${PAKETLER[@]}"; do

@@ -3,9 +3,10 @@
 # several workstations. Safe to run again: it reuses the program user's
 # password, an existing database and the configuration it wrote before.
 #
-#   bash scripts/sunucu-kur.sh [--yerel] [--kullanici AD] [--veritabani YOL]
-#                              [--cikti KLASOR [--test]]
-#   bash scripts/sunucu-kur.sh --baslat | --durdur
+#   velmorika-sunucu-kur [--yerel] [--kullanici AD] [--veritabani YOL]
+#                        [--cikti KLASOR [--test]]
+#   velmorika-sunucu-kur --baslat | --durdur
+#   (in the source tree: bash scripts/sunucu-kur.sh ...)
 #
 #   --yerel        the server listens on localhost only (a test machine, CI)
 #   --kullanici    the program's database user (VELMORIKA)
@@ -18,10 +19,12 @@
 #                  makes the tests' databases in
 #   --baslat, --durdur   only start or stop the server
 #
-# Needs root; when run as another user it runs itself again through sudo
-# (after building the program as that user if build/velmorika is missing).
+# Needs root; when run as another user it runs itself again through sudo.
+# Installed (the velmorika package) it uses the installed program; in the
+# source tree it uses build/velmorika, building it first when missing.
 set -euo pipefail
 
+BETIK="$(cd "$(dirname "$0")" && pwd)/$(basename "$0")"
 KAYNAK="$(cd "$(dirname "$0")/.." && pwd)"
 FB_ETC=/etc/firebird/3.0
 FB_CONF=$FB_ETC/firebird.conf
@@ -38,7 +41,7 @@ YALNIZ=""
 ARGUMANLAR=("$@")
 
 kullanim() {
-  sed -n '2,21p' "$0" | sed 's/^# \{0,1\}//' >&2
+  sed -n '2,24p' "$0" | sed 's/^# \{0,1\}//' >&2
   exit 2
 }
 
@@ -68,13 +71,22 @@ if [ "$TEST" = 1 ] && [ -z "$CIKTI" ]; then
 fi
 [ -z "$CIKTI" ] || CIKTI="$(mkdir -p "$CIKTI" && cd "$CIKTI" && pwd)"
 
-PROGRAM="$KAYNAK/build/velmorika"
-if [ -z "$YALNIZ" ] && [ ! -x "$PROGRAM" ]; then
-  bash "$KAYNAK/scripts/derle.sh"
+if [ -f "$KAYNAK/CMakeLists.txt" ] && [ -f "$KAYNAK/scripts/derle.sh" ]; then
+  PROGRAM="$KAYNAK/build/velmorika"
+  if [ -z "$YALNIZ" ] && [ ! -x "$PROGRAM" ]; then
+    bash "$KAYNAK/scripts/derle.sh"
+  fi
+else
+  PROGRAM="$(dirname "$BETIK")/velmorika"
+  [ -x "$PROGRAM" ] || PROGRAM="$(command -v velmorika || true)"
+  if [ -z "$YALNIZ" ] && [ -z "$PROGRAM" ]; then
+    echo "velmorika programı bulunamadı (sudo apt install velmorika)." >&2
+    exit 1
+  fi
 fi
 
 if [ "$(id -u)" -ne 0 ]; then
-  exec sudo bash "$0" "${ARGUMANLAR[@]}"
+  exec sudo bash "$BETIK" "${ARGUMANLAR[@]}"
 fi
 
 # --- the server ---------------------------------------------------------
@@ -214,7 +226,7 @@ if [ -n "$CIKTI" ]; then
 [sunucu]
 konum=$KONUM
 testklasoru=$TEST_KLASORU
-betik=$KAYNAK/scripts/sunucu-kur.sh
+betik=$BETIK
 [sysdba]
 kullanici=SYSDBA
 sifre=$SYSDBA_SIFRE
@@ -227,14 +239,17 @@ adresler="$(hostname -I 2>/dev/null || true)"
 cat <<EOF
 Firebird sunucusu hazır: $KONUM (sunucu kapıları $PORT ve $OLAY_PORTU; güvenlik duvarında ikisini de açın).
 
-Her bilgisayarda programın yanındaki datayeri.txt dosyasının tek satırı:
+Her bilgisayarda veritabanının yeri: ilk açılış penceresindeki "Veritabanı yeri" kutusu ya da
+~/.config/VELMORIKA/datayeri.txt (bilgisayarın bütün kullanıcıları için /etc/velmorika/datayeri.txt)
+dosyasının tek satırı:
 
 $DATAYERI
 ${adresler:+
 (sunucu adı çözülmüyorsa adresiyle: ${adresler%% *}:$VT)
 }
 Her bilgisayarda ~/.config/VELMORIKA/baglanti.ini (chmod 600; ortak resim klasörü
-için [veri] bölümüne kok=/ortak/klasor eklenebilir):
+için [veri] bölümüne kok=/ortak/klasor eklenebilir; ilk açılış penceresi kullanıcıyı ve
+şifreyi buraya yazar):
 
 $AYARLAR
 EOF

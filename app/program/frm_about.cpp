@@ -18,7 +18,9 @@ Tfrm_about::Tfrm_about(QWidget *ust)
     logo->setPixmap(Gorunum::Logo(72));
     auto *ad = new QLabel(Gorunum::UrunAdi(), this);
     ad->setStyleSheet(QStringLiteral("color: #0f3d56; font-size: 16pt; font-weight: bold;"));
-    auto *surum = new QLabel(QStringLiteral("Klinik Yönetim Sistemi  —  Ver:03.07"), this);
+    // The package's version (debian/changelog), as --surum shows it.
+    auto *surum = new QLabel(QStringLiteral("Klinik Yönetim Sistemi  —  Sürüm " VELMORIKA_SURUM), this);
+    surum->setObjectName(QStringLiteral("lbl_surum"));
     surum->setStyleSheet(QStringLiteral("color: #176b87;"));
     auto *firma = new QLabel(QStringLiteral("Tervana Bilişim"), this);
     firma->setObjectName(QStringLiteral("lbl_firma"));

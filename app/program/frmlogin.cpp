@@ -7,6 +7,7 @@
 #include "app/gorunum.h"
 #include "app/ekranlar.h"
 #include "app/mesaj.h"
+#include "app/yerler.h"
 #include "app/oturum.h"
 #include "db/sqltext.h"
 #include "db/baglanti.h"
@@ -232,7 +233,7 @@ void TfrmLogin::baslat(const QString *konum)
 bool TfrmLogin::baglan()
 {
     QString yer = m_konum, hata;
-    if (!m_konumVerildi && !Baglanti::datayeriOku(&yer, &hata)) {
+    if (!m_konumVerildi && !Yerler::veritabaniYeri(&yer, &hata)) {
         Mesaj::hata(hata);
         return false;
     }

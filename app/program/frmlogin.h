@@ -15,9 +15,9 @@ class TfrmLogin : public QWidget
 {
     Q_OBJECT
 public:
-    // Reads the database location from datayeri.txt beside the executable.
+    // Looks the database location up (Yerler::veritabaniYeri).
     explicit TfrmLogin(QWidget *ust = nullptr);
-    // Uses the given database location instead of datayeri.txt.
+    // Uses the given database location instead.
     explicit TfrmLogin(const QString &konum, QWidget *ust = nullptr);
     ~TfrmLogin() override;
 
@@ -54,6 +54,6 @@ private:
     bool m_modal = true;
     QPointer<Tfrm_menu> m_anaPencere;
     QPoint m_surukle;
-    QString m_konum;            // given location; else datayeri.txt is read on each try
+    QString m_konum;            // given location; else it is looked up on each try
     bool m_konumVerildi = false;
 };

@@ -1,6 +1,7 @@
 #include "app/program/komutsatiri.h"
 
 #include "app/mesaj.h"
+#include "app/yerler.h"
 #include "db/baglanti.h"
 
 #include <QTextStream>
@@ -21,12 +22,15 @@ const Secenek secenekler[] = {
     {"--excel", false, Komut::Tur::Excel},
     {"--ornek-veri", true, Komut::Tur::OrnekVeri},
     {"--yetkilendir", true, Komut::Tur::Yetkilendir},
+    {"--giris-denetle", true, Komut::Tur::GirisDenetimi},
     {"--sorgu", true, Komut::Tur::Program},
     {"--pdf", true, Komut::Tur::Program},
     {"--cari", true, Komut::Tur::Program},
     {"--sirket", true, Komut::Tur::Program},
     {"--xlsx", true, Komut::Tur::Program},
     {"--veritabani", true, Komut::Tur::Program},
+    {"--surum", false, Komut::Tur::Surum},
+    {"--version", false, Komut::Tur::Surum},
     {"--help", false, Komut::Tur::Yardim},
     {"-h", false, Komut::Tur::Yardim},
     {"--yardim", false, Komut::Tur::Yardim},
@@ -64,6 +68,8 @@ const QList<FiilKurali> &kurallar()
          {QStringLiteral("--veritabani")}},
         {Komut::Tur::OrnekVeri, {QStringLiteral("--ornek-veri")}, {QStringLiteral("--veritabani")}},
         {Komut::Tur::Yetkilendir, {QStringLiteral("--yetkilendir")}, {QStringLiteral("--veritabani")}},
+        {Komut::Tur::GirisDenetimi, {QStringLiteral("--giris-denetle")},
+         {QStringLiteral("--sirket"), QStringLiteral("--veritabani")}},
     };
     return k;
 }
@@ -75,11 +81,14 @@ QString KullanimMetni()
     return QStringLiteral(
         "Kullanım:\n"
         "  velmorika [--veritabani KONUM]\n"
-        "      Programı açar (KONUM verilmezse datayeri.txt okunur).\n"
+        "      Programı açar. KONUM verilmezse veritabanının yeri sırayla VELMORIKA_VERITABANI ortam\n"
+        "      değişkeninden, ~/.config/VELMORIKA/datayeri.txt, /etc/velmorika/datayeri.txt ve programın\n"
+        "      yanındaki datayeri.txt dosyalarından okunur; hiçbiri yoksa ilk açılış penceresi sorar.\n"
         "  velmorika --yeni-veritabani DOSYA.FDB|SUNUCU:YOL\n"
         "      Boş bir veritabanı oluşturur (SUNUCU:YOL ile sunucu üzerinden).\n"
         "  velmorika --rapor SABLON.frf --sorgu \"SELECT ...\" --pdf CIKTI.pdf [--veritabani KONUM]\n"
-        "      Sorgunun satırlarını şablonla PDF dosyasına yazar.\n"
+        "      Sorgunun satırlarını şablonla PDF dosyasına yazar. SABLON bir dosya yolu ya da\n"
+        "      programla gelen (veya kendi) şablonlardan birinin adıdır.\n"
         "  velmorika --ekstre genis|dar|detayli --cari KOD --sirket KOD --pdf CIKTI.pdf [--veritabani KONUM]\n"
         "      Bir cari hesabın ekstresini (tarih sırasıyla) PDF dosyasına yazar.\n"
         "  velmorika --excel --sorgu \"SELECT ...\" --xlsx CIKTI.xlsx [--veritabani KONUM]\n"
@@ -91,17 +100,32 @@ QString KullanimMetni()
         "      Şema güncellemelerini yapar ve programın veritabanı kullanıcısına tabloları okuma, yazma ve\n"
         "      sayaçları kullanma yetkisini verir (yalnız bunları). Veritabanının sahibi ya da SYSDBA\n"
         "      olarak çalıştırın (VELMORIKA_DB_USER, VELMORIKA_DB_PASSWORD).\n"
+        "  velmorika --giris-denetle KULLANICI [--sirket KOD] [--veritabani KONUM]\n"
+        "      Kurulumu denetler: giriş penceresini ekransız açar, kullanıcıyla (şifresi VELMORIKA_SIFRE\n"
+        "      ortam değişkeninde) giriş yapar, ana pencereyi açıp kapatır.\n"
+        "  velmorika --surum\n"
+        "      Programın sürümünü gösterir.\n"
         "  velmorika --help\n"
         "      Bu metni gösterir.\n"
         "Seçenekler herhangi bir sırada verilebilir. Sorgu yalnız okur (SELECT).\n"
         "Çıkış kodları: 0 tamam, 2 kullanım hatası, 3 şablon okunamadı, 4 veritabanı açılamadı ya da "
-        "oluşturulamadı, 5 sorgu reddedildi ya da hatalı, 6 çıktı dosyası yazılamadı.");
+        "oluşturulamadı, 5 sorgu reddedildi ya da hatalı, 6 çıktı dosyası yazılamadı, 7 giriş reddedildi.");
 }
+
+QStringList KomutSatiriSecenekleri()
+{
+    QStringList s;
+    for (const Secenek &o : secenekler)
+        s << QLatin1String(o.ad);
+    return s;
+}
+
+QString SurumMetni() { return QStringLiteral("VELMORIKA " VELMORIKA_SURUM); }
 
 Komut KomutSatiriniCoz(const QStringList &a)
 {
     Komut k;
-    bool yardim = false;
+    bool yardim = false, surum = false;
     for (int i = 0; i < a.size(); ++i) {
         const QString &s = a.at(i);
         const Secenek *sec = secenekBul(s);
@@ -113,6 +137,10 @@ Komut KomutSatiriniCoz(const QStringList &a)
         }
         if (sec->fiil == Komut::Tur::Yardim) {
             yardim = true;
+            continue;
+        }
+        if (sec->fiil == Komut::Tur::Surum) {
+            surum = true;
             continue;
         }
         QString deger;
@@ -130,13 +158,13 @@ Komut KomutSatiriniCoz(const QStringList &a)
         k.degerler.insert(s, deger);
         if (sec->fiil != Komut::Tur::Program) {
             if (k.tur != Komut::Tur::Program && k.tur != sec->fiil && k.hata.isEmpty())
-                k.hata = QStringLiteral(
-                    "--yeni-veritabani, --rapor, --ekstre, --excel, --ornek-veri ve --yetkilendir birlikte verilmez.");
+                k.hata = QStringLiteral("--yeni-veritabani, --rapor, --ekstre, --excel, --ornek-veri, --yetkilendir "
+                                        "ve --giris-denetle birlikte verilmez.");
             k.tur = sec->fiil;
         }
     }
-    if (yardim) {
-        k.tur = Komut::Tur::Yardim;
+    if (yardim || surum) {
+        k.tur = yardim ? Komut::Tur::Yardim : Komut::Tur::Surum;
         k.hata.clear();
         return k;
     }
@@ -167,6 +195,10 @@ int KomutuCalistir(const Komut &k)
         QTextStream(stdout) << KullanimMetni() << Qt::endl;
         return CikisKodu::Tamam;
     }
+    if (k.tur == Komut::Tur::Surum) {
+        QTextStream(stdout) << SurumMetni() << Qt::endl;
+        return CikisKodu::Tamam;
+    }
     if (!k.hata.isEmpty()) {
         Mesaj::hata(k.hata + QLatin1Char('\n') + KullanimMetni());
         return CikisKodu::Kullanim;
@@ -190,6 +222,8 @@ int KomutuCalistir(const Komut &k)
         return OrnekVeriKomutu(a);
     case Komut::Tur::Yetkilendir:
         return YetkilendirKomutu(a);
+    case Komut::Tur::GirisDenetimi:
+        return GirisDenetimiKomutu(a);
     default:
         return ProgramiBaslat(k.deger(QStringLiteral("--veritabani")));
     }
@@ -211,7 +245,7 @@ bool KomutBaglantisiAc(const Komut &k, const QString &ad)
 {
     QString konum = k.deger(QStringLiteral("--veritabani"));
     QString hata;
-    if (!k.var(QStringLiteral("--veritabani")) && !Baglanti::datayeriOku(&konum, &hata)) {
+    if (!k.var(QStringLiteral("--veritabani")) && !Yerler::veritabaniYeri(&konum, &hata)) {
         Mesaj::hata(hata);
         return false;
     }

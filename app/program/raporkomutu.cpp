@@ -17,7 +17,12 @@ int RaporKomutu(const QStringList &argumanlar)
 
     // The template first: a wrong name should not wait for the database.
     Rapor rapor;
-    if (!rapor.yukle(k->deger(QStringLiteral("--rapor"))))
+    // A file in the working directory is what a command line means first;
+    // else a template by name (the practice's own, then the program's).
+    QString sablon = k->deger(QStringLiteral("--rapor"));
+    if (QFileInfo(sablon).isFile())
+        sablon = QFileInfo(sablon).absoluteFilePath();
+    if (!rapor.yukle(sablon))
         return CikisKodu::Sablon;
 
     const QString baglanti = QStringLiteral("velmorika_rapor_komutu");

@@ -204,12 +204,24 @@ struct RaporSablonu
     QString grupCakismasi(const RaporBandi &bant, int haric = -1) const;
 };
 
-// Where a template named by bare file name is: the working directory, then
-// the templates folder ("sablonlar" beside the executable, then the source
-// tree's). A path with a folder part is taken as it is. Empty when not found.
+// Where a template named by bare file name is: the practice's own folder,
+// then the program's, then the working directory (where an earlier release
+// kept them; read only). A path with a folder part is taken as it is. Empty
+// when not found.
 QString RaporSablonuBul(const QString &adVeyaYol);
 // Folders searched, in order (for messages and the chooser).
 QStringList RaporSablonKlasorleri();
+// The practice's own templates: SABLONLAR under the data root (one folder for
+// every workstation when the root is shared), made when missing.
+QString KendiSablonKlasoru();
+// The templates the program ships: VELMORIKA_SABLONLAR when set (the tests
+// point it at the source tree), else "sablonlar" beside the program (a build
+// tree), else <prefix>/share/velmorika/sablonlar. The places looked at, and
+// the first that is there (empty when none is: the program is incomplete).
+QStringList ProgramSablonAdaylari();
+QString ProgramSablonKlasoru();
+// "... bulunamadı" naming the places looked at, for a missing program folder.
+QString ProgramSablonlariEksikMetni();
 
 // ---------------------------------------------------------------- page model
 

@@ -36,8 +36,19 @@ bool Rapor::yukle(const QString &adVeyaYol, QString *hata)
 {
     const QString yol = RaporSablonuBul(adVeyaYol);
     if (yol.isEmpty()) {
-        if (hata)
+        if (hata) {
             *hata = QStringLiteral("Rapor şablonu bulunamadı: %1").arg(QDir::toNativeSeparators(adVeyaYol));
+            // A bare name: say where it was looked for, and when the
+            // program's own templates are missing, that this is why.
+            if (!adVeyaYol.contains(QLatin1Char('/')) && !adVeyaYol.contains(QLatin1Char('\\'))) {
+                QStringList klasorler;
+                for (const QString &k : RaporSablonKlasorleri())
+                    klasorler << QDir::toNativeSeparators(k);
+                *hata += QStringLiteral(" (aranan klasörler: %1)").arg(klasorler.join(QStringLiteral(", ")));
+                if (ProgramSablonKlasoru().isEmpty())
+                    *hata += QLatin1Char('\n') + ProgramSablonlariEksikMetni();
+            }
+        }
         return false;
     }
     auto s = RaporSablonu::oku(yol, hata);

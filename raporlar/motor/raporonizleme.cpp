@@ -1,6 +1,7 @@
 #include "raporlar/motor/raporonizleme.h"
 
 #include "app/mesaj.h"
+#include "raporlar/motor/tabloaktar.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -246,7 +247,7 @@ void RaporOnizleme::yaziciHazirla(QPrinter &yazici) const
     yazici.setDocName(ad);
     if (!QPrinterInfo::availablePrinters().isEmpty())
         return;
-    const QDir klasor = QDir::current();
+    const QDir klasor(TabloAktar::klasor());
     QString dosya = klasor.filePath(ad + QStringLiteral(".pdf"));
     for (int i = 2; QFileInfo::exists(dosya); ++i)
         dosya = klasor.filePath(QStringLiteral("%1-%2.pdf").arg(ad).arg(i));
@@ -310,7 +311,7 @@ void RaporOnizleme::pdfKaydetSor()
     if (ad.isEmpty())
         ad = QStringLiteral("rapor");
     QString yol = Mesaj::dosyaKaydet(QStringLiteral("PDF Olarak Kaydet"),
-                                     QDir::current().filePath(ad + QStringLiteral(".pdf")),
+                                     QDir(TabloAktar::klasor()).filePath(ad + QStringLiteral(".pdf")),
                                      QStringLiteral("PDF dosyaları (*.pdf)"), this);
     if (yol.isEmpty())
         return;
@@ -333,7 +334,7 @@ bool RaporOnizleme::sablonYukle(const QString &yol)
 
 void RaporOnizleme::sablonYukleSor()
 {
-    const QString klasor = m_rapor.sablonYolu().isEmpty() ? QDir::currentPath()
+    const QString klasor = m_rapor.sablonYolu().isEmpty() ? KendiSablonKlasoru()
                                                           : QFileInfo(m_rapor.sablonYolu()).absolutePath();
     const QString yol = Mesaj::dosyaAc(QStringLiteral("Rapor Şablonu Yükle"), klasor,
                                        QStringLiteral("Rapor şablonları (*.frf)"), this);

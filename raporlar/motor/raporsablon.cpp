@@ -1,7 +1,9 @@
 // Template files: reading and writing the *.frf XML, finding a template by name.
 #include "raporlar/motor/rapor.h"
 
-#include <QCoreApplication>
+#include "app/verikoku.h"
+#include "app/yerler.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -456,13 +458,42 @@ bool RaporSablonu::yaz(const QString &yol, QString *hata) const
     return true;
 }
 
+QString KendiSablonKlasoru()
+{
+    const QString k = VeriKokuYolu(QStringLiteral("SABLONLAR"));
+    QDir().mkpath(k);
+    return k;
+}
+
+QStringList ProgramSablonAdaylari()
+{
+    const QString ortam = qEnvironmentVariable("VELMORIKA_SABLONLAR");
+    if (!ortam.isEmpty())
+        return {ortam};
+    return Yerler::paylasilanAdaylar(QStringLiteral("sablonlar"));
+}
+
+QString ProgramSablonKlasoru()
+{
+    for (const QString &k : ProgramSablonAdaylari())
+        if (QFileInfo(k).isDir())
+            return QDir(k).absolutePath();
+    return {};
+}
+
+QString ProgramSablonlariEksikMetni()
+{
+    return Yerler::eksikPaylasilanMetni(QStringLiteral("Programla gelen rapor şablonlarının klasörü"),
+                                        ProgramSablonAdaylari());
+}
+
 QStringList RaporSablonKlasorleri()
 {
-    QStringList k;
+    QStringList k{KendiSablonKlasoru()};
+    const QString program = ProgramSablonKlasoru();
+    if (!program.isEmpty())
+        k << program;
     k << QDir::currentPath();
-    if (QCoreApplication::instance())
-        k << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("sablonlar"));
-    k << QStringLiteral(VELMORIKA_SABLON_KLASORU);
     k.removeDuplicates();
     return k;
 }

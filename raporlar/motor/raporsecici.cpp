@@ -1,5 +1,6 @@
 #include "raporlar/motor/raporsecici.h"
 
+#include "app/mesaj.h"
 #include "app/oturum.h"
 #include "db/sqltext.h"
 #include "raporlar/motor/rapor.h"
@@ -44,17 +45,11 @@ bool sablonVar(const QString &klasor)
 
 QString RaporSecici::programKlasoru()
 {
-    const QString kendi = QDir(kendiKlasoru()).absolutePath();
-    for (const QString &k : RaporSablonKlasorleri())
-        if (QDir(k).absolutePath() != kendi && sablonVar(k))
-            return QDir(k).absolutePath();
-    return {};
+    const QString program = ProgramSablonKlasoru();
+    return sablonVar(program) ? program : QString();
 }
 
-QString RaporSecici::kendiKlasoru()
-{
-    return QDir::currentPath();
-}
+QString RaporSecici::kendiKlasoru() { return KendiSablonKlasoru(); }
 
 RaporSecici::RaporSecici(QWidget *ust, const QString &klasor, bool tasarimIzni)
     : QDialog(ust), m_tasarimIzni(tasarimIzni)
@@ -83,6 +78,9 @@ RaporSecici::RaporSecici(QWidget *ust, const QString &klasor, bool tasarimIzni)
     m_yerler = new QListWidget(sol);
     m_yerler->setObjectName(QStringLiteral("lst_yerler"));
     const QString program = programKlasoru();
+    // An install without its templates says so instead of showing an empty list.
+    if (program.isEmpty())
+        Mesaj::hata(ProgramSablonlariEksikMetni(), ust);
     if (!program.isEmpty()) {
         auto *o = new QListWidgetItem(QStringLiteral("Programla gelen şablonlar"), m_yerler);
         o->setData(Qt::UserRole, program);

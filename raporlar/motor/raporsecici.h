@@ -18,13 +18,13 @@ class RaporSecici : public QDialog
     Q_OBJECT
 public:
     // klasor: the folder shown first (empty: the folder last used, else the
-    // working folder when it holds templates, else the program's templates).
+    // practice's own folder when it holds templates, else the program's).
     // tasarimIzni false: the designer cannot be opened from here.
     explicit RaporSecici(QWidget *ust = nullptr, const QString &klasor = QString(), bool tasarimIzni = true);
 
     // The templates shipped with the program (empty when there is no such folder).
     static QString programKlasoru();
-    // The practice's own templates: the working folder, searched first by name.
+    // The practice's own templates (KendiSablonKlasoru), searched first by name.
     static QString kendiKlasoru();
 
     QString klasor() const { return m_klasor; }

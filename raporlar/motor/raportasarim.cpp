@@ -87,7 +87,7 @@ RaporTasarim::RaporTasarim(QWidget *ust, const VeriKaynagi *kaynak)
     bolucu->setStretchFactor(1, 2);
 
     duzenlemeleriBagla();
-    yeniSablon(QDir::currentPath());
+    yeniSablon(KendiSablonKlasoru());
 }
 
 void RaporTasarim::aracCubuguKur(QVBoxLayout *kok)
@@ -120,11 +120,11 @@ void RaporTasarim::aracCubuguKur(QVBoxLayout *kok)
     connect(btnYeni, &QPushButton::clicked, this, [this] {
         if (m_degisti && Mesaj::soru(QStringLiteral("Şablondaki değişiklikler kaydedilsin mi?"), this) && !kaydet())
             return;
-        yeniSablon(m_yol.isEmpty() ? QDir::currentPath() : QFileInfo(m_yol).absolutePath());
+        yeniSablon(m_yol.isEmpty() ? KendiSablonKlasoru() : QFileInfo(m_yol).absolutePath());
     });
     connect(btnAc, &QPushButton::clicked, this, [this] {
         const QString yol = Mesaj::dosyaAc(QStringLiteral("Rapor Şablonu Aç"),
-                                           m_yol.isEmpty() ? QDir::currentPath() : QFileInfo(m_yol).absolutePath(),
+                                           m_yol.isEmpty() ? KendiSablonKlasoru() : QFileInfo(m_yol).absolutePath(),
                                            QStringLiteral("Rapor şablonları (*.frf)"), this);
         if (!yol.isEmpty())
             ac(yol);
@@ -132,7 +132,7 @@ void RaporTasarim::aracCubuguKur(QVBoxLayout *kok)
     connect(btnKaydet, &QPushButton::clicked, this, [this] { kaydet(); });
     connect(btnFarkli, &QPushButton::clicked, this, [this] {
         const QString yol = Mesaj::dosyaKaydet(QStringLiteral("Rapor Şablonunu Kaydet"),
-                                               m_yol.isEmpty() ? QDir::currentPath() : m_yol,
+                                               m_yol.isEmpty() ? KendiSablonKlasoru() : m_yol,
                                                QStringLiteral("Rapor şablonları (*.frf)"), this);
         if (!yol.isEmpty())
             farkliKaydet(yol);
@@ -243,11 +243,14 @@ bool RaporTasarim::farkliKaydet(const QString &yol)
 
 bool RaporTasarim::kaydet()
 {
-    if (!m_yol.isEmpty())
+    if (!m_yol.isEmpty() && QFileInfo(m_yol).isWritable())
         return farkliKaydet(m_yol);
-    const QString yol = Mesaj::dosyaKaydet(QStringLiteral("Rapor Şablonunu Kaydet"),
-                                           QDir(m_yeniKlasor.isEmpty() ? QDir::currentPath() : m_yeniKlasor)
-                                               .filePath(QStringLiteral("yeni.frf")),
+    // A new template, or one the program ships (read only once installed):
+    // offered in the practice's own folder.
+    const QString ad = m_yol.isEmpty() ? QStringLiteral("yeni.frf") : QFileInfo(m_yol).fileName();
+    const bool yeniKlasorde = m_yol.isEmpty() && !m_yeniKlasor.isEmpty() && QFileInfo(m_yeniKlasor).isWritable();
+    const QString klasor = yeniKlasorde ? m_yeniKlasor : KendiSablonKlasoru();
+    const QString yol = Mesaj::dosyaKaydet(QStringLiteral("Rapor Şablonunu Kaydet"), QDir(klasor).filePath(ad),
                                            QStringLiteral("Rapor şablonları (*.frf)"), this);
     return !yol.isEmpty() && farkliKaydet(yol);
 }

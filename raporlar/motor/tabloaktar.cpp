@@ -136,6 +136,9 @@ QString klasor()
     if (!g_klasor.isEmpty())
         return g_klasor;
     const QString belgeler = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A new account may not have the folder yet.
+    if (!belgeler.isEmpty())
+        QDir().mkpath(belgeler);
     if (!belgeler.isEmpty() && QFileInfo(belgeler).isDir() && QFileInfo(belgeler).isWritable())
         return belgeler;
     return QDir::tempPath();

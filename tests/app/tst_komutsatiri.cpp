@@ -7,6 +7,7 @@
 #include "destek/yazanyordam.h"
 
 #include "app/ekranlar.h"
+#include "app/program/frm_about.h"
 #include "app/program/frmlogin.h"
 #include "app/program/komutsatiri.h"
 #include "db/baglanti.h"
@@ -14,7 +15,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -114,6 +117,9 @@ private slots:
     void sinyal_data();
     void sinyal();
     void ikinciProgram();
+    void surumVeKilavuz();
+    void girisDenetimi_data();
+    void girisDenetimi();
 };
 
 void TestKomutSatiri::coz_data()
@@ -137,6 +143,11 @@ void TestKomutSatiri::coz_data()
     QTest::newRow("yetkilendir") << QStringList{"--veritabani", "sunucu:/v/y.fdb", "--yetkilendir", "VELMORIKA"}
                                  << int(T::Yetkilendir) << "";
     QTest::newRow("yetkilendir adsiz") << QStringList{"--yetkilendir"} << int(T::Program) << "değeri eksik";
+    QTest::newRow("surum") << QStringList{"--excel", "--surum"} << int(T::Surum) << "";
+    QTest::newRow("giris denetimi") << QStringList{"--sirket", "2007", "--giris-denetle", "VELMOR"}
+                                    << int(T::GirisDenetimi) << "";
+    QTest::newRow("giris denetimi sorgu almaz") << QStringList{"--giris-denetle", "VELMOR", "--sorgu", "s"}
+                                                << int(T::GirisDenetimi) << "--sorgu";
     QTest::newRow("yetkilendir sorgu almaz") << QStringList{"--yetkilendir", "V", "--sorgu", "s"}
                                              << int(T::Yetkilendir) << "--sorgu";
     QTest::newRow("yardim") << QStringList{"--rapor", "--xyz", "--help"} << int(T::Yardim) << "";
@@ -184,6 +195,9 @@ void TestKomutSatiri::surec_data()
                                                       "--excel"}
                                        << 0 << "2 kayıt yazıldı" << "" << "c.xlsx";
     QTest::newRow("yardim") << QStringList{"--help"} << 0 << "Kullanım:" << "" << "";
+    QTest::newRow("rapor, calisma klasorundeki sablon")
+        << QStringList{"--veritabani", "@VT@", "--rapor", "bozuk.frf", "--sorgu", sorgu, "--pdf", "c.pdf"} << 3 << ""
+        << "bozuk.frf" << "";
     QTest::newRow("bilinmeyen secenek") << QStringList{"--veritabani", "@VT@", "--rapro", "liste.frf"} << 2 << ""
                                         << "Bilinmeyen seçenek: --rapro" << "";
     QTest::newRow("deger eksik") << QStringList{"--excel", "--sorgu", sorgu, "--xlsx"} << 2 << ""
@@ -383,6 +397,88 @@ void TestKomutSatiri::ikinciProgram()
 
     ::kill(pid_t(ilk.processId()), SIGTERM);
     QVERIFY(ilk.waitForFinished(30000));
+}
+
+namespace {
+// The version of the package: the first line of debian/changelog.
+QString paketSurumu()
+{
+    QFile f(QStringLiteral(VELMORIKA_KAYNAK_KLASORU "/debian/changelog"));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QRegularExpressionMatch m
+        = QRegularExpression(QStringLiteral("^velmorika \\(([^)]+)\\)")).match(QString::fromUtf8(f.readLine()));
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+} // namespace
+
+// One version: the package's, shown by --surum and in "Firma Hakkında". The
+// manual page names every option and every exit code.
+void TestKomutSatiri::surumVeKilavuz()
+{
+    const QString surum = paketSurumu();
+    QVERIFY(!surum.isEmpty());
+    QTemporaryDir klasor;
+    const Calisma c = calistir({QStringLiteral("--surum")}, klasor.path());
+    QCOMPARE(c.kod, 0);
+    QCOMPARE(c.cikti, QStringLiteral("VELMORIKA %1\n").arg(surum));
+    {
+        Tfrm_about hakkinda;
+        const auto *etiket = hakkinda.findChild<QLabel *>(QStringLiteral("lbl_surum"));
+        QVERIFY(etiket);
+        QVERIFY2(etiket->text().endsWith(QStringLiteral("Sürüm ") + surum), qPrintable(etiket->text()));
+    }
+
+    QFile f(QStringLiteral(VELMORIKA_KAYNAK_KLASORU "/kurulum/velmorika.1"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QString kilavuz = QString::fromUtf8(f.readAll());
+    for (QString secenek : KomutSatiriSecenekleri())
+        QVERIFY2(kilavuz.contains(secenek.replace(QLatin1Char('-'), QStringLiteral("\\-"))), qPrintable(secenek));
+    // The exit codes: each one an entry of its own section, and no other.
+    const int kodlar[] = {CikisKodu::Tamam, CikisKodu::Kullanim, CikisKodu::Sablon, CikisKodu::Veritabani,
+                          CikisKodu::Sorgu, CikisKodu::Cikti, CikisKodu::Giris};
+    const int bolum = int(kilavuz.indexOf(QStringLiteral(".SH \"ÇIKIŞ KODLARI\"")));
+    QVERIFY(bolum >= 0);
+    const int sonraki = int(kilavuz.indexOf(QStringLiteral("\n.SH "), bolum + 1));
+    const QString kodBolumu = kilavuz.mid(bolum, sonraki < 0 ? -1 : sonraki - bolum);
+    QStringList yazilan;
+    const QRegularExpression girdi(QStringLiteral("^\\.IP ([0-9]+)"), QRegularExpression::MultilineOption);
+    for (auto it = girdi.globalMatch(kodBolumu); it.hasNext();)
+        yazilan << it.next().captured(1);
+    QStringList beklenen;
+    for (int k : kodlar)
+        beklenen << QString::number(k);
+    QCOMPARE(yazilan, beklenen);
+}
+
+// --giris-denetle: the desktop program's login without a display, as the
+// installation check runs it. The password comes from the environment only.
+void TestKomutSatiri::girisDenetimi_data()
+{
+    QTest::addColumn<QString>("sifre");
+    QTest::addColumn<int>("kod");
+    QTest::addColumn<QString>("metin"); // on standard output for 0, on standard error otherwise
+    QTest::newRow("doğru") << "KLINIK" << 0 << "Giriş başarılı: VELMOR, şirket 2007";
+    QTest::newRow("yanlış şifre") << "YANLIS" << 7 << "Kullanici Adi Ve Şifre Uyuşmuyor";
+    QTest::newRow("şifresiz") << "" << 2 << "VELMORIKA_SIFRE";
+}
+
+void TestKomutSatiri::girisDenetimi()
+{
+    QFETCH(QString, sifre);
+    QFETCH(int, kod);
+    QFETCH(QString, metin);
+    TEST_VT(vt);
+    Baglanti::kapat(Baglanti::Paylasilan);
+    QTemporaryDir klasor;
+    qputenv("VELMORIKA_SIFRE", sifre.toUtf8());
+    const Calisma c = calistir({QStringLiteral("--giris-denetle"), QStringLiteral("VELMOR"), QStringLiteral("--sirket"),
+                                QStringLiteral("2007"), QStringLiteral("--veritabani"), vt.yol()},
+                               klasor.path());
+    qunsetenv("VELMORIKA_SIFRE");
+    QVERIFY2(c.bitti, "the program did not end");
+    QVERIFY2(c.kod == kod, qPrintable(QStringLiteral("exit %1\n%2").arg(c.kod).arg(c.hata)));
+    QVERIFY2((kod == 0 ? c.cikti : c.hata).contains(metin), qPrintable(c.cikti + c.hata));
 }
 
 QTEST_MAIN(TestKomutSatiri)

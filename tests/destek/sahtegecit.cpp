@@ -2,6 +2,8 @@
 
 #include "randevu/smscekirdegi.h"
 
+#include <QFileInfo>
+#include <QSettings>
 #include <QTcpSocket>
 
 SahteGecit::SahteGecit()
@@ -65,8 +67,19 @@ void SahteGecit::oku(QTcpSocket *s)
     s->disconnectFromHost();
 }
 
+namespace {
+// The folder QSettings' user scope points at now (the test support's).
+QString ayarKokKlasoru()
+{
+    const QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("a"), QStringLiteral("b"));
+    return QFileInfo(QFileInfo(s.fileName()).absolutePath()).absolutePath();
+}
+} // namespace
+
 SmsTestOrtami::SmsTestOrtami()
 {
+    oncekiAyarlar = ayarKokKlasoru();
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ayarlar.path());
     QDir::setCurrent(klasor.path());
     qputenv("VELMORIKA_SMS_MOBILDEV", gecit.adres().toString().toUtf8() + "mobil");
     qputenv("VELMORIKA_SMS_EKOMESAJ", gecit.adres().toString().toUtf8() + "eko");
@@ -76,6 +89,7 @@ SmsTestOrtami::SmsTestOrtami()
 SmsTestOrtami::~SmsTestOrtami()
 {
     QDir::setCurrent(onceki);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, oncekiAyarlar);
     qunsetenv("VELMORIKA_SMS_MOBILDEV");
     qunsetenv("VELMORIKA_SMS_EKOMESAJ");
     Sms::zamanAsimiAyarla(0);
@@ -89,6 +103,7 @@ QByteArray SmsTestOrtami::dosya() const
 
 bool SmsTestOrtami::dosyaYaz(const QByteArray &b) const
 {
+    QDir().mkpath(QFileInfo(dosyaYolu()).absolutePath());
     QFile f(dosyaYolu());
     return f.open(QIODevice::WriteOnly) && f.write(b) == b.size();
 }

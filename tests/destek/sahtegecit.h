@@ -46,16 +46,19 @@ private:
 };
 
 // One test case's SMS surroundings: a stand-in gateway for both operators
-// (paths /xmlapi/mobil and /xmlapi/eko), a temporary working folder for
-// SMSINFO.DAT, and a short time-out; all put back at the end.
+// (paths /xmlapi/mobil and /xmlapi/eko), a per-user settings folder of its
+// own for SMSINFO.DAT, an empty working folder, and a short time-out; all
+// put back at the end.
 struct SmsTestOrtami
 {
-    QTemporaryDir klasor;
+    QTemporaryDir klasor;     // the working folder
+    QTemporaryDir ayarlar;    // stands for ~/.config
     QString onceki = QDir::currentPath();
+    QString oncekiAyarlar;
     SahteGecit gecit;
     SmsTestOrtami();
     ~SmsTestOrtami();
-    QString dosyaYolu() const { return klasor.filePath(QStringLiteral("SMSINFO.DAT")); }
+    QString dosyaYolu() const { return ayarlar.filePath(QStringLiteral("VELMORIKA/SMSINFO.DAT")); }
     QByteArray dosya() const;
     bool dosyaYaz(const QByteArray &b) const;
 };

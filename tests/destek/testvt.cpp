@@ -4,6 +4,7 @@
 #include "app/mesaj.h"
 #include "app/oturum.h"
 #include "app/program/ekranlistesi.h"
+#include "app/yerler.h"
 #include "db/baglanti.h"
 #include "db/olustur.h"
 #include "db/veriseti.h"
@@ -63,6 +64,13 @@ void TestOrtami()
     Mesaj::islemIhlaliAyarla(&islemdePencere);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ayarKlasoru().path());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ayarKlasoru().path());
+    // Nor the machine's /etc/velmorika; an empty folder stands for it.
+    static QTemporaryDir sistem;
+    Yerler::sistemAyarKlasoruAyarla(sistem.path());
+    // The program finds its templates beside itself or where they were
+    // installed; the tests (and the programs they start) read the source tree's.
+    if (qEnvironmentVariableIsEmpty("VELMORIKA_SABLONLAR"))
+        qputenv("VELMORIKA_SABLONLAR", VELMORIKA_SABLON_KLASORU);
 }
 
 TestVeritabani::TestVeritabani()

@@ -139,11 +139,11 @@ private slots:
         s.tiklaBekle("btn_tamam");
         QCOMPARE(o.gecit.istekler.size(), 2);
         QVERIFY(o.gecit.istekler[1].govde.contains("<PassWord>P&lt;1&gt;</PassWord>"));
-        QVERIFY(!QFile::exists(o.klasor.filePath(QStringLiteral("SMSINFO.DAT"))));
+        QVERIFY(!QFile::exists(o.dosyaYolu()));
         s.w<QCheckBox>("chk_kaydet")->setChecked(true);
         s.tiklaBekle("btn_tamam");
         QCOMPARE(o.dosya(), QByteArray("77\r\nP<1>\r\nAY\xDE" "E\r\nMobildev\r\n"));
-        QVERIFY(!(QFile::permissions(o.klasor.filePath(QStringLiteral("SMSINFO.DAT")))
+        QVERIFY(!(QFile::permissions(o.dosyaYolu())
                   & (QFileDevice::ReadOther | QFileDevice::ReadGroup)));
     }
 

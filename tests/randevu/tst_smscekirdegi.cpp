@@ -1,10 +1,12 @@
 // The messaging core against a gateway stand-in on loopback: the request
 // bytes of both operators, escaping, phone numbers, the settings file, and
 // a bulk send where one number fails and one gateway never answers.
+#include "destek/betikmesaj.h"
 #include "destek/sahtegecit.h"
 #include "randevu/smscekirdegi.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -192,6 +194,55 @@ private slots:
         QCOMPARE(okunan.clientKodu, QStringLiteral("9"));
         QCOMPARE(okunan.sifre, QStringLiteral("P"));
         QVERIFY(okunan.kullanici.isEmpty() && okunan.operatorAdi.isEmpty());
+    }
+
+    // The account lives in the per-user settings folder. One an earlier
+    // release left in the working directory is moved there once, and the
+    // user is told from where to where; a file already in the new place
+    // wins and the old one is left alone.
+    void eskiYerdenTasima_data()
+    {
+        QTest::addColumn<bool>("yenisiVar");
+        QTest::newRow("yalnız eski yerde") << false;
+        QTest::newRow("yeni yerde de var") << true;
+    }
+    void eskiYerdenTasima()
+    {
+        QFETCH(bool, yenisiVar);
+        BetikMesaj m;
+        SmsTestOrtami o;
+        const QString eski = o.klasor.filePath(QStringLiteral("SMSINFO.DAT"));
+        {
+            QFile f(eski);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("41\r\nESKI\r\nALI\r\nMobildev\r\n");
+            f.close();
+            QVERIFY(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        }
+        if (yenisiVar)
+            QVERIFY(o.dosyaYaz("42\r\nYENI\r\nVELI\r\nEkomesaj\r\n"));
+
+        QCOMPARE(QFileInfo(Sms::ayarDosyasi()).absoluteFilePath(), QFileInfo(o.dosyaYolu()).absoluteFilePath());
+        Hesap h;
+        QVERIFY(ayarOku(&h));
+        QCOMPARE(h.clientKodu, yenisiVar ? QStringLiteral("42") : QStringLiteral("41"));
+        QCOMPARE(QFile::exists(eski), yenisiVar);
+        if (yenisiVar) {
+            QVERIFY(m.mesajlar.isEmpty());
+        } else {
+            QCOMPARE(m.mesajlar.size(), 1);
+            QVERIFY2(m.son().contains(QStringLiteral("taşındı")) && m.son().contains(eski)
+                         && m.son().contains(o.dosyaYolu()),
+                     qPrintable(m.son()));
+            QCOMPARE(QFile::permissions(o.dosyaYolu()) & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+                     QFileDevice::Permissions());
+        }
+        // Once: read again, nothing more is moved or said.
+        QVERIFY(ayarOku(&h));
+        QCOMPARE(m.mesajlar.size(), yenisiVar ? 0 : 1);
+        // And nothing is written to the working directory any more.
+        QVERIFY(ayarYaz(h));
+        QCOMPARE(QFile::exists(eski), yenisiVar);
     }
 
     void yanitlar_data()

@@ -490,27 +490,41 @@ void TestRaporMotoru::eksikSablon()
     QCOMPARE(m.hatalar.size(), 2);
 }
 
+// A template named bare: the practice's own folder (under the data root)
+// first, then the program's, then the working directory where an earlier
+// release kept them.
 void TestRaporMotoru::sablonArama()
 {
     const QString sabit = QDir(QStringLiteral(VELMORIKA_SABLON_KLASORU)).absoluteFilePath(QStringLiteral("liste.frf"));
-    QTemporaryDir klasor;
+    QTemporaryDir kok, calisma;
+    qputenv("VELMORIKA_KOK", kok.path().toUtf8());
     const QString once = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(klasor.path()));
+    QVERIFY(QDir::setCurrent(calisma.path()));
+    const QString kendi = QDir(kok.path()).filePath(QStringLiteral("SABLONLAR"));
+    QCOMPARE(RaporSablonKlasorleri(), (QStringList{kendi, QFileInfo(sabit).absolutePath(), calisma.path()}));
     QCOMPARE(RaporSablonuBul(QStringLiteral("liste.frf")), sabit);
     QCOMPARE(RaporSablonuBul(QStringLiteral("LISTE.FRF")), sabit);
-    // The working directory comes first.
-    QFile f(klasor.filePath(QStringLiteral("liste.frf")));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(sablon(bant("raporbasligi", 5, metinNesnesi("yerel"))).xml());
-    f.close();
-    QCOMPARE(RaporSablonuBul(QStringLiteral("liste.frf")), QFileInfo(f).absoluteFilePath());
+    const auto yaz = [](const QString &yol, const char *metin) {
+        QFile f(yol);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(sablon(bant("raporbasligi", 5, metinNesnesi(metin))).xml());
+    };
+    // The working directory comes after the program's templates.
+    yaz(QDir(calisma.path()).filePath(QStringLiteral("liste.frf")), "calisma");
+    yaz(QDir(calisma.path()).filePath(QStringLiteral("eski.frf")), "eski");
+    QCOMPARE(RaporSablonuBul(QStringLiteral("liste.frf")), sabit);
+    QCOMPARE(RaporSablonuBul(QStringLiteral("eski.frf")), QDir(calisma.path()).filePath(QStringLiteral("eski.frf")));
+    // The practice's own before all.
+    yaz(QDir(kendi).filePath(QStringLiteral("liste.frf")), "kendi");
+    QCOMPARE(RaporSablonuBul(QStringLiteral("liste.frf")), QDir(kendi).filePath(QStringLiteral("liste.frf")));
     Rapor r;
     QVERIFY(r.yukle(QStringLiteral("liste.frf")));
-    QCOMPARE(r.olustur().sayfalar[0].metinler(), QStringList{"yerel"});
+    QCOMPARE(r.olustur().sayfalar[0].metinler(), QStringList{"kendi"});
     // A full path is taken as it is.
     QCOMPARE(RaporSablonuBul(sabit), sabit);
     QCOMPARE(RaporSablonuBul(QStringLiteral("yok.frf")), QString());
     QVERIFY(QDir::setCurrent(once));
+    qunsetenv("VELMORIKA_KOK");
 }
 
 void TestRaporMotoru::yazOkuAyni_data()

@@ -10,6 +10,7 @@
 #include "raporlar/motor/raporonizleme.h"
 #include "raporlar/motor/raporsecici.h"
 #include "raporlar/motor/raportasarim.h"
+#include "raporlar/motor/tabloaktar.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -52,13 +53,18 @@ TabloKaynagi satirlar(int n)
     return TabloKaynagi({QStringLiteral("AD")}, s);
 }
 
-QString dosyaYaz(const QTemporaryDir &k, const QString &ad, const QByteArray &icerik)
+QString dosyaYaz(const QString &klasor, const QString &ad, const QByteArray &icerik)
 {
-    QFile f(k.filePath(ad));
+    QFile f(QDir(klasor).filePath(ad));
     if (!f.open(QIODevice::WriteOnly))
         return {};
     f.write(icerik);
     return QFileInfo(f).absoluteFilePath();
+}
+
+QString dosyaYaz(const QTemporaryDir &k, const QString &ad, const QByteArray &icerik)
+{
+    return dosyaYaz(k.path(), ad, icerik);
 }
 
 
@@ -172,6 +178,7 @@ private slots:
     void onizlemeTurkceArama();
     void seciciProgramSablonlari_data();
     void seciciProgramSablonlari();
+    void programSablonlariEksik();
     void onizlemeYaziciYokken_data();
     void onizlemeYaziciYokken();
     void tasarimUzarMetin();
@@ -183,10 +190,15 @@ void TestRaporPencereleri::initTestCase()
     static QTemporaryDir ayarKlasoru;
     QVERIFY(ayarKlasoru.isValid());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ayarKlasoru.path());
+    // The practice's own templates live under the data root: this run's.
+    static QTemporaryDir kok;
+    qputenv("VELMORIKA_KOK", kok.path().toUtf8());
 }
 
 void TestRaporPencereleri::init()
 {
+    QDir(KendiSablonKlasoru()).removeRecursively();
+    QVERIFY(QDir(KendiSablonKlasoru()).exists());
     QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("VELMORIKA"), QStringLiteral("raporlar")).clear();
     Oturum.username.clear();
 }
@@ -324,12 +336,10 @@ void TestRaporPencereleri::onizlemeUyarilariBirKez()
 void TestRaporPencereleri::seciciSec()
 {
     BetikMesaj m;
-    QTemporaryDir k;
+    const QString k = KendiSablonKlasoru();
     dosyaYaz(k, QStringLiteral("b.frf"), SAYFALI);
     dosyaYaz(k, QStringLiteral("a.frf"), SAYFALI);
     dosyaYaz(k, QStringLiteral("not.txt"), "x");
-    const QString once = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(k.path()));
     Aktarim.rapor_sablonu.clear();
     {
         RaporSecici s;
@@ -340,12 +350,12 @@ void TestRaporPencereleri::seciciSec()
         QCOMPARE(bul<QPushButton>(&s, "btn_sec")->text(), QStringLiteral(" S e c"));
         QCOMPARE(bul<QPushButton>(&s, "btn_duzenle")->text(), QStringLiteral("D ü z e n l e"));
         QCOMPARE(bul<QPushButton>(&s, "btn_kapat")->text(), QStringLiteral(" K a p a t"));
-        QCOMPARE(s.klasor(), QDir(k.path()).absolutePath());
+        QCOMPARE(s.klasor(), QDir(k).absolutePath());
         QCOMPARE(s.dosyalar(), (QStringList{"a.frf", "b.frf"}));
         auto *liste = bul<QListWidget>(&s, "lst_sablonlar");
         liste->setCurrentRow(1);
         QTest::mouseClick(bul<QPushButton>(&s, "btn_sec"), Qt::LeftButton);
-        QCOMPARE(Aktarim.rapor_sablonu, QDir(k.path()).absoluteFilePath(QStringLiteral("b.frf")));
+        QCOMPARE(Aktarim.rapor_sablonu, QDir(k).absoluteFilePath(QStringLiteral("b.frf")));
         QCOMPARE(s.result(), int(QDialog::Accepted));
         QVERIFY(!s.isVisible());
     }
@@ -358,19 +368,15 @@ void TestRaporPencereleri::seciciSec()
         QVERIFY(s.dosyalar().isEmpty());
         QTest::mouseClick(bul<QPushButton>(&s, "btn_sec"), Qt::LeftButton);
         QVERIFY(s.isVisible());
-        QCOMPARE(Aktarim.rapor_sablonu, QDir(k.path()).absoluteFilePath(QStringLiteral("b.frf")));
+        QCOMPARE(Aktarim.rapor_sablonu, QDir(k).absoluteFilePath(QStringLiteral("b.frf")));
     }
-    QVERIFY(QDir::setCurrent(once));
 }
 
 // " K a p a t" keeps what was picked earlier; RaporSablonuSec tells the caller.
 void TestRaporPencereleri::seciciKapatVeDuzenle()
 {
     BetikMesaj m;
-    QTemporaryDir k;
-    const QString a = dosyaYaz(k, QStringLiteral("a.frf"), SAYFALI);
-    const QString once = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(k.path()));
+    const QString a = dosyaYaz(KendiSablonKlasoru(), QStringLiteral("a.frf"), SAYFALI);
     Aktarim.rapor_sablonu.clear();
     acilinca(QStringLiteral("frm_freeMainForm"),
              [](QWidget *w) { QTest::mouseClick(bul<QPushButton>(w, "btn_kapat"), Qt::LeftButton); });
@@ -397,7 +403,6 @@ void TestRaporPencereleri::seciciKapatVeDuzenle()
     QCOMPARE(tasarimdaki, a);
     QCOMPARE(Aktarim.rapor_sablonu, a);
     QVERIFY(m.sorular.isEmpty());
-    QVERIFY(QDir::setCurrent(once));
 }
 
 void TestRaporPencereleri::tasarimDuzenleKaydet()
@@ -802,7 +807,7 @@ void TestRaporPencereleri::seciciProgramSablonlari_data()
     QTest::newRow("baska kullanici") << "MEHMET" << false;
 }
 
-// A new user's working folder holds no templates: the chooser opens on the
+// A new practice's own folder holds no templates: the chooser opens on the
 // templates that come with the program and offers both places; the folder
 // a user last picked from is where the chooser opens next time, for that user.
 void TestRaporPencereleri::seciciProgramSablonlari()
@@ -810,10 +815,9 @@ void TestRaporPencereleri::seciciProgramSablonlari()
     QFETCH(QString, sonraki);
     QFETCH(bool, hatirlanir);
     BetikMesaj m;
-    QTemporaryDir bos, kendi;
+    QTemporaryDir kendi;
     const QString x = dosyaYaz(kendi, QStringLiteral("x.frf"), SAYFALI);
-    const QString once = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(bos.path()));
+    const QString bos = KendiSablonKlasoru();
     const QString program = QDir(QStringLiteral(VELMORIKA_SABLON_KLASORU)).absolutePath();
     Oturum.username = QStringLiteral("AYSE");
     {
@@ -827,7 +831,7 @@ void TestRaporPencereleri::seciciProgramSablonlari()
         QCOMPARE(yerler->item(1)->text(), QStringLiteral("Kendi şablonlarımız"));
         s.show();
         QTest::mouseClick(yerler->viewport(), Qt::LeftButton, {}, yerler->visualItemRect(yerler->item(1)).center());
-        QCOMPARE(s.klasor(), QDir(bos.path()).absolutePath());
+        QCOMPARE(s.klasor(), QDir(bos).absolutePath());
         QVERIFY(s.dosyalar().isEmpty());
         QTest::mouseClick(yerler->viewport(), Qt::LeftButton, {}, yerler->visualItemRect(yerler->item(0)).center());
         QCOMPARE(s.klasor(), program);
@@ -840,7 +844,36 @@ void TestRaporPencereleri::seciciProgramSablonlari()
         RaporSecici s;
         QCOMPARE(s.klasor(), hatirlanir ? QDir(kendi.path()).absolutePath() : program);
     }
-    QVERIFY(QDir::setCurrent(once));
+    QVERIFY(m.hatalar.isEmpty());
+}
+
+// An install without the templates it ships: a template by name and the
+// chooser both say which folder is missing and where it was looked for,
+// instead of an empty list or a bare "not found".
+void TestRaporPencereleri::programSablonlariEksik()
+{
+    BetikMesaj m;
+    QTemporaryDir k;
+    const QByteArray onceki = qgetenv("VELMORIKA_SABLONLAR");
+    const QString yok = k.filePath(QStringLiteral("sablonlar"));
+    qputenv("VELMORIKA_SABLONLAR", yok.toUtf8());
+    QCOMPARE(ProgramSablonKlasoru(), QString());
+    Rapor r;
+    QString hata;
+    QVERIFY(!r.yukle(QStringLiteral("HASTAKARTI.frf"), &hata));
+    QVERIFY2(hata.startsWith(QStringLiteral("Rapor şablonu bulunamadı: HASTAKARTI.frf")), qPrintable(hata));
+    QVERIFY2(hata.contains(QStringLiteral("Programla gelen rapor şablonlarının klasörü bulunamadı"))
+                 && hata.contains(yok) && hata.contains(KendiSablonKlasoru()),
+             qPrintable(hata));
+    {
+        RaporSecici s;
+        QCOMPARE(m.hatalar.size(), 1);
+        QVERIFY2(m.hatalar.first().contains(yok), qPrintable(m.hatalar.first()));
+        // The practice's own folder is still there to pick from.
+        QCOMPARE(s.klasor(), QDir(KendiSablonKlasoru()).absolutePath());
+    }
+    qputenv("VELMORIKA_SABLONLAR", onceki);
+    QVERIFY(!ProgramSablonKlasoru().isEmpty());
 }
 
 void TestRaporPencereleri::onizlemeYaziciYokken_data()
@@ -852,7 +885,7 @@ void TestRaporPencereleri::onizlemeYaziciYokken_data()
 }
 
 // "Yazdır" on a computer with no printer: the dialog offers a PDF file in
-// the working folder under the report's name (not the title's folders
+// the user's documents folder (here the test's) under the report's name (not the title's folders
 // once more), printing to it works, and the preview says where it went.
 void TestRaporPencereleri::onizlemeYaziciYokken()
 {
@@ -862,8 +895,7 @@ void TestRaporPencereleri::onizlemeYaziciYokken()
         QSKIP("this computer has a printer; the case is about one without");
     BetikMesaj m;
     QTemporaryDir k;
-    const QString once = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(k.path()));
+    TabloAktar::klasorAyarla(k.path());
     TabloKaynagi kaynak = satirlar(30);
     Rapor r;
     r.baglan(&kaynak);
@@ -898,7 +930,7 @@ void TestRaporPencereleri::onizlemeYaziciYokken()
     // A second print does not offer to overwrite the first.
     w.yaziciHazirla(yazici);
     QVERIFY(yazici.outputFileName() != beklenen);
-    QVERIFY(QDir::setCurrent(once));
+    TabloAktar::klasorAyarla(QString());
 }
 
 // The designer marks a text as growing ("Metinle uzasın"): the mark is saved,
